@@ -1,0 +1,27 @@
+# One library per engine layer; every .cpp of the layer's folder belongs to it.
+function(quintara_library name folder)
+    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp)
+    if(NOT sources)
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+        target_link_libraries(${name} INTERFACE ${ARGN})
+        return()
+    endif()
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PRIVATE quintara_warnings PUBLIC ${ARGN})
+endfunction()
+
+# One GoogleTest executable per layer, from every .cpp of tests/<folder>.
+function(quintara_tests name folder)
+    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp)
+    if(NOT sources)
+        return()
+    endif()
+    add_executable(${name} ${sources})
+    target_link_libraries(${name} PRIVATE quintara_warnings quintara_test_support GTest::gtest_main ${ARGN})
+    target_compile_definitions(${name} PRIVATE
+        QUINTARA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" QUINTARA_APP_DIR="${QUINTARA_APP_DIR}")
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quintara needs to build, test and run; does nothing when all are present.
+# Usage: scripts/install-deps.sh [--no-qt]
+set -euo pipefail
+
+packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev)
+if [[ "${1:-}" != "--no-qt" ]]; then
+    packages+=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev xvfb xauth imagemagick fonts-dejavu-core)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

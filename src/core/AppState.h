@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/Games.h"
+#include "core/OneBased.h"
+#include "core/Records.h"
+#include "core/Statistics.h"
+
+namespace quintara {
+
+// The program-wide state: one value owned by the application object and passed by reference.
+struct AppState {
+    std::string CurrentGame = "Lotto";
+
+    OneBased<LottoDrawRec> LottoDraws;
+    OneBased<LottoExtraDrawRec> LottoExtraDraws;
+    OneBased<ThunderballDrawRec> ThunderballDraws;
+    OneBased<DailyPlayDrawRec> DailyPlayDraws;
+
+    std::int32_t FirstDraw = 1;
+    std::int32_t LastDraw = 0;
+    std::int32_t CurrentDraw = 0;
+    std::int16_t HistoryFileNumber = 0;
+
+    OneBased<FrequencyRec> BallFrequency;
+    OneBased<LastDrawnRec> BallLastDrawn;
+    OneBased<FrequencyRec> ThunderballFrequency;
+    OneBased<LastDrawnRec> ThunderballLastDrawn;
+
+    OneBased<std::int16_t> OccurrenceDraws;
+    std::int16_t OccurrencePosition = 0;
+
+    OneBased<LottoDrawRec> PickedLines;
+    OneBased<DailyPlayDrawRec> DailyPlayPickedLines;
+    std::int32_t CurrentLine = 0;
+    bool LinesMode = false;
+    bool LinesAvailable = false;
+    double LinesGeneratedDate = 0;
+    bool WinningLinesMode = false;
+    std::int16_t WinningLinePosition = 0;
+    bool ThunderballStatistics = false;
+
+    Game CurrentGameId() const { return GameOf(CurrentGame); }
+
+    // The statistics as the generators read them.
+    GameStatistics Statistics() const {
+        return GameStatistics{BallFrequency, BallLastDrawn, ThunderballFrequency, ThunderballLastDrawn};
+    }
+
+    // The loaded draw array of a record type.
+    template <class Rec>
+    OneBased<Rec>& Draws();
+    template <class Rec>
+    const OneBased<Rec>& Draws() const {
+        return const_cast<AppState*>(this)->Draws<Rec>();
+    }
+};
+
+template <>
+inline OneBased<LottoDrawRec>& AppState::Draws<LottoDrawRec>() {
+    return LottoDraws;
+}
+template <>
+inline OneBased<LottoExtraDrawRec>& AppState::Draws<LottoExtraDrawRec>() {
+    return LottoExtraDraws;
+}
+template <>
+inline OneBased<ThunderballDrawRec>& AppState::Draws<ThunderballDrawRec>() {
+    return ThunderballDraws;
+}
+template <>
+inline OneBased<DailyPlayDrawRec>& AppState::Draws<DailyPlayDrawRec>() {
+    return DailyPlayDraws;
+}
+
+}  // namespace quintara

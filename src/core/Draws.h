@@ -1,0 +1,62 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "core/Games.h"
+#include "core/Records.h"
+
+namespace quintara {
+
+template <class Rec>
+struct RecordTag {
+    using type = Rec;
+};
+
+// Calls f(RecordTag<Rec>{}) with the draw record type of `game`.
+template <class F>
+decltype(auto) WithDrawRecord(Game game, F&& f) {
+    switch (game) {
+    case Game::Lotto:
+        return f(RecordTag<LottoDrawRec>{});
+    case Game::LottoExtra:
+        return f(RecordTag<LottoExtraDrawRec>{});
+    case Game::Thunderball:
+        return f(RecordTag<ThunderballDrawRec>{});
+    case Game::DailyPlay:
+        break;
+    }
+    return f(RecordTag<DailyPlayDrawRec>{});
+}
+
+template <class Rec>
+constexpr Game GameOfRecord() {
+    if constexpr (std::is_same_v<Rec, LottoDrawRec>) {
+        return Game::Lotto;
+    } else if constexpr (std::is_same_v<Rec, LottoExtraDrawRec>) {
+        return Game::LottoExtra;
+    } else if constexpr (std::is_same_v<Rec, ThunderballDrawRec>) {
+        return Game::Thunderball;
+    } else {
+        static_assert(std::is_same_v<Rec, DailyPlayDrawRec>);
+        return Game::DailyPlay;
+    }
+}
+
+// One draw of any game in plain values, for display, export and reports.
+struct DrawView {
+    double date = 0;
+    std::vector<int> balls;    // the main balls in stored order
+    std::optional<int> extra;  // Lotto's bonus ball or the Thunderball
+    std::string ballSet;       // trimmed text
+    std::string machine;       // trimmed text
+};
+
+DrawView ViewOf(const LottoDrawRec& draw);
+DrawView ViewOf(const LottoExtraDrawRec& draw);
+DrawView ViewOf(const ThunderballDrawRec& draw);
+DrawView ViewOf(const DailyPlayDrawRec& draw);
+
+}  // namespace quintara

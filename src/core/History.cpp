@@ -1,0 +1,63 @@
+#include "core/History.h"
+
+#include "core/Product.h"
+#include "core/TextRules.h"
+
+namespace quintara {
+
+std::filesystem::path HistoryPath(const std::filesystem::path& appDir, Game game) {
+    return InAppDir(appDir, Info(game).historyFile);
+}
+
+Status LoadHistory(AppState& state, const std::filesystem::path& appDir) {
+    const Game game = state.CurrentGameId();
+    return WithDrawRecord(game, [&](auto tag) -> Status {
+        using Rec = typename decltype(tag)::type;
+        auto draws = ReadHistory<Rec>(appDir);
+        if (!draws) {
+            return draws.GetError();
+        }
+        GameStatistics stats = ComputeStatistics(game, *draws);
+        state.Draws<Rec>() = std::move(*draws);
+        state.FirstDraw = 1;
+        state.LastDraw = static_cast<std::int32_t>(state.Draws<Rec>().Size());
+        state.CurrentDraw = 1;
+        state.BallFrequency = std::move(stats.BallFrequency);
+        state.BallLastDrawn = std::move(stats.BallLastDrawn);
+        if (game == Game::Thunderball) {
+            state.ThunderballFrequency = std::move(stats.ThunderballFrequency);
+            state.ThunderballLastDrawn = std::move(stats.ThunderballLastDrawn);
+        }
+        return Done{};
+    });
+}
+
+LoadFailureMessage HistoryLoadFailure(Game game) {
+    const std::string second =
+        "Please make sure that it is present in the Directory Quintara is installed to!";
+    const std::string crlf(kCrLf);
+    auto download = [&](const std::string& name) {
+        return crlf + "If not present, you must download the latest " + name + " History file from " +
+               std::string(kSupportPageAddress);
+    };
+    switch (game) {
+    case Game::Lotto:
+        return {
+            "Error trying to load Lotto History File",
+            "There was an Error trying to load the Lotto History file." + crlf + second + download("Lotto")};
+    case Game::LottoExtra:
+        return {"Error trying to load Lotto Extra History File",
+                "There was an Error trying to load the Lotto Extra History file." + crlf + second +
+                    download("Lotto Extra")};
+    case Game::Thunderball:
+        return {"Error trying to load Thunderball History File",
+                "There was an Error trying to load the Thunderball History file." + crlf + second +
+                    download("Thunderball")};
+    case Game::DailyPlay:
+        break;
+    }
+    return {"Error trying to load Daily play History File",
+            "There was an Error trying to load the Daily Play History file." + crlf + second};
+}
+
+}  // namespace quintara

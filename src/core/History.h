@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "core/AppState.h"
+#include "core/Draws.h"
+#include "core/Games.h"
+#include "core/RecordFile.h"
+#include "core/Result.h"
+
+namespace quintara {
+
+std::filesystem::path HistoryPath(const std::filesystem::path& appDir, Game game);
+
+// Reads a game's history file (index 1 newest). A missing file is created empty, as opening it for
+// random access does, and then fails like an empty one; a file with no whole record fails with Empty.
+// Read-only callers (the command line) pass createMissing = false.
+template <class Rec>
+Result<OneBased<Rec>> ReadHistory(const std::filesystem::path& appDir, bool createMissing = true) {
+    const Game game = GameOfRecord<Rec>();
+    const auto path = HistoryPath(appDir, game);
+    auto draws = ReadRecordFile<Rec>(path, static_cast<std::size_t>(Info(game).recordLength));
+    if (!draws) {
+        if (draws.GetError().kind == ErrorKind::Missing) {
+            const bool created = createMissing && WriteFileAtomically(path, "").Ok();
+            return MakeError(ErrorKind::Missing, path.string() + ": no such file" +
+                                                     (created ? " (an empty one was created)" : ""));
+        }
+        return draws.GetError();
+    }
+    if (draws->Empty()) {
+        return MakeError(ErrorKind::Empty, path.string() + ": holds no draw");
+    }
+    return draws;
+}
+
+// Loads the history of state.CurrentGame into its draw array, sets FirstDraw, LastDraw and
+// CurrentDraw and computes the statistics. On failure the state is left as it was.
+Status LoadHistory(AppState& state, const std::filesystem::path& appDir);
+
+// The message box a failed history load shows for a game.
+struct LoadFailureMessage {
+    std::string title;
+    std::string text;  // lines joined by CR LF
+};
+LoadFailureMessage HistoryLoadFailure(Game game);
+
+}  // namespace quintara

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string_view>
+
+namespace quintara {
+
+// The product's web site. A placeholder until the site exists; every link of the program uses it.
+inline constexpr std::string_view kProductWebAddress = "https://www.quintara.example/";
+inline constexpr std::string_view kSupportPageAddress = "https://www.quintara.example/support.aspx";
+
+}  // namespace quintara
