@@ -8,7 +8,7 @@ namespace quintara {
 namespace {
 
 // Days from 1970-01-01 to a proleptic Gregorian date, and back (Howard Hinnant's algorithms).
-long DaysFromCivil(long y, unsigned m, unsigned d) {
+constexpr long DaysFromCivil(long y, unsigned m, unsigned d) {
     y -= m <= 2 ? 1 : 0;
     const long era = (y >= 0 ? y : y - 399) / 400;
     const auto yoe = static_cast<unsigned>(y - era * 400);
@@ -30,7 +30,7 @@ CivilDate CivilFromDays(long z) {
     return CivilDate{static_cast<int>(y + (m <= 2 ? 1 : 0)), static_cast<int>(m), static_cast<int>(d)};
 }
 
-const long kEpochDays = DaysFromCivil(1899, 12, 30);
+constexpr long kEpochDays = DaysFromCivil(1899, 12, 30);
 
 bool Digits(std::string_view text, std::size_t from, std::size_t count, int& value) {
     if (from + count > text.size()) {

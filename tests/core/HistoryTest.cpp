@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "core/History.h"
+#include "core/Product.h"
+#include "support/HistoryBuilder.h"
+#include "support/TempDir.h"
+
+namespace quintara {
+namespace {
+
+TEST(HistoryTest, SlotOneIsTheNewestDrawAndCarriesTheHighestNumber) {
+    test::TempDir dir;
+    test::HistoryBuilder<LottoDrawRec>()
+        .Draw({1, 2, 3, 4, 5, 6}, 7)
+        .Draw({11, 12, 13, 14, 15, 16}, 17)
+        .Draw({21, 22, 23, 24, 25, 26}, 27)
+        .WriteTo(dir.Path());
+    AppState state;
+    ASSERT_TRUE(LoadHistory(state, dir.Path()).Ok());
+    EXPECT_EQ(state.LastDraw, 3);
+    EXPECT_EQ(state.FirstDraw, 1);
+    EXPECT_EQ(state.CurrentDraw, 1);
+    EXPECT_EQ(state.LottoDraws[1].Balls[0], 1);
+    EXPECT_EQ(state.LottoDraws[3].BonusBall, 27);
+    EXPECT_EQ(state.BallFrequency.Size(), 49u);
+
+    // A trailing partial slot is not a draw.
+    const auto path = HistoryPath(dir.Path(), Game::Lotto);
+    std::filesystem::resize_file(path, 3 * 44 + 20);
+    ASSERT_TRUE(LoadHistory(state, dir.Path()).Ok());
+    EXPECT_EQ(state.LastDraw, 3);
+}
+
+TEST(HistoryTest, MissingEmptyAndPartialFilesFailAndLeaveTheStateAlone) {
+    test::TempDir dir;
+    AppState state;
+    state.CurrentGame = "Thunderball";
+    const auto path = HistoryPath(dir.Path(), Game::Thunderball);
+
+    const Status missing = LoadHistory(state, dir.Path());
+    ASSERT_FALSE(missing.Ok());
+    EXPECT_EQ(missing.GetError().kind, ErrorKind::Missing);
+    ASSERT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+
+    EXPECT_EQ(LoadHistory(state, dir.Path()).GetError().kind, ErrorKind::Empty);
+    dir.Write("ThunderballHistory.dat", std::string(51, '\0'));
+    EXPECT_EQ(LoadHistory(state, dir.Path()).GetError().kind, ErrorKind::Empty);
+    EXPECT_EQ(state.LastDraw, 0);
+    EXPECT_TRUE(state.ThunderballDraws.Empty());
+
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(LoadHistory(state, dir.Path()).GetError().kind, ErrorKind::Unreadable);
+}
+
+TEST(HistoryTest, GamesWithTheSameSlotLengthKeepTheirOwnLayouts) {
+    test::TempDir dir;
+    DailyPlayDrawRec daily{40000, {1, 2, 3, 4, 5, 6, 7}, "S1", "Machine 1"};
+    WriteRecordFile(HistoryPath(dir.Path(), Game::DailyPlay), 52, OneBased<DailyPlayDrawRec>{daily}).Value();
+    AppState state;
+    state.CurrentGame = "Daily Play";
+    ASSERT_TRUE(LoadHistory(state, dir.Path()).Ok());
+    EXPECT_EQ(state.DailyPlayDraws[1], daily);
+    EXPECT_EQ(state.DailyPlayDraws[1].BallSet.Text(), "S1  ");
+    EXPECT_EQ(state.BallFrequency.Size(), 27u);
+    EXPECT_TRUE(state.ThunderballFrequency.Empty());
+}
+
+TEST(HistoryTest, TheRealLottoHistoryLoads) {
+    AppState state;
+    ASSERT_TRUE(LoadHistory(state, QUINTARA_APP_DIR).Ok());
+    EXPECT_EQ(state.LastDraw, 2065);
+    EXPECT_EQ(FormatDate(state.LottoDraws[1].DrawDate), "07/10/2015");
+    EXPECT_EQ(state.LottoDraws[1].Machine.Text(), "Guinevere");
+    EXPECT_EQ(FormatDate(state.LottoDraws[2065].DrawDate), "19/11/1994");
+}
+
+TEST(HistoryTest, EachGameHasItsOwnFailureMessage) {
+    const auto lotto = HistoryLoadFailure(Game::Lotto);
+    EXPECT_EQ(lotto.title, "Error trying to load Lotto History File");
+    EXPECT_EQ(lotto.text,
+              "There was an Error trying to load the Lotto History file.\r\n"
+              "Please make sure that it is present in the Directory Quintara is installed to!\r\n"
+              "If not present, you must download the latest Lotto History file from " +
+                  std::string(kSupportPageAddress));
+    EXPECT_EQ(HistoryLoadFailure(Game::LottoExtra).title, "Error trying to load Lotto Extra History File");
+    EXPECT_NE(HistoryLoadFailure(Game::Thunderball).text.find("latest Thunderball History file from https"),
+              std::string::npos);
+    const auto daily = HistoryLoadFailure(Game::DailyPlay);
+    EXPECT_EQ(daily.title, "Error trying to load Daily play History File");
+    EXPECT_EQ(daily.text,
+              "There was an Error trying to load the Daily Play History file.\r\n"
+              "Please make sure that it is present in the Directory Quintara is installed to!");
+}
+
+}  // namespace
+}  // namespace quintara

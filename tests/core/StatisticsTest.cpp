@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "core/History.h"
+#include "core/Statistics.h"
+#include "support/HistoryBuilder.h"
+
+namespace quintara {
+namespace {
+
+std::vector<int> Balls(const OneBased<FrequencyRec>& table) {
+    std::vector<int> balls;
+    for (const auto& rec : table) {
+        balls.push_back(rec.Ball);
+    }
+    return balls;
+}
+
+TEST(StatisticsTest, TheShellSortLeavesEqualKeysInItsOwnOrder) {
+    OneBased<FrequencyRec> table{{1, 5}, {2, 7}, {3, 5}, {4, 7}};
+    SortFrequencies(table);
+    EXPECT_EQ(Balls(table), (std::vector<int>{2, 4, 1, 3}));
+
+    // Not stable: with gap 2 the second 5 overtakes nothing, yet 9 carries 3 past 1.
+    OneBased<FrequencyRec> five{{1, 4}, {2, 4}, {3, 9}, {4, 4}, {5, 4}};
+    SortFrequencies(five);
+    EXPECT_EQ(Balls(five), (std::vector<int>{3, 2, 1, 4, 5}));
+
+    OneBased<LastDrawnRec> dates{{10, 1}, {30, 2}, {20, 3}, {30, 4}};
+    SortLastDrawn(dates);
+    EXPECT_EQ(dates[1].Ball, 2);
+    EXPECT_EQ(dates[2].Ball, 4);
+    EXPECT_EQ(dates[4].Ball, 1);
+
+    OneBased<std::int16_t> values{5, 3, 9, 1};
+    SortIntegers(values, 4);
+    EXPECT_EQ(values, (OneBased<std::int16_t>{1, 3, 5, 9}));
+    OneBased<std::int16_t> partly{9, 8, 7, 1};
+    SortIntegers(partly, 3);
+    EXPECT_EQ(partly, (OneBased<std::int16_t>{7, 8, 9, 1}));
+}
+
+TEST(StatisticsTest, LottoCountsTheBonusBallOncePerDrawAndIgnoresDamagedValues) {
+    test::HistoryBuilder<LottoDrawRec> history;
+    history
+        .Draw({1, 2, 3, 4, 5, 6}, 49)       // newest
+        .Draw({1, 1, 7, 8, 9, 10}, 11)      // 1 twice counts once
+        .Draw({1, 50, -3, 0, 12, 13}, 14);  // damaged values are not counted
+    const auto stats = ComputeStatistics(Game::Lotto, history.Draws());
+    ASSERT_EQ(stats.BallFrequency.Size(), 49u);
+    EXPECT_EQ(stats.BallFrequency[1], (FrequencyRec{1, 3}));
+    auto countOf = [&](int ball) {
+        for (const auto& rec : stats.BallFrequency) {
+            if (rec.Ball == ball) {
+                return rec.Count;
+            }
+        }
+        return -1;
+    };
+    EXPECT_EQ(countOf(49), 1);
+    EXPECT_EQ(countOf(14), 1);
+    EXPECT_EQ(countOf(48), 0);
+    // Newest first; a ball never drawn sits at day 0, older than every draw.
+    EXPECT_EQ(stats.BallLastDrawn[1].DrawDate, history.Draws()[1].DrawDate);
+    EXPECT_EQ(stats.BallLastDrawn[49].DrawDate, 0);
+    EXPECT_TRUE(stats.ThunderballFrequency.Empty());
+    EXPECT_EQ(FrequencyItems(stats.BallFrequency)[0], "Number 1 has occured 3 times.");
+}
+
+TEST(StatisticsTest, ThunderballKeepsItsOwnTables) {
+    test::HistoryBuilder<ThunderballDrawRec> history;
+    history.Draw({1, 2, 3, 4, 14}, 14).Draw({5, 6, 7, 8, 34}, 3).Draw({5, 9, 10, 11, 12}, 3);
+    const auto stats = ComputeStatistics(Game::Thunderball, history.Draws());
+    ASSERT_EQ(stats.BallFrequency.Size(), 34u);
+    ASSERT_EQ(stats.ThunderballFrequency.Size(), 14u);
+    EXPECT_EQ(stats.ThunderballFrequency[1], (FrequencyRec{3, 2}));
+    EXPECT_EQ(stats.ThunderballFrequency[2], (FrequencyRec{14, 1}));
+    EXPECT_EQ(stats.ThunderballLastDrawn[1], (LastDrawnRec{history.Draws()[1].DrawDate, 14}));
+    EXPECT_EQ(stats.BallFrequency[1], (FrequencyRec{5, 2}));
+    // The main 14 was drawn once, as a main ball; the Thunderball 14 does not add to it.
+    EXPECT_EQ(FrequencyItems(stats.BallFrequency).size(), 34u);
+}
+
+TEST(StatisticsTest, TheRealHistoriesGiveTheirKnownLeaders) {
+    AppState state;
+    ASSERT_TRUE(LoadHistory(state, QUINTARA_APP_DIR).Ok());
+    EXPECT_EQ(FrequencyItems(state.BallFrequency).front(), "Number 38 has occured 327 times.");
+    EXPECT_EQ(state.BallLastDrawn[1].DrawDate, state.LottoDraws[1].DrawDate);
+
+    state.CurrentGame = "Thunderball";
+    ASSERT_TRUE(LoadHistory(state, QUINTARA_APP_DIR).Ok());
+    EXPECT_EQ(state.LastDraw, 964);
+    EXPECT_EQ(FrequencyItems(state.BallFrequency).front(), "Number 4 has occured 159 times.");
+    std::int64_t total = 0;
+    for (const auto& rec : state.ThunderballFrequency) {
+        total += rec.Count;
+    }
+    EXPECT_EQ(total, 964);
+}
+
+}  // namespace
+}  // namespace quintara

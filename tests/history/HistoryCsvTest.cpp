@@ -1,0 +1,93 @@
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "core/History.h"
+#include "history/HistoryCsv.h"
+#include "support/TempDir.h"
+
+namespace quintara {
+namespace {
+
+std::string ReadSource(const std::string& relative) {
+    std::ifstream in(std::string(QUINTARA_SOURCE_DIR) + "/" + relative, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(HistoryCsvTest, TheRealHistoriesRoundTrip) {
+    test::TempDir dir;
+    for (const char* name : {"lotto", "thunderball"}) {
+        const Game game = *GameFromName(name);
+        const std::string csv = ReadSource(std::string("data/history/") + name + ".csv");
+        const auto report = ImportHistoryCsv(game, csv, dir.Path());
+        ASSERT_TRUE(report.Ok()) << report.GetError().message;
+        EXPECT_EQ(report->draws, game == Game::Lotto ? 2065u : 964u);
+        // The first eight Lotto draws name their ball sets by letter; the file keeps a number.
+        EXPECT_EQ(report->warnings.size(), game == Game::Lotto ? 8u : 0u);
+
+        const auto exported = ExportHistoryCsv(game, dir.Path());
+        ASSERT_TRUE(exported.Ok());
+        if (game == Game::Thunderball) {
+            EXPECT_EQ(*exported, csv);
+        } else {
+            EXPECT_EQ(exported->substr(0, 200), csv.substr(0, 200));
+            EXPECT_NE(exported->find("\n1994-11-19,30,3,5,44,14,22,10,0,Guinevere\n"), std::string::npos);
+        }
+        // Exported text imports to the same bytes.
+        const std::string first = dir.Read(std::string(Info(game).historyFile));
+        ASSERT_TRUE(ImportHistoryCsv(game, *exported, dir.Path()).Ok());
+        EXPECT_EQ(dir.Read(std::string(Info(game).historyFile)), first);
+    }
+}
+
+TEST(HistoryCsvTest, RowsInAnyOrderComeOutNewestFirstWithFieldsCutToWidth) {
+    test::TempDir dir;
+    const std::string csv =
+        "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball7,ball_set,machine\r\n"
+        "01/02/2005,1,2,3,4,5,6,7,T12345,A machine far too long\r\n"
+        "2005-02-03,27,26,25,24,23,22,21,S2,M\r\n";
+    ASSERT_TRUE(ImportHistoryCsv(Game::DailyPlay, csv, dir.Path()).Ok());
+    const auto exported = ExportHistoryCsv(Game::DailyPlay, dir.Path());
+    EXPECT_EQ(*exported,
+              "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball7,ball_set,machine\n"
+              "2005-02-03,27,26,25,24,23,22,21,S2,M\n"
+              "2005-02-01,1,2,3,4,5,6,7,T123,A machine f\n");
+}
+
+TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
+    test::TempDir dir;
+    const std::string header = "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine\n";
+    const std::string good = "2015-10-07,30,7,44,11,49,5,25,4,Guinevere\n";
+    const struct {
+        std::string row;
+        std::string message;
+    } cases[] = {
+        {"2015-10-03,14,44,8,9,35,7,4,1\n", "line 3: 9 fields, expected 10"},
+        {"2015-10-03,14,44,8,9,35,50,4,1,Arthur\n", "line 3: ball6 \"50\" is not a number from 1 to 49"},
+        {"2015-10-03,14,44,8,9,35,x,4,1,Arthur\n", "line 3: ball6 \"x\" is not a number from 1 to 49"},
+        {"2015-10-03,14,44,8,9,35,14,4,1,Arthur\n", "line 3: ball 14 appears twice"},
+        {"2015-10-03,14,44,8,9,35,7,44,1,Arthur\n", "line 3: the bonus ball 44 is also a main ball"},
+        {"2015-10-03,14,44,8,9,35,7,0,1,Arthur\n", "line 3: extra \"0\" is not a number from 1 to 49"},
+        {"2015-02-30,14,44,8,9,35,7,4,1,Arthur\n",
+         "line 3: \"2015-02-30\" is not a date (yyyy-mm-dd or DD/MM/YYYY)"},
+        {"07/10/2015,14,44,8,9,35,7,4,1,Arthur\n", "line 3: a second draw on 07/10/2015"},
+    };
+    for (const auto& c : cases) {
+        const auto result = ImportHistoryCsv(Game::Lotto, header + good + c.row, dir.Path());
+        ASSERT_FALSE(result.Ok()) << c.row;
+        EXPECT_EQ(result.GetError().message, c.message);
+        EXPECT_FALSE(std::filesystem::exists(dir / "LottoHistory.dat"));
+    }
+    EXPECT_FALSE(ImportHistoryCsv(Game::Thunderball,
+                                  "draw_date,ball1,ball2,ball3,ball4,ball5,extra,ball_set,machine\n"
+                                  "2010-05-08,5,6,7,8,10,15,3,Excalibur 5\n",
+                                  dir.Path())
+                     .Ok());
+    EXPECT_EQ(ImportHistoryCsv(Game::LottoExtra, header + good, dir.Path()).GetError().message,
+              "line 1: the header must read draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine");
+}
+
+}  // namespace
+}  // namespace quintara
