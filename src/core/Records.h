@@ -88,6 +88,14 @@ struct FrequencyRec {
     bool operator==(const FrequencyRec&) const = default;
 };
 
+// A line that won in a check: how many numbers it matched and which line it is.
+struct WinningLineRec {
+    std::int16_t Matches = 0;
+    std::int32_t LineIndex = 0;
+    std::int16_t BonusNumber = 0;  // Lotto: the bonus ball when five numbers and the bonus matched
+    bool operator==(const WinningLineRec&) const = default;
+};
+
 struct LastDrawnRec {
     double DrawDate = 0;
     std::int16_t Ball = 0;

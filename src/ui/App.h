@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "core/AppState.h"
+#include "ui/FormManager.h"
+#include "ui/Platform.h"
+
+namespace quintara::ui {
+
+// The running program: its state, the desktop it runs on, its windows and its folder.
+class App {
+public:
+    App(Platform& desktop, std::filesystem::path appDir)
+        : desktop(desktop), forms(desktop), appDir(std::move(appDir)) {}
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    AppState state;
+    Platform& desktop;
+    FormManager forms;
+    std::filesystem::path appDir;
+
+    // The recent-files list: read at start-up, told of every file opened, saved when the main window
+    // closes. Each does nothing until the list is there.
+    std::function<void()> readRecentFiles;
+    std::function<void(const std::string& path)> addRecentFile;
+    std::function<void()> saveRecentFiles;
+
+    // A file the program keeps beside itself, "\Name" as the program writes it.
+    std::filesystem::path AppFile(std::string_view name) const;
+};
+
+// Sends a text block to the printer the user chooses: the printer dialog (cancel ends quietly), the
+// three printer settings, the text and a line end. A failing printer ends the command silently.
+void PrintTextBlock(Platform& desktop, const std::string& text);
+
+}  // namespace quintara::ui

@@ -1,0 +1,338 @@
+#include <gtest/gtest.h>
+
+#include "core/Dates.h"
+#include "core/Product.h"
+#include "support/FakePlatform.h"
+#include "support/HistoryBuilder.h"
+#include "support/TempDir.h"
+#include "ui/frmAbout.h"
+#include "ui/frmQuintara.h"
+#include "ui/frmSplash.h"
+
+namespace quintara::ui {
+namespace {
+
+// A copy of the built application folder (real histories, wheels, pictures) the test may change.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        for (const auto& entry : std::filesystem::directory_iterator(QUINTARA_APP_DIR)) {
+            const auto extension = entry.path().extension();
+            if (extension == ".dat" || extension == ".txt" || extension == ".png" || extension == ".html") {
+                std::filesystem::copy_file(entry.path(), dir / entry.path().filename().string());
+            }
+        }
+        std::filesystem::remove(dir / "DailyPlayHistory.dat");
+        std::filesystem::remove(dir / "LottoExtraHistory.dat");
+    }
+
+    frmQuintara& Start() {
+        StartUp(app);
+        return *app.forms.Find<frmQuintara>();
+    }
+
+    test::TempDir dir;
+    test::FakePlatform desktop;
+    App app{desktop, dir.Path()};
+};
+
+TEST_F(MainWindowTest, StartUpShowsTheNewestRealLottoDraw) {
+    frmQuintara& main = Start();
+    EXPECT_TRUE(desktop.messages.empty()) << desktop.messages.front().text;
+    EXPECT_EQ(app.forms.Find<frmSplash>(), nullptr);
+    EXPECT_GE(desktop.doEvents, 1000);
+    EXPECT_FALSE(desktop.busy);
+    EXPECT_TRUE(main.Visible());
+    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Draw");
+    EXPECT_EQ(main.txtDrawNumber.text, "2065");
+    EXPECT_EQ(main.txtDrawDate.text, "07/10/2015");
+    EXPECT_EQ(main.lblDrawBall1.caption, "30");
+    EXPECT_EQ(main.lblDrawBall6.caption, "5");
+    EXPECT_EQ(main.lblDrawBallBonus.caption, "25");
+    EXPECT_EQ(main.txtBallSet.text, "4");
+    EXPECT_EQ(main.txtMachine.text, "Guinevere");
+    EXPECT_EQ(main.txtNumberOfDraws.text, "2065");
+    EXPECT_EQ(main.cmbSorted.ListCount(), 49);
+    EXPECT_EQ(main.cmbSorted.Text(), "Number 38 has occured 327 times.");
+    EXPECT_EQ(main.cmbAlgorithms.Text(), "28 Numbers from 49");
+    EXPECT_EQ(main.cmbWheels.ListCount(), 10);
+    EXPECT_EQ(main.cmbWheels.Text(), "5 Line Wheel - 1 Number");
+    EXPECT_EQ(app.state.WheelLines.Size(), 5u);
+    EXPECT_FALSE(main.mnuFileSave.enabled);
+    EXPECT_FALSE(main.mnuThunderballFrequencyBarChart.enabled);
+    EXPECT_FALSE(main.cmdFirstOccurance.visible);
+
+    // The window keeps its size.
+    main.UserResizes(9000, 9000);
+    EXPECT_EQ(main.width, 7695);
+    EXPECT_EQ(main.height, 7605);
+}
+
+TEST_F(MainWindowTest, ThunderballRelaysTheWindowAndLottoPutsItBack) {
+    frmQuintara& main = Start();
+    main.mnuDrawThunderball.Click();
+    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Thunderball Draw");
+    EXPECT_FALSE(main.lblBall6.visible);
+    EXPECT_FALSE(main.lblDrawBall6.visible);
+    EXPECT_FALSE(main.Image2.visible);
+    EXPECT_EQ(main.lblBonusBall.caption, "Thunderball");
+    EXPECT_EQ(main.lblBonusBall.left, 5440);
+    EXPECT_EQ(main.lblDrawBallBonus.caption, "13");
+    EXPECT_EQ(main.txtMachine.text, "Excalibur 5");
+    EXPECT_EQ(main.txtDrawNumber.text, "964");
+    EXPECT_TRUE(main.cmbThunderballSorted.visible);
+    EXPECT_EQ(main.cmbThunderballSorted.ListCount(), 14);
+    EXPECT_EQ(main.cmbSorted.ListCount(), 34);
+    EXPECT_EQ(main.cmbAlgorithms.Items(), (std::vector<std::string>{"20 numbers from 34"}));
+    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"12 Line Wheel - 1 Pair", "8 Line Wheel"}));
+    EXPECT_TRUE(main.mnuDrawThunderball.checked);
+    EXPECT_FALSE(main.mnuDrawLotto.checked);
+    for (MenuItem* item : {&main.mnuListsThunderballLastDrawn, &main.mnuListsThunderballAverages,
+                           &main.mnuThunderballLastDrawnBarChart, &main.mnuThunderballFrequencyBarChart,
+                           &main.mnuThunderballAveragesBarChart, &main.mnuSimulateThunderballFinalNumbers}) {
+        EXPECT_TRUE(item->enabled) << item->Name();
+    }
+
+    main.mnuDrawLotto.Click();
+    EXPECT_TRUE(main.lblBall6.visible);
+    EXPECT_EQ(main.lblBonusBall.caption, "Bonus Ball");
+    EXPECT_EQ(main.lblBonusBall.left, 5480);
+    EXPECT_FALSE(main.cmbThunderballSorted.visible);
+    EXPECT_FALSE(main.mnuThunderballAveragesBarChart.enabled);
+    EXPECT_EQ(main.txtDrawNumber.text, "2065");
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(MainWindowTest, DailyPlayShowsItsSeventhBallAndLottoExtraHidesTheExtra) {
+    test::HistoryBuilder<DailyPlayDrawRec>()
+        .Draw({27, 1, 23, 19, 5, 7, 12}, 0, SerialFromCivil({2003, 10, 23}))
+        .Draw({1, 2, 3, 4, 5, 6, 8})
+        .WriteTo(dir.Path());
+    test::HistoryBuilder<LottoExtraDrawRec>().Draw({1, 2, 3, 4, 5, 6}).WriteTo(dir.Path());
+    frmQuintara& main = Start();
+    main.mnuDrawDailyPlay.Click();
+    EXPECT_EQ(main.lblBonusBall.caption, "Ball 7");
+    EXPECT_EQ(main.lblBonusBall.left, 5270);
+    EXPECT_EQ(main.lblDrawBallBonus.left, 5370);
+    EXPECT_EQ(main.Image1.left, 5160);
+    EXPECT_EQ(main.lblDrawBall6.caption, "7");
+    EXPECT_EQ(main.lblDrawBallBonus.caption, "12");
+    EXPECT_EQ(main.txtDrawDate.text, "23/10/2003");
+    EXPECT_EQ(main.txtDrawNumber.text, "2");
+    EXPECT_EQ(main.cmbSorted.ListCount(), 27);
+
+    main.mnuDrawLottoExtra.Click();
+    EXPECT_FALSE(main.lblBonusBall.visible);
+    EXPECT_FALSE(main.lblDrawBallBonus.visible);
+    EXPECT_EQ(main.lblDrawBallBonus.caption, "");
+    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Extra Draw");
+}
+
+TEST_F(MainWindowTest, BrowsingStopsAtBothEnds) {
+    frmQuintara& main = Start();
+    main.cmdBack.Click();
+    EXPECT_EQ(main.txtDrawNumber.text, "2065");
+    main.cmdNext.Click();
+    EXPECT_EQ(main.txtDrawNumber.text, "2064");
+    main.cmdEOF.Click();
+    EXPECT_EQ(main.txtDrawNumber.text, "1");
+    EXPECT_EQ(main.txtDrawDate.text, "19/11/1994");
+    EXPECT_EQ(main.txtBallSet.text, "0");
+    main.cmdNext.Click();
+    EXPECT_EQ(main.txtDrawNumber.text, "1");
+    main.cmdBOF.Click();
+    EXPECT_EQ(main.txtDrawNumber.text, "2065");
+}
+
+TEST_F(MainWindowTest, NumberSearchFindsEveryCountedFieldAndWalksTheMatches) {
+    test::HistoryBuilder<LottoDrawRec> history;
+    for (int index = 1; index <= 10; ++index) {
+        if (index == 1 || index == 7) {
+            history.Draw({40, 2, 3, 4, 5, 6}, 7);
+        } else if (index == 3) {
+            history.Draw({1, 2, 3, 4, 5, 6}, 40);  // only the bonus ball
+        } else {
+            history.Draw({1, 2, 3, 4, 5, 6}, 7);
+        }
+    }
+    history.WriteTo(dir.Path());
+    frmQuintara& main = Start();
+
+    desktop.inputAnswers = {"40"};
+    main.cmdNumberSearch.Click();
+    EXPECT_EQ(desktop.questions.back().prompt, "Enter a Number to search for:");
+    EXPECT_EQ(desktop.questions.back().title, "Number Search");
+    EXPECT_EQ(desktop.messages.back(),
+              (test::FakePlatform::Message{"We have a match!", "Latest Number match", MsgBoxIcon::None}));
+    EXPECT_EQ(app.state.OccurrenceDraws, (OneBased<std::int16_t>{7, 3, 1}));
+    EXPECT_EQ(app.state.OccurrencePosition, 3);
+    EXPECT_EQ(main.txtDrawNumber.text, "10");
+    EXPECT_EQ(main.cmbSorted.Text(), "Number 40 has occured 3 times.");
+    EXPECT_EQ(main.lblViewOccurances.caption, "View occurances of number 40");
+    EXPECT_TRUE(main.cmdNextOccurance.visible);
+
+    main.cmdNextOccurance.Click();
+    EXPECT_EQ(app.state.CurrentDraw, 3);
+    main.cmdLastOccurance.Click();
+    EXPECT_EQ(app.state.CurrentDraw, 7);
+    main.cmdNextOccurance.Click();
+    EXPECT_EQ(app.state.CurrentDraw, 7);
+    main.cmdPreviousOccurance.Click();
+    EXPECT_EQ(app.state.CurrentDraw, 3);
+    main.cmdFirstOccurance.Click();
+    EXPECT_EQ(app.state.CurrentDraw, 1);
+
+    desktop.inputAnswers = {"41", "abc", ""};
+    main.cmdNumberSearch.Click();
+    EXPECT_EQ(desktop.messages.back().text, "No match was found!");
+    EXPECT_EQ(desktop.messages.back().title, "No match");
+    EXPECT_EQ(app.state.OccurrenceDraws.Size(), 3u);
+    for (int i = 0; i < 2; ++i) {
+        main.cmdNumberSearch.Click();
+        EXPECT_EQ(desktop.messages.back(),
+                  (test::FakePlatform::Message{"Incorrect Data entered. Please try again!", "Error",
+                                               MsgBoxIcon::None}));
+    }
+
+    main.mnuShowDraws.Click();
+    EXPECT_TRUE(app.state.OccurrenceDraws.Empty());
+    EXPECT_FALSE(main.cmdNextOccurance.visible);
+    EXPECT_FALSE(main.lblViewOccurances.visible);
+}
+
+TEST_F(MainWindowTest, DateSearchHitMissAndBadInput) {
+    frmQuintara& main = Start();
+    desktop.inputAnswers = {"08/05/2010", "09/05/2010", "2010-05-31", "31/02/2010"};
+    main.cmdDateSearch.Click();
+    EXPECT_EQ(desktop.questions.back().prompt, "Enter a date to search for using format: dd/mm/yyyy");
+    EXPECT_EQ(desktop.messages.back().title, "Date match");
+    EXPECT_EQ(main.txtDrawDate.text, "08/05/2010");
+    EXPECT_EQ(main.lblDrawBallBonus.caption, "10");
+    EXPECT_EQ(main.txtDrawNumber.text, "1500");
+
+    main.cmdDateSearch.Click();
+    EXPECT_EQ(desktop.messages.back().text, "No match was found!");
+    EXPECT_EQ(main.txtDrawNumber.text, "1500");
+
+    main.cmdDateSearch.Click();
+    EXPECT_EQ(desktop.messages.back().title, "No match");
+    main.cmdDateSearch.Click();
+    EXPECT_EQ(desktop.messages.back().text, "Incorrect Data entered. Please try again!");
+}
+
+TEST_F(MainWindowTest, ViewDrawsAfterBrowsingLines) {
+    frmQuintara& main = Start();
+    app.state.PickedLines = {{0, {1, 2, 3, 4, 5, 6}, 0, 0, ""}, {0, {7, 8, 9, 10, 11, 12}, 0, 0, ""}};
+    app.state.LinesMode = true;
+    app.state.LinesAvailable = true;
+    app.state.CurrentLine = 1;
+    main.ShowLine();
+    EXPECT_EQ(main.txtDrawDate.text, "");
+    EXPECT_TRUE(main.lblDrawLineNumber.visible);
+    main.cmdNextOccurance.Click();
+    EXPECT_EQ(main.lblDrawBall1.caption, "7");
+    EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "2");
+    main.cmdNextOccurance.Click();
+    EXPECT_EQ(app.state.CurrentLine, 2);
+
+    // Winning lines count their own positions while showing the lines they name.
+    app.state.LinesMode = false;
+    app.state.WinningLinesMode = true;
+    app.state.WinningLines = {{3, 2, 0}, {4, 1, 0}};
+    app.state.WinningLinePosition = 1;
+    main.cmdNextOccurance.Click();
+    EXPECT_EQ(app.state.CurrentLine, 1);
+    EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "2");
+    EXPECT_EQ(main.lblDrawBall1.caption, "1");
+
+    main.mnuShowDraws.Click();
+    EXPECT_EQ(main.txtDrawNumber.text, "2065");
+    EXPECT_FALSE(app.state.LinesMode);
+    EXPECT_FALSE(app.state.WinningLinesMode);
+    EXPECT_TRUE(main.cmdBOF.visible);
+    EXPECT_TRUE(main.cmdDateSearch.visible);
+    EXPECT_FALSE(main.cmdFirstOccurance.visible);
+    EXPECT_FALSE(main.lblDrawLineNumber.visible);
+    EXPECT_TRUE(main.mnuFileSave.enabled);
+    EXPECT_TRUE(main.mnuCheckNumbers.enabled);
+
+    // A game switch disables the line commands even with lines at hand.
+    main.mnuDrawThunderball.Click();
+    EXPECT_FALSE(main.mnuFileSave.enabled);
+}
+
+TEST_F(MainWindowTest, EachGameReportsItsMissingHistory) {
+    frmQuintara& main = Start();
+    main.mnuDrawLottoExtra.Click();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].title, "Error trying to load Lotto Extra History File");
+    EXPECT_EQ(desktop.messages[0].icon, MsgBoxIcon::None);
+    EXPECT_TRUE(std::filesystem::exists(dir / "LottoExtraHistory.dat"));
+    EXPECT_EQ(app.state.CurrentGame, "Lotto Extra");
+    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Draw");
+    EXPECT_FALSE(desktop.busy);
+    // Browsing after the failure touches nothing it should not.
+    main.cmdEOF.Click();
+    desktop.inputAnswers = {"5"};
+    main.cmdNumberSearch.Click();
+
+    main.mnuDrawDailyPlay.Click();
+    EXPECT_EQ(desktop.messages.back().title, "Error trying to load Daily play History File");
+
+    std::filesystem::remove(dir / "ThunderballHistory.dat");
+    main.mnuDrawThunderball.Click();
+    EXPECT_EQ(desktop.messages.back().title, "Error trying to load Thunderball History File");
+
+    std::filesystem::remove(dir / "LottoHistory.dat");
+    main.mnuDrawLotto.Click();
+    EXPECT_EQ(desktop.messages.back().title, "Error trying to load Lotto History File");
+    EXPECT_NE(desktop.messages.back().text.find(std::string(kSupportPageAddress)), std::string::npos);
+}
+
+TEST_F(MainWindowTest, PrintingHelpLinksAboutAndExit) {
+    frmQuintara& main = Start();
+    main.mnuPrint.Click();
+    EXPECT_EQ(
+        desktop.messages.back(),
+        (test::FakePlatform::Message{"You must pick numbers or load saved numbers before you can print them!",
+                                     "Pick Numbers", MsgBoxIcon::Exclamation}));
+    EXPECT_EQ(desktop.printerDialogs, 0);
+
+    main.txtPrint.text = "lines\r\n";
+    desktop.printerAnswers = {false, true, true};
+    main.mnuPrint.Click();
+    EXPECT_TRUE(desktop.printouts.empty());
+    main.mnuPrint.Click();
+    ASSERT_EQ(desktop.printouts.size(), 1u);
+    EXPECT_EQ(desktop.printouts[0].text, "lines\r\n\r\n");
+    EXPECT_EQ(desktop.printouts[0].settings.fontSize, 10);
+    desktop.printSucceeds = false;
+    main.mnuPrint.Click();
+    EXPECT_EQ(desktop.messages.size(), 1u);
+
+    main.mnuHelpContents.Click();
+    EXPECT_EQ(desktop.shellOpens.back(), (dir / "Quintara.html").string());
+    desktop.shellOpenSucceeds = false;
+    main.mnuHelpContents.Click();
+    EXPECT_EQ(desktop.messages.back().title, "Unable to Load Help File");
+    main.mnuUpdateGetDefaultWheels.Click();
+    EXPECT_EQ(desktop.shellOpens.back(), kSupportPageAddress);
+    main.mnuHelpVisitHomePage.Click();
+    EXPECT_EQ(desktop.shellOpens.back(), kProductWebAddress);
+
+    desktop.WhenShownModally<frmAbout>("frmAbout", [](frmAbout& about) {
+        EXPECT_EQ(about.caption, "About Quintara 2.0");
+        about.cmdOK.Click();
+    });
+    main.mnuHelpAbout.Click();
+    EXPECT_EQ(app.forms.Find<frmAbout>(), nullptr);
+
+    bool saved = false;
+    app.saveRecentFiles = [&saved] { saved = true; };
+    main.mnuFileExit.Click();
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(app.forms.Find<frmQuintara>(), nullptr);
+}
+
+}  // namespace
+}  // namespace quintara::ui
