@@ -1,0 +1,255 @@
+#include "qt/QtPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSettings>
+#include <QTextDocument>
+#include <QUrl>
+#include <algorithm>
+
+namespace quintara {
+
+namespace {
+
+QString ToQt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Hands the activation back to the window that was active before a dialog, as window managers do; without
+// one (a bare X server, the offscreen platform) nothing else would.
+class ReactivateAfterwards {
+public:
+    ReactivateAfterwards() : m_window(QApplication::activeWindow()) {}
+    ReactivateAfterwards(const ReactivateAfterwards&) = delete;
+    ReactivateAfterwards& operator=(const ReactivateAfterwards&) = delete;
+    ~ReactivateAfterwards() {
+        if (m_window != nullptr && m_window->isVisible()) {
+            m_window->activateWindow();
+        }
+    }
+    QWidget* Window() const { return m_window; }
+
+private:
+    QPointer<QWidget> m_window;
+};
+
+QString ToDisplayLines(std::string_view text) {
+    return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// Keys in index order: "RecentFile2" before "RecentFile10".
+bool KeyBefore(const QString& left, const QString& right) {
+    static const QRegularExpression trailingNumber(QStringLiteral("^(.*?)(\\d+)$"));
+    const auto l = trailingNumber.match(left);
+    const auto r = trailingNumber.match(right);
+    if (l.hasMatch() && r.hasMatch() && l.captured(1) == r.captured(1)) {
+        return l.captured(2).toULongLong() < r.captured(2).toULongLong();
+    }
+    return left < right;
+}
+
+}  // namespace
+
+QStringList ToQtNameFilters(std::string_view filter) {
+    const QStringList parts = ToQt(filter).split(QLatin1Char('|'));
+    static const QRegularExpression trailingGroup(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns =
+            parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        QString description = parts[i];
+        description.remove(trailingGroup);
+        description = description.trimmed();
+        filters.append((description.isEmpty() ? QString() : description + QLatin1Char(' ')) +
+                       QLatin1Char('(') + patterns.trimmed() + QLatin1Char(')'));
+    }
+    return filters;
+}
+
+QtPlatform::QtPlatform(std::string applicationDirectory, const QString& settingsFile)
+    : m_applicationDirectory(std::move(applicationDirectory)),
+      m_settings(settingsFile.isEmpty()
+                     ? std::make_unique<QSettings>(QStringLiteral("Quintara"), QStringLiteral("Quintara"))
+                     : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)) {}
+
+QtPlatform::~QtPlatform() {
+    SetBusyPointer(false);
+}
+
+void QtPlatform::MsgBox(std::string_view text, std::string_view title, ui::MsgBoxIcon icon) {
+    m_renderer.RefreshAll();
+    const ReactivateAfterwards owner;
+    QMessageBox box(icon == ui::MsgBoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    ToQt(title), ToDisplayLines(text), QMessageBox::Ok, owner.Window());
+    box.exec();
+}
+
+std::string QtPlatform::InputBox(std::string_view prompt, std::string_view title,
+                                 std::string_view defaultText) {
+    m_renderer.RefreshAll();
+    const ReactivateAfterwards owner;
+    QInputDialog dialog(owner.Window());
+    dialog.setWindowTitle(ToQt(title));
+    dialog.setLabelText(ToDisplayLines(prompt));
+    dialog.setTextValue(ToQt(defaultText));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
+}
+
+std::string QtPlatform::FileDialog(bool save, std::string_view filter, std::string_view proposedName) {
+    m_renderer.RefreshAll();
+    const ReactivateAfterwards owner;
+    QFileDialog dialog(owner.Window());
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QStringList filters = ToQtNameFilters(filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+    }
+    if (save) {
+        // A name typed without an extension gets the one of the chosen filter, as desktop programs do.
+        static const QRegularExpression simplePattern(QStringLiteral("\\(\\*\\.(\\w+)[ )]"));
+        const auto updateSuffix = [&dialog](const QString& chosenFilter) {
+            const auto match = simplePattern.match(chosenFilter);
+            dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : QString());
+        };
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, updateSuffix);
+        updateSuffix(dialog.selectedNameFilter());
+    }
+    if (!proposedName.empty()) {
+        dialog.selectFile(ToQt(proposedName));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::string QtPlatform::FileOpenDialog(std::string_view filter, std::string_view proposedName) {
+    return FileDialog(false, filter, proposedName);
+}
+
+std::string QtPlatform::FileSaveDialog(std::string_view filter, std::string_view proposedName) {
+    return FileDialog(true, filter, proposedName);
+}
+
+std::unique_ptr<QPrinter> QtPlatform::MakePrinter(bool chosen) const {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!m_pdfPath.isEmpty()) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(m_pdfPath);
+    } else if (chosen && !m_chosenPrinter.isEmpty()) {
+        printer->setPrinterName(m_chosenPrinter);
+    }
+    return printer;
+}
+
+bool QtPlatform::PrinterDialog() {
+    if (!m_pdfPath.isEmpty()) {
+        return true;
+    }
+    m_renderer.RefreshAll();
+    const ReactivateAfterwards owner;
+    auto printer = MakePrinter(true);
+    QPrintDialog dialog(printer.get(), owner.Window());
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    m_chosenPrinter = printer->printerName();
+    return true;
+}
+
+bool QtPlatform::PrintText(std::string_view text, const ui::PrintSettings& settings) {
+    auto printer = MakePrinter(true);
+    if (!printer->isValid()) {
+        return false;
+    }
+    printer->setCopyCount(settings.copies);
+    // Fixed pitch, so that the columns of the program's listings stay in line on paper.
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(settings.fontSize);
+    font.setBold(settings.fontBold);
+    QTextDocument document;
+    document.setDefaultFont(font);
+    document.setPlainText(ToDisplayLines(text) + QLatin1Char('\n'));
+    document.print(printer.get());
+    return printer->printerState() != QPrinter::Error;
+}
+
+bool QtPlatform::PrintFormImage(ui::Form& form) {
+    const QPixmap image = m_renderer.Grab(form);
+    auto printer = MakePrinter(false);
+    QPainter painter;
+    if (!printer->isValid() || image.isNull() || !painter.begin(printer.get())) {
+        return false;
+    }
+    const QRect page = painter.viewport();
+    painter.drawPixmap(QRect(page.topLeft(), image.size().scaled(page.size(), Qt::KeepAspectRatio)), image);
+    return painter.end();
+}
+
+ui::SettingsSection QtPlatform::ReadSettings(std::string_view section) {
+    m_settings->beginGroup(ToQt(section));
+    QStringList keys = m_settings->childKeys();
+    std::sort(keys.begin(), keys.end(), KeyBefore);
+    ui::SettingsSection pairs;
+    for (const QString& key : keys) {
+        pairs.emplace_back(key.toStdString(), m_settings->value(key).toString().toStdString());
+    }
+    m_settings->endGroup();
+    return pairs;
+}
+
+void QtPlatform::WriteSetting(std::string_view section, std::string_view key, std::string_view value) {
+    m_settings->beginGroup(ToQt(section));
+    m_settings->setValue(ToQt(key), ToQt(value));
+    m_settings->endGroup();
+    m_settings->sync();
+}
+
+bool QtPlatform::ShellOpen(std::string_view target) {
+    const QString address = ToQt(target);
+    const bool isAddress =
+        address.contains(QStringLiteral("://")) || address.startsWith(QStringLiteral("mailto:"));
+    return QDesktopServices::openUrl(isAddress ? QUrl(address) : QUrl::fromLocalFile(address));
+}
+
+void QtPlatform::DoEvents() {
+    m_renderer.RefreshAll();
+    QCoreApplication::processEvents();
+}
+
+void QtPlatform::SetBusyPointer(bool busy) {
+    if (busy == m_busy) {
+        return;
+    }
+    m_busy = busy;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtPlatform::Beep() {
+    QApplication::beep();
+}
+
+int QtPlatform::ScreenWidth() const {
+    return m_renderer.ToTwips(QGuiApplication::primaryScreen()->geometry().width());
+}
+
+int QtPlatform::ScreenHeight() const {
+    return m_renderer.ToTwips(QGuiApplication::primaryScreen()->geometry().height());
+}
+
+}  // namespace quintara

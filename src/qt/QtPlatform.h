@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "qt/FormRenderer.h"
+#include "ui/Platform.h"
+
+class QPrinter;
+class QSettings;
+
+namespace quintara {
+
+// A file dialog filter as the program writes it ("Text files (*.txt)|*.txt", "(*.lot)|*.lot|(*.fil)|*.fil")
+// as Qt's name filters ("Text files (*.txt)"); the pattern after each bar is the one that counts.
+QStringList ToQtNameFilters(std::string_view filter);
+
+// The desktop as Qt provides it: dialogs, printer, settings store, shell, and the forms' windows.
+class QtPlatform : public ui::Platform {
+public:
+    // Needs a QApplication. settingsFile names an INI file to hold the settings instead of the user's
+    // own store (organisation and application "Quintara"), for tests.
+    explicit QtPlatform(std::string applicationDirectory, const QString& settingsFile = {});
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+    ~QtPlatform() override;
+
+    FormRenderer& Renderer() { return m_renderer; }
+    // From now on every print goes into this PDF file, without a printer dialog (for runs without a
+    // printer, and tests).
+    void PrintToFile(const QString& pdfPath) { m_pdfPath = pdfPath; }
+
+    void MsgBox(std::string_view text, std::string_view title, ui::MsgBoxIcon icon) override;
+    std::string InputBox(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override;
+    std::string FileOpenDialog(std::string_view filter, std::string_view proposedName) override;
+    std::string FileSaveDialog(std::string_view filter, std::string_view proposedName) override;
+    bool PrinterDialog() override;
+    bool PrintText(std::string_view text, const ui::PrintSettings& settings) override;
+    bool PrintFormImage(ui::Form& form) override;
+    ui::SettingsSection ReadSettings(std::string_view section) override;
+    void WriteSetting(std::string_view section, std::string_view key, std::string_view value) override;
+    bool ShellOpen(std::string_view target) override;
+    void DoEvents() override;
+    void SetBusyPointer(bool busy) override;
+    bool BusyPointerShown() const override { return m_busy; }
+    void Beep() override;
+    int ScreenWidth() const override;
+    int ScreenHeight() const override;
+    std::string ApplicationDirectory() const override { return m_applicationDirectory; }
+    void ShowForm(ui::Form& form, ui::ShowMode mode) override { m_renderer.Show(form, mode); }
+    void HideForm(ui::Form& form) override { m_renderer.Hide(form); }
+    void UnloadForm(ui::Form& form) override { m_renderer.Unload(form); }
+    void BringToFront(ui::Form& form) override { m_renderer.BringToFront(form); }
+    void RefreshForm(ui::Form& form) override { m_renderer.Refresh(form); }
+
+private:
+    std::string FileDialog(bool save, std::string_view filter, std::string_view proposedName);
+    // The printer the user chose, else the default one (or the PDF file).
+    std::unique_ptr<QPrinter> MakePrinter(bool chosen) const;
+
+    FormRenderer m_renderer;
+    std::string m_applicationDirectory;
+    std::unique_ptr<QSettings> m_settings;
+    QString m_chosenPrinter;
+    QString m_pdfPath;
+    bool m_busy = false;
+};
+
+}  // namespace quintara

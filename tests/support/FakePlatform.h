@@ -1,0 +1,116 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/Platform.h"
+
+namespace quintara::test {
+
+// The desktop for form tests: records what the forms showed and asked, answers dialogs from a script
+// and runs the test's own steps when a form is shown modally.
+//
+// A dialog that finds its script empty fails the test (an unexpected question is a fault), and answers
+// as a cancel would.
+class FakePlatform : public ui::Platform {
+public:
+    struct Message {
+        std::string text;
+        std::string title;
+        ui::MsgBoxIcon icon;
+        bool operator==(const Message&) const = default;
+    };
+    struct Question {
+        std::string prompt;
+        std::string title;
+        std::string defaultText;
+    };
+    struct FileQuestion {
+        bool save;
+        std::string filter;
+        std::string proposedName;
+    };
+    struct Printout {
+        std::string text;
+        ui::PrintSettings settings;
+    };
+    struct Showing {
+        std::string form;
+        ui::ShowMode mode;
+    };
+
+    // What happened, in order.
+    std::vector<Message> messages;
+    std::vector<Question> questions;
+    std::vector<FileQuestion> fileQuestions;
+    int printerDialogs = 0;
+    std::vector<Printout> printouts;
+    std::vector<std::string> printedForms;
+    std::vector<std::string> shellOpens;
+    std::vector<Showing> showings;
+    std::vector<std::string> broughtToFront;
+    std::vector<std::string> hidden;
+    std::vector<std::string> unloaded;
+    int doEvents = 0;
+    int beeps = 0;
+    int refreshes = 0;
+    bool busy = false;
+    int busyShown = 0;  // times the pointer went from normal to busy
+
+    // The script.
+    std::deque<std::string> inputAnswers;
+    std::deque<std::string> fileAnswers;
+    std::deque<bool> printerAnswers;
+    bool printSucceeds = true;
+    bool shellOpenSucceeds = true;
+    std::map<std::string, std::map<std::string, std::string>> settings;  // section -> key -> value
+    int screenWidth = 15360;                                             // 1024 x 768 pixels at 96 per inch
+    int screenHeight = 11520;
+    std::string applicationDirectory = "/opt/quintara";
+    // Runs after each message is recorded, inside the (modal) message box.
+    std::function<void(const Message&)> onMessage;
+
+    // Runs steps when the form named formName is next shown modally; the show returns when they end.
+    void WhenShownModally(std::string formName, std::function<void(ui::Form&)> steps);
+    // The same, for the form of type F.
+    template <class F>
+    void WhenShownModally(std::string formName, std::function<void(F&)> steps) {
+        WhenShownModally(std::move(formName), [steps](ui::Form& form) { steps(dynamic_cast<F&>(form)); });
+    }
+    // Modal shows whose steps have not run yet.
+    std::size_t PendingModalSteps() const { return m_modalSteps.size(); }
+
+    void MsgBox(std::string_view text, std::string_view title, ui::MsgBoxIcon icon) override;
+    std::string InputBox(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override;
+    std::string FileOpenDialog(std::string_view filter, std::string_view proposedName) override;
+    std::string FileSaveDialog(std::string_view filter, std::string_view proposedName) override;
+    bool PrinterDialog() override;
+    bool PrintText(std::string_view text, const ui::PrintSettings& settings) override;
+    bool PrintFormImage(ui::Form& form) override;
+    ui::SettingsSection ReadSettings(std::string_view section) override;
+    void WriteSetting(std::string_view section, std::string_view key, std::string_view value) override;
+    bool ShellOpen(std::string_view target) override;
+    void DoEvents() override { ++doEvents; }
+    void SetBusyPointer(bool shown) override;
+    bool BusyPointerShown() const override { return busy; }
+    void Beep() override { ++beeps; }
+    int ScreenWidth() const override { return screenWidth; }
+    int ScreenHeight() const override { return screenHeight; }
+    std::string ApplicationDirectory() const override { return applicationDirectory; }
+    void ShowForm(ui::Form& form, ui::ShowMode mode) override;
+    void HideForm(ui::Form& form) override { hidden.push_back(form.Name()); }
+    void UnloadForm(ui::Form& form) override { unloaded.push_back(form.Name()); }
+    void BringToFront(ui::Form& form) override { broughtToFront.push_back(form.Name()); }
+    void RefreshForm(ui::Form&) override { ++refreshes; }
+
+private:
+    std::string FileDialog(bool save, std::string_view filter, std::string_view proposedName);
+
+    std::deque<std::pair<std::string, std::function<void(ui::Form&)>>> m_modalSteps;
+};
+
+}  // namespace quintara::test
