@@ -10,19 +10,17 @@ namespace {
 
 using Bits = std::vector<std::uint64_t>;
 
-// Walks every subset of the numbers in increasing order, one added number per level. Each level keeps,
-// for every match count c up to the best so far, the set of lines holding at least c numbers of the
-// subset; the best match of a subset plus one number then rises by one exactly when a line at the best
-// count holds that number, so a subset costs one word-wise AND over the lines instead of a popcount
-// per line.
+// Counts the best line match of every subset of the wheeled numbers, each subset visited once.
 class CoverageWalk {
 public:
     CoverageWalk(const std::vector<std::vector<int>>& lines, int numbers, int perLine, WheelCoverage& out)
-        : m_numbers(numbers), m_perLine(perLine), m_words((lines.size() + 63) / 64), m_out(out),
+        : m_numbers(numbers),
+          m_perLine(perLine),
+          m_words((lines.size() + 63) / 64),
+          m_out(out),
           m_linesWith(static_cast<std::size_t>(numbers), Bits(m_words, 0)),
           m_levels(static_cast<std::size_t>(perLine) + 1,
-                   std::vector<Bits>(static_cast<std::size_t>(perLine) + 1, Bits(m_words, 0)))
-    {
+                   std::vector<Bits>(static_cast<std::size_t>(perLine) + 1, Bits(m_words, 0))) {
         for (std::size_t i = 0; i < lines.size(); ++i) {
             for (int number : lines[i]) {
                 m_linesWith[static_cast<std::size_t>(number - 1)][i / 64] |= std::uint64_t{1} << (i % 64);
@@ -37,8 +35,7 @@ public:
     void Run() { Visit(0, 0, 0); }
 
 private:
-    bool Meets(const Bits& a, const Bits& b) const
-    {
+    bool Meets(const Bits& a, const Bits& b) const {
         for (std::size_t w = 0; w < m_words; ++w) {
             if ((a[w] & b[w]) != 0) {
                 return true;
@@ -47,8 +44,11 @@ private:
         return false;
     }
 
-    void Visit(int depth, int first, int best)
-    {
+    // Subsets grow one number per level, and each level keeps, for every match count c up to the best so
+    // far, the lines holding at least c numbers of the subset. The best match of the subset plus one
+    // number rises by one exactly when a line at the best count holds that number, so a subset costs one
+    // word-wise AND over the lines instead of a popcount per line.
+    void Visit(int depth, int first, int best) {
         const auto& level = m_levels[static_cast<std::size_t>(depth)];
         CoverageRow& row = m_out.rows[static_cast<std::size_t>(depth)];
         const bool deeper = depth + 1 < m_perLine;
@@ -78,12 +78,11 @@ private:
     int m_perLine;
     std::size_t m_words;
     WheelCoverage& m_out;
-    std::vector<Bits> m_linesWith;        // per number: the lines holding it
+    std::vector<Bits> m_linesWith;            // per number: the lines holding it
     std::vector<std::vector<Bits>> m_levels;  // [depth][c]: lines holding at least c of the subset
 };
 
-std::uint64_t Binomial(int n, int k)
-{
+std::uint64_t Binomial(int n, int k) {
     if (k < 0 || k > n) {
         return 0;
     }
@@ -94,8 +93,7 @@ std::uint64_t Binomial(int n, int k)
     return result;
 }
 
-const CoverageRow* FindRow(const WheelCoverage& coverage, int drawn)
-{
+const CoverageRow* FindRow(const WheelCoverage& coverage, int drawn) {
     if (drawn < 1 || drawn > static_cast<int>(coverage.rows.size())) {
         return nullptr;
     }
@@ -104,8 +102,7 @@ const CoverageRow* FindRow(const WheelCoverage& coverage, int drawn)
 
 }  // namespace
 
-WheelCoverage ComputeCoverage(const std::vector<std::vector<int>>& lines, int numbers)
-{
+WheelCoverage ComputeCoverage(const std::vector<std::vector<int>>& lines, int numbers) {
     if (numbers < 1 || numbers > 64) {
         throw std::invalid_argument("a wheel covers 1 to 64 numbers, not " + std::to_string(numbers));
     }
@@ -140,14 +137,12 @@ WheelCoverage ComputeCoverage(const std::vector<std::vector<int>>& lines, int nu
     return coverage;
 }
 
-bool MeetsGuarantee(const WheelCoverage& coverage, int match, int drawn)
-{
+bool MeetsGuarantee(const WheelCoverage& coverage, int match, int drawn) {
     const CoverageRow* row = FindRow(coverage, drawn);
     return row != nullptr && row->guaranteed >= match;
 }
 
-double ShareAtLeast(const WheelCoverage& coverage, int match, int drawn)
-{
+double ShareAtLeast(const WheelCoverage& coverage, int match, int drawn) {
     const CoverageRow* row = FindRow(coverage, drawn);
     if (row == nullptr || row->subsets == 0) {
         return 0.0;
