@@ -24,4 +24,9 @@ int RunExportHistory(Context& context, const std::vector<std::string>& words);
 int RunDraws(Context& context, const std::vector<std::string>& words);
 int RunStats(Context& context, const std::vector<std::string>& words);
 
+// The generation commands.
+int RunFinal(Context& context, const std::vector<std::string>& words);
+int RunPick(Context& context, const std::vector<std::string>& words);
+int RunWheelCheck(Context& context, const std::vector<std::string>& words);
+
 }  // namespace quintara::cli

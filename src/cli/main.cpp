@@ -15,6 +15,14 @@ const std::vector<Command>& AllCommands() {
          RunExportHistory},
         {"draws", "list a game's draws, newest first", "draws --game GAME [--json]", RunDraws},
         {"stats", "ball frequencies and last-drawn dates of a game", "stats --game GAME [--json]", RunStats},
+        {"final", "the final numbers an algorithm chooses from a game's history",
+         "final --game GAME [--algorithm A] [--json]   (A: list index 0-2 or the item text)", RunFinal},
+        {"pick", "pick lines with an algorithm and a wheel, or wheel personal numbers",
+         "pick --game GAME [--algorithm A] [--wheel ITEM | --wheel-file PATH] [--personal N1,N2,...] "
+         "[--json]",
+         RunPick},
+        {"wheel-check", "check a wheel file and show what it guarantees",
+         "wheel-check --game GAME FILE [--json]", RunWheelCheck},
     };
     return commands;
 }

@@ -39,8 +39,21 @@ struct AppState {
     bool LinesAvailable = false;
     double LinesGeneratedDate = 0;
     bool WinningLinesMode = false;
+    OneBased<WinningLineRec> WinningLines;
+    std::string ReportText;
     std::int16_t WinningLinePosition = 0;
     bool ThunderballStatistics = false;
+
+    // The generator's state: the last run's numbers, the selections it ran with, personal picks, the wheel.
+    OneBased<std::int16_t> FinalNumbers;
+    OneBased<std::int16_t> SevenNumbers;
+    std::int16_t GeneratorMode = 0;
+    std::int16_t WheelIndex = 0;
+    bool PersonalPicksActive = false;
+    OneBased<std::int16_t> PersonalNumbers;
+    bool LinesFromPersonalPicks = false;
+    OneBased<std::string> WheelLines;   // normalised: "1,2,3,4,5,6,"
+    OneBased<std::string> WheelBackup;  // taken before an import, restored when the file is refused
 
     Game CurrentGameId() const { return GameOf(CurrentGame); }
 

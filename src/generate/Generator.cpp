@@ -1,0 +1,42 @@
+#include "generate/Generator.h"
+
+#include "generate/Catalogue.h"
+#include "generate/FortyNineGenerator.h"
+#include "generate/SectionSelection.h"
+
+namespace quintara {
+
+FinalSelection ChooseFinalNumbers(Game game, std::int16_t generatorMode, const GameStatistics& statistics) {
+    FinalSelection selection;
+    selection.FinalNumbers = SelectFinalNumbers(statistics, game);
+    if ((game == Game::Lotto || game == Game::LottoExtra) && generatorMode == kSevenNumbersMode) {
+        selection.FinalNumbers = SevenFromTwentyEight(selection.FinalNumbers);
+        selection.SevenNumbers = selection.FinalNumbers;
+    }
+    return selection;
+}
+
+GeneratorResult GenerateNumbers(const GeneratorRequest& request, const GameStatistics& statistics,
+                                const OneBased<std::string>& wheelLines,
+                                const OneBased<LottoDrawRec>& lottoDraws) {
+    GeneratorResult result;
+    if (request.PersonalPicksActive) {
+        result.FinalNumbers = request.PersonalNumbers;
+    } else {
+        FinalSelection selection = ChooseFinalNumbers(request.game, request.GeneratorMode, statistics);
+        result.FinalNumbers = std::move(selection.FinalNumbers);
+        result.SevenNumbers = std::move(selection.SevenNumbers);
+    }
+    if (!request.PersonalPicksActive && request.algorithm == kFortyNineAlgorithm) {
+        result.PickedLines =
+            GenerateFortyNineLines(lottoDraws, statistics.BallFrequency, statistics.BallLastDrawn);
+    } else {
+        PickedLineSet lines = MakeWheelLines(result.FinalNumbers, wheelLines, request.game);
+        result.PickedLines = std::move(lines.PickedLines);
+        result.DailyPlayPickedLines = std::move(lines.DailyPlayPickedLines);
+    }
+    result.LinesGeneratedDate = request.today;
+    return result;
+}
+
+}  // namespace quintara

@@ -1,0 +1,56 @@
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "generate/Catalogue.h"
+#include "generate/WheelFile.h"
+
+namespace quintara {
+namespace {
+
+TEST(Catalogue, EveryListedWheelHasAFileOfItsGameExceptTheGeneratedOne) {
+    for (Game game : kAllGames) {
+        const auto algorithms = AlgorithmItems(game);
+        ASSERT_FALSE(algorithms.empty());
+        for (std::size_t index = 0; index < algorithms.size(); ++index) {
+            const auto wheels = WheelItems(game, static_cast<int>(index));
+            ASSERT_FALSE(wheels.empty()) << algorithms[index];
+            for (const auto& item : wheels) {
+                EXPECT_EQ(WheelFileName(game, item).has_value(), item != kFortyNineWheelItem) << item;
+            }
+        }
+        EXPECT_TRUE(WheelItems(game, static_cast<int>(algorithms.size())).empty());
+        EXPECT_TRUE(WheelItems(game, -1).empty());
+    }
+    // Items are looked up within the game: Thunderball and Daily Play share no wheel with Lotto.
+    EXPECT_FALSE(WheelFileName(Game::Thunderball, "904 Line Wheel"));
+    EXPECT_EQ(WheelFileName(Game::DailyPlay, "10 Line Wheel"), "10 Line Wheel frm 16_DailyPlay.txt");
+    EXPECT_EQ(WheelFileName(Game::LottoExtra, "7 Line Wheel. £40 if 3 Numbers"),
+              "7 Line Wheel 40 if 3 Numbers from 7_Lotto.txt");
+    EXPECT_FALSE(WheelFileName(Game::Lotto, kPersonalPicksItem));
+    EXPECT_EQ(ItemIndex(AlgorithmItems(Game::Lotto), kSevenNumbersAlgorithm), 2);
+}
+
+// The shipped wheels, where the build has put them: each reads clean and makes the number of lines its
+// item starts with.
+TEST(Catalogue, ShippedWheelsLoadWithTheLineCountTheirItemsAnnounce) {
+    const std::filesystem::path wheels = std::filesystem::path(QUINTARA_SOURCE_DIR) / "data" / "wheels";
+    for (Game game : {Game::Lotto, Game::Thunderball, Game::DailyPlay}) {
+        for (std::size_t index = 0; index < AlgorithmItems(game).size(); ++index) {
+            for (const auto& item : WheelItems(game, static_cast<int>(index))) {
+                const auto file = WheelFileName(game, item);
+                if (!file) {
+                    continue;
+                }
+                const WheelRead read = ReadWheelFile(wheels / std::string(*file), game, WheelSource::BuiltIn);
+                ASSERT_TRUE(read.Ok()) << *file << ": " << read.refusal->text;
+                EXPECT_FALSE(
+                    CheckWheelPointers(read.lines, game, Info(game).numbersChosen, WheelSource::BuiltIn))
+                    << *file;
+                EXPECT_EQ(std::to_string(read.lines.Size()), item.substr(0, item.find(' '))) << *file;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quintara

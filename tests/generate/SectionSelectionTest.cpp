@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+#include "StatisticsFixtures.h"
+#include "generate/Generator.h"
+#include "generate/SectionSelection.h"
+
+namespace quintara {
+namespace {
+
+using test::FrequencyInOrder;
+using test::LastDrawnBy;
+using test::PlainStatistics;
+using test::Values;
+
+TEST(SectionSelection, LottoTakesFourBallsPerSectionByTheFourCriteriaInRunOrder) {
+    // Higher balls drawn more recently: A takes each section's last ball, so C moves one up and D one
+    // down past B's choice.
+    const auto newerHigh =
+        SelectFinalNumbers(PlainStatistics(49, [](int b) { return 40000.0 + b; }), Game::Lotto);
+    EXPECT_EQ(Values(newerHigh), (std::vector<int>{7, 14, 21, 28, 35, 42, 49, 1, 8, 15, 22, 29, 36, 43,
+                                                   6, 13, 20, 27, 34, 41, 48, 2, 9, 16, 23, 30, 37, 44}));
+
+    // Lower balls drawn more recently: the newest ball is also the most frequent, so B skips it; C takes
+    // the oldest, so D skips it.
+    const auto newerLow =
+        SelectFinalNumbers(PlainStatistics(49, [](int b) { return 40000.0 - b; }), Game::Lotto);
+    EXPECT_EQ(Values(newerLow), (std::vector<int>{1, 8,  15, 22, 29, 36, 43, 2, 9,  16, 23, 30, 37, 44,
+                                                  7, 14, 21, 28, 35, 42, 49, 6, 13, 20, 27, 34, 41, 48}));
+    EXPECT_EQ(std::set<int>(newerLow.begin(), newerLow.end()).size(), 28u);
+
+    // Lotto Extra cuts its 49 balls the same way.
+    EXPECT_EQ(SelectFinalNumbers(PlainStatistics(49, [](int b) { return 40000.0 - b; }), Game::LottoExtra),
+              newerLow);
+}
+
+TEST(SectionSelection, EqualDatesAreDecidedByTheGatheringOrderAndTheExactSortPasses) {
+    auto statsWith = [](const std::vector<int>& order, std::map<int, double> dates) {
+        return GameStatistics{
+            FrequencyInOrder(order),
+            LastDrawnBy(49, [&](int b) { return dates.count(b) ? dates[b] : 1.0 + b / 100.0; }),
+            {},
+            {}};
+    };
+    auto order = test::BallsUpTo(49);
+    const std::map<int, double> twoInOneDraw{{1, 10}, {2, 50}, {3, 50}, {4, 5}, {5, 5}, {6, 5}, {7, 5}};
+    // Balls 2 and 3 share the newest date: the one gathered first, the more frequent, is taken.
+    EXPECT_EQ(SelectFinalNumbers(statsWith(order, twoInOneDraw), Game::Lotto)[1], 2);
+    std::swap(order[1], order[2]);
+    EXPECT_EQ(SelectFinalNumbers(statsWith(order, twoInOneDraw), Game::Lotto)[1], 3);
+
+    // Gap 3 swaps ball 4 over ball 1 to the front, and the gap-1 pass never swaps it with ball 2 of the
+    // same date: ball 4 wins although ball 2 was gathered first.
+    const std::map<int, double> movedByThird{{1, 50}, {2, 60}, {3, 5}, {4, 60}, {5, 5}, {6, 5}, {7, 5}};
+    EXPECT_EQ(SelectFinalNumbers(statsWith(test::BallsUpTo(49), movedByThird), Game::Lotto)[1], 4);
+}
+
+TEST(SectionSelection, ThunderballBallsRunOverTheirOwnSectionsAndMayRepeatMainNumbers) {
+    GameStatistics stats = PlainStatistics(34, [](int b) { return 40000.0 - b; });
+    stats.ThunderballFrequency = FrequencyInOrder(test::BallsUpTo(14));
+    stats.ThunderballLastDrawn = LastDrawnBy(14, [](int b) { return 40000.0 - b; });
+    const auto final = SelectFinalNumbers(stats, Game::Thunderball);
+    // Sections of six and seven, D ordering only the five least recently drawn of a section.
+    EXPECT_EQ(Values(final), (std::vector<int>{1,  7, 14, 21, 28, 2,  8, 15, 22, 29, 6, 13, 20, 27,
+                                               34, 5, 12, 19, 26, 33, 1, 8,  2,  9,  7, 14, 6,  13}));
+}
+
+TEST(SectionSelection, CriterionANeverReachesTheMembersBeyondTheDateOrderedOnes) {
+    // Thunderball orders five candidates: member 6 of section 1 and members 6 and 7 of section 2 are the
+    // newest balls of all, and still A takes the newest of the first five.
+    GameStatistics thunderball = PlainStatistics(34, [](int b) {
+        return b == 6 ? 50000.0 : b == 12 ? 49000.0 : b == 13 ? 48000.0 : 40000.0 - b;
+    });
+    thunderball.ThunderballFrequency = FrequencyInOrder(test::BallsUpTo(14));
+    thunderball.ThunderballLastDrawn = LastDrawnBy(14, [](int b) { return 40000.0 - b; });
+    const auto tb = SelectFinalNumbers(thunderball, Game::Thunderball);
+    EXPECT_EQ(tb[1], 1);
+    EXPECT_EQ(tb[2], 7);
+
+    // Daily Play orders four: members 5 and 6 of section 1 never compete.
+    const auto daily = SelectFinalNumbers(
+        PlainStatistics(27, [](int b) { return b == 5 || b == 6 ? 50000.0 + b : 40000.0 - b; }),
+        Game::DailyPlay);
+    EXPECT_EQ(daily[1], 1);
+    const auto plainDaily =
+        SelectFinalNumbers(PlainStatistics(27, [](int b) { return 40000.0 - b; }), Game::DailyPlay);
+    EXPECT_EQ(Values(plainDaily),
+              (std::vector<int>{1, 7, 14, 21, 2, 8, 15, 22, 6, 13, 20, 27, 5, 12, 19, 26}));
+}
+
+TEST(SectionSelection, NeverDrawnBallsCountAsDrawnOnDayZero) {
+    // A short history leaves most balls undrawn: they all share day 0 and every criterion still finds them.
+    std::vector<CountedDraw> draws;
+    for (int d = 0; d < 3; ++d) {
+        CountedDraw draw;
+        draw.date = 40000.0 - d;
+        for (int i = 0; i < 7; ++i) {
+            draw.balls[draw.ballCount++] = static_cast<std::int16_t>(1 + d * 9 + i);
+        }
+        draws.push_back(draw);
+    }
+    const GameStatistics stats = ComputeStatistics(Game::Lotto, draws);
+    const auto final = SelectFinalNumbers(stats, Game::Lotto);
+    ASSERT_EQ(final.Size(), 28u);
+    EXPECT_EQ(std::set<int>(final.begin(), final.end()).size(), 28u);
+
+    // A last-drawn table that leaves never-drawn balls as empty records still yields a record for every
+    // ball: the dated ones in their order, then the missing ones as day 0.
+    GameStatistics holes = stats;
+    for (auto& rec : holes.BallLastDrawn) {
+        if (rec.DrawDate == 0) {
+            rec = LastDrawnRec{};
+        }
+    }
+    const auto complete = CompleteLastDrawn(holes.BallLastDrawn, 49);
+    ASSERT_EQ(complete.Size(), 49u);
+    for (std::size_t pos = 1; pos <= 21; ++pos) {
+        EXPECT_EQ(complete[pos], stats.BallLastDrawn[pos]);
+    }
+    EXPECT_EQ(complete[22], (LastDrawnRec{0.0, 8}));
+    const auto fromHoles = SelectFinalNumbers(holes, Game::Lotto);
+    EXPECT_EQ(std::set<int>(fromHoles.begin(), fromHoles.end()).size(), 28u);
+}
+
+TEST(SectionSelection, SevenNumbersTakeOnePositionFromEachGroupOfFour) {
+    const GameStatistics stats = PlainStatistics(49, [](int b) { return 40000.0 + b; });
+    const FinalSelection seven = ChooseFinalNumbers(Game::Lotto, 2, stats);
+    EXPECT_EQ(Values(seven.FinalNumbers), (std::vector<int>{7, 35, 8, 36, 20, 48, 23}));
+    ASSERT_TRUE(seven.SevenNumbers.has_value());
+    EXPECT_EQ(*seven.SevenNumbers, seven.FinalNumbers);
+    EXPECT_EQ(ChooseFinalNumbers(Game::LottoExtra, 2, stats).FinalNumbers, seven.FinalNumbers);
+
+    // Only the seven-number run of the Lotto games reduces.
+    EXPECT_FALSE(ChooseFinalNumbers(Game::Lotto, 1, stats).SevenNumbers.has_value());
+    GameStatistics daily = PlainStatistics(27, [](int b) { return 40000.0 + b; });
+    const FinalSelection notReduced = ChooseFinalNumbers(Game::DailyPlay, 2, daily);
+    EXPECT_EQ(notReduced.FinalNumbers.Size(), 16u);
+    EXPECT_FALSE(notReduced.SevenNumbers.has_value());
+}
+
+}  // namespace
+}  // namespace quintara
