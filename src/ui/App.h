@@ -31,10 +31,17 @@ public:
 
     // A file the program keeps beside itself, "\Name" as the program writes it.
     std::filesystem::path AppFile(std::string_view name) const;
+
+    // The local calendar day as a day serial. A command reads it once, so that every date it writes
+    // agrees even across midnight.
+    double Today() const;
 };
 
 // Sends a text block to the printer the user chooses: the printer dialog (cancel ends quietly), the
 // three printer settings, the text and a line end. A failing printer ends the command silently.
 void PrintTextBlock(Platform& desktop, const std::string& text);
+
+// Prints an image of a window on the default printer; a printer that fails is not reported.
+void PrintWindowImage(Platform& desktop, Form& form);
 
 }  // namespace quintara::ui

@@ -5,13 +5,21 @@
 
 #include "core/Dates.h"
 #include "core/Draws.h"
+#include "core/Files.h"
 #include "core/History.h"
 #include "core/Product.h"
 #include "core/TextRules.h"
 #include "generate/Catalogue.h"
+#include "generate/Generator.h"
+#include "generate/Listing.h"
 #include "generate/WheelFile.h"
 #include "ui/frmAbout.h"
+#include "ui/frmMostLikely7Numbers.h"
+#include "ui/frmMostLikelyNumbers.h"
+#include "ui/frmNumberOfPersonalPicks.h"
+#include "ui/frmPickedNumbers.h"
 #include "ui/frmSplash.h"
+#include "ui/frmViewPersonalPicks.h"
 
 namespace quintara::ui {
 
@@ -19,6 +27,9 @@ namespace {
 
 constexpr std::string_view kNoMatch = "No match was found!";
 constexpr std::string_view kBadEntry = "Incorrect Data entered. Please try again!";
+constexpr std::string_view kNotAvailable = "This Option is not available for this Algorithm";
+// A window without a title of its own is captioned with the program's name.
+constexpr std::string_view kUntitled = "Quintara";
 
 // Where the extra-ball heading, number and picture stand for a game.
 struct ExtraBallLayout {
@@ -124,6 +135,16 @@ frmQuintara::frmQuintara(App& app)
     mnuDrawThunderball.onClick = [this] { LoadDrawThunderball(); };
     mnuDrawDailyPlay.onClick = [this] { LoadDrawDailyPlay(); };
     mnuShowDraws.onClick = [this] { ShowDraws(); };
+    mnuPick6.onClick = [this] { mnuPick6_Click(); };
+    mnuPickPersonal.onClick = [this] {
+        auto& count = m_app.forms.Get<frmNumberOfPersonalPicks>(m_app);
+        count.Show(ShowMode::Modal);
+    };
+    mnuShowPickedNumbers.onClick = [this] { mnuShowPickedNumbers_Click(); };
+    mnuListsPickedNumbers.onClick = [this] { m_app.forms.Get<frmPickedNumbers>(m_app).Show(); };
+    mnuFileImportWheel.onClick = [this] { mnuFileImportWheel_Click(); };
+    mnuShowMostLikelyNumbers.onClick = [this] { mnuShowMostLikelyNumbers_Click(); };
+    mnuShowPersonalPicks.onClick = [this] { mnuShowPersonalPicks_Click(); };
     mnuPrint.onClick = [this] { mnuPrint_Click(); };
     mnuFileExit.onClick = [this] { mnuFileExit_Click(); };
     mnuHelpContents.onClick = [this] { mnuHelpContents_Click(); };
@@ -190,6 +211,9 @@ void frmQuintara::LoadDraw(Game game) {
     }
     caption = "Quintara - Draw Mode - " + m_state.CurrentGame + " Draw";
     m_state.PersonalNumbers.Clear();
+    // A custom wheel belongs to the personal numbers of the game it was imported for.
+    m_savedWheelCaption.clear();
+    m_savedWheelLines.Clear();
     mnuShowPersonalPicks.enabled = false;
     mnuPick6.enabled = true;
     SetLineMenus(false);
@@ -210,7 +234,11 @@ void frmQuintara::SetGameLayout(Game game) {
 }
 
 void frmQuintara::ShowDraws() {
-    // The personal picks' own wheel and box text are kept aside here by the personal-picks commands.
+    // The algorithm list is about to replace the custom wheel: View Personal Picks brings it back.
+    if (m_state.PersonalPicksActive && cmbWheels.Text() != kLoadCustomWheelItem) {
+        m_savedWheelCaption = cmbWheels.Text();
+        m_savedWheelLines = m_state.WheelLines;
+    }
     m_state.PersonalPicksActive = false;
     mnuShowMostLikelyNumbers.enabled = true;
     FillAlgorithms();
@@ -382,8 +410,9 @@ void frmQuintara::cmbWheels_Click() {
 void frmQuintara::LoadWheel(const std::filesystem::path& path) {
     BusyPointer busy(m_app.desktop);
     const Game game = m_state.CurrentGameId();
+    WheelRead read;
     if (!path.empty()) {
-        WheelRead read = ReadWheelFile(path, game, WheelSource::BuiltIn);
+        read = ReadWheelFile(path, game, WheelSource::BuiltIn);
         if (!read.Ok()) {
             if (read.refusal->problem == WheelProblem::FieldCount ||
                 read.refusal->problem == WheelProblem::NoLines) {
@@ -393,15 +422,306 @@ void frmQuintara::LoadWheel(const std::filesystem::path& path) {
             m_app.desktop.MsgBox(read.refusal->text, read.refusal->title);
             return;
         }
+    }
+    const auto refusal = CheckWheelPointers(path.empty() ? m_state.WheelLines : read.lines, game,
+                                            Info(game).numbersChosen, WheelSource::BuiltIn);
+    if (refusal && refusal->problem == WheelProblem::NotANumber) {
+        // A damaged wheel file is a wheel that could not be loaded; the one loaded before stays.
+        busy.Restore();
+        m_app.desktop.MsgBox(kDefaultWheelNotLoaded.text, kDefaultWheelNotLoaded.title);
+        return;
+    }
+    if (!path.empty()) {
         m_state.WheelLines = std::move(read.lines);
     }
-    if (auto refusal =
-            CheckWheelPointers(m_state.WheelLines, game, Info(game).numbersChosen, WheelSource::BuiltIn)) {
+    if (refusal) {
         busy.Restore();
         m_app.desktop.MsgBox(refusal->text, refusal->title);
     }
     if (m_app.addRecentFile) {
         m_app.addRecentFile(path.string());
+    }
+}
+
+void frmQuintara::mnuFileImportWheel_Click() {
+    if (!BeginImport()) {
+        return;
+    }
+    const std::string path = m_app.desktop.FileOpenDialog(kWheelFileFilter, "");
+    if (path.empty()) {
+        // Cancelling the dialog is one of the import's failures.
+        m_app.desktop.MsgBox(kImportCancelled.text, kImportCancelled.title);
+        return;
+    }
+    ImportWheel(path, false);
+}
+
+void frmQuintara::ImportWheelFile(const std::filesystem::path& path) {
+    if (BeginImport()) {
+        ImportWheel(path, true);
+    }
+}
+
+bool frmQuintara::BeginImport() {
+    m_state.WheelBackup = m_state.WheelLines;
+    const Game game = m_state.CurrentGameId();
+    if ((game == Game::Lotto || game == Game::LottoExtra) && cmbAlgorithms.ListIndex() >= 1) {
+        m_app.desktop.MsgBox(kImportNotAvailable, kUntitled);
+        return false;
+    }
+    return true;
+}
+
+void frmQuintara::ImportWheel(const std::filesystem::path& path, bool builtInRangeMessages) {
+    const Game game = m_state.CurrentGameId();
+    try {
+        BusyPointer busy(m_app.desktop);
+        WheelRead read = ReadWheelFile(path, game, WheelSource::Import);
+        std::optional<WheelRefusal> refusal = read.refusal;
+        if (!refusal) {
+            const int highest =
+                ImportHighestPointer(game, m_state.PersonalPicksActive, m_state.PersonalNumbers.Size());
+            refusal = CheckWheelPointers(read.lines, game, highest,
+                                         builtInRangeMessages ? WheelSource::BuiltIn : WheelSource::Import);
+        }
+        if (refusal) {
+            // A refused file leaves the wheel the box names.
+            m_state.WheelLines = m_state.WheelBackup;
+            busy.Restore();
+            if (refusal->problem == WheelProblem::NotANumber) {
+                m_app.desktop.MsgBox(kImportCancelled.text, kImportCancelled.title);
+            } else {
+                m_app.desktop.MsgBox(refusal->text, refusal->title);
+            }
+            return;
+        }
+        const std::size_t lineCount = read.lines.Size();
+        m_state.WheelLines = std::move(read.lines);
+        PlaceCustomWheel(CustomWheelItem(lineCount));
+        // Personal picks wait for a wheel of their own before they can be picked.
+        mnuPick6.enabled = true;
+        if (m_app.addRecentFile) {
+            m_app.addRecentFile(path.string());
+        }
+    } catch (const std::exception&) {
+        m_app.desktop.MsgBox(kImportCancelled.text, kImportCancelled.title);
+    }
+}
+
+void frmQuintara::PlaceCustomWheel(const std::string& item) {
+    // Where the CUSTOM item goes: the last place before the game's longest built-in wheels.
+    std::size_t fullList = 9;
+    std::size_t position = 8;
+    if (m_state.CurrentGameId() == Game::Thunderball) {
+        fullList = 3;
+        position = 2;
+    } else if (m_state.CurrentGameId() == Game::DailyPlay) {
+        fullList = 4;
+        position = 3;
+    }
+    std::vector<std::string> items = cmbWheels.Items();
+    if (items.size() == fullList) {
+        items[position] = item;
+    } else if (items.size() == 1) {
+        items[0] = item;
+        position = 0;
+    } else {
+        position = std::min(position, items.size());
+        items.insert(items.begin() + static_cast<std::ptrdiff_t>(position), item);
+    }
+    cmbWheels.Clear();
+    for (auto& entry : items) {
+        cmbWheels.AddItem(std::move(entry));
+    }
+    cmbWheels.SetListIndex(static_cast<int>(position));
+}
+
+void frmQuintara::GenerateNumbers(double today) {
+    GeneratorRequest request;
+    request.game = m_state.CurrentGameId();
+    request.algorithm = cmbAlgorithms.Text();
+    request.GeneratorMode = m_state.GeneratorMode;
+    request.PersonalPicksActive = m_state.PersonalPicksActive;
+    request.PersonalNumbers = m_state.PersonalNumbers;
+    request.today = today;
+    GeneratorResult result =
+        quintara::GenerateNumbers(request, m_state.Statistics(), m_state.WheelLines, m_state.LottoDraws);
+    m_state.FinalNumbers = std::move(result.FinalNumbers);
+    if (result.SevenNumbers) {
+        m_state.SevenNumbers = std::move(*result.SevenNumbers);
+    }
+    m_state.PickedLines = std::move(result.PickedLines);
+    m_state.DailyPlayPickedLines = std::move(result.DailyPlayPickedLines);
+    m_state.LinesMode = true;
+    m_state.LinesGeneratedDate = result.LinesGeneratedDate;
+}
+
+void frmQuintara::mnuPick6_Click() {
+    lblBonusBall.visible = lblDrawBallBonus.visible = Image1.visible = false;
+    const bool personalPicksBox = cmbAlgorithms.Text() == kPersonalPicksItem;
+    if (personalPicksBox && cmbWheels.Text() == kLoadCustomWheelItem) {
+        m_app.desktop.MsgBox("Please Load a Wheel to continue", "No Wheel Loaded");
+        return;
+    }
+    if (!personalPicksBox) {
+        m_state.PersonalPicksActive = false;
+    }
+    try {
+        BusyPointer busy(m_app.desktop);
+        const double today = m_app.Today();
+        m_state.GeneratorMode = static_cast<std::int16_t>(cmbAlgorithms.ListIndex());
+        m_state.WheelIndex = static_cast<std::int16_t>(cmbWheels.ListIndex());
+        GenerateNumbers(today);
+        // Only now: a run that fails leaves the lines, and so their listing, as they were.
+        txtPrint.text.clear();
+        m_state.CurrentLine = 1;
+        ShowCurrentLine();
+        lblViewOccurances.caption = "View all " + SignBlank(LineCount()) + " lines generated.";
+
+        const auto listing = m_app.AppFile(kPrintTempFile);
+        WriteFileAtomically(listing, PickedLinesListing(m_state.CurrentGameId(), m_state.PickedLines,
+                                                        m_state.DailyPlayPickedLines, today))
+            .Value();
+        txtPrint.text = ReadWholeFile(listing).Value();
+
+        ShowPickMode();
+        busy.Restore();
+        m_app.desktop.Beep();
+        SetLineMenus(true);
+        if (m_state.PersonalPicksActive && personalPicksBox) {
+            m_state.LinesFromPersonalPicks = true;
+            m_state.LinesAvailable = false;
+        } else if (!m_state.PersonalPicksActive) {
+            m_state.LinesFromPersonalPicks = false;
+            m_state.LinesAvailable = true;
+        }
+    } catch (const std::exception&) {
+        cmbWheels.SetListIndex(0);
+        cmbAlgorithms.SetListIndex(0);
+        m_app.desktop.MsgBox("Please ensure you choose a selection from List", "Error");
+    }
+}
+
+void frmQuintara::mnuShowPickedNumbers_Click() {
+    m_state.LinesMode = true;
+    m_state.CurrentLine = 1;
+    // Hidden before the line is shown, so that a Daily Play line keeps its seventh number in view.
+    lblBonusBall.visible = lblDrawBallBonus.visible = Image1.visible = false;
+    ShowCurrentLine();
+    lblViewOccurances.caption = "View all " + SignBlank(LineCount()) + " lines generated.";
+    ShowPickMode();
+    SetLineMenus(true);
+}
+
+void frmQuintara::ShowPickMode() {
+    lblViewOccurances.visible = true;
+    for (CommandButton* button :
+         {&cmdFirstOccurance, &cmdNextOccurance, &cmdPreviousOccurance, &cmdLastOccurance}) {
+        button->visible = true;
+    }
+    for (CommandButton* button : {&cmdBOF, &cmdNext, &cmdBack, &cmdEOF, &cmdNumberSearch, &cmdDateSearch}) {
+        button->visible = false;
+    }
+    caption = std::string(m_state.PersonalPicksActive ? "Quintara - Pick Mode - Personal Picks - "
+                                                      : "Quintara - Pick Mode - ") +
+              m_state.CurrentGame + " Draw";
+    lblDrawLineNumber.visible = true;
+    lblDrawLineNumberNumber.caption = std::to_string(m_state.CurrentLine);
+    lblDrawLineNumberNumber.visible = true;
+}
+
+namespace {
+
+// Opens a picks view: made and filled on first use, brought forward when open. A view whose filling
+// failed has closed itself and is not shown.
+template <class View>
+void OpenView(App& app) {
+    FormManager::ReactionScope keepAlive(&app.forms);
+    auto& view = app.forms.Get<View>(app);
+    if (view.Loaded()) {
+        view.Show();
+    }
+}
+
+}  // namespace
+
+void frmQuintara::mnuShowMostLikelyNumbers_Click() {
+    // The views show the algorithm's own numbers, whatever the personal picks.
+    const bool personalPicks = m_state.PersonalPicksActive;
+    m_state.PersonalPicksActive = false;
+    const std::string algorithm = cmbAlgorithms.Text();
+    if (algorithm == kFortyNineAlgorithm) {
+        m_app.desktop.MsgBox(kNotAvailable, "Not Available");
+    } else {
+        try {
+            if (algorithm == kSevenNumbersAlgorithm) {
+                m_state.GeneratorMode = kSevenNumbersMode;
+                OpenView<frmMostLikely7Numbers>(m_app);
+            } else {
+                m_state.GeneratorMode = 1;
+                OpenView<frmMostLikelyNumbers>(m_app);
+            }
+        } catch (const std::exception&) {
+            // A view that cannot be made ends the command without a word.
+        }
+        m_state.GeneratorMode = 1;
+    }
+    m_state.PersonalPicksActive = personalPicks;
+}
+
+void frmQuintara::EnterPersonalPicksMode() {
+    m_state.PersonalPicksActive = true;
+    PersonalPicksCaption();
+    SelectOnlyItem(cmbAlgorithms, std::string(kPersonalPicksItem));
+    SelectOnlyItem(cmbWheels, std::string(kLoadCustomWheelItem));
+    HideDrawBrowsing();
+    mnuShowPersonalPicks.enabled = true;
+    mnuPick6.enabled = false;
+    SetLineMenus(false);
+}
+
+void frmQuintara::mnuShowPersonalPicks_Click() {
+    m_state.PersonalPicksActive = true;
+    PersonalPicksCaption();
+    // Selecting the algorithm item loads the game's first wheel, so the saved lines go back after it.
+    SelectOnlyItem(cmbAlgorithms, std::string(kPersonalPicksItem));
+    const Game game = m_state.CurrentGameId();
+    const bool fits = !m_savedWheelCaption.empty() &&
+                      !CheckWheelPointers(m_savedWheelLines, game,
+                                          ImportHighestPointer(game, true, m_state.PersonalNumbers.Size()),
+                                          WheelSource::Import);
+    if (fits) {
+        m_state.WheelLines = m_savedWheelLines;
+        SelectOnlyItem(cmbWheels, m_savedWheelCaption);
+    } else {
+        // Without a saved wheel, or with one whose pointers outrun the personal numbers entered since.
+        SelectOnlyItem(cmbWheels, std::string(kLoadCustomWheelItem));
+    }
+    HideDrawBrowsing();
+    mnuShowPersonalPicks.enabled = true;
+    SetLineMenus(m_state.LinesFromPersonalPicks);
+    mnuPick6.enabled = cmbWheels.Text() != kLoadCustomWheelItem;
+    m_app.forms.Get<frmViewPersonalPicks>(m_app).Show();
+}
+
+void frmQuintara::PersonalPicksCaption() {
+    caption = "Quintara - Personal Picks Mode - " + m_state.CurrentGame + " Draw";
+}
+
+void frmQuintara::SelectOnlyItem(ComboBox& box, const std::string& item) {
+    box.Clear();
+    box.AddItem(item);
+    box.SetListIndex(0);
+}
+
+void frmQuintara::HideDrawBrowsing() {
+    for (Element* hidden : std::initializer_list<Element*>{
+             &lblViewOccurances, &cmdFirstOccurance, &cmdNextOccurance, &cmdPreviousOccurance,
+             &cmdLastOccurance, &cmdBOF, &cmdNext, &cmdBack, &cmdEOF, &cmdNumberSearch, &cmdDateSearch}) {
+        hidden->visible = false;
+    }
+    for (TextBox* box : {&txtBallSet, &txtDrawDate, &txtMachine, &txtDrawNumber}) {
+        box->text.clear();
     }
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/Games.h"
+#include "core/OneBased.h"
 #include "ui/App.h"
 #include "ui/ControlArray.h"
 #include "ui/Elements.h"
@@ -182,6 +183,15 @@ public:
     // Reads and checks a built-in wheel file into WheelLines (an empty path keeps the loaded wheel),
     // then hands the path to the recent-files list.
     void LoadWheel(const std::filesystem::path& path);
+    // Imports a wheel file as Import Wheel does, without asking for the file.
+    void ImportWheelFile(const std::filesystem::path& path);
+    // One run of the generator over the selections of the two boxes and the personal picks: the final
+    // numbers, the seven numbers of a seven-number run and the lines go into the state, dated `today`.
+    // Throws when the lines cannot be made (a wheel pointer naming no final number); the state then
+    // keeps the previous run.
+    void GenerateNumbers(double today);
+    // Puts the window into personal picks mode once the personal numbers have been accepted.
+    void EnterPersonalPicksMode();
 
     // A move of the occurrence buttons.
     enum class Step { First, Previous, Next, Last };
@@ -192,6 +202,11 @@ public:
 private:
     App& m_app;
     AppState& m_state;
+    // The custom wheel of personal picks mode, kept when View Draws leaves the mode and put back by
+    // View Personal Picks: the wheel box's item and the wheel's lines. Dropped with the personal numbers
+    // when the game changes.
+    std::string m_savedWheelCaption;
+    OneBased<std::string> m_savedWheelLines;
 
     void Form_Load();
     void Form_Resize();
@@ -205,6 +220,21 @@ private:
 
     void cmbAlgorithms_Click();
     void cmbWheels_Click();
+    void mnuPick6_Click();
+    void mnuShowPickedNumbers_Click();
+    void ShowPickMode();
+    void mnuFileImportWheel_Click();
+    // The import's first steps: the copy to fall back on, and the refusal of the algorithms that take
+    // no custom wheel. False when refused.
+    bool BeginImport();
+    // The import once the file is known.
+    void ImportWheel(const std::filesystem::path& path, bool builtInRangeMessages);
+    void PlaceCustomWheel(const std::string& item);
+    void mnuShowMostLikelyNumbers_Click();
+    void mnuShowPersonalPicks_Click();
+    void PersonalPicksCaption();
+    void SelectOnlyItem(ComboBox& box, const std::string& item);
+    void HideDrawBrowsing();
     void cmdBOF_Click();
     void cmdBack_Click();
     void cmdNext_Click();

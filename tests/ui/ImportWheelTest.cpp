@@ -1,0 +1,137 @@
+#include "ui/PickingFixture.h"
+
+namespace quintara::ui::test {
+namespace {
+
+using Message = quintara::test::FakePlatform::Message;
+
+const Message kIncorrectWheel{"The Selected Wheel has incorrect numbers in Line, please select another!",
+                              "Incorrect Wheel", MsgBoxIcon::None};
+const Message kUnableToLoad{"Unable to Load Wheel", "Import Cancelled", MsgBoxIcon::None};
+
+TEST_F(PickingTest, ImportPlacesCustomWheelsPerGameAndPicksWithThem) {
+    frmQuintara& main = Start();
+    const auto twelve = dir.Write("mine.txt", CountingWheel(12, 6, 28));
+    desktop.fileAnswers = {twelve.string(), dir.Write("three.txt", CountingWheel(3, 6, 28)).string()};
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(desktop.fileQuestions.back().filter, "(*.txt)|*.txt");
+    ASSERT_EQ(main.cmbWheels.ListCount(), 11);
+    EXPECT_EQ(main.cmbWheels.List(8), "CUSTOM  12 Line Wheel");
+    EXPECT_EQ(main.cmbWheels.List(9), "20 Line Wheel - 4 Pairs (11)");
+    EXPECT_EQ(main.cmbWheels.ListIndex(), 8);
+    EXPECT_EQ(app.state.WheelLines, WheelOf("mine.txt", Game::Lotto));
+    EXPECT_EQ(recentFiles.back(), twelve.string());
+
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(main.cmbWheels.List(8), "CUSTOM  3 Line Wheel");
+    EXPECT_EQ(main.cmbWheels.List(9), "CUSTOM  12 Line Wheel");
+    main.mnuPick6.Click();
+    EXPECT_EQ(app.state.PickedLines,
+              ExpectedLines(Game::Lotto, 0, WheelOf("three.txt", Game::Lotto)).PickedLines);
+
+    // Other Lotto algorithms refuse before the dialog; a cancelled dialog is a failed import.
+    main.cmbAlgorithms.UserSelects(2);
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{"This option is not available for this Algorithm", "Quintara", MsgBoxIcon::None}));
+    EXPECT_EQ(desktop.fileQuestions.size(), 2u);
+    main.cmbAlgorithms.UserSelects(0);
+    desktop.fileAnswers = {""};
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(desktop.messages.back(), kUnableToLoad);
+
+    // Thunderball inserts after its two wheels, then replaces its own; Daily Play likewise after three.
+    main.mnuDrawThunderball.Click();
+    desktop.fileAnswers = {dir.Write("tb.txt", CountingWheel(4, 5, 20)).string(),
+                           dir.Write("tb2.txt", CountingWheel(6, 5, 20)).string()};
+    main.mnuFileImportWheel.Click();
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(main.cmbWheels.Items(),
+              (std::vector<std::string>{"12 Line Wheel - 1 Pair", "8 Line Wheel", "CUSTOM  6 Line Wheel"}));
+    main.mnuDrawDailyPlay.Click();
+    desktop.fileAnswers = {dir.Write("dp.txt", CountingWheel(2, 7, 16)).string(),
+                           dir.Write("dp2.txt", CountingWheel(5, 7, 16)).string()};
+    main.mnuFileImportWheel.Click();
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"3 Line Wheel", "10 Line Wheel",
+                                                                "4 Line Wheel", "CUSTOM  5 Line Wheel"}));
+    EXPECT_EQ(desktop.messages.size(), 2u);
+}
+
+TEST_F(PickingTest, RefusedImportsKeepTheWheelTheBoxNames) {
+    frmQuintara& main = Start();
+    const auto loaded = app.state.WheelLines;
+    const Message range{"Please ensure Wheel Pointers are within range 1 -  28", "Incorrect Wheel Format",
+                        MsgBoxIcon::None};
+    const std::vector<std::pair<std::string, Message>> refusals{
+        {"1 2 3 4 5 6\r\n1 2 3 4 5 6 7\r\n", kIncorrectWheel},  // seven numbers on the second line
+        {"1 2 3 4 5  6\r\n", kIncorrectWheel},                  // two blanks make a seventh field
+        {"1 2 3 4 5 6\r\n1 2 3 4 5 29\r\n", range},
+        {"0 2 3 4 5 6\r\n", range},
+        {"1 2 3 4 five 6\r\n", kUnableToLoad}};
+    for (const auto& [text, message] : refusals) {
+        desktop.fileAnswers = {dir.Write("bad.txt", text).string()};
+        main.mnuFileImportWheel.Click();
+        EXPECT_EQ(desktop.messages.back(), message) << text;
+        EXPECT_EQ(app.state.WheelLines, loaded) << text;
+        EXPECT_EQ(main.cmbWheels.ListCount(), 10) << text;
+    }
+    EXPECT_FALSE(desktop.busy);
+
+    // Thunderball takes five pointers up to 20.
+    main.mnuDrawThunderball.Click();
+    desktop.fileAnswers = {dir.Write("six.txt", "1 2 3 4 5 6\r\n").string(),
+                           dir.Write("big.txt", "1 2 3 4 21\r\n").string(),
+                           dir.Write("five.txt", "1 2 3 4 20\r\n").string()};
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(desktop.messages.back(), kIncorrectWheel);
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(desktop.messages.back().text, "Please ensure Wheel Pointers are within the range 1 -  20");
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(main.cmbWheels.Text(), "CUSTOM  1 Line Wheel");
+
+    // The recent-files list imports without the dialog, with the built-in range messages.
+    main.mnuDrawLotto.Click();
+    main.ImportWheelFile(dir.Write("big6.txt", "1 2 3 4 5 29\r\n"));
+    EXPECT_EQ(desktop.messages.back().text, "Please ensure Wheel Pointers are within range 1 - 28");
+    main.ImportWheelFile(dir.Write("good.txt", "1 2 3 4 5 28\r\n"));
+    EXPECT_EQ(main.cmbWheels.Text(), "CUSTOM  1 Line Wheel");
+}
+
+TEST_F(PickingTest, BuiltInWheelFaults) {
+    const std::string fiveLine = "5 Line Wheel - 1 Number from 28_Lotto.txt";
+    frmQuintara& main = Start();
+
+    // A pointer out of range is reported with the fixed range; the wheel stays loaded as read.
+    dir.Write(fiveLine, "1 2 3 4 5 29\r\n");
+    main.cmbWheels.UserSelects(1);
+    main.cmbWheels.UserSelects(0);
+    EXPECT_EQ(desktop.messages.back(), (Message{"Please ensure Wheel Pointers are within range 1 - 28",
+                                                "Incorrect Wheel Format", MsgBoxIcon::None}));
+    EXPECT_EQ(app.state.WheelLines, (OneBased<std::string>{"1,2,3,4,5,29,"}));
+    EXPECT_EQ(recentFiles.back(), (dir / fiveLine).string());
+
+    // A damaged or missing file is a wheel that could not be loaded: the previous one stays.
+    const Message notLoaded{"Error Occured Importing Default Wheel. Please Try Restarting Quintara",
+                            "Default Wheel Not Loaded", MsgBoxIcon::None};
+    main.cmbWheels.UserSelects(1);
+    const auto tenLines = app.state.WheelLines;
+    recentFiles.clear();
+    dir.Write(fiveLine, "1 2 3 4 5 x\r\n");
+    main.cmbWheels.UserSelects(0);
+    EXPECT_EQ(desktop.messages.back(), notLoaded);
+    std::filesystem::remove(dir / fiveLine);
+    main.cmbWheels.UserSelects(0);
+    EXPECT_EQ(desktop.messages.back(), notLoaded);
+    EXPECT_EQ(app.state.WheelLines, tenLines);
+    EXPECT_TRUE(recentFiles.empty());
+
+    // A wrong field count falls back on the copy the last import took.
+    dir.Write(fiveLine, "1 2 3\r\n");
+    main.cmbWheels.UserSelects(0);
+    EXPECT_EQ(desktop.messages.back(), kIncorrectWheel);
+    EXPECT_EQ(app.state.WheelLines, app.state.WheelBackup);
+}
+
+}  // namespace
+}  // namespace quintara::ui::test

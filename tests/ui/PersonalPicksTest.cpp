@@ -1,0 +1,160 @@
+#include "core/TextRules.h"
+#include "ui/PickingFixture.h"
+#include "ui/frmMostLikelyNumbers.h"
+#include "ui/frmNumberOfPersonalPicks.h"
+#include "ui/frmPersonalPicks.h"
+#include "ui/frmViewPersonalPicks.h"
+
+namespace quintara::ui::test {
+namespace {
+
+using Message = quintara::test::FakePlatform::Message;
+
+class PersonalPicksTest : public PickingTest {
+protected:
+    // Answers the count window with `count`; the window for the numbers is left open.
+    frmPersonalPicks& AskFor(frmQuintara& main, std::string_view count) {
+        main.mnuPickPersonal.Click();
+        auto& window = *app.forms.Find<frmNumberOfPersonalPicks>();
+        window.txtNumberOfPersonalPicks.UserTypes(count);
+        window.cmdOK.Click();
+        return *app.forms.Find<frmPersonalPicks>();
+    }
+};
+
+TEST_F(PersonalPicksTest, CountWindowTakesOneToTwentyEight) {
+    frmQuintara& main = Start();
+    main.mnuDrawThunderball.Click();
+    main.mnuPickPersonal.Click();
+    auto* window = app.forms.Find<frmNumberOfPersonalPicks>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(desktop.showings.back().mode, ShowMode::Modal);
+    EXPECT_EQ(window->caption, "Number of Personal Picks - Thunderball Draw");
+    window->cmdOK.Click();
+    EXPECT_EQ(desktop.messages.back().title, "No Number Entered");
+    for (const auto& [typed, title] : std::vector<std::pair<std::string, std::string>>{
+             {"0", "Number too low"}, {"29", "Number too high"}, {"abc", "Incorrect Number"}}) {
+        window->cmdOK.SetFocus();
+        window->txtNumberOfPersonalPicks.UserTypes(typed);
+        window->cmdOK.Click();
+        EXPECT_EQ(desktop.messages.back(),
+                  (Message{"Please enter a Number between 1 and 28", title, MsgBoxIcon::None}));
+        EXPECT_EQ(window->txtNumberOfPersonalPicks.text, "");
+        EXPECT_EQ(window->ActiveControl(), &window->txtNumberOfPersonalPicks);
+    }
+
+    window->txtNumberOfPersonalPicks.UserTypes("28");
+    window->cmdOK.Click();
+    EXPECT_EQ(app.forms.Find<frmNumberOfPersonalPicks>(), nullptr);
+    auto* picks = app.forms.Find<frmPersonalPicks>();
+    ASSERT_NE(picks, nullptr);
+    EXPECT_EQ(picks->caption, "Quintara - Personal Picks - Thunderball Draw");
+    EXPECT_EQ(picks->txtBall.UBound(), 28);
+    EXPECT_EQ(picks->lblBall[28].caption, "Ball 28");
+    EXPECT_LE(picks->cmdOK.top + picks->cmdOK.height, picks->ScaleHeight());
+    EXPECT_EQ(desktop.showings.back().mode, ShowMode::Modal);
+}
+
+TEST_F(PersonalPicksTest, PersonalNumbersWheeledEndToEnd) {
+    frmQuintara& main = Start();
+    main.mnuPick6.Click();
+    frmPersonalPicks& picks = AskFor(main, "10");
+    const std::vector<std::string> typed{"40", "3", "17", "22", "9", "31", "48", "1", "26", "35"};
+    const auto submit = [&](int box, std::string_view text) {
+        for (int i = 1; i <= 10; ++i) {
+            picks.txtBall[i].text = i == box ? std::string(text) : typed[static_cast<std::size_t>(i - 1)];
+        }
+        picks.cmdOK.SetFocus();
+        picks.cmdOK.Click();
+    };
+    submit(6, "");
+    EXPECT_EQ(desktop.messages.back().title, "Missing Numbers(s)");
+    for (const auto* bad : {"50", "x"}) {
+        submit(3, bad);
+        EXPECT_EQ(desktop.messages.back(), (Message{"Please enter a Number between 1 and 49 in each box",
+                                                    "Incorrect Number", MsgBoxIcon::None}));
+        EXPECT_EQ(picks.txtBall[3].text, "");
+        EXPECT_EQ(picks.ActiveControl(), &picks.txtBall[3]);
+    }
+    submit(4, "3");
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{"Please enter a different Number in each box", "Number Same", MsgBoxIcon::None}));
+    EXPECT_EQ(picks.txtBall[4].text, "");
+    const auto messages = desktop.messages.size();
+    submit(4, "03");  // compared as typed, so accepted; the window closes
+    EXPECT_EQ(desktop.messages.size(), messages);
+    EXPECT_EQ(app.forms.Find<frmPersonalPicks>(), nullptr);
+
+    EXPECT_EQ(app.state.PersonalNumbers, (OneBased<std::int16_t>{40, 3, 17, 3, 9, 31, 48, 1, 26, 35}));
+    EXPECT_EQ(main.caption, "Quintara - Personal Picks Mode - Lotto Draw");
+    EXPECT_EQ(main.cmbAlgorithms.Items(), (std::vector<std::string>{"Personal Picks"}));
+    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"Please Load Custom Wheel"}));
+    EXPECT_TRUE(main.mnuShowPersonalPicks.enabled);
+    EXPECT_FALSE(main.mnuPick6.enabled || main.mnuFileSave.enabled || main.cmdBOF.visible);
+    main.mnuPick6.Click();
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{"Please Load a Wheel to continue", "No Wheel Loaded", MsgBoxIcon::None}));
+
+    // The import may point at the ten personal numbers and no further; then Pick wheels them.
+    desktop.fileAnswers = {dir.Write("eleven.txt", "1 2 3 4 5 11\r\n").string(),
+                           dir.Write("ten.txt", "1 2 3 4 5 6\r\n5 6 7 8 9 10\r\n").string()};
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(desktop.messages.back().text, "Please ensure Wheel Pointers are within range 1 -  10");
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"CUSTOM  2 Line Wheel"}));
+    EXPECT_TRUE(main.mnuPick6.enabled);
+    main.mnuPick6.Click();
+    EXPECT_EQ(main.caption, "Quintara - Pick Mode - Personal Picks - Lotto Draw");
+    const OneBased<LottoDrawRec> personalLines{{0, {3, 3, 9, 17, 31, 40}, 0, 0, ""},
+                                               {0, {1, 9, 26, 31, 35, 48}, 0, 0, ""}};
+    EXPECT_EQ(app.state.PickedLines, personalLines);
+    EXPECT_TRUE(app.state.LinesFromPersonalPicks && !app.state.LinesAvailable);
+
+    // Quintara's Picks runs the algorithm and leaves the personal lines as they were.
+    main.mnuShowMostLikelyNumbers.Click();
+    ASSERT_NE(app.forms.Find<frmMostLikelyNumbers>(), nullptr);
+    EXPECT_EQ(app.state.FinalNumbers.Size(), 28u);
+    EXPECT_EQ(app.state.PickedLines, personalLines);
+    EXPECT_TRUE(app.state.PersonalPicksActive);
+
+    // View Draws keeps the custom wheel aside; View Personal Picks brings it back with the numbers.
+    main.mnuShowDraws.Click();
+    EXPECT_EQ(main.cmbWheels.Text(), "5 Line Wheel - 1 Number");
+    main.mnuShowPersonalPicks.Click();
+    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"CUSTOM  2 Line Wheel"}));
+    EXPECT_EQ(app.state.WheelLines, WheelOf("ten.txt", Game::Lotto));
+    EXPECT_TRUE(main.mnuPick6.enabled && main.mnuShowPickedNumbers.enabled);
+    auto* view = app.forms.Find<frmViewPersonalPicks>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->caption, "Quintara - View Personal Picks - Lotto Draw");
+    ASSERT_EQ(view->lblActualNumber.UBound(), 10);
+    EXPECT_EQ(view->lblPointerNumber[10].caption, "10");
+    EXPECT_EQ(view->lblActualNumber[10].caption, " 35");
+    EXPECT_EQ(view->lblActualNumber[10].left, view->lblActualNumber[9].left + view->lblActualNumber[9].width);
+    view->mnuPrintPersonalPicks.Click();
+    EXPECT_EQ(desktop.printedForms.back(), "frmViewPersonalPicks");
+
+    // A new game forgets the numbers and their wheel.
+    main.mnuDrawLotto.Click();
+    EXPECT_FALSE(main.mnuShowPersonalPicks.enabled);
+    EXPECT_TRUE(app.state.PersonalNumbers.Empty());
+}
+
+TEST_F(PersonalPicksTest, AbandonedEntryKeepsTheNumbersInUse) {
+    frmQuintara& main = Start();
+    frmPersonalPicks& first = AskFor(main, "6");
+    for (int i = 1; i <= 6; ++i) {
+        first.txtBall[i].text = std::to_string(i * 7);
+    }
+    first.cmdOK.Click();
+    const auto numbers = app.state.PersonalNumbers;
+    frmPersonalPicks& second = AskFor(main, "2");
+    second.txtBall[1].text = "5";
+    second.cmdOK.Click();
+    second.UserCloses();
+    EXPECT_EQ(app.state.PersonalNumbers, numbers);
+    EXPECT_EQ(numbers.Size(), 6u);
+}
+
+}  // namespace
+}  // namespace quintara::ui::test

@@ -1,0 +1,178 @@
+#include <cctype>
+#include <iterator>
+#include <regex>
+#include <sstream>
+
+#include "core/TextRules.h"
+#include "generate/FortyNineGenerator.h"
+#include "generate/Listing.h"
+#include "ui/PickingFixture.h"
+#include "ui/frmPickedNumbers.h"
+
+namespace quintara::ui::test {
+namespace {
+
+using Message = quintara::test::FakePlatform::Message;
+
+// The numbers of each listing entry (the lines between the header and the footer that hold numbers).
+std::vector<std::vector<int>> ListedLines(const std::string& listing) {
+    std::vector<std::vector<int>> entries;
+    std::istringstream lines(listing);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.size() > 15 && line.compare(0, 15, std::string(15, ' ')) == 0 && std::isdigit(line[15]) &&
+            line.find("lines") == std::string::npos) {
+            std::istringstream numbers(line);
+            entries.emplace_back(std::istream_iterator<int>(numbers), std::istream_iterator<int>());
+        }
+    }
+    return entries;
+}
+
+std::vector<int> Balls(const auto& line, std::size_t count) {
+    return std::vector<int>(line.Balls.begin(), line.Balls.begin() + static_cast<std::ptrdiff_t>(count));
+}
+
+TEST_F(PickingTest, FiveLineLottoPickShowsListsAndPrintsItsLines) {
+    frmQuintara& main = Start();
+    main.mnuPick6.Click();
+    EXPECT_TRUE(desktop.messages.empty());
+    const auto wheel = WheelOf("5 Line Wheel - 1 Number from 28_Lotto.txt", Game::Lotto);
+    EXPECT_EQ(app.state.PickedLines, ExpectedLines(Game::Lotto, 0, wheel).PickedLines);
+    EXPECT_TRUE(app.state.LinesAvailable && !app.state.LinesFromPersonalPicks);
+    EXPECT_EQ(desktop.beeps, 1);
+    EXPECT_EQ(main.caption, "Quintara - Pick Mode - Lotto Draw");
+    EXPECT_EQ(main.lblViewOccurances.caption, "View all  5 lines generated.");
+    EXPECT_TRUE(main.cmdFirstOccurance.visible && main.lblDrawLineNumber.visible);
+    EXPECT_FALSE(main.cmdBOF.visible || main.cmdNumberSearch.visible || main.lblDrawBallBonus.visible);
+    EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "1");
+    EXPECT_EQ(main.lblDrawBall1.caption, std::to_string(app.state.PickedLines[1].Balls[0]));
+    EXPECT_TRUE(main.mnuFileSave.enabled && main.mnuCheckNumbers.enabled &&
+                main.mnuListsPickedNumbers.enabled);
+
+    // The listing goes through "\Print Temp": five entries, and the count in column 15 of the footer.
+    EXPECT_EQ(main.txtPrint.text, dir.Read("Print Temp"));
+    EXPECT_EQ(main.txtPrint.text,
+              PickedLinesListing(Game::Lotto, app.state.PickedLines, {}, app.state.LinesGeneratedDate));
+    const auto listed = ListedLines(main.txtPrint.text);
+    ASSERT_EQ(listed.size(), 5u);
+    EXPECT_EQ(listed[4], Balls(app.state.PickedLines[5], 6));
+    const std::string& text = main.txtPrint.text;
+    const std::string footer = text.substr(text.rfind("\r\n", text.size() - 3) + 2);
+    EXPECT_TRUE(std::regex_match(footer, std::regex(" {14} 5 lines generated on \\d\\d/\\d\\d/\\d{4}\r\n")));
+
+    // Back to the draws, and back to the lines without picking again.
+    main.cmdNextOccurance.Click();
+    EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "2");
+    main.mnuShowDraws.Click();
+    main.mnuShowPickedNumbers.Click();
+    EXPECT_EQ(main.caption, "Quintara - Pick Mode - Lotto Draw");
+    EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "1");
+    EXPECT_FALSE(main.cmdDateSearch.visible);
+
+    main.mnuListsPickedNumbers.Click();
+    auto* list = app.forms.Find<frmPickedNumbers>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->caption, "Picked Numbers - Lotto Draw");
+    EXPECT_EQ(list->txtPickedNumbers.text, main.txtPrint.text);
+    EXPECT_EQ(*list->left, (desktop.screenWidth - list->width) / 2);
+    desktop.printerAnswers = {true};
+    list->mnuPrintPickedNumbers.Click();
+    ASSERT_EQ(desktop.printouts.size(), 1u);
+    EXPECT_EQ(desktop.printouts[0].text, main.txtPrint.text + "\r\n");
+}
+
+TEST_F(PickingTest, ThunderballListsFiveNumbersAndDailyPlayShowsSeven) {
+    frmQuintara& main = Start();
+    main.mnuDrawThunderball.Click();
+    main.mnuPick6.Click();
+    const auto wheel = WheelOf("12 Line Wheel 1 Pair from 20_Thunderball.txt", Game::Thunderball);
+    EXPECT_EQ(app.state.PickedLines, ExpectedLines(Game::Thunderball, 0, wheel).PickedLines);
+    const auto listed = ListedLines(main.txtPrint.text);
+    ASSERT_EQ(listed.size(), 12u);
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        EXPECT_EQ(listed[i], Balls(app.state.PickedLines[i + 1], 5));
+    }
+
+    main.mnuDrawDailyPlay.Click();
+    main.cmbWheels.SetListIndex(1);
+    main.mnuPick6.Click();
+    EXPECT_EQ(main.caption, "Quintara - Pick Mode - Daily Play Draw");
+    EXPECT_EQ(app.state.WheelIndex, 1);
+    const auto dailyWheel = WheelOf("10 Line Wheel frm 16_DailyPlay.txt", Game::DailyPlay);
+    EXPECT_EQ(app.state.DailyPlayPickedLines,
+              ExpectedLines(Game::DailyPlay, 0, dailyWheel).DailyPlayPickedLines);
+    EXPECT_EQ(ListedLines(main.txtPrint.text)[9], Balls(app.state.DailyPlayPickedLines[10], 7));
+    // The seventh number stands in the extra place, on Pick and on View Picked Numbers alike.
+    for (MenuItem* command : {&main.mnuPick6, &main.mnuShowPickedNumbers}) {
+        main.mnuShowDraws.Click();
+        command->Click();
+        EXPECT_TRUE(main.lblDrawBallBonus.visible) << command->Name();
+        EXPECT_EQ(main.lblDrawBallBonus.caption, std::to_string(app.state.DailyPlayPickedLines[1].Balls[6]));
+    }
+}
+
+TEST_F(PickingTest, AlgorithmAndWheelBoxesFollowTheUser) {
+    frmQuintara& main = Start();
+    recentFiles.clear();
+    main.cmbAlgorithms.UserSelects(1);
+    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"Approx 200 - 500 Line Wheel"}));
+    EXPECT_FALSE(main.mnuShowMostLikelyNumbers.enabled);
+    EXPECT_EQ(recentFiles, (std::vector<std::string>{""}));
+    main.cmbAlgorithms.UserSelects(2);
+    EXPECT_TRUE(main.mnuShowMostLikelyNumbers.enabled);
+    EXPECT_EQ(app.state.WheelLines.Size(), 7u);
+    EXPECT_EQ(recentFiles.back(), (dir / "7 Line Wheel 40 if 3 Numbers from 7_Lotto.txt").string());
+
+    main.cmbAlgorithms.UserTypes("28 Num");
+    EXPECT_EQ(desktop.messages.back(), (Message{"Please ensure you select an Algorithm from List!",
+                                                "No Algorithm Selected", MsgBoxIcon::None}));
+    EXPECT_EQ(main.cmbWheels.ListCount(), 10);
+    main.cmbWheels.UserSelects(1);
+    main.cmbWheels.UserTypes("x");
+    EXPECT_EQ(desktop.messages.back().text, "Please ensure you select Wheel from List!");
+    EXPECT_EQ(app.state.WheelLines.Size(), 5u);
+
+    // Pick copies both positions; the picks views leave GeneratorMode at 1 until the next Pick.
+    main.cmbWheels.UserSelects(1);
+    main.mnuPick6.Click();
+    EXPECT_EQ(app.state.WheelIndex, 1);
+    EXPECT_EQ(app.state.PickedLines.Size(), 10u);
+    main.mnuShowMostLikelyNumbers.Click();
+    EXPECT_EQ(app.state.GeneratorMode, 1);
+    main.mnuPick6.Click();
+    EXPECT_EQ(app.state.GeneratorMode, 0);
+}
+
+TEST_F(PickingTest, PickReportsAWheelItsAlgorithmCannotServe) {
+    // A seven-number wheel naming the 28th number, which a seven-number run does not have.
+    dir.Write("7 Line Wheel 40 if 3 Numbers from 7_Lotto.txt", "1 2 3 4 5 28\r\n");
+    frmQuintara& main = Start();
+    main.mnuPick6.Click();
+    const auto before = app.state.PickedLines;
+    main.cmbAlgorithms.UserSelects(2);
+    main.mnuPick6.Click();
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{"Please ensure you choose a selection from List", "Error", MsgBoxIcon::None}));
+    EXPECT_EQ(main.cmbAlgorithms.Text(), "28 Numbers from 49");
+    EXPECT_EQ(main.cmbWheels.Text(), "5 Line Wheel - 1 Number");
+    EXPECT_EQ(app.state.PickedLines, before);
+    EXPECT_FALSE(main.txtPrint.text.empty());
+    EXPECT_FALSE(desktop.busy);
+}
+
+TEST_F(PickingTest, FortyNineNumbersPickOnTheRealLottoHistory) {
+    frmQuintara& main = Start();
+    main.cmbAlgorithms.UserSelects(1);
+    main.mnuPick6.Click();
+    EXPECT_TRUE(desktop.messages.empty());
+    const auto expected =
+        GenerateFortyNineLines(app.state.LottoDraws, app.state.BallFrequency, app.state.BallLastDrawn);
+    EXPECT_EQ(app.state.PickedLines, expected);
+    EXPECT_GT(expected.Size(), 100u);
+    EXPECT_EQ(main.lblViewOccurances.caption,
+              "View all " + SignBlank(static_cast<long>(expected.Size())) + " lines generated.");
+    EXPECT_EQ(ListedLines(main.txtPrint.text).size(), expected.Size());
+}
+
+}  // namespace
+}  // namespace quintara::ui::test

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Dates.h"
+#include "generate/Catalogue.h"
+#include "generate/Generator.h"
+#include "generate/WheelFile.h"
+#include "generate/WheelLines.h"
+#include "support/FakePlatform.h"
+#include "support/HistoryBuilder.h"
+#include "support/TempDir.h"
+#include "ui/frmQuintara.h"
+#include "ui/frmSplash.h"
+
+namespace quintara::ui::test {
+
+// Wheel text: `lines` lines of `perLine` pointers counting up from 1 and wrapping after `highest`, so
+// that line i starts where line i - 1 stopped.
+inline std::string CountingWheel(int lines, int perLine, int highest) {
+    std::string text;
+    int pointer = 0;
+    for (int line = 0; line < lines; ++line) {
+        for (int k = 0; k < perLine; ++k) {
+            pointer = pointer % highest + 1;
+            text += std::to_string(pointer) + (k + 1 < perLine ? " " : "\r\n");
+        }
+    }
+    return text;
+}
+
+// A copy of the built application folder (the real Lotto and Thunderball histories) with small Lotto
+// Extra and Daily Play histories and built-in wheel files of its own, so that every line is known.
+class PickingTest : public ::testing::Test {
+protected:
+    PickingTest() {
+        for (const auto& entry : std::filesystem::directory_iterator(QUINTARA_APP_DIR)) {
+            const auto extension = entry.path().extension();
+            if (extension == ".dat" || extension == ".txt" || extension == ".png" || extension == ".html") {
+                std::filesystem::copy_file(entry.path(), dir / entry.path().filename().string(),
+                                           std::filesystem::copy_options::overwrite_existing);
+            }
+        }
+        for (Game game : kAllGames) {
+            const auto& algorithms = AlgorithmItems(game);
+            for (int a = 0; a < static_cast<int>(algorithms.size()); ++a) {
+                for (const auto item : WheelItems(game, a)) {
+                    const auto file = WheelFileName(game, item);
+                    if (!file || item == "904 Line Wheel") {
+                        continue;
+                    }
+                    const int lines = std::stoi(std::string(item.substr(0, item.find(' '))));
+                    const int highest = a == 2 ? 7 : Info(game).numbersChosen;
+                    dir.Write(*file, CountingWheel(lines, Info(game).pointersPerLine, highest));
+                }
+            }
+        }
+        quintara::test::HistoryBuilder<DailyPlayDrawRec> dailyPlay;
+        quintara::test::HistoryBuilder<LottoExtraDrawRec> lottoExtra;
+        for (int draw = 0; draw < 12; ++draw) {
+            dailyPlay.Draw({1 + draw, 2 + draw, 3 + draw, 5 + draw, 8 + draw, 13 + draw, 15 + draw});
+            lottoExtra.Draw({1 + draw * 3, 2 + draw * 3, 4 + draw, 20 + draw, 30 + draw, 37 + draw});
+        }
+        dailyPlay.WriteTo(dir.Path());
+        lottoExtra.WriteTo(dir.Path());
+        app.addRecentFile = [this](const std::string& path) { recentFiles.push_back(path); };
+    }
+
+    frmQuintara& Start() {
+        StartUp(app);
+        return *app.forms.Find<frmQuintara>();
+    }
+
+    // The wheel as the program holds it, read from a file of the test folder.
+    OneBased<std::string> WheelOf(std::string_view file, Game game) {
+        return ReadWheelFile(dir / file, game, WheelSource::BuiltIn).lines;
+    }
+
+    // The lines a run of the algorithm at `algorithmIndex` makes with `wheel` on the loaded statistics.
+    PickedLineSet ExpectedLines(Game game, int algorithmIndex, const OneBased<std::string>& wheel) {
+        const auto final =
+            ChooseFinalNumbers(game, static_cast<std::int16_t>(algorithmIndex), app.state.Statistics());
+        return MakeWheelLines(final.FinalNumbers, wheel, game);
+    }
+
+    quintara::test::TempDir dir;
+    quintara::test::FakePlatform desktop;
+    App app{desktop, dir.Path()};
+    std::vector<std::string> recentFiles;
+};
+
+}  // namespace quintara::ui::test
