@@ -219,14 +219,21 @@ void frmQuintara::LoadDraw(Game game) {
     SetLineMenus(false);
 }
 
+void frmQuintara::PlaceExtraBall(Game game) {
+    const ExtraBallLayout extra = ExtraLayout(game);
+    lblBonusBall.caption = std::string(extra.caption);
+    lblBonusBall.left = extra.headingLeft;
+    lblDrawBallBonus.left = extra.numberLeft;
+    Image1.left = extra.pictureLeft;
+    // Daily Play's seventh ball is a main ball and looks like one.
+    Image1.picture = m_app.AppFile(game == Game::DailyPlay ? "ball.png" : "bonusball.png").string();
+}
+
 void frmQuintara::SetGameLayout(Game game) {
     const ExtraBallLayout extra = ExtraLayout(game);
     lblBonusBall.visible = lblDrawBallBonus.visible = Image1.visible = extra.shown;
     if (extra.shown) {
-        lblBonusBall.caption = std::string(extra.caption);
-        lblBonusBall.left = extra.headingLeft;
-        lblDrawBallBonus.left = extra.numberLeft;
-        Image1.left = extra.pictureLeft;
+        PlaceExtraBall(game);
     }
     const bool ballSix = game != Game::Thunderball;
     lblBall6.visible = lblDrawBall6.visible = Image2.visible = ballSix;
@@ -325,11 +332,7 @@ void frmQuintara::ShowDailyPlayLine() {
         for (std::size_t i = 0; i < balls.size(); ++i) {
             balls[i]->caption = std::to_string(line.Balls[i]);
         }
-        const ExtraBallLayout extra = ExtraLayout(Game::DailyPlay);
-        lblBonusBall.caption = std::string(extra.caption);
-        lblBonusBall.left = extra.headingLeft;
-        lblDrawBallBonus.left = extra.numberLeft;
-        Image1.left = extra.pictureLeft;
+        PlaceExtraBall(Game::DailyPlay);
         lblBonusBall.visible = lblDrawBallBonus.visible = Image1.visible = true;
         txtBallSet.text.clear();
         txtMachine.text.clear();

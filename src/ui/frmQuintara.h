@@ -211,6 +211,8 @@ private:
     void Form_Load();
     void Form_Resize();
     void SetGameLayout(Game game);
+    // Puts the extra ball's heading, number and picture where the game has them.
+    void PlaceExtraBall(Game game);
     void FillStatisticsBoxes();
     void FillAlgorithms();
     void SetLineMenus(bool enabled);
