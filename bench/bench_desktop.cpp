@@ -1,8 +1,11 @@
-// The desktop program on the real histories: start-up to the main window shown (without the splash's
-// pause), and a game switch with the window brought up to date. Runs on the offscreen platform.
+// The desktop program on the real histories, on the offscreen platform: start-up to the main window
+// shown (without the splash's pause), a game switch with the window brought up to date, and Pick from
+// the menu command to line 1 of the new lines shown. Runs in a copy of the application folder, since
+// every Pick rewrites "\Print Temp" there.
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
+#include <filesystem>
 
 #include "qt/QtPlatform.h"
 #include "ui/App.h"
@@ -23,36 +26,79 @@ QApplication& Application() {
     return *application;
 }
 
-void StartUpToMainWindow(benchmark::State& state) {
-    Application();
-    for (auto _ : state) {
-        quintara::QtPlatform desktop(QUINTARA_APP_DIR);
-        quintara::ui::App app(desktop, QUINTARA_APP_DIR);
-        auto& main = app.forms.Get<quintara::ui::frmQuintara>(app);
+const std::filesystem::path& AppDir() {
+    static const std::filesystem::path dir = [] {
+        auto path = std::filesystem::temp_directory_path() / "quintara-bench-desktop";
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+        for (const auto& entry : std::filesystem::directory_iterator(QUINTARA_APP_DIR)) {
+            const auto extension = entry.path().extension();
+            if (extension == ".dat" || extension == ".txt" || extension == ".png") {
+                std::filesystem::copy_file(entry.path(), path / entry.path().filename());
+            }
+        }
+        return path;
+    }();
+    return dir;
+}
+
+// The desktop with its main window shown, ready for a benchmark's loop.
+struct Desktop {
+    Desktop() : platform((Application(), AppDir().string())), app(platform, AppDir()) {
         main.Show();
-        desktop.DoEvents();
-        benchmark::DoNotOptimize(main.txtDrawNumber.text);
-        app.forms.UnloadAll();
+        platform.DoEvents();
+    }
+    ~Desktop() { app.forms.UnloadAll(); }
+
+    quintara::QtPlatform platform;
+    quintara::ui::App app;
+    quintara::ui::frmQuintara& main = app.forms.Get<quintara::ui::frmQuintara>(app);
+};
+
+void StartUpToMainWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        Desktop desktop;
+        benchmark::DoNotOptimize(desktop.main.txtDrawNumber.text);
     }
 }
 BENCHMARK(StartUpToMainWindow)->Unit(benchmark::kMillisecond);
 
 void GameSwitch(benchmark::State& state) {
-    Application();
-    quintara::QtPlatform desktop(QUINTARA_APP_DIR);
-    quintara::ui::App app(desktop, QUINTARA_APP_DIR);
-    auto& main = app.forms.Get<quintara::ui::frmQuintara>(app);
-    main.Show();
-    desktop.DoEvents();
+    Desktop desktop;
     bool thunderball = false;
     for (auto _ : state) {
         thunderball = !thunderball;
-        (thunderball ? main.mnuDrawThunderball : main.mnuDrawLotto).Click();
-        desktop.DoEvents();
+        (thunderball ? desktop.main.mnuDrawThunderball : desktop.main.mnuDrawLotto).Click();
+        desktop.platform.DoEvents();
     }
-    app.forms.UnloadAll();
 }
 BENCHMARK(GameSwitch)->Unit(benchmark::kMillisecond);
+
+// Picks with the algorithm and wheel items at these positions of the two boxes.
+void Pick(benchmark::State& state, int algorithm, int wheel) {
+    Desktop desktop;
+    desktop.main.cmbAlgorithms.SetListIndex(algorithm);
+    desktop.main.cmbWheels.SetListIndex(wheel);
+    desktop.platform.DoEvents();
+    for (auto _ : state) {
+        desktop.main.mnuPick6.Click();
+        desktop.platform.DoEvents();
+    }
+    state.counters["lines"] = static_cast<double>(desktop.app.state.PickedLines.Size());
+    if (desktop.main.caption != "Quintara - Pick Mode - Lotto Draw") {
+        state.SkipWithError("the pick failed");
+    }
+}
+
+void PickNineHundredFourLineWheel(benchmark::State& state) {
+    Pick(state, 0, 9);
+}
+BENCHMARK(PickNineHundredFourLineWheel)->Unit(benchmark::kMillisecond);
+
+void PickFortyNineNumbers(benchmark::State& state) {
+    Pick(state, 1, 0);
+}
+BENCHMARK(PickFortyNineNumbers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/Games.h"
+#include "core/History.h"
 
 namespace quintara::cli {
 
@@ -56,6 +57,16 @@ Game ParseGame(const std::string& text);
 std::filesystem::path DefaultAppDir(const char* argv0);
 
 std::string ReadTextFile(const std::filesystem::path& path);
+
+// A game's history, or a Failure naming its file. Reading never creates a missing file.
+template <class Rec>
+OneBased<Rec> LoadDraws(const Context& context) {
+    auto draws = ReadHistory<Rec>(context.appDir, false);
+    if (!draws) {
+        throw Failure(draws.GetError().message);
+    }
+    return std::move(*draws);
+}
 
 // A small JSON writer: values are written as they come, commas and nesting handled here.
 class Json {

@@ -137,15 +137,6 @@ OneBased<std::string> LoadWheel(const std::filesystem::path& path, Game game, in
     return std::move(read.lines);
 }
 
-template <class Rec>
-OneBased<Rec> LoadDraws(const Context& context) {
-    auto draws = ReadHistory<Rec>(context.appDir, false);
-    if (!draws) {
-        throw Failure(draws.GetError().message);
-    }
-    return std::move(*draws);
-}
-
 GameStatistics LoadStatistics(const Context& context, Game game) {
     return WithDrawRecord(game, [&](auto tag) {
         using Rec = typename decltype(tag)::type;

@@ -9,15 +9,6 @@ namespace quintara::cli {
 
 namespace {
 
-template <class Rec>
-OneBased<Rec> LoadDraws(const Context& context) {
-    auto draws = ReadHistory<Rec>(context.appDir, false);
-    if (!draws) {
-        throw Failure(draws.GetError().message);
-    }
-    return std::move(*draws);
-}
-
 void WriteFrequency(Json& json, const OneBased<FrequencyRec>& table) {
     json.BeginArray();
     for (const auto& rec : table) {

@@ -50,32 +50,37 @@ LineNumbers PickLine(const OneBased<std::int16_t>& finalNumbers, std::string_vie
 
 }  // namespace
 
+namespace {
+
+// One line record per wheel line; the picked numbers fill the record's first ball fields in order.
+template <class Rec>
+OneBased<Rec> LinesOf(const OneBased<std::int16_t>& finalNumbers, const OneBased<std::string>& wheelLines,
+                      std::size_t perLine) {
+    OneBased<Rec> lines;
+    lines.Reserve(wheelLines.Size());
+    for (const auto& wheelLine : wheelLines) {
+        const auto numbers = PickLine(finalNumbers, wheelLine, perLine);
+        Rec line;
+        for (std::size_t i = 0; i < perLine; ++i) {
+            line.Balls[i] = numbers[i];
+        }
+        lines.PushBack(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
 PickedLineSet MakeWheelLines(const OneBased<std::int16_t>& finalNumbers,
                              const OneBased<std::string>& wheelLines, Game game) {
     PickedLineSet set;
     const auto perLine = static_cast<std::size_t>(Info(game).pointersPerLine);
     if (game == Game::DailyPlay) {
-        set.DailyPlayPickedLines.Reserve(wheelLines.Size());
-        for (const auto& wheelLine : wheelLines) {
-            const auto numbers = PickLine(finalNumbers, wheelLine, perLine);
-            DailyPlayDrawRec line;
-            for (std::size_t i = 0; i < perLine; ++i) {
-                line.Balls[i] = numbers[i];
-            }
-            set.DailyPlayPickedLines.PushBack(line);
-        }
-        return set;
-    }
-    set.PickedLines.Reserve(wheelLines.Size());
-    for (const auto& wheelLine : wheelLines) {
+        set.DailyPlayPickedLines = LinesOf<DailyPlayDrawRec>(finalNumbers, wheelLines, perLine);
+    } else {
         // Thunderball's sixth value is a 0 that sorts first and lands in the Thunderball field, so the five
         // numbers fill Ball1..Ball5 in order.
-        const auto numbers = PickLine(finalNumbers, wheelLine, perLine);
-        LottoDrawRec line;
-        for (std::size_t i = 0; i < perLine; ++i) {
-            line.Balls[i] = numbers[i];
-        }
-        set.PickedLines.PushBack(line);
+        set.PickedLines = LinesOf<LottoDrawRec>(finalNumbers, wheelLines, perLine);
     }
     return set;
 }

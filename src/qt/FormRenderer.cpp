@@ -139,6 +139,18 @@ struct Binding {
     std::optional<std::uint32_t> backColor{};
 };
 
+// Brings a multi-line box up to date with its element's text and lock, without raising its change.
+void SyncPlainText(QPlainTextEdit& lines, Binding& binding, const std::string& text, bool locked) {
+    if (binding.text != text) {
+        binding.text = text;
+        const QSignalBlocker quiet(&lines);
+        lines.setPlainText(ToWidgetLines(text));
+    }
+    if (lines.isReadOnly() != locked) {
+        lines.setReadOnly(locked);
+    }
+}
+
 }  // namespace
 
 // The window of one form: a menu bar over an inner area holding the elements' widgets.
@@ -592,14 +604,7 @@ void FormWindow::Apply(ui::Element& element, Binding& binding) {
                 edit->setAlignment(alignment);
             }
         } else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget)) {
-            if (binding.text != box.text) {
-                binding.text = box.text;
-                const QSignalBlocker quiet(lines);
-                lines->setPlainText(ToWidgetLines(box.text));
-            }
-            if (lines->isReadOnly() != box.locked) {
-                lines->setReadOnly(box.locked);
-            }
+            SyncPlainText(*lines, binding, box.text, box.locked);
         }
         ApplyColors(*widget, element, binding, QPalette::Text, QPalette::Base);
         ApplyFont(*widget, element, binding, false, false);
@@ -641,15 +646,7 @@ void FormWindow::Apply(ui::Element& element, Binding& binding) {
     }
     case ui::ElementKind::RichTextBox: {
         const auto& box = static_cast<const ui::RichTextBox&>(element);
-        auto* lines = static_cast<QPlainTextEdit*>(widget);
-        if (binding.text != box.text) {
-            binding.text = box.text;
-            const QSignalBlocker quiet(lines);
-            lines->setPlainText(ToWidgetLines(box.text));
-        }
-        if (lines->isReadOnly() != box.locked) {
-            lines->setReadOnly(box.locked);
-        }
+        SyncPlainText(*static_cast<QPlainTextEdit*>(widget), binding, box.text, box.locked);
         ApplyColors(*widget, element, binding, QPalette::Text, QPalette::Base);
         ApplyFont(*widget, element, binding, false, false);
         break;

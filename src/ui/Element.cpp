@@ -46,6 +46,17 @@ void Element::Click() {
     m_owner->Raise(onClick);
 }
 
+bool Element::TypeInto(std::string& text, bool locked, std::string_view newText) {
+    if (!Usable() || locked || !UserFocus()) {
+        return false;
+    }
+    if (text != newText) {
+        text = newText;
+        RaiseChange();
+    }
+    return true;
+}
+
 void Element::RaiseChange() {
     m_owner->Raise(onChange);
 }

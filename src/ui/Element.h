@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quintara::ui {
 
@@ -100,6 +101,9 @@ protected:
     Element(Form* owner, std::string name);
     Element(const Element& design, CloneTag);
     void RaiseChange();
+    // The user types newText into this element's `text`: focus first, then the change reaction when the
+    // text differs. False when the element cannot take typing or the focus could not come here.
+    bool TypeInto(std::string& text, bool locked, std::string_view newText);
 
 private:
     template <class T>

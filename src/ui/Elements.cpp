@@ -25,14 +25,7 @@ TextBox::TextBox(Form* owner, std::string name, std::string text, Geometry bound
 }
 
 bool TextBox::UserTypes(std::string_view newText) {
-    if (!Usable() || locked || !UserFocus()) {
-        return false;
-    }
-    if (text != newText) {
-        text = newText;
-        RaiseChange();
-    }
-    return true;
+    return TypeInto(text, locked, newText);
 }
 
 ComboBox::ComboBox(Form* owner, std::string name, Geometry bounds) : Element(owner, std::move(name)) {
@@ -130,14 +123,7 @@ RichTextBox::RichTextBox(Form* owner, std::string name, Geometry bounds) : Eleme
 }
 
 bool RichTextBox::UserTypes(std::string_view newText) {
-    if (!Usable() || locked || !UserFocus()) {
-        return false;
-    }
-    if (text != newText) {
-        text = newText;
-        RaiseChange();
-    }
-    return true;
+    return TypeInto(text, locked, newText);
 }
 
 Image::Image(Form* owner, std::string name, std::string picture, Geometry bounds)

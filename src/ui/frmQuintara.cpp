@@ -302,6 +302,15 @@ void frmQuintara::ShowDraw() {
     }
 }
 
+void frmQuintara::ShowLineNumber() {
+    txtBallSet.text.clear();
+    txtMachine.text.clear();
+    txtDrawDate.text.clear();
+    txtDrawNumber.text.clear();
+    lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = true;
+    lblDrawLineNumberNumber.caption = std::to_string(m_state.CurrentLine);
+}
+
 void frmQuintara::ShowLine() {
     try {
         const LottoDrawRec& line = m_state.PickedLines[static_cast<std::size_t>(m_state.CurrentLine)];
@@ -312,12 +321,7 @@ void frmQuintara::ShowLine() {
         }
         lblDrawBallBonus.caption =
             m_state.CurrentGameId() == Game::Thunderball ? std::to_string(line.Balls[5]) : std::string();
-        txtBallSet.text.clear();
-        txtMachine.text.clear();
-        txtDrawDate.text.clear();
-        txtDrawNumber.text.clear();
-        lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = true;
-        lblDrawLineNumberNumber.caption = std::to_string(m_state.CurrentLine);
+        ShowLineNumber();
     } catch (const std::exception&) {
         // No such line: nothing changes.
     }
@@ -334,12 +338,7 @@ void frmQuintara::ShowDailyPlayLine() {
         }
         PlaceExtraBall(Game::DailyPlay);
         lblBonusBall.visible = lblDrawBallBonus.visible = Image1.visible = true;
-        txtBallSet.text.clear();
-        txtMachine.text.clear();
-        txtDrawDate.text.clear();
-        txtDrawNumber.text.clear();
-        lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = true;
-        lblDrawLineNumberNumber.caption = std::to_string(m_state.CurrentLine);
+        ShowLineNumber();
     } catch (const std::exception&) {
         // No such line: nothing changes.
     }

@@ -213,6 +213,8 @@ private:
     void SetGameLayout(Game game);
     // Puts the extra ball's heading, number and picture where the game has them.
     void PlaceExtraBall(Game game);
+    // A line carries no draw fields, only its number.
+    void ShowLineNumber();
     void FillStatisticsBoxes();
     void FillAlgorithms();
     void SetLineMenus(bool enabled);

@@ -45,4 +45,16 @@ private:
     std::filesystem::path m_path;
 };
 
+// Copies the built application folder's shipped files (histories, wheels, pictures, help) to `to`,
+// so a test may change them freely.
+inline void CopyBuiltAppFolder(const std::filesystem::path& to) {
+    for (const auto& entry : std::filesystem::directory_iterator(QUINTARA_APP_DIR)) {
+        const auto extension = entry.path().extension();
+        if (extension == ".dat" || extension == ".txt" || extension == ".png" || extension == ".html") {
+            std::filesystem::copy_file(entry.path(), to / entry.path().filename(),
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
+    }
+}
+
 }  // namespace quintara::test

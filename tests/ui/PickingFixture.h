@@ -38,13 +38,7 @@ inline std::string CountingWheel(int lines, int perLine, int highest) {
 class PickingTest : public ::testing::Test {
 protected:
     PickingTest() {
-        for (const auto& entry : std::filesystem::directory_iterator(QUINTARA_APP_DIR)) {
-            const auto extension = entry.path().extension();
-            if (extension == ".dat" || extension == ".txt" || extension == ".png" || extension == ".html") {
-                std::filesystem::copy_file(entry.path(), dir / entry.path().filename().string(),
-                                           std::filesystem::copy_options::overwrite_existing);
-            }
-        }
+        quintara::test::CopyBuiltAppFolder(dir.Path());
         for (Game game : kAllGames) {
             const auto& algorithms = AlgorithmItems(game);
             for (int a = 0; a < static_cast<int>(algorithms.size()); ++a) {

@@ -16,12 +16,7 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() {
-        for (const auto& entry : std::filesystem::directory_iterator(QUINTARA_APP_DIR)) {
-            const auto extension = entry.path().extension();
-            if (extension == ".dat" || extension == ".txt" || extension == ".png" || extension == ".html") {
-                std::filesystem::copy_file(entry.path(), dir / entry.path().filename().string());
-            }
-        }
+        test::CopyBuiltAppFolder(dir.Path());
         std::filesystem::remove(dir / "DailyPlayHistory.dat");
         std::filesystem::remove(dir / "LottoExtraHistory.dat");
     }
