@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion("2.0");
 
     QCommandLineParser options;
-    options.setApplicationDescription("Quintara: draw histories, statistics and number picks for UK lottery games.");
+    options.setApplicationDescription(
+        "Quintara: draw histories, statistics and number picks for UK lottery games.");
     options.addHelpOption();
     options.addVersionOption();
     options.addOption({"app-dir", "The folder holding the history and wheel files.", "DIR"});
