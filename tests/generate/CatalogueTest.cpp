@@ -1,4 +1,3 @@
-#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "generate/Catalogue.h"
@@ -28,28 +27,6 @@ TEST(Catalogue, EveryListedWheelHasAFileOfItsGameExceptTheGeneratedOne) {
               "7 Line Wheel 40 if 3 Numbers from 7_Lotto.txt");
     EXPECT_FALSE(WheelFileName(Game::Lotto, kPersonalPicksItem));
     EXPECT_EQ(ItemIndex(AlgorithmItems(Game::Lotto), kSevenNumbersAlgorithm), 2);
-}
-
-// The shipped wheels, where the build has put them: each reads clean and makes the number of lines its
-// item starts with.
-TEST(Catalogue, ShippedWheelsLoadWithTheLineCountTheirItemsAnnounce) {
-    const std::filesystem::path wheels = std::filesystem::path(QUINTARA_SOURCE_DIR) / "data" / "wheels";
-    for (Game game : {Game::Lotto, Game::Thunderball, Game::DailyPlay}) {
-        for (std::size_t index = 0; index < AlgorithmItems(game).size(); ++index) {
-            for (const auto& item : WheelItems(game, static_cast<int>(index))) {
-                const auto file = WheelFileName(game, item);
-                if (!file) {
-                    continue;
-                }
-                const WheelRead read = ReadWheelFile(wheels / std::string(*file), game, WheelSource::BuiltIn);
-                ASSERT_TRUE(read.Ok()) << *file << ": " << read.refusal->text;
-                EXPECT_FALSE(
-                    CheckWheelPointers(read.lines, game, Info(game).numbersChosen, WheelSource::BuiltIn))
-                    << *file;
-                EXPECT_EQ(std::to_string(read.lines.Size()), item.substr(0, item.find(' '))) << *file;
-            }
-        }
-    }
 }
 
 }  // namespace

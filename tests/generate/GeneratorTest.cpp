@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <set>
 
 #include "StatisticsFixtures.h"
-#include "core/History.h"
 #include "generate/Catalogue.h"
 #include "generate/FortyNineGenerator.h"
 #include "generate/GenerateError.h"
@@ -15,6 +13,7 @@ namespace quintara {
 namespace {
 
 using test::Values;
+using Lines = std::vector<std::vector<int>>;
 
 OneBased<std::int16_t> Numbers(std::initializer_list<int> values) {
     OneBased<std::int16_t> numbers;
@@ -29,8 +28,8 @@ OneBased<std::string> Wheel(Game game, const char* text) {
 }
 
 template <class Rec>
-std::vector<std::vector<int>> BallsOf(const OneBased<Rec>& lines) {
-    std::vector<std::vector<int>> balls;
+Lines BallsOf(const OneBased<Rec>& lines) {
+    Lines balls;
     for (const auto& line : lines) {
         balls.emplace_back(line.Balls.begin(), line.Balls.end());
     }
@@ -44,34 +43,23 @@ TEST(WheelLines, ReplacePointersByFinalNumbersAscendingInWheelOrder) {
     EXPECT_TRUE(lotto.DailyPlayPickedLines.Empty());
     // The order of the pointers does not matter; a repeated pointer repeats its number.
     EXPECT_EQ(BallsOf(lotto.PickedLines),
-              (std::vector<std::vector<int>>{
-                  {1, 5, 10, 20, 30, 40}, {1, 5, 10, 20, 30, 40}, {30, 40, 40, 47, 48, 49}}));
+              (Lines{{1, 5, 10, 20, 30, 40}, {1, 5, 10, 20, 30, 40}, {30, 40, 40, 47, 48, 49}}));
 
     // Thunderball: five numbers in Ball1..Ball5 and 0 in the Thunderball field; the Thunderball numbers
     // at positions 21-28 are never reached by a 20-pointer wheel.
-    OneBased<std::int16_t> thunderball;
-    for (int i = 1; i <= 28; ++i) {
-        thunderball.PushBack(static_cast<std::int16_t>(i <= 20 ? 35 - i : i - 20));
-    }
-    const auto tb = MakeWheelLines(thunderball, Wheel(Game::Thunderball, "20 1 5 3 2\n"), Game::Thunderball);
-    EXPECT_EQ(BallsOf(tb.PickedLines), (std::vector<std::vector<int>>{{15, 30, 32, 33, 34, 0}}));
+    const auto thunderball = Numbers({34, 33, 32, 31, 30, 29, 28, 27, 26, 25, 24, 23, 22, 21,
+                                      20, 19, 18, 17, 16, 15, 1,  2,  3,  4,  5,  6,  7,  8});
+    EXPECT_EQ(BallsOf(MakeWheelLines(thunderball, Wheel(Game::Thunderball, "20 1 5 3 2\n"), Game::Thunderball)
+                          .PickedLines),
+              (Lines{{15, 30, 32, 33, 34, 0}}));
 
     // Daily Play fills its own lines, one per wheel line in file order.
-    OneBased<std::int16_t> daily;
-    for (int i = 1; i <= 16; ++i) {
-        daily.PushBack(static_cast<std::int16_t>(i + 10));
-    }
-    std::string text;
-    for (int line = 0; line < 10; ++line) {
-        for (int k = 0; k < 7; ++k) {
-            text += std::to_string(16 - (line + k) % 16) + (k < 6 ? " " : "\n");
-        }
-    }
-    const auto dp = MakeWheelLines(daily, Wheel(Game::DailyPlay, text.c_str()), Game::DailyPlay);
-    EXPECT_TRUE(dp.PickedLines.Empty());
-    ASSERT_EQ(dp.DailyPlayPickedLines.Size(), 10u);
-    EXPECT_EQ(BallsOf(dp.DailyPlayPickedLines)[0], (std::vector<int>{20, 21, 22, 23, 24, 25, 26}));
-    EXPECT_EQ(BallsOf(dp.DailyPlayPickedLines)[9], (std::vector<int>{11, 12, 13, 14, 15, 16, 17}));
+    const auto daily =
+        MakeWheelLines(Numbers({11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26}),
+                       Wheel(Game::DailyPlay, "16 15 14 13 12 11 10\n7 6 5 4 3 2 1\n"), Game::DailyPlay);
+    EXPECT_TRUE(daily.PickedLines.Empty());
+    EXPECT_EQ(BallsOf(daily.DailyPlayPickedLines),
+              (Lines{{20, 21, 22, 23, 24, 25, 26}, {11, 12, 13, 14, 15, 16, 17}}));
 }
 
 TEST(WheelLines, APointerNamingNoFinalNumberIsAnError) {
@@ -95,9 +83,10 @@ TEST(GenerateNumbers, DispatchesByGameAlgorithmAndPersonalPicks) {
     const GeneratorResult twentyEight = GenerateNumbers(request, stats, wheel, noDraws);
     EXPECT_EQ(twentyEight.FinalNumbers, SelectFinalNumbers(stats, Game::Lotto));
     EXPECT_FALSE(twentyEight.SevenNumbers.has_value());
-    EXPECT_EQ(BallsOf(twentyEight.PickedLines),
-              (std::vector<std::vector<int>>{{7, 14, 21, 28, 35, 42}, {9, 16, 23, 30, 37, 44}}));
+    EXPECT_EQ(BallsOf(twentyEight.PickedLines), (Lines{{7, 14, 21, 28, 35, 42}, {9, 16, 23, 30, 37, 44}}));
     EXPECT_EQ(twentyEight.LinesGeneratedDate, 42000);
+    EXPECT_EQ(GenerateNumbers(request, stats, wheel, noDraws).PickedLines, twentyEight.PickedLines)
+        << "the same inputs, other lines";
 
     // The seven-number run reduces first, so the same 28-pointer wheel names numbers that are gone.
     request.algorithm = std::string(kSevenNumbersAlgorithm);
@@ -111,7 +100,9 @@ TEST(GenerateNumbers, DispatchesByGameAlgorithmAndPersonalPicks) {
         GenerateNumbers(request, stats, Wheel(Game::Lotto, "1 2 3 4 5 6\n"), noDraws);
     EXPECT_EQ(Values(seven.FinalNumbers), (std::vector<int>{7, 35, 8, 36, 20, 48, 23}));
     EXPECT_EQ(seven.SevenNumbers, std::optional(seven.FinalNumbers));
-    EXPECT_EQ(BallsOf(seven.PickedLines), (std::vector<std::vector<int>>{{7, 8, 20, 35, 36, 48}}));
+    EXPECT_EQ(BallsOf(seven.PickedLines), (Lines{{7, 8, 20, 35, 36, 48}}));
+    EXPECT_EQ(GenerateNumbers(request, stats, Wheel(Game::Lotto, "1 2 3 4 5 6\n"), noDraws).PickedLines,
+              seven.PickedLines);
 
     // Lotto Extra's forty-nine number run starts from the Lotto history, ranked by Lotto Extra's statistics.
     OneBased<LottoDrawRec> lottoDraws(1);
@@ -133,33 +124,7 @@ TEST(GenerateNumbers, DispatchesByGameAlgorithmAndPersonalPicks) {
         request, GameStatistics{}, Wheel(Game::Thunderball, "1 2 3 4 5\n6 5 4 3 2\n"), noDraws);
     EXPECT_EQ(personal.FinalNumbers, request.PersonalNumbers);
     EXPECT_FALSE(personal.SevenNumbers.has_value());
-    EXPECT_EQ(BallsOf(personal.PickedLines),
-              (std::vector<std::vector<int>>{{4, 9, 17, 22, 30, 0}, {1, 4, 9, 17, 22, 0}}));
-}
-
-TEST(GenerateNumbers, GivesTheSameNumbersAndLinesForTheSameInputs) {
-    auto draws = ReadHistory<LottoDrawRec>(QUINTARA_APP_DIR, false);
-    ASSERT_TRUE(draws.Ok()) << draws.GetError().message;
-    const GameStatistics stats = ComputeStatistics(Game::Lotto, *draws);
-    std::string text;
-    for (int line = 0; line < 40; ++line) {
-        for (int k = 0; k < 6; ++k) {
-            text += std::to_string(1 + (line * 5 + k * 3) % 28) + (k < 5 ? " " : "\n");
-        }
-    }
-    const auto wheel = Wheel(Game::Lotto, text.c_str());
-    const auto items = AlgorithmItems(Game::Lotto);
-    for (std::size_t index = 0; index < items.size(); ++index) {
-        GeneratorRequest request;
-        request.algorithm = std::string(items[index]);
-        request.GeneratorMode = static_cast<std::int16_t>(index);
-        const auto& usedWheel = index == 2 ? Wheel(Game::Lotto, "1 2 3 4 5 6\n2 3 4 5 6 7\n") : wheel;
-        const GeneratorResult first = GenerateNumbers(request, stats, usedWheel, *draws);
-        const GeneratorResult second = GenerateNumbers(request, stats, usedWheel, *draws);
-        EXPECT_EQ(first.FinalNumbers, second.FinalNumbers) << items[index];
-        EXPECT_EQ(first.PickedLines, second.PickedLines) << items[index];
-        EXPECT_FALSE(first.PickedLines.Empty());
-    }
+    EXPECT_EQ(BallsOf(personal.PickedLines), (Lines{{4, 9, 17, 22, 30, 0}, {1, 4, 9, 17, 22, 0}}));
 }
 
 }  // namespace

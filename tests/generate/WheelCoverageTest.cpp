@@ -1,53 +1,19 @@
 #include <algorithm>
 #include <bit>
-#include <charconv>
 #include <cstdint>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
-#include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "generate/Catalogue.h"
 #include "generate/WheelCoverage.h"
+#include "generate/WheelFile.h"
 
 namespace quintara {
 namespace {
 
 using Lines = std::vector<std::vector<int>>;
-
-// Reads the wheel file format strictly: single blanks between decimal numbers, LF line ends, a final LF.
-// Anything else gives no lines, so a malformed shipped file fails its test.
-Lines ParseWheelLines(std::string_view text) {
-    Lines lines;
-    if (text.empty() || text.back() != '\n') {
-        return {};
-    }
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view row = text.substr(0, end);
-        text.remove_prefix(end + 1);
-        std::vector<int> line;
-        for (;;) {
-            const std::size_t blank = row.find(' ');
-            const std::string_view field = row.substr(0, blank);
-            int value = 0;
-            const auto [rest, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-            if (field.empty() || error != std::errc() || rest != field.data() + field.size() ||
-                field[0] == '+') {
-                return {};
-            }
-            line.push_back(value);
-            if (blank == std::string_view::npos) {
-                break;
-            }
-            row.remove_prefix(blank + 1);
-        }
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
 
 // Straightforward reference: every m-subset as a mask, its best line by popcount.
 std::vector<std::uint64_t> CountByMatchReference(const Lines& lines, int numbers, int drawn) {
@@ -143,79 +109,77 @@ TEST(WheelCoverageTest, AgreesWithPopcountReferenceOnIrregularWheels) {
     }
 }
 
-TEST(WheelCoverageTest, ParsesOnlyTheStrictWheelFormat) {
-    EXPECT_EQ(ParseWheelLines("1 2 3\n14 5 6\n"), (Lines{{1, 2, 3}, {14, 5, 6}}));
-    EXPECT_TRUE(ParseWheelLines("1 2 3").empty());
-    EXPECT_TRUE(ParseWheelLines("1  2 3\n").empty());
-    EXPECT_TRUE(ParseWheelLines("1 2 3\r\n").empty());
-    EXPECT_TRUE(ParseWheelLines("1 2 3 \n").empty());
-    EXPECT_TRUE(ParseWheelLines("1 +2 3\n").empty());
-    EXPECT_TRUE(ParseWheelLines("1 2 3\n\n").empty());
-}
-
-// One shipped wheel: its shape and every guarantee it promises.
+// One shipped wheel: its game and list item, the numbers it wheels and every guarantee it promises.
 struct ShippedWheel {
-    const char* file;
-    int lines;
+    Game game;
+    std::string_view item;
     int numbers;
-    int perLine;
     std::vector<std::pair<int, int>> guarantees;  // (match, drawn)
-    double leastShare = 0.0;                      // of the first pair below, when set
-    std::pair<int, int> sharedGuarantee{0, 0};
+    double leastShare = 0.0;                      // of `shared` below, when set
+    std::pair<int, int> shared{0, 0};
     int minLinesPerNumber = 1;
-    int maxLinesPerNumber = 0;
+    int maxLinesPerNumber = 1000;
 };
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
+// Each wheel file the catalogue names reads clean, has the lines its item announces, distinct lines of
+// distinct pointers within its range, and meets its guarantees over every possible draw.
 TEST(WheelCoverageTest, ShippedWheelsKeepTheirShapeAndGuarantees) {
     const std::vector<ShippedWheel> wheels{
-        {"5 Line Wheel - 1 Number from 28_Lotto.txt", 5, 28, 6, {{1, 1}, {2, 6}}},
-        {"10 Line Wheel - 2 Numbers from 28_Lotto.txt", 10, 28, 6, {{2, 4}}},
-        {"13 Line Wheel - 1 Pair Reduced from 28_Lotto.txt", 13, 28, 6, {{2, 4}}, 0.85, {2, 3}},
-        {"15 Line Wheel 1 Pair from 28_Lotto.txt", 15, 28, 6, {{2, 3}}},
-        {"20 Line Wheel - 4 Pairs (11) from 28_Lotto.txt", 20, 28, 6, {{2, 3}}, 0.0, {0, 0}, 4, 5},
-        {"21 Line Wheel Max 5 Numbers Same from 28_Lotto.txt", 21, 28, 6, {{2, 3}}, 0.0, {0, 0}, 1, 5},
-        {"32 Line Wheel 2 Pairs from 28_Lotto.txt", 32, 28, 6, {{2, 2}}},
-        {"33 Line Wheel - 2 Pairs B from 28_Lotto.txt", 33, 28, 6, {{2, 2}}, 0.99, {3, 6}},
-        {"75 Line Wheel 5000 Skip from 28_Lotto.txt", 75, 28, 6, {{3, 5}}},
-        {"904 Line Wheel from 28_Lotto.txt", 904, 28, 6, {{4, 5}, {3, 3}}},
-        {"7 Line Wheel 40 if 3 Numbers from 7_Lotto.txt", 7, 7, 6, {{3, 3}}, 0.0, {0, 0}, 6, 6},
-        {"12 Line Wheel 1 Pair from 20_Thunderball.txt", 12, 20, 5, {{2, 3}}},
-        {"8 Line Wheel from 20_Thunderball.txt", 8, 20, 5, {{2, 4}}},
-        {"3 Line Wheel from 16_DailPlay.txt", 3, 16, 7, {{2, 4}, {3, 7}}},
-        {"4 Line Wheel from 16_DailyPlay.txt", 4, 16, 7, {{2, 3}}},
-        {"10 Line Wheel frm 16_DailyPlay.txt", 10, 16, 7, {{4, 7}, {3, 5}, {2, 2}}},
+        {Game::Lotto, "5 Line Wheel - 1 Number", 28, {{1, 1}, {2, 6}}},
+        {Game::Lotto, "10 Line Wheel - 2 Numbers", 28, {{2, 4}}},
+        {Game::Lotto, "13 Line Wheel - 1 Pair Reduced", 28, {{2, 4}}, 0.85, {2, 3}},
+        {Game::Lotto, "15 Line Wheel - 1 Pair", 28, {{2, 3}}},
+        {Game::Lotto, "20 Line Wheel - 4 Pairs (11)", 28, {{2, 3}}, 0.0, {0, 0}, 4, 5},
+        {Game::Lotto, "21 Line Wheel - Max 5 Same", 28, {{2, 3}}, 0.0, {0, 0}, 1, 5},
+        {Game::Lotto, "32 Line Wheel - 2 Pairs", 28, {{2, 2}}},
+        {Game::Lotto, "33 Line Wheel - 2 Pairs B", 28, {{2, 2}}, 0.99, {3, 6}},
+        {Game::Lotto, "75 Line Wheel - 5000 Skip", 28, {{3, 5}}},
+        {Game::Lotto, "904 Line Wheel", 28, {{4, 5}, {3, 3}}},
+        // Seven distinct lines of six from seven are all of them: any three drawn are in four lines.
+        {Game::Lotto, "7 Line Wheel. £40 if 3 Numbers", 7, {{3, 3}}},
+        {Game::Thunderball, "12 Line Wheel - 1 Pair", 20, {{2, 3}}},
+        {Game::Thunderball, "8 Line Wheel", 20, {{2, 4}}},
+        {Game::DailyPlay, "3 Line Wheel", 16, {{2, 4}, {3, 7}}},
+        {Game::DailyPlay, "4 Line Wheel", 16, {{2, 3}}},
+        {Game::DailyPlay, "10 Line Wheel", 16, {{4, 7}, {3, 5}, {2, 2}}},
     };
-    Lines thirtyTwo;
+    std::set<std::string_view> listed;
+    for (Game game : {Game::Lotto, Game::Thunderball, Game::DailyPlay}) {
+        for (int index = 0; index < static_cast<int>(AlgorithmItems(game).size()); ++index) {
+            for (const auto item : WheelItems(game, index)) {
+                if (WheelFileName(game, item)) {
+                    listed.insert(item);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(listed.size(), wheels.size());
+    std::set<Lines::value_type> thirtyTwo;
     for (const ShippedWheel& wheel : wheels) {
-        SCOPED_TRACE(wheel.file);
-        const Lines lines =
-            ParseWheelLines(ReadFile(std::string(QUINTARA_SOURCE_DIR "/data/wheels/") + wheel.file));
-        ASSERT_EQ(static_cast<int>(lines.size()), wheel.lines);
+        SCOPED_TRACE(wheel.item);
+        EXPECT_TRUE(listed.count(wheel.item));
+        const auto file = WheelFileName(wheel.game, wheel.item);
+        ASSERT_TRUE(file);
+        const auto path = std::filesystem::path(QUINTARA_SOURCE_DIR) / "data" / "wheels" / std::string(*file);
+        const WheelRead read = ReadWheelFile(path, wheel.game, WheelSource::BuiltIn);
+        ASSERT_TRUE(read.Ok()) << read.refusal->text;
+        ASSERT_FALSE(CheckWheelPointers(read.lines, wheel.game, wheel.numbers, WheelSource::BuiltIn));
+        ASSERT_EQ(static_cast<int>(read.lines.Size()), std::stoi(std::string(wheel.item)));
+        Lines lines;
         std::vector<int> linesPerNumber(static_cast<std::size_t>(wheel.numbers) + 1, 0);
-        for (const auto& line : lines) {
-            ASSERT_EQ(static_cast<int>(line.size()), wheel.perLine);
-            ASSERT_TRUE(std::is_sorted(line.begin(), line.end()));
-            ASSERT_EQ(std::adjacent_find(line.begin(), line.end()), line.end());
-            ASSERT_GE(line.front(), 1);
-            ASSERT_LE(line.back(), wheel.numbers);
+        for (const auto& text : read.lines) {
+            const auto pointers = WheelPointers(text);
+            const std::set<int> line(pointers.begin(), pointers.end());
+            ASSERT_EQ(static_cast<int>(line.size()), Info(wheel.game).pointersPerLine) << text;
             for (int number : line) {
                 ++linesPerNumber[static_cast<std::size_t>(number)];
             }
+            lines.emplace_back(line.begin(), line.end());
         }
-        EXPECT_EQ(std::set<std::vector<int>>(lines.begin(), lines.end()).size(), lines.size());
+        EXPECT_EQ(std::set<Lines::value_type>(lines.begin(), lines.end()).size(), lines.size());
         for (int number = 1; number <= wheel.numbers; ++number) {
             EXPECT_GE(linesPerNumber[static_cast<std::size_t>(number)], wheel.minLinesPerNumber) << number;
-            if (wheel.maxLinesPerNumber != 0) {
-                EXPECT_LE(linesPerNumber[static_cast<std::size_t>(number)], wheel.maxLinesPerNumber)
-                    << number;
-            }
+            EXPECT_LE(linesPerNumber[static_cast<std::size_t>(number)], wheel.maxLinesPerNumber) << number;
         }
 
         const WheelCoverage coverage = ComputeCoverage(lines, wheel.numbers);
@@ -223,32 +187,16 @@ TEST(WheelCoverageTest, ShippedWheelsKeepTheirShapeAndGuarantees) {
             EXPECT_TRUE(MeetsGuarantee(coverage, match, drawn)) << match << " if " << drawn;
         }
         if (wheel.leastShare > 0.0) {
-            const auto [match, drawn] = wheel.sharedGuarantee;
+            const auto [match, drawn] = wheel.shared;
             EXPECT_GE(ShareAtLeast(coverage, match, drawn), wheel.leastShare) << match << " if " << drawn;
         }
-        if (wheel.numbers == 7) {
-            // The point of this wheel: any three of the seven drawn are in four of its lines.
-            for (int a = 1; a <= 7; ++a) {
-                for (int b = a + 1; b <= 7; ++b) {
-                    for (int c = b + 1; c <= 7; ++c) {
-                        const auto holding = std::count_if(lines.begin(), lines.end(), [&](const auto& line) {
-                            return std::count_if(line.begin(), line.end(),
-                                                 [&](int n) { return n == a || n == b || n == c; }) == 3;
-                        });
-                        EXPECT_EQ(holding, 4) << a << ' ' << b << ' ' << c;
-                    }
-                }
-            }
-        }
-        if (wheel.lines == 32) {
-            thirtyTwo = lines;
-        }
-        if (wheel.lines == 33) {
+        if (lines.size() == 32) {
+            thirtyTwo.insert(lines.begin(), lines.end());
+        } else if (lines.size() == 33) {
             // "B" is a second design, not the 32-line wheel with a line added.
-            std::set<std::vector<int>> shared(thirtyTwo.begin(), thirtyTwo.end());
-            const auto inBoth = std::count_if(lines.begin(), lines.end(),
-                                              [&](const auto& line) { return shared.count(line) != 0; });
-            EXPECT_LT(inBoth, 16);
+            EXPECT_LT(
+                std::count_if(lines.begin(), lines.end(), [&](const auto& l) { return thirtyTwo.count(l); }),
+                16);
         }
     }
 }

@@ -26,7 +26,6 @@ public:
     struct Question {
         std::string prompt;
         std::string title;
-        std::string defaultText;
     };
     struct FileQuestion {
         bool save;
@@ -52,13 +51,10 @@ public:
     std::vector<std::string> shellOpens;
     std::vector<Showing> showings;
     std::vector<std::string> broughtToFront;
-    std::vector<std::string> hidden;
     std::vector<std::string> unloaded;
     int doEvents = 0;
     int beeps = 0;
-    int refreshes = 0;
     bool busy = false;
-    int busyShown = 0;  // times the pointer went from normal to busy
 
     // The script.
     std::deque<std::string> inputAnswers;
@@ -68,13 +64,12 @@ public:
     bool shellOpenSucceeds = true;
     std::map<std::string, std::map<std::string, std::string>> settings;  // section -> key -> value
     int screenWidth = 15360;                                             // 1024 x 768 pixels at 96 per inch
-    int screenHeight = 11520;
     std::string applicationDirectory = "/opt/quintara";
-    // Runs after each message is recorded, inside the (modal) message box.
-    std::function<void(const Message&)> onMessage;
 
     // Runs steps when the form named formName is next shown modally; the show returns when they end.
-    void WhenShownModally(std::string formName, std::function<void(ui::Form&)> steps);
+    void WhenShownModally(std::string formName, std::function<void(ui::Form&)> steps) {
+        m_modalSteps.emplace_back(std::move(formName), std::move(steps));
+    }
     // The same, for the form of type F.
     template <class F>
     void WhenShownModally(std::string formName, std::function<void(F&)> steps) {
@@ -83,32 +78,68 @@ public:
     // Modal shows whose steps have not run yet.
     std::size_t PendingModalSteps() const { return m_modalSteps.size(); }
 
-    void MsgBox(std::string_view text, std::string_view title, ui::MsgBoxIcon icon) override;
-    std::string InputBox(std::string_view prompt, std::string_view title,
-                         std::string_view defaultText) override;
-    std::string FileOpenDialog(std::string_view filter, std::string_view proposedName) override;
-    std::string FileSaveDialog(std::string_view filter, std::string_view proposedName) override;
-    bool PrinterDialog() override;
-    bool PrintText(std::string_view text, const ui::PrintSettings& settings) override;
-    bool PrintFormImage(ui::Form& form) override;
-    ui::SettingsSection ReadSettings(std::string_view section) override;
-    void WriteSetting(std::string_view section, std::string_view key, std::string_view value) override;
-    bool ShellOpen(std::string_view target) override;
+    void MsgBox(std::string_view text, std::string_view title, ui::MsgBoxIcon icon) override {
+        messages.push_back({std::string(text), std::string(title), icon});
+    }
+    std::string InputBox(std::string_view prompt, std::string_view title, std::string_view) override {
+        questions.push_back({std::string(prompt), std::string(title)});
+        return Answer(inputAnswers, "input box \"" + std::string(prompt) + "\"");
+    }
+    std::string FileOpenDialog(std::string_view filter, std::string_view proposedName) override {
+        return FileDialog(false, filter, proposedName);
+    }
+    std::string FileSaveDialog(std::string_view filter, std::string_view proposedName) override {
+        return FileDialog(true, filter, proposedName);
+    }
+    bool PrinterDialog() override {
+        ++printerDialogs;
+        return Answer(printerAnswers, "printer dialog");
+    }
+    bool PrintText(std::string_view text, const ui::PrintSettings& settings) override {
+        if (printSucceeds) {
+            printouts.push_back({std::string(text), settings});
+        }
+        return printSucceeds;
+    }
+    bool PrintFormImage(ui::Form& form) override {
+        if (printSucceeds) {
+            printedForms.push_back(form.Name());
+        }
+        return printSucceeds;
+    }
+    ui::SettingsSection ReadSettings(std::string_view section) override {
+        const auto found = settings.find(std::string(section));
+        return found == settings.end() ? ui::SettingsSection{}
+                                       : ui::SettingsSection(found->second.begin(), found->second.end());
+    }
+    void WriteSetting(std::string_view section, std::string_view key, std::string_view value) override {
+        settings[std::string(section)][std::string(key)] = value;
+    }
+    bool ShellOpen(std::string_view target) override {
+        shellOpens.emplace_back(target);
+        return shellOpenSucceeds;
+    }
     void DoEvents() override { ++doEvents; }
-    void SetBusyPointer(bool shown) override;
+    void SetBusyPointer(bool shown) override { busy = shown; }
     bool BusyPointerShown() const override { return busy; }
     void Beep() override { ++beeps; }
     int ScreenWidth() const override { return screenWidth; }
-    int ScreenHeight() const override { return screenHeight; }
+    int ScreenHeight() const override { return 11520; }
     std::string ApplicationDirectory() const override { return applicationDirectory; }
     void ShowForm(ui::Form& form, ui::ShowMode mode) override;
-    void HideForm(ui::Form& form) override { hidden.push_back(form.Name()); }
+    void HideForm(ui::Form&) override {}
     void UnloadForm(ui::Form& form) override { unloaded.push_back(form.Name()); }
     void BringToFront(ui::Form& form) override { broughtToFront.push_back(form.Name()); }
-    void RefreshForm(ui::Form&) override { ++refreshes; }
+    void RefreshForm(ui::Form&) override {}
 
 private:
-    std::string FileDialog(bool save, std::string_view filter, std::string_view proposedName);
+    // The next answer of a script; an empty script fails the test and answers as a cancel would.
+    template <class T>
+    T Answer(std::deque<T>& script, const std::string& dialog);
+    std::string FileDialog(bool save, std::string_view filter, std::string_view proposedName) {
+        fileQuestions.push_back({save, std::string(filter), std::string(proposedName)});
+        return Answer(fileAnswers, "file dialog with filter \"" + std::string(filter) + "\"");
+    }
 
     std::deque<std::pair<std::string, std::function<void(ui::Form&)>>> m_modalSteps;
 };

@@ -1,9 +1,7 @@
-#include "ui/PickingFixture.h"
+#include "ui/MainWindowFixture.h"
 
 namespace quintara::ui::test {
 namespace {
-
-using Message = quintara::test::FakePlatform::Message;
 
 const Message kIncorrectWheel{"The Selected Wheel has incorrect numbers in Line, please select another!",
                               "Incorrect Wheel", MsgBoxIcon::None};
@@ -47,14 +45,14 @@ TEST_F(PickingTest, ImportPlacesCustomWheelsPerGameAndPicksWithThem) {
     main.mnuFileImportWheel.Click();
     main.mnuFileImportWheel.Click();
     EXPECT_EQ(main.cmbWheels.Items(),
-              (std::vector<std::string>{"12 Line Wheel - 1 Pair", "8 Line Wheel", "CUSTOM  6 Line Wheel"}));
+              (Items{"12 Line Wheel - 1 Pair", "8 Line Wheel", "CUSTOM  6 Line Wheel"}));
     main.mnuDrawDailyPlay.Click();
     desktop.fileAnswers = {dir.Write("dp.txt", CountingWheel(2, 7, 16)).string(),
                            dir.Write("dp2.txt", CountingWheel(5, 7, 16)).string()};
     main.mnuFileImportWheel.Click();
     main.mnuFileImportWheel.Click();
-    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"3 Line Wheel", "10 Line Wheel",
-                                                                "4 Line Wheel", "CUSTOM  5 Line Wheel"}));
+    EXPECT_EQ(main.cmbWheels.Items(),
+              (Items{"3 Line Wheel", "10 Line Wheel", "4 Line Wheel", "CUSTOM  5 Line Wheel"}));
     EXPECT_EQ(desktop.messages.size(), 2u);
 }
 

@@ -1,5 +1,4 @@
-#include "core/TextRules.h"
-#include "ui/PickingFixture.h"
+#include "ui/MainWindowFixture.h"
 #include "ui/frmMostLikelyNumbers.h"
 #include "ui/frmNumberOfPersonalPicks.h"
 #include "ui/frmPersonalPicks.h"
@@ -7,8 +6,6 @@
 
 namespace quintara::ui::test {
 namespace {
-
-using Message = quintara::test::FakePlatform::Message;
 
 class PersonalPicksTest : public PickingTest {
 protected:
@@ -32,8 +29,8 @@ TEST_F(PersonalPicksTest, CountWindowTakesOneToTwentyEight) {
     EXPECT_EQ(window->caption, "Number of Personal Picks - Thunderball Draw");
     window->cmdOK.Click();
     EXPECT_EQ(desktop.messages.back().title, "No Number Entered");
-    for (const auto& [typed, title] : std::vector<std::pair<std::string, std::string>>{
-             {"0", "Number too low"}, {"29", "Number too high"}, {"abc", "Incorrect Number"}}) {
+    for (const auto& [typed, title] :
+         {std::pair{"0", "Number too low"}, {"29", "Number too high"}, {"abc", "Incorrect Number"}}) {
         window->cmdOK.SetFocus();
         window->txtNumberOfPersonalPicks.UserTypes(typed);
         window->cmdOK.Click();
@@ -48,11 +45,11 @@ TEST_F(PersonalPicksTest, CountWindowTakesOneToTwentyEight) {
     EXPECT_EQ(app.forms.Find<frmNumberOfPersonalPicks>(), nullptr);
     auto* picks = app.forms.Find<frmPersonalPicks>();
     ASSERT_NE(picks, nullptr);
+    EXPECT_EQ(desktop.showings.back().mode, ShowMode::Modal);
     EXPECT_EQ(picks->caption, "Quintara - Personal Picks - Thunderball Draw");
     EXPECT_EQ(picks->txtBall.UBound(), 28);
     EXPECT_EQ(picks->lblBall[28].caption, "Ball 28");
     EXPECT_LE(picks->cmdOK.top + picks->cmdOK.height, picks->ScaleHeight());
-    EXPECT_EQ(desktop.showings.back().mode, ShowMode::Modal);
 }
 
 TEST_F(PersonalPicksTest, PersonalNumbersWheeledEndToEnd) {
@@ -87,8 +84,8 @@ TEST_F(PersonalPicksTest, PersonalNumbersWheeledEndToEnd) {
 
     EXPECT_EQ(app.state.PersonalNumbers, (OneBased<std::int16_t>{40, 3, 17, 3, 9, 31, 48, 1, 26, 35}));
     EXPECT_EQ(main.caption, "Quintara - Personal Picks Mode - Lotto Draw");
-    EXPECT_EQ(main.cmbAlgorithms.Items(), (std::vector<std::string>{"Personal Picks"}));
-    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"Please Load Custom Wheel"}));
+    EXPECT_EQ(main.cmbAlgorithms.Items(), Items{"Personal Picks"});
+    EXPECT_EQ(main.cmbWheels.Items(), Items{"Please Load Custom Wheel"});
     EXPECT_TRUE(main.mnuShowPersonalPicks.enabled);
     EXPECT_FALSE(main.mnuPick6.enabled || main.mnuFileSave.enabled || main.cmdBOF.visible);
     main.mnuPick6.Click();
@@ -101,8 +98,7 @@ TEST_F(PersonalPicksTest, PersonalNumbersWheeledEndToEnd) {
     main.mnuFileImportWheel.Click();
     EXPECT_EQ(desktop.messages.back().text, "Please ensure Wheel Pointers are within range 1 -  10");
     main.mnuFileImportWheel.Click();
-    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"CUSTOM  2 Line Wheel"}));
-    EXPECT_TRUE(main.mnuPick6.enabled);
+    EXPECT_EQ(main.cmbWheels.Items(), Items{"CUSTOM  2 Line Wheel"});
     main.mnuPick6.Click();
     EXPECT_EQ(main.caption, "Quintara - Pick Mode - Personal Picks - Lotto Draw");
     const OneBased<LottoDrawRec> personalLines{{0, {3, 3, 9, 17, 31, 40}, 0, 0, ""},
@@ -121,7 +117,7 @@ TEST_F(PersonalPicksTest, PersonalNumbersWheeledEndToEnd) {
     main.mnuShowDraws.Click();
     EXPECT_EQ(main.cmbWheels.Text(), "5 Line Wheel - 1 Number");
     main.mnuShowPersonalPicks.Click();
-    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"CUSTOM  2 Line Wheel"}));
+    EXPECT_EQ(main.cmbWheels.Items(), Items{"CUSTOM  2 Line Wheel"});
     EXPECT_EQ(app.state.WheelLines, WheelOf("ten.txt", Game::Lotto));
     EXPECT_TRUE(main.mnuPick6.enabled && main.mnuShowPickedNumbers.enabled);
     auto* view = app.forms.Find<frmViewPersonalPicks>();
@@ -148,12 +144,12 @@ TEST_F(PersonalPicksTest, AbandonedEntryKeepsTheNumbersInUse) {
     }
     first.cmdOK.Click();
     const auto numbers = app.state.PersonalNumbers;
+    ASSERT_EQ(numbers.Size(), 6u);
     frmPersonalPicks& second = AskFor(main, "2");
     second.txtBall[1].text = "5";
     second.cmdOK.Click();
     second.UserCloses();
     EXPECT_EQ(app.state.PersonalNumbers, numbers);
-    EXPECT_EQ(numbers.Size(), 6u);
 }
 
 }  // namespace

@@ -3,16 +3,13 @@
 #include <regex>
 #include <sstream>
 
-#include "core/TextRules.h"
 #include "generate/FortyNineGenerator.h"
 #include "generate/Listing.h"
-#include "ui/PickingFixture.h"
+#include "ui/MainWindowFixture.h"
 #include "ui/frmPickedNumbers.h"
 
 namespace quintara::ui::test {
 namespace {
-
-using Message = quintara::test::FakePlatform::Message;
 
 // The numbers of each listing entry (the lines between the header and the footer that hold numbers).
 std::vector<std::vector<int>> ListedLines(const std::string& listing) {
@@ -50,13 +47,10 @@ TEST_F(PickingTest, FiveLineLottoPickShowsListsAndPrintsItsLines) {
                 main.mnuListsPickedNumbers.enabled);
 
     // The listing goes through "\Print Temp": five entries, and the count in column 15 of the footer.
-    EXPECT_EQ(main.txtPrint.text, dir.Read("Print Temp"));
-    EXPECT_EQ(main.txtPrint.text,
-              PickedLinesListing(Game::Lotto, app.state.PickedLines, {}, app.state.LinesGeneratedDate));
-    const auto listed = ListedLines(main.txtPrint.text);
-    ASSERT_EQ(listed.size(), 5u);
-    EXPECT_EQ(listed[4], Balls(app.state.PickedLines[5], 6));
     const std::string& text = main.txtPrint.text;
+    EXPECT_EQ(text, dir.Read("Print Temp"));
+    EXPECT_EQ(text, PickedLinesListing(Game::Lotto, app.state.PickedLines, {}, app.state.LinesGeneratedDate));
+    EXPECT_EQ(ListedLines(text).size(), 5u);
     const std::string footer = text.substr(text.rfind("\r\n", text.size() - 3) + 2);
     EXPECT_TRUE(std::regex_match(footer, std::regex(" {14} 5 lines generated on \\d\\d/\\d\\d/\\d{4}\r\n")));
 
@@ -73,12 +67,12 @@ TEST_F(PickingTest, FiveLineLottoPickShowsListsAndPrintsItsLines) {
     auto* list = app.forms.Find<frmPickedNumbers>();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->caption, "Picked Numbers - Lotto Draw");
-    EXPECT_EQ(list->txtPickedNumbers.text, main.txtPrint.text);
+    EXPECT_EQ(list->txtPickedNumbers.text, text);
     EXPECT_EQ(*list->left, (desktop.screenWidth - list->width) / 2);
     desktop.printerAnswers = {true};
     list->mnuPrintPickedNumbers.Click();
     ASSERT_EQ(desktop.printouts.size(), 1u);
-    EXPECT_EQ(desktop.printouts[0].text, main.txtPrint.text + "\r\n");
+    EXPECT_EQ(desktop.printouts[0].text, text + "\r\n");
 }
 
 TEST_F(PickingTest, ThunderballListsFiveNumbersAndDailyPlayShowsSeven) {
@@ -98,16 +92,17 @@ TEST_F(PickingTest, ThunderballListsFiveNumbersAndDailyPlayShowsSeven) {
     main.mnuPick6.Click();
     EXPECT_EQ(main.caption, "Quintara - Pick Mode - Daily Play Draw");
     EXPECT_EQ(app.state.WheelIndex, 1);
-    const auto dailyWheel = WheelOf("10 Line Wheel frm 16_DailyPlay.txt", Game::DailyPlay);
-    EXPECT_EQ(app.state.DailyPlayPickedLines,
-              ExpectedLines(Game::DailyPlay, 0, dailyWheel).DailyPlayPickedLines);
-    EXPECT_EQ(ListedLines(main.txtPrint.text)[9], Balls(app.state.DailyPlayPickedLines[10], 7));
+    const auto& lines = app.state.DailyPlayPickedLines;
+    EXPECT_EQ(lines, ExpectedLines(Game::DailyPlay, 0,
+                                   WheelOf("10 Line Wheel frm 16_DailyPlay.txt", Game::DailyPlay))
+                         .DailyPlayPickedLines);
+    EXPECT_EQ(ListedLines(main.txtPrint.text)[9], Balls(lines[10], 7));
     // The seventh number stands in the extra place, on Pick and on View Picked Numbers alike.
     for (MenuItem* command : {&main.mnuPick6, &main.mnuShowPickedNumbers}) {
         main.mnuShowDraws.Click();
         command->Click();
         EXPECT_TRUE(main.lblDrawBallBonus.visible) << command->Name();
-        EXPECT_EQ(main.lblDrawBallBonus.caption, std::to_string(app.state.DailyPlayPickedLines[1].Balls[6]));
+        EXPECT_EQ(main.lblDrawBallBonus.caption, std::to_string(lines[1].Balls[6]));
     }
 }
 
@@ -115,9 +110,9 @@ TEST_F(PickingTest, AlgorithmAndWheelBoxesFollowTheUser) {
     frmQuintara& main = Start();
     recentFiles.clear();
     main.cmbAlgorithms.UserSelects(1);
-    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"Approx 200 - 500 Line Wheel"}));
+    EXPECT_EQ(main.cmbWheels.Items(), Items{"Approx 200 - 500 Line Wheel"});
     EXPECT_FALSE(main.mnuShowMostLikelyNumbers.enabled);
-    EXPECT_EQ(recentFiles, (std::vector<std::string>{""}));
+    EXPECT_EQ(recentFiles, Items{""});
     main.cmbAlgorithms.UserSelects(2);
     EXPECT_TRUE(main.mnuShowMostLikelyNumbers.enabled);
     EXPECT_EQ(app.state.WheelLines.Size(), 7u);
@@ -156,8 +151,7 @@ TEST_F(PickingTest, PickReportsAWheelItsAlgorithmCannotServe) {
     EXPECT_EQ(main.cmbAlgorithms.Text(), "28 Numbers from 49");
     EXPECT_EQ(main.cmbWheels.Text(), "5 Line Wheel - 1 Number");
     EXPECT_EQ(app.state.PickedLines, before);
-    EXPECT_FALSE(main.txtPrint.text.empty());
-    EXPECT_FALSE(desktop.busy);
+    EXPECT_FALSE(main.txtPrint.text.empty() || desktop.busy);
 }
 
 TEST_F(PickingTest, FortyNineNumbersPickOnTheRealLottoHistory) {
@@ -165,13 +159,10 @@ TEST_F(PickingTest, FortyNineNumbersPickOnTheRealLottoHistory) {
     main.cmbAlgorithms.UserSelects(1);
     main.mnuPick6.Click();
     EXPECT_TRUE(desktop.messages.empty());
-    const auto expected =
-        GenerateFortyNineLines(app.state.LottoDraws, app.state.BallFrequency, app.state.BallLastDrawn);
-    EXPECT_EQ(app.state.PickedLines, expected);
-    EXPECT_GT(expected.Size(), 100u);
-    EXPECT_EQ(main.lblViewOccurances.caption,
-              "View all " + SignBlank(static_cast<long>(expected.Size())) + " lines generated.");
-    EXPECT_EQ(ListedLines(main.txtPrint.text).size(), expected.Size());
+    EXPECT_EQ(app.state.PickedLines,
+              GenerateFortyNineLines(app.state.LottoDraws, app.state.BallFrequency, app.state.BallLastDrawn));
+    EXPECT_EQ(main.lblViewOccurances.caption, "View all  595 lines generated.");
+    EXPECT_EQ(ListedLines(main.txtPrint.text).size(), 595u);
 }
 
 }  // namespace

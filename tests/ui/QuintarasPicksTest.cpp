@@ -1,5 +1,5 @@
 #include "generate/SectionSelection.h"
-#include "ui/PickingFixture.h"
+#include "ui/MainWindowFixture.h"
 #include "ui/frmMostLikely7Numbers.h"
 #include "ui/frmMostLikelyNumbers.h"
 

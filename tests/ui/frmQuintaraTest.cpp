@@ -1,35 +1,10 @@
-#include <gtest/gtest.h>
-
-#include "core/Dates.h"
+#include "core/History.h"
 #include "core/Product.h"
-#include "support/FakePlatform.h"
-#include "support/HistoryBuilder.h"
-#include "support/TempDir.h"
+#include "ui/MainWindowFixture.h"
 #include "ui/frmAbout.h"
-#include "ui/frmQuintara.h"
-#include "ui/frmSplash.h"
 
-namespace quintara::ui {
+namespace quintara::ui::test {
 namespace {
-
-// A copy of the built application folder (real histories, wheels, pictures) the test may change.
-class MainWindowTest : public ::testing::Test {
-protected:
-    MainWindowTest() {
-        test::CopyBuiltAppFolder(dir.Path());
-        std::filesystem::remove(dir / "DailyPlayHistory.dat");
-        std::filesystem::remove(dir / "LottoExtraHistory.dat");
-    }
-
-    frmQuintara& Start() {
-        StartUp(app);
-        return *app.forms.Find<frmQuintara>();
-    }
-
-    test::TempDir dir;
-    test::FakePlatform desktop;
-    App app{desktop, dir.Path()};
-};
 
 TEST_F(MainWindowTest, StartUpShowsTheNewestRealLottoDraw) {
     frmQuintara& main = Start();
@@ -39,13 +14,7 @@ TEST_F(MainWindowTest, StartUpShowsTheNewestRealLottoDraw) {
     EXPECT_FALSE(desktop.busy);
     EXPECT_TRUE(main.Visible());
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Draw");
-    EXPECT_EQ(main.txtDrawNumber.text, "2065");
-    EXPECT_EQ(main.txtDrawDate.text, "07/10/2015");
-    EXPECT_EQ(main.lblDrawBall1.caption, "30");
-    EXPECT_EQ(main.lblDrawBall6.caption, "5");
-    EXPECT_EQ(main.lblDrawBallBonus.caption, "25");
-    EXPECT_EQ(main.txtBallSet.text, "4");
-    EXPECT_EQ(main.txtMachine.text, "Guinevere");
+    EXPECT_EQ(Shown(main), "2065 07/10/2015 | 30 7 44 11 49 5 | 25 | 4 Guinevere");
     EXPECT_EQ(main.txtNumberOfDraws.text, "2065");
     EXPECT_EQ(main.cmbSorted.ListCount(), 49);
     EXPECT_EQ(main.cmbSorted.Text(), "Number 38 has occured 327 times.");
@@ -53,9 +22,8 @@ TEST_F(MainWindowTest, StartUpShowsTheNewestRealLottoDraw) {
     EXPECT_EQ(main.cmbWheels.ListCount(), 10);
     EXPECT_EQ(main.cmbWheels.Text(), "5 Line Wheel - 1 Number");
     EXPECT_EQ(app.state.WheelLines.Size(), 5u);
-    EXPECT_FALSE(main.mnuFileSave.enabled);
-    EXPECT_FALSE(main.mnuThunderballFrequencyBarChart.enabled);
-    EXPECT_FALSE(main.cmdFirstOccurance.visible);
+    EXPECT_FALSE(main.mnuFileSave.enabled || main.mnuThunderballFrequencyBarChart.enabled ||
+                 main.cmdFirstOccurance.visible);
 
     // The window keeps its size.
     main.UserResizes(9000, 9000);
@@ -67,21 +35,16 @@ TEST_F(MainWindowTest, ThunderballRelaysTheWindowAndLottoPutsItBack) {
     frmQuintara& main = Start();
     main.mnuDrawThunderball.Click();
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Thunderball Draw");
-    EXPECT_FALSE(main.lblBall6.visible);
-    EXPECT_FALSE(main.lblDrawBall6.visible);
-    EXPECT_FALSE(main.Image2.visible);
+    EXPECT_EQ(Shown(main), "964 08/05/2010 | 5 6 7 8 10  | 13 | 3 Excalibur 5");
+    EXPECT_FALSE(main.lblBall6.visible || main.lblDrawBall6.visible || main.Image2.visible);
     EXPECT_EQ(main.lblBonusBall.caption, "Thunderball");
     EXPECT_EQ(main.lblBonusBall.left, 5440);
-    EXPECT_EQ(main.lblDrawBallBonus.caption, "13");
-    EXPECT_EQ(main.txtMachine.text, "Excalibur 5");
-    EXPECT_EQ(main.txtDrawNumber.text, "964");
     EXPECT_TRUE(main.cmbThunderballSorted.visible);
     EXPECT_EQ(main.cmbThunderballSorted.ListCount(), 14);
     EXPECT_EQ(main.cmbSorted.ListCount(), 34);
-    EXPECT_EQ(main.cmbAlgorithms.Items(), (std::vector<std::string>{"20 numbers from 34"}));
-    EXPECT_EQ(main.cmbWheels.Items(), (std::vector<std::string>{"12 Line Wheel - 1 Pair", "8 Line Wheel"}));
-    EXPECT_TRUE(main.mnuDrawThunderball.checked);
-    EXPECT_FALSE(main.mnuDrawLotto.checked);
+    EXPECT_EQ(main.cmbAlgorithms.Items(), Items{"20 numbers from 34"});
+    EXPECT_EQ(main.cmbWheels.Items(), (Items{"12 Line Wheel - 1 Pair", "8 Line Wheel"}));
+    EXPECT_TRUE(main.mnuDrawThunderball.checked && !main.mnuDrawLotto.checked);
     for (MenuItem* item : {&main.mnuListsThunderballLastDrawn, &main.mnuListsThunderballAverages,
                            &main.mnuThunderballLastDrawnBarChart, &main.mnuThunderballFrequencyBarChart,
                            &main.mnuThunderballAveragesBarChart, &main.mnuSimulateThunderballFinalNumbers}) {
@@ -92,33 +55,28 @@ TEST_F(MainWindowTest, ThunderballRelaysTheWindowAndLottoPutsItBack) {
     EXPECT_TRUE(main.lblBall6.visible);
     EXPECT_EQ(main.lblBonusBall.caption, "Bonus Ball");
     EXPECT_EQ(main.lblBonusBall.left, 5480);
-    EXPECT_FALSE(main.cmbThunderballSorted.visible);
-    EXPECT_FALSE(main.mnuThunderballAveragesBarChart.enabled);
-    EXPECT_EQ(main.txtDrawNumber.text, "2065");
+    EXPECT_FALSE(main.cmbThunderballSorted.visible || main.mnuThunderballAveragesBarChart.enabled);
+    EXPECT_EQ(Shown(main), "2065 07/10/2015 | 30 7 44 11 49 5 | 25 | 4 Guinevere");
     EXPECT_TRUE(desktop.messages.empty());
 }
 
 TEST_F(MainWindowTest, DailyPlayShowsItsSeventhBallAndLottoExtraHidesTheExtra) {
-    test::HistoryBuilder<DailyPlayDrawRec>()
+    quintara::test::HistoryBuilder<DailyPlayDrawRec>()
         .Draw({27, 1, 23, 19, 5, 7, 12}, 0, SerialFromCivil({2003, 10, 23}))
         .Draw({1, 2, 3, 4, 5, 6, 8})
         .WriteTo(dir.Path());
-    test::HistoryBuilder<LottoExtraDrawRec>().Draw({1, 2, 3, 4, 5, 6}).WriteTo(dir.Path());
+    quintara::test::HistoryBuilder<LottoExtraDrawRec>().Draw({1, 2, 3, 4, 5, 6}).WriteTo(dir.Path());
     frmQuintara& main = Start();
     main.mnuDrawDailyPlay.Click();
+    EXPECT_EQ(Shown(main), "2 23/10/2003 | 27 1 23 19 5 7 | 12 |  ");
     EXPECT_EQ(main.lblBonusBall.caption, "Ball 7");
     EXPECT_EQ(main.lblBonusBall.left, 5270);
     EXPECT_EQ(main.lblDrawBallBonus.left, 5370);
     EXPECT_EQ(main.Image1.left, 5160);
-    EXPECT_EQ(main.lblDrawBall6.caption, "7");
-    EXPECT_EQ(main.lblDrawBallBonus.caption, "12");
-    EXPECT_EQ(main.txtDrawDate.text, "23/10/2003");
-    EXPECT_EQ(main.txtDrawNumber.text, "2");
     EXPECT_EQ(main.cmbSorted.ListCount(), 27);
 
     main.mnuDrawLottoExtra.Click();
-    EXPECT_FALSE(main.lblBonusBall.visible);
-    EXPECT_FALSE(main.lblDrawBallBonus.visible);
+    EXPECT_FALSE(main.lblBonusBall.visible || main.lblDrawBallBonus.visible);
     EXPECT_EQ(main.lblDrawBallBonus.caption, "");
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Extra Draw");
 }
@@ -130,24 +88,19 @@ TEST_F(MainWindowTest, BrowsingStopsAtBothEnds) {
     main.cmdNext.Click();
     EXPECT_EQ(main.txtDrawNumber.text, "2064");
     main.cmdEOF.Click();
-    EXPECT_EQ(main.txtDrawNumber.text, "1");
-    EXPECT_EQ(main.txtDrawDate.text, "19/11/1994");
-    EXPECT_EQ(main.txtBallSet.text, "0");
     main.cmdNext.Click();
-    EXPECT_EQ(main.txtDrawNumber.text, "1");
+    EXPECT_EQ(Shown(main), "1 19/11/1994 | 30 3 5 44 14 22 | 10 | 0 Guinevere");
     main.cmdBOF.Click();
     EXPECT_EQ(main.txtDrawNumber.text, "2065");
 }
 
 TEST_F(MainWindowTest, NumberSearchFindsEveryCountedFieldAndWalksTheMatches) {
-    test::HistoryBuilder<LottoDrawRec> history;
+    quintara::test::HistoryBuilder<LottoDrawRec> history;
     for (int index = 1; index <= 10; ++index) {
-        if (index == 1 || index == 7) {
-            history.Draw({40, 2, 3, 4, 5, 6}, 7);
-        } else if (index == 3) {
+        if (index == 3) {
             history.Draw({1, 2, 3, 4, 5, 6}, 40);  // only the bonus ball
         } else {
-            history.Draw({1, 2, 3, 4, 5, 6}, 7);
+            history.Draw({index == 1 || index == 7 ? 40 : 1, 2, 3, 4, 5, 6}, 7);
         }
     }
     history.WriteTo(dir.Path());
@@ -158,41 +111,37 @@ TEST_F(MainWindowTest, NumberSearchFindsEveryCountedFieldAndWalksTheMatches) {
     EXPECT_EQ(desktop.questions.back().prompt, "Enter a Number to search for:");
     EXPECT_EQ(desktop.questions.back().title, "Number Search");
     EXPECT_EQ(desktop.messages.back(),
-              (test::FakePlatform::Message{"We have a match!", "Latest Number match", MsgBoxIcon::None}));
+              (Message{"We have a match!", "Latest Number match", MsgBoxIcon::None}));
     EXPECT_EQ(app.state.OccurrenceDraws, (OneBased<std::int16_t>{7, 3, 1}));
     EXPECT_EQ(app.state.OccurrencePosition, 3);
     EXPECT_EQ(main.txtDrawNumber.text, "10");
     EXPECT_EQ(main.cmbSorted.Text(), "Number 40 has occured 3 times.");
     EXPECT_EQ(main.lblViewOccurances.caption, "View occurances of number 40");
-    EXPECT_TRUE(main.cmdNextOccurance.visible);
+    EXPECT_TRUE(main.cmdNextOccurance.visible && main.lblViewOccurances.visible);
 
-    main.cmdNextOccurance.Click();
-    EXPECT_EQ(app.state.CurrentDraw, 3);
-    main.cmdLastOccurance.Click();
-    EXPECT_EQ(app.state.CurrentDraw, 7);
-    main.cmdNextOccurance.Click();
-    EXPECT_EQ(app.state.CurrentDraw, 7);
-    main.cmdPreviousOccurance.Click();
-    EXPECT_EQ(app.state.CurrentDraw, 3);
-    main.cmdFirstOccurance.Click();
-    EXPECT_EQ(app.state.CurrentDraw, 1);
+    const std::pair<CommandButton*, int> walk[] = {{&main.cmdNextOccurance, 3},
+                                                   {&main.cmdLastOccurance, 7},
+                                                   {&main.cmdNextOccurance, 7},
+                                                   {&main.cmdPreviousOccurance, 3},
+                                                   {&main.cmdFirstOccurance, 1}};
+    for (const auto& [button, draw] : walk) {
+        button->Click();
+        EXPECT_EQ(app.state.CurrentDraw, draw) << button->Name();
+    }
 
     desktop.inputAnswers = {"41", "abc", ""};
     main.cmdNumberSearch.Click();
-    EXPECT_EQ(desktop.messages.back().text, "No match was found!");
-    EXPECT_EQ(desktop.messages.back().title, "No match");
+    EXPECT_EQ(desktop.messages.back(), (Message{"No match was found!", "No match", MsgBoxIcon::None}));
     EXPECT_EQ(app.state.OccurrenceDraws.Size(), 3u);
     for (int i = 0; i < 2; ++i) {
         main.cmdNumberSearch.Click();
         EXPECT_EQ(desktop.messages.back(),
-                  (test::FakePlatform::Message{"Incorrect Data entered. Please try again!", "Error",
-                                               MsgBoxIcon::None}));
+                  (Message{"Incorrect Data entered. Please try again!", "Error", MsgBoxIcon::None}));
     }
 
     main.mnuShowDraws.Click();
     EXPECT_TRUE(app.state.OccurrenceDraws.Empty());
-    EXPECT_FALSE(main.cmdNextOccurance.visible);
-    EXPECT_FALSE(main.lblViewOccurances.visible);
+    EXPECT_FALSE(main.cmdNextOccurance.visible || main.lblViewOccurances.visible);
 }
 
 TEST_F(MainWindowTest, DateSearchHitMissAndBadInput) {
@@ -201,14 +150,11 @@ TEST_F(MainWindowTest, DateSearchHitMissAndBadInput) {
     main.cmdDateSearch.Click();
     EXPECT_EQ(desktop.questions.back().prompt, "Enter a date to search for using format: dd/mm/yyyy");
     EXPECT_EQ(desktop.messages.back().title, "Date match");
-    EXPECT_EQ(main.txtDrawDate.text, "08/05/2010");
-    EXPECT_EQ(main.lblDrawBallBonus.caption, "10");
-    EXPECT_EQ(main.txtDrawNumber.text, "1500");
+    EXPECT_EQ(Shown(main), "1500 08/05/2010 | 26 48 46 28 32 1 | 10 | 5 Arthur");
 
     main.cmdDateSearch.Click();
-    EXPECT_EQ(desktop.messages.back().text, "No match was found!");
+    EXPECT_EQ(desktop.messages.back(), (Message{"No match was found!", "No match", MsgBoxIcon::None}));
     EXPECT_EQ(main.txtDrawNumber.text, "1500");
-
     main.cmdDateSearch.Click();
     EXPECT_EQ(desktop.messages.back().title, "No match");
     main.cmdDateSearch.Click();
@@ -242,14 +188,10 @@ TEST_F(MainWindowTest, ViewDrawsAfterBrowsingLines) {
 
     main.mnuShowDraws.Click();
     EXPECT_EQ(main.txtDrawNumber.text, "2065");
-    EXPECT_FALSE(app.state.LinesMode);
-    EXPECT_FALSE(app.state.WinningLinesMode);
-    EXPECT_TRUE(main.cmdBOF.visible);
-    EXPECT_TRUE(main.cmdDateSearch.visible);
-    EXPECT_FALSE(main.cmdFirstOccurance.visible);
-    EXPECT_FALSE(main.lblDrawLineNumber.visible);
-    EXPECT_TRUE(main.mnuFileSave.enabled);
-    EXPECT_TRUE(main.mnuCheckNumbers.enabled);
+    EXPECT_FALSE(app.state.LinesMode || app.state.WinningLinesMode);
+    EXPECT_TRUE(main.cmdBOF.visible && main.cmdDateSearch.visible);
+    EXPECT_FALSE(main.cmdFirstOccurance.visible || main.lblDrawLineNumber.visible);
+    EXPECT_TRUE(main.mnuFileSave.enabled && main.mnuCheckNumbers.enabled);
 
     // A game switch disables the line commands even with lines at hand.
     main.mnuDrawThunderball.Click();
@@ -258,10 +200,12 @@ TEST_F(MainWindowTest, ViewDrawsAfterBrowsingLines) {
 
 TEST_F(MainWindowTest, EachGameReportsItsMissingHistory) {
     frmQuintara& main = Start();
+    const auto failure = [](Game game) {
+        const auto message = HistoryLoadFailure(game);
+        return Message{message.text, message.title, MsgBoxIcon::None};
+    };
     main.mnuDrawLottoExtra.Click();
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, "Error trying to load Lotto Extra History File");
-    EXPECT_EQ(desktop.messages[0].icon, MsgBoxIcon::None);
+    EXPECT_EQ(desktop.messages, std::vector<Message>{failure(Game::LottoExtra)});
     EXPECT_TRUE(std::filesystem::exists(dir / "LottoExtraHistory.dat"));
     EXPECT_EQ(app.state.CurrentGame, "Lotto Extra");
     // View Draws, run before the load, has already named the game.
@@ -273,26 +217,21 @@ TEST_F(MainWindowTest, EachGameReportsItsMissingHistory) {
     desktop.inputAnswers = {"5"};
     main.cmdNumberSearch.Click();
 
-    main.mnuDrawDailyPlay.Click();
-    EXPECT_EQ(desktop.messages.back().title, "Error trying to load Daily play History File");
-
-    std::filesystem::remove(dir / "ThunderballHistory.dat");
-    main.mnuDrawThunderball.Click();
-    EXPECT_EQ(desktop.messages.back().title, "Error trying to load Thunderball History File");
-
-    std::filesystem::remove(dir / "LottoHistory.dat");
-    main.mnuDrawLotto.Click();
-    EXPECT_EQ(desktop.messages.back().title, "Error trying to load Lotto History File");
-    EXPECT_NE(desktop.messages.back().text.find(std::string(kSupportPageAddress)), std::string::npos);
+    for (const auto& [command, game] : {std::pair{&main.mnuDrawDailyPlay, Game::DailyPlay},
+                                        {&main.mnuDrawThunderball, Game::Thunderball},
+                                        {&main.mnuDrawLotto, Game::Lotto}}) {
+        std::filesystem::remove(HistoryPath(dir.Path(), game));
+        command->Click();
+        EXPECT_EQ(desktop.messages.back(), failure(game));
+    }
 }
 
 TEST_F(MainWindowTest, PrintingHelpLinksAboutAndExit) {
     frmQuintara& main = Start();
     main.mnuPrint.Click();
-    EXPECT_EQ(
-        desktop.messages.back(),
-        (test::FakePlatform::Message{"You must pick numbers or load saved numbers before you can print them!",
-                                     "Pick Numbers", MsgBoxIcon::Exclamation}));
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{"You must pick numbers or load saved numbers before you can print them!",
+                       "Pick Numbers", MsgBoxIcon::Exclamation}));
     EXPECT_EQ(desktop.printerDialogs, 0);
 
     main.txtPrint.text = "lines\r\n";
@@ -332,4 +271,4 @@ TEST_F(MainWindowTest, PrintingHelpLinksAboutAndExit) {
 }
 
 }  // namespace
-}  // namespace quintara::ui
+}  // namespace quintara::ui::test

@@ -11,9 +11,9 @@
 #include "generate/FortyNineGenerator.h"
 #include "generate/SectionSelection.h"
 
-namespace quintara::test {
+namespace quintara::bench {
 
-// What the plain version of the forty-nine number generator saw, for tests of its end.
+// What the plain version of the forty-nine number generator made and met on its way.
 struct FortyNineReferenceRun {
     OneBased<LottoDrawRec> lines;
     long repeats = 0;
@@ -38,7 +38,7 @@ void ShellSortAscending(std::array<int, N>& a, int n) {
 
 // The forty-nine number generator step by step, as slow as written: every candidate line is compared with
 // every past draw, sorted afresh, and with every kept line in turn. The fast generator must give the same
-// lines.
+// lines; the benchmark of the two checks that they do.
 inline FortyNineReferenceRun ReferenceFortyNineLines(const OneBased<LottoDrawRec>& lottoDraws,
                                                      const OneBased<FrequencyRec>& ballFrequency,
                                                      const OneBased<LastDrawnRec>& ballLastDrawn) {
@@ -194,4 +194,4 @@ inline FortyNineReferenceRun ReferenceFortyNineLines(const OneBased<LottoDrawRec
     return run;
 }
 
-}  // namespace quintara::test
+}  // namespace quintara::bench

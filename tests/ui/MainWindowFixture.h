@@ -19,6 +19,41 @@
 
 namespace quintara::ui::test {
 
+using Message = quintara::test::FakePlatform::Message;
+using Items = std::vector<std::string>;
+
+// What the main window shows of a draw or line: number, date, the six balls, the extra place, ball set
+// and machine, as "2065 07/10/2015 | 30 7 44 11 49 5 | 25 | 4 Guinevere".
+inline std::string Shown(const frmQuintara& main) {
+    std::string text = main.txtDrawNumber.text + " " + main.txtDrawDate.text + " |";
+    for (const Label* ball : {&main.lblDrawBall1, &main.lblDrawBall2, &main.lblDrawBall3, &main.lblDrawBall4,
+                              &main.lblDrawBall5, &main.lblDrawBall6}) {
+        text += " " + ball->caption;
+    }
+    return text + " | " + main.lblDrawBallBonus.caption + " | " + main.txtBallSet.text + " " +
+           main.txtMachine.text;
+}
+
+// A copy of the built application folder (real Lotto and Thunderball histories, wheels, pictures, help)
+// that the test may change, without Lotto Extra and Daily Play histories even if a run left some there.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        quintara::test::CopyBuiltAppFolder(dir.Path());
+        std::filesystem::remove(HistoryPath(dir.Path(), Game::DailyPlay));
+        std::filesystem::remove(HistoryPath(dir.Path(), Game::LottoExtra));
+    }
+
+    frmQuintara& Start() {
+        StartUp(app);
+        return *app.forms.Find<frmQuintara>();
+    }
+
+    quintara::test::TempDir dir;
+    quintara::test::FakePlatform desktop;
+    App app{desktop, dir.Path()};
+};
+
 // Wheel text: `lines` lines of `perLine` pointers counting up from 1 and wrapping after `highest`, so
 // that line i starts where line i - 1 stopped.
 inline std::string CountingWheel(int lines, int perLine, int highest) {
@@ -33,23 +68,20 @@ inline std::string CountingWheel(int lines, int perLine, int highest) {
     return text;
 }
 
-// A copy of the built application folder (the real Lotto and Thunderball histories) with small Lotto
-// Extra and Daily Play histories and built-in wheel files of its own, so that every line is known.
-class PickingTest : public ::testing::Test {
+// The main window's folder with small Lotto Extra and Daily Play histories and built-in wheel files of
+// its own, so that every line is known; the recent-files list is recorded.
+class PickingTest : public MainWindowTest {
 protected:
     PickingTest() {
-        quintara::test::CopyBuiltAppFolder(dir.Path());
         for (Game game : kAllGames) {
-            const auto& algorithms = AlgorithmItems(game);
-            for (int a = 0; a < static_cast<int>(algorithms.size()); ++a) {
+            for (int a = 0; a < static_cast<int>(AlgorithmItems(game).size()); ++a) {
                 for (const auto item : WheelItems(game, a)) {
                     const auto file = WheelFileName(game, item);
-                    if (!file || item == "904 Line Wheel") {
-                        continue;
+                    if (file && item != "904 Line Wheel") {
+                        dir.Write(*file,
+                                  CountingWheel(std::stoi(std::string(item)), Info(game).pointersPerLine,
+                                                a == 2 ? 7 : Info(game).numbersChosen));
                     }
-                    const int lines = std::stoi(std::string(item.substr(0, item.find(' '))));
-                    const int highest = a == 2 ? 7 : Info(game).numbersChosen;
-                    dir.Write(*file, CountingWheel(lines, Info(game).pointersPerLine, highest));
                 }
             }
         }
@@ -64,11 +96,6 @@ protected:
         app.addRecentFile = [this](const std::string& path) { recentFiles.push_back(path); };
     }
 
-    frmQuintara& Start() {
-        StartUp(app);
-        return *app.forms.Find<frmQuintara>();
-    }
-
     // The wheel as the program holds it, read from a file of the test folder.
     OneBased<std::string> WheelOf(std::string_view file, Game game) {
         return ReadWheelFile(dir / file, game, WheelSource::BuiltIn).lines;
@@ -81,9 +108,6 @@ protected:
         return MakeWheelLines(final.FinalNumbers, wheel, game);
     }
 
-    quintara::test::TempDir dir;
-    quintara::test::FakePlatform desktop;
-    App app{desktop, dir.Path()};
     std::vector<std::string> recentFiles;
 };
 
