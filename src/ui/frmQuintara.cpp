@@ -106,6 +106,8 @@ frmQuintara::frmQuintara(App& app)
         if (m_app.saveRecentFiles) {
             m_app.saveRecentFiles();
         }
+        // Closing the main window ends the program, whatever other windows are open.
+        m_app.forms.UnloadAll();
     };
 
     cmbAlgorithms.onClick = [this] { cmbAlgorithms_Click(); };
@@ -171,6 +173,11 @@ void frmQuintara::Form_Load() {
     try {
         helpFile = m_app.AppFile("\\Quintara.html");
         LoadWheel(m_app.AppFile("\\5 Line Wheel - 1 Number from 28_Lotto.txt"));
+        cmbWheels.Clear();
+        for (const auto item : WheelItems(Game::Lotto, 0)) {
+            cmbWheels.AddItem(std::string(item));
+        }
+        cmbWheels.SetListIndex(0);
         FillAlgorithms();
     } catch (const std::exception&) {
         busy.Restore();
@@ -425,8 +432,14 @@ void frmQuintara::LoadWheel(const std::filesystem::path& path) {
             return;
         }
     }
-    const auto refusal = CheckWheelPointers(path.empty() ? m_state.WheelLines : read.lines, game,
-                                            Info(game).numbersChosen, WheelSource::BuiltIn);
+    // Without a file the loaded wheel stays, and it was checked when it came in: a built-in wheel against
+    // the game's range, an imported wheel over personal numbers against their count, which may be larger.
+    const int highest = path.empty() ? std::max(Info(game).numbersChosen,
+                                                ImportHighestPointer(game, m_state.PersonalPicksActive,
+                                                                     m_state.PersonalNumbers.Size()))
+                                     : Info(game).numbersChosen;
+    const auto refusal = CheckWheelPointers(path.empty() ? m_state.WheelLines : read.lines, game, highest,
+                                            WheelSource::BuiltIn);
     if (refusal && refusal->problem == WheelProblem::NotANumber) {
         // A damaged wheel file is a wheel that could not be loaded; the one loaded before stays.
         busy.Restore();
@@ -693,8 +706,10 @@ void frmQuintara::mnuShowPersonalPicks_Click() {
                                           ImportHighestPointer(game, true, m_state.PersonalNumbers.Size()),
                                           WheelSource::Import);
     if (fits) {
-        m_state.WheelLines = m_savedWheelLines;
+        // Selected first: its reaction checks the wheel then loaded against the game's own range, which
+        // the saved wheel may outrun when the personal numbers do.
         SelectOnlyItem(cmbWheels, m_savedWheelCaption);
+        m_state.WheelLines = m_savedWheelLines;
     } else {
         // Without a saved wheel, or with one whose pointers outrun the personal numbers entered since.
         SelectOnlyItem(cmbWheels, std::string(kLoadCustomWheelItem));

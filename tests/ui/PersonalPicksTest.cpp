@@ -50,6 +50,22 @@ TEST_F(PersonalPicksTest, CountWindowTakesOneToTwentyEight) {
     EXPECT_EQ(picks->txtBall.UBound(), 28);
     EXPECT_EQ(picks->lblBall[28].caption, "Ball 28");
     EXPECT_LE(picks->cmdOK.top + picks->cmdOK.height, picks->ScaleHeight());
+
+    // A wheel may point at all 28 numbers, past the 20 of the game's own wheels: importing it, selecting
+    // it and bringing it back with View Personal Picks all go without a word.
+    for (int i = 1; i <= 28; ++i) {
+        picks->txtBall[i].text = std::to_string(i);
+    }
+    picks->cmdOK.Click();
+    const auto messages = desktop.messages.size();
+    desktop.fileAnswers = {dir.Write("tb28.txt", "1 2 3 4 28\r\n").string()};
+    main.mnuFileImportWheel.Click();
+    EXPECT_EQ(main.cmbWheels.Text(), "CUSTOM  1 Line Wheel");
+    main.mnuShowDraws.Click();
+    main.mnuShowPersonalPicks.Click();
+    EXPECT_EQ(desktop.messages.size(), messages);
+    EXPECT_EQ(main.cmbWheels.Items(), Items{"CUSTOM  1 Line Wheel"});
+    EXPECT_EQ(app.state.WheelLines, (OneBased<std::string>{"1,2,3,4,28,"}));
 }
 
 TEST_F(PersonalPicksTest, PersonalNumbersWheeledEndToEnd) {

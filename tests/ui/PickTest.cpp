@@ -108,6 +108,9 @@ TEST_F(PickingTest, ThunderballListsFiveNumbersAndDailyPlayShowsSeven) {
 
 TEST_F(PickingTest, AlgorithmAndWheelBoxesFollowTheUser) {
     frmQuintara& main = Start();
+    // Start-up loads the default wheel, then selects it in the wheel box, then again through the
+    // algorithm box; each load tells the recent-files list.
+    EXPECT_EQ(recentFiles, Items(3, (dir / "5 Line Wheel - 1 Number from 28_Lotto.txt").string()));
     recentFiles.clear();
     main.cmbAlgorithms.UserSelects(1);
     EXPECT_EQ(main.cmbWheels.Items(), Items{"Approx 200 - 500 Line Wheel"});

@@ -263,11 +263,15 @@ TEST_F(MainWindowTest, PrintingHelpLinksAboutAndExit) {
     main.mnuHelpAbout.Click();
     EXPECT_EQ(app.forms.Find<frmAbout>(), nullptr);
 
+    // Closing the main window saves the recent files and closes every other window with it.
     bool saved = false;
     app.saveRecentFiles = [&saved] { saved = true; };
-    main.mnuFileExit.Click();
+    main.mnuPick6.Click();
+    main.mnuListsPickedNumbers.Click();
+    ASSERT_EQ(app.forms.Forms().size(), 2u);
+    main.UserCloses();
     EXPECT_TRUE(saved);
-    EXPECT_EQ(app.forms.Find<frmQuintara>(), nullptr);
+    EXPECT_TRUE(app.forms.Forms().empty());
 }
 
 }  // namespace
