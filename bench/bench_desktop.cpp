@@ -9,7 +9,7 @@
 
 #include "qt/QtPlatform.h"
 #include "ui/App.h"
-#include "ui/frmQuintara.h"
+#include "ui/main/frmQuintara.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ const std::filesystem::path& AppDir() {
 struct Desktop {
     Desktop() : platform((Application(), AppDir().string())), app(platform, AppDir()) {
         main.Show();
-        platform.DoEvents();
+        platform.ProcessEvents(1);
     }
     ~Desktop() { app.forms.UnloadAll(); }
 
@@ -69,7 +69,7 @@ void GameSwitch(benchmark::State& state) {
     for (auto _ : state) {
         thunderball = !thunderball;
         (thunderball ? desktop.main.mnuDrawThunderball : desktop.main.mnuDrawLotto).Click();
-        desktop.platform.DoEvents();
+        desktop.platform.ProcessEvents(1);
     }
 }
 BENCHMARK(GameSwitch)->Unit(benchmark::kMillisecond);
@@ -79,10 +79,10 @@ void Pick(benchmark::State& state, int algorithm, int wheel) {
     Desktop desktop;
     desktop.main.cmbAlgorithms.SetListIndex(algorithm);
     desktop.main.cmbWheels.SetListIndex(wheel);
-    desktop.platform.DoEvents();
+    desktop.platform.ProcessEvents(1);
     for (auto _ : state) {
         desktop.main.mnuPick6.Click();
-        desktop.platform.DoEvents();
+        desktop.platform.ProcessEvents(1);
     }
     state.counters["lines"] = static_cast<double>(desktop.app.state.PickedLines.Size());
     if (desktop.main.caption != "Quintara - Pick Mode - Lotto Draw") {

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "FortyNineReference.h"
 #include "core/History.h"
 #include "generate/Catalogue.h"
 #include "generate/FortyNineGenerator.h"
@@ -13,6 +12,7 @@
 #include "generate/WheelFile.h"
 #include "generate/WheelLines.h"
 #include "history/HistoryCsv.h"
+#include "support/FortyNineReference.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ OneBased<std::string> WheelOf(Game game, std::string_view item, int highest) {
         const auto path = std::filesystem::path(QUINTARA_SOURCE_DIR) / "data" / "wheels" / std::string(*file);
         WheelRead read = ReadWheelFile(path, game, WheelSource::BuiltIn);
         if (read.Ok()) {
-            return read.lines;
+            return read.Value();
         }
     }
     const int lines = std::stoi(std::string(item.substr(0, item.find(' '))));
@@ -140,12 +140,12 @@ BENCHMARK(FortyNineFast)->Unit(benchmark::kMicrosecond);
 void FortyNineReference(benchmark::State& state) {
     const GameStatistics stats = StatisticsOf(Game::Lotto);
     const auto fast = GenerateFortyNineLines(LottoDraws(), stats.BallFrequency, stats.BallLastDrawn);
-    if (!(bench::ReferenceFortyNineLines(LottoDraws(), stats.BallFrequency, stats.BallLastDrawn).lines ==
+    if (!(reference::ReferenceFortyNineLines(LottoDraws(), stats.BallFrequency, stats.BallLastDrawn).lines ==
           fast)) {
         state.SkipWithError("the fast forty-nine number generator's lines differ from the reference's");
     }
     for (auto _ : state) {
-        auto run = bench::ReferenceFortyNineLines(LottoDraws(), stats.BallFrequency, stats.BallLastDrawn);
+        auto run = reference::ReferenceFortyNineLines(LottoDraws(), stats.BallFrequency, stats.BallLastDrawn);
         benchmark::DoNotOptimize(run);
     }
 }

@@ -1,20 +1,26 @@
-# One library per engine layer; every .cpp of the layer's folder belongs to it.
+# One library per layer, from every .cpp under its folder and its subfolders, so a new subfolder can
+# never be left out of the build in silence. `EXCLUDE folder...` leaves out subfolders that are
+# libraries of their own.
 function(quintara_library name folder)
-    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp)
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "EXCLUDE")
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp)
+    foreach(excluded ${arg_EXCLUDE})
+        list(FILTER sources EXCLUDE REGEX "^${PROJECT_SOURCE_DIR}/src/${folder}/${excluded}/")
+    endforeach()
     if(NOT sources)
         add_library(${name} INTERFACE)
         target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-        target_link_libraries(${name} INTERFACE ${ARGN})
+        target_link_libraries(${name} INTERFACE ${arg_UNPARSED_ARGUMENTS})
         return()
     endif()
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} PRIVATE quintara_warnings PUBLIC ${ARGN})
+    target_link_libraries(${name} PRIVATE quintara_warnings PUBLIC ${arg_UNPARSED_ARGUMENTS})
 endfunction()
 
-# One GoogleTest executable per layer, from every .cpp of tests/<folder>.
+# One GoogleTest executable per layer, from every .cpp under tests/<folder> and its subfolders.
 function(quintara_tests name folder)
-    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp)
     if(NOT sources)
         return()
     endif()

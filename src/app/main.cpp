@@ -6,7 +6,7 @@
 
 #include "qt/QtPlatform.h"
 #include "ui/App.h"
-#include "ui/frmSplash.h"
+#include "ui/start/frmSplash.h"
 
 namespace {
 

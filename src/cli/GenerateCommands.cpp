@@ -129,12 +129,12 @@ OneBased<std::string> LoadWheel(const std::filesystem::path& path, Game game, in
                                 WheelSource source) {
     WheelRead read = ReadWheelFile(path, game, source);
     if (!read.Ok()) {
-        throw Failure(path.string() + ": " + RefusalText(*read.refusal));
+        throw Failure(path.string() + ": " + RefusalText(read.GetError()));
     }
-    if (const auto refusal = CheckWheelPointers(read.lines, game, highest, source)) {
+    if (const auto refusal = CheckWheelPointers(read.Value(), game, highest, source)) {
         throw Failure(path.string() + ": " + RefusalText(*refusal));
     }
-    return std::move(read.lines);
+    return std::move(read).Value();
 }
 
 GameStatistics LoadStatistics(const Context& context, Game game) {

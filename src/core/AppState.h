@@ -41,6 +41,8 @@ struct AppState {
     bool WinningLinesMode = false;
     OneBased<WinningLineRec> WinningLines;
     std::string ReportText;
+    // The listing of the lines on show, as the print box holds it.
+    std::string PrintListing;
     std::int16_t WinningLinePosition = 0;
     bool ThunderballStatistics = false;
 
@@ -49,6 +51,10 @@ struct AppState {
     OneBased<std::int16_t> SevenNumbers;
     std::int16_t GeneratorMode = 0;
     std::int16_t WheelIndex = 0;
+    // The algorithm selected in the main window's box, as its text and its list position; every
+    // generator run (Pick, the picks views, the simulation) reads it here, never from the box.
+    std::string SelectedAlgorithm;
+    std::int16_t SelectedAlgorithmIndex = -1;
     bool PersonalPicksActive = false;
     OneBased<std::int16_t> PersonalNumbers;
     bool LinesFromPersonalPicks = false;

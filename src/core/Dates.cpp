@@ -1,7 +1,9 @@
 #include "core/Dates.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 
 namespace quintara {
 
@@ -132,6 +134,13 @@ std::optional<double> ParseUserDate(std::string_view text) {
         return std::nullopt;
     }
     return Checked(date);
+}
+
+double TodaySerial() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    return SerialFromCivil({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
 }
 
 }  // namespace quintara

@@ -31,4 +31,7 @@ std::optional<double> ParseIsoDate(std::string_view text);
 // What a user may type into a date search: D/M/YYYY or DD/MM/YYYY, or yyyy-mm-dd.
 std::optional<double> ParseUserDate(std::string_view text);
 
+// The local calendar day as a day serial.
+double TodaySerial();
+
 }  // namespace quintara

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -25,12 +26,28 @@ private:
     Error m_error;
 };
 
+// What Value() throws for an error type of a layer's own: its message when it has one.
+template <class E>
+[[noreturn]] void ThrowResultError(const E& error) {
+    if constexpr (std::is_same_v<E, Error>) {
+        throw ResultError(error);
+    } else if constexpr (requires { error.text; }) {
+        throw ResultError(Error{ErrorKind::BadFormat, std::string(error.text)});
+    } else {
+        throw ResultError(Error{ErrorKind::BadFormat, "operation failed"});
+    }
+}
+
 // The value of an operation that can fail, or the typed error it failed with.
-template <class T>
+template <class T, class E = Error>
 class Result {
 public:
-    Result(T value) : m_data(std::move(value)) {}      // NOLINT(google-explicit-constructor)
-    Result(Error error) : m_data(std::move(error)) {}  // NOLINT(google-explicit-constructor)
+    static_assert(!std::is_same_v<T, E>, "a value and its error must be told apart");
+
+    Result(T value)
+        : m_data(std::in_place_index<0>, std::move(value)) {}  // NOLINT(google-explicit-constructor)
+    Result(E error)
+        : m_data(std::in_place_index<1>, std::move(error)) {}  // NOLINT(google-explicit-constructor)
 
     bool Ok() const { return m_data.index() == 0; }
     explicit operator bool() const { return Ok(); }
@@ -52,15 +69,15 @@ public:
     T& operator*() & { return Value(); }
     const T& operator*() const& { return Value(); }
 
-    const Error& GetError() const { return std::get<1>(m_data); }
+    const E& GetError() const { return std::get<1>(m_data); }
 
 private:
     void Check() const {
         if (!Ok()) {
-            throw ResultError(std::get<1>(m_data));
+            ThrowResultError(std::get<1>(m_data));
         }
     }
-    std::variant<T, Error> m_data;
+    std::variant<T, E> m_data;
 };
 
 // Success carries nothing but the fact.

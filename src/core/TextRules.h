@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quintara {
 
@@ -50,5 +51,12 @@ private:
 inline constexpr std::string_view kCrLf = "\r\n";
 
 std::string Trim(std::string_view text);
+
+// Text made of the digits 0-9 only, and at least one of them.
+bool IsDigits(std::string_view text);
+
+// The lines of a text, each without its LF or CR LF; a last line without a line end counts, an empty
+// text has no lines.
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 }  // namespace quintara

@@ -43,23 +43,11 @@ void ForEachField(std::string_view line, F&& f) {
 }  // namespace
 
 WheelRead NormaliseWheelText(std::string_view text, Game game) {
-    WheelRead read;
     const int fieldsWanted = Info(game).pointersPerLine;
+    WheelLines lines;
     int lineNumber = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        start = next;
+    for (const std::string_view line : SplitLines(text)) {
         ++lineNumber;
-
         std::string normalised;
         normalised.reserve(line.size() + 1);
         int fields = 0;
@@ -74,30 +62,26 @@ WheelRead NormaliseWheelText(std::string_view text, Game game) {
         normalised += ',';
         ++fields;
         if (fields != fieldsWanted) {
-            read.lines.Clear();
-            read.refusal = Refusal(WheelProblem::FieldCount, lineNumber, kIncorrectWheel);
-            return read;
+            return Refusal(WheelProblem::FieldCount, lineNumber, kIncorrectWheel);
         }
-        read.lines.PushBack(std::move(normalised));
+        lines.PushBack(std::move(normalised));
     }
-    if (read.lines.Empty()) {
-        read.refusal = Refusal(WheelProblem::NoLines, 0, kIncorrectWheel);
+    if (lines.Empty()) {
+        return Refusal(WheelProblem::NoLines, 0, kIncorrectWheel);
     }
-    return read;
+    return lines;
 }
 
 WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSource source) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes) {
-        WheelRead read;
-        read.refusal = Refusal(WheelProblem::Unreadable, 0,
-                               source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled);
-        return read;
+        return Refusal(WheelProblem::Unreadable, 0,
+                       source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled);
     }
     return NormaliseWheelText(*bytes, game);
 }
 
-std::optional<WheelRefusal> CheckWheelPointers(const OneBased<std::string>& lines, Game game, int highest,
+std::optional<WheelRefusal> CheckWheelPointers(const WheelLines& lines, Game game, int highest,
                                                WheelSource source) {
     int lineNumber = 0;
     for (const auto& line : lines) {
@@ -132,8 +116,7 @@ int ImportHighestPointer(Game game, bool personalPicksActive, std::size_t person
 
 std::int16_t WheelPointer(std::string_view field, std::string_view normalisedLine) {
     // Plain digits, what every wheel file holds, skip the general numeric conversion.
-    if (!field.empty() && field.size() <= 4 &&
-        std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    if (field.size() <= 4 && IsDigits(field)) {
         int value = 0;
         for (char c : field) {
             value = value * 10 + (c - '0');

@@ -9,6 +9,7 @@
 
 #include "core/Games.h"
 #include "core/OneBased.h"
+#include "core/Result.h"
 
 namespace quintara {
 
@@ -42,12 +43,11 @@ struct WheelRefusal {
     std::string text;
 };
 
-// A wheel read from text: its lines in normalised form ("1,2,3,4,5,6,"), or why it was refused.
-struct WheelRead {
-    OneBased<std::string> lines;
-    std::optional<WheelRefusal> refusal;
-    bool Ok() const { return !refusal.has_value(); }
-};
+// A wheel's lines in normalised form ("1,2,3,4,5,6,"), as the program holds them.
+using WheelLines = OneBased<std::string>;
+
+// A wheel read from text, or why it was refused.
+using WheelRead = Result<WheelLines, WheelRefusal>;
 
 // Whose messages a read or a check shows: loading a built-in wheel, or importing one.
 enum class WheelSource { BuiltIn, Import };
@@ -62,7 +62,7 @@ WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSourc
 // Checks every pointer of normalised lines against 1..highest, in line order, stopping at the first fault.
 // A field that is not a number is refused with its line; a pointer outside the range with the range
 // message of `source` (a built-in message names the game's fixed range whatever `highest` is).
-std::optional<WheelRefusal> CheckWheelPointers(const OneBased<std::string>& lines, Game game, int highest,
+std::optional<WheelRefusal> CheckWheelPointers(const WheelLines& lines, Game game, int highest,
                                                WheelSource source);
 
 // The highest pointer an imported wheel may use: the game's, or the number of personal numbers.

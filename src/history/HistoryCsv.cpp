@@ -34,26 +34,8 @@ std::vector<std::string> SplitFields(std::string_view line) {
     }
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        auto end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        auto line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
 std::optional<std::int16_t> WholeNumber(const std::string& text) {
-    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    if (!IsDigits(text)) {
         return std::nullopt;
     }
     return ToInteger(text);

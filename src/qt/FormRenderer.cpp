@@ -30,7 +30,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "ui/Elements.h"
+#include "ui/kit/Elements.h"
 
 namespace quintara {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <unordered_map>
 
-#include "ui/Form.h"
+#include "ui/kit/Form.h"
 
 class QWidget;
 

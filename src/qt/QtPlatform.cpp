@@ -223,7 +223,9 @@ bool QtPlatform::ShellOpen(std::string_view target) {
     return QDesktopServices::openUrl(isAddress ? QUrl(address) : QUrl::fromLocalFile(address));
 }
 
-void QtPlatform::DoEvents() {
+void QtPlatform::ProcessEvents(int /*times*/) {
+    // One real turn does what many empty ones would: the windows are brought up to date and every
+    // waiting event is handled.
     m_renderer.RefreshAll();
     QCoreApplication::processEvents();
 }

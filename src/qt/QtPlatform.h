@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "qt/FormRenderer.h"
-#include "ui/Platform.h"
+#include "ui/kit/Platform.h"
 
 class QPrinter;
 class QSettings;
@@ -44,7 +44,7 @@ public:
     ui::SettingsSection ReadSettings(std::string_view section) override;
     void WriteSetting(std::string_view section, std::string_view key, std::string_view value) override;
     bool ShellOpen(std::string_view target) override;
-    void DoEvents() override;
+    void ProcessEvents(int times) override;
     void SetBusyPointer(bool busy) override;
     bool BusyPointerShown() const override { return m_busy; }
     void Beep() override;

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "core/AppState.h"
-#include "ui/FormManager.h"
-#include "ui/Platform.h"
+#include "core/Dates.h"
+#include "ui/kit/FormManager.h"
+#include "ui/kit/Platform.h"
 
 namespace quintara::ui {
 
@@ -32,9 +33,12 @@ public:
     // A file the program keeps beside itself, "\Name" as the program writes it.
     std::filesystem::path AppFile(std::string_view name) const;
 
-    // The local calendar day as a day serial. A command reads it once, so that every date it writes
-    // agrees even across midnight.
-    double Today() const;
+    // Where "today" comes from: the local calendar day, or a fixed day in a test.
+    std::function<double()> clock = TodaySerial;
+
+    // Today as a day serial. A command reads it once, so that every date it writes agrees even across
+    // midnight.
+    double Today() const { return clock(); }
 };
 
 // Sends a text block to the printer the user chooses: the printer dialog (cancel ends quietly), the

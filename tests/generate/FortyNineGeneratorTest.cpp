@@ -5,6 +5,7 @@
 #include "core/History.h"
 #include "generate/FortyNineGenerator.h"
 #include "generate/GenerateError.h"
+#include "support/FortyNineReference.h"
 
 namespace quintara {
 namespace {
@@ -108,6 +109,22 @@ TEST(FortyNineGenerator, GivesTheKnownLinesOfTheRealHistoryAndEndsAtTheHundredth
     const GameStatistics olderStats = ComputeStatistics(Game::Lotto, older);
     ExpectRun(older, olderStats.BallFrequency, olderStats.BallLastDrawn,
               {567, {{12, 13, 14, 16, 32, 38}}, {19, 21, 23, 38, 43, 44}, 3196796391460884330u});
+}
+
+// The fast generator against the straightforward one, which walks the history for every candidate line:
+// the real history and the histories as they stood 1 to 300 draws ago (so each meets its end differently).
+TEST(FortyNineGenerator, MakesTheStraightforwardVersionsLinesOnEveryHistory) {
+    const auto history = ReadHistory<LottoDrawRec>(QUINTARA_APP_DIR, false).Value();
+    for (std::size_t dropped : {0, 1, 7, 44, 120, 300}) {
+        OneBased<LottoDrawRec> older;
+        for (std::size_t i = dropped + 1; i <= history.Size(); ++i) {
+            older.PushBack(history[i]);
+        }
+        const GameStatistics stats = ComputeStatistics(Game::Lotto, older);
+        EXPECT_EQ(GenerateFortyNineLines(older, stats.BallFrequency, stats.BallLastDrawn),
+                  reference::ReferenceFortyNineLines(older, stats.BallFrequency, stats.BallLastDrawn).lines)
+            << dropped << " newest draws dropped";
+    }
 }
 
 TEST(FortyNineGenerator, RefusesInputsItCannotStartFrom) {

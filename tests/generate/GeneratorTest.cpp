@@ -24,7 +24,7 @@ OneBased<std::int16_t> Numbers(std::initializer_list<int> values) {
 }
 
 OneBased<std::string> Wheel(Game game, const char* text) {
-    return NormaliseWheelText(text, game).lines;
+    return NormaliseWheelText(text, game).Value();
 }
 
 template <class Rec>

@@ -14,10 +14,10 @@ TEST(WheelFile, NormalisesEveryLineEndingInLfOrCrLf) {
                              "1 2 3 4 5 6\r\n7 8 9 10 11 12"}) {
         const WheelRead read = NormaliseWheelText(text, Game::Lotto);
         ASSERT_TRUE(read.Ok()) << text;
-        EXPECT_EQ(read.lines, (Lines{"1,2,3,4,5,6,", "7,8,9,10,11,12,"}));
+        EXPECT_EQ(read.Value(), (Lines{"1,2,3,4,5,6,", "7,8,9,10,11,12,"}));
     }
-    EXPECT_EQ(NormaliseWheelText("1 2 3 4 5\n", Game::Thunderball).lines, Lines{"1,2,3,4,5,"});
-    EXPECT_EQ(NormaliseWheelText("1 2 3 4 5 6 7\n", Game::DailyPlay).lines, Lines{"1,2,3,4,5,6,7,"});
+    EXPECT_EQ(NormaliseWheelText("1 2 3 4 5\n", Game::Thunderball).Value(), Lines{"1,2,3,4,5,"});
+    EXPECT_EQ(NormaliseWheelText("1 2 3 4 5 6 7\n", Game::DailyPlay).Value(), Lines{"1,2,3,4,5,6,7,"});
 }
 
 TEST(WheelFile, RefusesALineWithTheWrongFieldCount) {
@@ -35,17 +35,16 @@ TEST(WheelFile, RefusesALineWithTheWrongFieldCount) {
     for (const auto& c : cases) {
         const WheelRead read = NormaliseWheelText(c.text, c.game);
         ASSERT_FALSE(read.Ok()) << c.text;
-        EXPECT_EQ(read.refusal->problem, WheelProblem::FieldCount);
-        EXPECT_EQ(read.refusal->line, c.line);
-        EXPECT_EQ(read.refusal->title, "Incorrect Wheel");
-        EXPECT_EQ(read.refusal->text,
+        EXPECT_EQ(read.GetError().problem, WheelProblem::FieldCount);
+        EXPECT_EQ(read.GetError().line, c.line);
+        EXPECT_EQ(read.GetError().title, "Incorrect Wheel");
+        EXPECT_EQ(read.GetError().text,
                   "The Selected Wheel has incorrect numbers in Line, please select another!");
-        EXPECT_TRUE(read.lines.Empty());
     }
     const WheelRead empty = NormaliseWheelText("", Game::Lotto);
     ASSERT_FALSE(empty.Ok());
-    EXPECT_EQ(empty.refusal->problem, WheelProblem::NoLines);
-    EXPECT_EQ(empty.refusal->title, "Incorrect Wheel");
+    EXPECT_EQ(empty.GetError().problem, WheelProblem::NoLines);
+    EXPECT_EQ(empty.GetError().title, "Incorrect Wheel");
 }
 
 TEST(WheelFile, ChecksPointerRangesWithTheBuiltInAndImportMessages) {
@@ -90,7 +89,7 @@ TEST(WheelFile, ChecksPointerRangesWithTheBuiltInAndImportMessages) {
     EXPECT_EQ(notANumber->title, "Incorrect Wheel Format");
     EXPECT_NE(notANumber->text.find("Line 2"), std::string::npos);
     // A trailing blank leaves an empty sixth field in a Lotto line.
-    EXPECT_EQ(builtIn(NormaliseWheelText("1 2 3 4 5 \n", Game::Lotto).lines, Game::Lotto, 28)->problem,
+    EXPECT_EQ(builtIn(NormaliseWheelText("1 2 3 4 5 \n", Game::Lotto).Value(), Game::Lotto, 28)->problem,
               WheelProblem::NotANumber);
 }
 
@@ -99,18 +98,19 @@ TEST(WheelFile, ReadsFilesAndNamesTheFailureOfEachCommand) {
     const auto path = dir.Write("wheel.txt", "3 1 2 4 5 6\r\n7 8 9 10 11 12\r\n");
     const WheelRead read = ReadWheelFile(path, Game::Lotto, WheelSource::Import);
     ASSERT_TRUE(read.Ok());
-    EXPECT_EQ(read.lines, (Lines{"3,1,2,4,5,6,", "7,8,9,10,11,12,"}));
-    EXPECT_EQ(WheelPointers(read.lines[1]), (std::vector<std::int16_t>{3, 1, 2, 4, 5, 6}));
+    EXPECT_EQ(read.Value(), (Lines{"3,1,2,4,5,6,", "7,8,9,10,11,12,"}));
+    EXPECT_EQ(WheelPointers(read.Value()[1]), (std::vector<std::int16_t>{3, 1, 2, 4, 5, 6}));
     EXPECT_THROW(WheelPointers("1,x,3,"), GenerateError);
 
     const WheelRead builtIn = ReadWheelFile(dir / "none.txt", Game::Lotto, WheelSource::BuiltIn);
     ASSERT_FALSE(builtIn.Ok());
-    EXPECT_EQ(builtIn.refusal->problem, WheelProblem::Unreadable);
-    EXPECT_EQ(builtIn.refusal->title, "Default Wheel Not Loaded");
-    EXPECT_EQ(builtIn.refusal->text, "Error Occured Importing Default Wheel. Please Try Restarting Quintara");
+    EXPECT_EQ(builtIn.GetError().problem, WheelProblem::Unreadable);
+    EXPECT_EQ(builtIn.GetError().title, "Default Wheel Not Loaded");
+    EXPECT_EQ(builtIn.GetError().text,
+              "Error Occured Importing Default Wheel. Please Try Restarting Quintara");
     const WheelRead import = ReadWheelFile(dir / "none.txt", Game::Lotto, WheelSource::Import);
-    EXPECT_EQ(import.refusal->title, "Import Cancelled");
-    EXPECT_EQ(import.refusal->text, "Unable to Load Wheel");
+    EXPECT_EQ(import.GetError().title, "Import Cancelled");
+    EXPECT_EQ(import.GetError().text, "Unable to Load Wheel");
 }
 
 }  // namespace

@@ -133,7 +133,7 @@ TEST_F(FormRendererTest, CaptionsTooLongForTheirTwipsGetASmallerFont) {
     EXPECT_LT(Widget<QPushButton>(sample, "cmdSelect")->font().pointSizeF(), full);
 
     sample.lblStatus.caption = "Ready";
-    desktop.DoEvents();
+    desktop.ProcessEvents(1);
     EXPECT_EQ(label->font().pointSizeF(), full) << "a short caption gets the whole font back";
 }
 
@@ -145,7 +145,7 @@ TEST_F(FormRendererTest, MenuCommandsSelectionsAndTypingReachTheirReactionsAndTh
     sample.mnuFileExit.enabled = false;
     sample.mnuFileRecent[0].checked = true;
     sample.mnuHelp.visible = false;
-    desktop.DoEvents();
+    desktop.ProcessEvents(1);
     EXPECT_FALSE(Widget<QAction>(sample, "mnuFileExit")->isEnabled());
     EXPECT_TRUE(Widget<QAction>(sample, "mnuFileRecent(0)")->isChecked());
     EXPECT_FALSE(Widget<QAction>(sample, "mnuHelp")->isVisible());
@@ -230,7 +230,7 @@ TEST_F(FormRendererTest, ElementsMadeAtRunTimeGetWidgetsWhenEventsAreProcessed) 
     }
     sample.mnuFileRecent.Load(1).caption = "second.lot";
     EXPECT_EQ(Widget<QLabel>(sample, "lblBall(3)"), nullptr);
-    desktop.DoEvents();
+    desktop.ProcessEvents(1);
 
     auto* ball = Widget<QLabel>(sample, "lblBall(3)");
     ASSERT_NE(ball, nullptr);
@@ -245,7 +245,7 @@ TEST_F(FormRendererTest, ElementsMadeAtRunTimeGetWidgetsWhenEventsAreProcessed) 
               (QStringList{"mnuFileRecent(0)", "mnuFileRecent(1)", "mnuFileHyphen3", "mnuFileExit"}));
 
     sample.lblBall.Unload(3);
-    desktop.DoEvents();
+    desktop.ProcessEvents(1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Widget<QLabel>(sample, "lblBall(3)"), nullptr);
 }

@@ -4,12 +4,12 @@
 
 #include "qt/QtPlatform.h"
 #include "support/TempDir.h"
-#include "ui/frmAbout.h"
-#include "ui/frmMostLikelyNumbers.h"
-#include "ui/frmPersonalPicks.h"
-#include "ui/frmPickedNumbers.h"
-#include "ui/frmQuintara.h"
-#include "ui/frmSplash.h"
+#include "ui/main/frmQuintara.h"
+#include "ui/picks/frmMostLikelyNumbers.h"
+#include "ui/picks/frmPersonalPicks.h"
+#include "ui/picks/frmPickedNumbers.h"
+#include "ui/start/frmAbout.h"
+#include "ui/start/frmSplash.h"
 
 namespace quintara::ui {
 namespace {
@@ -17,7 +17,7 @@ namespace {
 // Every element of a shown form has its widget, or its menu action, named after it.
 void ExpectEveryElementRendered(QtPlatform& desktop, Form& form) {
     form.Show();
-    desktop.DoEvents();
+    desktop.ProcessEvents(1);
     QWidget& window = desktop.Renderer().Window(form);
     for (const Element* element : form.Elements()) {
         const QString name = QString::fromStdString(element->Id());

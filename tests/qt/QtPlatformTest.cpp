@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "qt/QtPlatform.h"
-#include "ui/Elements.h"
-#include "ui/FormManager.h"
+#include "ui/kit/Elements.h"
+#include "ui/kit/FormManager.h"
 
 namespace quintara {
 namespace {

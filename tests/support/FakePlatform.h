@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Platform.h"
+#include "ui/kit/Platform.h"
 
 namespace quintara::test {
 
@@ -52,7 +52,7 @@ public:
     std::vector<Showing> showings;
     std::vector<std::string> broughtToFront;
     std::vector<std::string> unloaded;
-    int doEvents = 0;
+    int eventTurns = 0;  // the event-loop turns asked for, summed
     int beeps = 0;
     bool busy = false;
 
@@ -119,7 +119,7 @@ public:
         shellOpens.emplace_back(target);
         return shellOpenSucceeds;
     }
-    void DoEvents() override { ++doEvents; }
+    void ProcessEvents(int times) override { eventTurns += times; }
     void SetBusyPointer(bool shown) override { busy = shown; }
     bool BusyPointerShown() const override { return busy; }
     void Beep() override { ++beeps; }

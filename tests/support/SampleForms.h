@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/ControlArray.h"
-#include "ui/Elements.h"
-#include "ui/FormManager.h"
+#include "ui/kit/ControlArray.h"
+#include "ui/kit/Elements.h"
+#include "ui/kit/FormManager.h"
 
 namespace quintara::test {
 

@@ -14,8 +14,8 @@
 #include "support/FakePlatform.h"
 #include "support/HistoryBuilder.h"
 #include "support/TempDir.h"
-#include "ui/frmQuintara.h"
-#include "ui/frmSplash.h"
+#include "ui/main/frmQuintara.h"
+#include "ui/start/frmSplash.h"
 
 namespace quintara::ui::test {
 
@@ -98,7 +98,7 @@ protected:
 
     // The wheel as the program holds it, read from a file of the test folder.
     OneBased<std::string> WheelOf(std::string_view file, Game game) {
-        return ReadWheelFile(dir / file, game, WheelSource::BuiltIn).lines;
+        return ReadWheelFile(dir / file, game, WheelSource::BuiltIn).Value();
     }
 
     // The lines a run of the algorithm at `algorithmIndex` makes with `wheel` on the loaded statistics.

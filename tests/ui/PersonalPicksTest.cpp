@@ -1,8 +1,8 @@
 #include "ui/MainWindowFixture.h"
-#include "ui/frmMostLikelyNumbers.h"
-#include "ui/frmNumberOfPersonalPicks.h"
-#include "ui/frmPersonalPicks.h"
-#include "ui/frmViewPersonalPicks.h"
+#include "ui/picks/frmMostLikelyNumbers.h"
+#include "ui/picks/frmNumberOfPersonalPicks.h"
+#include "ui/picks/frmPersonalPicks.h"
+#include "ui/picks/frmViewPersonalPicks.h"
 
 namespace quintara::ui::test {
 namespace {
@@ -89,16 +89,19 @@ TEST_F(PersonalPicksTest, PersonalNumbersWheeledEndToEnd) {
         EXPECT_EQ(picks.txtBall[3].text, "");
         EXPECT_EQ(picks.ActiveControl(), &picks.txtBall[3]);
     }
-    submit(4, "3");
-    EXPECT_EQ(desktop.messages.back(),
-              (Message{"Please enter a different Number in each box", "Number Same", MsgBoxIcon::None}));
-    EXPECT_EQ(picks.txtBall[4].text, "");
+    // The same number however it is typed: "03" and 3.4 are the 3 of box 2.
+    for (const auto* same : {"3", "03", "3.4"}) {
+        submit(4, same);
+        EXPECT_EQ(desktop.messages.back(),
+                  (Message{"Please enter a different Number in each box", "Number Same", MsgBoxIcon::None}));
+        EXPECT_EQ(picks.txtBall[4].text, "");
+    }
     const auto messages = desktop.messages.size();
-    submit(4, "03");  // compared as typed, so accepted; the window closes
+    submit(4, "22");
     EXPECT_EQ(desktop.messages.size(), messages);
     EXPECT_EQ(app.forms.Find<frmPersonalPicks>(), nullptr);
 
-    EXPECT_EQ(app.state.PersonalNumbers, (OneBased<std::int16_t>{40, 3, 17, 3, 9, 31, 48, 1, 26, 35}));
+    EXPECT_EQ(app.state.PersonalNumbers, (OneBased<std::int16_t>{40, 3, 17, 22, 9, 31, 48, 1, 26, 35}));
     EXPECT_EQ(main.caption, "Quintara - Personal Picks Mode - Lotto Draw");
     EXPECT_EQ(main.cmbAlgorithms.Items(), Items{"Personal Picks"});
     EXPECT_EQ(main.cmbWheels.Items(), Items{"Please Load Custom Wheel"});
@@ -117,7 +120,7 @@ TEST_F(PersonalPicksTest, PersonalNumbersWheeledEndToEnd) {
     EXPECT_EQ(main.cmbWheels.Items(), Items{"CUSTOM  2 Line Wheel"});
     main.mnuPick6.Click();
     EXPECT_EQ(main.caption, "Quintara - Pick Mode - Personal Picks - Lotto Draw");
-    const OneBased<LottoDrawRec> personalLines{{0, {3, 3, 9, 17, 31, 40}, 0, 0, ""},
+    const OneBased<LottoDrawRec> personalLines{{0, {3, 9, 17, 22, 31, 40}, 0, 0, ""},
                                                {0, {1, 9, 26, 31, 35, 48}, 0, 0, ""}};
     EXPECT_EQ(app.state.PickedLines, personalLines);
     EXPECT_TRUE(app.state.LinesFromPersonalPicks && !app.state.LinesAvailable);

@@ -6,7 +6,7 @@
 #include "generate/FortyNineGenerator.h"
 #include "generate/Listing.h"
 #include "ui/MainWindowFixture.h"
-#include "ui/frmPickedNumbers.h"
+#include "ui/picks/frmPickedNumbers.h"
 
 namespace quintara::ui::test {
 namespace {

@@ -1,7 +1,7 @@
 #include "generate/SectionSelection.h"
 #include "ui/MainWindowFixture.h"
-#include "ui/frmMostLikely7Numbers.h"
-#include "ui/frmMostLikelyNumbers.h"
+#include "ui/picks/frmMostLikely7Numbers.h"
+#include "ui/picks/frmMostLikelyNumbers.h"
 
 namespace quintara::ui::test {
 namespace {

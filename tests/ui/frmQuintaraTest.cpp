@@ -1,7 +1,7 @@
 #include "core/History.h"
 #include "core/Product.h"
 #include "ui/MainWindowFixture.h"
-#include "ui/frmAbout.h"
+#include "ui/start/frmAbout.h"
 
 namespace quintara::ui::test {
 namespace {
@@ -10,7 +10,7 @@ TEST_F(MainWindowTest, StartUpShowsTheNewestRealLottoDraw) {
     frmQuintara& main = Start();
     EXPECT_TRUE(desktop.messages.empty()) << desktop.messages.front().text;
     EXPECT_EQ(app.forms.Find<frmSplash>(), nullptr);
-    EXPECT_GE(desktop.doEvents, 1000);
+    EXPECT_GE(desktop.eventTurns, 1000);
     EXPECT_FALSE(desktop.busy);
     EXPECT_TRUE(main.Visible());
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Draw");
@@ -234,7 +234,7 @@ TEST_F(MainWindowTest, PrintingHelpLinksAboutAndExit) {
                        "Pick Numbers", MsgBoxIcon::Exclamation}));
     EXPECT_EQ(desktop.printerDialogs, 0);
 
-    main.txtPrint.text = "lines\r\n";
+    main.SetPrintListing("lines\r\n");
     desktop.printerAnswers = {false, true, true};
     main.mnuPrint.Click();
     EXPECT_TRUE(desktop.printouts.empty());

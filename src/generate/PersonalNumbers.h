@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/Games.h"
+#include "core/OneBased.h"
+#include "core/Result.h"
+
+namespace quintara {
+
+// The most personal numbers a player may enter.
+inline constexpr int kMostPersonalNumbers = 28;
+
+// Why typed personal numbers are refused: the box at fault (from 1) and the message box to show.
+struct PersonalRefusal {
+    enum class Problem { Missing, OutOfRange, Duplicate } problem = Problem::Missing;
+    int box = 0;
+    std::string title;
+    std::string text;
+};
+
+// Whether two typed numbers are the same number: compared by value after the half-even rounding, so
+// "7", "07" and "6.5" are one number. Text that is not a number only equals the same text.
+bool SameTypedNumber(std::string_view a, std::string_view b);
+
+// The typed personal numbers checked box by box as the personal picks window checks them: an empty box,
+// then a number outside 1..the game's highest ball, then a number already in an earlier box.
+Result<OneBased<std::int16_t>, PersonalRefusal> CheckPersonalNumbers(Game game,
+                                                                     std::span<const std::string> boxes);
+
+}  // namespace quintara

@@ -1,0 +1,138 @@
+#include "ui/main/BrowseCommands.h"
+
+#include <string_view>
+
+#include "core/Dates.h"
+#include "core/OneBased.h"
+#include "core/Search.h"
+#include "core/TextRules.h"
+#include "ui/main/frmQuintara.h"
+
+namespace quintara::ui {
+
+namespace {
+
+constexpr std::string_view kNoMatch = "No match was found!";
+constexpr std::string_view kBadEntry = "Incorrect Data entered. Please try again!";
+
+// The new position of a walk over 1..last. Lines and winning lines run from 1 (first) to last; the
+// matches of a number search run from last (the newest) down to 1 (the oldest). A step at its end stays.
+int Moved(BrowseCommands::Step step, int position, int last, bool newestIsLast) {
+    const int first = newestIsLast ? last : 1;
+    const int end = newestIsLast ? 1 : last;
+    const int forward = newestIsLast ? -1 : 1;
+    switch (step) {
+    case BrowseCommands::Step::First:
+        return first;
+    case BrowseCommands::Step::Previous:
+        return position != first ? position - forward : position;
+    case BrowseCommands::Step::Next:
+        return position != end ? position + forward : position;
+    case BrowseCommands::Step::Last:
+        break;
+    }
+    return end;
+}
+
+}  // namespace
+
+void BrowseCommands::cmdBOF_Click() {
+    m_state.CurrentDraw = m_state.FirstDraw;
+    m_main.ShowDraw();
+}
+
+void BrowseCommands::cmdBack_Click() {
+    if (m_state.CurrentDraw != m_state.FirstDraw) {
+        --m_state.CurrentDraw;
+    }
+    m_main.ShowDraw();
+}
+
+void BrowseCommands::cmdNext_Click() {
+    if (m_state.CurrentDraw != m_state.LastDraw) {
+        ++m_state.CurrentDraw;
+    }
+    m_main.ShowDraw();
+}
+
+void BrowseCommands::cmdEOF_Click() {
+    m_state.CurrentDraw = m_state.LastDraw;
+    m_main.ShowDraw();
+}
+
+void BrowseCommands::WalkOccurrences(Step step) {
+    try {
+        if (m_state.LinesMode) {
+            m_state.CurrentLine = Moved(step, m_state.CurrentLine, m_main.LineCount(), false);
+            m_main.ShowCurrentLine();
+        } else if (m_state.WinningLinesMode) {
+            const int last = static_cast<int>(m_state.WinningLines.Size());
+            m_state.WinningLinePosition =
+                static_cast<std::int16_t>(Moved(step, m_state.WinningLinePosition, last, false));
+            m_state.CurrentLine =
+                m_state.WinningLines[static_cast<std::size_t>(m_state.WinningLinePosition)].LineIndex;
+            m_main.ShowCurrentLine();
+            m_main.lblDrawLineNumberNumber.caption = std::to_string(m_state.WinningLinePosition);
+        } else {
+            const int last = static_cast<int>(m_state.OccurrenceDraws.Size());
+            m_state.OccurrencePosition =
+                static_cast<std::int16_t>(Moved(step, m_state.OccurrencePosition, last, true));
+            m_state.CurrentDraw =
+                m_state.OccurrenceDraws[static_cast<std::size_t>(m_state.OccurrencePosition)];
+            m_main.ShowDraw();
+        }
+    } catch (const IndexError&) {
+        // An empty list, or a position outside it: nothing to walk.
+    }
+}
+
+void BrowseCommands::cmdNumberSearch_Click() {
+    m_state.LinesMode = false;
+    const auto number = ToInteger(m_app.desktop.InputBox("Enter a Number to search for:", "Number Search"));
+    if (!number) {
+        m_app.desktop.MsgBox(kBadEntry, "Error");
+        return;
+    }
+    const std::vector<std::int16_t> matches = FindNumberOccurrences(m_state, *number);
+    if (matches.empty()) {
+        m_app.desktop.MsgBox(kNoMatch, "No match");
+        return;
+    }
+    m_state.OccurrenceDraws = OneBased<std::int16_t>::FromVector(matches);
+    m_state.OccurrencePosition = static_cast<std::int16_t>(matches.size());
+    m_state.CurrentDraw = matches.back();
+    m_main.ShowDraw();
+    for (std::size_t i = 1; i <= m_state.BallFrequency.Size(); ++i) {
+        if (m_state.BallFrequency[i].Ball == *number) {
+            m_main.cmbSorted.SetListIndex(static_cast<int>(i) - 1);
+            break;
+        }
+    }
+    m_main.lblViewOccurances.caption = "View occurances of number " + std::to_string(*number);
+    // Without these the matches could not be walked; View Draws hides them again.
+    m_main.lblViewOccurances.visible = true;
+    for (CommandButton* button : {&m_main.cmdFirstOccurance, &m_main.cmdPreviousOccurance,
+                                  &m_main.cmdNextOccurance, &m_main.cmdLastOccurance}) {
+        button->visible = true;
+    }
+    m_app.desktop.MsgBox("We have a match!", "Latest Number match");
+}
+
+void BrowseCommands::cmdDateSearch_Click() {
+    const auto date = ParseUserDate(
+        m_app.desktop.InputBox("Enter a date to search for using format: dd/mm/yyyy", "Date Search"));
+    if (!date) {
+        m_app.desktop.MsgBox(kBadEntry, "Error");
+        return;
+    }
+    const auto found = FindDrawByDate(m_state, *date);
+    if (!found) {
+        m_app.desktop.MsgBox(kNoMatch, "No match");
+        return;
+    }
+    m_state.CurrentDraw = *found;
+    m_main.ShowDraw();
+    m_app.desktop.MsgBox("We have a match!", "Date match");
+}
+
+}  // namespace quintara::ui

@@ -1,0 +1,463 @@
+#include "ui/main/frmQuintara.h"
+
+#include <array>
+
+#include "core/Dates.h"
+#include "core/Draws.h"
+#include "core/History.h"
+#include "core/Product.h"
+#include "core/TextRules.h"
+#include "generate/Catalogue.h"
+#include "ui/start/frmSplash.h"
+
+namespace quintara::ui {
+
+namespace {
+
+// Where the extra-ball heading, number and picture stand for a game.
+struct ExtraBallLayout {
+    bool shown;
+    std::string_view caption;
+    int headingLeft;
+    int numberLeft;
+    int pictureLeft;
+};
+
+ExtraBallLayout ExtraLayout(Game game) {
+    switch (game) {
+    case Game::Lotto:
+        return {true, "Bonus Ball", 5480, 5740, 5520};
+    case Game::LottoExtra:
+        return {false, "", 5480, 5740, 5520};
+    case Game::Thunderball:
+        return {true, "Thunderball", 5440, 5740, 5520};
+    case Game::DailyPlay:
+        break;
+    }
+    return {true, "Ball 7", 5270, 5370, 5160};
+}
+
+}  // namespace
+
+frmQuintara::frmQuintara(App& app)
+    : Form("frmQuintara", "Quintara - Draw Mode - Lotto Draw"),
+      m_app(app),
+      m_state(app.state),
+      m_pick(app, *this),
+      m_browse(app, *this),
+      m_help(app) {
+    width = kWidth;
+    height = kHeight;
+
+    for (Label* ball : {&lblDrawBall1, &lblDrawBall2, &lblDrawBall3, &lblDrawBall4, &lblDrawBall5,
+                        &lblDrawBall6, &lblDrawBallBonus}) {
+        ball->alignment = Alignment::Center;
+        ball->font.size = 12;
+        ball->font.bold = true;
+    }
+    for (Image* picture : {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7}) {
+        picture->picture = m_app.AppFile(picture->picture).string();
+        picture->stretch = true;
+    }
+    for (TextBox* box : {&txtDrawDate, &txtDrawNumber, &txtBallSet, &txtMachine, &txtNumberOfDraws}) {
+        box->locked = true;
+    }
+    for (Element* hidden : std::initializer_list<Element*>{
+             &cmdFirstOccurance, &cmdPreviousOccurance, &cmdNextOccurance, &cmdLastOccurance,
+             &lblViewOccurances, &lblDrawLineNumber, &lblDrawLineNumberNumber, &lblProccessing, &txtPrint,
+             &cmbThunderballSorted, &lblOccurancesOfThunderball, &mnuFileHyphen3}) {
+        hidden->visible = false;
+    }
+    mnuFileRecent[0].visible = false;
+    lblProccessing.font.bold = true;
+    lblWebAddress.caption = std::string(kProductWebAddress);
+    lblWebAddress.foreColor = 0x0000CC;
+    cmbAlgorithms.editable = true;
+    cmbWheels.editable = true;
+    for (MenuItem* item :
+         {&mnuThunderballFrequencyBarChart, &mnuThunderballLastDrawnBarChart, &mnuThunderballAveragesBarChart,
+          &mnuListsThunderballLastDrawn, &mnuListsThunderballAverages, &mnuSimulateThunderballFinalNumbers,
+          &mnuShowPersonalPicks}) {
+        item->enabled = false;
+    }
+    SetLineMenus(false);
+    mnuDrawLotto.checked = true;
+
+    onLoad = [this] { Form_Load(); };
+    onResize = [this] { Form_Resize(); };
+    onPaint = [this] {
+        if (auto* splash = m_app.forms.Find<frmSplash>()) {
+            splash->Unload();
+        }
+    };
+    onUnload = [this] {
+        if (m_app.saveRecentFiles) {
+            m_app.saveRecentFiles();
+        }
+        // Closing the main window ends the program, whatever other windows are open.
+        m_app.forms.UnloadAll();
+    };
+
+    cmbAlgorithms.onClick = [this] { m_pick.cmbAlgorithms_Click(); };
+    cmbAlgorithms.onChange = [this] { m_pick.cmbAlgorithms_Change(); };
+    cmbWheels.onClick = [this] { m_pick.cmbWheels_Click(); };
+    cmbWheels.onChange = [this] { m_pick.cmbWheels_Change(); };
+
+    using Step = BrowseCommands::Step;
+    cmdBOF.onClick = [this] { m_browse.cmdBOF_Click(); };
+    cmdBack.onClick = [this] { m_browse.cmdBack_Click(); };
+    cmdNext.onClick = [this] { m_browse.cmdNext_Click(); };
+    cmdEOF.onClick = [this] { m_browse.cmdEOF_Click(); };
+    cmdFirstOccurance.onClick = [this] { m_browse.WalkOccurrences(Step::First); };
+    cmdPreviousOccurance.onClick = [this] { m_browse.WalkOccurrences(Step::Previous); };
+    cmdNextOccurance.onClick = [this] { m_browse.WalkOccurrences(Step::Next); };
+    cmdLastOccurance.onClick = [this] { m_browse.WalkOccurrences(Step::Last); };
+    cmdNumberSearch.onClick = [this] { m_browse.cmdNumberSearch_Click(); };
+    cmdDateSearch.onClick = [this] { m_browse.cmdDateSearch_Click(); };
+
+    mnuDrawLotto.onClick = [this] { LoadDrawLotto(); };
+    mnuDrawLottoExtra.onClick = [this] { LoadDrawLottoExtra(); };
+    mnuDrawThunderball.onClick = [this] { LoadDrawThunderball(); };
+    mnuDrawDailyPlay.onClick = [this] { LoadDrawDailyPlay(); };
+    mnuShowDraws.onClick = [this] { ShowDraws(); };
+    mnuPrint.onClick = [this] { mnuPrint_Click(); };
+    mnuFileExit.onClick = [this] { mnuFileExit_Click(); };
+
+    mnuPick6.onClick = [this] { m_pick.mnuPick6_Click(); };
+    mnuPickPersonal.onClick = [this] { m_pick.mnuPickPersonal_Click(); };
+    mnuShowPickedNumbers.onClick = [this] { m_pick.mnuShowPickedNumbers_Click(); };
+    mnuListsPickedNumbers.onClick = [this] { m_pick.mnuListsPickedNumbers_Click(); };
+    mnuFileImportWheel.onClick = [this] { m_pick.mnuFileImportWheel_Click(); };
+    mnuShowMostLikelyNumbers.onClick = [this] { m_pick.mnuShowMostLikelyNumbers_Click(); };
+    mnuShowPersonalPicks.onClick = [this] { m_pick.mnuShowPersonalPicks_Click(); };
+
+    mnuHelpContents.onClick = [this] { m_help.mnuHelpContents_Click(helpFile); };
+    mnuHelpAbout.onClick = [this] { m_help.mnuHelpAbout_Click(); };
+    mnuHelpVisitHomePage.onClick = [this] { m_help.OpenWebPage(kProductWebAddress); };
+    lblWebAddress.onClick = [this] { m_help.OpenWebPage(kProductWebAddress); };
+    mnuUpdateGetHistoryFiles.onClick = [this] { m_help.OpenWebPage(kSupportPageAddress); };
+    mnuUpdateGetDefaultWheels.onClick = [this] { m_help.OpenWebPage(kSupportPageAddress); };
+}
+
+void frmQuintara::Form_Load() {
+    BusyPointer busy(m_app.desktop);
+    m_state.LinesAvailable = false;
+    m_state.PersonalPicksActive = false;
+    m_state.LinesFromPersonalPicks = false;
+    if (m_app.readRecentFiles) {
+        try {
+            m_app.readRecentFiles();
+        } catch (const std::exception&) {
+            // A damaged list only costs the user his recent files.
+        }
+    }
+    m_state.CurrentGame = GameName(Game::Lotto);
+    try {
+        helpFile = m_app.AppFile("\\Quintara.html");
+        LoadWheel(m_app.AppFile("\\5 Line Wheel - 1 Number from 28_Lotto.txt"));
+        cmbWheels.Clear();
+        for (const auto item : WheelItems(Game::Lotto, 0)) {
+            cmbWheels.AddItem(std::string(item));
+        }
+        cmbWheels.SetListIndex(0);
+        FillAlgorithms();
+    } catch (const std::exception&) {
+        busy.Restore();
+        m_app.desktop.MsgBox(
+            "Unable to load help file!\r\nPlease ensure it is located in the Directory you installed "
+            "Quintara in!",
+            "Error");
+        return;
+    }
+    LoadHistory();
+}
+
+void frmQuintara::Form_Resize() {
+    width = kWidth;
+    height = kHeight;
+}
+
+void frmQuintara::LoadDraw(Game game) {
+    BusyPointer busy(m_app.desktop);
+    const bool thunderball = game == Game::Thunderball;
+    for (MenuItem* item :
+         {&mnuThunderballFrequencyBarChart, &mnuThunderballLastDrawnBarChart, &mnuThunderballAveragesBarChart,
+          &mnuListsThunderballLastDrawn, &mnuListsThunderballAverages, &mnuSimulateThunderballFinalNumbers}) {
+        item->enabled = thunderball;
+    }
+    m_state.CurrentGame = GameName(game);
+    ShowDraws();
+    FillAlgorithms();
+    mnuDrawLotto.checked = game == Game::Lotto;
+    mnuDrawLottoExtra.checked = game == Game::LottoExtra;
+    mnuDrawThunderball.checked = game == Game::Thunderball;
+    mnuDrawDailyPlay.checked = game == Game::DailyPlay;
+    SetGameLayout(game);
+    lblDrawBallBonus.caption.clear();
+    lblDrawBall6.caption.clear();
+    if (!LoadHistory()) {
+        return;
+    }
+    caption = "Quintara - Draw Mode - " + m_state.CurrentGame + " Draw";
+    m_state.PersonalNumbers.Clear();
+    // A custom wheel belongs to the personal numbers of the game it was imported for.
+    m_pick.ForgetCustomWheel();
+    mnuShowPersonalPicks.enabled = false;
+    mnuPick6.enabled = true;
+    SetLineMenus(false);
+}
+
+void frmQuintara::PlaceExtraBall(Game game) {
+    const ExtraBallLayout extra = ExtraLayout(game);
+    lblBonusBall.caption = std::string(extra.caption);
+    lblBonusBall.left = extra.headingLeft;
+    lblDrawBallBonus.left = extra.numberLeft;
+    Image1.left = extra.pictureLeft;
+    // Daily Play's seventh ball is a main ball and looks like one.
+    Image1.picture = m_app.AppFile(game == Game::DailyPlay ? "ball.png" : "bonusball.png").string();
+}
+
+void frmQuintara::SetGameLayout(Game game) {
+    const ExtraBallLayout extra = ExtraLayout(game);
+    lblBonusBall.visible = lblDrawBallBonus.visible = Image1.visible = extra.shown;
+    if (extra.shown) {
+        PlaceExtraBall(game);
+    }
+    const bool ballSix = game != Game::Thunderball;
+    lblBall6.visible = lblDrawBall6.visible = Image2.visible = ballSix;
+    cmbThunderballSorted.visible = lblOccurancesOfThunderball.visible = game == Game::Thunderball;
+}
+
+void frmQuintara::ShowDraws() {
+    // The algorithm list is about to replace the custom wheel: View Personal Picks brings it back.
+    m_pick.KeepCustomWheel();
+    m_state.PersonalPicksActive = false;
+    mnuShowMostLikelyNumbers.enabled = true;
+    FillAlgorithms();
+    lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = false;
+    m_state.OccurrenceDraws.Clear();
+    m_state.LinesMode = false;
+    m_state.WinningLinesMode = false;
+    m_state.CurrentDraw = 1;
+    ShowDraw();
+    lblViewOccurances.caption.clear();
+    SetMode(Mode::Draw);
+    SetLineMenus(m_state.LinesAvailable);
+    mnuPick6.enabled = true;
+}
+
+void frmQuintara::ShowExtraBall(bool shown) {
+    lblBonusBall.visible = lblDrawBallBonus.visible = Image1.visible = shown;
+}
+
+void frmQuintara::SetMode(Mode mode) {
+    const Game game = m_state.CurrentGameId();
+    const bool draws = mode == Mode::Draw;
+    const bool walkingLines = mode == Mode::Pick || mode == Mode::SavedLines || mode == Mode::WinningLines;
+    for (CommandButton* button : {&cmdBOF, &cmdNext, &cmdBack, &cmdEOF, &cmdNumberSearch, &cmdDateSearch}) {
+        button->visible = draws;
+    }
+    for (CommandButton* button :
+         {&cmdFirstOccurance, &cmdPreviousOccurance, &cmdNextOccurance, &cmdLastOccurance}) {
+        button->visible = walkingLines;
+    }
+    lblViewOccurances.visible = walkingLines;
+    if (draws && game != Game::LottoExtra) {
+        ShowExtraBall(true);
+    }
+    if (walkingLines) {
+        // A line has no extra ball, but a Daily Play line shows its seventh number there.
+        ShowExtraBall(game == Game::DailyPlay);
+        lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = true;
+        lblDrawLineNumberNumber.caption =
+            std::to_string(mode == Mode::WinningLines ? m_state.WinningLinePosition : m_state.CurrentLine);
+    }
+    if (mode == Mode::PersonalPicks) {
+        for (TextBox* box : {&txtBallSet, &txtDrawDate, &txtMachine, &txtDrawNumber}) {
+            box->text.clear();
+        }
+    }
+    const std::string tail = " - " + m_state.CurrentGame + " Draw";
+    switch (mode) {
+    case Mode::Draw:
+        caption = "Quintara - Draw Mode" + tail;
+        break;
+    case Mode::Pick:
+        caption =
+            (m_state.PersonalPicksActive ? "Quintara - Pick Mode - Personal Picks" : "Quintara - Pick Mode") +
+            tail;
+        break;
+    case Mode::SavedLines:
+        caption = "Quintara - View Saved Lines Mode" + tail;
+        break;
+    case Mode::PersonalPicks:
+        caption = "Quintara - Personal Picks Mode" + tail;
+        break;
+    case Mode::WinningLines:
+        // Winning lines keep the caption of the lines they were checked from.
+        break;
+    }
+}
+
+void frmQuintara::ShowDraw() {
+    const Game game = m_state.CurrentGameId();
+    try {
+        WithDrawRecord(game, [&](auto tag) {
+            using Rec = typename decltype(tag)::type;
+            const Rec& draw = m_state.Draws<Rec>()[static_cast<std::size_t>(m_state.CurrentDraw)];
+            const DrawView view = ViewOf(draw);
+            txtDrawDate.text = FormatDate(view.date);
+            std::array<Label*, 5> firstFive{&lblDrawBall1, &lblDrawBall2, &lblDrawBall3, &lblDrawBall4,
+                                            &lblDrawBall5};
+            for (std::size_t i = 0; i < firstFive.size(); ++i) {
+                firstFive[i]->caption = std::to_string(view.balls[i]);
+            }
+            if (game != Game::Thunderball) {
+                lblDrawBall6.caption = std::to_string(view.balls[5]);
+            }
+            if (game == Game::DailyPlay) {
+                lblDrawBallBonus.caption = std::to_string(view.balls[6]);
+            } else {
+                lblDrawBallBonus.caption = view.extra ? std::to_string(*view.extra) : std::string();
+            }
+            txtBallSet.text = view.ballSet;
+            txtMachine.text = view.machine;
+        });
+        txtDrawNumber.text = std::to_string(m_state.LastDraw + 1 - m_state.CurrentDraw);
+    } catch (const IndexError&) {
+        // No such draw: the fields keep what they showed.
+    }
+}
+
+void frmQuintara::ShowLineNumber() {
+    txtBallSet.text.clear();
+    txtMachine.text.clear();
+    txtDrawDate.text.clear();
+    txtDrawNumber.text.clear();
+    lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = true;
+    lblDrawLineNumberNumber.caption = std::to_string(m_state.CurrentLine);
+}
+
+void frmQuintara::ShowLine() {
+    try {
+        const LottoDrawRec& line = m_state.PickedLines[static_cast<std::size_t>(m_state.CurrentLine)];
+        std::array<Label*, 6> balls{&lblDrawBall1, &lblDrawBall2, &lblDrawBall3,
+                                    &lblDrawBall4, &lblDrawBall5, &lblDrawBall6};
+        for (std::size_t i = 0; i < balls.size(); ++i) {
+            balls[i]->caption = std::to_string(line.Balls[i]);
+        }
+        lblDrawBallBonus.caption =
+            m_state.CurrentGameId() == Game::Thunderball ? std::to_string(line.Balls[5]) : std::string();
+        ShowLineNumber();
+    } catch (const IndexError&) {
+        // No such line: nothing changes.
+    }
+}
+
+void frmQuintara::ShowDailyPlayLine() {
+    try {
+        const DailyPlayDrawRec& line =
+            m_state.DailyPlayPickedLines[static_cast<std::size_t>(m_state.CurrentLine)];
+        std::array<Label*, 7> balls{&lblDrawBall1, &lblDrawBall2, &lblDrawBall3,    &lblDrawBall4,
+                                    &lblDrawBall5, &lblDrawBall6, &lblDrawBallBonus};
+        for (std::size_t i = 0; i < balls.size(); ++i) {
+            balls[i]->caption = std::to_string(line.Balls[i]);
+        }
+        PlaceExtraBall(Game::DailyPlay);
+        ShowExtraBall(true);
+        ShowLineNumber();
+    } catch (const IndexError&) {
+        // No such line: nothing changes.
+    }
+}
+
+bool frmQuintara::LoadHistory() {
+    BusyPointer busy(m_app.desktop);
+    const Game game = m_state.CurrentGameId();
+    if (!quintara::LoadHistory(m_state, m_app.appDir)) {
+        busy.Restore();
+        const LoadFailureMessage message = HistoryLoadFailure(game);
+        m_app.desktop.MsgBox(message.text, message.title);
+        return false;
+    }
+    txtNumberOfDraws.text = std::to_string(m_state.LastDraw);
+    FillStatisticsBoxes();
+    m_state.CurrentDraw = 1;
+    ShowDraw();
+    return true;
+}
+
+void frmQuintara::FillStatisticsBoxes() {
+    if (m_state.CurrentGameId() == Game::Thunderball) {
+        cmbThunderballSorted.Clear();
+        for (const auto& item : FrequencyItems(m_state.ThunderballFrequency)) {
+            cmbThunderballSorted.AddItem(item);
+        }
+        cmbThunderballSorted.SetListIndex(0);
+    }
+    cmbSorted.Clear();
+    for (const auto& item : FrequencyItems(m_state.BallFrequency)) {
+        cmbSorted.AddItem(item);
+    }
+    cmbSorted.SetListIndex(0);
+}
+
+void frmQuintara::FillAlgorithms() {
+    cmbAlgorithms.Clear();
+    for (const auto item : AlgorithmItems(m_state.CurrentGameId())) {
+        cmbAlgorithms.AddItem(std::string(item));
+    }
+    cmbAlgorithms.SetListIndex(0);
+}
+
+void frmQuintara::SetLineMenus(bool enabled) {
+    for (MenuItem* item :
+         {&mnuFileSave, &mnuPrint, &mnuCheckNumbers, &mnuListsPickedNumbers, &mnuShowPickedNumbers}) {
+        item->enabled = enabled;
+    }
+}
+
+int frmQuintara::LineCount() const {
+    return static_cast<int>(m_state.CurrentGameId() == Game::DailyPlay ? m_state.DailyPlayPickedLines.Size()
+                                                                       : m_state.PickedLines.Size());
+}
+
+void frmQuintara::ShowCurrentLine() {
+    if (m_state.CurrentGameId() == Game::DailyPlay) {
+        ShowDailyPlayLine();
+    } else {
+        ShowLine();
+    }
+}
+
+void frmQuintara::LoadWheel(const std::filesystem::path& path) {
+    m_pick.LoadWheel(path);
+}
+
+void frmQuintara::ImportWheelFile(const std::filesystem::path& path) {
+    m_pick.ImportWheelFile(path);
+}
+
+void frmQuintara::EnterPersonalPicksMode() {
+    m_pick.EnterPersonalPicksMode();
+}
+
+void frmQuintara::SetPrintListing(std::string text) {
+    txtPrint.text = text;
+    m_state.PrintListing = std::move(text);
+}
+
+void frmQuintara::mnuPrint_Click() {
+    if (m_state.PrintListing.empty()) {
+        m_app.desktop.MsgBox("You must pick numbers or load saved numbers before you can print them!",
+                             "Pick Numbers", MsgBoxIcon::Exclamation);
+        return;
+    }
+    PrintTextBlock(m_app.desktop, m_state.PrintListing);
+}
+
+void frmQuintara::mnuFileExit_Click() {
+    m_app.forms.UnloadAll();
+}
+
+}  // namespace quintara::ui

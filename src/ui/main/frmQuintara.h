@@ -1,0 +1,231 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "core/Games.h"
+#include "core/OneBased.h"
+#include "ui/App.h"
+#include "ui/kit/ControlArray.h"
+#include "ui/kit/Elements.h"
+#include "ui/kit/Form.h"
+#include "ui/main/BrowseCommands.h"
+#include "ui/picks/PickCommands.h"
+#include "ui/start/HelpCommands.h"
+
+namespace quintara::ui {
+
+// The main window: browsing draws and lines, the statistics boxes, the generator boxes and the menus
+// of every command.
+class frmQuintara : public Form {
+public:
+    static constexpr int kWidth = 7695;
+    static constexpr int kHeight = 7605;
+
+    explicit frmQuintara(App& app);
+
+    // Draw fields.
+    Label lblDrawDate{this, "lblDrawDate", "Draw Date", {240, 120, 1300, 240}};
+    TextBox txtDrawDate{this, "txtDrawDate", "", {240, 360, 1300, 315}};
+    Label lblDrawNumber{this, "lblDrawNumber", "Draw Number", {1740, 120, 1200, 240}};
+    TextBox txtDrawNumber{this, "txtDrawNumber", "", {1740, 360, 1100, 315}};
+    Label lblSet{this, "lblSet", "Ball Set", {3040, 120, 1000, 240}};
+    TextBox txtBallSet{this, "txtBallSet", "", {3040, 360, 900, 315}};
+    Label lblMachine{this, "lblMachine", "Machine", {4140, 120, 1600, 240}};
+    TextBox txtMachine{this, "txtMachine", "", {4140, 360, 1600, 315}};
+
+    // Ball pictures first, so the numbers are drawn over them. Image3..Image7 carry balls 1 to 5,
+    // Image2 ball 6 and Image1 the extra ball.
+    Image Image3{this, "Image3", "ball.png", {440, 1200, 700, 700}};
+    Image Image4{this, "Image4", "ball.png", {1220, 1200, 700, 700}};
+    Image Image5{this, "Image5", "ball.png", {2000, 1200, 700, 700}};
+    Image Image6{this, "Image6", "ball.png", {2780, 1200, 700, 700}};
+    Image Image7{this, "Image7", "ball.png", {3560, 1200, 700, 700}};
+    Image Image2{this, "Image2", "ball.png", {4340, 1200, 700, 700}};
+    Image Image1{this, "Image1", "bonusball.png", {5520, 1200, 700, 700}};
+    Label lblBall1{this, "lblBall1", "Ball 1", {550, 900, 800, 240}};
+    Label lblBall2{this, "lblBall2", "Ball 2", {1330, 900, 800, 240}};
+    Label lblBall3{this, "lblBall3", "Ball 3", {2110, 900, 800, 240}};
+    Label lblBall4{this, "lblBall4", "Ball 4", {2890, 900, 800, 240}};
+    Label lblBall5{this, "lblBall5", "Ball 5", {3670, 900, 800, 240}};
+    Label lblBall6{this, "lblBall6", "Ball 6", {4450, 900, 800, 240}};
+    Label lblBonusBall{this, "lblBonusBall", "Bonus Ball", {5480, 900, 1000, 240}};
+    Label lblDrawBall1{this, "lblDrawBall1", "", {620, 1400, 340, 300}};
+    Label lblDrawBall2{this, "lblDrawBall2", "", {1400, 1400, 340, 300}};
+    Label lblDrawBall3{this, "lblDrawBall3", "", {2180, 1400, 340, 300}};
+    Label lblDrawBall4{this, "lblDrawBall4", "", {2960, 1400, 340, 300}};
+    Label lblDrawBall5{this, "lblDrawBall5", "", {3740, 1400, 340, 300}};
+    Label lblDrawBall6{this, "lblDrawBall6", "", {4520, 1400, 340, 300}};
+    Label lblDrawBallBonus{this, "lblDrawBallBonus", "", {5740, 1400, 340, 300}};
+
+    Label lblNumberOfDraws{this, "lblNumberOfDraws", "Total number of draws to date", {240, 2200, 2700, 240}};
+    TextBox txtNumberOfDraws{this, "txtNumberOfDraws", "", {2940, 2160, 900, 315}};
+    Label lblDrawLineNumber{this, "lblDrawLineNumber", "Line Number", {4340, 2200, 1200, 240}};
+    Label lblDrawLineNumberNumber{this, "lblDrawLineNumberNumber", "", {5540, 2200, 900, 240}};
+
+    // Navigation and searching.
+    CommandButton cmdBOF{this, "cmdBOF", "<<", {240, 2700, 600, 375}};
+    CommandButton cmdBack{this, "cmdBack", "Back", {900, 2700, 900, 375}};
+    CommandButton cmdNext{this, "cmdNext", "Next", {1860, 2700, 900, 375}};
+    CommandButton cmdEOF{this, "cmdEOF", ">>", {2820, 2700, 600, 375}};
+    CommandButton cmdNumberSearch{this, "cmdNumberSearch", "Number Search", {3660, 2700, 1620, 375}};
+    CommandButton cmdDateSearch{this, "cmdDateSearch", "Date Search", {5340, 2700, 1620, 375}};
+    CommandButton cmdFirstOccurance{this, "cmdFirstOccurance", "<<", {240, 3180, 600, 375}};
+    CommandButton cmdPreviousOccurance{this, "cmdPreviousOccurance", "<", {900, 3180, 600, 375}};
+    CommandButton cmdNextOccurance{this, "cmdNextOccurance", ">", {1560, 3180, 600, 375}};
+    CommandButton cmdLastOccurance{this, "cmdLastOccurance", ">>", {2220, 3180, 600, 375}};
+    Label lblViewOccurances{this, "lblViewOccurances", "", {3000, 3250, 4300, 240}};
+
+    // Statistics.
+    Label lblOccurancesOfNumbers{
+        this, "lblOccurancesOfNumbers", "Occurances of Numbers", {240, 3840, 3400, 240}};
+    ComboBox cmbSorted{this, "cmbSorted", {240, 4100, 3400, 315}};
+    Label lblOccurancesOfThunderball{
+        this, "lblOccurancesOfThunderball", "Occurances of Thunderball", {3900, 3840, 3400, 240}};
+    ComboBox cmbThunderballSorted{this, "cmbThunderballSorted", {3900, 4100, 3400, 315}};
+
+    // Generation.
+    Label lblAlgorithms{this, "lblAlgorithms", "Select an Algorithm from list:", {240, 4680, 3400, 240}};
+    ComboBox cmbAlgorithms{this, "cmbAlgorithms", {240, 4940, 3400, 315}};
+    Label lblWheels{this, "lblWheels", "Select a Wheel from list:", {3900, 4680, 3400, 240}};
+    ComboBox cmbWheels{this, "cmbWheels", {3900, 4940, 3400, 315}};
+
+    Label lblProccessing{this, "lblProccessing", "Proccessing Data, please wait...", {240, 5600, 7000, 300}};
+    Label lblWebAddress{this, "lblWebAddress", "", {240, 6300, 7000, 240}};
+    RichTextBox txtPrint{this, "txtPrint", {240, 6000, 2000, 200}};
+
+    // Menus, in the order they appear.
+    MenuItem mnuFile{this, "mnuFile", "&File"};
+    MenuItem mnuFileSave{this, "mnuFileSave", "S&ave", &mnuFile};
+    MenuItem mnuFileLoad{this, "mnuFileLoad", "&Load Saved", &mnuFile};
+    MenuItem mnuFileImportWheel{this, "mnuFileImportWheel", "Import Wheel", &mnuFile};
+    MenuItem mnuFileHyphen1{this, "mnuFileHyphen1", "-", &mnuFile};
+    MenuItem mnuPrint{this, "mnuPrint", "P&rint Picked Numbers", &mnuFile};
+    MenuItem mnuFileHyphen2{this, "mnuFileHyphen2", "-", &mnuFile};
+    ControlArray<MenuItem> mnuFileRecent{this, "mnuFileRecent", "", &mnuFile};
+    MenuItem mnuFileHyphen3{this, "mnuFileHyphen3", "-", &mnuFile};
+    MenuItem mnuFileExit{this, "mnuFileExit", "E&xit", &mnuFile};
+
+    MenuItem mnuPotions{this, "mnuPotions", "Options"};
+    MenuItem mnuOptionsProperties{this, "mnuOptionsProperties", "Properties", &mnuPotions};
+
+    MenuItem mnuDraw{this, "mnuDraw", "&Draw"};
+    MenuItem mnuDrawLotto{this, "mnuDrawLotto", "Lotto Draw", &mnuDraw};
+    MenuItem mnuDrawLottoExtra{this, "mnuDrawLottoExtra", "Lotto Extra Draw", &mnuDraw};
+    MenuItem mnuDrawThunderball{this, "mnuDrawThunderball", "Thunderball Draw", &mnuDraw};
+    MenuItem mnuDrawDailyPlay{this, "mnuDrawDailyPlay", "Daily Play Draw", &mnuDraw};
+
+    MenuItem mnuPick{this, "mnuPick", "&Pick"};
+    MenuItem mnuPick6{this, "mnuPick6", "Pick Numbers", &mnuPick};
+    MenuItem mnuPickPersonal{this, "mnuPickPersonal", "Personal Picks", &mnuPick};
+
+    MenuItem mnuShow{this, "mnuShow", "&View"};
+    MenuItem mnuShowPickedNumbers{this, "mnuShowPickedNumbers", "View Picked Numbers", &mnuShow};
+    MenuItem mnuShowDraws{this, "mnuShowDraws", "View Draws", &mnuShow};
+    MenuItem mnuShowMostLikelyNumbers{this, "mnuShowMostLikelyNumbers", "View Quintara's Picks", &mnuShow};
+    MenuItem mnuShowPersonalPicks{this, "mnuShowPersonalPicks", "View Personal Picks", &mnuShow};
+
+    MenuItem mnuCheck{this, "mnuCheck", "&Check"};
+    MenuItem mnuCheckNumbers{this, "mnuCheckNumbers", "Check Numbers", &mnuCheck};
+
+    MenuItem mnuCharts{this, "mnuCharts", "Char&ts"};
+    MenuItem mnuFrequencyBarChart{this, "mnuFrequencyBarChart", "Frequency Bar Chart", &mnuCharts};
+    MenuItem mnuLastDrawnBarChart{this, "mnuLastDrawnBarChart", "Last Drawn Bar Chart", &mnuCharts};
+    MenuItem mnuBallAveragesBarChart{this, "mnuBallAveragesBarChart", "Ball Averages Bar Chart", &mnuCharts};
+    MenuItem mnuThunderballFrequencyBarChart{this, "mnuThunderballFrequencyBarChart",
+                                             "Thunderball Frequency Bar Chart", &mnuCharts};
+    MenuItem mnuThunderballLastDrawnBarChart{this, "mnuThunderballLastDrawnBarChart",
+                                             "Thunderball Last Drawn Bar Chart", &mnuCharts};
+    MenuItem mnuThunderballAveragesBarChart{this, "mnuThunderballAveragesBarChart",
+                                            "Thunderball Averages Ball Chart", &mnuCharts};
+
+    MenuItem mnuLists{this, "mnuLists", "&Lists"};
+    MenuItem mnuListsPickedNumbers{this, "mnuListsPickedNumbers", "List Picked Numbers", &mnuLists};
+    MenuItem mnuListsLastDrawn{this, "mnuListsLastDrawn", "List Last Drawn", &mnuLists};
+    MenuItem mnuListsBallAverages{this, "mnuListsBallAverages", "List Ball Averages", &mnuLists};
+    MenuItem mnuListsThunderballLastDrawn{this, "mnuListsThunderballLastDrawn", "List Thunderball Last Drawn",
+                                          &mnuLists};
+    MenuItem mnuListsThunderballAverages{this, "mnuListsThunderballAverages", "List Thunderball Averages",
+                                         &mnuLists};
+
+    MenuItem mnuUpdate{this, "mnuUpdate", "&Update"};
+    MenuItem mnuUpdateLottoHistory{this, "mnuUpdateLottoHistory", "Update Lotto History File", &mnuUpdate};
+    MenuItem mnuUpdateLottoExtraHistory{this, "mnuUpdateLottoExtraHistory", "Update Lotto Extra History File",
+                                        &mnuUpdate};
+    MenuItem mnuUpdateThunderballHistory{this, "mnuUpdateThunderballHistory",
+                                         "Update Thunderball History File", &mnuUpdate};
+    MenuItem mnuUpdateDailyPlayHistory{this, "mnuUpdateDailyPlayHistory", "Update Daily Play History File",
+                                       &mnuUpdate};
+    MenuItem mnuUpdateGetHistoryFiles{this, "mnuUpdateGetHistoryFiles", "Get History Files From Internet",
+                                      &mnuUpdate};
+    MenuItem mnuUpdateGetDefaultWheels{this, "mnuUpdateGetDefaultWheels", "Get Default Wheels from Internet",
+                                       &mnuUpdate};
+
+    MenuItem mnuSimulate{this, "mnuSimulate", "Simulate"};
+    MenuItem mnuSimulateFinalNumbers{this, "mnuSimulateFinalNumbers", "Simulate Numbers", &mnuSimulate};
+    MenuItem mnuSimulateThunderballFinalNumbers{this, "mnuSimulateThunderballFinalNumbers",
+                                                "Simulate Thunderball Numbers", &mnuSimulate};
+
+    MenuItem mnuHelp{this, "mnuHelp", "&Help"};
+    MenuItem mnuHelpContents{this, "mnuHelpContents", "Contents", &mnuHelp};
+    MenuItem mnuHelpAbout{this, "mnuHelpAbout", "About", &mnuHelp};
+    MenuItem mnuHelpVisitHomePage{this, "mnuHelpVisitHomePage", "Visit Home Page", &mnuHelp};
+
+    // What the window is showing: which buttons walk what, the extra ball and the caption.
+    enum class Mode { Draw, Pick, SavedLines, PersonalPicks, WinningLines };
+    void SetMode(Mode mode);
+
+    // The shared routines other windows and commands call.
+    void LoadDrawLotto() { LoadDraw(Game::Lotto); }
+    void LoadDrawLottoExtra() { LoadDraw(Game::LottoExtra); }
+    void LoadDrawThunderball() { LoadDraw(Game::Thunderball); }
+    void LoadDrawDailyPlay() { LoadDraw(Game::DailyPlay); }
+    void LoadDraw(Game game);
+    void ShowDraws();
+    void ShowDraw();
+    void ShowLine();
+    void ShowDailyPlayLine();
+    // ShowLine or ShowDailyPlayLine, as the game's lines need.
+    void ShowCurrentLine();
+    // Loads the game's history into the state and the statistics boxes; false after its message.
+    bool LoadHistory();
+    // Reads and checks a built-in wheel file into WheelLines (an empty path keeps the loaded wheel),
+    // then hands the path to the recent-files list.
+    void LoadWheel(const std::filesystem::path& path);
+    // Imports a wheel file as Import Wheel does, without asking for the file.
+    void ImportWheelFile(const std::filesystem::path& path);
+    // Puts the window into personal picks mode once the personal numbers have been accepted.
+    void EnterPersonalPicksMode();
+    // Fills the algorithm box with the current game's algorithms and selects the first.
+    void FillAlgorithms();
+    // Save, Print, Check and the two picked-numbers commands, which need lines.
+    void SetLineMenus(bool enabled);
+    // The listing of the lines on show: the print box and the state agree.
+    void SetPrintListing(std::string text);
+    // The number of lines the walk covers in the current game.
+    int LineCount() const;
+
+    // The help file the Contents command opens.
+    std::filesystem::path helpFile;
+
+private:
+    App& m_app;
+    AppState& m_state;
+    PickCommands m_pick;
+    BrowseCommands m_browse;
+    HelpCommands m_help;
+
+    void Form_Load();
+    void Form_Resize();
+    void SetGameLayout(Game game);
+    // Puts the extra ball's heading, number and picture where the game has them.
+    void PlaceExtraBall(Game game);
+    void ShowExtraBall(bool shown);
+    // A line carries no draw fields, only its number.
+    void ShowLineNumber();
+    void FillStatisticsBoxes();
+    void mnuPrint_Click();
+    void mnuFileExit_Click();
+};
+
+}  // namespace quintara::ui

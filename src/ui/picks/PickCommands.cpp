@@ -1,0 +1,362 @@
+#include "ui/picks/PickCommands.h"
+
+#include <algorithm>
+
+#include "core/Files.h"
+#include "core/TextRules.h"
+#include "generate/Catalogue.h"
+#include "generate/GenerateError.h"
+#include "generate/Generator.h"
+#include "generate/Listing.h"
+#include "generate/WheelFile.h"
+#include "ui/main/frmQuintara.h"
+#include "ui/picks/frmMostLikely7Numbers.h"
+#include "ui/picks/frmMostLikelyNumbers.h"
+#include "ui/picks/frmNumberOfPersonalPicks.h"
+#include "ui/picks/frmPickedNumbers.h"
+#include "ui/picks/frmViewPersonalPicks.h"
+
+namespace quintara::ui {
+
+namespace {
+
+constexpr std::string_view kNotAvailable = "This Option is not available for this Algorithm";
+// A window without a title of its own is captioned with the program's name.
+constexpr std::string_view kUntitled = "Quintara";
+
+void SelectOnlyItem(ComboBox& box, const std::string& item) {
+    box.Clear();
+    box.AddItem(item);
+    box.SetListIndex(0);
+}
+
+// Opens a picks view: made and filled on first use, brought forward when open. A view whose filling
+// failed has closed itself and is not shown.
+template <class View>
+void OpenView(App& app) {
+    FormManager::ReactionScope keepAlive(&app.forms);
+    auto& view = app.forms.Get<View>(app);
+    if (view.Loaded()) {
+        view.Show();
+    }
+}
+
+}  // namespace
+
+void PickCommands::cmbAlgorithms_Click() {
+    ComboBox& algorithms = m_main.cmbAlgorithms;
+    m_state.SelectedAlgorithm = algorithms.Text();
+    m_state.SelectedAlgorithmIndex = static_cast<std::int16_t>(algorithms.ListIndex());
+    m_main.mnuShowMostLikelyNumbers.enabled = true;
+    const int index = algorithms.ListIndex();
+    if (index < 0) {
+        return;
+    }
+    const Game game = m_state.CurrentGameId();
+    const auto wheels = WheelItems(game, index);
+    if (wheels.empty()) {
+        return;
+    }
+    m_main.cmbWheels.Clear();
+    for (const auto item : wheels) {
+        m_main.cmbWheels.AddItem(std::string(item));
+    }
+    if ((game == Game::Lotto || game == Game::LottoExtra) &&
+        m_state.SelectedAlgorithm == kFortyNineAlgorithm) {
+        m_main.mnuShowMostLikelyNumbers.enabled = false;
+    }
+    m_main.cmbWheels.SetListIndex(0);
+}
+
+void PickCommands::cmbAlgorithms_Change() {
+    m_main.cmbAlgorithms.SetListIndex(0);
+    m_app.desktop.MsgBox("Please ensure you select an Algorithm from List!", "No Algorithm Selected");
+}
+
+void PickCommands::cmbWheels_Click() {
+    const auto file = WheelFileName(m_state.CurrentGameId(), m_main.cmbWheels.Text());
+    LoadWheel(file ? m_app.AppFile(*file) : std::filesystem::path());
+}
+
+void PickCommands::cmbWheels_Change() {
+    m_main.cmbWheels.SetListIndex(0);
+    m_app.desktop.MsgBox("Please ensure you select Wheel from List!", "No Wheel Selected");
+}
+
+void PickCommands::LoadWheel(const std::filesystem::path& path) {
+    BusyPointer busy(m_app.desktop);
+    const Game game = m_state.CurrentGameId();
+    std::optional<WheelRead> read;
+    if (!path.empty()) {
+        read = ReadWheelFile(path, game, WheelSource::BuiltIn);
+        if (!read->Ok()) {
+            const WheelRefusal& refusal = read->GetError();
+            if (refusal.problem == WheelProblem::FieldCount || refusal.problem == WheelProblem::NoLines) {
+                m_state.WheelLines = m_state.WheelBackup;
+            }
+            busy.Restore();
+            m_app.desktop.MsgBox(refusal.text, refusal.title);
+            return;
+        }
+    }
+    // Without a file the loaded wheel stays, and it was checked when it came in: a built-in wheel against
+    // the game's range, an imported wheel over personal numbers against their count, which may be larger.
+    const int highest = path.empty() ? std::max(Info(game).numbersChosen,
+                                                ImportHighestPointer(game, m_state.PersonalPicksActive,
+                                                                     m_state.PersonalNumbers.Size()))
+                                     : Info(game).numbersChosen;
+    const auto refusal = CheckWheelPointers(path.empty() ? m_state.WheelLines : read->Value(), game, highest,
+                                            WheelSource::BuiltIn);
+    if (refusal && refusal->problem == WheelProblem::NotANumber) {
+        // A damaged wheel file is a wheel that could not be loaded; the one loaded before stays.
+        busy.Restore();
+        m_app.desktop.MsgBox(kDefaultWheelNotLoaded.text, kDefaultWheelNotLoaded.title);
+        return;
+    }
+    if (!path.empty()) {
+        m_state.WheelLines = std::move(*read).Value();
+    }
+    if (refusal) {
+        busy.Restore();
+        m_app.desktop.MsgBox(refusal->text, refusal->title);
+    }
+    if (m_app.addRecentFile) {
+        m_app.addRecentFile(path.string());
+    }
+}
+
+void PickCommands::mnuFileImportWheel_Click() {
+    if (!BeginImport()) {
+        return;
+    }
+    const std::string path = m_app.desktop.FileOpenDialog(kWheelFileFilter, "");
+    if (path.empty()) {
+        // Cancelling the dialog is one of the import's failures.
+        m_app.desktop.MsgBox(kImportCancelled.text, kImportCancelled.title);
+        return;
+    }
+    ImportWheel(path, false);
+}
+
+void PickCommands::ImportWheelFile(const std::filesystem::path& path) {
+    if (BeginImport()) {
+        ImportWheel(path, true);
+    }
+}
+
+bool PickCommands::BeginImport() {
+    m_state.WheelBackup = m_state.WheelLines;
+    const Game game = m_state.CurrentGameId();
+    if ((game == Game::Lotto || game == Game::LottoExtra) && m_main.cmbAlgorithms.ListIndex() >= 1) {
+        m_app.desktop.MsgBox(kImportNotAvailable, kUntitled);
+        return false;
+    }
+    return true;
+}
+
+void PickCommands::ImportWheel(const std::filesystem::path& path, bool builtInRangeMessages) {
+    const Game game = m_state.CurrentGameId();
+    try {
+        BusyPointer busy(m_app.desktop);
+        WheelRead read = ReadWheelFile(path, game, WheelSource::Import);
+        std::optional<WheelRefusal> refusal;
+        if (!read.Ok()) {
+            refusal = read.GetError();
+        } else {
+            const int highest =
+                ImportHighestPointer(game, m_state.PersonalPicksActive, m_state.PersonalNumbers.Size());
+            refusal = CheckWheelPointers(read.Value(), game, highest,
+                                         builtInRangeMessages ? WheelSource::BuiltIn : WheelSource::Import);
+        }
+        if (refusal) {
+            // A refused file leaves the wheel the box names.
+            m_state.WheelLines = m_state.WheelBackup;
+            busy.Restore();
+            if (refusal->problem == WheelProblem::NotANumber) {
+                m_app.desktop.MsgBox(kImportCancelled.text, kImportCancelled.title);
+            } else {
+                m_app.desktop.MsgBox(refusal->text, refusal->title);
+            }
+            return;
+        }
+        const std::size_t lineCount = read.Value().Size();
+        m_state.WheelLines = std::move(read).Value();
+        PlaceCustomWheel(CustomWheelItem(lineCount));
+        // Personal picks wait for a wheel of their own before they can be picked.
+        m_main.mnuPick6.enabled = true;
+        if (m_app.addRecentFile) {
+            m_app.addRecentFile(path.string());
+        }
+    } catch (const std::exception&) {
+        // Any run-time error of the import ends it with the import's own message.
+        m_app.desktop.MsgBox(kImportCancelled.text, kImportCancelled.title);
+    }
+}
+
+void PickCommands::PlaceCustomWheel(const std::string& item) {
+    // Where the CUSTOM item goes: the last place before the game's longest built-in wheels.
+    std::size_t fullList = 9;
+    std::size_t position = 8;
+    if (m_state.CurrentGameId() == Game::Thunderball) {
+        fullList = 3;
+        position = 2;
+    } else if (m_state.CurrentGameId() == Game::DailyPlay) {
+        fullList = 4;
+        position = 3;
+    }
+    ComboBox& wheels = m_main.cmbWheels;
+    std::vector<std::string> items = wheels.Items();
+    if (items.size() == fullList) {
+        items[position] = item;
+    } else if (items.size() == 1) {
+        items[0] = item;
+        position = 0;
+    } else {
+        position = std::min(position, items.size());
+        items.insert(items.begin() + static_cast<std::ptrdiff_t>(position), item);
+    }
+    wheels.Clear();
+    for (auto& entry : items) {
+        wheels.AddItem(std::move(entry));
+    }
+    wheels.SetListIndex(static_cast<int>(position));
+}
+
+void PickCommands::mnuPick6_Click() {
+    m_main.lblBonusBall.visible = m_main.lblDrawBallBonus.visible = m_main.Image1.visible = false;
+    const bool personalPicksBox = m_state.SelectedAlgorithm == kPersonalPicksItem;
+    if (personalPicksBox && m_main.cmbWheels.Text() == kLoadCustomWheelItem) {
+        m_app.desktop.MsgBox("Please Load a Wheel to continue", "No Wheel Loaded");
+        return;
+    }
+    if (!personalPicksBox) {
+        m_state.PersonalPicksActive = false;
+    }
+    try {
+        BusyPointer busy(m_app.desktop);
+        const double today = m_app.Today();
+        m_state.GeneratorMode = m_state.SelectedAlgorithmIndex;
+        m_state.WheelIndex = static_cast<std::int16_t>(m_main.cmbWheels.ListIndex());
+        GenerateNumbers(m_state, today);
+        // Only now: a run that fails leaves the lines, and so their listing, as they were.
+        m_main.SetPrintListing("");
+        m_state.CurrentLine = 1;
+        m_main.ShowCurrentLine();
+        m_main.lblViewOccurances.caption = "View all " + SignBlank(m_main.LineCount()) + " lines generated.";
+
+        const auto listing = m_app.AppFile(kPrintTempFile);
+        WriteFileAtomically(listing, PickedLinesListing(m_state.CurrentGameId(), m_state.PickedLines,
+                                                        m_state.DailyPlayPickedLines, today))
+            .Value();
+        m_main.SetPrintListing(ReadWholeFile(listing).Value());
+
+        m_main.SetMode(frmQuintara::Mode::Pick);
+        busy.Restore();
+        m_app.desktop.Beep();
+        m_main.SetLineMenus(true);
+        if (m_state.PersonalPicksActive && personalPicksBox) {
+            m_state.LinesFromPersonalPicks = true;
+            m_state.LinesAvailable = false;
+        } else if (!m_state.PersonalPicksActive) {
+            m_state.LinesFromPersonalPicks = false;
+            m_state.LinesAvailable = true;
+        }
+    } catch (const std::exception&) {
+        // Any run-time error of the command, the generator's and the listing file's alike.
+        m_main.cmbWheels.SetListIndex(0);
+        m_main.cmbAlgorithms.SetListIndex(0);
+        m_app.desktop.MsgBox("Please ensure you choose a selection from List", "Error");
+    }
+}
+
+void PickCommands::mnuPickPersonal_Click() {
+    m_app.forms.Get<frmNumberOfPersonalPicks>(m_app).Show(ShowMode::Modal);
+}
+
+void PickCommands::mnuShowPickedNumbers_Click() {
+    m_state.LinesMode = true;
+    m_state.CurrentLine = 1;
+    // Hidden before the line is shown, so that a Daily Play line keeps its seventh number in view.
+    m_main.lblBonusBall.visible = m_main.lblDrawBallBonus.visible = m_main.Image1.visible = false;
+    m_main.ShowCurrentLine();
+    m_main.lblViewOccurances.caption = "View all " + SignBlank(m_main.LineCount()) + " lines generated.";
+    m_main.SetMode(frmQuintara::Mode::Pick);
+    m_main.SetLineMenus(true);
+}
+
+void PickCommands::mnuListsPickedNumbers_Click() {
+    m_app.forms.Get<frmPickedNumbers>(m_app).Show();
+}
+
+void PickCommands::mnuShowMostLikelyNumbers_Click() {
+    // The views show the algorithm's own numbers, whatever the personal picks.
+    const bool personalPicks = m_state.PersonalPicksActive;
+    m_state.PersonalPicksActive = false;
+    const std::string& algorithm = m_state.SelectedAlgorithm;
+    if (algorithm == kFortyNineAlgorithm) {
+        m_app.desktop.MsgBox(kNotAvailable, "Not Available");
+    } else {
+        try {
+            if (algorithm == kSevenNumbersAlgorithm) {
+                m_state.GeneratorMode = kSevenNumbersMode;
+                OpenView<frmMostLikely7Numbers>(m_app);
+            } else {
+                m_state.GeneratorMode = 1;
+                OpenView<frmMostLikelyNumbers>(m_app);
+            }
+        } catch (const std::exception&) {
+            // A view that cannot be made ends the command without a word.
+        }
+        m_state.GeneratorMode = 1;
+    }
+    m_state.PersonalPicksActive = personalPicks;
+}
+
+void PickCommands::EnterPersonalPicksMode() {
+    m_state.PersonalPicksActive = true;
+    m_main.SetMode(frmQuintara::Mode::PersonalPicks);
+    SelectOnlyItem(m_main.cmbAlgorithms, std::string(kPersonalPicksItem));
+    SelectOnlyItem(m_main.cmbWheels, std::string(kLoadCustomWheelItem));
+    m_main.mnuShowPersonalPicks.enabled = true;
+    m_main.mnuPick6.enabled = false;
+    m_main.SetLineMenus(false);
+}
+
+void PickCommands::mnuShowPersonalPicks_Click() {
+    m_state.PersonalPicksActive = true;
+    // Selecting the algorithm item loads the game's first wheel, so the saved lines go back after it.
+    SelectOnlyItem(m_main.cmbAlgorithms, std::string(kPersonalPicksItem));
+    const Game game = m_state.CurrentGameId();
+    const bool fits = !m_savedWheelCaption.empty() &&
+                      !CheckWheelPointers(m_savedWheelLines, game,
+                                          ImportHighestPointer(game, true, m_state.PersonalNumbers.Size()),
+                                          WheelSource::Import);
+    if (fits) {
+        // Selected first: its reaction checks the wheel then loaded against the game's own range, which
+        // the saved wheel may outrun when the personal numbers do.
+        SelectOnlyItem(m_main.cmbWheels, m_savedWheelCaption);
+        m_state.WheelLines = m_savedWheelLines;
+    } else {
+        // Without a saved wheel, or with one whose pointers outrun the personal numbers entered since.
+        SelectOnlyItem(m_main.cmbWheels, std::string(kLoadCustomWheelItem));
+    }
+    m_main.SetMode(frmQuintara::Mode::PersonalPicks);
+    m_main.mnuShowPersonalPicks.enabled = true;
+    m_main.SetLineMenus(m_state.LinesFromPersonalPicks);
+    m_main.mnuPick6.enabled = m_main.cmbWheels.Text() != kLoadCustomWheelItem;
+    m_app.forms.Get<frmViewPersonalPicks>(m_app).Show();
+}
+
+void PickCommands::KeepCustomWheel() {
+    if (m_state.PersonalPicksActive && m_main.cmbWheels.Text() != kLoadCustomWheelItem) {
+        m_savedWheelCaption = m_main.cmbWheels.Text();
+        m_savedWheelLines = m_state.WheelLines;
+    }
+}
+
+void PickCommands::ForgetCustomWheel() {
+    m_savedWheelCaption.clear();
+    m_savedWheelLines.Clear();
+}
+
+}  // namespace quintara::ui

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ui/App.h"
+#include "ui/kit/Elements.h"
+#include "ui/kit/Form.h"
+
+namespace quintara::ui {
+
+// The picture shown while the program starts.
+class frmSplash : public Form {
+public:
+    explicit frmSplash(App& app);
+
+    Image imgSplash{this, "imgSplash", "", {0, 0, 6300, 3000}};
+    Label lblVersion{this, "lblVersion", "Quintara Version 2.0", {0, 3060, 6300, 300}};
+};
+
+// The start-up sequence: a pause, the splash, another pause, the main window, and the splash closed.
+void StartUp(App& app);
+
+}  // namespace quintara::ui
