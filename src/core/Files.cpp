@@ -84,6 +84,13 @@ Status WriteFilesAtomically(const std::vector<FileContents>& files) {
             distinct.insert(distinct.begin(), &*it);
         }
     }
+    // A folder in a file's place would refuse only its rename, after the files before it were replaced.
+    for (const auto* file : distinct) {
+        std::error_code ec;
+        if (std::filesystem::is_directory(file->path, ec)) {
+            return MakeError(ErrorKind::Unwritable, file->path.string() + ": is a folder, not a file");
+        }
+    }
     for (std::size_t i = 0; i < distinct.size(); ++i) {
         if (auto written = WriteTemp(distinct[i]->path, distinct[i]->bytes); !written) {
             for (std::size_t j = 0; j < i; ++j) {
