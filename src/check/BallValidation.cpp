@@ -55,7 +55,8 @@ std::optional<BoxesRefusal> ValidateBoxes(Game game, const CheckBoxes& boxes) {
     const int shown = CheckBoxCount(game);
     for (int position = 1; position <= shown; ++position) {
         if (Trim(boxes[static_cast<std::size_t>(position - 1)]).empty()) {
-            return BoxesRefusal{position, std::string(kEnterNumbersTitle), std::string(EnterNumbersText(game))};
+            return BoxesRefusal{position, std::string(kEnterNumbersTitle),
+                                std::string(EnterNumbersText(game))};
         }
     }
     for (int position = 1; position <= shown; ++position) {

@@ -177,7 +177,8 @@ std::string WinningReportText(const CheckResult& result) {
 }
 
 std::string WinningLinesCaption(std::int32_t winners) {
-    return winners == 1 ? std::string("View Winning Line") : "View " + std::to_string(winners) + " Winning Lines";
+    return winners == 1 ? std::string("View Winning Line")
+                        : "View " + std::to_string(winners) + " Winning Lines";
 }
 
 Status SaveReport(const std::filesystem::path& path, std::string_view reportText) {

@@ -100,7 +100,8 @@ void RecentFiles::Load(SettingsStore& store) {
 void RecentFiles::Save(SettingsStore& store) const {
     try {
         for (std::size_t i = 0; i < m_paths.size(); ++i) {
-            store.WriteValue(kRecentFilesSection, std::string(kRecentFileKey) + std::to_string(i), m_paths[i]);
+            store.WriteValue(kRecentFilesSection, std::string(kRecentFileKey) + std::to_string(i),
+                             m_paths[i]);
         }
     } catch (const std::exception&) {
         // The list is a convenience: losing it must not stop the program from closing.

@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 #include "core/Dates.h"
 #include "lines/LinesFile.h"
@@ -27,9 +26,10 @@ LottoDrawRec Line(std::array<std::int16_t, 6> balls) {
 }
 
 SavedLines ThreeLottoLines() {
-    return SavedLines{Game::Lotto,
-                      {Line({1, 9, 10, 22, 38, 49}), Line({2, 3, 4, 5, 6, 7}), Line({11, 12, 13, 14, 15, 16})},
-                      {}};
+    return SavedLines{
+        Game::Lotto,
+        {Line({1, 9, 10, 22, 38, 49}), Line({2, 3, 4, 5, 6, 7}), Line({11, 12, 13, 14, 15, 16})},
+        {}};
 }
 
 TEST(LinesFileTest, SavedFilesLoadBackAsTheSameLinesInEveryGame) {
@@ -84,7 +84,7 @@ TEST(LinesFileTest, ShortEmptyAndMissingFiles) {
         std::string bytes;
         std::int16_t firstBall;
     } cases[] = {
-        {"empty.lot", "", 0},               // the single zeroed line 1
+        {"empty.lot", "", 0},                 // the single zeroed line 1
         {"part.lot", slot.substr(0, 20), 0},  // no whole slot
         {"oneandpart.lot", oneAndAPart, 1},   // the partial slot is not a line
     };
@@ -129,9 +129,9 @@ TEST(LinesFileTest, NamesExtensionsAndFilters) {
         const char* path;
         std::optional<Game> game;
     } games[] = {
-        {"saved.Lot", Game::Lotto},      {"OLD.FIL", Game::Lotto},         {"x/y.lxt", Game::LottoExtra},
-        {"y.THU", Game::Thunderball},    {"z.dly", Game::DailyPlay},       {"picks.txt", std::nullopt},
-        {"noextension", std::nullopt},   {"dir.lot/file", std::nullopt},   {"a.lotx", std::nullopt},
+        {"saved.Lot", Game::Lotto},    {"OLD.FIL", Game::Lotto},       {"x/y.lxt", Game::LottoExtra},
+        {"y.THU", Game::Thunderball},  {"z.dly", Game::DailyPlay},     {"picks.txt", std::nullopt},
+        {"noextension", std::nullopt}, {"dir.lot/file", std::nullopt}, {"a.lotx", std::nullopt},
     };
     for (const auto& g : games) {
         EXPECT_EQ(GameOfLinesFile(g.path), g.game) << g.path;
@@ -149,7 +149,7 @@ TEST(LinesFileTest, TextPrintoutByteForByte) {
     SavedLines lotto = ThreeLottoLines();
     lotto.picked.Resize(2);
     EXPECT_EQ(SavedLinesText(lotto, date),
-              "\r\n\r\n" + kZone + "Generated Lotto Numbers\r\n\r\n\r\n\r\n" +                       //
+              "\r\n\r\n" + kZone + "Generated Lotto Numbers\r\n\r\n\r\n\r\n" +                           //
                   kZone + Cell(1) + Cell(9) + Cell(10) + Cell(22) + Cell(38) + " 49 \r\n\r\n\r\n\r\n" +  //
                   kZone + Cell(2) + Cell(3) + Cell(4) + Cell(5) + Cell(6) + " 7 \r\n\r\n\r\n\r\n" +      //
                   kZone + " 2 lines generated on 07/10/2015\r\n");
@@ -159,7 +159,7 @@ TEST(LinesFileTest, TextPrintoutByteForByte) {
     daily.dailyPlay.Resize(1);
     daily.dailyPlay[1].Balls = {1, 2, 3, 4, 5, 6, 27};
     EXPECT_EQ(SavedLinesText(daily, SerialFromCivil({2024, 2, 29})),
-              "\r\n\r\n" + kZone + "Generated Daily Play Numbers\r\n\r\n\r\n\r\n" +                       //
+              "\r\n\r\n" + kZone + "Generated Daily Play Numbers\r\n\r\n\r\n\r\n" +                         //
                   kZone + Cell(1) + Cell(2) + Cell(3) + Cell(4) + Cell(5) + Cell(6) + " 27 \r\n\r\n\r\n" +  //
                   kZone + " 1 lines generated on 29/02/2024\r\n");
 }
