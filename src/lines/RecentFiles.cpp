@@ -49,7 +49,8 @@ void RecentFiles::Add(std::string_view path) {
     std::string trimmed(path);
     trimmed.erase(trimmed.find_last_not_of(' ') + 1);
     if (!m_shown) {
-        m_paths.assign(1, std::move(trimmed));
+        m_paths.clear();
+        m_paths.push_back(std::move(trimmed));
         m_shown = true;
         return;
     }

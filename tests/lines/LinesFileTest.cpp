@@ -50,10 +50,10 @@ TEST(LinesFileTest, SavedFilesLoadBackAsTheSameLinesInEveryGame) {
         const char* binaryName;
         std::size_t bytes;
     } cases[] = {
-        {lotto, "picks.lot", 3 * 44},
-        {lottoExtra, "picks.lxt", 3 * 48},
-        {thunderball, "picks.thu", 2 * 52},
-        {dailyPlay, "picks.dly", 2 * 52},
+        {lotto, "picks.lot", 3U * 44},
+        {lottoExtra, "picks.lxt", 3U * 48},
+        {thunderball, "picks.thu", 2U * 52},
+        {dailyPlay, "picks.dly", 2U * 52},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.binaryName);
