@@ -1,6 +1,7 @@
 #include "core/Files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -39,18 +40,25 @@ void RemoveQuietly(const std::filesystem::path& path) {
     std::filesystem::remove(path, ignored);
 }
 
+// The system's reason for the failure just seen, as " (reason)", or nothing when it gave none.
+std::string SystemReason(int error) {
+    return error == 0 ? std::string() : " (" + std::generic_category().message(error) + ")";
+}
+
 Status WriteTemp(const std::filesystem::path& path, std::string_view bytes) {
     const auto temp = TempPathFor(path);
+    errno = 0;
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) {
-        return MakeError(ErrorKind::Unwritable, path.string() + ": cannot be written");
+        return MakeError(ErrorKind::Unwritable, path.string() + ": cannot be written" + SystemReason(errno));
     }
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     if (!out) {
+        const int error = errno;
         out.close();
         RemoveQuietly(temp);
-        return MakeError(ErrorKind::Unwritable, path.string() + ": write error");
+        return MakeError(ErrorKind::Unwritable, path.string() + ": write error" + SystemReason(error));
     }
     return Done{};
 }
@@ -61,7 +69,8 @@ Status RenameTemp(const std::filesystem::path& path) {
     std::filesystem::rename(temp, path, ec);
     if (ec) {
         RemoveQuietly(temp);
-        return MakeError(ErrorKind::Unwritable, path.string() + ": cannot replace the file");
+        return MakeError(ErrorKind::Unwritable,
+                         path.string() + ": cannot replace the file (" + ec.message() + ")");
     }
     return Done{};
 }
