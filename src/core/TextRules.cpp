@@ -95,6 +95,10 @@ bool IsNumeric(std::string_view text) {
     return i == text.size();
 }
 
+std::optional<double> NumericValue(std::string_view text) {
+    return ParseNumber(text);
+}
+
 std::optional<std::int16_t> ToInteger(std::string_view text) {
     return ToRounded<std::int16_t>(text);
 }

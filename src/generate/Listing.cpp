@@ -9,17 +9,28 @@ namespace quintara {
 
 namespace {
 
-void WriteEntry(PrintZoneWriter& writer, std::span<const std::int16_t> numbers) {
+constexpr int kListingEmptyLines = 3;
+
+void WriteEntry(PrintZoneWriter& writer, std::span<const std::int16_t> numbers, int emptyLines) {
     for (auto number : numbers) {
         writer.NextZone().Write(PrintNumber(number));
     }
-    writer.EndLine().EndLine().EndLine().EndLine();
+    writer.EndLine();
+    for (int i = 0; i < emptyLines; ++i) {
+        writer.EndLine();
+    }
 }
 
 }  // namespace
 
 std::string PickedLinesListing(Game game, const OneBased<LottoDrawRec>& pickedLines,
                                const OneBased<DailyPlayDrawRec>& dailyPlayPickedLines, double today) {
+    return LinesListing(game, pickedLines, dailyPlayPickedLines, today, kListingEmptyLines);
+}
+
+std::string LinesListing(Game game, const OneBased<LottoDrawRec>& pickedLines,
+                         const OneBased<DailyPlayDrawRec>& dailyPlayPickedLines, double date,
+                         int emptyLinesAfterEntry) {
     PrintZoneWriter writer;
     writer.EndLine().EndLine();
     writer.NextZone().Write("Generated " + GameName(game) + " Numbers");
@@ -28,17 +39,17 @@ std::string PickedLinesListing(Game game, const OneBased<LottoDrawRec>& pickedLi
     std::size_t count = 0;
     if (game == Game::DailyPlay) {
         for (const auto& line : dailyPlayPickedLines) {
-            WriteEntry(writer, line.Balls);
+            WriteEntry(writer, line.Balls, emptyLinesAfterEntry);
         }
         count = dailyPlayPickedLines.Size();
     } else {
         const auto listed = static_cast<std::size_t>(Info(game).mainBalls);
         for (const auto& line : pickedLines) {
-            WriteEntry(writer, std::span(line.Balls).first(listed));
+            WriteEntry(writer, std::span(line.Balls).first(listed), emptyLinesAfterEntry);
         }
         count = pickedLines.Size();
     }
-    writer.NextZone().Write(SignBlank(static_cast<long>(count)) + " lines generated on " + FormatDate(today));
+    writer.NextZone().Write(SignBlank(static_cast<long>(count)) + " lines generated on " + FormatDate(date));
     writer.EndLine();
     return writer.Text();
 }

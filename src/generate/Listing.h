@@ -19,4 +19,10 @@ inline constexpr std::string_view kPrintTempFile = "Print Temp";
 std::string PickedLinesListing(Game game, const OneBased<LottoDrawRec>& pickedLines,
                                const OneBased<DailyPlayDrawRec>& dailyPlayPickedLines, double today);
 
+// The same layout with `emptyLinesAfterEntry` empty lines after each entry and `date` in the footer; the
+// listing keeps three, the saved-lines text file two after a Daily Play entry.
+std::string LinesListing(Game game, const OneBased<LottoDrawRec>& pickedLines,
+                         const OneBased<DailyPlayDrawRec>& dailyPlayPickedLines, double date,
+                         int emptyLinesAfterEntry);
+
 }  // namespace quintara

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "check/BallValidation.h"
+
+namespace quintara {
+namespace {
+
+TEST(BallValidationTest, MessagesAndWhatHappensToTheBox) {
+    const std::string range49 = "You must enter a numeric value between 1 and 49 in each box";
+    const std::string twice49 = "You must enter a DIFFERENT numeric value between 1 and 49 in each box";
+    const struct {
+        const char* what;
+        Game game;
+        CheckBoxes boxes;
+        int position;
+        BallVerdict verdict;
+    } cases[] = {
+        {"a number in range", Game::Lotto, {"7", "8"}, 2, {}},
+        {"not a number", Game::Lotto, {"7", "x"}, 2, {true, true, range49}},
+        {"an empty box", Game::Lotto, {""}, 1, {true, true, range49}},
+        {"out of range keeps the text", Game::Lotto, {"50"}, 1, {true, false, range49}},
+        {"below one as typed", Game::Lotto, {"0.6"}, 1, {true, false, range49}},
+        {"too big for an Integer", Game::Lotto, {"40000"}, 1, {true, false, range49}},
+        {"07 after 7", Game::Lotto, {"7", "07"}, 2, {true, true, twice49}},
+        {"3.5 after 4", Game::Lotto, {"4", "3.5"}, 2, {true, true, twice49}},
+        {"2.5 after 4 is 2", Game::Lotto, {"4", "2.5"}, 2, {}},
+        {"the bonus against the six",
+         Game::Lotto,
+         {"1", "2", "3", "4", "5", "6", " 6 "},
+         7,
+         {true, true, twice49}},
+        {"Thunderball's range",
+         Game::Thunderball,
+         {"35"},
+         1,
+         {true, false, "You must enter a numeric value between 1 and 34 in each box"}},
+        {"Daily Play's seventh ball",
+         Game::DailyPlay,
+         {"1", "2", "3", "4", "5", "6", "1"},
+         7,
+         {true, true, "You must enter a DIFFERENT numeric value between 1 and 27 in each box"}},
+        {"a hidden box is not compared", Game::LottoExtra, {"1", "2", "3", "4", "5", "6", "6"}, 6, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const BallVerdict verdict = ValidateBall(c.game, c.boxes, c.position);
+        EXPECT_EQ(verdict.cancel, c.verdict.cancel);
+        EXPECT_EQ(verdict.emptyBox, c.verdict.emptyBox);
+        EXPECT_EQ(verdict.message, c.verdict.message);
+    }
+}
+
+TEST(BallValidationTest, AllBoxesBeforeACheck) {
+    EXPECT_EQ(ValidateBoxes(Game::Lotto, {"1", "2", "3", "4", "5", "6", "7"}), std::nullopt);
+    EXPECT_EQ(ValidateBoxes(Game::Thunderball, {"1", "2", "3", "4", "5"}), std::nullopt);
+
+    const auto empty = ValidateBoxes(Game::Lotto, {"1", "2", "3", "4", "5", "6", ""});
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_EQ(empty->position, 7);
+    EXPECT_EQ(empty->title, "Enter Numbers");
+    EXPECT_EQ(empty->message, "Please enter a number in each of boxes 1-6 and Bonus Ball");
+    EXPECT_EQ(ValidateBoxes(Game::DailyPlay, {"1"})->message, "Please enter a number in each of boxes 1-7");
+
+    const auto twice = ValidateBoxes(Game::Thunderball, {"9", "1", "2", "09", "3"});
+    ASSERT_TRUE(twice.has_value());
+    EXPECT_EQ(twice->position, 4);
+    EXPECT_EQ(twice->title, "Input Error");
+    EXPECT_EQ(twice->message, "You must enter a DIFFERENT numeric value between 1 and 34 in each box");
+}
+
+}  // namespace
+}  // namespace quintara

@@ -1,0 +1,204 @@
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "core/Dates.h"
+#include "lines/LinesFile.h"
+#include "support/TempDir.h"
+
+namespace quintara {
+namespace {
+
+using test::TempDir;
+
+const std::string kZone(14, ' ');
+
+// A number in its print zone, as the print statement leaves it before the next number.
+std::string Cell(int number) {
+    std::string cell = " " + std::to_string(number) + " ";
+    cell.resize(14, ' ');
+    return cell;
+}
+
+LottoDrawRec Line(std::array<std::int16_t, 6> balls) {
+    LottoDrawRec line;
+    line.Balls = balls;
+    return line;
+}
+
+SavedLines ThreeLottoLines() {
+    return SavedLines{
+        Game::Lotto,
+        {Line({1, 9, 10, 22, 38, 49}), Line({2, 3, 4, 5, 6, 7}), Line({11, 12, 13, 14, 15, 16})},
+        {}};
+}
+
+TEST(LinesFileTest, SavedFilesLoadBackAsTheSameLinesInEveryGame) {
+    TempDir dir;
+    const double date = SerialFromCivil({2015, 10, 7});
+
+    const SavedLines lotto = ThreeLottoLines();
+    SavedLines lottoExtra = lotto;
+    lottoExtra.game = Game::LottoExtra;
+    SavedLines thunderball{Game::Thunderball, {Line({3, 14, 15, 20, 34, 9}), Line({1, 2, 3, 4, 5, 14})}, {}};
+    SavedLines dailyPlay{Game::DailyPlay, {}, {}};
+    dailyPlay.dailyPlay.Resize(2);
+    dailyPlay.dailyPlay[1].Balls = {1, 2, 3, 4, 5, 6, 27};
+    dailyPlay.dailyPlay[2].Balls = {7, 8, 9, 10, 11, 12, 13};
+
+    const struct {
+        const SavedLines& lines;
+        const char* binaryName;
+        std::size_t bytes;
+    } cases[] = {
+        {lotto, "picks.lot", 3U * 44},
+        {lottoExtra, "picks.lxt", 3U * 48},
+        {thunderball, "picks.thu", 2U * 52},
+        {dailyPlay, "picks.dly", 2U * 52},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.binaryName);
+        ASSERT_TRUE(SaveLines(dir / "picks.txt", c.lines, date).Ok());
+        EXPECT_EQ(std::filesystem::file_size(dir / c.binaryName), c.bytes);
+        EXPECT_EQ(dir.Read("picks.txt"), SavedLinesText(c.lines, date));
+
+        const auto loaded = ReadLinesFile(dir / c.binaryName, c.lines.game);
+        ASSERT_TRUE(loaded.Ok());
+        EXPECT_EQ(loaded->Count(), c.lines.Count());
+        EXPECT_EQ(loaded->picked, c.lines.picked);
+        EXPECT_EQ(loaded->dailyPlay, c.lines.dailyPlay);
+    }
+    // The Thunderball stays in Ball6 of the binary file and is left out of the text.
+    ASSERT_TRUE(SaveLines(dir / "thunder.txt", thunderball, date).Ok());
+    EXPECT_EQ(ReadLinesFile(dir / "thunder.thu", Game::Thunderball)->picked[1].Balls[5], 9);
+    EXPECT_NE(dir.Read("thunder.txt").find(kZone + Cell(3) + Cell(14) + Cell(15) + Cell(20) + " 34 \r\n"),
+              std::string::npos);
+}
+
+TEST(LinesFileTest, ShortEmptyAndMissingFiles) {
+    TempDir dir;
+    const std::string slot(44, '\0');
+    std::string oneAndAPart = EncodeLinesFile(ThreeLottoLines()).substr(0, 44 + 20);
+
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::int16_t firstBall;
+    } cases[] = {
+        {"empty.lot", "", 0},                 // the single zeroed line 1
+        {"part.lot", slot.substr(0, 20), 0},  // no whole slot
+        {"oneandpart.lot", oneAndAPart, 1},   // the partial slot is not a line
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto lines = ReadLinesFile(dir.Write(c.name, c.bytes), Game::Lotto);
+        ASSERT_TRUE(lines.Ok());
+        EXPECT_EQ(lines->Count(), 1U);
+        EXPECT_EQ(lines->picked[1].Balls[0], c.firstBall);
+    }
+    const auto daily = ReadLinesFile(dir.Write("empty.dly", ""), Game::DailyPlay);
+    ASSERT_TRUE(daily.Ok());
+    EXPECT_EQ(daily->Count(), 1U);
+    EXPECT_EQ(daily->dailyPlay[1], DailyPlayDrawRec{});
+
+    const auto missing = ReadLinesFile(dir / "gone.lot", Game::Lotto);
+    ASSERT_FALSE(missing.Ok());
+    EXPECT_EQ(missing.GetError().kind, ErrorKind::Missing);
+    EXPECT_NE(missing.GetError().message.find("gone.lot"), std::string::npos);
+    const auto folder = ReadLinesFile(dir.Path(), Game::Lotto);
+    ASSERT_FALSE(folder.Ok());
+    EXPECT_EQ(folder.GetError().kind, ErrorKind::Unreadable);
+}
+
+TEST(LinesFileTest, NamesExtensionsAndFilters) {
+    const struct {
+        const char* chosen;
+        Game game;
+        const char* binary;
+    } names[] = {
+        {"picks.txt", Game::Lotto, "picks.lot"},
+        {"a.b.txt", Game::Lotto, "a.b.lot"},
+        {"picks", Game::Thunderball, "picks.thu"},
+        {"my.folder/picks", Game::LottoExtra, "my.folder/picks.lxt"},
+        {"/tmp/x.TXT", Game::DailyPlay, "/tmp/x.dly"},
+    };
+    for (const auto& n : names) {
+        EXPECT_EQ(BinaryLinesName(n.chosen, n.game), std::filesystem::path(n.binary)) << n.chosen;
+    }
+
+    const struct {
+        const char* path;
+        std::optional<Game> game;
+    } games[] = {
+        {"saved.Lot", Game::Lotto},    {"OLD.FIL", Game::Lotto},       {"x/y.lxt", Game::LottoExtra},
+        {"y.THU", Game::Thunderball},  {"z.dly", Game::DailyPlay},     {"picks.txt", std::nullopt},
+        {"noextension", std::nullopt}, {"dir.lot/file", std::nullopt}, {"a.lotx", std::nullopt},
+    };
+    for (const auto& g : games) {
+        EXPECT_EQ(GameOfLinesFile(g.path), g.game) << g.path;
+    }
+
+    EXPECT_EQ(LinesFileFilter(Game::Lotto), "(*.lot)|*.lot|(*.fil)|*.fil");
+    EXPECT_EQ(LinesFileFilter(Game::LottoExtra), "(*.lxt)|*.lxt");
+    EXPECT_EQ(LinesFileFilter(Game::Thunderball), "(*.thu)|*.thu");
+    EXPECT_EQ(LinesFileFilter(Game::DailyPlay), "(*.dly)|*.dly");
+    EXPECT_EQ(ProposedLinesName(Game::LottoExtra), "Generated Lotto Extra Numbers");
+}
+
+TEST(LinesFileTest, TextPrintoutByteForByte) {
+    const double date = SerialFromCivil({2015, 10, 7});
+    SavedLines lotto = ThreeLottoLines();
+    lotto.picked.Resize(2);
+    EXPECT_EQ(SavedLinesText(lotto, date),
+              "\r\n\r\n" + kZone + "Generated Lotto Numbers\r\n\r\n\r\n\r\n" +                           //
+                  kZone + Cell(1) + Cell(9) + Cell(10) + Cell(22) + Cell(38) + " 49 \r\n\r\n\r\n\r\n" +  //
+                  kZone + Cell(2) + Cell(3) + Cell(4) + Cell(5) + Cell(6) + " 7 \r\n\r\n\r\n\r\n" +      //
+                  kZone + " 2 lines generated on 07/10/2015\r\n");
+
+    // Daily Play: seven numbers and two empty lines after each entry.
+    SavedLines daily{Game::DailyPlay, {}, {}};
+    daily.dailyPlay.Resize(1);
+    daily.dailyPlay[1].Balls = {1, 2, 3, 4, 5, 6, 27};
+    EXPECT_EQ(SavedLinesText(daily, SerialFromCivil({2024, 2, 29})),
+              "\r\n\r\n" + kZone + "Generated Daily Play Numbers\r\n\r\n\r\n\r\n" +                         //
+                  kZone + Cell(1) + Cell(2) + Cell(3) + Cell(4) + Cell(5) + Cell(6) + " 27 \r\n\r\n\r\n" +  //
+                  kZone + " 1 lines generated on 29/02/2024\r\n");
+}
+
+TEST(LinesFileTest, AFailedSaveLeavesTheOldFilesWhole) {
+    TempDir dir;
+    const double date = SerialFromCivil({2015, 10, 7});
+    const auto blocker = dir.Write("blocker", "not a folder");
+
+    // A folder that cannot be made: nothing is written anywhere.
+    const auto failed = SaveLines(blocker / "picks.txt", ThreeLottoLines(), date);
+    ASSERT_FALSE(failed.Ok());
+    EXPECT_EQ(failed.GetError().kind, ErrorKind::Unwritable);
+    // The file and the system's reason for the failure.
+    EXPECT_TRUE(
+        failed.GetError().message.starts_with((blocker / "picks.txt").string() + ": cannot be written ("))
+        << failed.GetError().message;
+    EXPECT_EQ(dir.Read("blocker"), "not a folder");
+
+    // One file of the pair cannot be replaced: the other keeps its old contents as well.
+    const struct {
+        const char* what;
+        const char* folder;  // made where a file of the save would go
+    } cases[] = {
+        {"binary name taken by a folder", "old.lot"},
+        {"binary temporary file impossible", "old.lot.tmp"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir place;
+        place.Write("old.txt", "old text");
+        std::filesystem::create_directory(place / c.folder);
+        const auto result = SaveLines(place / "old.txt", ThreeLottoLines(), date);
+        ASSERT_FALSE(result.Ok());
+        EXPECT_NE(result.GetError().message.find("old.lot"), std::string::npos) << result.GetError().message;
+        EXPECT_EQ(place.Read("old.txt"), "old text");
+        EXPECT_FALSE(std::filesystem::exists(place / "old.txt.tmp"));
+    }
+}
+
+}  // namespace
+}  // namespace quintara

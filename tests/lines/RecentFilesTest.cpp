@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+#include <map>
+#include <stdexcept>
+
+#include "lines/RecentFiles.h"
+#include "support/TempDir.h"
+
+namespace quintara {
+namespace {
+
+// A settings store in memory, keys kept in index order as the desktop store returns them.
+class FakeStore : public SettingsStore {
+public:
+    std::vector<std::pair<std::string, std::string>> ReadSection(std::string_view section) override {
+        if (failing) {
+            throw std::runtime_error("store unavailable");
+        }
+        std::vector<std::pair<std::string, std::string>> pairs;
+        if (const auto it = sections.find(std::string(section)); it != sections.end()) {
+            for (const auto& [index, value] : it->second) {
+                pairs.emplace_back("RecentFile" + std::to_string(index), value);
+            }
+        }
+        return pairs;
+    }
+    void WriteValue(std::string_view section, std::string_view key, std::string_view value) override {
+        if (failing) {
+            throw std::runtime_error("store unavailable");
+        }
+        const auto index = std::stoi(std::string(key.substr(std::string_view("RecentFile").size())));
+        sections[std::string(section)][index] = std::string(value);
+    }
+
+    std::map<std::string, std::map<int, std::string>> sections;
+    bool failing = false;
+};
+
+TEST(RecentFilesTest, AddKeepsTheFiveNewestFirstAndRepeats) {
+    RecentFiles recent;
+    EXPECT_FALSE(recent.Shown());
+    EXPECT_TRUE(recent.Captions().empty());
+    for (const char* path : {"/d/one.lot", "/d/two.lot", "/d/three.lxt", "/d/four.thu", "/d/five.dly"}) {
+        recent.Add(path);
+    }
+    recent.Add("C:\\Lines\\six.lot  ");
+    EXPECT_EQ(recent.Captions(),
+              (std::vector<std::string>{"six.lot", "five.dly", "four.thu", "three.lxt", "two.lot"}));
+    EXPECT_EQ(recent.PathOfItem(0), "C:\\Lines\\six.lot");
+    EXPECT_EQ(recent.PathOfItem(4), "/d/two.lot");
+    EXPECT_THROW(recent.PathOfItem(5), std::out_of_range);
+
+    RecentFiles twice;
+    twice.Add("/d/same.lot");
+    twice.Add("/d/same.lot");
+    twice.Add("");  // a wheel item without a file
+    EXPECT_EQ(twice.Captions(), (std::vector<std::string>{"", "same.lot", "same.lot"}));
+}
+
+TEST(RecentFilesTest, SurvivesARestartThroughTheStore) {
+    FakeStore store;
+    RecentFiles missing;
+    missing.Load(store);
+    EXPECT_FALSE(missing.Shown());
+    missing.Save(store);  // the one empty element, as the menu had no files
+    EXPECT_EQ(store.sections["Recent Files"], (std::map<int, std::string>{{0, ""}}));
+
+    // A stored empty value shows no item and the first file added stands alone.
+    RecentFiles afterEmpty;
+    afterEmpty.Load(store);
+    EXPECT_FALSE(afterEmpty.Shown());
+    afterEmpty.Add("/d/wheel.txt");
+    EXPECT_EQ(afterEmpty.Captions(), std::vector<std::string>{"wheel.txt"});
+
+    RecentFiles recent;
+    for (const char* path : {"/d/a.lot", "/d/b.thu", "/d/c.txt"}) {
+        recent.Add(path);
+    }
+    recent.Save(store);
+    EXPECT_EQ(store.sections["Recent Files"],
+              (std::map<int, std::string>{{0, "/d/a.lot"}, {1, "/d/b.thu"}, {2, "/d/c.txt"}}));
+    RecentFiles restarted;
+    restarted.Load(store);
+    EXPECT_EQ(restarted, recent);
+
+    // Keys beyond the list stay in the store; failures of the store are ignored.
+    store.sections["Recent Files"][4] = "/d/older.dly";
+    recent.Save(store);
+    EXPECT_EQ(store.sections["Recent Files"][4], "/d/older.dly");
+    store.failing = true;
+    recent.Save(store);
+    RecentFiles unreadable;
+    unreadable.Load(store);
+    EXPECT_FALSE(unreadable.Shown());
+}
+
+TEST(RecentFilesTest, ChosenFilesByExtensionAndWheelGames) {
+    using Kind = RecentFileTarget::Kind;
+    const struct {
+        const char* path;
+        RecentFileTarget target;
+    } files[] = {
+        {"/d/Saved.Lot", {Kind::Lines, Game::Lotto}},
+        {"C:\\Old\\saved.FIL", {Kind::Lines, Game::Lotto}},
+        {"/d/x.lxt", {Kind::Lines, Game::LottoExtra}},
+        {"/d/x.THU", {Kind::Lines, Game::Thunderball}},
+        {"/d/x.dly", {Kind::Lines, Game::DailyPlay}},
+        {"/d/wheel.TXT", {Kind::Wheel, std::nullopt}},
+        {"/d/notes.doc", {}},
+        {"", {}},
+    };
+    for (const auto& f : files) {
+        EXPECT_EQ(ClassifyRecentFile(f.path), f.target) << f.path;
+    }
+
+    const struct {
+        const char* text;
+        std::optional<Game> game;
+    } wheels[] = {
+        {"1 2 3 4 5 6\r\n1 2 3 4 5 7\r\n", Game::Lotto},
+        {"1 2 3 4 5\n", Game::Thunderball},
+        {"1 2 3 4 5 6 7", Game::DailyPlay},
+        {"1 2 3\n4 5 6\n", Game::Thunderball},  // the blanks are counted on across lines
+        {"1 2 3 4 5 6 7 8\n1 2\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& w : wheels) {
+        EXPECT_EQ(GameOfWheelText(w.text), w.game) << w.text;
+    }
+
+    test::TempDir dir;
+    EXPECT_EQ(*GameOfWheelFile(dir.Write("w.txt", "1 2 3 4 5 6 7\n")), Game::DailyPlay);
+    EXPECT_EQ(*GameOfWheelFile(""), std::nullopt);
+    EXPECT_FALSE(GameOfWheelFile(dir / "gone.txt").Ok());
+    const auto shipped = GameOfWheelFile(std::filesystem::path(QUINTARA_SOURCE_DIR) / "data" / "wheels" /
+                                         "12 Line Wheel 1 Pair from 20_Thunderball.txt");
+    ASSERT_TRUE(shipped.Ok());
+    EXPECT_EQ(*shipped, Game::Thunderball);
+}
+
+}  // namespace
+}  // namespace quintara
