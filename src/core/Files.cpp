@@ -1,10 +1,40 @@
 #include "core/Files.h"
 
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
+#ifdef _WIN32
+#include <io.h>
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace quintara {
+
+namespace {
+
+long ProcessId() {
+#ifdef _WIN32
+    return static_cast<long>(_getpid());
+#else
+    return static_cast<long>(::getpid());
+#endif
+}
+
+bool SyncToDisk(std::FILE* file) {
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return ::fsync(::fileno(file)) == 0;
+#endif
+}
+
+}  // namespace
 
 Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
     std::error_code ec;
@@ -26,22 +56,32 @@ Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
 }
 
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return MakeError(ErrorKind::Unwritable, path.string() + ": cannot be written");
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return MakeError(ErrorKind::Unwritable, path.string() + ": write error");
+    // A name of its own per write, so two writers of one file never share a temporary file, and a
+    // stale one left by a crash never blocks the next write.
+    static std::atomic<unsigned> counter{0};
+    std::filesystem::path temp;
+    std::FILE* out = nullptr;
+    for (int attempt = 0; attempt < 100 && out == nullptr; ++attempt) {
+        temp = path;
+        temp += "." + std::to_string(ProcessId()) + "-" + std::to_string(counter++) + ".tmp";
+        out = std::fopen(temp.string().c_str(), "wbx");
+        if (out == nullptr && errno != EEXIST) {
+            break;
         }
     }
+    if (out == nullptr) {
+        return MakeError(ErrorKind::Unwritable, path.string() + ": cannot be written");
+    }
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    written = std::fflush(out) == 0 && written;
+    // The bytes must be on the disk before the rename makes them the file.
+    written = SyncToDisk(out) && written;
+    written = std::fclose(out) == 0 && written;
     std::error_code ec;
+    if (!written) {
+        std::filesystem::remove(temp, ec);
+        return MakeError(ErrorKind::Unwritable, path.string() + ": write error");
+    }
     std::filesystem::rename(temp, path, ec);
     if (ec) {
         std::filesystem::remove(temp, ec);
