@@ -213,7 +213,7 @@ std::variant<UpdatePlan, EntryRefusal> PrepareUpdate(Game game, const DrawEntryF
         return UpdateFailure(record.GetError());
     }
     const auto& choice = std::get<DrawNumberChoice>(number);
-    UpdatePlan plan{std::move(*record), choice.number, choice.newDraw, fields.ballSet};
+    UpdatePlan plan{*record, choice.number, choice.newDraw, fields.ballSet};
     if (game == Game::Lotto) {
         plan.ballSetText = LottoBallSetText(fields.ballSet);
     }
