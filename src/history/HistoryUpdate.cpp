@@ -14,7 +14,8 @@ namespace {
 constexpr std::string_view kUnchanged = " The history file was not changed.";
 
 Error Unchanged(const Error& error) {
-    return MakeError(error.kind, error.message + std::string(kUnchanged));
+    const bool ended = !error.message.empty() && error.message.back() == '.';
+    return MakeError(error.kind, error.message + (ended ? "" : ".") + std::string(kUnchanged));
 }
 
 // The file's bytes; a missing file is an empty history.
@@ -137,8 +138,8 @@ Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::p
     }
     auto report = ImportHistoryCsv(game, *csv, appDir);
     if (!report) {
-        return MakeError(report.GetError().kind,
-                         csvFile.string() + ": " + report.GetError().message + std::string(kUnchanged));
+        return Unchanged(
+            MakeError(report.GetError().kind, csvFile.string() + ": " + report.GetError().message));
     }
     return report;
 }

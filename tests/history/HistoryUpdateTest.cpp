@@ -143,6 +143,7 @@ TEST(HistoryUpdateTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     expectRefused(added, path);
+    EXPECT_EQ(added.GetError().message, path.string() + ": write error. The history file was not changed.");
     expectRefused(corrected, path);
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(FilesIn(full.Path()), 1u);
