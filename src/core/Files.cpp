@@ -1,12 +1,41 @@
 #include "core/Files.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
+#ifdef _WIN32
+#include <io.h>
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace quintara {
+
+namespace {
+
+long ProcessId() {
+#ifdef _WIN32
+    return static_cast<long>(_getpid());
+#else
+    return static_cast<long>(::getpid());
+#endif
+}
+
+bool SyncToDisk(std::FILE* file) {
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return ::fsync(::fileno(file)) == 0;
+#endif
+}
+
+}  // namespace
 
 Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
     std::error_code ec;
@@ -29,12 +58,6 @@ Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
 
 namespace {
 
-std::filesystem::path TempPathFor(const std::filesystem::path& path) {
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    return temp;
-}
-
 void RemoveQuietly(const std::filesystem::path& path) {
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
@@ -45,26 +68,41 @@ std::string SystemReason(int error) {
     return error == 0 ? std::string() : " (" + std::generic_category().message(error) + ")";
 }
 
-Status WriteTemp(const std::filesystem::path& path, std::string_view bytes) {
-    const auto temp = TempPathFor(path);
-    errno = 0;
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return MakeError(ErrorKind::Unwritable, path.string() + ": cannot be written" + SystemReason(errno));
+// Writes the bytes to a temporary file of its own beside `path` and returns its name. The name is new
+// for every write, so two writers of one file never share it and a stale one left by a crash never
+// blocks the next write; the bytes are on the disk before the caller's rename makes them the file.
+Result<std::filesystem::path> WriteTemp(const std::filesystem::path& path, std::string_view bytes) {
+    static std::atomic<unsigned> counter{0};
+    std::filesystem::path temp;
+    std::FILE* out = nullptr;
+    int error = 0;
+    for (int attempt = 0; attempt < 100 && out == nullptr; ++attempt) {
+        temp = path;
+        temp += "." + std::to_string(ProcessId()) + "-" + std::to_string(counter++) + ".tmp";
+        errno = 0;
+        out = std::fopen(temp.string().c_str(), "wbx");
+        error = errno;
+        if (out == nullptr && error != EEXIST) {
+            break;
+        }
     }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-        const int error = errno;
-        out.close();
+    if (out == nullptr) {
+        return MakeError(ErrorKind::Unwritable, path.string() + ": cannot be written" + SystemReason(error));
+    }
+    errno = 0;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    written = std::fflush(out) == 0 && written;
+    written = SyncToDisk(out) && written;
+    error = errno;
+    written = std::fclose(out) == 0 && written;
+    if (!written) {
         RemoveQuietly(temp);
         return MakeError(ErrorKind::Unwritable, path.string() + ": write error" + SystemReason(error));
     }
-    return Done{};
+    return temp;
 }
 
-Status RenameTemp(const std::filesystem::path& path) {
-    const auto temp = TempPathFor(path);
+Status RenameTemp(const std::filesystem::path& temp, const std::filesystem::path& path) {
     std::error_code ec;
     std::filesystem::rename(temp, path, ec);
     if (ec) {
@@ -78,10 +116,11 @@ Status RenameTemp(const std::filesystem::path& path) {
 }  // namespace
 
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    if (auto written = WriteTemp(path, bytes); !written) {
-        return written;
+    auto temp = WriteTemp(path, bytes);
+    if (!temp) {
+        return temp.GetError();
     }
-    return RenameTemp(path);
+    return RenameTemp(*temp, path);
 }
 
 Status WriteFilesAtomically(const std::vector<FileContents>& files) {
@@ -100,19 +139,23 @@ Status WriteFilesAtomically(const std::vector<FileContents>& files) {
             return MakeError(ErrorKind::Unwritable, file->path.string() + ": is a folder, not a file");
         }
     }
-    for (std::size_t i = 0; i < distinct.size(); ++i) {
-        if (auto written = WriteTemp(distinct[i]->path, distinct[i]->bytes); !written) {
-            for (std::size_t j = 0; j < i; ++j) {
-                RemoveQuietly(TempPathFor(distinct[j]->path));
-            }
-            return written;
+    std::vector<std::filesystem::path> temps;
+    const auto removeTemps = [&temps](std::size_t from) {
+        for (std::size_t j = from; j < temps.size(); ++j) {
+            RemoveQuietly(temps[j]);
         }
+    };
+    for (const auto* file : distinct) {
+        auto temp = WriteTemp(file->path, file->bytes);
+        if (!temp) {
+            removeTemps(0);
+            return temp.GetError();
+        }
+        temps.push_back(*temp);
     }
     for (std::size_t i = 0; i < distinct.size(); ++i) {
-        if (auto renamed = RenameTemp(distinct[i]->path); !renamed) {
-            for (std::size_t j = i + 1; j < distinct.size(); ++j) {
-                RemoveQuietly(TempPathFor(distinct[j]->path));
-            }
+        if (auto renamed = RenameTemp(temps[i], distinct[i]->path); !renamed) {
+            removeTemps(i + 1);
             return renamed;
         }
     }

@@ -1,5 +1,8 @@
 #include "core/TypedNumbers.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/TextRules.h"
 
 namespace quintara {
@@ -41,6 +44,28 @@ TypedNumbersCheck CheckTypedNumbers(std::span<const std::string> texts, int high
         check.numbers.PushBack(verdict.value);
     }
     return check;
+}
+
+std::optional<std::int16_t> TypedBall(std::string_view text, int highest) {
+    const auto value = NumericValue(text);
+    if (!value || *value < 1 || *value > highest) {
+        return std::nullopt;
+    }
+    return ToInteger(text);
+}
+
+bool SameTypedNumber(std::string_view a, std::string_view b) {
+    const auto x = NumericValue(a);
+    const auto y = NumericValue(b);
+    if (x && y) {
+        // Rounded as the record will store them, so "2.5" and "2" are one ball.
+        return std::nearbyint(*x) == std::nearbyint(*y);
+    }
+    return !x && !y && a == b;
+}
+
+bool IsDuplicateBall(std::int16_t value, std::span<const std::int16_t> earlier) {
+    return std::find(earlier.begin(), earlier.end(), value) != earlier.end();
 }
 
 }  // namespace quintara

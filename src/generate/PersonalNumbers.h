@@ -22,12 +22,9 @@ struct PersonalRefusal {
     std::string text;
 };
 
-// Whether two typed numbers are the same number: compared by value after the half-even rounding, so
-// "7", "07" and "6.5" are one number. Text that is not a number only equals the same text.
-bool SameTypedNumber(std::string_view a, std::string_view b);
-
 // The typed personal numbers checked box by box as the personal picks window checks them: an empty box,
-// then a number outside 1..the game's highest ball, then a number already in an earlier box.
+// then a number outside 1..the game's highest ball, then a number already in an earlier box, compared by
+// value after the half-even rounding ("7" and "07" are one number).
 Result<OneBased<std::int16_t>, PersonalRefusal> CheckPersonalNumbers(Game game,
                                                                      std::span<const std::string> boxes);
 

@@ -55,6 +55,7 @@ TEST(LayersTest, NoFolderIncludesALayerAboveIt) {
         {"history", {"ui/", "qt/", "Q", "cli/"}},
         {"lines", {"ui/", "qt/", "Q", "cli/"}},
         {"check", {"ui/", "qt/", "Q", "cli/"}},
+        {"stats", {"ui/", "qt/", "Q", "cli/"}},
         {"cli", {"ui/", "qt/", "Q"}},
         {"ui", {"qt/", "Q"}},
         {"ui/kit",

@@ -1,0 +1,233 @@
+#include "history/DrawEntry.h"
+
+#include <algorithm>
+
+#include "core/TypedNumbers.h"
+#include "core/Dates.h"
+#include "core/Records.h"
+#include "core/TextRules.h"
+
+namespace quintara {
+
+namespace {
+
+constexpr std::string_view kInputError = "Input Error";
+
+std::string RangeMessage(Game game, int box) {
+    if (game == Game::Thunderball && box == kBallBoxes) {
+        return "You must enter a numeric value between 1 and 14 in Thunderball box";
+    }
+    return "You must enter a numeric value between 1 and " + std::to_string(Info(game).maxBall) +
+           " in each box";
+}
+
+std::string DuplicateMessage(Game game) {
+    return "You must enter a DIFFERENT numeric value between 1 and " + std::to_string(Info(game).maxBall) +
+           " in each box";
+}
+
+// Whether box k takes part in the duplicate comparison: every used box but the Thunderball.
+bool Compared(Game game, int box) {
+    return UsesBallBox(game, box) && !(game == Game::Thunderball && box == kBallBoxes);
+}
+
+bool Blank(std::string_view text) {
+    return Trim(text).empty();
+}
+
+std::string UpperCase(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    return upper;
+}
+
+EntryRefusal Refusal(std::string text, std::string_view title, EntryBox box, bool emptyBox) {
+    return EntryRefusal{std::move(text), std::string(title), box, emptyBox};
+}
+
+}  // namespace
+
+bool UsesBallBox(Game game, int box) {
+    if (box < 1 || box > kBallBoxes) {
+        return false;
+    }
+    switch (game) {
+    case Game::LottoExtra:
+        return box <= 6;
+    case Game::Thunderball:
+        return box != 6;
+    case Game::Lotto:
+    case Game::DailyPlay:
+        break;
+    }
+    return true;
+}
+
+int BallBoxHighest(Game game, int box) {
+    return box == kBallBoxes && Info(game).hasExtra ? Info(game).extraMax : Info(game).maxBall;
+}
+
+std::optional<EntryRefusal> CheckBallBox(Game game, int box,
+                                         const std::array<std::string, kBallBoxes>& balls) {
+    const auto boxId = static_cast<EntryBox>(box);
+    const std::string& text = balls[static_cast<std::size_t>(box - 1)];
+    if (!TypedBall(text, BallBoxHighest(game, box))) {
+        return Refusal(RangeMessage(game, box), kInputError, boxId, true);
+    }
+    if (!Compared(game, box)) {
+        return std::nullopt;
+    }
+    for (int earlier = 1; earlier < box; ++earlier) {
+        if (Compared(game, earlier) && SameTypedNumber(balls[static_cast<std::size_t>(earlier - 1)], text)) {
+            return Refusal(DuplicateMessage(game), kInputError, boxId, true);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<EntryRefusal> CheckDrawDateBox(std::string_view text) {
+    if (text.empty()) {
+        return Refusal("You must enter a Draw Date, in Format DD/MM/YYYY", "Draw Date", EntryBox::DrawDate,
+                       false);
+    }
+    const auto date = ParseDate(text);
+    if (!date || FormatDate(*date) != text) {
+        return Refusal("You must enter Draw Date in Format DD/MM/YYYY", "Draw Date", EntryBox::DrawDate,
+                       true);
+    }
+    return std::nullopt;
+}
+
+std::variant<DrawNumberChoice, EntryRefusal> CheckDrawNumber(std::string_view text, std::int32_t lastDraw) {
+    if (Blank(text)) {
+        return Refusal("Please Enter Draw Number", "Draw Number Missing", EntryBox::DrawNumber, false);
+    }
+    if (!IsNumeric(text)) {
+        return Refusal("An Error occured Updating History File, unable to Complete", "Error Updating",
+                       EntryBox::None, false);
+    }
+    // Rounded before the test, so that no fraction or negative number can address a slot outside the file.
+    const auto number = ToLong(text);
+    if (!number || *number < 1 || *number > static_cast<std::int64_t>(lastDraw) + 1) {
+        return Refusal("Draw Number Invalid. Please re-enter.", "Incorrect Draw Number", EntryBox::DrawNumber,
+                       true);
+    }
+    return DrawNumberChoice{*number, *number == lastDraw + 1};
+}
+
+std::string LottoBallSetText(std::string_view typed) {
+    return IsNumeric(typed) ? std::string(typed) : std::string("0");
+}
+
+Result<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields) {
+    std::array<std::int16_t, kBallBoxes> values{};
+    for (int box = 1; box <= kBallBoxes; ++box) {
+        if (!UsesBallBox(game, box)) {
+            continue;
+        }
+        const auto value =
+            TypedBall(fields.balls[static_cast<std::size_t>(box - 1)], BallBoxHighest(game, box));
+        if (!value) {
+            return MakeError(ErrorKind::BadFormat, RangeMessage(game, box));
+        }
+        values[static_cast<std::size_t>(box - 1)] = *value;
+    }
+    const auto date = ParseDate(fields.drawDate);
+    if (!date) {
+        return MakeError(ErrorKind::BadFormat, "You must enter Draw Date in Format DD/MM/YYYY");
+    }
+    const std::string ballSet = UpperCase(fields.ballSet);
+    const std::string machine = UpperCase(fields.machine);
+    switch (game) {
+    case Game::Lotto: {
+        const auto set = ToInteger(LottoBallSetText(fields.ballSet));
+        if (!set) {
+            return MakeError(ErrorKind::OutOfRange, "The ball set " + Trim(fields.ballSet) + " is too large");
+        }
+        LottoDrawRec rec;
+        rec.DrawDate = *date;
+        std::copy_n(values.begin(), 6, rec.Balls.begin());
+        rec.BonusBall = values[6];
+        rec.BallSet = *set;
+        rec.Machine = machine;
+        return AnyDrawRec(rec);
+    }
+    case Game::LottoExtra: {
+        LottoExtraDrawRec rec;
+        rec.DrawDate = *date;
+        std::copy_n(values.begin(), 6, rec.Balls.begin());
+        rec.BallSet = ballSet;
+        rec.Machine = machine;
+        return AnyDrawRec(rec);
+    }
+    case Game::Thunderball: {
+        ThunderballDrawRec rec;
+        rec.DrawDate = *date;
+        std::copy_n(values.begin(), 5, rec.Balls.begin());
+        rec.Thunderball = values[6];
+        rec.BallSet = ballSet;
+        rec.Machine = machine;
+        return AnyDrawRec(rec);
+    }
+    case Game::DailyPlay:
+        break;
+    }
+    DailyPlayDrawRec rec;
+    rec.DrawDate = *date;
+    std::copy_n(values.begin(), 7, rec.Balls.begin());
+    rec.BallSet = ballSet;
+    rec.Machine = machine;
+    return AnyDrawRec(rec);
+}
+
+std::variant<UpdatePlan, EntryRefusal> PrepareUpdate(Game game, const DrawEntryFields& fields,
+                                                     std::int32_t lastDraw) {
+    for (int box = 1; box <= kBallBoxes; ++box) {
+        if (UsesBallBox(game, box) && Blank(fields.balls[static_cast<std::size_t>(box - 1)])) {
+            return Refusal("Data Missing. Can not complete Update. Please check and try again.",
+                           "Data Missing", EntryBox::None, false);
+        }
+    }
+    if (Blank(fields.drawDate)) {
+        return Refusal("Data Missing. Can not complete Update. Please check and try again.", "Data Missing",
+                       EntryBox::None, false);
+    }
+    const auto number = CheckDrawNumber(fields.drawNumber, lastDraw);
+    if (const auto* refusal = std::get_if<EntryRefusal>(&number)) {
+        return *refusal;
+    }
+    for (int box = 1; box <= kBallBoxes; ++box) {
+        if (!UsesBallBox(game, box)) {
+            continue;
+        }
+        if (auto refusal = CheckBallBox(game, box, fields.balls)) {
+            return *refusal;
+        }
+    }
+    if (auto refusal = CheckDrawDateBox(fields.drawDate)) {
+        return *refusal;
+    }
+    auto record = BuildDrawRecord(game, fields);
+    if (!record) {
+        return UpdateFailure(record.GetError());
+    }
+    const auto& choice = std::get<DrawNumberChoice>(number);
+    UpdatePlan plan{*record, choice.number, choice.newDraw, fields.ballSet};
+    if (game == Game::Lotto) {
+        plan.ballSetText = LottoBallSetText(fields.ballSet);
+    }
+    return plan;
+}
+
+EntryRefusal UpdateFailure(const Error& error) {
+    return Refusal(
+        "An Error occured Updating History File, unable to Complete" + std::string(kCrLf) + error.message,
+        "Error Updating", EntryBox::None, false);
+}
+
+EntryRefusal UpdateCompleted() {
+    return Refusal("Update of History Completed", "Updated", EntryBox::None, false);
+}
+
+}  // namespace quintara

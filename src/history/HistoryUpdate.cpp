@@ -1,0 +1,147 @@
+#include "history/HistoryUpdate.h"
+
+#include <span>
+#include <string>
+
+#include "core/Draws.h"
+#include "core/Files.h"
+#include "core/History.h"
+
+namespace quintara {
+
+namespace {
+
+constexpr std::string_view kUnchanged = " The history file was not changed.";
+
+Error Unchanged(const Error& error) {
+    const bool ended = !error.message.empty() && error.message.back() == '.';
+    return MakeError(error.kind, error.message + (ended ? "" : ".") + std::string(kUnchanged));
+}
+
+// The file's bytes; a missing file is an empty history.
+Result<std::string> ReadHistoryBytes(const std::filesystem::path& path) {
+    auto bytes = ReadWholeFile(path);
+    if (!bytes && bytes.GetError().kind == ErrorKind::Missing) {
+        return std::string();
+    }
+    return bytes;
+}
+
+std::int32_t WholeSlots(const std::string& bytes, Game game) {
+    return static_cast<std::int32_t>(bytes.size() / static_cast<std::size_t>(Info(game).recordLength));
+}
+
+template <class Rec>
+void EncodeInto(const Rec& record, std::string& bytes, std::size_t offset, std::size_t slotLength) {
+    auto* data = reinterpret_cast<std::byte*>(bytes.data()) + offset;
+    RecordCodec<Rec>::Encode(record, std::span<std::byte>(data, slotLength));
+}
+
+// Reads the file, lets `change` turn its bytes into the new file, and writes that in its place.
+template <class Change>
+Result<HistoryWritten> Rewrite(const std::filesystem::path& appDir, const AnyDrawRec& draw, Change change) {
+    const Game game = GameOfDraw(draw);
+    const auto path = HistoryPath(appDir, game);
+    auto bytes = ReadHistoryBytes(path);
+    if (!bytes) {
+        return Unchanged(bytes.GetError());
+    }
+    HistoryWritten written;
+    written.game = game;
+    written.file = path;
+    const std::int32_t before = WholeSlots(*bytes, game);
+    auto newBytes = change(*bytes, before, written);
+    if (!newBytes) {
+        return Unchanged(newBytes.GetError());
+    }
+    const Status status = WriteFileAtomically(path, *newBytes);
+    if (!status) {
+        return Unchanged(status.GetError());
+    }
+    written.draws = WholeSlots(*newBytes, game);
+    return written;
+}
+
+}  // namespace
+
+Game GameOfDraw(const AnyDrawRec& draw) {
+    return std::visit([](const auto& record) { return GameOfRecord<std::decay_t<decltype(record)>>(); },
+                      draw);
+}
+
+Result<std::int32_t> HistoryDrawCount(Game game, const std::filesystem::path& appDir) {
+    auto bytes = ReadHistoryBytes(HistoryPath(appDir, game));
+    if (!bytes) {
+        return bytes.GetError();
+    }
+    return WholeSlots(*bytes, game);
+}
+
+Result<HistoryWritten> AddDraw(const std::filesystem::path& appDir, const AnyDrawRec& draw) {
+    return Rewrite(
+        appDir, draw,
+        [&](const std::string& old, std::int32_t before, HistoryWritten& written) -> Result<std::string> {
+            const auto slotLength = static_cast<std::size_t>(Info(written.game).recordLength);
+            std::string bytes(slotLength, '\0');
+            std::visit([&](const auto& record) { EncodeInto(record, bytes, 0, slotLength); }, draw);
+            bytes += old;
+            written.drawNumber = before + 1;
+            written.added = true;
+            return bytes;
+        });
+}
+
+Result<HistoryWritten> CorrectDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
+                                   const AnyDrawRec& draw) {
+    return Rewrite(
+        appDir, draw,
+        [&](const std::string& old, std::int32_t before, HistoryWritten& written) -> Result<std::string> {
+            if (drawNumber < 1 || drawNumber > before) {
+                return MakeError(ErrorKind::OutOfRange,
+                                 written.file.string() + ": holds no draw " + std::to_string(drawNumber) +
+                                     " to correct (draws 1 to " + std::to_string(before) + ").");
+            }
+            const auto slotLength = static_cast<std::size_t>(Info(written.game).recordLength);
+            std::string bytes = old;
+            // Only the fields are replaced; the slot's filler stays as it was.
+            const auto offset = static_cast<std::size_t>(before - drawNumber) * slotLength;
+            std::visit([&](const auto& record) { EncodeInto(record, bytes, offset, slotLength); }, draw);
+            written.drawNumber = drawNumber;
+            return bytes;
+        });
+}
+
+Result<HistoryWritten> WriteDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
+                                 const AnyDrawRec& draw) {
+    const auto count = HistoryDrawCount(GameOfDraw(draw), appDir);
+    if (!count) {
+        return Unchanged(count.GetError());
+    }
+    if (drawNumber == *count + 1) {
+        return AddDraw(appDir, draw);
+    }
+    if (drawNumber >= 1 && drawNumber <= *count) {
+        return CorrectDraw(appDir, drawNumber, draw);
+    }
+    return MakeError(ErrorKind::OutOfRange, HistoryPath(appDir, GameOfDraw(draw)).string() + ": draw " +
+                                                std::to_string(drawNumber) +
+                                                " is neither a draw of the file (1 to " +
+                                                std::to_string(*count) + ") nor the next one (" +
+                                                std::to_string(*count + 1) + ")." + std::string(kUnchanged));
+}
+
+Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvFile,
+                                             const std::filesystem::path& appDir) {
+    const auto csv = ReadWholeFile(csvFile);
+    if (!csv) {
+        return Unchanged(csv.GetError());
+    }
+    auto report = ImportHistoryCsv(game, *csv, appDir);
+    if (!report) {
+        return Unchanged(
+            MakeError(report.GetError().kind, csvFile.string() + ": " + report.GetError().message));
+    }
+    return report;
+}
+
+}  // namespace quintara

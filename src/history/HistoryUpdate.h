@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <variant>
+
+#include "core/Games.h"
+#include "core/Records.h"
+#include "core/Result.h"
+#include "history/HistoryCsv.h"
+
+namespace quintara {
+
+// One draw of any game, as the update writes it; its type decides the file it goes into.
+using AnyDrawRec = std::variant<LottoDrawRec, LottoExtraDrawRec, ThunderballDrawRec, DailyPlayDrawRec>;
+
+Game GameOfDraw(const AnyDrawRec& draw);
+
+// What a history write did.
+struct HistoryWritten {
+    Game game = Game::Lotto;
+    std::int32_t drawNumber = 0;  // the number of the draw written
+    std::int32_t draws = 0;       // draws in the file afterwards
+    bool added = false;           // a new latest draw rather than a correction
+    std::filesystem::path file;
+};
+
+// The number of whole draws in a game's history file; 0 when there is no file yet.
+Result<std::int32_t> HistoryDrawCount(Game game, const std::filesystem::path& appDir);
+
+// Puts `draw` first in its game's history file as draw N + 1, every older draw one slot further on.
+// A missing file counts as an empty history.
+Result<HistoryWritten> AddDraw(const std::filesystem::path& appDir, const AnyDrawRec& draw);
+
+// Replaces draw D (1..N), the record in slot N - D + 1; every other byte of the file stays as it was.
+Result<HistoryWritten> CorrectDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
+                                   const AnyDrawRec& draw);
+
+// D = N + 1 adds, 1..N corrects; anything else is refused with OutOfRange.
+Result<HistoryWritten> WriteDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
+                                 const AnyDrawRec& draw);
+
+// Replaces a game's history with the draws of a CSV file in the import-history format. Nothing is written
+// unless every row is sound.
+Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvFile,
+                                             const std::filesystem::path& appDir);
+
+// Every write above reads the file, builds the whole new file in memory and puts it in place with
+// WriteFileAtomically: the file is either the old one or the new one, never a mixture. Each call opens,
+// writes and closes the file itself, so no handle outlives a call.
+
+}  // namespace quintara

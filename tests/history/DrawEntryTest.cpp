@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include "core/Dates.h"
+#include "history/DrawEntry.h"
+
+namespace quintara {
+namespace {
+
+using Balls = std::array<std::string, kBallBoxes>;
+
+const std::string kRange49 = "You must enter a numeric value between 1 and 49 in each box";
+const std::string kDifferent49 = "You must enter a DIFFERENT numeric value between 1 and 49 in each box";
+
+EntryRefusal InputError(const std::string& text, int box) {
+    return EntryRefusal{text, "Input Error", static_cast<EntryBox>(box), true};
+}
+
+TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
+    struct Case {
+        Game game;
+        int box;
+        Balls balls;
+        std::optional<EntryRefusal> expected;
+    };
+    const std::vector<Case> cases = {
+        // The Thunderball has its own range and message, and may equal a main ball.
+        {Game::Thunderball, 7, {"1", "2", "3", "4", "5", "", "14"}, std::nullopt},
+        {Game::Thunderball,
+         7,
+         {"1", "2", "3", "4", "5", "", "15"},
+         InputError("You must enter a numeric value between 1 and 14 in Thunderball box", 7)},
+        {Game::Thunderball, 7, {"1", "2", "3", "4", "5", "", "5"}, std::nullopt},
+        {Game::Thunderball,
+         5,
+         {"1", "2", "3", "4", "35", "", ""},
+         InputError("You must enter a numeric value between 1 and 34 in each box", 5)},
+        {Game::Thunderball, 5, {"1", "2", "3", "4", "34", "", ""}, std::nullopt},
+        {Game::Thunderball,
+         4,
+         {"1", "2", "3", "3", "", "", ""},
+         InputError("You must enter a DIFFERENT numeric value between 1 and 34 in each box", 4)},
+        // Lotto's bonus ball is compared with all six balls.
+        {Game::Lotto, 7, {"1", "2", "30", "4", "5", "6", "30"}, InputError(kDifferent49, 7)},
+        {Game::Lotto, 7, {"1", "2", "30", "4", "5", "6", "49"}, std::nullopt},
+        {Game::Lotto, 2, {"5", "05", "", "", "", "", ""}, InputError(kDifferent49, 2)},
+        {Game::Lotto, 2, {"5", " 5.0", "", "", "", "", ""}, InputError(kDifferent49, 2)},
+        // 2.5 is stored as 2, so it is the ball 2 of box 1.
+        {Game::Lotto, 2, {"2", "2.5", "", "", "", "", ""}, InputError(kDifferent49, 2)},
+        {Game::Lotto, 3, {"5", "", "6", "", "", "", ""}, std::nullopt},
+        {Game::Lotto, 1, {"0", "", "", "", "", "", ""}, InputError(kRange49, 1)},
+        {Game::Lotto, 1, {"50", "", "", "", "", "", ""}, InputError(kRange49, 1)},
+        {Game::Lotto, 1, {"seven", "", "", "", "", "", ""}, InputError(kRange49, 1)},
+        {Game::Lotto, 1, {"", "", "", "", "", "", ""}, InputError(kRange49, 1)},
+        {Game::LottoExtra, 6, {"1", "2", "3", "4", "5", "1", ""}, InputError(kDifferent49, 6)},
+        // Daily Play: seven balls of 1 to 27, the seventh compared too.
+        {Game::DailyPlay,
+         3,
+         {"1", "2", "28", "", "", "", ""},
+         InputError("You must enter a numeric value between 1 and 27 in each box", 3)},
+        {Game::DailyPlay,
+         7,
+         {"1", "2", "3", "4", "5", "6", "28"},
+         InputError("You must enter a numeric value between 1 and 27 in each box", 7)},
+        {Game::DailyPlay,
+         7,
+         {"1", "2", "3", "4", "5", "6", "02"},
+         InputError("You must enter a DIFFERENT numeric value between 1 and 27 in each box", 7)},
+        {Game::DailyPlay, 7, {"1", "2", "3", "4", "5", "6", "27"}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CheckBallBox(c.game, c.box, c.balls), c.expected)
+            << GameName(c.game) << " box " << c.box << " \"" << c.balls[static_cast<std::size_t>(c.box - 1)]
+            << "\"";
+    }
+    EXPECT_FALSE(UsesBallBox(Game::Thunderball, 6));
+    EXPECT_FALSE(UsesBallBox(Game::LottoExtra, 7));
+    EXPECT_TRUE(UsesBallBox(Game::DailyPlay, 7));
+}
+
+TEST(DrawEntryTest, TheDateBoxTakesExactlyDayMonthYear) {
+    EXPECT_EQ(CheckDrawDateBox("05/03/2005"), std::nullopt);
+    EXPECT_EQ(CheckDrawDateBox(""), (EntryRefusal{"You must enter a Draw Date, in Format DD/MM/YYYY",
+                                                  "Draw Date", EntryBox::DrawDate, false}));
+    for (const char* text :
+         {"5/3/2005", "05-03-2005", "31/02/2005", "05/03/05", " 05/03/2005", "next week"}) {
+        EXPECT_EQ(CheckDrawDateBox(text), (EntryRefusal{"You must enter Draw Date in Format DD/MM/YYYY",
+                                                        "Draw Date", EntryBox::DrawDate, true}))
+            << text;
+    }
+}
+
+TEST(DrawEntryTest, DrawNumbersAddOrCorrectWithinTheHistory) {
+    const EntryRefusal invalid{"Draw Number Invalid. Please re-enter.", "Incorrect Draw Number",
+                               EntryBox::DrawNumber, true};
+    const EntryRefusal missing{"Please Enter Draw Number", "Draw Number Missing", EntryBox::DrawNumber,
+                               false};
+    struct Case {
+        const char* text;
+        std::variant<DrawNumberChoice, EntryRefusal> expected;
+    };
+    const std::vector<Case> cases = {
+        {"1001", DrawNumberChoice{1001, true}},
+        {"998", DrawNumberChoice{998, false}},
+        {"1", DrawNumberChoice{1, false}},
+        {"1000.5", DrawNumberChoice{1000, false}},
+        {"0", invalid},
+        {"1002", invalid},
+        {"-3", invalid},
+        {"0.4", invalid},
+        {"99999999999", invalid},
+        {"", missing},
+        {"  ", missing},
+        {"abc", EntryRefusal{"An Error occured Updating History File, unable to Complete", "Error Updating",
+                             EntryBox::None, false}},
+    };
+    for (const auto& c : cases) {
+        const auto got = CheckDrawNumber(c.text, 1000);
+        ASSERT_EQ(got.index(), c.expected.index()) << c.text;
+        if (const auto* choice = std::get_if<DrawNumberChoice>(&got)) {
+            EXPECT_EQ(choice->number, std::get<DrawNumberChoice>(c.expected).number) << c.text;
+            EXPECT_EQ(choice->newDraw, std::get<DrawNumberChoice>(c.expected).newDraw) << c.text;
+        } else {
+            EXPECT_EQ(std::get<EntryRefusal>(got), std::get<EntryRefusal>(c.expected)) << c.text;
+        }
+    }
+    // An empty history takes draw 1 only.
+    EXPECT_TRUE(std::get<DrawNumberChoice>(CheckDrawNumber("1", 0)).newDraw);
+    EXPECT_EQ(std::get<EntryRefusal>(CheckDrawNumber("2", 0)), invalid);
+}
+
+TEST(DrawEntryTest, RecordsAreBuiltFromTheBoxesAsTheFileStoresThem) {
+    DrawEntryFields lotto{
+        {"49", "2.5", "3.5", "5", "6", "7", "8"}, "05/03/2005", "", "lancelot the long", "12"};
+    auto plan = PrepareUpdate(Game::Lotto, lotto, 11);
+    ASSERT_TRUE(std::holds_alternative<UpdatePlan>(plan));
+    const auto& lottoPlan = std::get<UpdatePlan>(plan);
+    EXPECT_TRUE(lottoPlan.newDraw);
+    EXPECT_EQ(lottoPlan.drawNumber, 12);
+    EXPECT_EQ(lottoPlan.ballSetText, "0");
+    const auto& rec = std::get<LottoDrawRec>(lottoPlan.record);
+    EXPECT_EQ(rec.DrawDate, SerialFromCivil({2005, 3, 5}));
+    EXPECT_EQ(rec.Balls, (std::array<std::int16_t, 6>{49, 2, 4, 5, 6, 7}));
+    EXPECT_EQ(rec.BonusBall, 8);
+    EXPECT_EQ(rec.BallSet, 0);
+    EXPECT_EQ(rec.Machine.Text(), "LANCELOT ");
+
+    for (const auto& [typed, stored] :
+         std::vector<std::pair<std::string, int>>{{"x7", 0}, {" 6 ", 6}, {"2.5", 2}}) {
+        lotto.ballSet = typed;
+        lotto.balls = {"1", "2", "3", "4", "5", "6", "7"};
+        const auto built = PrepareUpdate(Game::Lotto, lotto, 11);
+        EXPECT_EQ(std::get<LottoDrawRec>(std::get<UpdatePlan>(built).record).BallSet, stored) << typed;
+    }
+
+    const DrawEntryFields thunderball{
+        {"1", "2", "3", "4", "34", "", "1"}, "01/06/2010", "t8", "excalibur", "3"};
+    const auto tb = std::get<ThunderballDrawRec>(
+        std::get<UpdatePlan>(PrepareUpdate(Game::Thunderball, thunderball, 5)).record);
+    EXPECT_EQ(tb.Balls, (std::array<std::int16_t, 5>{1, 2, 3, 4, 34}));
+    EXPECT_EQ(tb.Thunderball, 1);
+    EXPECT_EQ(tb.BallSet.Text(), "T8  ");
+    EXPECT_EQ(tb.Machine.Text(), "EXCALIBUR  ");
+
+    const DrawEntryFields dailyPlay{{"1", "2", "3", "4", "5", "6", "27"}, "01/06/2010", "set12345", "a", "1"};
+    const auto dp =
+        std::get<DailyPlayDrawRec>(std::get<UpdatePlan>(PrepareUpdate(Game::DailyPlay, dailyPlay, 0)).record);
+    EXPECT_EQ(dp.Balls[6], 27);
+    EXPECT_EQ(dp.BallSet.Text(), "SET1");
+    EXPECT_EQ(dp.Machine.Text(), "A          ");
+
+    const DrawEntryFields extra{{"1", "2", "3", "4", "5", "6", "99"}, "01/06/2010", "", "", "1"};
+    EXPECT_TRUE(std::holds_alternative<LottoExtraDrawRec>(
+        std::get<UpdatePlan>(PrepareUpdate(Game::LottoExtra, extra, 0)).record));
+}
+
+TEST(DrawEntryTest, UpdateRefusesMissingBoxesBadNumbersAndLateDuplicates) {
+    const EntryRefusal dataMissing{"Data Missing. Can not complete Update. Please check and try again.",
+                                   "Data Missing", EntryBox::None, false};
+    DrawEntryFields fields{{"1", "2", "3", "4", "5", "", "9"}, "01/06/2010", "", "", ""};
+    // Box 6 of Thunderball is hidden: its emptiness is no missing data, the empty draw number is.
+    EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Thunderball, fields, 10)).text,
+              "Please Enter Draw Number");
+    EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Lotto, fields, 10)), dataMissing);
+    fields.drawNumber = "12";
+    EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Thunderball, fields, 10)).title,
+              "Incorrect Draw Number");
+    fields.drawNumber = "11";
+    fields.drawDate = "";
+    EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Thunderball, fields, 10)), dataMissing);
+    fields.drawDate = "01/06/2010";
+    EXPECT_TRUE(std::holds_alternative<UpdatePlan>(PrepareUpdate(Game::Thunderball, fields, 10)));
+
+    // Box 1 changed to box 2's ball after box 2 was checked: the update finds it at box 2.
+    fields.balls[0] = "02";
+    EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Thunderball, fields, 10)),
+              InputError("You must enter a DIFFERENT numeric value between 1 and 34 in each box", 2));
+
+    const auto failure = UpdateFailure(MakeError(ErrorKind::Unwritable, "/x/LottoHistory.dat: write error."));
+    EXPECT_EQ(
+        failure.text,
+        "An Error occured Updating History File, unable to Complete\r\n/x/LottoHistory.dat: write error.");
+    EXPECT_EQ(failure.title, "Error Updating");
+    EXPECT_EQ(UpdateCompleted().text, "Update of History Completed");
+    EXPECT_EQ(UpdateCompleted().title, "Updated");
+}
+
+}  // namespace
+}  // namespace quintara

@@ -1,0 +1,178 @@
+#include <csignal>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include "core/Dates.h"
+#include "core/History.h"
+#include "history/HistoryUpdate.h"
+#include "support/HistoryBuilder.h"
+#include "support/TempDir.h"
+
+namespace quintara {
+namespace {
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    return ReadWholeFile(path).Value();
+}
+
+std::size_t FilesIn(const std::filesystem::path& folder) {
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+}
+
+test::HistoryBuilder<LottoDrawRec> LottoHistory(int draws) {
+    test::HistoryBuilder<LottoDrawRec> history;
+    for (int i = 0; i < draws; ++i) {
+        const int first = 1 + i % 40;
+        history.Draw({first, first + 1, first + 2, first + 3, first + 4, first + 5}, first + 9);
+    }
+    return history;
+}
+
+LottoDrawRec NewLottoDraw() {
+    return LottoDrawRec{SerialFromCivil({2011, 1, 1}), {9, 8, 7, 6, 5, 4}, 3, 2, "ARTHUR"};
+}
+
+TEST(HistoryUpdateTest, ANewDrawBecomesDrawNPlusOne) {
+    test::TempDir dir;
+    const auto path = LottoHistory(3).WriteTo(dir.Path());
+    const std::string before = ReadBytes(path);
+
+    const auto written = AddDraw(dir.Path(), NewLottoDraw());
+    ASSERT_TRUE(written.Ok()) << written.GetError().message;
+    EXPECT_TRUE(written->added);
+    EXPECT_EQ(written->drawNumber, 4);
+    EXPECT_EQ(written->draws, 4);
+    EXPECT_EQ(written->file, path);
+    const std::string after = ReadBytes(path);
+    ASSERT_EQ(after.size(), 4u * 44u);
+    EXPECT_EQ(after.substr(44), before);
+    const auto draws = ReadHistory<LottoDrawRec>(dir.Path()).Value();
+    EXPECT_EQ(draws[1], NewLottoDraw());
+    EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir.Path()).Value(), 4);
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+
+    // A game without a file starts from draw 1; a correction needs a draw to correct.
+    const ThunderballDrawRec first{SerialFromCivil({2011, 1, 1}), {1, 2, 3, 4, 5}, 14, "T1", "M"};
+    EXPECT_EQ(HistoryDrawCount(Game::Thunderball, dir.Path()).Value(), 0);
+    EXPECT_FALSE(CorrectDraw(dir.Path(), 1, first).Ok());
+    const auto started = WriteDraw(dir.Path(), 1, first);
+    ASSERT_TRUE(started.Ok()) << started.GetError().message;
+    EXPECT_TRUE(started->added);
+    EXPECT_EQ(ReadHistory<ThunderballDrawRec>(dir.Path()).Value()[1], first);
+}
+
+TEST(HistoryUpdateTest, ACorrectionOfDraw998Of1000ChangesRecordThreeOnly) {
+    test::TempDir dir;
+    test::HistoryBuilder<ThunderballDrawRec> history;
+    for (int i = 0; i < 1000; ++i) {
+        history.Draw({1 + i % 30, 2 + i % 30, 3 + i % 30, 4 + i % 30, 5 + i % 30}, 1 + i % 14);
+    }
+    const auto path = history.WriteTo(dir.Path());
+    // Filler bytes left by another writer stay as they were, in the corrected slot too.
+    std::string before = ReadBytes(path);
+    for (std::size_t slot = 0; slot < 1000; ++slot) {
+        before[slot * 52 + 51] = static_cast<char>(0xAB);
+    }
+    before += "xyz";  // a trailing partial slot
+    ASSERT_TRUE(WriteFileAtomically(path, before).Ok());
+
+    const ThunderballDrawRec corrected{
+        SerialFromCivil({2011, 1, 1}), {30, 31, 32, 33, 34}, 14, "T9", "EXCALIBUR"};
+    const auto written = WriteDraw(dir.Path(), 998, corrected);
+    ASSERT_TRUE(written.Ok()) << written.GetError().message;
+    EXPECT_FALSE(written->added);
+    EXPECT_EQ(written->drawNumber, 998);
+    EXPECT_EQ(written->draws, 1000);
+
+    const std::string after = ReadBytes(path);
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (i < 2 * 52 || i >= 3 * 52) {
+            ASSERT_EQ(after[i], before[i]) << "byte " << i;
+        }
+    }
+    EXPECT_NE(after.substr(104, 52), before.substr(104, 52));
+    EXPECT_EQ(after[104 + 51], static_cast<char>(0xAB));
+    EXPECT_EQ(ReadHistory<ThunderballDrawRec>(dir.Path()).Value()[3], corrected);
+
+    for (std::int32_t number : {0, -1, 1002}) {
+        const auto refused = WriteDraw(dir.Path(), number, corrected);
+        ASSERT_FALSE(refused.Ok()) << number;
+        EXPECT_EQ(refused.GetError().kind, ErrorKind::OutOfRange);
+        EXPECT_NE(refused.GetError().message.find("was not changed"), std::string::npos);
+    }
+    EXPECT_FALSE(CorrectDraw(dir.Path(), 1001, corrected).Ok());
+    EXPECT_EQ(ReadBytes(path), after);
+}
+
+TEST(HistoryUpdateTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
+    test::TempDir dir;
+    auto expectRefused = [](const Result<HistoryWritten>& result, const std::filesystem::path& names) {
+        ASSERT_FALSE(result.Ok());
+        EXPECT_NE(result.GetError().message.find(names.string()), std::string::npos)
+            << result.GetError().message;
+        EXPECT_NE(result.GetError().message.find("The history file was not changed."), std::string::npos)
+            << result.GetError().message;
+    };
+
+    // The history's name is taken by a folder.
+    std::filesystem::create_directories(dir / "LottoHistory.dat");
+    std::ofstream(dir / "LottoHistory.dat" / "keep.txt") << "kept";
+    expectRefused(AddDraw(dir.Path(), NewLottoDraw()), dir / "LottoHistory.dat");
+    EXPECT_EQ(ReadBytes(dir / "LottoHistory.dat" / "keep.txt"), "kept");
+
+    // The application folder is a regular file.
+    const auto notAFolder = dir.Write("plain", "not a folder");
+    expectRefused(AddDraw(notAFolder, NewLottoDraw()), notAFolder / "LottoHistory.dat");
+    EXPECT_EQ(ReadBytes(notAFolder), "not a folder");
+
+    // The disk fills up half way through the new file.
+    test::TempDir full;
+    const auto path = LottoHistory(1000).WriteTo(full.Path());
+    const std::string before = ReadBytes(path);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 20000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto added = AddDraw(full.Path(), NewLottoDraw());
+    const auto corrected = CorrectDraw(full.Path(), 500, NewLottoDraw());
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    expectRefused(added, path);
+    EXPECT_EQ(added.GetError().message, path.string() + ": write error. The history file was not changed.");
+    expectRefused(corrected, path);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(FilesIn(full.Path()), 1u);
+}
+
+TEST(HistoryUpdateTest, ACsvFileReplacesTheHistoryOnlyWhenEveryRowIsSound) {
+    test::TempDir dir;
+    const auto path = LottoHistory(5).WriteTo(dir.Path());
+    const std::string before = ReadBytes(path);
+    const std::string header = "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine\n";
+
+    const auto bad =
+        dir.Write("bad.csv", header + "2011-01-01,1,2,3,4,5,6,7,1,A\n2011-01-04,1,2,3,4,5,50,7,1,A\n");
+    const auto refused = ImportHistoryCsvFile(Game::Lotto, bad, dir.Path());
+    ASSERT_FALSE(refused.Ok());
+    EXPECT_EQ(refused.GetError().message.rfind(bad.string() + ": line 3: ", 0), 0u)
+        << refused.GetError().message;
+    EXPECT_NE(refused.GetError().message.find("The history file was not changed."), std::string::npos);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_FALSE(ImportHistoryCsvFile(Game::Lotto, dir / "missing.csv", dir.Path()).Ok());
+
+    const auto good =
+        dir.Write("good.csv", header + "2011-01-01,1,2,3,4,5,6,7,1,A\n2011-01-04,8,9,10,11,12,13,14,2,B\n");
+    const auto report = ImportHistoryCsvFile(Game::Lotto, good, dir.Path());
+    ASSERT_TRUE(report.Ok()) << report.GetError().message;
+    EXPECT_EQ(report->draws, 2u);
+    EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir.Path()).Value(), 2);
+    EXPECT_EQ(ReadHistory<LottoDrawRec>(dir.Path()).Value()[1].Balls[0], 8);
+}
+
+}  // namespace
+}  // namespace quintara
