@@ -1,51 +1,197 @@
 #include "core/Files.h"
 
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quintara {
 
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() { Close(); }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+    // The close result matters for a written file: some file systems report write errors only there.
+    int Close() {
+        int result = 0;
+        if (m_fd >= 0) {
+            result = ::close(m_fd);
+            m_fd = -1;
+        }
+        return result;
+    }
+
+private:
+    int m_fd;
+};
+
+Error FileError(ErrorKind kind, const std::filesystem::path& path, const std::string& reason) {
+    return MakeError(kind, path.string() + ": " + reason);
+}
+
+// Writes every byte, retrying after interruptions and short writes.
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path& path) {
+    const auto parent = path.parent_path();
+    return parent.empty() ? std::filesystem::path(".") : parent;
+}
+
+}  // namespace
+
+std::string FileErrorReason(int errorNumber) {
+    switch (errorNumber) {
+    case ENOENT:
+        return "no such file or folder";
+    case EACCES:
+    case EPERM:
+        return "no permission";
+    case EISDIR:
+        return "is a folder, not a file";
+    case ENOTDIR:
+        return "a part of the path is not a folder";
+    case ELOOP:
+        return "is a symbolic link, which is not followed";
+    case ENOSPC:
+    case EDQUOT:
+        return "the disk is full";
+    case EROFS:
+        return "the file system is read-only";
+    case ENAMETOOLONG:
+        return "the name is too long";
+    case EEXIST:
+        return "a file of that name is in the way";
+    case EIO:
+        return "an input/output error of the disk";
+    default:
+        return "system error " + std::to_string(errorNumber);
+    }
+}
+
 Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        return MakeError(ErrorKind::Missing, path.string() + ": no such file");
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (fd.Get() < 0) {
+        const int error = errno;
+        if (error == ENOENT) {
+            return FileError(ErrorKind::Missing, path, "no such file");
+        }
+        return FileError(ErrorKind::Unreadable, path,
+                         error == EACCES || error == EPERM ? "no permission to read it"
+                                                           : "cannot be opened (" + FileErrorReason(error) + ")");
     }
-    if (std::filesystem::is_directory(path, ec)) {
-        return MakeError(ErrorKind::Unreadable, path.string() + ": is a folder, not a file");
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0) {
+        return FileError(ErrorKind::Unreadable, path, "cannot be read (" + FileErrorReason(errno) + ")");
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return MakeError(ErrorKind::Unreadable, path.string() + ": cannot be opened for reading");
+    if (S_ISDIR(info.st_mode)) {
+        return FileError(ErrorKind::Unreadable, path, "is a folder, not a file");
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return MakeError(ErrorKind::Unreadable, path.string() + ": read error");
+    if (!S_ISREG(info.st_mode)) {
+        // A pipe or a device would block or never end; the program reads only plain files.
+        return FileError(ErrorKind::Unreadable, path, "is not a plain file");
     }
-    return bytes;
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    while (true) {
+        const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return FileError(ErrorKind::Unreadable, path, "read error (" + FileErrorReason(errno) + ")");
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+std::filesystem::path TemporaryNameFor(const std::filesystem::path& path, int attempt) {
+    return FolderOf(path) / ("." + path.filename().string() + "." + std::to_string(::getpid()) + "-" +
+                             std::to_string(attempt) + ".tmp");
 }
 
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return MakeError(ErrorKind::Unwritable, path.string() + ": cannot be written");
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return MakeError(ErrorKind::Unwritable, path.string() + ": write error");
+    if (path.filename().empty()) {
+        return FileError(ErrorKind::Unwritable, path, "names no file");
+    }
+    // The permission bits of the file being replaced; a new file gets the usual ones (0666 less umask).
+    struct stat old {};
+    const bool replacing = ::lstat(path.c_str(), &old) == 0;
+    if (replacing && S_ISDIR(old.st_mode)) {
+        return FileError(ErrorKind::Unwritable, path, "is a folder, not a file");
+    }
+
+    std::filesystem::path temporary;
+    int fdNumber = -1;
+    int lastError = 0;
+    for (int attempt = 0; attempt < kTemporaryNameAttempts && fdNumber < 0; ++attempt) {
+        temporary = TemporaryNameFor(path, attempt);
+        // O_EXCL with O_NOFOLLOW: a name that exists, a planted link above all, is never opened.
+        fdNumber = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
+                          0666);
+        if (fdNumber < 0) {
+            lastError = errno;
+            if (lastError != EEXIST && lastError != ELOOP) {
+                break;
+            }
         }
     }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return MakeError(ErrorKind::Unwritable, path.string() + ": cannot replace the file");
+    if (fdNumber < 0) {
+        if (lastError == EEXIST || lastError == ELOOP) {
+            return FileError(ErrorKind::Unwritable, path,
+                             "cannot be written: every temporary name beside it is taken");
+        }
+        return FileError(ErrorKind::Unwritable, path, "cannot be written (" + FileErrorReason(lastError) + ")");
+    }
+    FileDescriptor fd(fdNumber);
+    auto fail = [&](const std::string& what, int error) -> Status {
+        fd.Close();
+        ::unlink(temporary.c_str());
+        return FileError(ErrorKind::Unwritable, path, what + " (" + FileErrorReason(error) + ")");
+    };
+    if (replacing && S_ISREG(old.st_mode) && ::fchmod(fd.Get(), old.st_mode & 07777) != 0) {
+        return fail("cannot keep the permissions of the file", errno);
+    }
+    if (!WriteAll(fd.Get(), bytes)) {
+        return fail("write error", errno);
+    }
+    if (::fsync(fd.Get()) != 0) {
+        return fail("cannot be flushed to disk", errno);
+    }
+    if (fd.Close() != 0) {
+        return fail("write error", errno);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        return fail("cannot replace the file", errno);
+    }
+    // The rename is durable once the folder is on disk; a file system that cannot flush a folder
+    // (EINVAL) has nothing more to do.
+    FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() >= 0 && ::fsync(folder.Get()) != 0 && errno != EINVAL && errno != EROFS) {
+        return FileError(ErrorKind::Unwritable, path,
+                         "was replaced, but its folder cannot be flushed to disk (" + FileErrorReason(errno) +
+                             ")");
     }
     return Done{};
 }

@@ -11,7 +11,7 @@ namespace quintara {
 namespace {
 
 WheelRefusal Refusal(WheelProblem problem, int line, std::string_view title, std::string text) {
-    return WheelRefusal{problem, line, std::string(title), std::move(text)};
+    return WheelRefusal{problem, line, std::string(title), std::move(text), std::string()};
 }
 
 WheelRefusal Refusal(WheelProblem problem, int line, const WheelMessage& message) {
@@ -38,6 +38,11 @@ void ForEachField(std::string_view line, F&& f) {
             start = i + 1;
         }
     }
+}
+
+std::string LineHolds(int lineNumber, std::size_t fields, Game game) {
+    return "line " + std::to_string(lineNumber) + " holds " + std::to_string(fields) + " fields; a " +
+           GameName(game) + " wheel line holds " + std::to_string(Info(game).pointersPerLine) + " pointers";
 }
 
 }  // namespace
@@ -76,12 +81,14 @@ WheelRead NormaliseWheelText(std::string_view text, Game game) {
         if (fields != fieldsWanted) {
             read.lines.Clear();
             read.refusal = Refusal(WheelProblem::FieldCount, lineNumber, kIncorrectWheel);
+            read.refusal->detail = LineHolds(lineNumber, static_cast<std::size_t>(fields), game);
             return read;
         }
         read.lines.PushBack(std::move(normalised));
     }
     if (read.lines.Empty()) {
         read.refusal = Refusal(WheelProblem::NoLines, 0, kIncorrectWheel);
+        read.refusal->detail = "the wheel has no line";
     }
     return read;
 }
@@ -92,9 +99,49 @@ WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSourc
         WheelRead read;
         read.refusal = Refusal(WheelProblem::Unreadable, 0,
                                source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled);
+        read.refusal->detail = bytes.GetError().message;
         return read;
     }
-    return NormaliseWheelText(*bytes, game);
+    WheelRead read = NormaliseWheelText(*bytes, game);
+    if (read.refusal) {
+        read.refusal->detail = path.string() + ": " +
+                               (bytes->empty() ? std::string("the file is empty") : read.refusal->detail);
+    }
+    return read;
+}
+
+std::optional<WheelRefusal> CheckWheel(const OneBased<std::string>& lines, Game game, int highest,
+                                       WheelSource source) {
+    if (lines.Empty()) {
+        WheelRefusal refusal = Refusal(WheelProblem::NoLines, 0, kIncorrectWheel);
+        refusal.detail = "the wheel has no line";
+        return refusal;
+    }
+    const auto wanted = static_cast<std::size_t>(Info(game).pointersPerLine);
+    int lineNumber = 0;
+    for (const auto& line : lines) {
+        ++lineNumber;
+        std::size_t fields = 0;
+        ForEachField(line, [&](std::string_view) { ++fields; });
+        if (fields != wanted || line.empty() || line.back() != ',') {
+            WheelRefusal refusal = Refusal(WheelProblem::FieldCount, lineNumber, kIncorrectWheel);
+            refusal.detail = LineHolds(lineNumber, fields, game);
+            return refusal;
+        }
+    }
+    return CheckWheelPointers(lines, game, highest, source);
+}
+
+WheelRead ReadCheckedWheel(const std::filesystem::path& path, Game game, int highest, WheelSource source) {
+    WheelRead read = ReadWheelFile(path, game, source);
+    if (read.Ok()) {
+        read.refusal = CheckWheel(read.lines, game, highest, source);
+        if (read.refusal) {
+            read.refusal->detail = path.string() + ": " + read.refusal->detail;
+            read.lines.Clear();
+        }
+    }
+    return read;
 }
 
 std::optional<WheelRefusal> CheckWheelPointers(const OneBased<std::string>& lines, Game game, int highest,
@@ -111,12 +158,15 @@ std::optional<WheelRefusal> CheckWheelPointers(const OneBased<std::string>& line
                 refusal = Refusal(WheelProblem::NotANumber, lineNumber, kIncorrectWheelFormatTitle,
                                   "Line " + std::to_string(lineNumber) + " of the Wheel holds \"" +
                                       std::string(field) + "\", which is not a Wheel Pointer");
+                refusal->detail = refusal->text;
                 return;
             }
             const auto pointer = ToInteger(field);
             if (!pointer || *pointer < 1 || *pointer > highest) {
                 refusal = Refusal(WheelProblem::OutOfRange, lineNumber, kIncorrectWheelFormatTitle,
                                   RangeMessage(game, highest, source));
+                refusal->detail = "line " + std::to_string(lineNumber) + " holds the pointer " + std::string(field) +
+                                  ", outside 1 - " + std::to_string(highest);
             }
         });
         if (refusal) {
