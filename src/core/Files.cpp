@@ -94,8 +94,9 @@ Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
             return FileError(ErrorKind::Missing, path, "no such file");
         }
         return FileError(ErrorKind::Unreadable, path,
-                         error == EACCES || error == EPERM ? "no permission to read it"
-                                                           : "cannot be opened (" + FileErrorReason(error) + ")");
+                         error == EACCES || error == EPERM
+                             ? "no permission to read it"
+                             : "cannot be opened (" + FileErrorReason(error) + ")");
     }
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0) {
@@ -148,8 +149,8 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
     for (int attempt = 0; attempt < kTemporaryNameAttempts && fdNumber < 0; ++attempt) {
         temporary = TemporaryNameFor(path, attempt);
         // O_EXCL with O_NOFOLLOW: a name that exists, a planted link above all, is never opened.
-        fdNumber = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
-                          0666);
+        fdNumber =
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
         if (fdNumber < 0) {
             lastError = errno;
             if (lastError != EEXIST && lastError != ELOOP) {
@@ -162,7 +163,8 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
             return FileError(ErrorKind::Unwritable, path,
                              "cannot be written: every temporary name beside it is taken");
         }
-        return FileError(ErrorKind::Unwritable, path, "cannot be written (" + FileErrorReason(lastError) + ")");
+        return FileError(ErrorKind::Unwritable, path,
+                         "cannot be written (" + FileErrorReason(lastError) + ")");
     }
     FileDescriptor fd(fdNumber);
     auto fail = [&](const std::string& what, int error) -> Status {
@@ -189,9 +191,9 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
     // (EINVAL) has nothing more to do.
     FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.Get() >= 0 && ::fsync(folder.Get()) != 0 && errno != EINVAL && errno != EROFS) {
-        return FileError(ErrorKind::Unwritable, path,
-                         "was replaced, but its folder cannot be flushed to disk (" + FileErrorReason(errno) +
-                             ")");
+        return FileError(
+            ErrorKind::Unwritable, path,
+            "was replaced, but its folder cannot be flushed to disk (" + FileErrorReason(errno) + ")");
     }
     return Done{};
 }

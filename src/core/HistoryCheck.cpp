@@ -49,7 +49,8 @@ std::vector<std::string> DrawFaults(Game game, const DrawView& draw) {
         const int ball = draw.balls[i];
         const std::string name = "ball" + std::to_string(i + 1);
         if (ball < 1 || ball > info.maxBall) {
-            faults.push_back(name + " is " + std::to_string(ball) + ", not a ball of " + Range(1, info.maxBall));
+            faults.push_back(name + " is " + std::to_string(ball) + ", not a ball of " +
+                             Range(1, info.maxBall));
             continue;
         }
         for (std::size_t j = 0; j < i; ++j) {
@@ -114,7 +115,8 @@ template std::vector<RecordProblem> VerifyDraws(const OneBased<DailyPlayDrawRec>
 Result<std::vector<RecordProblem>> VerifyHistory(Game game, const std::filesystem::path& appDir) {
     return WithDrawRecord(game, [&](auto tag) -> Result<std::vector<RecordProblem>> {
         using Rec = typename decltype(tag)::type;
-        auto draws = ReadRecordFile<Rec>(HistoryPath(appDir, game), static_cast<std::size_t>(Info(game).recordLength));
+        auto draws =
+            ReadRecordFile<Rec>(HistoryPath(appDir, game), static_cast<std::size_t>(Info(game).recordLength));
         if (!draws) {
             return draws.GetError();
         }

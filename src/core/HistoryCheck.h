@@ -15,9 +15,9 @@ namespace quintara {
 
 // One damaged record of a history: where it is and what is wrong with it.
 struct RecordProblem {
-    std::size_t record = 0;        // slot index, 1 = newest
-    std::int32_t drawNumber = 0;   // LastDraw + 1 - record
-    std::string what;              // "ball3 is 0, not a ball of 1 - 49"
+    std::size_t record = 0;       // slot index, 1 = newest
+    std::int32_t drawNumber = 0;  // LastDraw + 1 - record
+    std::string what;             // "ball3 is 0, not a ball of 1 - 49"
     // "record 5 (draw 2061): ball3 is 0, not a ball of 1 - 49"
     std::string Describe() const;
     bool operator==(const RecordProblem&) const = default;

@@ -16,7 +16,7 @@ std::string DecodeWindows1252(std::string_view bytes);
 
 // Why a UTF-8 text cannot become Windows-1252.
 struct EncodingFault {
-    std::size_t offset = 0;     // byte offset in the UTF-8 text
+    std::size_t offset = 0;       // byte offset in the UTF-8 text
     std::uint32_t codePoint = 0;  // the character, or 0 when the bytes are not UTF-8 at all
     // "the character "ł" (U+0142), which Windows-1252 cannot hold" or "bytes that are not UTF-8 text".
     std::string Describe(std::string_view text) const;

@@ -104,8 +104,8 @@ WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSourc
     }
     WheelRead read = NormaliseWheelText(*bytes, game);
     if (read.refusal) {
-        read.refusal->detail = path.string() + ": " +
-                               (bytes->empty() ? std::string("the file is empty") : read.refusal->detail);
+        read.refusal->detail =
+            path.string() + ": " + (bytes->empty() ? std::string("the file is empty") : read.refusal->detail);
     }
     return read;
 }
@@ -165,8 +165,8 @@ std::optional<WheelRefusal> CheckWheelPointers(const OneBased<std::string>& line
             if (!pointer || *pointer < 1 || *pointer > highest) {
                 refusal = Refusal(WheelProblem::OutOfRange, lineNumber, kIncorrectWheelFormatTitle,
                                   RangeMessage(game, highest, source));
-                refusal->detail = "line " + std::to_string(lineNumber) + " holds the pointer " + std::string(field) +
-                                  ", outside 1 - " + std::to_string(highest);
+                refusal->detail = "line " + std::to_string(lineNumber) + " holds the pointer " +
+                                  std::string(field) + ", outside 1 - " + std::to_string(highest);
             }
         });
         if (refusal) {

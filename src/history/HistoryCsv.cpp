@@ -152,8 +152,7 @@ Result<std::optional<std::filesystem::path>> KeepBackup(const std::filesystem::p
     const auto backup = BackupPathFor(history);
     const Status kept = WriteFileAtomically(backup, *bytes);
     if (!kept) {
-        return MakeError(kept.GetError().kind,
-                         kept.GetError().message + "; the history was left as it was");
+        return MakeError(kept.GetError().kind, kept.GetError().message + "; the history was left as it was");
     }
     return std::optional<std::filesystem::path>(backup);
 }
@@ -188,7 +187,8 @@ Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path
         }
         OneBased<Rec> history = held ? std::move(*held) : OneBased<Rec>();
         if (const auto problems = VerifyDraws(history); !problems.empty()) {
-            return MakeError(ErrorKind::BadFormat, historyPath.string() + ": " + std::to_string(problems.size()) +
+            return MakeError(ErrorKind::BadFormat, historyPath.string() + ": " +
+                                                       std::to_string(problems.size()) +
                                                        " damaged records; a merge needs a sound history:\n" +
                                                        DescribeProblems(problems));
         }
@@ -203,12 +203,12 @@ Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path
             const auto same = heldOn.find(draw.DrawDate);
             if (same != heldOn.end()) {
                 if (NumbersOf(draw) != NumbersOf(*same->second)) {
-                    return CsvError(
-                        RowError(parsed->lines[i - 1],
-                                 "the draw on " + FormatDate(draw.DrawDate) + " (" + NumbersText(ViewOf(draw)) +
-                                     ") differs from the draw the history holds on that date (" +
-                                     NumbersText(ViewOf(*same->second)) + ")"),
-                        csvName);
+                    return CsvError(RowError(parsed->lines[i - 1],
+                                             "the draw on " + FormatDate(draw.DrawDate) + " (" +
+                                                 NumbersText(ViewOf(draw)) +
+                                                 ") differs from the draw the history holds on that date (" +
+                                                 NumbersText(ViewOf(*same->second)) + ")"),
+                                    csvName);
                 }
                 ++report.alreadyHeld;
             } else if (draw.DrawDate > newest) {
@@ -311,8 +311,7 @@ std::string HistoryCsvText(const OneBased<Rec>& draws) {
         if (view.extra) {
             csv += "," + std::to_string(*view.extra);
         }
-        csv += "," + CsvField(DecodeWindows1252(view.ballSet)) + "," + CsvField(DecodeWindows1252(view.machine)) +
-               "\n";
+        csv += "," + CsvField(view.ballSet) + "," + CsvField(view.machine) + "\n";
     }
     return csv;
 }
@@ -355,9 +354,9 @@ Result<std::string> ExportHistoryCsv(Game game, const std::filesystem::path& app
             return draws.GetError();
         }
         if (const auto problems = VerifyDraws(*draws); !problems.empty()) {
-            return MakeError(ErrorKind::BadFormat,
-                             path.string() + ": " + std::to_string(problems.size()) +
-                                 " damaged records; the export was refused:\n" + DescribeProblems(problems));
+            return MakeError(ErrorKind::BadFormat, path.string() + ": " + std::to_string(problems.size()) +
+                                                       " damaged records; the export was refused:\n" +
+                                                       DescribeProblems(problems));
         }
         return HistoryCsvText(*draws);
     });

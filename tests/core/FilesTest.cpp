@@ -46,7 +46,8 @@ TEST(FilesTest, EveryReadErrorNamesTheFileAndItsReason) {
     }
 
     EXPECT_EQ(ReadWholeFile(dir.Write("empty.txt", "")).Value(), "");
-    EXPECT_EQ(ReadWholeFile(dir.Write("bytes.bin", std::string("a\0b\r\n", 5))).Value(), std::string("a\0b\r\n", 5));
+    EXPECT_EQ(ReadWholeFile(dir.Write("bytes.bin", std::string("a\0b\r\n", 5))).Value(),
+              std::string("a\0b\r\n", 5));
 }
 
 TEST(FilesTest, TheAtomicWriterReplacesKeepingPermissionBitsAndLeavesNoTemporary) {

@@ -22,13 +22,14 @@ std::vector<std::string> Described(const std::vector<RecordProblem>& problems) {
 
 TEST(HistoryCheckTest, EveryDamagedRecordIsListedWithItsNumbersAndFault) {
     test::HistoryBuilder<LottoDrawRec> lotto;
-    lotto.Draw({1, 2, 3, 4, 5, 6}, 7)                                        // record 1, draw 7: sound
-        .Draw({1, 2, 3, 4, 5, 6}, 7, kNaN)                                   // record 2
-        .Draw({0, -1, 32767, 4, 5, 50}, 7)                                   // record 3
-        .Draw({9, 2, 9, 4, 5, 6}, 4)                                         // record 4
+    lotto
+        .Draw({1, 2, 3, 4, 5, 6}, 7)                                           // record 1, draw 7: sound
+        .Draw({1, 2, 3, 4, 5, 6}, 7, kNaN)                                     // record 2
+        .Draw({0, -1, 32767, 4, 5, 50}, 7)                                     // record 3
+        .Draw({9, 2, 9, 4, 5, 6}, 4)                                           // record 4
         .Draw({1, 2, 3, 4, 5, 6}, 0, std::numeric_limits<double>::infinity())  // record 5
-        .Draw({1, 2, 3, 4, 5, 6}, 7, SerialFromCivil({2010, 6, 1}))          // record 6: record 1's date
-        .Draw({1, 2, 3, 4, 5, 6}, 7, -1e9);                                  // record 7
+        .Draw({1, 2, 3, 4, 5, 6}, 7, SerialFromCivil({2010, 6, 1}))            // record 6: record 1's date
+        .Draw({1, 2, 3, 4, 5, 6}, 7, -1e9);                                    // record 7
     EXPECT_EQ(Described(VerifyDraws(lotto.Draws())),
               (std::vector<std::string>{
                   "record 2 (draw 6): the date is not a number, not a day from 01/01/0100 to 31/12/9999",

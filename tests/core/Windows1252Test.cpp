@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/Draws.h"
 #include "core/Windows1252.h"
 
 namespace quintara {
@@ -44,7 +45,17 @@ TEST(Windows1252Test, CharactersOutsideTheCodePageAndMalformedUtf8AreRefused) {
         EXPECT_EQ(encoded.fault->Describe(c.text), c.description);
         EXPECT_EQ(IsUtf8(c.text), c.codePoint != 0) << c.text;
     }
-    EXPECT_EQ(EncodeWindows1252("\u20AC5 \u00C9t\u00E9").bytes, "\x80" "5 \xC9t\xE9");
+    EXPECT_EQ(EncodeWindows1252("\u20AC5 \u00C9t\u00E9").bytes,
+              "\x80"
+              "5 \xC9t\xE9");
+}
+
+TEST(Windows1252Test, DrawsLeaveTheProgramAsUtf8) {
+    ThunderballDrawRec draw{0, {1, 2, 3, 4, 5}, 6, "\xC9t\xE9", "M\xE9rlin \x80 "};
+    const DrawView view = ViewOf(draw);
+    EXPECT_EQ(view.ballSet, "\u00C9t\u00E9");
+    EXPECT_EQ(view.machine, "M\u00E9rlin \u20AC");
+    EXPECT_EQ(ViewOf(LottoDrawRec{0, {}, 0, -3, "\x81"}).machine, "\u0081");
 }
 
 }  // namespace

@@ -14,16 +14,21 @@ struct CsvCase {
     std::string error;  // the whole error message, or "" when the CSV imports
 };
 
-inline const std::string kLottoHeader = "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine";
-inline const std::string kThunderballHeader = "draw_date,ball1,ball2,ball3,ball4,ball5,extra,ball_set,machine";
+inline const std::string kLottoHeader =
+    "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine";
+inline const std::string kThunderballHeader =
+    "draw_date,ball1,ball2,ball3,ball4,ball5,extra,ball_set,machine";
 inline const std::string kExtraHeader = "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine";
-inline const std::string kDailyHeader = "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball7,ball_set,machine";
+inline const std::string kDailyHeader =
+    "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball7,ball_set,machine";
 
 inline const std::vector<CsvCase> kCsvCorpus{
     // Sound files of each game, in the forms spreadsheets write.
     {Game::Lotto,
-     kLottoHeader + "\n2015-10-07,30,7,44,11,49,5,25,4,Guinevere\n2015-10-03,14,44,8,9,35,7,4,1,Arthur\n", ""},
-    {Game::Thunderball, "\xEF\xBB\xBF" + kThunderballHeader + "\r\n2010-05-08,5,6,7,8,10,12,3,Excalibur 5\r\n", ""},
+     kLottoHeader + "\n2015-10-07,30,7,44,11,49,5,25,4,Guinevere\n2015-10-03,14,44,8,9,35,7,4,1,Arthur\n",
+     ""},
+    {Game::Thunderball,
+     "\xEF\xBB\xBF" + kThunderballHeader + "\r\n2010-05-08,5,6,7,8,10,12,3,Excalibur 5\r\n", ""},
     {Game::LottoExtra, kExtraHeader + "\n01/02/2005,1,2,3,4,5,6,AB,\"Mer,lin\"\n", ""},
     {Game::DailyPlay, kDailyHeader + "\n2005-02-03,27,26,25,24,23,22,21,S2,\"say \"\"hi\"\"\"\n", ""},
     {Game::Lotto, kLottoHeader + "\n2015-10-07,30,7,44,11,49,5,25,4,M\u00E9rlin\n", ""},
@@ -49,10 +54,12 @@ inline const std::vector<CsvCase> kCsvCorpus{
     {Game::Lotto, kLottoHeader + "\nNaN,1,7,44,11,49,5,25,4,Arthur\n",
      "line 2: \"NaN\" is not a date (yyyy-mm-dd or DD/MM/YYYY)"},
     // Broken quoting and headers.
-    {Game::Lotto, kLottoHeader + "\n2015-10-07,30,7,44,11,49,5,25,4,\"Arthur\n", "line 2: a quoted field is not closed"},
+    {Game::Lotto, kLottoHeader + "\n2015-10-07,30,7,44,11,49,5,25,4,\"Arthur\n",
+     "line 2: a quoted field is not closed"},
     {Game::Lotto, kLottoHeader + "\n2015-10-07,30,7,44,11,49,5,25,4,\"Art\"hur\n",
      "line 2: text after the closing quote of field 10"},
-    {Game::Lotto, "\xEF\xBB\xBF\xEF\xBB\xBF" + kLottoHeader + "\n", "line 1: the header must read " + kLottoHeader},
+    {Game::Lotto, "\xEF\xBB\xBF\xEF\xBB\xBF" + kLottoHeader + "\n",
+     "line 1: the header must read " + kLottoHeader},
     {Game::Lotto, kLottoHeader + "\n", "no draws after the header"},
     {Game::Lotto, "", "line 1: the header must read " + kLottoHeader},
 };
@@ -68,17 +75,20 @@ inline const std::vector<WheelCase> kWheelCorpus{
     {Game::Lotto, "1 2 3 4 5 6\r\n22 23 24 25 26 28\r\n", true},
     {Game::Thunderball, "1 2 3 4 5\n16 17 18 19 20", true},
     {Game::DailyPlay, "1 2 3 4 5 6 7\n10 11 12 13 14 15 16\n", true},
-    {Game::Lotto, "1 2 3 4 5 6\n7 8 9 10 11 12 13\n", false},     // a seventh number
-    {Game::Lotto, "1 2 3 4 5 6\n7 8 9 10 11 12,13\n", false},     // a seventh number behind a comma
-    {Game::Lotto, "", false},                                       // an empty file
-    {Game::Lotto, "1 2  3 4 5 6\n", false},                         // two blanks
-    {Game::Lotto, "1 2 3 4 5 29\n", false},                         // above the range
-    {Game::Lotto, "1 2 3 4 5 0\n", false},                          // below it
-    {Game::Lotto, "1 2 3 4 5 99999999999999999999\n", false},       // beyond every integer
-    {Game::Thunderball, "1 2 3 4 x\n", false},                      // not a number
-    {Game::DailyPlay, "1 2 3 4 5 6 \n", false},                     // a trailing blank
-    {Game::Lotto, "1 2 3 4 5 6\n\n", false},                        // an empty line
-    {Game::Lotto, "\xEF\xBB\xBF" "1 2 3 4 5 6\n", false},           // a byte-order mark
+    {Game::Lotto, "1 2 3 4 5 6\n7 8 9 10 11 12 13\n", false},  // a seventh number
+    {Game::Lotto, "1 2 3 4 5 6\n7 8 9 10 11 12,13\n", false},  // a seventh number behind a comma
+    {Game::Lotto, "", false},                                  // an empty file
+    {Game::Lotto, "1 2  3 4 5 6\n", false},                    // two blanks
+    {Game::Lotto, "1 2 3 4 5 29\n", false},                    // above the range
+    {Game::Lotto, "1 2 3 4 5 0\n", false},                     // below it
+    {Game::Lotto, "1 2 3 4 5 99999999999999999999\n", false},  // beyond every integer
+    {Game::Thunderball, "1 2 3 4 x\n", false},                 // not a number
+    {Game::DailyPlay, "1 2 3 4 5 6 \n", false},                // a trailing blank
+    {Game::Lotto, "1 2 3 4 5 6\n\n", false},                   // an empty line
+    {Game::Lotto,
+     "\xEF\xBB\xBF"
+     "1 2 3 4 5 6\n",
+     false},  // a byte-order mark
 };
 
 }  // namespace quintara::fuzz

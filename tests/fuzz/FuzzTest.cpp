@@ -20,7 +20,7 @@
 namespace quintara::fuzz {
 namespace {
 
-constexpr int kCasesPerReader = 5000;
+constexpr int kCasesPerReader = 10000;
 
 // Every value of a sound draw is in its range; the checks restate VerifyDraws from the game table.
 template <class Rec>
@@ -90,8 +90,8 @@ std::vector<std::string> SlotDictionary() {
     for (std::int16_t value : {0, -1, 32767, -32768, 50, 35, 15, 14, 28, 49}) {
         words.push_back(std::string{static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)});
     }
-    for (double date : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), -1e300,
-                        40000.5, 2958466.0, -657435.0}) {
+    for (double date : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                        -1e300, 40000.5, 2958466.0, -657435.0}) {
         std::string bytes(8, '\0');
         std::memcpy(bytes.data(), &date, 8);
         words.push_back(bytes);
@@ -169,7 +169,8 @@ bool CheckCsv(const std::string& csv, const std::string* expectedError) {
 }
 
 bool CheckCsv(Game game, const std::string& csv, const std::string* expectedError) {
-    return WithDrawRecord(game, [&](auto tag) { return CheckCsv<typename decltype(tag)::type>(csv, expectedError); });
+    return WithDrawRecord(
+        game, [&](auto tag) { return CheckCsv<typename decltype(tag)::type>(csv, expectedError); });
 }
 
 TEST(FuzzTest, CsvCorpusKeepsItsOutcomes) {
@@ -179,19 +180,36 @@ TEST(FuzzTest, CsvCorpusKeepsItsOutcomes) {
 }
 
 TEST(FuzzTest, CsvRowsImportInRangeOrNameTheirLine) {
-    const std::vector<std::string> dictionary{",",  "\"",    "\"\"", "\r\n", "\n",      " ",     "\t",
-                                              "0",  "-1",    "50",   "1e3",  "2.5",     "\xEF\xBB\xBF",
-                                              "\xC3\xA9", "\xE2\x82\xAC", "\xC5\x81", "\xE9", "2015-02-30",
-                                              "31/12/9999", "00/00/0000", "Excalibur 10"};
+    const std::vector<std::string> dictionary{",",
+                                              "\"",
+                                              "\"\"",
+                                              "\r\n",
+                                              "\n",
+                                              " ",
+                                              "\t",
+                                              "0",
+                                              "-1",
+                                              "50",
+                                              "1e3",
+                                              "2.5",
+                                              "\xEF\xBB\xBF",
+                                              "\xC3\xA9",
+                                              "\xE2\x82\xAC",
+                                              "\xC5\x81",
+                                              "\xE9",
+                                              "2015-02-30",
+                                              "31/12/9999",
+                                              "00/00/0000",
+                                              "Excalibur 10"};
     Mutator mutator(2001);
     int imported = 0;
     for (int i = 0; i < kCasesPerReader && !HasFailure(); ++i) {
         const CsvCase& seed = kCsvCorpus[mutator.Below(kCsvCorpus.size())];
         // The rows are what the mutations are for; a mutated header alone only repeats one refusal.
         const std::size_t rows = seed.csv.find('\n') + 1;
-        const std::string csv = mutator.OneIn(8) ? mutator.Mutate(seed.csv, dictionary)
-                                                 : seed.csv.substr(0, rows) +
-                                                       mutator.Mutate(seed.csv.substr(rows), dictionary);
+        const std::string csv =
+            mutator.OneIn(8) ? mutator.Mutate(seed.csv, dictionary)
+                             : seed.csv.substr(0, rows) + mutator.Mutate(seed.csv.substr(rows), dictionary);
         imported += CheckCsv(seed.game, csv, nullptr) ? 1 : 0;
     }
     EXPECT_GT(imported, kCasesPerReader / 50);
@@ -220,7 +238,8 @@ bool CheckWheelText(Game game, const std::string& text, const bool* accepted) {
         finalNumbers.PushBack(static_cast<std::int16_t>(Info(game).maxBall + 1 - n));
     }
     const PickedLineSet lines = MakeWheelLines(finalNumbers, read.lines, game);
-    const std::size_t made = game == Game::DailyPlay ? lines.DailyPlayPickedLines.Size() : lines.PickedLines.Size();
+    const std::size_t made =
+        game == Game::DailyPlay ? lines.DailyPlayPickedLines.Size() : lines.PickedLines.Size();
     EXPECT_EQ(made, read.lines.Size()) << Escaped(text);
     for (const auto& line : read.lines) {
         const auto pointers = WheelPointers(line);
@@ -236,8 +255,8 @@ TEST(FuzzTest, WheelTextsMakeEveryLineOrAreRefused) {
     for (const auto& c : kWheelCorpus) {
         CheckWheelText(c.game, c.text, &c.accepted);
     }
-    const std::vector<std::string> dictionary{" ", "  ", ",", "\n", "\r\n", "0", "28", "29", "-1", "1e1", "2.5",
-                                              "\t", "99999", "x"};
+    const std::vector<std::string> dictionary{" ",  "  ", ",",   "\n",  "\r\n", "0",     "28",
+                                              "29", "-1", "1e1", "2.5", "\t",   "99999", "x"};
     Mutator mutator(3001);
     int accepted = 0;
     for (int i = 0; i < kCasesPerReader && !HasFailure(); ++i) {
@@ -250,10 +269,12 @@ TEST(FuzzTest, WheelTextsMakeEveryLineOrAreRefused) {
 TEST(FuzzTest, NumericTextDatesAndTheCodePageAgreeWithThemselves) {
     Mutator mutator(4001);
     const std::string numberAlphabet = "0123456789 +-.eE\t,x";
-    const std::vector<std::string> numbers{"7", " 07 ", "-3", "2.5", "1e3", "32767", "-32768", "32767.5", "1e400"};
+    const std::vector<std::string> numbers{"7",     " 07 ",   "-3",      "2.5",  "1e3",
+                                           "32767", "-32768", "32767.5", "1e400"};
     for (int i = 0; i < kCasesPerReader && !HasFailure(); ++i) {
-        const std::string text = mutator.OneIn(2) ? mutator.Text(numberAlphabet, 12)
-                                                  : mutator.Mutate(numbers[mutator.Below(numbers.size())], numbers);
+        const std::string text = mutator.OneIn(2)
+                                     ? mutator.Text(numberAlphabet, 12)
+                                     : mutator.Mutate(numbers[mutator.Below(numbers.size())], numbers);
         const auto integer = ToInteger(text);
         const auto whole = ToLong(text);
         if (integer) {
@@ -266,7 +287,8 @@ TEST(FuzzTest, NumericTextDatesAndTheCodePageAgreeWithThemselves) {
         }
     }
     const std::string dateAlphabet = "0123456789/- ";
-    const std::vector<std::string> dates{"07/10/2015", "2015-10-07", "29/02/2000", "1/2/2005", "31/12/9999", "0100-01-01"};
+    const std::vector<std::string> dates{"07/10/2015", "2015-10-07", "29/02/2000",
+                                         "1/2/2005",   "31/12/9999", "0100-01-01"};
     for (int i = 0; i < kCasesPerReader; ++i) {
         const std::string text = mutator.OneIn(2) ? mutator.Text(dateAlphabet, 12)
                                                   : mutator.Mutate(dates[mutator.Below(dates.size())], dates);
@@ -278,9 +300,11 @@ TEST(FuzzTest, NumericTextDatesAndTheCodePageAgreeWithThemselves) {
             }
         }
     }
-    const std::vector<std::string> texts{"Arthur", "M\xC3\xA9rlin", "\xE2\x82\xAC", "\xC5\x81", "\xF0\x9F\x98\x80"};
+    const std::vector<std::string> texts{"Arthur", "M\xC3\xA9rlin", "\xE2\x82\xAC", "\xC5\x81",
+                                         "\xF0\x9F\x98\x80"};
     for (int i = 0; i < kCasesPerReader; ++i) {
-        const std::string bytes = mutator.Text(std::string_view("\x00\x41\x80\x81\x9D\xA0\xE9\xFF\"\t", 10), 12);
+        const std::string bytes =
+            mutator.Text(std::string_view("\x00\x41\x80\x81\x9D\xA0\xE9\xFF\"\t", 10), 12);
         const std::string utf8 = DecodeWindows1252(bytes);
         ASSERT_TRUE(IsUtf8(utf8));
         ASSERT_EQ(EncodeWindows1252(utf8).bytes, bytes);

@@ -40,8 +40,8 @@ public:
 
 private:
     void MutateOnce(std::string& input, const std::vector<std::string>& dictionary) {
-        static constexpr unsigned char kInteresting[] = {0x00, 0xFF, 0x7F, 0x80, 0x81, 0xE9, ' ', ',', '"',
-                                                         '\r', '\n', '\t', '-', '0', '9', 0xEF, 0xC3};
+        static constexpr unsigned char kInteresting[] = {0x00, 0xFF, 0x7F, 0x80, 0x81, 0xE9, ' ',  ',', '"',
+                                                         '\r', '\n', '\t', '-',  '0',  '9',  0xEF, 0xC3};
         const std::size_t at = Below(input.size() + 1);
         switch (Below(8)) {
         case 0:

@@ -122,8 +122,10 @@ TEST(WheelFile, FileErrorsNameTheFileAndTheReason) {
         std::string detail;
     } cases[] = {
         {dir / "none.txt", WheelProblem::Unreadable, (dir / "none.txt").string() + ": no such file"},
-        {dir / "folder.txt", WheelProblem::Unreadable, (dir / "folder.txt").string() + ": is a folder, not a file"},
-        {dir.Write("empty.txt", ""), WheelProblem::NoLines, (dir / "empty.txt").string() + ": the file is empty"},
+        {dir / "folder.txt", WheelProblem::Unreadable,
+         (dir / "folder.txt").string() + ": is a folder, not a file"},
+        {dir.Write("empty.txt", ""), WheelProblem::NoLines,
+         (dir / "empty.txt").string() + ": the file is empty"},
         {dir.Write("seven.txt", "1 2 3 4 5 6\n1 2 3 4 5 6 7\n"), WheelProblem::FieldCount,
          (dir / "seven.txt").string() + ": line 2 holds 7 fields; a Lotto wheel line holds 6 pointers"},
     };

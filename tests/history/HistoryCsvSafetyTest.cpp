@@ -35,13 +35,16 @@ TEST(CsvTest, ReadsWhatSpreadsheetsWrite) {
     EXPECT_EQ((*rows)[2].fields, (std::vector<std::string>{"two\r\nlines", ""}));
     EXPECT_EQ((*rows)[3].line, 7u);
     EXPECT_EQ((*rows)[3].fields, (std::vector<std::string>{"", "last"}));
-    EXPECT_EQ(ReadCsv("a\tb,\t c \t,5\"6")->front().fields, (std::vector<std::string>{"a\tb", "\t c \t", "5\"6"}));
+    EXPECT_EQ(ReadCsv("a\tb,\t c \t,5\"6")->front().fields,
+              (std::vector<std::string>{"a\tb", "\t c \t", "5\"6"}));
 
     EXPECT_EQ(ReadCsv("a,b\n\"open,c\nd\n").GetError().message, "line 2: a quoted field is not closed");
-    EXPECT_EQ(ReadCsv("a,b\n\"x\"y,c\n").GetError().message, "line 2: text after the closing quote of field 1");
+    EXPECT_EQ(ReadCsv("a,b\n\"x\"y,c\n").GetError().message,
+              "line 2: text after the closing quote of field 1");
 
     for (const std::string text : {"plain", "", "Mer,lin", "say \"hi\"", "two\r\nlines", "\tTab"}) {
-        EXPECT_EQ(ReadCsv(CsvField(text) + ",z")->front().fields, (std::vector<std::string>{text, "z"})) << text;
+        EXPECT_EQ(ReadCsv(CsvField(text) + ",z")->front().fields, (std::vector<std::string>{text, "z"}))
+            << text;
     }
     EXPECT_EQ(CsvField("Mer,lin"), "\"Mer,lin\"");
     EXPECT_EQ(CsvField("Arthur"), "Arthur");
@@ -85,7 +88,8 @@ TEST(HistoryCsvSafetyTest, TextFieldsAreEncodedCheckedAndRoundTrip) {
         {Game::LottoExtra, kExtraHeader + "2015-10-07,30,7,44,11,49,5,12345,Arthur\n",
          "line 2: ball_set \"12345\" is 5 characters long; a Lotto Extra ball_set holds at most 4"},
         {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\n",
-         "line 2: machine \"M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\" is 10 characters long; a Lotto machine holds at most 9"},
+         "line 2: machine \"M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\" is 10 characters long; a Lotto machine "
+         "holds at most 9"},
         {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,Wa\u0142\u0119sa\n",
          "line 2: machine holds the character \"\u0142\" (U+0142), which Windows-1252 cannot hold"},
         {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,M\xE9rlin\n",
@@ -171,13 +175,15 @@ TEST(HistoryCsvSafetyTest, AMergeAddsOnlyNewerDrawsAndRefusesAConflict) {
     EXPECT_EQ(dir.Read("ThunderballHistory.dat"), after);
 
     const auto conflict = ImportHistoryCsv(Game::Thunderball,
-                                           kThunderballHeader + "2010-05-20,1,2,3,4,5,6,1,X\n"
-                                                                "2010-05-08,5,6,7,8,11,12,3,Excalibur 5\n",
+                                           kThunderballHeader +
+                                               "2010-05-20,1,2,3,4,5,6,1,X\n"
+                                               "2010-05-08,5,6,7,8,11,12,3,Excalibur 5\n",
                                            dir.Path(), ImportMode::Merge);
     ASSERT_FALSE(conflict.Ok());
-    EXPECT_EQ(conflict.GetError().message,
-              "line 3: the draw on 08/05/2010 (5 6 7 8 11 + 12) differs from the draw the history holds on that "
-              "date (5 6 7 8 10 + 12)");
+    EXPECT_EQ(
+        conflict.GetError().message,
+        "line 3: the draw on 08/05/2010 (5 6 7 8 11 + 12) differs from the draw the history holds on that "
+        "date (5 6 7 8 10 + 12)");
     EXPECT_EQ(dir.Read("ThunderballHistory.dat"), after);
 
     // Into a missing history a merge is a plain import; into a damaged one it is refused.
@@ -208,7 +214,10 @@ TEST(HistoryCsvSafetyTest, ADamagedHistoryIsNotExported) {
                   "record 3 (draw 1): ball2 is 1, the same as ball1\n");
     // What a sound history exports, the import takes back.
     test::TempDir sound;
-    test::HistoryBuilder<LottoDrawRec>().Draw({1, 2, 3, 4, 5, 6}, 7).Draw({8, 2, 3, 4, 5, 6}, 7).WriteTo(sound.Path());
+    test::HistoryBuilder<LottoDrawRec>()
+        .Draw({1, 2, 3, 4, 5, 6}, 7)
+        .Draw({8, 2, 3, 4, 5, 6}, 7)
+        .WriteTo(sound.Path());
     const auto csv = ExportHistoryCsv(Game::Lotto, sound.Path());
     ASSERT_TRUE(csv.Ok());
     EXPECT_TRUE(ImportHistoryCsv(Game::Lotto, *csv, dir.Path()).Ok());
