@@ -1,5 +1,7 @@
 #include "core/Draws.h"
 
+#include "core/Windows1252.h"
+
 namespace quintara {
 
 namespace {
@@ -9,7 +11,7 @@ DrawView CommonView(const Rec& draw) {
     DrawView view;
     view.date = draw.DrawDate;
     view.balls.assign(draw.Balls.begin(), draw.Balls.end());
-    view.machine = draw.Machine.Trimmed();
+    view.machine = DecodeWindows1252(draw.Machine.Trimmed());
     return view;
 }
 
@@ -24,20 +26,20 @@ DrawView ViewOf(const LottoDrawRec& draw) {
 
 DrawView ViewOf(const LottoExtraDrawRec& draw) {
     DrawView view = CommonView(draw);
-    view.ballSet = draw.BallSet.Trimmed();
+    view.ballSet = DecodeWindows1252(draw.BallSet.Trimmed());
     return view;
 }
 
 DrawView ViewOf(const ThunderballDrawRec& draw) {
     DrawView view = CommonView(draw);
     view.extra = draw.Thunderball;
-    view.ballSet = draw.BallSet.Trimmed();
+    view.ballSet = DecodeWindows1252(draw.BallSet.Trimmed());
     return view;
 }
 
 DrawView ViewOf(const DailyPlayDrawRec& draw) {
     DrawView view = CommonView(draw);
-    view.ballSet = draw.BallSet.Trimmed();
+    view.ballSet = DecodeWindows1252(draw.BallSet.Trimmed());
     return view;
 }
 

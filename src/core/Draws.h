@@ -45,13 +45,14 @@ constexpr Game GameOfRecord() {
     }
 }
 
-// One draw of any game in plain values, for display, export and reports.
+// One draw of any game in plain values, for display, export and reports: everything that leaves the
+// program, so its text is UTF-8. A writer of records encodes it back (EncodeWindows1252).
 struct DrawView {
     double date = 0;
     std::vector<int> balls;    // the main balls in stored order
     std::optional<int> extra;  // Lotto's bonus ball or the Thunderball
-    std::string ballSet;       // trimmed text
-    std::string machine;       // trimmed text
+    std::string ballSet;       // trimmed of blanks, decoded from Windows-1252 to UTF-8
+    std::string machine;       // likewise
 };
 
 DrawView ViewOf(const LottoDrawRec& draw);

@@ -1,114 +1,211 @@
 #include "core/Files.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <system_error>
-
-#ifdef _WIN32
-#include <io.h>
-#include <process.h>
-#else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace quintara {
 
 namespace {
 
-long ProcessId() {
-#ifdef _WIN32
-    return static_cast<long>(_getpid());
-#else
-    return static_cast<long>(::getpid());
-#endif
+// Closes a descriptor when it goes out of scope.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() { Close(); }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+    // The close result matters for a written file: some file systems report write errors only there.
+    int Close() {
+        int result = 0;
+        if (m_fd >= 0) {
+            result = ::close(m_fd);
+            m_fd = -1;
+        }
+        return result;
+    }
+
+private:
+    int m_fd;
+};
+
+Error FileError(ErrorKind kind, const std::filesystem::path& path, const std::string& reason) {
+    return MakeError(kind, path.string() + ": " + reason);
 }
 
-bool SyncToDisk(std::FILE* file) {
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return ::fsync(::fileno(file)) == 0;
-#endif
+// Writes every byte, retrying after interruptions and short writes.
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path& path) {
+    const auto parent = path.parent_path();
+    return parent.empty() ? std::filesystem::path(".") : parent;
 }
 
 }  // namespace
 
+std::string FileErrorReason(int errorNumber) {
+    switch (errorNumber) {
+    case ENOENT:
+        return "no such file or folder";
+    case EACCES:
+    case EPERM:
+        return "no permission";
+    case EISDIR:
+        return "is a folder, not a file";
+    case ENOTDIR:
+        return "a part of the path is not a folder";
+    case ELOOP:
+        return "is a symbolic link, which is not followed";
+    case ENOSPC:
+    case EDQUOT:
+        return "the disk is full";
+    case EROFS:
+        return "the file system is read-only";
+    case ENAMETOOLONG:
+        return "the name is too long";
+    case EEXIST:
+        return "a file of that name is in the way";
+    case EIO:
+        return "an input/output error of the disk";
+    case EFBIG:
+        return "the file is too large";
+    default:
+        return "system error " + std::to_string(errorNumber);
+    }
+}
+
 Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        return MakeError(ErrorKind::Missing, path.string() + ": no such file");
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (fd.Get() < 0) {
+        const int error = errno;
+        if (error == ENOENT) {
+            return FileError(ErrorKind::Missing, path, "no such file");
+        }
+        return FileError(ErrorKind::Unreadable, path,
+                         error == EACCES || error == EPERM
+                             ? "no permission to read it"
+                             : "cannot be opened (" + FileErrorReason(error) + ")");
     }
-    if (std::filesystem::is_directory(path, ec)) {
-        return MakeError(ErrorKind::Unreadable, path.string() + ": is a folder, not a file");
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0) {
+        return FileError(ErrorKind::Unreadable, path, "cannot be read (" + FileErrorReason(errno) + ")");
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return MakeError(ErrorKind::Unreadable, path.string() + ": cannot be opened for reading");
+    if (S_ISDIR(info.st_mode)) {
+        return FileError(ErrorKind::Unreadable, path, "is a folder, not a file");
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return MakeError(ErrorKind::Unreadable, path.string() + ": read error");
+    if (!S_ISREG(info.st_mode)) {
+        // A pipe or a device would block or never end; the program reads only plain files.
+        return FileError(ErrorKind::Unreadable, path, "is not a plain file");
     }
-    return bytes;
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    while (true) {
+        const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return FileError(ErrorKind::Unreadable, path, "read error (" + FileErrorReason(errno) + ")");
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+std::filesystem::path TemporaryNameFor(const std::filesystem::path& path, int attempt) {
+    return FolderOf(path) / ("." + path.filename().string() + "." + std::to_string(::getpid()) + "-" +
+                             std::to_string(attempt) + ".tmp");
 }
 
 namespace {
 
-void RemoveQuietly(const std::filesystem::path& path) {
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-}
+// A new file of a unique name beside `path` holding `bytes`, flushed to disk and closed, with the
+// permission bits of the file it will replace. On a failure nothing of it is left.
+Result<std::filesystem::path> WriteTemporary(const std::filesystem::path& path, std::string_view bytes) {
+    if (path.filename().empty()) {
+        return FileError(ErrorKind::Unwritable, path, "names no file");
+    }
+    // The permission bits of the file being replaced; a new file gets the usual ones (0666 less umask).
+    struct stat old {};
+    const bool replacing = ::lstat(path.c_str(), &old) == 0;
+    if (replacing && S_ISDIR(old.st_mode)) {
+        return FileError(ErrorKind::Unwritable, path, "is a folder, not a file");
+    }
 
-// The system's reason for the failure just seen, as " (reason)", or nothing when it gave none.
-std::string SystemReason(int error) {
-    return error == 0 ? std::string() : " (" + std::generic_category().message(error) + ")";
-}
-
-// Writes the bytes to a temporary file of its own beside `path` and returns its name. The name is new
-// for every write, so two writers of one file never share it and a stale one left by a crash never
-// blocks the next write; the bytes are on the disk before the caller's rename makes them the file.
-Result<std::filesystem::path> WriteTemp(const std::filesystem::path& path, std::string_view bytes) {
-    static std::atomic<unsigned> counter{0};
-    std::filesystem::path temp;
-    std::FILE* out = nullptr;
-    int error = 0;
-    for (int attempt = 0; attempt < 100 && out == nullptr; ++attempt) {
-        temp = path;
-        temp += "." + std::to_string(ProcessId()) + "-" + std::to_string(counter++) + ".tmp";
-        errno = 0;
-        out = std::fopen(temp.string().c_str(), "wbx");
-        error = errno;
-        if (out == nullptr && error != EEXIST) {
-            break;
+    std::filesystem::path temporary;
+    int fdNumber = -1;
+    int lastError = 0;
+    for (int attempt = 0; attempt < kTemporaryNameAttempts && fdNumber < 0; ++attempt) {
+        temporary = TemporaryNameFor(path, attempt);
+        // O_EXCL with O_NOFOLLOW: a name that exists, a planted link above all, is never opened.
+        fdNumber =
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fdNumber < 0) {
+            lastError = errno;
+            if (lastError != EEXIST && lastError != ELOOP) {
+                break;
+            }
         }
     }
-    if (out == nullptr) {
-        return MakeError(ErrorKind::Unwritable, path.string() + ": cannot be written" + SystemReason(error));
+    if (fdNumber < 0) {
+        if (lastError == EEXIST || lastError == ELOOP) {
+            return FileError(ErrorKind::Unwritable, path,
+                             "cannot be written: every temporary name beside it is taken");
+        }
+        return FileError(ErrorKind::Unwritable, path, "cannot be written (" + FileErrorReason(lastError) + ")");
     }
-    errno = 0;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    written = std::fflush(out) == 0 && written;
-    written = SyncToDisk(out) && written;
-    error = errno;
-    written = std::fclose(out) == 0 && written;
-    if (!written) {
-        RemoveQuietly(temp);
-        return MakeError(ErrorKind::Unwritable, path.string() + ": write error" + SystemReason(error));
+    FileDescriptor fd(fdNumber);
+    auto fail = [&](const std::string& what, int error) -> Error {
+        fd.Close();
+        ::unlink(temporary.c_str());
+        return FileError(ErrorKind::Unwritable, path, what + " (" + FileErrorReason(error) + ")");
+    };
+    if (replacing && S_ISREG(old.st_mode) && ::fchmod(fd.Get(), old.st_mode & 07777) != 0) {
+        return fail("cannot keep the permissions of the file", errno);
     }
-    return temp;
+    if (!WriteAll(fd.Get(), bytes)) {
+        return fail("write error", errno);
+    }
+    if (::fsync(fd.Get()) != 0) {
+        return fail("cannot be flushed to disk", errno);
+    }
+    if (fd.Close() != 0) {
+        return fail("write error", errno);
+    }
+    return temporary;
 }
 
-Status RenameTemp(const std::filesystem::path& temp, const std::filesystem::path& path) {
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        RemoveQuietly(temp);
-        return MakeError(ErrorKind::Unwritable,
-                         path.string() + ": cannot replace the file (" + ec.message() + ")");
+// Renames the temporary file over `path` and flushes the folder, so the rename survives a crash.
+Status ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& path) {
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return FileError(ErrorKind::Unwritable, path, "cannot replace the file (" + FileErrorReason(error) + ")");
+    }
+    // A file system that cannot flush a folder (EINVAL) has nothing more to do.
+    FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() >= 0 && ::fsync(folder.Get()) != 0 && errno != EINVAL && errno != EROFS) {
+        return FileError(
+            ErrorKind::Unwritable, path,
+            "was replaced, but its folder cannot be flushed to disk (" + FileErrorReason(errno) + ")");
     }
     return Done{};
 }
@@ -116,11 +213,11 @@ Status RenameTemp(const std::filesystem::path& temp, const std::filesystem::path
 }  // namespace
 
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    auto temp = WriteTemp(path, bytes);
-    if (!temp) {
-        return temp.GetError();
+    auto temporary = WriteTemporary(path, bytes);
+    if (!temporary) {
+        return temporary.GetError();
     }
-    return RenameTemp(*temp, path);
+    return ReplaceWith(*temporary, path);
 }
 
 Status WriteFilesAtomically(const std::vector<FileContents>& files) {
@@ -136,27 +233,27 @@ Status WriteFilesAtomically(const std::vector<FileContents>& files) {
     for (const auto* file : distinct) {
         std::error_code ec;
         if (std::filesystem::is_directory(file->path, ec)) {
-            return MakeError(ErrorKind::Unwritable, file->path.string() + ": is a folder, not a file");
+            return FileError(ErrorKind::Unwritable, file->path, "is a folder, not a file");
         }
     }
-    std::vector<std::filesystem::path> temps;
-    const auto removeTemps = [&temps](std::size_t from) {
-        for (std::size_t j = from; j < temps.size(); ++j) {
-            RemoveQuietly(temps[j]);
+    std::vector<std::filesystem::path> temporaries;
+    const auto removeFrom = [&temporaries](std::size_t first) {
+        for (std::size_t j = first; j < temporaries.size(); ++j) {
+            ::unlink(temporaries[j].c_str());
         }
     };
     for (const auto* file : distinct) {
-        auto temp = WriteTemp(file->path, file->bytes);
-        if (!temp) {
-            removeTemps(0);
-            return temp.GetError();
+        auto temporary = WriteTemporary(file->path, file->bytes);
+        if (!temporary) {
+            removeFrom(0);
+            return temporary.GetError();
         }
-        temps.push_back(*temp);
+        temporaries.push_back(*temporary);
     }
     for (std::size_t i = 0; i < distinct.size(); ++i) {
-        if (auto renamed = RenameTemp(temps[i], distinct[i]->path); !renamed) {
-            removeTemps(i + 1);
-            return renamed;
+        if (auto replaced = ReplaceWith(temporaries[i], distinct[i]->path); !replaced) {
+            removeFrom(i + 1);
+            return replaced;
         }
     }
     return Done{};

@@ -11,7 +11,7 @@ namespace quintara {
 namespace {
 
 WheelRefusal Refusal(WheelProblem problem, int line, std::string_view title, std::string text) {
-    return WheelRefusal{problem, line, std::string(title), std::move(text)};
+    return WheelRefusal{problem, line, std::string(title), std::move(text), std::string()};
 }
 
 WheelRefusal Refusal(WheelProblem problem, int line, const WheelMessage& message) {
@@ -40,6 +40,11 @@ void ForEachField(std::string_view line, F&& f) {
     }
 }
 
+std::string LineHolds(int lineNumber, std::size_t fields, Game game) {
+    return "line " + std::to_string(lineNumber) + " holds " + std::to_string(fields) + " fields; a " +
+           GameName(game) + " wheel line holds " + std::to_string(Info(game).pointersPerLine) + " pointers";
+}
+
 }  // namespace
 
 WheelRead NormaliseWheelText(std::string_view text, Game game) {
@@ -62,12 +67,16 @@ WheelRead NormaliseWheelText(std::string_view text, Game game) {
         normalised += ',';
         ++fields;
         if (fields != fieldsWanted) {
-            return Refusal(WheelProblem::FieldCount, lineNumber, kIncorrectWheel);
+            WheelRefusal refusal = Refusal(WheelProblem::FieldCount, lineNumber, kIncorrectWheel);
+            refusal.detail = LineHolds(lineNumber, static_cast<std::size_t>(fields), game);
+            return refusal;
         }
         lines.PushBack(std::move(normalised));
     }
     if (lines.Empty()) {
-        return Refusal(WheelProblem::NoLines, 0, kIncorrectWheel);
+        WheelRefusal refusal = Refusal(WheelProblem::NoLines, 0, kIncorrectWheel);
+        refusal.detail = "the wheel has no line";
+        return refusal;
     }
     return lines;
 }
@@ -75,10 +84,51 @@ WheelRead NormaliseWheelText(std::string_view text, Game game) {
 WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSource source) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes) {
-        return Refusal(WheelProblem::Unreadable, 0,
-                       source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled);
+        WheelRefusal refusal = Refusal(WheelProblem::Unreadable, 0,
+                                       source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled);
+        refusal.detail = bytes.GetError().message;
+        return refusal;
     }
-    return NormaliseWheelText(*bytes, game);
+    WheelRead read = NormaliseWheelText(*bytes, game);
+    if (!read.Ok()) {
+        WheelRefusal refusal = read.GetError();
+        refusal.detail = path.string() + ": " + (bytes->empty() ? std::string("the file is empty") : refusal.detail);
+        return refusal;
+    }
+    return read;
+}
+
+std::optional<WheelRefusal> CheckWheel(const WheelLines& lines, Game game, int highest,
+                                       WheelSource source) {
+    if (lines.Empty()) {
+        WheelRefusal refusal = Refusal(WheelProblem::NoLines, 0, kIncorrectWheel);
+        refusal.detail = "the wheel has no line";
+        return refusal;
+    }
+    const auto wanted = static_cast<std::size_t>(Info(game).pointersPerLine);
+    int lineNumber = 0;
+    for (const auto& line : lines) {
+        ++lineNumber;
+        std::size_t fields = 0;
+        ForEachField(line, [&](std::string_view) { ++fields; });
+        if (fields != wanted || line.empty() || line.back() != ',') {
+            WheelRefusal refusal = Refusal(WheelProblem::FieldCount, lineNumber, kIncorrectWheel);
+            refusal.detail = LineHolds(lineNumber, fields, game);
+            return refusal;
+        }
+    }
+    return CheckWheelPointers(lines, game, highest, source);
+}
+
+WheelRead ReadCheckedWheel(const std::filesystem::path& path, Game game, int highest, WheelSource source) {
+    WheelRead read = ReadWheelFile(path, game, source);
+    if (read.Ok()) {
+        if (auto refusal = CheckWheel(read.Value(), game, highest, source)) {
+            refusal->detail = path.string() + ": " + refusal->detail;
+            return *refusal;
+        }
+    }
+    return read;
 }
 
 std::optional<WheelRefusal> CheckWheelPointers(const WheelLines& lines, Game game, int highest,
@@ -95,12 +145,15 @@ std::optional<WheelRefusal> CheckWheelPointers(const WheelLines& lines, Game gam
                 refusal = Refusal(WheelProblem::NotANumber, lineNumber, kIncorrectWheelFormatTitle,
                                   "Line " + std::to_string(lineNumber) + " of the Wheel holds \"" +
                                       std::string(field) + "\", which is not a Wheel Pointer");
+                refusal->detail = refusal->text;
                 return;
             }
             const auto pointer = ToInteger(field);
             if (!pointer || *pointer < 1 || *pointer > highest) {
                 refusal = Refusal(WheelProblem::OutOfRange, lineNumber, kIncorrectWheelFormatTitle,
                                   RangeMessage(game, highest, source));
+                refusal->detail = "line " + std::to_string(lineNumber) + " holds the pointer " +
+                                  std::string(field) + ", outside 1 - " + std::to_string(highest);
             }
         });
         if (refusal) {

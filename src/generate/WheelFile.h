@@ -41,6 +41,10 @@ struct WheelRefusal {
     int line = 0;  // the text line at fault, from 1; 0 when the whole file is
     std::string title;
     std::string text;
+    // What exactly is wrong, for a reader who wants more than the message box's fixed text: the file and
+    // the reason it cannot be read ("/x/w.txt: no such file", "...: is a folder, not a file", "...: no
+    // permission to read it", "...: the file is empty") or the line and what it holds.
+    std::string detail;
 };
 
 // A wheel's lines in normalised form ("1,2,3,4,5,6,"), as the program holds them.
@@ -56,7 +60,8 @@ enum class WheelSource { BuiltIn, Import };
 // an empty field. A line whose field count is not the game's pointers per line refuses the whole text.
 WheelRead NormaliseWheelText(std::string_view text, Game game);
 
-// Reads a wheel file as above; a file that cannot be read is refused with the message of `source`.
+// Reads a wheel file as above; a file that cannot be read is refused with the message of `source` and the
+// file's path and reason in `detail`; an empty file is refused as NoLines, its detail saying so.
 WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSource source);
 
 // Checks every pointer of normalised lines against 1..highest, in line order, stopping at the first fault.
@@ -64,6 +69,17 @@ WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSourc
 // message of `source` (a built-in message names the game's fixed range whatever `highest` is).
 std::optional<WheelRefusal> CheckWheelPointers(const WheelLines& lines, Game game, int highest,
                                                WheelSource source);
+
+// Every check a wheel must pass before lines are made from it: at least one line, each normalised line
+// holding exactly the game's pointers per line (a comma in the file adds a pointer the blank count missed:
+// "1 2 3 4 5 6,7"), and every pointer a number of 1..highest. The first fault, in line order, is returned
+// with the message the program shows for it ("Incorrect Wheel" for the line count and the field count).
+std::optional<WheelRefusal> CheckWheel(const WheelLines& lines, Game game, int highest,
+                                       WheelSource source);
+
+// Reads a wheel file and runs CheckWheel over it: what selecting or importing a wheel file needs. A
+// refused wheel comes back with no lines, so the caller keeps the wheel it had.
+WheelRead ReadCheckedWheel(const std::filesystem::path& path, Game game, int highest, WheelSource source);
 
 // The highest pointer an imported wheel may use: the game's, or the number of personal numbers.
 int ImportHighestPointer(Game game, bool personalPicksActive, std::size_t personalNumbers);

@@ -130,18 +130,4 @@ Result<HistoryWritten> WriteDraw(const std::filesystem::path& appDir, std::int32
                                                 std::to_string(*count + 1) + ")." + std::string(kUnchanged));
 }
 
-Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvFile,
-                                             const std::filesystem::path& appDir) {
-    const auto csv = ReadWholeFile(csvFile);
-    if (!csv) {
-        return Unchanged(csv.GetError());
-    }
-    auto report = ImportHistoryCsv(game, *csv, appDir);
-    if (!report) {
-        return Unchanged(
-            MakeError(report.GetError().kind, csvFile.string() + ": " + report.GetError().message));
-    }
-    return report;
-}
-
 }  // namespace quintara

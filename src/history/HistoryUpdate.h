@@ -40,11 +40,6 @@ Result<HistoryWritten> CorrectDraw(const std::filesystem::path& appDir, std::int
 Result<HistoryWritten> WriteDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
                                  const AnyDrawRec& draw);
 
-// Replaces a game's history with the draws of a CSV file in the import-history format. Nothing is written
-// unless every row is sound.
-Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvFile,
-                                             const std::filesystem::path& appDir);
-
 // Every write above reads the file, builds the whole new file in memory and puts it in place with
 // WriteFileAtomically: the file is either the old one or the new one, never a mixture. Each call opens,
 // writes and closes the file itself, so no handle outlives a call.

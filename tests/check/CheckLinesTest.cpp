@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include "core/Files.h"
 #include <vector>
 
 #include "check/CheckLines.h"
@@ -143,7 +145,9 @@ TEST(CheckLinesTest, SavingTheReport) {
     EXPECT_NE(underFile.GetError().message.find((blocker / "report.txt").string()), std::string::npos);
 
     dir.Write("old.txt", "old report");
-    std::filesystem::create_directory(dir / "old.txt.tmp");
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        std::filesystem::create_directory(TemporaryNameFor(dir / "old.txt", attempt));
+    }
     EXPECT_FALSE(SaveReport(dir / "old.txt", "new report").Ok());
     EXPECT_EQ(dir.Read("old.txt"), "old report");
 }

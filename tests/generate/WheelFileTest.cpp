@@ -113,5 +113,79 @@ TEST(WheelFile, ReadsFilesAndNamesTheFailureOfEachCommand) {
     EXPECT_EQ(import.GetError().text, "Unable to Load Wheel");
 }
 
+TEST(WheelFile, FileErrorsNameTheFileAndTheReason) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir / "folder.txt");
+    const struct {
+        std::filesystem::path path;
+        WheelProblem problem;
+        std::string detail;
+    } cases[] = {
+        {dir / "none.txt", WheelProblem::Unreadable, (dir / "none.txt").string() + ": no such file"},
+        {dir / "folder.txt", WheelProblem::Unreadable,
+         (dir / "folder.txt").string() + ": is a folder, not a file"},
+        {dir.Write("empty.txt", ""), WheelProblem::NoLines,
+         (dir / "empty.txt").string() + ": the file is empty"},
+        {dir.Write("seven.txt", "1 2 3 4 5 6\n1 2 3 4 5 6 7\n"), WheelProblem::FieldCount,
+         (dir / "seven.txt").string() + ": line 2 holds 7 fields; a Lotto wheel line holds 6 pointers"},
+    };
+    for (const auto& c : cases) {
+        for (const WheelSource source : {WheelSource::BuiltIn, WheelSource::Import}) {
+            const WheelRead read = ReadWheelFile(c.path, Game::Lotto, source);
+            ASSERT_FALSE(read.Ok()) << c.path;
+            EXPECT_EQ(read.GetError().problem, c.problem);
+            EXPECT_EQ(read.GetError().detail, c.detail);
+            // The message box keeps its own fixed text.
+            if (c.problem == WheelProblem::Unreadable) {
+                EXPECT_EQ(read.GetError().text, source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded.text
+                                                                             : kImportCancelled.text);
+            } else {
+                EXPECT_EQ(read.GetError().text, kIncorrectWheel.text);
+            }
+        }
+    }
+}
+
+// A wheel whose line holds a seventh pointer, or no line at all, must never reach Pick.
+TEST(WheelFile, EveryCheckABuiltInWheelMustPassBeforeItIsSelected) {
+    test::TempDir dir;
+    const auto comma = dir.Write("comma.txt", "1 2 3 4 5 6\n7 8 9 10 11 12,13\n");
+    // The blank count of the file format passes the line; the full check does not.
+    ASSERT_TRUE(ReadWheelFile(comma, Game::Lotto, WheelSource::BuiltIn).Ok());
+    const WheelRead checked = ReadCheckedWheel(comma, Game::Lotto, 28, WheelSource::BuiltIn);
+    ASSERT_FALSE(checked.Ok());
+    EXPECT_EQ(checked.GetError().problem, WheelProblem::FieldCount);
+    EXPECT_EQ(checked.GetError().line, 2);
+    EXPECT_EQ(checked.GetError().title, kIncorrectWheel.title);
+    EXPECT_EQ(checked.GetError().text, kIncorrectWheel.text);
+    EXPECT_EQ(checked.GetError().detail,
+              comma.string() + ": line 2 holds 7 fields; a Lotto wheel line holds 6 pointers");
+
+    const struct {
+        Lines lines;
+        Game game;
+        WheelProblem problem;
+    } refused[] = {
+        {{}, Game::Lotto, WheelProblem::NoLines},  // what a refused first selection left behind
+        {{"1,2,3,4,5,6,7,"}, Game::Lotto, WheelProblem::FieldCount},
+        {{"1,2,3,4,"}, Game::Thunderball, WheelProblem::FieldCount},
+        {{"1,2,3,4,5,6,", "1,2,3,4,5,6,29,"}, Game::Lotto, WheelProblem::FieldCount},
+        {{"1,2,3,4,5,29,"}, Game::Lotto, WheelProblem::OutOfRange},
+        {{"1,2,3,4,5,6,0,"}, Game::DailyPlay, WheelProblem::OutOfRange},
+        {{"1,2,3,4,5,,"}, Game::Lotto, WheelProblem::NotANumber},
+    };
+    for (const auto& c : refused) {
+        const auto refusal = CheckWheel(c.lines, c.game, Info(c.game).numbersChosen, WheelSource::BuiltIn);
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->problem, c.problem);
+        EXPECT_FALSE(refusal->detail.empty());
+    }
+    EXPECT_FALSE(CheckWheel({"1,2,3,4,5,6,7,"}, Game::DailyPlay, 16, WheelSource::BuiltIn));
+    const auto good = dir.Write("good.txt", "1 2 3 4 5\r\n16 17 18 19 20\r\n");
+    const WheelRead read = ReadCheckedWheel(good, Game::Thunderball, 20, WheelSource::BuiltIn);
+    ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(read.Value(), (Lines{"1,2,3,4,5,", "16,17,18,19,20,"}));
+}
+
 }  // namespace
 }  // namespace quintara

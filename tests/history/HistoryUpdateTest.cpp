@@ -143,7 +143,8 @@ TEST(HistoryUpdateTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     expectRefused(added, path);
-    EXPECT_EQ(added.GetError().message, path.string() + ": write error. The history file was not changed.");
+    EXPECT_EQ(added.GetError().message,
+              path.string() + ": write error (the file is too large). The history file was not changed.");
     expectRefused(corrected, path);
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(FilesIn(full.Path()), 1u);
@@ -161,7 +162,6 @@ TEST(HistoryUpdateTest, ACsvFileReplacesTheHistoryOnlyWhenEveryRowIsSound) {
     ASSERT_FALSE(refused.Ok());
     EXPECT_EQ(refused.GetError().message.rfind(bad.string() + ": line 3: ", 0), 0u)
         << refused.GetError().message;
-    EXPECT_NE(refused.GetError().message.find("The history file was not changed."), std::string::npos);
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_FALSE(ImportHistoryCsvFile(Game::Lotto, dir / "missing.csv", dir.Path()).Ok());
 

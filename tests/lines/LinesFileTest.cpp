@@ -1,6 +1,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "core/Files.h"
+
 #include "core/Dates.h"
 #include "lines/LinesFile.h"
 #include "support/TempDir.h"
@@ -185,18 +187,24 @@ TEST(LinesFileTest, AFailedSaveLeavesTheOldFilesWhole) {
         const char* folder;  // made where a file of the save would go
     } cases[] = {
         {"binary name taken by a folder", "old.lot"},
-        {"binary temporary file impossible", "old.lot.tmp"},
+        {"binary temporary file impossible", nullptr},  // every temporary name of the binary file taken
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         TempDir place;
         place.Write("old.txt", "old text");
-        std::filesystem::create_directory(place / c.folder);
+        if (c.folder != nullptr) {
+            std::filesystem::create_directory(place / c.folder);
+        } else {
+            for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+                std::filesystem::create_directory(TemporaryNameFor(place / "old.lot", attempt));
+            }
+        }
         const auto result = SaveLines(place / "old.txt", ThreeLottoLines(), date);
         ASSERT_FALSE(result.Ok());
         EXPECT_NE(result.GetError().message.find("old.lot"), std::string::npos) << result.GetError().message;
         EXPECT_EQ(place.Read("old.txt"), "old text");
-        EXPECT_FALSE(std::filesystem::exists(place / "old.txt.tmp"));
+        EXPECT_FALSE(std::filesystem::exists(TemporaryNameFor(place / "old.txt", 0)));
     }
 }
 

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -20,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Files.h"
 #include "generate/WheelCoverage.h"
 
 namespace quintara {
@@ -863,22 +863,6 @@ std::string WheelText(const Lines& lines) {
     return text;
 }
 
-// Writes beside the target and renames, so an interrupted run never leaves half a wheel.
-bool WriteFile(const std::filesystem::path& path, const std::string& text) {
-    std::filesystem::path temporary = path;
-    temporary += ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush()) {
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    return !error;
-}
-
 std::string Percent(double share) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.2f%%", share * 100.0);
@@ -958,8 +942,9 @@ int Main(int argc, char** argv) {
             ++failures;
             continue;
         }
-        if (!WriteFile(out / plan.file, WheelText(*lines))) {
-            std::fprintf(stderr, "%s: cannot write into %s\n", plan.file.c_str(), out.string().c_str());
+        // The program's own writer, so an interrupted run never leaves half a wheel.
+        if (const Status written = WriteFileAtomically(out / plan.file, WheelText(*lines)); !written) {
+            std::fprintf(stderr, "%s\n", written.GetError().message.c_str());
             ++failures;
             continue;
         }

@@ -1,0 +1,138 @@
+#include "core/HistoryCheck.h"
+
+#include <cmath>
+#include <unordered_map>
+
+#include "core/Dates.h"
+#include "core/History.h"
+
+namespace quintara {
+
+namespace {
+
+const double kFirstDay = SerialFromCivil({100, 1, 1});
+const double kLastDay = SerialFromCivil({9999, 12, 31});
+
+std::string Range(int low, int high) {
+    return std::to_string(low) + " - " + std::to_string(high);
+}
+
+std::string DateText(double serial) {
+    if (std::isnan(serial)) {
+        return "not a number";
+    }
+    if (std::isinf(serial)) {
+        return serial > 0 ? "infinite" : "minus infinite";
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17g", serial);
+    return text;
+}
+
+}  // namespace
+
+std::string RecordProblem::Describe() const {
+    return "record " + std::to_string(record) + " (draw " + std::to_string(drawNumber) + "): " + what;
+}
+
+bool IsDrawDate(double serial) {
+    return std::isfinite(serial) && serial >= kFirstDay && serial < kLastDay + 1;
+}
+
+std::vector<std::string> DrawFaults(Game game, const DrawView& draw) {
+    const GameInfo& info = Info(game);
+    std::vector<std::string> faults;
+    if (!IsDrawDate(draw.date)) {
+        faults.push_back("the date is " + DateText(draw.date) + ", not a day from 01/01/0100 to 31/12/9999");
+    }
+    for (std::size_t i = 0; i < draw.balls.size(); ++i) {
+        const int ball = draw.balls[i];
+        const std::string name = "ball" + std::to_string(i + 1);
+        if (ball < 1 || ball > info.maxBall) {
+            faults.push_back(name + " is " + std::to_string(ball) + ", not a ball of " +
+                             Range(1, info.maxBall));
+            continue;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (draw.balls[j] == ball) {
+                faults.push_back(name + " is " + std::to_string(ball) + ", the same as ball" +
+                                 std::to_string(j + 1));
+                break;
+            }
+        }
+    }
+    if (draw.extra) {
+        const std::string name = game == Game::Lotto ? "the bonus ball" : "the Thunderball";
+        if (*draw.extra < 1 || *draw.extra > info.extraMax) {
+            faults.push_back(name + " is " + std::to_string(*draw.extra) + ", not a ball of " +
+                             Range(1, info.extraMax));
+        } else if (game == Game::Lotto) {
+            for (std::size_t j = 0; j < draw.balls.size(); ++j) {
+                if (draw.balls[j] == *draw.extra) {
+                    faults.push_back(name + " is " + std::to_string(*draw.extra) + ", the same as ball" +
+                                     std::to_string(j + 1));
+                    break;
+                }
+            }
+        }
+    }
+    if (game == Game::Lotto && !draw.ballSet.empty() && draw.ballSet.front() == '-') {
+        faults.push_back("the ball set is " + draw.ballSet + ", a negative number");
+    }
+    return faults;
+}
+
+template <class Rec>
+std::vector<RecordProblem> VerifyDraws(const OneBased<Rec>& draws) {
+    constexpr Game game = GameOfRecord<Rec>();
+    const auto count = static_cast<std::int32_t>(draws.Size());
+    std::vector<RecordProblem> problems;
+    std::unordered_map<double, std::size_t> firstOnDate;
+    for (std::size_t r = 1; r <= draws.Size(); ++r) {
+        const DrawView view = ViewOf(draws[r]);
+        const auto drawNumber = static_cast<std::int32_t>(count + 1 - static_cast<std::int32_t>(r));
+        for (auto& what : DrawFaults(game, view)) {
+            problems.push_back({r, drawNumber, std::move(what)});
+        }
+        if (IsDrawDate(view.date)) {
+            const double day = std::floor(view.date);
+            const auto [at, inserted] = firstOnDate.emplace(day, r);
+            if (!inserted) {
+                problems.push_back({r, drawNumber,
+                                    "a second draw on " + FormatDate(day) + ", the date of record " +
+                                        std::to_string(at->second)});
+            }
+        }
+    }
+    return problems;
+}
+
+template std::vector<RecordProblem> VerifyDraws(const OneBased<LottoDrawRec>&);
+template std::vector<RecordProblem> VerifyDraws(const OneBased<LottoExtraDrawRec>&);
+template std::vector<RecordProblem> VerifyDraws(const OneBased<ThunderballDrawRec>&);
+template std::vector<RecordProblem> VerifyDraws(const OneBased<DailyPlayDrawRec>&);
+
+Result<std::vector<RecordProblem>> VerifyHistory(Game game, const std::filesystem::path& appDir) {
+    return WithDrawRecord(game, [&](auto tag) -> Result<std::vector<RecordProblem>> {
+        using Rec = typename decltype(tag)::type;
+        auto draws =
+            ReadRecordFile<Rec>(HistoryPath(appDir, game), static_cast<std::size_t>(Info(game).recordLength));
+        if (!draws) {
+            return draws.GetError();
+        }
+        return VerifyDraws(*draws);
+    });
+}
+
+std::string DescribeProblems(const std::vector<RecordProblem>& problems, std::size_t limit) {
+    std::string text;
+    for (std::size_t i = 0; i < problems.size() && i < limit; ++i) {
+        text += problems[i].Describe() + "\n";
+    }
+    if (problems.size() > limit) {
+        text += "and " + std::to_string(problems.size() - limit) + " more\n";
+    }
+    return text;
+}
+
+}  // namespace quintara

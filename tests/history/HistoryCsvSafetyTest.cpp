@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "core/History.h"
+#include "core/HistoryCheck.h"
+#include "history/Csv.h"
+#include "history/HistoryCsv.h"
+#include "support/HistoryBuilder.h"
+#include "support/TempDir.h"
+
+namespace quintara {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kLottoHeader = "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine\n";
+const std::string kThunderballHeader = "draw_date,ball1,ball2,ball3,ball4,ball5,extra,ball_set,machine\n";
+const std::string kExtraHeader = "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine\n";
+
+TEST(CsvTest, ReadsWhatSpreadsheetsWrite) {
+    const auto rows = ReadCsv(
+        "\xEF\xBB\xBF"
+        "a,b\r\n"
+        "\"Mer,lin\", \"say \"\"hi\"\"\" ,  x y  \n"
+        "\n"
+        "   \r\n"
+        "\"two\r\nlines\",\"\"\r"
+        "\"\",last");
+    ASSERT_TRUE(rows.Ok()) << rows.GetError().message;
+    ASSERT_EQ(rows->size(), 4u);
+    EXPECT_EQ((*rows)[0].line, 1u);
+    EXPECT_EQ((*rows)[0].fields, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ((*rows)[1].fields, (std::vector<std::string>{"Mer,lin", "say \"hi\"", "x y"}));
+    EXPECT_EQ((*rows)[2].line, 5u);
+    EXPECT_EQ((*rows)[2].fields, (std::vector<std::string>{"two\r\nlines", ""}));
+    EXPECT_EQ((*rows)[3].line, 7u);
+    EXPECT_EQ((*rows)[3].fields, (std::vector<std::string>{"", "last"}));
+    EXPECT_EQ(ReadCsv("a\tb,\t c \t,5\"6")->front().fields,
+              (std::vector<std::string>{"a\tb", "\t c \t", "5\"6"}));
+
+    EXPECT_EQ(ReadCsv("a,b\n\"open,c\nd\n").GetError().message, "line 2: a quoted field is not closed");
+    EXPECT_EQ(ReadCsv("a,b\n\"x\"y,c\n").GetError().message,
+              "line 2: text after the closing quote of field 1");
+
+    for (const std::string text : {"plain", "", "Mer,lin", "say \"hi\"", "two\r\nlines", "\tTab"}) {
+        EXPECT_EQ(ReadCsv(CsvField(text) + ",z")->front().fields, (std::vector<std::string>{text, "z"}))
+            << text;
+    }
+    EXPECT_EQ(CsvField("Mer,lin"), "\"Mer,lin\"");
+    EXPECT_EQ(CsvField("Arthur"), "Arthur");
+}
+
+// Text fields: Windows-1252 in the file, UTF-8 in the CSV, no silent cut, the same trimming both ways.
+TEST(HistoryCsvSafetyTest, TextFieldsAreEncodedCheckedAndRoundTrip) {
+    test::TempDir dir;
+    const std::string merlin = "2015-10-07,30,7,44,11,49,5,25,4,M\u00E9rlin\u00E9\u00E9\u20AC\n";
+    const auto imported = ImportHistoryCsv(Game::Lotto, "\xEF\xBB\xBF" + kLottoHeader + merlin, dir.Path());
+    ASSERT_TRUE(imported.Ok()) << imported.GetError().message;
+    // Nine characters are nine bytes in the file, whatever UTF-8 took for them.
+    const std::string slot = dir.Read("LottoHistory.dat");
+    EXPECT_EQ(slot.substr(24, 9), "M\xE9rlin\xE9\xE9\x80");
+    const auto exported = ExportHistoryCsv(Game::Lotto, dir.Path());
+    ASSERT_TRUE(exported.Ok());
+    EXPECT_EQ(*exported, kLottoHeader + merlin);
+
+    // A tab, a comma, a quote and inner blanks come back as they went in; the padding does not.
+    const std::string odd = kThunderballHeader +
+                            "2010-05-08,5,6,7,8,10,12,\"3,\",\"\tEx \"\"A\"\"\t\"\n"
+                            "2010-05-05,5,6,7,8,11,12,  x  ,  Arthur   \n";
+    ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, odd, dir.Path()).Ok());
+    const auto first = ExportHistoryCsv(Game::Thunderball, dir.Path());
+    ASSERT_TRUE(first.Ok());
+    EXPECT_EQ(*first, kThunderballHeader +
+                          "2010-05-08,5,6,7,8,10,12,\"3,\",\"\tEx \"\"A\"\"\t\"\n"
+                          "2010-05-05,5,6,7,8,11,12,x,Arthur\n");
+    ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, *first, dir.Path()).Ok());
+    EXPECT_EQ(ExportHistoryCsv(Game::Thunderball, dir.Path()).Value(), *first);
+
+    const struct {
+        Game game;
+        std::string csv;
+        std::string message;
+    } refused[] = {
+        {Game::Thunderball, kThunderballHeader + "2010-05-08,5,6,7,8,10,12,3,Excalibur 10\n",
+         "line 2: machine \"Excalibur 10\" is 12 characters long; a Thunderball machine holds at most 11"},
+        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,Excalibur 1\n",
+         "line 2: machine \"Excalibur 1\" is 11 characters long; a Lotto machine holds at most 9"},
+        {Game::LottoExtra, kExtraHeader + "2015-10-07,30,7,44,11,49,5,12345,Arthur\n",
+         "line 2: ball_set \"12345\" is 5 characters long; a Lotto Extra ball_set holds at most 4"},
+        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\n",
+         "line 2: machine \"M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\" is 10 characters long; a Lotto machine "
+         "holds at most 9"},
+        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,Wa\u0142\u0119sa\n",
+         "line 2: machine holds the character \"\u0142\" (U+0142), which Windows-1252 cannot hold"},
+        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,M\xE9rlin\n",
+         "line 2: machine holds bytes that are not UTF-8 text"},
+    };
+    for (const auto& c : refused) {
+        test::TempDir empty;
+        const auto result = ImportHistoryCsv(c.game, c.csv, empty.Path());
+        ASSERT_FALSE(result.Ok()) << c.csv;
+        EXPECT_EQ(result.GetError().message, c.message);
+        EXPECT_FALSE(fs::exists(HistoryPath(empty.Path(), c.game)));
+    }
+}
+
+TEST(HistoryCsvSafetyTest, ReplacingAHistoryKeepsTheOldFileAndErrorsNameTheCsv) {
+    test::TempDir dir;
+    const auto history = HistoryPath(dir.Path(), Game::Lotto);
+    const std::string one = kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,Guinevere\n";
+    // Nothing to keep the first time.
+    auto report = ImportHistoryCsv(Game::Lotto, one, dir.Path());
+    ASSERT_TRUE(report.Ok());
+    EXPECT_FALSE(report->backup);
+    const std::string before = dir.Read("LottoHistory.dat");
+    ASSERT_EQ(::chmod(history.c_str(), 0640), 0);
+
+    report = ImportHistoryCsv(Game::Lotto, kLottoHeader + "2015-10-10,1,2,3,4,5,6,7,4,Arthur\n", dir.Path());
+    ASSERT_TRUE(report.Ok());
+    ASSERT_TRUE(report->backup);
+    EXPECT_EQ(*report->backup, dir / "LottoHistory.dat.bak");
+    EXPECT_EQ(BackupPathFor(history), dir / "LottoHistory.dat.bak");
+    EXPECT_EQ(dir.Read("LottoHistory.dat.bak"), before);
+    EXPECT_EQ(fs::status(history).permissions(), fs::perms(0640));
+
+    // A CSV file's errors start with its path: a folder, a missing file, a bad row.
+    fs::create_directory(dir / "draws.csv");
+    auto folder = ImportHistoryCsvFile(Game::Lotto, dir / "draws.csv", dir.Path());
+    EXPECT_EQ(folder.GetError().message, (dir / "draws.csv").string() + ": is a folder, not a file");
+    EXPECT_EQ(ImportHistoryCsvFile(Game::Lotto, dir / "none.csv", dir.Path()).GetError().message,
+              (dir / "none.csv").string() + ": no such file");
+    const auto bad = dir.Write("bad.csv", kLottoHeader + "2015-10-07,30,7,44,11,49,5,50,4,Arthur\n");
+    EXPECT_EQ(ImportHistoryCsvFile(Game::Lotto, bad, dir.Path()).GetError().message,
+              bad.string() + ": line 2: extra \"50\" is not a number from 1 to 49");
+    const auto good = dir.Write("good.csv", one);
+    ASSERT_TRUE(ImportHistoryCsvFile(Game::Lotto, good, dir.Path()).Ok());
+    EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
+}
+
+TEST(HistoryCsvSafetyTest, AMergeAddsOnlyNewerDrawsAndRefusesAConflict) {
+    test::TempDir dir;
+    const std::string held = kThunderballHeader +
+                             "2010-05-08,5,6,7,8,10,12,3,Excalibur 5\n"
+                             "2010-05-05,1,2,3,4,5,6,3,Excalibur 5\n";
+    ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, held, dir.Path()).Ok());
+    const std::string before = dir.Read("ThunderballHistory.dat");
+
+    // The same numbers in another order are the same draw; an older unknown draw is left out.
+    const std::string weekly = kThunderballHeader +
+                               "2010-05-15,9,10,11,12,13,14,1,Excalibur 6\n"
+                               "2010-05-12,20,21,22,23,24,1,1,Excalibur 6\n"
+                               "2010-05-08,10,8,7,6,5,12,3,Excalibur 5\n"
+                               "2010-05-01,1,2,3,4,5,6,3,Excalibur 5\n";
+    auto report = ImportHistoryCsv(Game::Thunderball, weekly, dir.Path(), ImportMode::Merge);
+    ASSERT_TRUE(report.Ok()) << report.GetError().message;
+    EXPECT_EQ(report->draws, 4u);
+    EXPECT_EQ(report->added, 2u);
+    EXPECT_EQ(report->alreadyHeld, 1u);
+    EXPECT_EQ(report->older, 1u);
+    ASSERT_TRUE(report->backup);
+    EXPECT_EQ(dir.Read("ThunderballHistory.dat.bak"), before);
+    const auto merged = ReadHistory<ThunderballDrawRec>(dir.Path());
+    ASSERT_TRUE(merged.Ok());
+    ASSERT_EQ(merged->Size(), 4u);
+    EXPECT_EQ(FormatIsoDate((*merged)[1].DrawDate), "2010-05-15");
+    EXPECT_EQ(FormatIsoDate((*merged)[2].DrawDate), "2010-05-12");
+    EXPECT_EQ(FormatIsoDate((*merged)[4].DrawDate), "2010-05-05");
+
+    // Merging the same CSV again adds nothing and writes nothing.
+    const std::string after = dir.Read("ThunderballHistory.dat");
+    report = ImportHistoryCsv(Game::Thunderball, weekly, dir.Path(), ImportMode::Merge);
+    ASSERT_TRUE(report.Ok());
+    EXPECT_EQ(report->added, 0u);
+    EXPECT_FALSE(report->backup);
+    EXPECT_EQ(dir.Read("ThunderballHistory.dat"), after);
+
+    const auto conflict = ImportHistoryCsv(Game::Thunderball,
+                                           kThunderballHeader +
+                                               "2010-05-20,1,2,3,4,5,6,1,X\n"
+                                               "2010-05-08,5,6,7,8,11,12,3,Excalibur 5\n",
+                                           dir.Path(), ImportMode::Merge);
+    ASSERT_FALSE(conflict.Ok());
+    EXPECT_EQ(
+        conflict.GetError().message,
+        "line 3: the draw on 08/05/2010 (5 6 7 8 11 + 12) differs from the draw the history holds on that "
+        "date (5 6 7 8 10 + 12)");
+    EXPECT_EQ(dir.Read("ThunderballHistory.dat"), after);
+
+    // Into a missing history a merge is a plain import; into a damaged one it is refused.
+    test::TempDir fresh;
+    report = ImportHistoryCsv(Game::Thunderball, weekly, fresh.Path(), ImportMode::Merge);
+    ASSERT_TRUE(report.Ok());
+    EXPECT_EQ(report->added, 4u);
+    test::HistoryBuilder<ThunderballDrawRec>().Draw({1, 2, 3, 4, 40}, 1).WriteTo(fresh.Path());
+    const auto damaged = ImportHistoryCsv(Game::Thunderball, weekly, fresh.Path(), ImportMode::Merge);
+    ASSERT_FALSE(damaged.Ok());
+    EXPECT_NE(damaged.GetError().message.find("record 1 (draw 1): ball5 is 40"), std::string::npos);
+}
+
+TEST(HistoryCsvSafetyTest, ADamagedHistoryIsNotExported) {
+    test::TempDir dir;
+    test::HistoryBuilder<LottoDrawRec>()
+        .Draw({1, 2, 3, 4, 5, 6}, 7)
+        .Draw({1, 2, 3, 4, 5, 0}, 7)
+        .Draw({1, 1, 3, 4, 5, 6}, 7, std::numeric_limits<double>::quiet_NaN())
+        .WriteTo(dir.Path());
+    const auto exported = ExportHistoryCsv(Game::Lotto, dir.Path());
+    ASSERT_FALSE(exported.Ok());
+    EXPECT_EQ(exported.GetError().message,
+              HistoryPath(dir.Path(), Game::Lotto).string() +
+                  ": 3 damaged records; the export was refused:\n"
+                  "record 2 (draw 2): ball6 is 0, not a ball of 1 - 49\n"
+                  "record 3 (draw 1): the date is not a number, not a day from 01/01/0100 to 31/12/9999\n"
+                  "record 3 (draw 1): ball2 is 1, the same as ball1\n");
+    // What a sound history exports, the import takes back.
+    test::TempDir sound;
+    test::HistoryBuilder<LottoDrawRec>()
+        .Draw({1, 2, 3, 4, 5, 6}, 7)
+        .Draw({8, 2, 3, 4, 5, 6}, 7)
+        .WriteTo(sound.Path());
+    const auto csv = ExportHistoryCsv(Game::Lotto, sound.Path());
+    ASSERT_TRUE(csv.Ok());
+    EXPECT_TRUE(ImportHistoryCsv(Game::Lotto, *csv, dir.Path()).Ok());
+}
+
+}  // namespace
+}  // namespace quintara
