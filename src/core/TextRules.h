@@ -11,6 +11,10 @@ namespace quintara {
 // optional exponent, optional blanks ("7", " 07 ", "-3", "2.5", "1e3"); "", "7a" and "." are not.
 bool IsNumeric(std::string_view text);
 
+// The value of a numeric text, unrounded; nothing when the text is not numeric or its value is too large
+// for a double ("1e999").
+std::optional<double> NumericValue(std::string_view text);
+
 // A numeric text as a 16-bit Integer, rounded half to even (2.5 gives 2, 3.5 gives 4); nothing when the
 // text is not numeric or the rounded value does not fit ("40000").
 std::optional<std::int16_t> ToInteger(std::string_view text);
