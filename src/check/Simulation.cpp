@@ -230,7 +230,8 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& gi
             // numbers; the other steps make sure their lines could be made, so a run fails where a
             // step-by-step generator would, and skip making them.
             const bool needStatistics = !request.PersonalPicksActive || k == n;
-            const GameStatistics sorted = needStatistics ? statistics.Sorted() : GameStatistics{};
+            static const GameStatistics kUnread;
+            const GameStatistics& sorted = needStatistics ? statistics.Sorted() : kUnread;
             if (k == n) {
                 OneBased<LottoDrawRec> lottoOfStep;
                 if (fortyNine) {

@@ -75,8 +75,8 @@ void ShrinkingStatistics::RemoveNewest() {
 void ShrinkingStatistics::Fill(const Table& table, OneBased<FrequencyRec>& frequency,
                                OneBased<LastDrawnRec>& lastDrawn) {
     const auto n = static_cast<std::size_t>(table.n);
-    frequency = OneBased<FrequencyRec>(n);
-    lastDrawn = OneBased<LastDrawnRec>(n);
+    frequency.Resize(n);
+    lastDrawn.Resize(n);
     for (std::size_t b = 1; b <= n; ++b) {
         const auto ball = static_cast<std::int16_t>(b);
         frequency[b] = FrequencyRec{ball, table.count[b]};
@@ -86,13 +86,12 @@ void ShrinkingStatistics::Fill(const Table& table, OneBased<FrequencyRec>& frequ
     SortLastDrawn(lastDrawn);
 }
 
-GameStatistics ShrinkingStatistics::Sorted() const {
-    GameStatistics stats;
+const GameStatistics& ShrinkingStatistics::Sorted() {
     if (m_game == Game::Thunderball) {
-        Fill(m_thunderball, stats.ThunderballFrequency, stats.ThunderballLastDrawn);
+        Fill(m_thunderball, m_sorted.ThunderballFrequency, m_sorted.ThunderballLastDrawn);
     }
-    Fill(m_main, stats.BallFrequency, stats.BallLastDrawn);
-    return stats;
+    Fill(m_main, m_sorted.BallFrequency, m_sorted.BallLastDrawn);
+    return m_sorted;
 }
 
 }  // namespace quintara

@@ -25,8 +25,8 @@ public:
     // How many of the newest draws are gone: the remaining history starts at draws[Removed()].
     std::size_t Removed() const { return m_removed; }
 
-    // The statistics of the remaining draws, sorted as the program sorts them.
-    GameStatistics Sorted() const;
+    // The statistics of the remaining draws, sorted as the program sorts them; valid until the next call.
+    const GameStatistics& Sorted();
 
 private:
     // One number counted in one draw, and the next older draw that holds it (-1: none).
@@ -53,6 +53,7 @@ private:
     Game m_game;
     std::span<const CountedDraw> m_draws;
     std::size_t m_removed = 0;
+    GameStatistics m_sorted;
     Table m_main;
     Table m_thunderball;  // the Thunderball game only
 };
