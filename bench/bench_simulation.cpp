@@ -42,7 +42,8 @@ struct Setup {
 Setup SetupFor(int algorithmIndex, std::string_view wheelItem) {
     Setup setup;
     setup.request.game = Game::Lotto;
-    setup.request.algorithm = std::string(AlgorithmItems(Game::Lotto)[static_cast<std::size_t>(algorithmIndex)]);
+    setup.request.algorithm =
+        std::string(AlgorithmItems(Game::Lotto)[static_cast<std::size_t>(algorithmIndex)]);
     setup.request.GeneratorMode = static_cast<std::int16_t>(algorithmIndex);
     setup.request.today = 45000;
     if (!wheelItem.empty()) {
@@ -65,7 +66,8 @@ void Fast(benchmark::State& state, int algorithmIndex, std::string_view wheelIte
 // Also the proof, on the real history, that the fast run writes the literal run's report.
 void Literal(benchmark::State& state, int algorithmIndex, std::string_view wheelItem) {
     const Setup setup = SetupFor(algorithmIndex, wheelItem);
-    const auto fast = RunSimulation(LottoDraws(), setup.request, setup.wheel, setup.n, SimulationCommand::MainBalls);
+    const auto fast =
+        RunSimulation(LottoDraws(), setup.request, setup.wheel, setup.n, SimulationCommand::MainBalls);
     bool checked = false;
     for (auto _ : state) {
         auto literal = test::RunLiteralSimulation(LottoDraws(), setup.request, setup.wheel, setup.n,
@@ -74,8 +76,8 @@ void Literal(benchmark::State& state, int algorithmIndex, std::string_view wheel
             checked = true;
             const auto* a = std::get_if<SimulationRun>(&fast);
             const auto* b = std::get_if<SimulationRun>(&literal);
-            if (a == nullptr || b == nullptr || a->ReportText != b->ReportText || a->FinalNumbers != b->FinalNumbers ||
-                a->PickedLines != b->PickedLines) {
+            if (a == nullptr || b == nullptr || a->ReportText != b->ReportText ||
+                a->FinalNumbers != b->FinalNumbers || a->PickedLines != b->PickedLines) {
                 state.SkipWithError("the fast simulation differs from the literal one");
                 break;
             }

@@ -188,9 +188,9 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& gi
     constexpr Game game = GameOfRecord<Rec>();
     const auto u = static_cast<std::int32_t>(draws.Size());
     if (n < 1 || n > MaxSimulationDraws(u)) {
-        return SimulationError{SimulationError::Kind::DrawsOutOfRange, 0, 0,
-                               "the number of draws must lie between 1 and " +
-                                   std::to_string(MaxSimulationDraws(u))};
+        return SimulationError{
+            SimulationError::Kind::DrawsOutOfRange, 0, 0,
+            "the number of draws must lie between 1 and " + std::to_string(MaxSimulationDraws(u))};
     }
     if (command == SimulationCommand::ThunderballBall && game != Game::Thunderball) {
         return SimulationError{SimulationError::Kind::NotThunderballGame, 0, 0,
@@ -356,8 +356,9 @@ DrawsCheck CheckNumberOfDraws(std::string_view text, std::int32_t drawCount) {
     const auto value = NumericValue(text);
     const bool negative = Trim(text).starts_with('-');
     if (value ? *value > MaxSimulationDraws(drawCount) : !negative) {
-        return DrawsRefusal{title, "Sorry, the Value you entered is too high. Please select a Value between 1 and " + most,
-                            true};
+        return DrawsRefusal{
+            title, "Sorry, the Value you entered is too high. Please select a Value between 1 and " + most,
+            true};
     }
     if (!value || *value < 1) {
         return DrawsRefusal{title, "Please enter a Value between 1 and " + most, true};
@@ -380,7 +381,8 @@ ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int number
     std::array<std::uint64_t, kStrikeCategories> ways{};
     for (int m = 1; m <= drawnCount; ++m) {
         for (int b = 0; b <= bonusCount; ++b) {
-            const std::uint64_t w = Binomial(drawnCount, m) * Binomial(bonusCount, b) * Binomial(others, k - m - b);
+            const std::uint64_t w =
+                Binomial(drawnCount, m) * Binomial(bonusCount, b) * Binomial(others, k - m - b);
             int category = StrikeCategory(m);
             if (b == 1 && m == 5) {
                 category = kFiveAndBonusCategory;

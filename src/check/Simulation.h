@@ -79,9 +79,9 @@ struct SimulationRun {
 // Why a run did not finish. A failing run produces no report.
 struct SimulationError {
     enum class Kind {
-        DrawsOutOfRange,      // N outside 1 .. draws - 100
-        NotThunderballGame,   // the Thunderball-ball command in another game
-        StepFailed,           // the generator could not run on a step's history
+        DrawsOutOfRange,     // N outside 1 .. draws - 100
+        NotThunderballGame,  // the Thunderball-ball command in another game
+        StepFailed,          // the generator could not run on a step's history
     };
     Kind kind = Kind::StepFailed;
     std::int32_t step = 0;        // StepFailed: the step, 1 for the newest draw
@@ -128,7 +128,8 @@ using DrawsCheck = std::variant<std::int16_t, DrawsRefusal>;
 DrawsCheck CheckNumberOfDraws(std::string_view text, std::int32_t drawCount);
 
 // The expected strikes of `numbersCompared` numbers chosen at random, summed over `draws` draws.
-ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int numbersCompared, std::int32_t draws);
+ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int numbersCompared,
+                                std::int32_t draws);
 
 // The totals text of a run (ending with its star line and CR LF).
 std::string SimulationTotalsText(std::int32_t draws, std::int32_t numbersUsed,

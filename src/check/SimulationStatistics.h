@@ -48,7 +48,8 @@ private:
 
     void Build(Table& table, int n, bool thunderballField);
     void Remove(Table& table, std::size_t index);
-    static void Fill(const Table& table, OneBased<FrequencyRec>& frequency, OneBased<LastDrawnRec>& lastDrawn);
+    static void Fill(const Table& table, OneBased<FrequencyRec>& frequency,
+                     OneBased<LastDrawnRec>& lastDrawn);
 
     Game m_game;
     std::span<const CountedDraw> m_draws;

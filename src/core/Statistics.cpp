@@ -1,6 +1,5 @@
 #include "core/Statistics.h"
 
-
 namespace quintara {
 
 namespace {

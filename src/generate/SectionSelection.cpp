@@ -124,7 +124,8 @@ private:
         for (int p = section.first; p <= section.last; ++p) {
             const std::int16_t ball = BallAt(p);
             const bool listed = ball >= 1 && ball <= m_layout.balls;
-            m_candidates.PushBack(listed ? m_recordOf[static_cast<std::size_t>(ball)] : LastDrawnRec{0.0, ball});
+            m_candidates.PushBack(listed ? m_recordOf[static_cast<std::size_t>(ball)]
+                                         : LastDrawnRec{0.0, ball});
         }
         OrderByDate(m_candidates, m_layout.dateOrdered, m_head);
         m_final.PushBack(m_candidates[1].Ball);

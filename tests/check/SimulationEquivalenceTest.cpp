@@ -1,8 +1,7 @@
 // The fast simulation against the literal one on seeded random histories: same report, same figures, same
 // last-step state, same failure.
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <vector>
@@ -29,7 +28,8 @@ private:
     std::mt19937 m_engine;
 };
 
-// How rough a random history is: balls beyond `ballRange` never drawn, repeated balls and dates, stray values.
+// How rough a random history is: balls beyond `ballRange` never drawn, repeated balls and dates, stray
+// values.
 struct Roughness {
     int ballRange = 0;  // 0: the whole range
     bool repeats = false;
@@ -170,21 +170,23 @@ void CompareEveryWay(std::uint32_t seed) {
             request.algorithm = kPersonalPicksItem;
             request.PersonalPicksActive = true;
             request.PersonalNumbers = RandomPersonalNumbers(dice, game);
-            wheel = RandomWheel(dice, game, dice.Between(1, 8), static_cast<int>(request.PersonalNumbers.Size()));
+            wheel =
+                RandomWheel(dice, game, dice.Between(1, 8), static_cast<int>(request.PersonalNumbers.Size()));
         } else {
             request.algorithm = std::string(algorithms[index]);
             request.GeneratorMode = static_cast<std::int16_t>(index);
-            const int highest =
-                static_cast<int>(index) == kSevenNumbersMode && Info(game).numbersChosen == 28 ? 7
-                                                                                              : Info(game).numbersChosen;
+            const int highest = static_cast<int>(index) == kSevenNumbersMode && Info(game).numbersChosen == 28
+                                    ? 7
+                                    : Info(game).numbersChosen;
             if (request.algorithm != kFortyNineAlgorithm) {
                 wheel = RandomWheel(dice, game, dice.Between(1, 12), highest);
             }
         }
         for (const auto command : commands) {
-            const std::string what = GameName(game) + ", " + request.algorithm + ", seed " + std::to_string(seed) +
-                                     ", N " + std::to_string(n) +
-                                     (command == SimulationCommand::ThunderballBall ? ", Thunderball ball" : "");
+            const std::string what =
+                GameName(game) + ", " + request.algorithm + ", seed " + std::to_string(seed) + ", N " +
+                std::to_string(n) +
+                (command == SimulationCommand::ThunderballBall ? ", Thunderball ball" : "");
             const auto fast = Fast(draws, request, wheel, n, command, lotto);
             ASSERT_TRUE(std::holds_alternative<SimulationRun>(fast)) << what;
             ExpectSameRun(fast, test::RunLiteralSimulation(draws, request, wheel, n, command, lotto), what);
@@ -216,7 +218,8 @@ TEST(SimulationEquivalence, StatisticsOfEveryStepEqualARecount) {
         EXPECT_EQ(shrinking.Sorted(), ComputeStatistics(game, counted));
         for (std::size_t k = 1; k <= counted.size(); ++k) {
             shrinking.RemoveNewest();
-            const std::vector<CountedDraw> rest(counted.begin() + static_cast<std::ptrdiff_t>(k), counted.end());
+            const std::vector<CountedDraw> rest(counted.begin() + static_cast<std::ptrdiff_t>(k),
+                                                counted.end());
             ASSERT_EQ(shrinking.Sorted(), ComputeStatistics(game, rest))
                 << GameName(game) << ", seed " << seed << ", " << k << " removed";
         }

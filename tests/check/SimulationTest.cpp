@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -35,8 +34,8 @@ GeneratorRequest Personal(Game game, OneBased<std::int16_t> numbers) {
 }
 
 // A Lotto history of `size` draws whose draws after the first `crafted` ones hold only balls 30-49.
-test::HistoryBuilder<LottoDrawRec> LottoHistory(std::initializer_list<std::pair<std::vector<int>, int>> newest,
-                                                int size) {
+test::HistoryBuilder<LottoDrawRec> LottoHistory(
+    std::initializer_list<std::pair<std::vector<int>, int>> newest, int size) {
     test::HistoryBuilder<LottoDrawRec> builder;
     for (const auto& [balls, bonus] : newest) {
         builder.Draw({balls[0], balls[1], balls[2], balls[3], balls[4], balls[5]}, bonus);
@@ -65,14 +64,17 @@ TEST(NumberOfDraws, AcceptsOneToHundredFewerThanTheDrawsAndRefusesTheRestWithIts
         std::variant<int, std::string> expected;  // N, or the refusal text
         bool focus;
     };
-    const std::string tooHigh = "Sorry, the Value you entered is too high. Please select a Value between 1 and 50";
+    const std::string tooHigh =
+        "Sorry, the Value you entered is too high. Please select a Value between 1 and 50";
     const std::string below = "Please enter a Value between 1 and 50";
     const std::string notNumeric = "Please enter a Numeric Value between 1 and 50";
     const std::vector<Case> cases{
-        {"1", 1, false},         {"50", 50, false},      {" 25 ", 25, false},      {"1.4", 1, false},
-        {"2.5", 2, false},       {"49.5", 50, false},    {"51", tooHigh, true},    {"50.4", tooHigh, true},
-        {"1e9", tooHigh, true},  {"0", below, true},     {"-3", below, true},      {"0.4", below, true},
-        {"0.6", below, true},    {"abc", notNumeric, false}, {"", notNumeric, false}, {"7a", notNumeric, false},
+        {"1", 1, false},           {"50", 50, false},          {" 25 ", 25, false},
+        {"1.4", 1, false},         {"2.5", 2, false},          {"49.5", 50, false},
+        {"51", tooHigh, true},     {"50.4", tooHigh, true},    {"1e9", tooHigh, true},
+        {"0", below, true},        {"-3", below, true},        {"0.4", below, true},
+        {"0.6", below, true},      {"abc", notNumeric, false}, {"", notNumeric, false},
+        {"7a", notNumeric, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -92,8 +94,9 @@ TEST(NumberOfDraws, AcceptsOneToHundredFewerThanTheDrawsAndRefusesTheRestWithIts
 
 TEST(Simulation, OneDrawReportsTheNewestDrawAsNumberUWithTotalsFirst) {
     const auto history = LottoHistory({{{1, 2, 3, 4, 5, 40}, 6}}, 101);
-    const auto result = RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})),
-                                      kSixPointers, 1, SimulationCommand::MainBalls);
+    const auto result =
+        RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})),
+                      kSixPointers, 1, SimulationCommand::MainBalls);
     ASSERT_TRUE(std::holds_alternative<SimulationRun>(result));
     const auto& run = std::get<SimulationRun>(result);
     EXPECT_EQ(run.ReportText,
@@ -111,8 +114,9 @@ TEST(Simulation, OneDrawReportsTheNewestDrawAsNumberUWithTotalsFirst) {
     EXPECT_EQ(run.PickedLines[1].Balls, (std::array<std::int16_t, 6>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(run.WinningLines, OneBased<WinningLineRec>{(WinningLineRec{5, 1, 6})});
     ASSERT_EQ(run.steps.size(), 1u);
-    EXPECT_EQ(run.steps[0], (SimulatedDraw{101, history.Draws()[1].DrawDate, 5, 6, {1, 2, 3, 4, 5},
-                                           kFiveAndBonusCategory}));
+    EXPECT_EQ(
+        run.steps[0],
+        (SimulatedDraw{101, history.Draws()[1].DrawDate, 5, 6, {1, 2, 3, 4, 5}, kFiveAndBonusCategory}));
 }
 
 TEST(Simulation, CountsTheBonusBallOnlyAfterFiveOrSixMainBalls) {
@@ -134,11 +138,13 @@ TEST(Simulation, CountsTheBonusBallOnlyAfterFiveOrSixMainBalls) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.heading);
         const auto history = LottoHistory({{c.balls, c.bonus}}, 110);
-        const auto result = RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})),
-                                          kSixPointers, 1, SimulationCommand::MainBalls);
+        const auto result =
+            RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})),
+                          kSixPointers, 1, SimulationCommand::MainBalls);
         const auto& run = std::get<SimulationRun>(result);
-        const std::string block = "\r\n\r\nDraw Number: 110\r\n\r\n" + c.heading + "\r\n\r\nWheel Pointers:\r\n" +
-                                  PointerList(10, c.marked) + "\r\n\r\n" + kBlockStars;
+        const std::string block = "\r\n\r\nDraw Number: 110\r\n\r\n" + c.heading +
+                                  "\r\n\r\nWheel Pointers:\r\n" + PointerList(10, c.marked) + "\r\n\r\n" +
+                                  kBlockStars;
         EXPECT_TRUE(run.ReportText.ends_with(block)) << run.ReportText;
         std::array<std::int32_t, kStrikeCategories> totals{};
         totals[static_cast<std::size_t>(c.category)] = 1;
@@ -152,12 +158,14 @@ TEST(Simulation, ARunWithoutAnyStrikeSaysSoInTheTotalsAndEveryBlock) {
     const auto result = RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7})),
                                       kSixPointers, 3, SimulationCommand::MainBalls);
     const auto& run = std::get<SimulationRun>(result);
-    std::string expected = "Total Strikes from 3 Draws using all 7 Numbers:\r\n\r\nSorry, there were no wins at all!\r\n\r\n" +
-                           kTotalsStars + kCrLfText;
+    std::string expected =
+        "Total Strikes from 3 Draws using all 7 Numbers:\r\n\r\nSorry, there were no wins at all!\r\n\r\n" +
+        kTotalsStars + kCrLfText;
     for (int number : {103, 102, 101}) {
-        expected += "\r\nDraw Number: " + std::to_string(number) +
-                    "  - Sorry, none of the Selected Numbers were Drawn this time!\r\n\r\nWheel Pointers:\r\n" +
-                    PointerList(7, {}) + "\r\n\r\n" + kBlockStars;
+        expected +=
+            "\r\nDraw Number: " + std::to_string(number) +
+            "  - Sorry, none of the Selected Numbers were Drawn this time!\r\n\r\nWheel Pointers:\r\n" +
+            PointerList(7, {}) + "\r\n\r\n" + kBlockStars;
     }
     EXPECT_EQ(run.ReportText, expected);
     EXPECT_EQ(run.WinningLines, OneBased<WinningLineRec>(1));
@@ -183,8 +191,12 @@ TEST(Simulation, ThunderballBallRunListsEightPointersAndOneTotalsLineFromStatist
 
     const auto older = OneBased<ThunderballDrawRec>::FromVector(
         std::vector<ThunderballDrawRec>(draws.begin() + n, draws.end()));
-    EXPECT_EQ(run.FinalNumbers, ChooseFinalNumbers(Game::Thunderball, 0, ComputeStatistics(Game::Thunderball, older)).FinalNumbers);
-    EXPECT_NE(run.FinalNumbers, ChooseFinalNumbers(Game::Thunderball, 0, ComputeStatistics(Game::Thunderball, draws)).FinalNumbers);
+    EXPECT_EQ(
+        run.FinalNumbers,
+        ChooseFinalNumbers(Game::Thunderball, 0, ComputeStatistics(Game::Thunderball, older)).FinalNumbers);
+    EXPECT_NE(
+        run.FinalNumbers,
+        ChooseFinalNumbers(Game::Thunderball, 0, ComputeStatistics(Game::Thunderball, draws)).FinalNumbers);
 
     int wins = 0;
     for (const auto& step : run.steps) {
@@ -203,12 +215,14 @@ TEST(Simulation, ThunderballBallRunListsEightPointersAndOneTotalsLineFromStatist
             marked.push_back(p - 20);
         }
     }
-    EXPECT_TRUE(run.ReportText.ends_with("Wheel Pointers:\r\n" + PointerList(8, marked) + "\r\n\r\n" + kBlockStars))
+    EXPECT_TRUE(
+        run.ReportText.ends_with("Wheel Pointers:\r\n" + PointerList(8, marked) + "\r\n\r\n" + kBlockStars))
         << run.ReportText;
     EXPECT_EQ(run.numbersUsed, 8);
 
     // The main-ball run of the same game names its 20 main numbers.
-    const auto main = std::get<SimulationRun>(RunSimulation(draws, request, wheel, n, SimulationCommand::MainBalls));
+    const auto main =
+        std::get<SimulationRun>(RunSimulation(draws, request, wheel, n, SimulationCommand::MainBalls));
     EXPECT_TRUE(main.ReportText.starts_with("Total Strikes from 6 Draws using all 20 Numbers:"));
     EXPECT_TRUE(main.ReportText.find("\r\n20 = ") != std::string::npos);
     EXPECT_TRUE(main.ReportText.find("\r\n21 = ") == std::string::npos);
@@ -218,7 +232,8 @@ TEST(Simulation, RefusesWhatItCannotRunAndReportsTheFailingStep) {
     const auto history = LottoHistory({}, 120);
     const auto request = Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6}));
     for (int n : {0, -1, 21}) {
-        const auto result = RunSimulation(history.Draws(), request, kSixPointers, n, SimulationCommand::MainBalls);
+        const auto result =
+            RunSimulation(history.Draws(), request, kSixPointers, n, SimulationCommand::MainBalls);
         ASSERT_TRUE(std::holds_alternative<SimulationError>(result));
         EXPECT_EQ(std::get<SimulationError>(result).kind, SimulationError::Kind::DrawsOutOfRange);
     }
@@ -247,7 +262,8 @@ TEST(Simulation, LottoExtraFortyNineNumbersStartFromTheLottoDrawsBeforeEachDraw)
     request.game = Game::LottoExtra;
     request.algorithm = std::string(kFortyNineAlgorithm);
     request.GeneratorMode = 1;
-    const auto run = RunSimulation(extra.Draws(), request, {}, 3, SimulationCommand::MainBalls, lotto.Draws());
+    const auto run =
+        RunSimulation(extra.Draws(), request, {}, 3, SimulationCommand::MainBalls, lotto.Draws());
     ASSERT_TRUE(std::holds_alternative<SimulationRun>(run));
     EXPECT_FALSE(std::get<SimulationRun>(run).PickedLines.Empty());
 
@@ -270,7 +286,8 @@ TEST(Simulation, ProgramStateOverloadRunsTheCurrentGamesDrawsAndWheel) {
     request.game = Game::DailyPlay;
     request.algorithm = "16 Numbers from 27";
     const auto viaState = RunSimulation(state, request, 5, SimulationCommand::MainBalls);
-    const auto direct = RunSimulation(state.DailyPlayDraws, request, state.WheelLines, 5, SimulationCommand::MainBalls);
+    const auto direct =
+        RunSimulation(state.DailyPlayDraws, request, state.WheelLines, 5, SimulationCommand::MainBalls);
     ASSERT_TRUE(std::holds_alternative<SimulationRun>(viaState));
     EXPECT_EQ(std::get<SimulationRun>(viaState).ReportText, std::get<SimulationRun>(direct).ReportText);
     EXPECT_EQ(std::get<SimulationRun>(viaState).DailyPlayPickedLines.Size(), 2u);

@@ -26,16 +26,20 @@ public:
     LiteralSimulation(const OneBased<Rec>& history, const GeneratorRequest& request,
                       const OneBased<std::string>& wheelLines, SimulationCommand command,
                       const OneBased<LottoDrawRec>& lottoHistory)
-        : m_saved(history), m_request(request), m_wheel(wheelLines), m_command(command), m_lotto(lottoHistory) {
+        : m_saved(history),
+          m_request(request),
+          m_wheel(wheelLines),
+          m_command(command),
+          m_lotto(lottoHistory) {
         m_request.game = kGame;
     }
 
     SimulationResult Run(std::int32_t n) {
         const auto u = static_cast<std::int32_t>(m_saved.Size());
         if (n < 1 || n > MaxSimulationDraws(u)) {
-            return SimulationError{SimulationError::Kind::DrawsOutOfRange, 0, 0,
-                                   "the number of draws must lie between 1 and " +
-                                       std::to_string(MaxSimulationDraws(u))};
+            return SimulationError{
+                SimulationError::Kind::DrawsOutOfRange, 0, 0,
+                "the number of draws must lie between 1 and " + std::to_string(MaxSimulationDraws(u))};
         }
         if (m_command == SimulationCommand::ThunderballBall && kGame != Game::Thunderball) {
             return SimulationError{SimulationError::Kind::NotThunderballGame, 0, 0,
@@ -116,7 +120,8 @@ private:
         m_stats = GameStatistics{};
         if constexpr (kGame == Game::Thunderball) {
             Count(
-                m_draws, Info(kGame).extraMax, [](const Rec& draw, int ball) { return draw.Thunderball == ball; },
+                m_draws, Info(kGame).extraMax,
+                [](const Rec& draw, int ball) { return draw.Thunderball == ball; },
                 m_stats.ThunderballFrequency, m_stats.ThunderballLastDrawn);
         }
         Count(m_draws, Info(kGame).maxBall, HoldsBall, m_stats.BallFrequency, m_stats.BallLastDrawn);
