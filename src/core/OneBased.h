@@ -53,10 +53,14 @@ public:
 
 private:
     std::size_t Checked(std::size_t index) const {
-        if (index < 1 || index >= m_items.size()) {
-            throw IndexError("index " + std::to_string(index) + " outside 1.." + std::to_string(Size()));
+        if (index < 1 || index >= m_items.size()) [[unlikely]] {
+            ThrowOutside(index);
         }
         return index;
+    }
+    // Kept out of line so that the check itself inlines into the loops over statistics and lines.
+    [[noreturn, gnu::noinline, gnu::cold]] void ThrowOutside(std::size_t index) const {
+        throw IndexError("index " + std::to_string(index) + " outside 1.." + std::to_string(Size()));
     }
     std::vector<T> m_items;
 };

@@ -1,7 +1,5 @@
 #include "core/Statistics.h"
 
-#include <utility>
-
 namespace quintara {
 
 namespace {
@@ -13,14 +11,22 @@ void ShellSort(OneBased<T>& items, int n, InOrder inOrder) {
     if (n > static_cast<int>(items.Size())) {
         n = static_cast<int>(items.Size());
     }
+    if (n < 2) {
+        return;
+    }
+    // Element 0 exists, so a[j] is items[j] for 0..n; the loops stay within 1..n.
+    T* a = &*items.begin() - 1;
     for (int gap = n / 2; gap >= 1; gap /= 2) {
         for (int i = gap; i <= n - 1; ++i) {
-            for (int j = i - gap + 1; j >= 1; j -= gap) {
-                if (inOrder(items[j], items[j + gap])) {
-                    break;
-                }
-                std::swap(items[j], items[j + gap]);
+            // Each swap of the inner walk carries the same element, items[i + 1], one gap down, so it is
+            // moved once at the end instead of swapped at every step.
+            const T moving = a[i + 1];
+            int j = i - gap + 1;
+            while (j >= 1 && !inOrder(a[j], moving)) {
+                a[j + gap] = a[j];
+                j -= gap;
             }
+            a[j + gap] = moving;
         }
     }
 }

@@ -24,7 +24,24 @@ std::string_view TrimView(std::string_view text) {
     return text;
 }
 
-std::optional<double> ParseNumber(std::string_view text) {
+template <class Int>
+std::optional<Int> ToRounded(std::string_view text) {
+    const auto value = NumericValue(text);
+    if (!value) {
+        return std::nullopt;
+    }
+    // nearbyint rounds half to even in the default rounding mode.
+    const double rounded = std::nearbyint(*value);
+    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<Int>(rounded);
+}
+
+}  // namespace
+
+std::optional<double> NumericValue(std::string_view text) {
     if (!IsNumeric(text)) {
         return std::nullopt;
     }
@@ -39,23 +56,6 @@ std::optional<double> ParseNumber(std::string_view text) {
     }
     return value;
 }
-
-template <class Int>
-std::optional<Int> ToRounded(std::string_view text) {
-    const auto value = ParseNumber(text);
-    if (!value) {
-        return std::nullopt;
-    }
-    // nearbyint rounds half to even in the default rounding mode.
-    const double rounded = std::nearbyint(*value);
-    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
-        return std::nullopt;
-    }
-    return static_cast<Int>(rounded);
-}
-
-}  // namespace
 
 bool IsNumeric(std::string_view text) {
     text = TrimView(text);
@@ -93,10 +93,6 @@ bool IsNumeric(std::string_view text) {
         }
     }
     return i == text.size();
-}
-
-std::optional<double> NumericValue(std::string_view text) {
-    return ParseNumber(text);
 }
 
 std::optional<std::int16_t> ToInteger(std::string_view text) {

@@ -12,7 +12,8 @@ namespace quintara {
 // optional exponent, optional blanks ("7", " 07 ", "-3", "2.5", "1e3"); "", "7a" and "." are not.
 bool IsNumeric(std::string_view text);
 
-// The value of a numeric text as it stands, unrounded; nothing when the text is not numeric.
+// The value of a numeric text, unrounded; nothing when the text is not numeric or its value is too large
+// for a double ("1e999").
 std::optional<double> NumericValue(std::string_view text);
 
 // A numeric text as a 16-bit Integer, rounded half to even (2.5 gives 2, 3.5 gives 4); nothing when the

@@ -1,5 +1,6 @@
 #include "generate/FortyNineGenerator.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -42,24 +43,13 @@ class FortyNineRun {
 public:
     FortyNineRun(const OneBased<LottoDrawRec>& lottoDraws, const OneBased<FrequencyRec>& ballFrequency,
                  const OneBased<LastDrawnRec>& ballLastDrawn) {
-        if (lottoDraws.Empty()) {
-            throw GenerateError("there is no Lotto draw to start the lines from");
-        }
+        CheckFortyNineStart(lottoDraws.Empty() ? nullptr : &lottoDraws[1], ballFrequency);
         const LottoDrawRec& newest = lottoDraws[1];
         for (std::size_t slot = 0; slot < 6; ++slot) {
             m_latest[slot + 1] = newest.Balls[slot];
         }
         m_latest[7] = newest.BonusBall;
-        for (int slot = 1; slot <= 7; ++slot) {
-            if (!IsBall(m_latest[static_cast<std::size_t>(slot)])) {
-                throw GenerateError("the newest Lotto draw holds " + std::to_string(m_latest[slot]) +
-                                    ", which is not a ball of 1 - 49");
-            }
-        }
-        m_mostFrequent = ballFrequency.Empty() ? 0 : ballFrequency[1].Ball;
-        if (!IsBall(m_mostFrequent)) {
-            throw GenerateError("the ball frequencies do not name a most frequent ball of 1 - 49");
-        }
+        m_mostFrequent = ballFrequency[1].Ball;
         const auto lastDrawn = CompleteLastDrawn(ballLastDrawn, kBalls);
         for (std::size_t pos = 1; pos <= lastDrawn.Size(); ++pos) {
             m_lastDrawnBall[pos] = lastDrawn[pos].Ball;
@@ -160,6 +150,24 @@ LottoDrawRec LineRecord(std::uint64_t mask) {
 }
 
 }  // namespace
+
+void CheckFortyNineStart(const LottoDrawRec* newestLottoDraw, const OneBased<FrequencyRec>& ballFrequency) {
+    if (newestLottoDraw == nullptr) {
+        throw GenerateError("there is no Lotto draw to start the lines from");
+    }
+    std::array<int, 7> latest{};
+    std::copy(newestLottoDraw->Balls.begin(), newestLottoDraw->Balls.end(), latest.begin());
+    latest[6] = newestLottoDraw->BonusBall;
+    for (int ball : latest) {
+        if (!IsBall(ball)) {
+            throw GenerateError("the newest Lotto draw holds " + std::to_string(ball) +
+                                ", which is not a ball of 1 - 49");
+        }
+    }
+    if (ballFrequency.Empty() || !IsBall(ballFrequency[1].Ball)) {
+        throw GenerateError("the ball frequencies do not name a most frequent ball of 1 - 49");
+    }
+}
 
 OneBased<LottoDrawRec> GenerateFortyNineLines(const OneBased<LottoDrawRec>& lottoDraws,
                                               const OneBased<FrequencyRec>& ballFrequency,

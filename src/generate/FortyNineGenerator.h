@@ -14,6 +14,11 @@ OneBased<LottoDrawRec> GenerateFortyNineLines(const OneBased<LottoDrawRec>& lott
                                               const OneBased<FrequencyRec>& ballFrequency,
                                               const OneBased<LastDrawnRec>& ballLastDrawn);
 
+// Throws the GenerateError that GenerateFortyNineLines throws for a run starting from this newest Lotto draw
+// (nullptr: there is none) and these frequencies, and nothing when such a run makes its lines. The
+// simulation checks its steps with it without making their lines.
+void CheckFortyNineStart(const LottoDrawRec* newestLottoDraw, const OneBased<FrequencyRec>& ballFrequency);
+
 // Bound on consecutive lines equal to past draws: the line depends only on the generator's counters,
 // which take at most this many states, so a longer run of such lines would repeat for ever.
 inline constexpr int kFortyNineCounterStates = 3 * 5 * 7 * 2 * 30;

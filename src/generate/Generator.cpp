@@ -6,6 +6,10 @@
 
 namespace quintara {
 
+bool MakesFortyNineLines(const GeneratorRequest& request) {
+    return !request.PersonalPicksActive && request.algorithm == kFortyNineAlgorithm;
+}
+
 FinalSelection ChooseFinalNumbers(Game game, std::int16_t generatorMode, const GameStatistics& statistics) {
     FinalSelection selection;
     selection.FinalNumbers = SelectFinalNumbers(statistics, game);
@@ -27,7 +31,7 @@ GeneratorResult GenerateNumbers(const GeneratorRequest& request, const GameStati
         result.FinalNumbers = std::move(selection.FinalNumbers);
         result.SevenNumbers = std::move(selection.SevenNumbers);
     }
-    if (!request.PersonalPicksActive && request.algorithm == kFortyNineAlgorithm) {
+    if (MakesFortyNineLines(request)) {
         result.PickedLines =
             GenerateFortyNineLines(lottoDraws, statistics.BallFrequency, statistics.BallLastDrawn);
     } else {

@@ -38,6 +38,9 @@ struct GeneratorResult {
     double LinesGeneratedDate = 0;
 };
 
+// Whether a run makes its lines with the forty-nine number generator rather than from the wheel.
+bool MakesFortyNineLines(const GeneratorRequest& request);
+
 // The algorithm's final numbers (section selection, then the seven-number reduction for GeneratorMode 2
 // in Lotto and Lotto Extra), without making lines.
 FinalSelection ChooseFinalNumbers(Game game, std::int16_t generatorMode, const GameStatistics& statistics);

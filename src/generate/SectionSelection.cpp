@@ -1,6 +1,7 @@
 #include "generate/SectionSelection.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -42,10 +43,10 @@ const SectionLayout& LayoutOf(Game game) {
 const SectionLayout kThunderballBallLayout{14, {{1, 7}, {8, 14}}, 7};
 
 // Shell-sorts candidates 1..n newest first and leaves the rest where they were; the sort's treatment of
-// equal dates makes the gathering order decide between balls of the same draw.
-void OrderByDate(OneBased<LastDrawnRec>& candidates, int n) {
+// equal dates makes the gathering order decide between balls of the same draw. `head` is scratch space.
+void OrderByDate(OneBased<LastDrawnRec>& candidates, int n, OneBased<LastDrawnRec>& head) {
     const auto count = std::min(static_cast<std::size_t>(n), candidates.Size());
-    OneBased<LastDrawnRec> head(count);
+    head.Resize(count);
     for (std::size_t i = 1; i <= count; ++i) {
         head[i] = candidates[i];
     }
@@ -68,6 +69,12 @@ public:
         if (frequency.Size() < static_cast<std::size_t>(layout.balls)) {
             throw GenerateError("the ball frequencies cover " + std::to_string(frequency.Size()) +
                                 " balls, not " + std::to_string(layout.balls));
+        }
+        // The completed table holds each ball 1..balls exactly once, so a ball's record can be looked up
+        // instead of scanned for.
+        m_recordOf.resize(static_cast<std::size_t>(layout.balls) + 1);
+        for (const auto& rec : m_lastDrawn) {
+            m_recordOf[static_cast<std::size_t>(rec.Ball)] = rec;
         }
     }
 
@@ -99,31 +106,29 @@ private:
         return false;
     }
 
-    bool InSection(std::int16_t ball, const Section& section) const {
+    // The section's balls that can stand in the last-drawn table (1..63 holds them all) as a bit set.
+    std::uint64_t SectionMask(const Section& section) const {
+        std::uint64_t mask = 0;
         for (int p = section.first; p <= section.last; ++p) {
-            if (BallAt(p) == ball) {
-                return true;
+            const std::int16_t ball = BallAt(p);
+            if (ball >= 1 && ball <= 63) {
+                mask |= std::uint64_t{1} << ball;
             }
         }
-        return false;
+        return mask;
     }
 
     // The newest of the first n balls of the section in frequency order.
     void MostRecentlyDrawn(const Section& section) {
-        OneBased<LastDrawnRec> candidates;
+        m_candidates.Clear();
         for (int p = section.first; p <= section.last; ++p) {
             const std::int16_t ball = BallAt(p);
-            LastDrawnRec found{0.0, ball};
-            for (auto pos = m_lastDrawn.Size(); pos >= 1; --pos) {
-                if (m_lastDrawn[pos].Ball == ball) {
-                    found = m_lastDrawn[pos];
-                    break;
-                }
-            }
-            candidates.PushBack(found);
+            const bool listed = ball >= 1 && ball <= m_layout.balls;
+            m_candidates.PushBack(listed ? m_recordOf[static_cast<std::size_t>(ball)]
+                                         : LastDrawnRec{0.0, ball});
         }
-        OrderByDate(candidates, m_layout.dateOrdered);
-        m_final.PushBack(candidates[1].Ball);
+        OrderByDate(m_candidates, m_layout.dateOrdered, m_head);
+        m_final.PushBack(m_candidates[1].Ball);
     }
 
     void MostFrequent(const Section& section) {
@@ -144,18 +149,19 @@ private:
 
     // Gathered oldest first, so the first n candidates are the n least recently drawn of the section.
     void LeastRecentlyDrawn(const Section& section) {
-        OneBased<LastDrawnRec> candidates;
+        const std::uint64_t inSection = SectionMask(section);
+        m_candidates.Clear();
         for (auto pos = m_lastDrawn.Size(); pos >= 1; --pos) {
-            if (InSection(m_lastDrawn[pos].Ball, section)) {
-                candidates.PushBack(m_lastDrawn[pos]);
+            if ((inSection >> m_lastDrawn[pos].Ball & 1U) != 0) {
+                m_candidates.PushBack(m_lastDrawn[pos]);
             }
         }
-        OrderByDate(candidates, m_layout.dateOrdered);
-        auto q = std::min(static_cast<std::size_t>(m_layout.dateOrdered), candidates.Size());
-        while (Chosen(candidates[q].Ball)) {
+        OrderByDate(m_candidates, m_layout.dateOrdered, m_head);
+        auto q = std::min(static_cast<std::size_t>(m_layout.dateOrdered), m_candidates.Size());
+        while (Chosen(m_candidates[q].Ball)) {
             --q;
         }
-        m_final.PushBack(candidates[q].Ball);
+        m_final.PushBack(m_candidates[q].Ball);
     }
 
     const OneBased<FrequencyRec>& m_frequency;
@@ -163,6 +169,9 @@ private:
     const SectionLayout& m_layout;
     OneBased<std::int16_t>& m_final;
     std::size_t m_chosenFrom;
+    std::vector<LastDrawnRec> m_recordOf;  // [ball]
+    OneBased<LastDrawnRec> m_candidates;   // scratch lists of criteria A and D
+    OneBased<LastDrawnRec> m_head;
 };
 
 }  // namespace

@@ -1,0 +1,103 @@
+// A simulation over every simulable draw of the real Lotto history, fast and literal side by side.
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "check/Simulation.h"
+#include "core/History.h"
+#include "generate/Catalogue.h"
+#include "generate/WheelFile.h"
+#include "history/HistoryCsv.h"
+#include "support/LiteralSimulation.h"
+
+namespace {
+
+using namespace quintara;
+
+const OneBased<LottoDrawRec>& LottoDraws() {
+    static const auto draws = [] {
+        const auto dir = std::filesystem::temp_directory_path() / "quintara-bench-simulation";
+        std::filesystem::create_directories(dir);
+        std::ifstream in(std::string(QUINTARA_SOURCE_DIR) + "/data/history/lotto.csv");
+        std::string csv((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        ImportHistoryCsv(Game::Lotto, csv, dir).Value();
+        return ReadHistory<LottoDrawRec>(dir).Value();
+    }();
+    return draws;
+}
+
+OneBased<std::string> ShippedWheel(std::string_view item) {
+    const auto file = WheelFileName(Game::Lotto, item);
+    const auto path = std::filesystem::path(QUINTARA_SOURCE_DIR) / "data" / "wheels" / std::string(*file);
+    return ReadWheelFile(path, Game::Lotto, WheelSource::BuiltIn).Value();
+}
+
+struct Setup {
+    GeneratorRequest request;
+    OneBased<std::string> wheel;
+    std::int32_t n = 0;
+};
+
+Setup SetupFor(int algorithmIndex, std::string_view wheelItem) {
+    Setup setup;
+    setup.request.game = Game::Lotto;
+    setup.request.algorithm =
+        std::string(AlgorithmItems(Game::Lotto)[static_cast<std::size_t>(algorithmIndex)]);
+    setup.request.GeneratorMode = static_cast<std::int16_t>(algorithmIndex);
+    setup.request.today = 45000;
+    if (!wheelItem.empty()) {
+        setup.wheel = ShippedWheel(wheelItem);
+    }
+    setup.n = MaxSimulationDraws(static_cast<std::int32_t>(LottoDraws().Size()));
+    return setup;
+}
+
+void Fast(benchmark::State& state, int algorithmIndex, std::string_view wheelItem) {
+    const Setup setup = SetupFor(algorithmIndex, wheelItem);
+    for (auto _ : state) {
+        auto result =
+            RunSimulation(LottoDraws(), setup.request, setup.wheel, setup.n, SimulationCommand::MainBalls);
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["draws"] = setup.n;
+}
+
+// Also the proof, on the real history, that the fast run writes the literal run's report.
+void Literal(benchmark::State& state, int algorithmIndex, std::string_view wheelItem) {
+    const Setup setup = SetupFor(algorithmIndex, wheelItem);
+    const auto fast =
+        RunSimulation(LottoDraws(), setup.request, setup.wheel, setup.n, SimulationCommand::MainBalls);
+    bool checked = false;
+    for (auto _ : state) {
+        auto literal = test::RunLiteralSimulation(LottoDraws(), setup.request, setup.wheel, setup.n,
+                                                  SimulationCommand::MainBalls);
+        if (!checked) {
+            checked = true;
+            const auto* a = std::get_if<SimulationRun>(&fast);
+            const auto* b = std::get_if<SimulationRun>(&literal);
+            if (a == nullptr || b == nullptr || a->ReportText != b->ReportText ||
+                a->FinalNumbers != b->FinalNumbers || a->PickedLines != b->PickedLines) {
+                state.SkipWithError("the fast simulation differs from the literal one");
+                break;
+            }
+        }
+        benchmark::DoNotOptimize(literal);
+    }
+    state.counters["draws"] = setup.n;
+}
+
+BENCHMARK_CAPTURE(Fast, Lotto_28_5LineWheel, 0, "5 Line Wheel - 1 Number")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Literal, Lotto_28_5LineWheel, 0, "5 Line Wheel - 1 Number")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(Fast, Lotto_28_904LineWheel, 0, "904 Line Wheel")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Literal, Lotto_28_904LineWheel, 0, "904 Line Wheel")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(Fast, Lotto_49, 1, "")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Literal, Lotto_49, 1, "")->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "core/AppState.h"
+#include "core/Games.h"
+#include "core/OneBased.h"
+#include "core/Records.h"
+#include "generate/Generator.h"
+
+namespace quintara {
+
+// Which numbers a simulation compares: "Simulate Numbers" or "Simulate Thunderball Numbers".
+enum class SimulationCommand { MainBalls, ThunderballBall };
+
+// The strike categories of the totals, in report order: 1, 2, 3, 4, 5, 5 and Bonus Ball, 6, 7.
+inline constexpr int kStrikeCategories = 8;
+inline constexpr int kFiveAndBonusCategory = 5;  // index into the totals
+// The totals index of m strikes without the bonus marker.
+constexpr int StrikeCategory(int strikes) {
+    return strikes <= 5 ? strikes - 1 : strikes;
+}
+
+// One step of a run: the draw checked and what it held of the chosen numbers.
+struct SimulatedDraw {
+    std::int32_t drawNumber = 0;
+    double drawDate = 0;
+    std::int16_t strikes = 0;      // chosen numbers the draw held (Lotto: 7 = six and the bonus ball)
+    std::int16_t bonusNumber = 0;  // Lotto: the bonus ball when five numbers and the bonus were drawn
+    std::vector<int> pointers;     // the positions drawn, as the report labels them
+    // The totals index this step added to, or nothing when the draw held no chosen number.
+    std::optional<int> category;
+    bool operator==(const SimulatedDraw&) const = default;
+};
+
+// An exact fraction; chance expectations are kept as these and shown as decimals.
+struct Fraction {
+    std::uint64_t numerator = 0;
+    std::uint64_t denominator = 1;
+    long double Value() const {
+        return static_cast<long double>(numerator) / static_cast<long double>(denominator);
+    }
+    bool operator==(const Fraction&) const = default;
+};
+
+// What luck alone would have done: per strike category, the number of draws expected to fall in it had the
+// same count of numbers been chosen at random from the range compared.
+struct ChanceBaseline {
+    int numbersChosen = 0;  // the random choice's size (the numbers compared, at most the range)
+    int range = 0;          // 49, 34, 27, or 14 for the Thunderball ball
+    std::array<Fraction, kStrikeCategories> expected{};
+    bool operator==(const ChanceBaseline&) const = default;
+};
+
+// A finished run: the report and its figures, and the state its last step leaves behind.
+struct SimulationRun {
+    std::string ReportText;  // the totals, then one block per draw, CR LF line ends
+    std::int32_t draws = 0;
+    std::int32_t numbersUsed = 0;  // the count the totals' first line names
+    std::array<std::int32_t, kStrikeCategories> totals{};
+    std::vector<SimulatedDraw> steps;  // newest draw first
+    ChanceBaseline baseline;
+
+    // The last step's generator run and check, which the program keeps after the run.
+    OneBased<std::int16_t> FinalNumbers;
+    std::optional<OneBased<std::int16_t>> SevenNumbers;
+    OneBased<LottoDrawRec> PickedLines;
+    OneBased<DailyPlayDrawRec> DailyPlayPickedLines;
+    double LinesGeneratedDate = 0;
+    OneBased<WinningLineRec> WinningLines;  // entry 1 names line 1 when the last draw held a chosen number
+};
+
+// Why a run did not finish. A failing run produces no report.
+struct SimulationError {
+    enum class Kind {
+        DrawsOutOfRange,     // N outside 1 .. draws - 100
+        NotThunderballGame,  // the Thunderball-ball command in another game
+        StepFailed,          // the generator could not run on a step's history
+    };
+    Kind kind = Kind::StepFailed;
+    std::int32_t step = 0;        // StepFailed: the step, 1 for the newest draw
+    std::int32_t drawNumber = 0;  // StepFailed: that step's draw number
+    std::string message;
+    bool operator==(const SimulationError&) const = default;
+};
+
+using SimulationResult = std::variant<SimulationRun, SimulationError>;
+
+// Simulates the generator over the N newest draws of `draws` (the game's history, index 1 newest): before
+// each draw, newest first, the statistics of the draws older than it (main balls and, for Thunderball, the
+// Thunderball ball) choose the final numbers through `request` and `wheelLines`, and the draw is checked
+// against them. `lottoDraws` is the Lotto history, read only by "49 Numbers from 49" in Lotto Extra: there
+// each step starts from the Lotto draws dated before the step's draw. Pure: nothing outside is changed.
+SimulationResult RunSimulation(const OneBased<LottoDrawRec>& draws, const GeneratorRequest& request,
+                               const OneBased<std::string>& wheelLines, std::int32_t n,
+                               SimulationCommand command);
+SimulationResult RunSimulation(const OneBased<LottoExtraDrawRec>& draws, const GeneratorRequest& request,
+                               const OneBased<std::string>& wheelLines, std::int32_t n,
+                               SimulationCommand command, const OneBased<LottoDrawRec>& lottoDraws);
+SimulationResult RunSimulation(const OneBased<ThunderballDrawRec>& draws, const GeneratorRequest& request,
+                               const OneBased<std::string>& wheelLines, std::int32_t n,
+                               SimulationCommand command);
+SimulationResult RunSimulation(const OneBased<DailyPlayDrawRec>& draws, const GeneratorRequest& request,
+                               const OneBased<std::string>& wheelLines, std::int32_t n,
+                               SimulationCommand command);
+
+// The same over the program's state: the draws of request.game, the loaded wheel and the Lotto draws.
+SimulationResult RunSimulation(const AppState& state, const GeneratorRequest& request, std::int32_t n,
+                               SimulationCommand command);
+
+// The largest N a history of `drawCount` draws allows: every step keeps at least 100 older draws.
+std::int32_t MaxSimulationDraws(std::int32_t drawCount);
+
+// The check of the number-of-draws box: the accepted N, or the refusal to show.
+struct DrawsRefusal {
+    std::string title;  // "Incorrect Value"
+    std::string text;
+    bool focusBox = false;  // the box also receives the focus (it is emptied in every case)
+    bool operator==(const DrawsRefusal&) const = default;
+};
+using DrawsCheck = std::variant<std::int16_t, DrawsRefusal>;
+DrawsCheck CheckNumberOfDraws(std::string_view text, std::int32_t drawCount);
+
+// The expected strikes of `numbersCompared` numbers chosen at random, summed over `draws` draws.
+ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int numbersCompared,
+                                std::int32_t draws);
+
+// The totals text of a run (ending with its star line and CR LF).
+std::string SimulationTotalsText(std::int32_t draws, std::int32_t numbersUsed,
+                                 const std::array<std::int32_t, kStrikeCategories>& totals,
+                                 SimulationCommand command);
+
+}  // namespace quintara

@@ -1,0 +1,97 @@
+#include "check/SimulationStatistics.h"
+
+namespace quintara {
+
+ShrinkingStatistics::ShrinkingStatistics(Game game, std::span<const CountedDraw> draws)
+    : m_game(game), m_draws(draws) {
+    Build(m_main, Info(game).maxBall, false);
+    if (game == Game::Thunderball) {
+        Build(m_thunderball, Info(game).extraMax, true);
+    }
+}
+
+void ShrinkingStatistics::Build(Table& table, int n, bool thunderballField) {
+    const std::size_t size = m_draws.size();
+    table.n = n;
+    table.count.assign(static_cast<std::size_t>(n) + 1, 0);
+    table.lastDate.assign(static_cast<std::size_t>(n) + 1, 0.0);
+    table.slots = thunderballField ? 1 : std::size(CountedDraw{}.balls);
+    table.appearances.assign(size * table.slots, Appearance{0, -1});
+    table.used.assign(size, 0);
+    // The walk runs from the oldest draw to the newest, as a recount does, so the last date written for a
+    // number is that of its newest draw and `newestSoFar` is the next older draw for the draw at hand.
+    std::vector<std::int32_t> newestSoFar(static_cast<std::size_t>(n) + 1, -1);
+    for (std::size_t index = size; index-- > 0;) {
+        const CountedDraw& draw = m_draws[index];
+        Appearance* own = &table.appearances[index * table.slots];
+        std::uint8_t& used = table.used[index];
+        auto count = [&](std::int16_t value) {
+            if (value < 1 || value > n) {
+                return;
+            }
+            for (std::uint8_t k = 0; k < used; ++k) {
+                if (own[k].value == value) {
+                    return;  // a draw counts once however often a number stands in it
+                }
+            }
+            const auto b = static_cast<std::size_t>(value);
+            own[used++] = Appearance{value, newestSoFar[b]};
+            newestSoFar[b] = static_cast<std::int32_t>(index);
+            ++table.count[b];
+            table.lastDate[b] = draw.date;
+        };
+        if (thunderballField) {
+            count(draw.thunderball);
+        } else {
+            for (int f = 0; f < draw.ballCount; ++f) {
+                count(draw.balls[f]);
+            }
+        }
+    }
+}
+
+void ShrinkingStatistics::Remove(Table& table, std::size_t index) {
+    const Appearance* own = &table.appearances[index * table.slots];
+    for (std::uint8_t k = 0; k < table.used[index]; ++k) {
+        const auto b = static_cast<std::size_t>(own[k].value);
+        --table.count[b];
+        // A number no older draw holds goes back to day 0, as in a table counted without it.
+        table.lastDate[b] =
+            own[k].nextOlder < 0 ? 0.0 : m_draws[static_cast<std::size_t>(own[k].nextOlder)].date;
+    }
+}
+
+void ShrinkingStatistics::RemoveNewest() {
+    if (m_removed >= m_draws.size()) {
+        return;
+    }
+    Remove(m_main, m_removed);
+    if (m_game == Game::Thunderball) {
+        Remove(m_thunderball, m_removed);
+    }
+    ++m_removed;
+}
+
+void ShrinkingStatistics::Fill(const Table& table, OneBased<FrequencyRec>& frequency,
+                               OneBased<LastDrawnRec>& lastDrawn) {
+    const auto n = static_cast<std::size_t>(table.n);
+    frequency.Resize(n);
+    lastDrawn.Resize(n);
+    for (std::size_t b = 1; b <= n; ++b) {
+        const auto ball = static_cast<std::int16_t>(b);
+        frequency[b] = FrequencyRec{ball, table.count[b]};
+        lastDrawn[b] = LastDrawnRec{table.lastDate[b], ball};
+    }
+    SortFrequencies(frequency);
+    SortLastDrawn(lastDrawn);
+}
+
+const GameStatistics& ShrinkingStatistics::Sorted() {
+    if (m_game == Game::Thunderball) {
+        Fill(m_thunderball, m_sorted.ThunderballFrequency, m_sorted.ThunderballLastDrawn);
+    }
+    Fill(m_main, m_sorted.BallFrequency, m_sorted.BallLastDrawn);
+    return m_sorted;
+}
+
+}  // namespace quintara

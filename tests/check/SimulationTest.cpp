@@ -1,0 +1,320 @@
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "check/Simulation.h"
+#include "core/Draws.h"
+#include "core/Statistics.h"
+#include "generate/Catalogue.h"
+#include "generate/Generator.h"
+#include "support/HistoryBuilder.h"
+
+namespace quintara {
+namespace {
+
+const std::string kCrLfText = "\r\n";
+const std::string kTotalsStars(36, '*');
+const std::string kBlockStars(31, '*');
+
+OneBased<std::int16_t> Numbers(std::initializer_list<int> values) {
+    OneBased<std::int16_t> numbers;
+    for (int v : values) {
+        numbers.PushBack(static_cast<std::int16_t>(v));
+    }
+    return numbers;
+}
+
+GeneratorRequest Personal(Game game, OneBased<std::int16_t> numbers) {
+    GeneratorRequest request;
+    request.game = game;
+    request.algorithm = std::string(kPersonalPicksItem);
+    request.PersonalPicksActive = true;
+    request.PersonalNumbers = std::move(numbers);
+    return request;
+}
+
+// A Lotto history of `size` draws whose draws after the first `crafted` ones hold only balls 30-49.
+test::HistoryBuilder<LottoDrawRec> LottoHistory(
+    std::initializer_list<std::pair<std::vector<int>, int>> newest, int size) {
+    test::HistoryBuilder<LottoDrawRec> builder;
+    for (const auto& [balls, bonus] : newest) {
+        builder.Draw({balls[0], balls[1], balls[2], balls[3], balls[4], balls[5]}, bonus);
+    }
+    for (int d = static_cast<int>(newest.size()); d < size; ++d) {
+        const int base = 30 + d % 13;
+        builder.Draw({base, base + 1, base + 2, base + 3, base + 4, base + 5}, 49 - d % 5);
+    }
+    return builder;
+}
+
+const OneBased<std::string> kSixPointers{"1,2,3,4,5,6,"};
+
+std::string PointerList(int count, const std::vector<int>& marked) {
+    std::string text;
+    for (int p = 1; p <= count; ++p) {
+        const bool hit = std::find(marked.begin(), marked.end(), p) != marked.end();
+        text += kCrLfText + std::to_string(p) + " = " + (hit ? "1" : "");
+    }
+    return text;
+}
+
+TEST(NumberOfDraws, AcceptsOneToHundredFewerThanTheDrawsAndRefusesTheRestWithItsTexts) {
+    struct Case {
+        const char* text;
+        std::variant<int, std::string> expected;  // N, or the refusal text
+        bool focus;
+    };
+    const std::string tooHigh =
+        "Sorry, the Value you entered is too high. Please select a Value between 1 and 50";
+    const std::string below = "Please enter a Value between 1 and 50";
+    const std::string notNumeric = "Please enter a Numeric Value between 1 and 50";
+    const std::vector<Case> cases{
+        {"1", 1, false},           {"50", 50, false},          {" 25 ", 25, false},
+        {"1.4", 1, false},         {"2.5", 2, false},          {"49.5", 50, false},
+        {"51", tooHigh, true},     {"50.4", tooHigh, true},    {"1e9", tooHigh, true},
+        {"0", below, true},        {"-3", below, true},        {"0.4", below, true},
+        {"0.6", below, true},      {"abc", notNumeric, false}, {"", notNumeric, false},
+        {"7a", notNumeric, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const DrawsCheck check = CheckNumberOfDraws(c.text, 150);
+        if (const auto* n = std::get_if<int>(&c.expected)) {
+            ASSERT_TRUE(std::holds_alternative<std::int16_t>(check));
+            EXPECT_EQ(std::get<std::int16_t>(check), *n);
+        } else {
+            ASSERT_TRUE(std::holds_alternative<DrawsRefusal>(check));
+            EXPECT_EQ(std::get<DrawsRefusal>(check),
+                      (DrawsRefusal{"Incorrect Value", std::get<std::string>(c.expected), c.focus}));
+        }
+    }
+    EXPECT_EQ(MaxSimulationDraws(150), 50);
+    EXPECT_EQ(MaxSimulationDraws(100), 0);
+}
+
+TEST(Simulation, OneDrawReportsTheNewestDrawAsNumberUWithTotalsFirst) {
+    const auto history = LottoHistory({{{1, 2, 3, 4, 5, 40}, 6}}, 101);
+    const auto result =
+        RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})),
+                      kSixPointers, 1, SimulationCommand::MainBalls);
+    ASSERT_TRUE(std::holds_alternative<SimulationRun>(result));
+    const auto& run = std::get<SimulationRun>(result);
+    EXPECT_EQ(run.ReportText,
+              "Total Strikes from 1 Draws using all 10 Numbers:\r\n\r\n"
+              "0  x 1 Number\r\n0  x 2 Numbers\r\n0  x 3 Numbers\r\n0  x 4 Numbers\r\n0  x 5 Numbers\r\n"
+              "1  x 5 Numbers and Bonus Ball\r\n0  x 6 Numbers\r\n0  x 7 Numbers\r\n\r\n" +
+                  kTotalsStars + kCrLfText +
+                  "\r\n\r\nDraw Number: 101\r\n\r\n5 Numbers and Bonus Ball Drawn:\r\n\r\nWheel Pointers:\r\n"
+                  "\r\n1 = 1\r\n2 = 1\r\n3 = 1\r\n4 = 1\r\n5 = 1\r\n6 = \r\n7 = \r\n8 = \r\n9 = \r\n10 = "
+                  "\r\n\r\n" +
+                  kBlockStars);
+    // The state the last step leaves: its numbers, its lines and its winning entry.
+    EXPECT_EQ(run.FinalNumbers, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    ASSERT_EQ(run.PickedLines.Size(), 1u);
+    EXPECT_EQ(run.PickedLines[1].Balls, (std::array<std::int16_t, 6>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(run.WinningLines, OneBased<WinningLineRec>{(WinningLineRec{5, 1, 6})});
+    ASSERT_EQ(run.steps.size(), 1u);
+    EXPECT_EQ(
+        run.steps[0],
+        (SimulatedDraw{101, history.Draws()[1].DrawDate, 5, 6, {1, 2, 3, 4, 5}, kFiveAndBonusCategory}));
+}
+
+TEST(Simulation, CountsTheBonusBallOnlyAfterFiveOrSixMainBalls) {
+    struct Case {
+        std::vector<int> balls;
+        int bonus;
+        std::string heading;
+        std::vector<int> marked;
+        int category;
+    };
+    const std::vector<Case> cases{
+        {{1, 2, 3, 4, 5, 40}, 6, "5 Numbers and Bonus Ball Drawn:", {1, 2, 3, 4, 5}, kFiveAndBonusCategory},
+        {{6, 5, 4, 3, 2, 1}, 7, "7 Numbers Drawn:", {1, 2, 3, 4, 5, 6, 7}, 7},
+        {{1, 2, 3, 4, 40, 41}, 5, "4 Numbers Drawn:", {1, 2, 3, 4}, 3},
+        {{1, 2, 3, 4, 5, 6}, 44, "6 Numbers Drawn:", {1, 2, 3, 4, 5, 6}, 6},
+        {{9, 40, 41, 42, 43, 44}, 45, "1 Number Drawn:", {9}, 0},
+        {{1, 2, 3, 4, 5, 40}, 41, "5 Numbers Drawn:", {1, 2, 3, 4, 5}, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.heading);
+        const auto history = LottoHistory({{c.balls, c.bonus}}, 110);
+        const auto result =
+            RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})),
+                          kSixPointers, 1, SimulationCommand::MainBalls);
+        const auto& run = std::get<SimulationRun>(result);
+        const std::string block = "\r\n\r\nDraw Number: 110\r\n\r\n" + c.heading +
+                                  "\r\n\r\nWheel Pointers:\r\n" + PointerList(10, c.marked) + "\r\n\r\n" +
+                                  kBlockStars;
+        EXPECT_TRUE(run.ReportText.ends_with(block)) << run.ReportText;
+        std::array<std::int32_t, kStrikeCategories> totals{};
+        totals[static_cast<std::size_t>(c.category)] = 1;
+        EXPECT_EQ(run.totals, totals);
+        EXPECT_EQ(run.steps[0].pointers, c.marked);
+    }
+}
+
+TEST(Simulation, ARunWithoutAnyStrikeSaysSoInTheTotalsAndEveryBlock) {
+    const auto history = LottoHistory({}, 103);
+    const auto result = RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7})),
+                                      kSixPointers, 3, SimulationCommand::MainBalls);
+    const auto& run = std::get<SimulationRun>(result);
+    std::string expected =
+        "Total Strikes from 3 Draws using all 7 Numbers:\r\n\r\nSorry, there were no wins at all!\r\n\r\n" +
+        kTotalsStars + kCrLfText;
+    for (int number : {103, 102, 101}) {
+        expected +=
+            "\r\nDraw Number: " + std::to_string(number) +
+            "  - Sorry, none of the Selected Numbers were Drawn this time!\r\n\r\nWheel Pointers:\r\n" +
+            PointerList(7, {}) + "\r\n\r\n" + kBlockStars;
+    }
+    EXPECT_EQ(run.ReportText, expected);
+    EXPECT_EQ(run.WinningLines, OneBased<WinningLineRec>(1));
+}
+
+TEST(Simulation, ThunderballBallRunListsEightPointersAndOneTotalsLineFromStatisticsBeforeEachDraw) {
+    // The Thunderball balls of the older draws rank 1..14 unevenly; the newest draw's Thunderball would
+    // change that ranking if it were counted.
+    test::HistoryBuilder<ThunderballDrawRec> builder;
+    for (int d = 0; d < 120; ++d) {
+        const int base = 1 + (d * 7) % 29;
+        builder.Draw({base, base + 1, base + 2, base + 3, base + 4}, d < 6 ? 14 : 1 + (d * d) % 13);
+    }
+    const auto& draws = builder.Draws();
+    GeneratorRequest request;
+    request.game = Game::Thunderball;
+    request.algorithm = "20 numbers from 34";
+    const OneBased<std::string> wheel{"1,2,3,4,5,", "16,17,18,19,20,"};
+    const int n = 6;
+    const auto result = RunSimulation(draws, request, wheel, n, SimulationCommand::ThunderballBall);
+    ASSERT_TRUE(std::holds_alternative<SimulationRun>(result));
+    const auto& run = std::get<SimulationRun>(result);
+
+    const auto older = OneBased<ThunderballDrawRec>::FromVector(
+        std::vector<ThunderballDrawRec>(draws.begin() + n, draws.end()));
+    EXPECT_EQ(
+        run.FinalNumbers,
+        ChooseFinalNumbers(Game::Thunderball, 0, ComputeStatistics(Game::Thunderball, older)).FinalNumbers);
+    EXPECT_NE(
+        run.FinalNumbers,
+        ChooseFinalNumbers(Game::Thunderball, 0, ComputeStatistics(Game::Thunderball, draws)).FinalNumbers);
+
+    int wins = 0;
+    for (const auto& step : run.steps) {
+        EXPECT_LE(step.pointers.size(), 1u);
+        wins += step.category ? 1 : 0;
+    }
+    const std::string totals = "Total Strikes from 6 Draws using all 8 Numbers:\r\n\r\n" +
+                               (wins == 0 ? std::string("Sorry, there were no wins at all!")
+                                          : std::to_string(wins) + "  x 1 Number") +
+                               "\r\n\r\n" + kTotalsStars + kCrLfText;
+    EXPECT_TRUE(run.ReportText.starts_with(totals)) << run.ReportText;
+    // The last block: the newest draw's Thunderball against positions 21-28, written 1-8.
+    std::vector<int> marked;
+    for (int p = 21; p <= 28; ++p) {
+        if (run.FinalNumbers[static_cast<std::size_t>(p)] == draws[n].Thunderball) {
+            marked.push_back(p - 20);
+        }
+    }
+    EXPECT_TRUE(
+        run.ReportText.ends_with("Wheel Pointers:\r\n" + PointerList(8, marked) + "\r\n\r\n" + kBlockStars))
+        << run.ReportText;
+    EXPECT_EQ(run.numbersUsed, 8);
+
+    // The main-ball run of the same game names its 20 main numbers.
+    const auto main =
+        std::get<SimulationRun>(RunSimulation(draws, request, wheel, n, SimulationCommand::MainBalls));
+    EXPECT_TRUE(main.ReportText.starts_with("Total Strikes from 6 Draws using all 20 Numbers:"));
+    EXPECT_TRUE(main.ReportText.find("\r\n20 = ") != std::string::npos);
+    EXPECT_TRUE(main.ReportText.find("\r\n21 = ") == std::string::npos);
+}
+
+TEST(Simulation, RefusesWhatItCannotRunAndReportsTheFailingStep) {
+    const auto history = LottoHistory({}, 120);
+    const auto request = Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6}));
+    for (int n : {0, -1, 21}) {
+        const auto result =
+            RunSimulation(history.Draws(), request, kSixPointers, n, SimulationCommand::MainBalls);
+        ASSERT_TRUE(std::holds_alternative<SimulationError>(result));
+        EXPECT_EQ(std::get<SimulationError>(result).kind, SimulationError::Kind::DrawsOutOfRange);
+    }
+    const auto thunderballBall =
+        RunSimulation(history.Draws(), request, kSixPointers, 5, SimulationCommand::ThunderballBall);
+    EXPECT_EQ(std::get<SimulationError>(thunderballBall).kind, SimulationError::Kind::NotThunderballGame);
+
+    const OneBased<std::string> tooFar{"1,2,3,4,5,7,"};
+    const auto failed = RunSimulation(history.Draws(), request, tooFar, 5, SimulationCommand::MainBalls);
+    ASSERT_TRUE(std::holds_alternative<SimulationError>(failed));
+    const auto& error = std::get<SimulationError>(failed);
+    EXPECT_EQ(error.kind, SimulationError::Kind::StepFailed);
+    EXPECT_EQ(error.step, 1);
+    EXPECT_EQ(error.drawNumber, 120);
+    EXPECT_NE(error.message.find("wheel pointer 7"), std::string::npos) << error.message;
+}
+
+TEST(Simulation, LottoExtraFortyNineNumbersStartFromTheLottoDrawsBeforeEachDraw) {
+    test::HistoryBuilder<LottoExtraDrawRec> extra;
+    for (int d = 0; d < 110; ++d) {
+        const int base = 1 + (d * 5) % 43;
+        extra.Draw({base, base + 1, base + 2, base + 3, base + 4, base + 5});
+    }
+    const auto lotto = LottoHistory({}, 115);
+    GeneratorRequest request;
+    request.game = Game::LottoExtra;
+    request.algorithm = std::string(kFortyNineAlgorithm);
+    request.GeneratorMode = 1;
+    const auto run =
+        RunSimulation(extra.Draws(), request, {}, 3, SimulationCommand::MainBalls, lotto.Draws());
+    ASSERT_TRUE(std::holds_alternative<SimulationRun>(run));
+    EXPECT_FALSE(std::get<SimulationRun>(run).PickedLines.Empty());
+
+    const auto withoutLotto = RunSimulation(extra.Draws(), request, {}, 3, SimulationCommand::MainBalls, {});
+    ASSERT_TRUE(std::holds_alternative<SimulationError>(withoutLotto));
+    EXPECT_EQ(std::get<SimulationError>(withoutLotto).step, 1);
+}
+
+TEST(Simulation, ProgramStateOverloadRunsTheCurrentGamesDrawsAndWheel) {
+    AppState state;
+    state.CurrentGame = "Daily Play";
+    test::HistoryBuilder<DailyPlayDrawRec> builder;
+    for (int d = 0; d < 105; ++d) {
+        const int base = 1 + (d * 3) % 20;
+        builder.Draw({base, base + 1, base + 2, base + 3, base + 4, base + 5, base + 6});
+    }
+    state.DailyPlayDraws = builder.Draws();
+    state.WheelLines = OneBased<std::string>{"1,2,3,4,5,6,7,", "10,11,12,13,14,15,16,"};
+    GeneratorRequest request;
+    request.game = Game::DailyPlay;
+    request.algorithm = "16 Numbers from 27";
+    const auto viaState = RunSimulation(state, request, 5, SimulationCommand::MainBalls);
+    const auto direct =
+        RunSimulation(state.DailyPlayDraws, request, state.WheelLines, 5, SimulationCommand::MainBalls);
+    ASSERT_TRUE(std::holds_alternative<SimulationRun>(viaState));
+    EXPECT_EQ(std::get<SimulationRun>(viaState).ReportText, std::get<SimulationRun>(direct).ReportText);
+    EXPECT_EQ(std::get<SimulationRun>(viaState).DailyPlayPickedLines.Size(), 2u);
+}
+
+TEST(ChanceBaseline, IsTheExactHypergeometricExpectationOverTheDraws) {
+    // Six numbers in Lotto: the known odds of 1 in 13,983,816 for six, 6 in it for five and the bonus,
+    // 252 for five.
+    const auto six = ExpectedByChance(Game::Lotto, SimulationCommand::MainBalls, 6, 1);
+    EXPECT_EQ(six.expected[6], (Fraction{1, 13983816}));
+    EXPECT_EQ(six.expected[kFiveAndBonusCategory], (Fraction{1, 2330636}));
+    EXPECT_EQ(six.expected[4], (Fraction{3, 166474}));  // 252 / 13983816
+    EXPECT_EQ(six.expected[7], (Fraction{0, 1}));
+    // Eight Thunderball numbers of 14 over 7 draws: one strike expected 7 x 8/14 = 4 times.
+    const auto thunderball = ExpectedByChance(Game::Thunderball, SimulationCommand::ThunderballBall, 8, 7);
+    EXPECT_EQ(thunderball.expected[0], (Fraction{4, 1}));
+    EXPECT_EQ(thunderball.range, 14);
+    // Every category of a 28-number Lotto run together: every draw but those holding none of the 28, which
+    // happens C(21, 6) times in C(49, 6).
+    const auto wide = ExpectedByChance(Game::Lotto, SimulationCommand::MainBalls, 28, 1000);
+    EXPECT_EQ(wide.numbersChosen, 28);
+    long double sum = 0;
+    for (const auto& f : wide.expected) {
+        sum += f.Value();
+    }
+    EXPECT_NEAR(static_cast<double>(sum), 1000.0 * (13983816.0 - 54264.0) / 13983816.0, 1e-9);
+}
+
+}  // namespace
+}  // namespace quintara
