@@ -1,27 +1,13 @@
 // The desktop program: the splash, then the main window on the newest draw of the Lotto history.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <cstdlib>
+#include <QMessageBox>
+#include <optional>
 
+#include "core/AppDir.h"
 #include "qt/QtPlatform.h"
 #include "ui/App.h"
 #include "ui/start/frmSplash.h"
-
-namespace {
-
-// The folder of the history and wheel files: --app-dir, else QUINTARA_APP_DIR, else the executable's.
-QString ApplicationFolder(const QCommandLineParser& options) {
-    if (options.isSet("app-dir")) {
-        return QDir(options.value("app-dir")).absolutePath();
-    }
-    if (const char* env = std::getenv("QUINTARA_APP_DIR"); env != nullptr && *env != '\0') {
-        return QDir(QString::fromLocal8Bit(env)).absolutePath();
-    }
-    return QCoreApplication::applicationDirPath();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -37,9 +23,25 @@ int main(int argc, char** argv) {
     options.addOption({"app-dir", "The folder holding the history and wheel files.", "DIR"});
     options.process(application);
 
-    const QString folder = ApplicationFolder(options);
-    quintara::QtPlatform desktop(folder.toStdString());
-    quintara::ui::App app(desktop, folder.toStdString());
+    std::optional<std::string> appDirOption;
+    if (options.isSet("app-dir")) {
+        appDirOption = options.value("app-dir").toLocal8Bit().toStdString();
+    }
+    const auto prepared = quintara::PrepareAppDir(quintara::ProcessAppDirInputs(appDirOption, argv[0]));
+    if (!prepared) {
+        QMessageBox::critical(nullptr, "Quintara", QString::fromStdString(prepared.GetError().message));
+        return 1;
+    }
+    const std::string folder = prepared->choice.folder.string();
+    quintara::QtPlatform desktop(folder);
+    std::string problems;
+    for (const auto& problem : prepared->problems) {
+        problems += (problems.empty() ? "" : "\r\n") + problem;
+    }
+    if (!problems.empty()) {
+        desktop.MsgBox(problems, "Quintara", quintara::ui::MsgBoxIcon::Exclamation);
+    }
+    quintara::ui::App app(desktop, folder);
     app.forms.onLastUnloaded = [] { QCoreApplication::quit(); };
     quintara::ui::StartUp(app);
     if (app.forms.Forms().empty()) {

@@ -1,32 +1,80 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "cli/CliSupport.h"
+#include "core/Games.h"
+
+namespace CLI {
+class App;
+}
 
 namespace quintara::cli {
 
-// One command of quintara-cli: its name, its usage text and what runs it.
-struct Command {
-    const char* name;
-    const char* summary;
-    const char* usage;  // printed by --help, and after a usage error
-    int (*run)(Context& context, const std::vector<std::string>& words);
+// Each command: a struct of its option values that declares them on its CLI11 command in Define, and
+// the function that runs it. RegisterCommands (Commands.cpp) adds each to the command line.
+
+// import-history: replaces a game's history file with the draws of a CSV file.
+struct ImportHistoryOptions {
+    Game game{};
+    std::string csv;
+    void Define(CLI::App& command);
 };
+int RunImportHistory(Context& context, const ImportHistoryOptions& options);
 
-// Every command, in the order the general help lists them.
-const std::vector<Command>& AllCommands();
+// export-history: writes a game's history as CSV to standard output.
+struct ExportHistoryOptions {
+    Game game{};
+    void Define(CLI::App& command);
+};
+int RunExportHistory(Context& context, const ExportHistoryOptions& options);
 
-// The history commands.
-int RunImportHistory(Context& context, const std::vector<std::string>& words);
-int RunExportHistory(Context& context, const std::vector<std::string>& words);
-int RunDraws(Context& context, const std::vector<std::string>& words);
-int RunStats(Context& context, const std::vector<std::string>& words);
+// draws: lists a game's draws, newest first.
+struct DrawsOptions {
+    Game game{};
+    bool json = false;
+    void Define(CLI::App& command);
+};
+int RunDraws(Context& context, const DrawsOptions& options);
 
-// The generation commands.
-int RunFinal(Context& context, const std::vector<std::string>& words);
-int RunPick(Context& context, const std::vector<std::string>& words);
-int RunWheelCheck(Context& context, const std::vector<std::string>& words);
+// stats: ball frequencies of a game, and with --json their last-drawn dates too.
+struct StatsOptions {
+    Game game{};
+    bool json = false;
+    void Define(CLI::App& command);
+};
+int RunStats(Context& context, const StatsOptions& options);
+
+// final: the final numbers an algorithm chooses from a game's history.
+struct FinalOptions {
+    Game game{};
+    std::optional<std::string> algorithm;
+    bool json = false;
+    void Define(CLI::App& command);
+};
+int RunFinal(Context& context, const FinalOptions& options);
+
+// pick: lines from an algorithm and a wheel, or personal numbers wheeled by an imported wheel.
+struct PickOptions {
+    Game game{};
+    std::optional<std::string> algorithm;
+    std::optional<std::string> wheel;
+    std::optional<std::string> wheelFile;
+    std::optional<std::string> personal;
+    bool json = false;
+    void Define(CLI::App& command);
+};
+int RunPick(Context& context, const PickOptions& options);
+
+// wheel-check: checks a wheel file and shows what it guarantees.
+struct WheelCheckOptions {
+    Game game{};
+    std::filesystem::path file;
+    bool json = false;
+    void Define(CLI::App& command);
+};
+int RunWheelCheck(Context& context, const WheelCheckOptions& options);
 
 }  // namespace quintara::cli

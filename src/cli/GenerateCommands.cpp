@@ -5,6 +5,7 @@
 #include <span>
 #include <sstream>
 
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "core/Dates.h"
 #include "core/Files.h"
@@ -137,6 +138,15 @@ OneBased<std::string> LoadWheel(const std::filesystem::path& path, Game game, in
     return std::move(read).Value();
 }
 
+template <class Ints>
+Json Numbers(const Ints& values) {
+    Json list = Json::array();
+    for (auto v : values) {
+        list.push_back(static_cast<long long>(v));
+    }
+    return list;
+}
+
 GameStatistics LoadStatistics(const Context& context, Game game) {
     return WithDrawRecord(game, [&](auto tag) {
         using Rec = typename decltype(tag)::type;
@@ -146,21 +156,28 @@ GameStatistics LoadStatistics(const Context& context, Game game) {
 
 }  // namespace
 
-int RunFinal(Context& context, const std::vector<std::string>& words) {
-    const Args args(words, {"--game", "--algorithm"}, {"--json"});
-    const Game game = ParseGame(args.Required("--game"));
-    const Algorithm algorithm = ParseAlgorithm(game, args.Value("--algorithm"));
+void FinalOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+    command
+        .add_option("--algorithm", algorithm,
+                    "the algorithm's list index (0-2) or its text; the first by default")
+        ->type_name("A");
+    AddJsonFlag(command, json);
+}
+
+int RunFinal(Context& context, const FinalOptions& options) {
+    const Game game = options.game;
+    const Algorithm algorithm = ParseAlgorithm(game, options.algorithm);
     const FinalSelection selection =
         ChooseFinalNumbers(game, static_cast<std::int16_t>(algorithm.index), LoadStatistics(context, game));
-    if (args.Has("--json")) {
-        Json json(context.out);
-        json.BeginObject().Key("game").String(GameName(game)).Key("algorithm").String(algorithm.text);
-        json.Key("final_numbers").Numbers(selection.FinalNumbers);
+    if (options.json) {
+        Json json = {{"game", GameName(game)},
+                     {"algorithm", algorithm.text},
+                     {"final_numbers", Numbers(selection.FinalNumbers)}};
         if (selection.SevenNumbers) {
-            json.Key("seven_numbers").Numbers(*selection.SevenNumbers);
+            json["seven_numbers"] = Numbers(*selection.SevenNumbers);
         }
-        json.EndObject();
-        context.out << "\n";
+        WriteJson(context, json);
         return 0;
     }
     std::string line;
@@ -171,44 +188,60 @@ int RunFinal(Context& context, const std::vector<std::string>& words) {
     return 0;
 }
 
-int RunPick(Context& context, const std::vector<std::string>& words) {
-    const Args args(words, {"--game", "--algorithm", "--wheel", "--wheel-file", "--personal"}, {"--json"});
-    const Game game = ParseGame(args.Required("--game"));
-    if (args.Has("--wheel") && args.Has("--wheel-file")) {
-        throw UsageError("give --wheel or --wheel-file, not both");
-    }
+void PickOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+    command
+        .add_option("--algorithm", algorithm, "the algorithm's list index or its text; the first by default")
+        ->type_name("A");
+    auto* wheelItem =
+        command
+            .add_option("--wheel", wheel,
+                        "a wheel of the algorithm's list, by index or text; the first by default")
+            ->type_name("ITEM");
+    command.add_option("--wheel-file", wheelFile, "a wheel file to import instead")
+        ->type_name("PATH")
+        ->excludes(wheelItem);
+    command
+        .add_option("--personal", personal,
+                    "your own numbers, wheeled by the wheel file instead of an algorithm's final numbers")
+        ->type_name("N1,N2,...");
+    AddJsonFlag(command, json);
+}
+
+int RunPick(Context& context, const PickOptions& options) {
+    const Game game = options.game;
     GeneratorRequest request;
     request.game = game;
     request.today = Today();
     std::string wheelName;
     OneBased<std::string> wheelLines;
     GameStatistics statistics;
-    if (const auto personal = args.Value("--personal")) {
-        if (!args.Has("--wheel-file")) {
+    if (const auto& personal = options.personal) {
+        if (!options.wheelFile) {
             throw UsageError("--personal needs a wheel to import: --wheel-file PATH");
         }
-        if (args.Has("--algorithm")) {
+        if (options.algorithm) {
             throw UsageError("--personal replaces the algorithm: leave out --algorithm");
         }
         request.algorithm = kPersonalPicksItem;
         request.PersonalPicksActive = true;
         request.PersonalNumbers = ParsePersonalNumbers(game, *personal);
         const int highest = ImportHighestPointer(game, true, request.PersonalNumbers.Size());
-        wheelLines = LoadWheel(*args.Value("--wheel-file"), game, highest, WheelSource::Import);
+        wheelLines = LoadWheel(*options.wheelFile, game, highest, WheelSource::Import);
         wheelName = CustomWheelItem(wheelLines.Size());
     } else {
-        const Algorithm algorithm = ParseAlgorithm(game, args.Value("--algorithm"));
+        const Algorithm algorithm = ParseAlgorithm(game, options.algorithm);
         request.algorithm = algorithm.text;
         request.GeneratorMode = static_cast<std::int16_t>(algorithm.index);
         statistics = LoadStatistics(context, game);
-        if (const auto file = args.Value("--wheel-file")) {
+        if (const auto& file = options.wheelFile) {
             if ((game == Game::Lotto || game == Game::LottoExtra) && algorithm.index >= 1) {
                 throw Failure(std::string(kImportNotAvailable));
             }
             wheelLines = LoadWheel(*file, game, ImportHighestPointer(game, false, 0), WheelSource::Import);
             wheelName = CustomWheelItem(wheelLines.Size());
         } else {
-            wheelName = ParseWheelItem(game, algorithm, args.Value("--wheel"));
+            wheelName = ParseWheelItem(game, algorithm, options.wheel);
             if (const auto fileName = WheelFileName(game, wheelName)) {
                 wheelLines = LoadWheel(InAppDir(context.appDir, *fileName), game, Info(game).numbersChosen,
                                        WheelSource::BuiltIn);
@@ -228,23 +261,22 @@ int RunPick(Context& context, const std::vector<std::string>& words) {
                       ")");
     }
 
-    if (args.Has("--json")) {
-        Json json(context.out);
-        json.BeginObject().Key("game").String(GameName(game)).Key("algorithm").String(request.algorithm);
-        json.Key("wheel").String(wheelName);
-        json.Key("final_numbers").Numbers(result.FinalNumbers);
-        json.Key("lines").BeginArray();
+    if (options.json) {
+        Json lines = Json::array();
         if (game == Game::DailyPlay) {
             for (const auto& line : result.DailyPlayPickedLines) {
-                json.Numbers(line.Balls);
+                lines.push_back(Numbers(line.Balls));
             }
         } else {
             for (const auto& line : result.PickedLines) {
-                json.Numbers(line.Balls);
+                lines.push_back(Numbers(line.Balls));
             }
         }
-        json.EndArray().EndObject();
-        context.out << "\n";
+        WriteJson(context, {{"game", GameName(game)},
+                            {"algorithm", request.algorithm},
+                            {"wheel", wheelName},
+                            {"final_numbers", Numbers(result.FinalNumbers)},
+                            {"lines", std::move(lines)}});
         return 0;
     }
     context.out << PickedLinesListing(game, result.PickedLines, result.DailyPlayPickedLines,
@@ -252,13 +284,15 @@ int RunPick(Context& context, const std::vector<std::string>& words) {
     return 0;
 }
 
-int RunWheelCheck(Context& context, const std::vector<std::string>& words) {
-    const Args args(words, {"--game"}, {"--json"});
-    const Game game = ParseGame(args.Required("--game"));
-    if (args.Positional().size() != 1) {
-        throw UsageError("give one wheel file");
-    }
-    const std::filesystem::path path = args.Positional()[0];
+void WheelCheckOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+    command.add_option("FILE", file, "the wheel file")->required();
+    AddJsonFlag(command, json);
+}
+
+int RunWheelCheck(Context& context, const WheelCheckOptions& options) {
+    const Game game = options.game;
+    const std::filesystem::path& path = options.file;
     const auto wheelLines = LoadWheel(path, game, Info(game).numbersChosen, WheelSource::Import);
 
     std::vector<std::vector<int>> lines;
@@ -273,20 +307,20 @@ int RunWheelCheck(Context& context, const std::vector<std::string>& words) {
     }
     const WheelCoverage coverage = ComputeCoverage(lines, numbers);
 
-    if (args.Has("--json")) {
-        Json json(context.out);
-        json.BeginObject().Key("game").String(GameName(game)).Key("file").String(path.string());
-        json.Key("lines").Number(static_cast<long long>(lines.size()));
-        json.Key("numbers").Number(coverage.numbers).Key("per_line").Number(coverage.perLine);
-        json.Key("coverage").BeginArray();
+    if (options.json) {
+        Json rows = Json::array();
         for (const auto& row : coverage.rows) {
-            json.BeginObject().Key("drawn").Number(row.drawn).Key("sets").Number(
-                static_cast<long long>(row.subsets));
-            json.Key("guaranteed").Number(row.guaranteed).Key("sets_by_best_match").Numbers(row.countByMatch);
-            json.EndObject();
+            rows.push_back({{"drawn", row.drawn},
+                            {"sets", static_cast<long long>(row.subsets)},
+                            {"guaranteed", row.guaranteed},
+                            {"sets_by_best_match", Numbers(row.countByMatch)}});
         }
-        json.EndArray().EndObject();
-        context.out << "\n";
+        WriteJson(context, {{"game", GameName(game)},
+                            {"file", path.string()},
+                            {"lines", lines.size()},
+                            {"numbers", coverage.numbers},
+                            {"per_line", coverage.perLine},
+                            {"coverage", std::move(rows)}});
         return 0;
     }
     context.out << path.string() << "\n"

@@ -1,5 +1,6 @@
 #include <sstream>
 
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "core/Dates.h"
 #include "core/History.h"
@@ -9,49 +10,48 @@ namespace quintara::cli {
 
 namespace {
 
-void WriteFrequency(Json& json, const OneBased<FrequencyRec>& table) {
-    json.BeginArray();
+Json FrequencyJson(const OneBased<FrequencyRec>& table) {
+    Json list = Json::array();
     for (const auto& rec : table) {
-        json.BeginObject().Key("ball").Number(rec.Ball).Key("count").Number(rec.Count).EndObject();
+        list.push_back({{"ball", rec.Ball}, {"count", rec.Count}});
     }
-    json.EndArray();
+    return list;
 }
 
-void WriteLastDrawn(Json& json, const OneBased<LastDrawnRec>& table) {
-    json.BeginArray();
+Json LastDrawnJson(const OneBased<LastDrawnRec>& table) {
+    Json list = Json::array();
     for (const auto& rec : table) {
-        json.BeginObject()
-            .Key("ball")
-            .Number(rec.Ball)
-            .Key("date")
-            .String(FormatDate(rec.DrawDate))
-            .EndObject();
+        list.push_back({{"ball", rec.Ball}, {"date", FormatDate(rec.DrawDate)}});
     }
-    json.EndArray();
+    return list;
 }
 
 }  // namespace
 
-int RunImportHistory(Context& context, const std::vector<std::string>& words) {
-    const Args args(words, {"--game", "--csv"}, {});
-    const Game game = ParseGame(args.Required("--game"));
-    const std::string csvPath = args.Required("--csv");
-    const auto report = ImportHistoryCsv(game, ReadTextFile(csvPath), context.appDir);
+void ImportHistoryOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+    command.add_option("--csv", csv, "the CSV file of draws")->required()->type_name("FILE");
+}
+
+int RunImportHistory(Context& context, const ImportHistoryOptions& options) {
+    const auto report = ImportHistoryCsv(options.game, ReadTextFile(options.csv), context.appDir);
     if (!report) {
-        throw Failure(csvPath + ": " + report.GetError().message);
+        throw Failure(options.csv + ": " + report.GetError().message);
     }
     for (const auto& warning : report->warnings) {
-        context.err << csvPath << ": " << warning << "\n";
+        context.err << options.csv << ": " << warning << "\n";
     }
     context.out << "Imported " << report->draws << " draws into "
-                << HistoryPath(context.appDir, game).string() << "\n";
+                << HistoryPath(context.appDir, options.game).string() << "\n";
     return 0;
 }
 
-int RunExportHistory(Context& context, const std::vector<std::string>& words) {
-    const Args args(words, {"--game"}, {});
-    const Game game = ParseGame(args.Required("--game"));
-    const auto csv = ExportHistoryCsv(game, context.appDir);
+void ExportHistoryOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+}
+
+int RunExportHistory(Context& context, const ExportHistoryOptions& options) {
+    const auto csv = ExportHistoryCsv(options.game, context.appDir);
     if (!csv) {
         throw Failure(csv.GetError().message);
     }
@@ -59,32 +59,32 @@ int RunExportHistory(Context& context, const std::vector<std::string>& words) {
     return 0;
 }
 
-int RunDraws(Context& context, const std::vector<std::string>& words) {
-    const Args args(words, {"--game"}, {"--json"});
-    const Game game = ParseGame(args.Required("--game"));
+void DrawsOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+    AddJsonFlag(command, json);
+}
+
+int RunDraws(Context& context, const DrawsOptions& options) {
+    const Game game = options.game;
     return WithDrawRecord(game, [&](auto tag) {
         using Rec = typename decltype(tag)::type;
         const auto draws = LoadDraws<Rec>(context);
         const auto last = static_cast<long long>(draws.Size());
-        if (args.Has("--json")) {
-            Json json(context.out);
-            json.BeginObject().Key("game").String(GameName(game)).Key("draws").BeginArray();
+        if (options.json) {
+            Json list = Json::array();
             long long index = 0;
             for (const auto& draw : draws) {
                 const DrawView view = ViewOf(draw);
-                json.BeginObject()
-                    .Key("number")
-                    .Number(last - index++)
-                    .Key("date")
-                    .String(FormatDate(view.date));
-                json.Key("balls").Numbers(view.balls);
+                Json item = {
+                    {"number", last - index++}, {"date", FormatDate(view.date)}, {"balls", view.balls}};
                 if (view.extra) {
-                    json.Key("extra").Number(*view.extra);
+                    item["extra"] = *view.extra;
                 }
-                json.Key("ball_set").String(view.ballSet).Key("machine").String(view.machine).EndObject();
+                item["ball_set"] = view.ballSet;
+                item["machine"] = view.machine;
+                list.push_back(std::move(item));
             }
-            json.EndArray().EndObject();
-            context.out << "\n";
+            WriteJson(context, {{"game", GameName(game)}, {"draws", std::move(list)}});
             return 0;
         }
         long long index = 0;
@@ -105,29 +105,27 @@ int RunDraws(Context& context, const std::vector<std::string>& words) {
     });
 }
 
-int RunStats(Context& context, const std::vector<std::string>& words) {
-    const Args args(words, {"--game"}, {"--json"});
-    const Game game = ParseGame(args.Required("--game"));
+void StatsOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+    AddJsonFlag(command, json);
+}
+
+int RunStats(Context& context, const StatsOptions& options) {
+    const Game game = options.game;
     return WithDrawRecord(game, [&](auto tag) {
         using Rec = typename decltype(tag)::type;
         const auto draws = LoadDraws<Rec>(context);
         const GameStatistics stats = ComputeStatistics(game, draws);
-        if (args.Has("--json")) {
-            Json json(context.out);
-            json.BeginObject().Key("game").String(GameName(game));
-            json.Key("draws").Number(static_cast<long long>(draws.Size()));
-            json.Key("frequency");
-            WriteFrequency(json, stats.BallFrequency);
-            json.Key("last_drawn");
-            WriteLastDrawn(json, stats.BallLastDrawn);
+        if (options.json) {
+            Json json = {{"game", GameName(game)},
+                         {"draws", draws.Size()},
+                         {"frequency", FrequencyJson(stats.BallFrequency)},
+                         {"last_drawn", LastDrawnJson(stats.BallLastDrawn)}};
             if (game == Game::Thunderball) {
-                json.Key("thunderball_frequency");
-                WriteFrequency(json, stats.ThunderballFrequency);
-                json.Key("thunderball_last_drawn");
-                WriteLastDrawn(json, stats.ThunderballLastDrawn);
+                json["thunderball_frequency"] = FrequencyJson(stats.ThunderballFrequency);
+                json["thunderball_last_drawn"] = LastDrawnJson(stats.ThunderballLastDrawn);
             }
-            json.EndObject();
-            context.out << "\n";
+            WriteJson(context, json);
             return 0;
         }
         for (const auto& item : FrequencyItems(stats.BallFrequency)) {

@@ -1,6 +1,7 @@
 #include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <sys/wait.h>
 
@@ -50,6 +51,14 @@ bool StartsWith(const std::string& text, const std::string& start) {
     return text.rfind(start, 0) == 0;
 }
 
+using Json = nlohmann::ordered_json;
+
+// One JSON document on one line; keys compare in their order.
+Json Document(const std::string& output) {
+    EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
+    return Json::parse(output);
+}
+
 // An application folder with the real Lotto and Thunderball histories and wheel files of the tests.
 class CliTest : public testing::Test {
 protected:
@@ -72,15 +81,18 @@ protected:
 TEST_F(CliTest, StatisticsAndDrawsOfTheShippedHistory) {
     const CliRun stats = Run("stats --game lotto --json");
     EXPECT_EQ(stats.status, 0);
-    EXPECT_TRUE(StartsWith(stats.out,
-                           R"({"game": "Lotto", "draws": 2065, "frequency": [{"ball": 38, "count": 327})"));
-    EXPECT_NE(stats.out.find(R"("last_drawn": [{"ball": )"), std::string::npos);
-    EXPECT_EQ(stats.out.find("thunderball_frequency"), std::string::npos);
+    const Json lotto = Document(stats.out);
+    EXPECT_EQ(lotto["game"], "Lotto");
+    EXPECT_EQ(lotto["draws"], 2065);
+    EXPECT_EQ(lotto["frequency"][0], Json::parse(R"({"ball": 38, "count": 327})"));
+    EXPECT_EQ(lotto["last_drawn"].size(), 49U);
+    EXPECT_FALSE(lotto.contains("thunderball_frequency"));
+    const Json thunderball = Document(Run("stats --game thunderball --json").out);
+    EXPECT_EQ(thunderball["thunderball_frequency"].size(), 14U);
     EXPECT_TRUE(StartsWith(Run("stats --game Thunderball").out, "Number 4 has occured 159 times.\n"));
-    EXPECT_TRUE(StartsWith(
-        Run("draws --game lotto --json").out,
-        R"({"game": "Lotto", "draws": [{"number": 2065, "date": "07/10/2015", )"
-        R"("balls": [30, 7, 44, 11, 49, 5], "extra": 25, "ball_set": "4", "machine": "Guinevere"}, )"));
+    EXPECT_EQ(Document(Run("draws --game lotto --json").out)["draws"][0],
+              Json::parse(R"({"number": 2065, "date": "07/10/2015", "balls": [30, 7, 44, 11, 49, 5], )"
+                          R"("extra": 25, "ball_set": "4", "machine": "Guinevere"})"));
 }
 
 TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheFile) {
@@ -93,11 +105,15 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
         int status;
         std::string message;
     } cases[] = {
-        {"", 2, ""},
-        {"frobnicate", 2, ""},
-        {"stats", 2, ""},
-        {"stats --game keno", 2, ""},
-        {"stats --game lotto --colour", 2, ""},
+        {"", 2, "A subcommand is required"},
+        {"frobnicate", 2, "unknown command \"frobnicate\""},
+        {"stats", 2, "--game is required"},
+        {"stats --game", 2, "--game: 1 required GAME missing"},
+        {"stats --game keno", 2, "unknown game \"keno\" (lotto, lotto-extra, thunderball, daily-play)"},
+        {"stats --game lotto --colour", 2, "--colour"},
+        {"stats --game lotto --json=maybe", 2, "--json"},
+        {"wheel-check --game lotto", 2, "FILE is required"},
+        {"pick --game lotto --wheel 0 --wheel-file " + app + "mine.txt", 2, "--wheel excludes --wheel-file"},
         {"final --game thunderball --algorithm 1", 2, "unknown algorithm \"1\" for Thunderball"},
         {"pick --game lotto --personal 1,2,3", 2, "--personal needs a wheel to import"},
         {"pick --game lotto --personal 1,2,2,4,5,6,7 --wheel-file " + app + "mine.txt", 2,
@@ -119,6 +135,7 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
                "Wheel. Please Try Restarting Quintara"},
         {"wheel-check --game lotto " + app + "high.txt", 1, "Incorrect Wheel Format"},
         {"stats --help", 0, ""},
+        {"--version", 0, ""},
     };
     for (const auto& c : cases) {
         const CliRun run = Run(c.arguments);
@@ -127,17 +144,26 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "DailyPlayHistory.dat"));
     EXPECT_FALSE(std::filesystem::exists(dir / "LottoExtraHistory.dat"));
+
+    // Help and version go to standard output; every command's help names its options.
+    EXPECT_NE(Run("--help").out.find("wheel-check"), std::string::npos);
+    EXPECT_EQ(Run("--version").out, "quintara-cli 2.0\n");
+    const std::string pickHelp = Run("pick --help").out;
+    for (const char* option : {"--game GAME REQUIRED", "--algorithm", "--wheel ITEM", "--wheel-file PATH",
+                               "--personal", "--json"}) {
+        EXPECT_NE(pickHelp.find(option), std::string::npos) << option;
+    }
 }
 
 TEST_F(CliTest, FinalPrintsTheNumbersOfEachAlgorithm) {
+    EXPECT_EQ(Document(Run("final --game lotto --json").out),
+              Json::parse(WithLottoFinal(
+                  R"({"game": "Lotto", "algorithm": "28 Numbers from 49", "final_numbers": [FINAL]})")));
     EXPECT_EQ(
-        Run("final --game lotto --json").out,
-        WithLottoFinal(R"({"game": "Lotto", "algorithm": "28 Numbers from 49", "final_numbers": [FINAL]})"
-                       "\n"));
-    EXPECT_EQ(Run("final --game lotto --algorithm '7 Numbers from 28 from 49' --json").out,
-              R"({"game": "Lotto", "algorithm": "7 Numbers from 28 from 49", )"
-              R"("final_numbers": [11, 5, 40, 37, 24, 13, 3], "seven_numbers": [11, 5, 40, 37, 24, 13, 3]})"
-              "\n");
+        Document(Run("final --game lotto --algorithm '7 Numbers from 28 from 49' --json").out),
+        Json::parse(
+            R"({"game": "Lotto", "algorithm": "7 Numbers from 28 from 49", )"
+            R"("final_numbers": [11, 5, 40, 37, 24, 13, 3], "seven_numbers": [11, 5, 40, 37, 24, 13, 3]})"));
     std::string line = kLottoFinal;
     std::erase(line, ',');
     EXPECT_EQ(Run("final --game lotto --algorithm 1").out, line + "\n");
@@ -146,42 +172,42 @@ TEST_F(CliTest, FinalPrintsTheNumbersOfEachAlgorithm) {
 TEST_F(CliTest, PickGivesTheLinesOfTheWheelAsTheirRecordsOrAsTheListing) {
     // The first wheel of the first algorithm, from the application folder; the lines are the records' balls.
     EXPECT_EQ(
-        Run("pick --game lotto --json").out,
-        WithLottoFinal(
+        Document(Run("pick --game lotto --json").out),
+        Json::parse(WithLottoFinal(
             R"({"game": "Lotto", "algorithm": "28 Numbers from 49", "wheel": "5 Line Wheel - 1 Number", )"
             R"("final_numbers": [FINAL], "lines": [[5, 7, 11, 14, 30, 49], [10, 38, 40, 41, 45, 48], )"
-            R"([1, 24, 27, 37, 42, 43], [6, 8, 13, 23, 46, 47], [3, 11, 15, 16, 39, 41]]})"
-            "\n"));
+            R"([1, 24, 27, 37, 42, 43], [6, 8, 13, 23, 46, 47], [3, 11, 15, 16, 39, 41]]})")));
     const std::string text = Run("pick --game lotto --wheel 0").out;
     const std::string zone(14, ' ');
     EXPECT_TRUE(StartsWith(text, "\r\n\r\n" + zone + "Generated Lotto Numbers\r\n"));
     EXPECT_NE(text.find("\r\n" + zone + " 5 lines generated on "), std::string::npos);
 
     // An imported wheel, and the same wheel over personal numbers.
-    EXPECT_EQ(Run("pick --game lotto --wheel-file " + app + "mine.txt --json").out,
-              WithLottoFinal(
-                  R"({"game": "Lotto", "algorithm": "28 Numbers from 49", "wheel": "CUSTOM  2 Line Wheel", )"
-                  R"("final_numbers": [FINAL], "lines": [[5, 7, 11, 14, 30, 49], [5, 7, 14, 38, 41, 49]]})"
-                  "\n"));
     EXPECT_EQ(
-        Run("pick --game lotto --personal 45,3,27,9,1,33,12,8 --wheel-file " + app + "mine.txt --json").out,
-        R"({"game": "Lotto", "algorithm": "Personal Picks", "wheel": "CUSTOM  2 Line Wheel", )"
-        R"("final_numbers": [45, 3, 27, 9, 1, 33, 12, 8], )"
-        R"("lines": [[1, 3, 9, 27, 33, 45], [1, 8, 9, 12, 27, 33]]})"
-        "\n");
+        Document(Run("pick --game lotto --wheel-file " + app + "mine.txt --json").out),
+        Json::parse(WithLottoFinal(
+            R"({"game": "Lotto", "algorithm": "28 Numbers from 49", "wheel": "CUSTOM  2 Line Wheel", )"
+            R"("final_numbers": [FINAL], "lines": [[5, 7, 11, 14, 30, 49], [5, 7, 14, 38, 41, 49]]})")));
+    EXPECT_EQ(
+        Document(
+            Run("pick --game lotto --personal 45,3,27,9,1,33,12,8 --wheel-file " + app + "mine.txt --json")
+                .out),
+        Json::parse(R"({"game": "Lotto", "algorithm": "Personal Picks", "wheel": "CUSTOM  2 Line Wheel", )"
+                    R"("final_numbers": [45, 3, 27, 9, 1, 33, 12, 8], )"
+                    R"("lines": [[1, 3, 9, 27, 33, 45], [1, 8, 9, 12, 27, 33]]})"));
 
     // "49 Numbers from 49" needs no wheel file: its 595 lines follow the final numbers.
-    const std::string fortyNine = Run("pick --game lotto --algorithm 1 --json").out;
-    EXPECT_NE(fortyNine.find(R"("wheel": "Approx 200 - 500 Line Wheel")"), std::string::npos);
-    EXPECT_EQ(std::count(fortyNine.begin(), fortyNine.end(), '['), 2 + 595);
+    const Json fortyNine = Document(Run("pick --game lotto --algorithm 1 --json").out);
+    EXPECT_EQ(fortyNine["wheel"], "Approx 200 - 500 Line Wheel");
+    EXPECT_EQ(fortyNine["lines"].size(), 595U);
 
     // A Thunderball line's sixth field is its Thunderball field; Daily Play lines have seven balls.
     EXPECT_EQ(
-        Run("pick --game thunderball --wheel '8 Line Wheel' --json").out,
-        R"({"game": "Thunderball", "algorithm": "20 numbers from 34", "wheel": "8 Line Wheel", )"
-        R"("final_numbers": [7, 10, 5, 30, 20, 4, 18, 11, 3, 21, 25, 8, 12, 13, 17, 14, 33, 32, 1, 23, )"
-        R"(1, 13, 5, 4, 9, 10, 11, 3], "lines": [[1, 14, 23, 32, 33, 0], [5, 7, 10, 20, 30, 0]]})"
-        "\n");
+        Document(Run("pick --game thunderball --wheel '8 Line Wheel' --json").out),
+        Json::parse(
+            R"({"game": "Thunderball", "algorithm": "20 numbers from 34", "wheel": "8 Line Wheel", )"
+            R"("final_numbers": [7, 10, 5, 30, 20, 4, 18, 11, 3, 21, 25, 8, 12, 13, 17, 14, 33, 32, 1, 23, )"
+            R"(1, 13, 5, 4, 9, 10, 11, 3], "lines": [[1, 14, 23, 32, 33, 0], [5, 7, 10, 20, 30, 0]]})"));
     test::HistoryBuilder<DailyPlayDrawRec> daily;
     for (int d = 0; d < 30; ++d) {
         daily.Draw({1 + d % 27, 1 + (d + 5) % 27, 1 + (d + 9) % 27, 1 + (d + 13) % 27, 1 + (d + 17) % 27,
@@ -190,22 +216,24 @@ TEST_F(CliTest, PickGivesTheLinesOfTheWheelAsTheirRecordsOrAsTheListing) {
     daily.WriteTo(dir.Path());
     dir.Write("3 Line Wheel from 16_DailPlay.txt",
               "1 2 3 4 5 6 7\n8 9 10 11 12 13 14\n10 11 12 13 14 15 16\n");
-    EXPECT_EQ(Run("pick --game daily-play --json").out,
-              R"({"game": "Daily Play", "algorithm": "16 Numbers from 27", "wheel": "3 Line Wheel", )"
-              R"("final_numbers": [1, 22, 14, 27, 2, 7, 15, 4, 6, 26, 20, 21, 3, 8, 24, 5], "lines": )"
-              R"([[1, 2, 7, 14, 15, 22, 27], [3, 4, 6, 8, 20, 21, 26], [3, 5, 8, 20, 21, 24, 26]]})"
-              "\n");
+    EXPECT_EQ(
+        Document(Run("pick --game daily-play --json").out),
+        Json::parse(R"({"game": "Daily Play", "algorithm": "16 Numbers from 27", "wheel": "3 Line Wheel", )"
+                    R"("final_numbers": [1, 22, 14, 27, 2, 7, 15, 4, 6, 26, 20, 21, 3, 8, 24, 5], "lines": )"
+                    R"([[1, 2, 7, 14, 15, 22, 27], [3, 4, 6, 8, 20, 21, 26], [3, 5, 8, 20, 21, 24, 26]]})"));
 }
 
 TEST_F(CliTest, WheelCheckShowsTheCoverageOfAWheel) {
-    const std::string json = Run("wheel-check --game lotto " + app + "mine.txt --json").out;
-    EXPECT_TRUE(
-        StartsWith(json, R"({"game": "Lotto", "file": ")" + app +
-                             R"(mine.txt", "lines": 2, "numbers": 8, "per_line": 6, "coverage": )"
-                             R"([{"drawn": 1, "sets": 8, "guaranteed": 1, "sets_by_best_match": [0, 8]}, )"));
-    EXPECT_NE(
-        json.find(R"({"drawn": 4, "sets": 70, "guaranteed": 2, "sets_by_best_match": [0, 0, 1, 40, 29]})"),
-        std::string::npos);
+    Json json = Document(Run("wheel-check --game lotto " + app + "mine.txt --json").out);
+    const Json coverage = json["coverage"];
+    json.erase("coverage");
+    EXPECT_EQ(json, Json::parse(R"({"game": "Lotto", "file": ")" + app +
+                                R"(mine.txt", "lines": 2, "numbers": 8, "per_line": 6})"));
+    ASSERT_EQ(coverage.size(), 6U);
+    EXPECT_EQ(coverage[0],
+              Json::parse(R"({"drawn": 1, "sets": 8, "guaranteed": 1, "sets_by_best_match": [0, 8]})"));
+    EXPECT_EQ(coverage[3], Json::parse(R"({"drawn": 4, "sets": 70, "guaranteed": 2, )"
+                                       R"("sets_by_best_match": [0, 0, 1, 40, 29]})"));
     EXPECT_EQ(Run("wheel-check --game lotto " + app + "mine.txt").out,
               app +
                   "mine.txt\n2 lines of 6 over 8 numbers\n\n"

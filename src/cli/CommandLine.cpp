@@ -1,0 +1,103 @@
+#include "cli/CommandLine.h"
+
+#include "core/AppDir.h"
+
+#ifndef QUINTARA_VERSION
+#define QUINTARA_VERSION "unknown"
+#endif
+
+namespace quintara::cli {
+
+namespace {
+
+constexpr const char* kGames = "lotto, lotto-extra, thunderball, daily-play";
+
+}  // namespace
+
+void AddGameOption(CLI::App& command, Game& game) {
+    const CLI::Validator knownGame(
+        [](std::string& name) {
+            return GameFromName(name) ? std::string() : "unknown game \"" + name + "\" (" + kGames + ")";
+        },
+        "", "game");
+    command
+        .add_option_function<std::string>(
+            "--game", [&game](const std::string& name) { game = *GameFromName(name); },
+            std::string(kGames) + " (or the game's own name, such as \"Lotto Extra\")")
+        ->required()
+        ->type_name("GAME")
+        ->check(knownGame);
+}
+
+void AddJsonFlag(CLI::App& command, bool& json) {
+    command.add_flag("--json", json, "write JSON, one document on one line");
+}
+
+CommandLine::CommandLine()
+    : m_app("Quintara on the command line: draw histories, statistics and number picks for UK lottery games.",
+            "quintara-cli") {
+    m_app.set_version_flag("--version", "quintara-cli " QUINTARA_VERSION);
+    m_app.add_option("--app-dir", m_appDirOption, "the folder of the history and wheel files")
+        ->type_name("DIR");
+    m_app.require_subcommand(1);
+    m_app.footer(
+        "Without --app-dir the folder is QUINTARA_APP_DIR, else the program's own folder when it holds the\n"
+        "history and wheel files (a build), else the per-user folder of an install ($XDG_DATA_HOME/Quintara\n"
+        "or ~/.local/share/Quintara), which is filled from share/quintara with the files it lacks.\n"
+        "Run quintara-cli COMMAND --help for a command's options.");
+    m_app.fallthrough();
+    RegisterCommands(*this);
+}
+
+int CommandLine::Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    if (argc <= 1) {
+        err << m_app.help();
+        return 2;
+    }
+    try {
+        m_app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        if (error.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
+            return m_app.exit(error, out, err);
+        }
+        // CLI11 finds the missing command before the word that was meant as one.
+        const auto words = m_app.remaining();
+        if (m_app.get_subcommands().empty() && !words.empty() && words.front().rfind('-', 0) != 0) {
+            err << "quintara-cli: unknown command \"" << words.front() << "\"\n";
+        } else {
+            err << "quintara-cli: " << error.what() << "\n";
+        }
+        err << "Run quintara-cli --help, or quintara-cli COMMAND --help, for the options.\n";
+        return 2;
+    }
+
+    const auto prepared = PrepareAppDir(ProcessAppDirInputs(m_appDirOption, argv[0]));
+    if (!prepared) {
+        err << "quintara-cli: " << prepared.GetError().message << "\n";
+        return 1;
+    }
+    for (const auto& problem : prepared->problems) {
+        err << "quintara-cli: " << problem << "\n";
+    }
+
+    Context context{prepared->choice.folder, out, err};
+    for (const auto& entry : m_commands) {
+        if (!entry.command->parsed()) {
+            continue;
+        }
+        const std::string name = entry.command->get_name();
+        try {
+            return entry.run(context);
+        } catch (const UsageError& error) {
+            err << "quintara-cli " << name << ": " << error.what() << "\n"
+                << "Run quintara-cli " << name << " --help for its options.\n";
+            return 2;
+        } catch (const std::exception& error) {
+            err << "quintara-cli: " << error.what() << "\n";
+            return 1;
+        }
+    }
+    return 2;  // require_subcommand(1) lets no run get here
+}
+
+}  // namespace quintara::cli

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Result.h"
+
+namespace quintara {
+
+// What the program is told at start-up about where its files may be; empty texts count as unset.
+struct AppDirInputs {
+    std::optional<std::string> option;       // --app-dir DIR
+    std::optional<std::string> environment;  // QUINTARA_APP_DIR
+    std::filesystem::path executableFolder;  // the folder holding the running program
+    std::optional<std::string> xdgDataHome;  // XDG_DATA_HOME
+    std::optional<std::string> home;         // HOME
+};
+
+// Which rule chose the application directory.
+enum class AppDirRule { Option, Environment, ExecutableFolder, PerUser };
+
+struct AppDirChoice {
+    std::filesystem::path folder;
+    AppDirRule rule = AppDirRule::Option;
+};
+
+// The name of the per-user folder under the user's data folder.
+inline constexpr const char* kPerUserFolderName = "Quintara";
+
+// True when `folder` holds the program's files, as a build folder or an unpacked copy does.
+bool HoldsProgramFiles(const std::filesystem::path& folder);
+
+// The application directory: --app-dir, else QUINTARA_APP_DIR, else the executable's folder when it
+// holds the program's files, else $XDG_DATA_HOME/Quintara or ~/.local/share/Quintara. Fails (Usage)
+// only when none applies because neither XDG_DATA_HOME nor HOME is set.
+Result<AppDirChoice> ChooseAppDir(const AppDirInputs& inputs);
+
+// Where an install keeps the files it ships: share/quintara beside the install's bin/.
+std::filesystem::path ShareFolderOf(const std::filesystem::path& executableFolder);
+
+// What filling the per-user folder did: the files copied, and one message per thing that failed.
+struct ShareCopyReport {
+    std::vector<std::string> copied;
+    std::vector<std::string> problems;
+};
+
+// Copies into `userFolder` (made if missing) every shipped file of `shareFolder` that it lacks. A file
+// that is there is never touched: a history the user added draws to is their data. Each copy is written
+// whole or not at all, and a failure names the file and goes on with the others.
+ShareCopyReport CopyMissingShippedFiles(const std::filesystem::path& shareFolder,
+                                        const std::filesystem::path& userFolder);
+
+// The application directory made ready: chosen, and when it is the per-user folder, filled from the
+// share folder. `problems` are to be shown to the user; the program goes on with what it has.
+struct PreparedAppDir {
+    AppDirChoice choice;
+    std::vector<std::string> problems;
+};
+Result<PreparedAppDir> PrepareAppDir(const AppDirInputs& inputs);
+
+// The inputs of the running process: its environment and the folder of its executable (`argv0` is the
+// fallback when the system cannot tell where the executable is).
+AppDirInputs ProcessAppDirInputs(std::optional<std::string> option, const char* argv0);
+
+}  // namespace quintara

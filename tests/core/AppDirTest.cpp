@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include "core/AppDir.h"
+#include "support/TempDir.h"
+
+namespace quintara {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool Mentions(const std::vector<std::string>& problems, const std::string& text) {
+    for (const auto& problem : problems) {
+        if (problem.find(text) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(AppDirTest, EachRuleInOrderFindsTheApplicationDirectory) {
+    const test::TempDir temp;
+    const fs::path built = temp / "build";
+    const fs::path unpacked = temp / "copy";
+    const fs::path installed = temp / "usr" / "bin";
+    fs::create_directories(built);
+    fs::create_directories(unpacked);
+    fs::create_directories(installed);
+    temp.Write("build/LottoHistory.dat", "");
+    temp.Write("copy/Quintara.html", "");
+
+    const std::optional<std::string> unset;
+    const struct {
+        const char* name;
+        AppDirInputs inputs;
+        fs::path folder;
+        AppDirRule rule;
+    } cases[] = {
+        {"the option before everything",
+         {"/opt/q/../mine", "/env", built, "/xdg", "/home/u"},
+         "/opt/mine",
+         AppDirRule::Option},
+        {"the environment when no option",
+         {"", "/env", built, "/xdg", "/home/u"},
+         "/env",
+         AppDirRule::Environment},
+        {"a build folder", {unset, "", built, "/xdg", "/home/u"}, built, AppDirRule::ExecutableFolder},
+        {"an unpacked copy",
+         {unset, unset, unpacked, "/xdg", "/home/u"},
+         unpacked,
+         AppDirRule::ExecutableFolder},
+        {"XDG_DATA_HOME for an install",
+         {unset, unset, installed, "/xdg", "/home/u"},
+         "/xdg/Quintara",
+         AppDirRule::PerUser},
+        {"HOME without XDG_DATA_HOME",
+         {unset, unset, installed, unset, "/home/u"},
+         "/home/u/.local/share/Quintara",
+         AppDirRule::PerUser},
+        {"HOME when XDG_DATA_HOME is empty",
+         {unset, unset, installed, "", "/home/u"},
+         "/home/u/.local/share/Quintara",
+         AppDirRule::PerUser},
+        {"HOME when XDG_DATA_HOME is relative",
+         {unset, unset, installed, "data", "/home/u"},
+         "/home/u/.local/share/Quintara",
+         AppDirRule::PerUser},
+    };
+    for (const auto& c : cases) {
+        const auto choice = ChooseAppDir(c.inputs);
+        ASSERT_TRUE(choice.Ok()) << c.name;
+        EXPECT_EQ(choice->folder, c.folder) << c.name;
+        EXPECT_EQ(choice->rule, c.rule) << c.name;
+    }
+
+    const auto relative = ChooseAppDir({"here", unset, installed, unset, unset});
+    EXPECT_EQ(relative->folder, fs::current_path() / "here");
+    const auto nowhere = ChooseAppDir({unset, unset, installed, unset, unset});
+    ASSERT_FALSE(nowhere.Ok());
+    EXPECT_EQ(nowhere.GetError().kind, ErrorKind::Usage);
+    EXPECT_NE(nowhere.GetError().message.find("neither XDG_DATA_HOME nor HOME is set"), std::string::npos);
+    EXPECT_EQ(ShareFolderOf("/usr/bin"), fs::path("/usr/share/quintara"));
+}
+
+TEST(AppDirTest, MissingShippedFilesAreCopiedAndPresentOnesKeptByteForByte) {
+    const test::TempDir temp;
+    fs::create_directories(temp / "share" / "help");
+    fs::create_directories(temp / "user");
+    temp.Write("share/LottoHistory.dat", "shipped history");
+    temp.Write("share/5 Line Wheel - 1 Number from 28_Lotto.txt", "1 2 3 4 5 6\r\n");
+    temp.Write("share/Quintara.html", "<html/>");
+    temp.Write("share/help/nested.txt", "not shipped");
+    temp.Write("user/LottoHistory.dat", "the user's own draws");
+    // An install's share folder and files are read-only to the user; the copies must not be.
+    fs::permissions(temp / "share" / "Quintara.html", fs::perms::owner_read | fs::perms::group_read);
+    fs::permissions(temp / "share", fs::perms::owner_read | fs::perms::owner_exec);
+
+    const ShareCopyReport first = CopyMissingShippedFiles(temp / "share", temp / "user");
+    EXPECT_TRUE(first.problems.empty());
+    EXPECT_EQ(first.copied,
+              (std::vector<std::string>{"5 Line Wheel - 1 Number from 28_Lotto.txt", "Quintara.html"}));
+    EXPECT_EQ(temp.Read("user/LottoHistory.dat"), "the user's own draws");
+    EXPECT_EQ(temp.Read("user/5 Line Wheel - 1 Number from 28_Lotto.txt"), "1 2 3 4 5 6\r\n");
+    EXPECT_EQ(temp.Read("user/Quintara.html"), "<html/>");
+    EXPECT_FALSE(fs::exists(temp / "user" / "help"));
+    EXPECT_NE(fs::status(temp / "user" / "Quintara.html").permissions() & fs::perms::owner_write,
+              fs::perms::none);
+
+    temp.Write("user/Quintara.html", "changed");
+    const ShareCopyReport second = CopyMissingShippedFiles(temp / "share", temp / "user");
+    EXPECT_TRUE(second.copied.empty());
+    EXPECT_TRUE(second.problems.empty());
+    EXPECT_EQ(temp.Read("user/Quintara.html"), "changed");
+    fs::permissions(temp / "share", fs::perms::owner_all);
+
+    // A fresh per-user folder, with its parents, is made on the first start.
+    const ShareCopyReport fresh =
+        CopyMissingShippedFiles(temp / "share", temp / "home" / ".local" / "Quintara");
+    EXPECT_EQ(fresh.copied.size(), 3U);
+    EXPECT_EQ(temp.Read("home/.local/Quintara/LottoHistory.dat"), "shipped history");
+}
+
+// The tests run as root, whom permission bits do not refuse; the failures are provoked with paths that
+// cannot work for anyone: a folder under a regular file, a folder that is a file, a dangling link.
+TEST(AppDirTest, UnreadableShareAndUnwritableUserFoldersGiveMessagesNamingThem) {
+    const test::TempDir temp;
+    fs::create_directories(temp / "share");
+    temp.Write("share/a.txt", "a");
+    temp.Write("share/c.txt", "c");
+    fs::create_symlink(temp / "gone", temp / "share" / "b.txt");
+    temp.Write("file", "");
+
+    const ShareCopyReport underFile = CopyMissingShippedFiles(temp / "share", temp / "file" / "Quintara");
+    ASSERT_EQ(underFile.problems.size(), 1U);
+    EXPECT_TRUE(
+        Mentions(underFile.problems, "Cannot make the folder " + (temp / "file" / "Quintara").string()));
+    EXPECT_TRUE(underFile.copied.empty());
+
+    const ShareCopyReport isFile = CopyMissingShippedFiles(temp / "share", temp / "file");
+    EXPECT_TRUE(Mentions(isFile.problems, "Cannot make the folder " + (temp / "file").string()));
+
+    const ShareCopyReport noShare = CopyMissingShippedFiles(temp / "nothing", temp / "user1");
+    EXPECT_TRUE(
+        Mentions(noShare.problems, "Cannot read the shipped files in " + (temp / "nothing").string()));
+    const ShareCopyReport fileShare = CopyMissingShippedFiles(temp / "file", temp / "user2");
+    EXPECT_TRUE(Mentions(fileShare.problems, "Cannot read the shipped files in " + (temp / "file").string()));
+
+    const ShareCopyReport dangling = CopyMissingShippedFiles(temp / "share", temp / "user3");
+    EXPECT_EQ(dangling.copied, (std::vector<std::string>{"a.txt", "c.txt"}));
+    ASSERT_EQ(dangling.problems.size(), 1U);
+    EXPECT_TRUE(Mentions(dangling.problems, "Cannot copy the shipped file b.txt"));
+    EXPECT_FALSE(fs::exists(temp / "user3" / "b.txt"));
+}
+
+TEST(AppDirTest, OnlyThePerUserFolderIsFilledFromTheInstallsShareFolder) {
+    const test::TempDir temp;
+    fs::create_directories(temp / "usr" / "bin");
+    fs::create_directories(temp / "usr" / "share" / "quintara");
+    temp.Write("usr/share/quintara/LottoHistory.dat", "shipped");
+    const fs::path bin = temp / "usr" / "bin";
+    const std::string home = (temp / "home").string();
+
+    const auto installed = PrepareAppDir({std::nullopt, std::nullopt, bin, std::nullopt, home});
+    ASSERT_TRUE(installed.Ok());
+    EXPECT_EQ(installed->choice.folder, temp / "home" / ".local" / "share" / "Quintara");
+    EXPECT_TRUE(installed->problems.empty());
+    EXPECT_EQ(temp.Read("home/.local/share/Quintara/LottoHistory.dat"), "shipped");
+
+    const auto chosen = PrepareAppDir({(temp / "mine").string(), std::nullopt, bin, std::nullopt, home});
+    EXPECT_EQ(chosen->choice.rule, AppDirRule::Option);
+    EXPECT_FALSE(fs::exists(temp / "mine"));
+
+    const auto noShare = PrepareAppDir({std::nullopt, std::nullopt, temp / "elsewhere", std::nullopt, home});
+    EXPECT_TRUE(Mentions(noShare->problems, (temp / "share" / "quintara").string()));
+}
+
+}  // namespace
+}  // namespace quintara
