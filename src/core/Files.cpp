@@ -170,7 +170,8 @@ Result<std::filesystem::path> WriteTemporary(const std::filesystem::path& path, 
             return FileError(ErrorKind::Unwritable, path,
                              "cannot be written: every temporary name beside it is taken");
         }
-        return FileError(ErrorKind::Unwritable, path, "cannot be written (" + FileErrorReason(lastError) + ")");
+        return FileError(ErrorKind::Unwritable, path,
+                         "cannot be written (" + FileErrorReason(lastError) + ")");
     }
     FileDescriptor fd(fdNumber);
     auto fail = [&](const std::string& what, int error) -> Error {
@@ -198,7 +199,8 @@ Status ReplaceWith(const std::filesystem::path& temporary, const std::filesystem
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return FileError(ErrorKind::Unwritable, path, "cannot replace the file (" + FileErrorReason(error) + ")");
+        return FileError(ErrorKind::Unwritable, path,
+                         "cannot replace the file (" + FileErrorReason(error) + ")");
     }
     // A file system that cannot flush a folder (EINVAL) has nothing more to do.
     FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

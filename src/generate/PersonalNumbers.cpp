@@ -5,7 +5,7 @@
 namespace quintara {
 
 Result<OneBased<std::int16_t>, PersonalRefusal> CheckPersonalNumbers(Game game,
-                                                                      std::span<const std::string> boxes) {
+                                                                     std::span<const std::string> boxes) {
     using Problem = PersonalRefusal::Problem;
     const int highest = Info(game).maxBall;
     TypedNumbersCheck check = CheckTypedNumbers(boxes, highest);
@@ -15,9 +15,11 @@ Result<OneBased<std::int16_t>, PersonalRefusal> CheckPersonalNumbers(Game game,
     const int box = static_cast<int>(check.position);
     switch (check.fault) {
     case TypedNumberFault::Empty:
-        return PersonalRefusal{Problem::Missing, box, "Missing Numbers(s)", "Please enter Numbers in all boxes"};
+        return PersonalRefusal{Problem::Missing, box, "Missing Numbers(s)",
+                               "Please enter Numbers in all boxes"};
     case TypedNumberFault::Duplicate:
-        return PersonalRefusal{Problem::Duplicate, box, "Number Same", "Please enter a different Number in each box"};
+        return PersonalRefusal{Problem::Duplicate, box, "Number Same",
+                               "Please enter a different Number in each box"};
     default:
         break;
     }

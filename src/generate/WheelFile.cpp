@@ -84,22 +84,23 @@ WheelRead NormaliseWheelText(std::string_view text, Game game) {
 WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSource source) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes) {
-        WheelRefusal refusal = Refusal(WheelProblem::Unreadable, 0,
-                                       source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled);
+        WheelRefusal refusal =
+            Refusal(WheelProblem::Unreadable, 0,
+                    source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled);
         refusal.detail = bytes.GetError().message;
         return refusal;
     }
     WheelRead read = NormaliseWheelText(*bytes, game);
     if (!read.Ok()) {
         WheelRefusal refusal = read.GetError();
-        refusal.detail = path.string() + ": " + (bytes->empty() ? std::string("the file is empty") : refusal.detail);
+        refusal.detail =
+            path.string() + ": " + (bytes->empty() ? std::string("the file is empty") : refusal.detail);
         return refusal;
     }
     return read;
 }
 
-std::optional<WheelRefusal> CheckWheel(const WheelLines& lines, Game game, int highest,
-                                       WheelSource source) {
+std::optional<WheelRefusal> CheckWheel(const WheelLines& lines, Game game, int highest, WheelSource source) {
     if (lines.Empty()) {
         WheelRefusal refusal = Refusal(WheelProblem::NoLines, 0, kIncorrectWheel);
         refusal.detail = "the wheel has no line";

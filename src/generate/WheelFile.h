@@ -74,8 +74,7 @@ std::optional<WheelRefusal> CheckWheelPointers(const WheelLines& lines, Game gam
 // holding exactly the game's pointers per line (a comma in the file adds a pointer the blank count missed:
 // "1 2 3 4 5 6,7"), and every pointer a number of 1..highest. The first fault, in line order, is returned
 // with the message the program shows for it ("Incorrect Wheel" for the line count and the field count).
-std::optional<WheelRefusal> CheckWheel(const WheelLines& lines, Game game, int highest,
-                                       WheelSource source);
+std::optional<WheelRefusal> CheckWheel(const WheelLines& lines, Game game, int highest, WheelSource source);
 
 // Reads a wheel file and runs CheckWheel over it: what selecting or importing a wheel file needs. A
 // refused wheel comes back with no lines, so the caller keeps the wheel it had.

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/TypedNumbers.h"
 #include "core/Dates.h"
 #include "core/Records.h"
 #include "core/TextRules.h"
+#include "core/TypedNumbers.h"
 
 namespace quintara {
 

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
-
-#include "core/Files.h"
 #include <vector>
 
 #include "check/CheckLines.h"
+#include "core/Files.h"
 #include "support/TempDir.h"
 
 namespace quintara {

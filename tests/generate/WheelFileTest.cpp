@@ -138,7 +138,7 @@ TEST(WheelFile, FileErrorsNameTheFileAndTheReason) {
             // The message box keeps its own fixed text.
             if (c.problem == WheelProblem::Unreadable) {
                 EXPECT_EQ(read.GetError().text, source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded.text
-                                                                             : kImportCancelled.text);
+                                                                               : kImportCancelled.text);
             } else {
                 EXPECT_EQ(read.GetError().text, kIncorrectWheel.text);
             }

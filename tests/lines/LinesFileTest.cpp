@@ -1,9 +1,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "core/Files.h"
-
 #include "core/Dates.h"
+#include "core/Files.h"
 #include "lines/LinesFile.h"
 #include "support/TempDir.h"
 
