@@ -30,6 +30,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "qt/QtText.h"
 #include "ui/Elements.h"
 
 namespace quintara {
@@ -41,22 +42,7 @@ constexpr double kDefaultPointSize = 8.0;
 constexpr double kSmallestPointSize = 6.0;
 constexpr int kButtonPadding = 6;  // pixels a push button keeps clear on either side of its caption
 
-QString ToQt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Multi-line widgets hold LF line ends; the program's texts end their lines with CR LF.
-QString ToWidgetLines(std::string_view text) {
-    return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-std::string ToProgramLines(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text.toStdString();
-}
-
-Qt::Alignment ToQt(ui::Alignment alignment) {
+Qt::Alignment ToQtAlignment(ui::Alignment alignment) {
     switch (alignment) {
     case ui::Alignment::Right:
         return Qt::AlignRight;
@@ -144,7 +130,7 @@ void SyncPlainText(QPlainTextEdit& lines, Binding& binding, const std::string& t
     if (binding.text != text) {
         binding.text = text;
         const QSignalBlocker quiet(&lines);
-        lines.setPlainText(ToWidgetLines(text));
+        lines.setPlainText(ToQtLines(text));
     }
     if (lines.isReadOnly() != locked) {
         lines.setReadOnly(locked);
@@ -573,7 +559,7 @@ void FormWindow::Apply(ui::Element& element, Binding& binding) {
             binding.text = label.caption;
             shown->setText(ToQt(label.caption));
         }
-        const Qt::Alignment alignment = ToQt(label.alignment) | Qt::AlignTop;
+        const Qt::Alignment alignment = ToQtAlignment(label.alignment) | Qt::AlignTop;
         if (shown->alignment() != alignment) {
             shown->setAlignment(alignment);
         }
@@ -599,7 +585,7 @@ void FormWindow::Apply(ui::Element& element, Binding& binding) {
             if (edit->maxLength() != maxLength) {
                 edit->setMaxLength(maxLength);
             }
-            const Qt::Alignment alignment = ToQt(box.alignment) | Qt::AlignVCenter;
+            const Qt::Alignment alignment = ToQtAlignment(box.alignment) | Qt::AlignVCenter;
             if (edit->alignment() != alignment) {
                 edit->setAlignment(alignment);
             }
