@@ -20,11 +20,11 @@ double App::Today() const {
     return SerialFromCivil({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
 }
 
-void PrintTextBlock(Platform& desktop, const std::string& text) {
+bool PrintTextBlock(Platform& desktop, const std::string& text) {
     if (!desktop.PrinterDialog()) {
-        return;
+        return true;
     }
-    desktop.PrintText(text + std::string(kCrLf), PrintSettings{});
+    return desktop.PrintText(text + std::string(kCrLf), PrintSettings{});
 }
 
 void PrintWindowImage(Platform& desktop, Form& form) {

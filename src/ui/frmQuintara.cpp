@@ -927,7 +927,7 @@ void frmQuintara::mnuFileExit_Click() {
 }
 
 void frmQuintara::mnuHelpContents_Click() {
-    if (!m_app.desktop.ShellOpen(helpFile.string())) {
+    if (!m_app.desktop.ShowHelp(helpFile.string())) {
         m_app.desktop.MsgBox("Unable to Load Help File. Please ensure it is in Application Directory",
                              "Unable to Load Help File");
     }

@@ -1,48 +1,94 @@
 #include <QAction>
+#include <QLabel>
 #include <QWidget>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <set>
 
 #include "qt/QtPlatform.h"
 #include "support/TempDir.h"
 #include "ui/frmAbout.h"
+#include "ui/frmMostLikely7Numbers.h"
 #include "ui/frmMostLikelyNumbers.h"
+#include "ui/frmNumberOfPersonalPicks.h"
 #include "ui/frmPersonalPicks.h"
 #include "ui/frmPickedNumbers.h"
 #include "ui/frmQuintara.h"
 #include "ui/frmSplash.h"
+#include "ui/frmViewPersonalPicks.h"
 
 namespace quintara::ui {
 namespace {
 
-// Every element of a shown form has its widget, or its menu action, named after it.
-void ExpectEveryElementRendered(QtPlatform& desktop, Form& form) {
-    form.Show();
-    desktop.DoEvents();
-    QWidget& window = desktop.Renderer().Window(form);
-    for (const Element* element : form.Elements()) {
-        const QString name = QString::fromStdString(element->Id());
-        const bool found = element->Kind() == ElementKind::MenuItem
-                               ? window.findChild<QAction*>(name) != nullptr
-                               : window.findChild<QWidget*>(name) != nullptr;
-        EXPECT_TRUE(found) << form.Name() << " has no widget for " << element->Id();
-    }
+// A copy of the built application folder in dir, for the program to change freely.
+std::string CopiedAppFolder(const quintara::test::TempDir& dir) {
+    quintara::test::CopyBuiltAppFolder(dir.Path());
+    return dir.Path().string();
 }
 
-TEST(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElement) {
-    test::TempDir dir;
-    test::CopyBuiltAppFolder(dir.Path());
-    QtPlatform desktop(dir.Path().string());
-    App app(desktop, dir.Path());
+// Shows every window of the program and checks what it shows.
+class ProgramFormsTest : public testing::Test {
+protected:
+    // Every element of the shown form has its widget, or its menu action, named after it, and every
+    // picture it names is shipped in the built application folder and shows.
+    void ExpectRendered(Form& form) {
+        form.Show();
+        desktop.DoEvents();
+        QWidget& window = desktop.Renderer().Window(form);
+        for (const Element* element : form.Elements()) {
+            const QString name = QString::fromStdString(element->Id());
+            const bool found = element->Kind() == ElementKind::MenuItem
+                                   ? window.findChild<QAction*>(name) != nullptr
+                                   : window.findChild<QWidget*>(name) != nullptr;
+            EXPECT_TRUE(found) << form.Name() << " has no widget for " << element->Id();
+            if (element->Kind() != ElementKind::Image) {
+                continue;
+            }
+            const auto& image = static_cast<const Image&>(*element);
+            if (image.picture.empty()) {
+                continue;
+            }
+            const auto file = std::filesystem::path(image.picture).filename();
+            pictures.insert(file.string());
+            EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(QUINTARA_APP_DIR) / file))
+                << form.Name() << "." << element->Id() << " names " << file << ", which is not shipped";
+            const auto* shown = window.findChild<QLabel*>(name);
+            EXPECT_TRUE(shown != nullptr && !shown->pixmap().isNull())
+                << form.Name() << "." << element->Id() << " shows no picture";
+        }
+    }
+
+    quintara::test::TempDir dir;
+    QtPlatform desktop{CopiedAppFolder(dir), QString::fromStdString((dir / "settings.ini").string())};
+    App app{desktop, dir.Path()};
+    std::set<std::string> pictures;
+};
+
+TEST_F(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElementAndPicture) {
     auto& main = app.forms.Get<frmQuintara>(app);
-    ExpectEveryElementRendered(desktop, main);
+    ExpectRendered(main);
     EXPECT_EQ(main.txtDrawNumber.text, "2065");
+    // The games whose histories the program ships; the others would stop at a message box.
+    for (MenuItem* game : {&main.mnuDrawThunderball, &main.mnuDrawLotto}) {
+        game->Click();
+        ExpectRendered(main);
+    }
 
     main.mnuPick6.Click();
-    ExpectEveryElementRendered(desktop, app.forms.Get<frmPickedNumbers>(app));
-    ExpectEveryElementRendered(desktop, app.forms.Get<frmMostLikelyNumbers>(app));
-    ExpectEveryElementRendered(desktop, app.forms.Get<frmPersonalPicks>(app, 12));
-    ExpectEveryElementRendered(desktop, app.forms.Get<frmAbout>(app));
-    ExpectEveryElementRendered(desktop, app.forms.Get<frmSplash>(app));
+    ExpectRendered(app.forms.Get<frmPickedNumbers>(app));
+    ExpectRendered(app.forms.Get<frmMostLikelyNumbers>(app));
+    main.cmbAlgorithms.UserSelects(2);
+    main.mnuShowMostLikelyNumbers.Click();
+    auto* seven = app.forms.Find<frmMostLikely7Numbers>();
+    ASSERT_NE(seven, nullptr);
+    ExpectRendered(*seven);
+    ExpectRendered(app.forms.Get<frmNumberOfPersonalPicks>(app));
+    ExpectRendered(app.forms.Get<frmPersonalPicks>(app, 12));
+    app.state.PersonalNumbers = OneBased<std::int16_t>{40, 3, 17, 12, 9, 31, 48, 1, 26, 35};
+    ExpectRendered(app.forms.Get<frmViewPersonalPicks>(app));
+    ExpectRendered(app.forms.Get<frmAbout>(app));
+    ExpectRendered(app.forms.Get<frmSplash>(app));
+    EXPECT_EQ(pictures, (std::set<std::string>{"about.png", "ball.png", "bonusball.png", "splash.png"}));
     app.forms.UnloadAll();
 }
 

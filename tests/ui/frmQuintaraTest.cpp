@@ -247,8 +247,8 @@ TEST_F(MainWindowTest, PrintingHelpLinksAboutAndExit) {
     EXPECT_EQ(desktop.messages.size(), 1u);
 
     main.mnuHelpContents.Click();
-    EXPECT_EQ(desktop.shellOpens.back(), (dir / "Quintara.html").string());
-    desktop.shellOpenSucceeds = false;
+    EXPECT_EQ(desktop.helpShown.back(), (dir / "Quintara.html").string());
+    desktop.helpSucceeds = false;
     main.mnuHelpContents.Click();
     EXPECT_EQ(desktop.messages.back().title, "Unable to Load Help File");
     main.mnuUpdateGetDefaultWheels.Click();
