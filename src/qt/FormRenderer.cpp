@@ -41,6 +41,7 @@ constexpr const char* kSerialProperty = "quintaraSerial";
 constexpr double kDefaultPointSize = 8.0;
 constexpr double kSmallestPointSize = 6.0;
 constexpr int kButtonPadding = 6;  // pixels a push button keeps clear on either side of its caption
+constexpr int kBoxPadding = 2;     // pixels a bordered label keeps clear inside its border
 
 Qt::Alignment ToQtAlignment(ui::Alignment alignment) {
     switch (alignment) {
@@ -497,8 +498,9 @@ void FormWindow::ApplyFont(QWidget& widget, const ui::Element& element, Binding&
     if (fits) {
         binding.fittedSize = widget.size();
         const bool wraps = element.Kind() == ui::ElementKind::Label;
-        const QRect area =
-            wraps ? widget.contentsRect() : widget.rect().adjusted(kButtonPadding, 0, -kButtonPadding, 0);
+        const int padding = wraps ? static_cast<QLabel&>(widget).margin() : 0;
+        const QRect area = wraps ? widget.contentsRect().adjusted(padding, padding, -padding, -padding)
+                                 : widget.rect().adjusted(kButtonPadding, 0, -kButtonPadding, 0);
         const QString text = ToQt(binding.text);
         while (font.pointSizeF() > kSmallestPointSize && !Fits(text, font, area, wraps)) {
             font.setPointSizeF(font.pointSizeF() - 0.5);
@@ -559,13 +561,19 @@ void FormWindow::Apply(ui::Element& element, Binding& binding) {
             binding.text = label.caption;
             shown->setText(ToQt(label.caption));
         }
-        const Qt::Alignment alignment = ToQtAlignment(label.alignment) | Qt::AlignTop;
+        // A bordered label is a box: its caption sits in the middle, clear of the border.
+        const Qt::Alignment alignment =
+            ToQtAlignment(label.alignment) | (label.border ? Qt::AlignVCenter : Qt::AlignTop);
         if (shown->alignment() != alignment) {
             shown->setAlignment(alignment);
         }
         const int frame = label.border ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame;
         if (shown->frameStyle() != frame) {
             shown->setFrameStyle(frame);
+        }
+        const int padding = label.border ? kBoxPadding : 0;
+        if (shown->margin() != padding) {
+            shown->setMargin(padding);
         }
         ApplyColors(*shown, element, binding, QPalette::WindowText, QPalette::Window);
         ApplyFont(*shown, element, binding, captionChanged, true);

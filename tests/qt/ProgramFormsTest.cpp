@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QWidget>
 #include <filesystem>
@@ -89,6 +90,58 @@ TEST_F(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElementAndPicture) {
     ExpectRendered(app.forms.Get<frmAbout>(app));
     ExpectRendered(app.forms.Get<frmSplash>(app));
     EXPECT_EQ(pictures, (std::set<std::string>{"about.png", "ball.png", "bonusball.png", "splash.png"}));
+    app.forms.UnloadAll();
+}
+
+// The label's caption stands on one line, in the font it asks for, clear of its border if it has one.
+void ExpectWhole(QtPlatform& desktop, const Label& label) {
+    const QWidget& window = desktop.Renderer().Window(label.Owner());
+    const auto* shown = window.findChild<QLabel*>(QString::fromStdString(label.Id()));
+    ASSERT_NE(shown, nullptr) << label.Id();
+    const QFont asked = FormRenderer::DefaultFont();
+    EXPECT_EQ(shown->font().pointSizeF(), label.font.size > 0 ? label.font.size : asked.pointSizeF())
+        << label.Owner().Name() << "." << label.Id() << " was shrunk to fit";
+    const QFontMetrics metrics(shown->font());
+    const int room = shown->contentsRect().width() - 2 * shown->margin();
+    EXPECT_LE(metrics.horizontalAdvance(shown->text()), room) << label.Owner().Name() << "." << label.Id();
+    EXPECT_LE(metrics.height(), shown->contentsRect().height() - 2 * shown->margin())
+        << label.Owner().Name() << "." << label.Id();
+    if (label.border) {
+        EXPECT_GE(shown->margin(), 2) << label.Owner().Name() << "." << label.Id() << " touches its border";
+    }
+}
+
+TEST_F(ProgramFormsTest, TotalsAndNumbersStandWholeInTheirLabelsAndBoxes) {
+    auto& main = app.forms.Get<frmQuintara>(app);
+    main.Show();
+    for (MenuItem* game : {&main.mnuDrawThunderball, &main.mnuDrawLotto}) {
+        game->Click();
+        auto& picks = app.forms.Get<frmMostLikelyNumbers>(app);
+        ExpectRendered(picks);
+        for (const Label* total :
+             {&picks.lblApproxAverageOccurance, &picks.lblTotalCombinations, &picks.lblMaxFrequency}) {
+            ExpectWhole(desktop, *total);
+        }
+        picks.Unload();
+    }
+
+    main.cmbAlgorithms.UserSelects(2);
+    main.mnuShowMostLikelyNumbers.Click();
+    auto* seven = app.forms.Find<frmMostLikely7Numbers>();
+    ASSERT_NE(seven, nullptr);
+    ExpectRendered(*seven);
+    for (int i = 1; i <= seven->lblActualNumber.UBound(); ++i) {
+        ExpectWhole(desktop, seven->lblPointerNumber[i]);
+        ExpectWhole(desktop, seven->lblActualNumber[i]);
+    }
+
+    app.state.PersonalNumbers = OneBased<std::int16_t>{40, 3, 17, 12, 9, 31, 48, 1, 26, 35, 44, 28};
+    auto& personal = app.forms.Get<frmViewPersonalPicks>(app);
+    ExpectRendered(personal);
+    for (int i = 1; i <= personal.lblActualNumber.UBound(); ++i) {
+        ExpectWhole(desktop, personal.lblPointerNumber[i]);
+        ExpectWhole(desktop, personal.lblActualNumber[i]);
+    }
     app.forms.UnloadAll();
 }
 

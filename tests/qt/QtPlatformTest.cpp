@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -84,6 +85,7 @@ TEST(QtPlatformTest, HelpShowsTheManualInItsOwnWindowAndWalksItsLinks) {
     }
     EXPECT_EQ(browser.source().fragment(), QStringLiteral("main-window"));
     EXPECT_EQ(browser.source().adjusted(QUrl::RemoveFragment), start);
+    EXPECT_GT(browser.verticalScrollBar()->value(), 0) << "the link did not move to its heading";
     ASSERT_TRUE(help->BackButton().isEnabled());
 
     help->BackButton().click();
