@@ -30,6 +30,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "qt/QtText.h"
 #include "ui/kit/Elements.h"
 
 namespace quintara {
@@ -40,23 +41,9 @@ constexpr const char* kSerialProperty = "quintaraSerial";
 constexpr double kDefaultPointSize = 8.0;
 constexpr double kSmallestPointSize = 6.0;
 constexpr int kButtonPadding = 6;  // pixels a push button keeps clear on either side of its caption
+constexpr int kBoxPadding = 2;     // pixels a bordered label keeps clear inside its border
 
-QString ToQt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Multi-line widgets hold LF line ends; the program's texts end their lines with CR LF.
-QString ToWidgetLines(std::string_view text) {
-    return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-std::string ToProgramLines(QString text) {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text.toStdString();
-}
-
-Qt::Alignment ToQt(ui::Alignment alignment) {
+Qt::Alignment ToQtAlignment(ui::Alignment alignment) {
     switch (alignment) {
     case ui::Alignment::Right:
         return Qt::AlignRight;
@@ -144,7 +131,7 @@ void SyncPlainText(QPlainTextEdit& lines, Binding& binding, const std::string& t
     if (binding.text != text) {
         binding.text = text;
         const QSignalBlocker quiet(&lines);
-        lines.setPlainText(ToWidgetLines(text));
+        lines.setPlainText(ToQtLines(text));
     }
     if (lines.isReadOnly() != locked) {
         lines.setReadOnly(locked);
@@ -511,8 +498,9 @@ void FormWindow::ApplyFont(QWidget& widget, const ui::Element& element, Binding&
     if (fits) {
         binding.fittedSize = widget.size();
         const bool wraps = element.Kind() == ui::ElementKind::Label;
-        const QRect area =
-            wraps ? widget.contentsRect() : widget.rect().adjusted(kButtonPadding, 0, -kButtonPadding, 0);
+        const int padding = wraps ? static_cast<QLabel&>(widget).margin() : 0;
+        const QRect area = wraps ? widget.contentsRect().adjusted(padding, padding, -padding, -padding)
+                                 : widget.rect().adjusted(kButtonPadding, 0, -kButtonPadding, 0);
         const QString text = ToQt(binding.text);
         while (font.pointSizeF() > kSmallestPointSize && !Fits(text, font, area, wraps)) {
             font.setPointSizeF(font.pointSizeF() - 0.5);
@@ -573,13 +561,19 @@ void FormWindow::Apply(ui::Element& element, Binding& binding) {
             binding.text = label.caption;
             shown->setText(ToQt(label.caption));
         }
-        const Qt::Alignment alignment = ToQt(label.alignment) | Qt::AlignTop;
+        // A bordered label is a box: its caption sits in the middle, clear of the border.
+        const Qt::Alignment alignment =
+            ToQtAlignment(label.alignment) | (label.border ? Qt::AlignVCenter : Qt::AlignTop);
         if (shown->alignment() != alignment) {
             shown->setAlignment(alignment);
         }
         const int frame = label.border ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame;
         if (shown->frameStyle() != frame) {
             shown->setFrameStyle(frame);
+        }
+        const int padding = label.border ? kBoxPadding : 0;
+        if (shown->margin() != padding) {
+            shown->setMargin(padding);
         }
         ApplyColors(*shown, element, binding, QPalette::WindowText, QPalette::Window);
         ApplyFont(*shown, element, binding, captionChanged, true);
@@ -599,7 +593,7 @@ void FormWindow::Apply(ui::Element& element, Binding& binding) {
             if (edit->maxLength() != maxLength) {
                 edit->setMaxLength(maxLength);
             }
-            const Qt::Alignment alignment = ToQt(box.alignment) | Qt::AlignVCenter;
+            const Qt::Alignment alignment = ToQtAlignment(box.alignment) | Qt::AlignVCenter;
             if (edit->alignment() != alignment) {
                 edit->setAlignment(alignment);
             }

@@ -1,5 +1,6 @@
 #include "qt/QtPlatform.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -13,16 +14,16 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QUrl>
 #include <algorithm>
+
+#include "qt/HelpWindow.h"
+#include "qt/QtText.h"
 
 namespace quintara {
 
 namespace {
-
-QString ToQt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Hands the activation back to the window that was active before a dialog, as window managers do; without
 // one (a bare X server, the offscreen platform) nothing else would.
@@ -41,10 +42,6 @@ public:
 private:
     QPointer<QWidget> m_window;
 };
-
-QString ToDisplayLines(std::string_view text) {
-    return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
 
 // Keys in index order: "RecentFile2" before "RecentFile10".
 bool KeyBefore(const QString& left, const QString& right) {
@@ -89,7 +86,7 @@ void QtPlatform::MsgBox(std::string_view text, std::string_view title, ui::MsgBo
     m_renderer.RefreshAll();
     const ReactivateAfterwards owner;
     QMessageBox box(icon == ui::MsgBoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    ToQt(title), ToDisplayLines(text), QMessageBox::Ok, owner.Window());
+                    ToQt(title), ToQtLines(text), QMessageBox::Ok, owner.Window());
     box.exec();
 }
 
@@ -99,7 +96,7 @@ std::string QtPlatform::InputBox(std::string_view prompt, std::string_view title
     const ReactivateAfterwards owner;
     QInputDialog dialog(owner.Window());
     dialog.setWindowTitle(ToQt(title));
-    dialog.setLabelText(ToDisplayLines(prompt));
+    dialog.setLabelText(ToQtLines(prompt));
     dialog.setTextValue(ToQt(defaultText));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
@@ -141,38 +138,38 @@ std::string QtPlatform::FileSaveDialog(std::string_view filter, std::string_view
     return FileDialog(true, filter, proposedName);
 }
 
-std::unique_ptr<QPrinter> QtPlatform::MakePrinter(bool chosen) const {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!m_pdfPath.isEmpty()) {
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(m_pdfPath);
-    } else if (chosen && !m_chosenPrinter.isEmpty()) {
-        printer->setPrinterName(m_chosenPrinter);
+QPrinter& QtPlatform::Printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
-    return printer;
+    return *m_printer;
+}
+
+void QtPlatform::PrintToFile(const QString& pdfPath) {
+    QPrinter& printer = Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
+    m_answerPrinterDialog = true;
 }
 
 bool QtPlatform::PrinterDialog() {
-    if (!m_pdfPath.isEmpty()) {
+    if (m_answerPrinterDialog) {
         return true;
     }
     m_renderer.RefreshAll();
     const ReactivateAfterwards owner;
-    auto printer = MakePrinter(true);
-    QPrintDialog dialog(printer.get(), owner.Window());
-    if (dialog.exec() != QDialog::Accepted) {
-        return false;
-    }
-    m_chosenPrinter = printer->printerName();
-    return true;
+    // The dialog sets the printer up in place: printer, output file and format, paper, all kept for printing.
+    QPrintDialog dialog(&Printer(), owner.Window());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtPlatform::PrintText(std::string_view text, const ui::PrintSettings& settings) {
-    auto printer = MakePrinter(true);
-    if (!printer->isValid()) {
+    QPrinter& printer = Printer();
+    printer.setCopyCount(settings.copies);
+    QPainter painter;
+    if (!printer.isValid() || !painter.begin(&printer)) {
         return false;
     }
-    printer->setCopyCount(settings.copies);
     // Fixed pitch, so that the columns of the program's listings stay in line on paper.
     QFont font(QStringLiteral("DejaVu Sans Mono"));
     font.setStyleHint(QFont::Monospace);
@@ -180,21 +177,50 @@ bool QtPlatform::PrintText(std::string_view text, const ui::PrintSettings& setti
     font.setBold(settings.fontBold);
     QTextDocument document;
     document.setDefaultFont(font);
-    document.setPlainText(ToDisplayLines(text) + QLatin1Char('\n'));
-    document.print(printer.get());
-    return printer->printerState() != QPrinter::Error;
+    document.setPlainText(ToQtLines(text) + QLatin1Char('\n'));
+    // Laid out for the printer's page, 0.75 cm clear at the sides (so that a listing's six numbers stay on
+    // one line of A4) and 1.5 cm at top and bottom; the layout takes frame margins in screen pixels and
+    // scales them to the printer itself.
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    layout->setPaintDevice(&printer);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal screenDpi = screen != nullptr ? screen->logicalDotsPerInchY() : 96.0;
+    QTextFrameFormat frame = document.rootFrame()->frameFormat();
+    frame.setLeftMargin(0.75 / 2.54 * screenDpi);
+    frame.setRightMargin(0.75 / 2.54 * screenDpi);
+    frame.setTopMargin(1.5 / 2.54 * screenDpi);
+    frame.setBottomMargin(1.5 / 2.54 * screenDpi);
+    document.rootFrame()->setFrameFormat(frame);
+    const QSizeF page(printer.width(), printer.height());
+    document.setPageSize(page);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    for (int i = 0; i < document.pageCount(); ++i) {
+        if (i > 0 && !printer.newPage()) {
+            painter.end();
+            return false;
+        }
+        const QRectF shown(QPointF(0, i * page.height()), page);
+        painter.save();
+        painter.translate(0, -shown.top());
+        painter.setClipRect(shown);
+        context.clip = shown;
+        layout->draw(&painter, context);
+        painter.restore();
+    }
+    return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
 bool QtPlatform::PrintFormImage(ui::Form& form) {
     const QPixmap image = m_renderer.Grab(form);
-    auto printer = MakePrinter(false);
+    QPrinter& printer = Printer();
     QPainter painter;
-    if (!printer->isValid() || image.isNull() || !painter.begin(printer.get())) {
+    if (image.isNull() || !printer.isValid() || !painter.begin(&printer)) {
         return false;
     }
     const QRect page = painter.viewport();
     painter.drawPixmap(QRect(page.topLeft(), image.size().scaled(page.size(), Qt::KeepAspectRatio)), image);
-    return painter.end();
+    return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
 ui::SettingsSection QtPlatform::ReadSettings(std::string_view section) {
@@ -221,6 +247,19 @@ bool QtPlatform::ShellOpen(std::string_view target) {
     const bool isAddress =
         address.contains(QStringLiteral("://")) || address.startsWith(QStringLiteral("mailto:"));
     return QDesktopServices::openUrl(isAddress ? QUrl(address) : QUrl::fromLocalFile(address));
+}
+
+bool QtPlatform::ShowHelp(std::string_view htmlFile) {
+    if (!m_help) {
+        m_help = std::make_unique<HelpWindow>();
+    }
+    if (!m_help->Open(ToQt(htmlFile))) {
+        return false;
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+    return true;
 }
 
 void QtPlatform::ProcessEvents(int /*times*/) {

@@ -14,6 +14,8 @@ class QSettings;
 
 namespace quintara {
 
+class HelpWindow;
+
 // A file dialog filter as the program writes it ("Text files (*.txt)|*.txt", "(*.lot)|*.lot|(*.fil)|*.fil")
 // as Qt's name filters ("Text files (*.txt)"); the pattern after each bar is the one that counts.
 QStringList ToQtNameFilters(std::string_view filter);
@@ -29,9 +31,11 @@ public:
     ~QtPlatform() override;
 
     FormRenderer& Renderer() { return m_renderer; }
-    // From now on every print goes into this PDF file, without a printer dialog (for runs without a
-    // printer, and tests).
-    void PrintToFile(const QString& pdfPath) { m_pdfPath = pdfPath; }
+    // Sets the printer up to write this PDF file, as the user would in the printer dialog, and from now on
+    // answers the dialog without showing it (for runs without a printer, and tests).
+    void PrintToFile(const QString& pdfPath);
+    // The help window, once help was shown.
+    HelpWindow* Help() const { return m_help.get(); }
 
     void MsgBox(std::string_view text, std::string_view title, ui::MsgBoxIcon icon) override;
     std::string InputBox(std::string_view prompt, std::string_view title,
@@ -44,6 +48,7 @@ public:
     ui::SettingsSection ReadSettings(std::string_view section) override;
     void WriteSetting(std::string_view section, std::string_view key, std::string_view value) override;
     bool ShellOpen(std::string_view target) override;
+    bool ShowHelp(std::string_view htmlFile) override;
     void ProcessEvents(int times) override;
     void SetBusyPointer(bool busy) override;
     bool BusyPointerShown() const override { return m_busy; }
@@ -59,14 +64,15 @@ public:
 
 private:
     std::string FileDialog(bool save, std::string_view filter, std::string_view proposedName);
-    // The printer the user chose, else the default one (or the PDF file).
-    std::unique_ptr<QPrinter> MakePrinter(bool chosen) const;
+    // The one printer of the session: the default printer until the user sets another up in the dialog.
+    QPrinter& Printer();
 
     FormRenderer m_renderer;
     std::string m_applicationDirectory;
     std::unique_ptr<QSettings> m_settings;
-    QString m_chosenPrinter;
-    QString m_pdfPath;
+    std::unique_ptr<QPrinter> m_printer;
+    bool m_answerPrinterDialog = false;
+    std::unique_ptr<HelpWindow> m_help;
     bool m_busy = false;
 };
 

@@ -9,11 +9,17 @@ std::filesystem::path App::AppFile(std::string_view name) const {
     return InAppDir(appDir, name);
 }
 
-void PrintTextBlock(Platform& desktop, const std::string& text) {
+bool PrintTextBlock(Platform& desktop, const std::string& text) {
     if (!desktop.PrinterDialog()) {
-        return;
+        return true;
     }
-    desktop.PrintText(text + std::string(kCrLf), PrintSettings{});
+    if (!desktop.PrintText(text + std::string(kCrLf), PrintSettings{})) {
+        // Said, not swallowed: a print to a file that never appears looks like success otherwise.
+        desktop.MsgBox("Unable to Print. Please check your Printer and try again.", "Unable to Print",
+                       MsgBoxIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 void PrintWindowImage(Platform& desktop, Form& form) {

@@ -42,8 +42,9 @@ public:
 };
 
 // Sends a text block to the printer the user chooses: the printer dialog (cancel ends quietly), the
-// three printer settings, the text and a line end. A failing printer ends the command silently.
-void PrintTextBlock(Platform& desktop, const std::string& text);
+// three printer settings, the text and a line end. A failed print is reported and gives false; a cancel
+// is no failure.
+bool PrintTextBlock(Platform& desktop, const std::string& text);
 
 // Prints an image of a window on the default printer; a printer that fails is not reported.
 void PrintWindowImage(Platform& desktop, Form& form);

@@ -1,48 +1,147 @@
 #include <QAction>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QWidget>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <set>
 
 #include "qt/QtPlatform.h"
 #include "support/TempDir.h"
 #include "ui/main/frmQuintara.h"
+#include "ui/picks/frmMostLikely7Numbers.h"
 #include "ui/picks/frmMostLikelyNumbers.h"
+#include "ui/picks/frmNumberOfPersonalPicks.h"
 #include "ui/picks/frmPersonalPicks.h"
 #include "ui/picks/frmPickedNumbers.h"
+#include "ui/picks/frmViewPersonalPicks.h"
 #include "ui/start/frmAbout.h"
 #include "ui/start/frmSplash.h"
 
 namespace quintara::ui {
 namespace {
 
-// Every element of a shown form has its widget, or its menu action, named after it.
-void ExpectEveryElementRendered(QtPlatform& desktop, Form& form) {
-    form.Show();
-    desktop.ProcessEvents(1);
-    QWidget& window = desktop.Renderer().Window(form);
-    for (const Element* element : form.Elements()) {
-        const QString name = QString::fromStdString(element->Id());
-        const bool found = element->Kind() == ElementKind::MenuItem
-                               ? window.findChild<QAction*>(name) != nullptr
-                               : window.findChild<QWidget*>(name) != nullptr;
-        EXPECT_TRUE(found) << form.Name() << " has no widget for " << element->Id();
+// A copy of the built application folder in dir, for the program to change freely.
+std::string CopiedAppFolder(const quintara::test::TempDir& dir) {
+    quintara::test::CopyBuiltAppFolder(dir.Path());
+    return dir.Path().string();
+}
+
+// Shows every window of the program and checks what it shows.
+class ProgramFormsTest : public testing::Test {
+protected:
+    // Every element of the shown form has its widget, or its menu action, named after it, and every
+    // picture it names is shipped in the built application folder and shows.
+    void ExpectRendered(Form& form) {
+        form.Show();
+        desktop.ProcessEvents(1);
+        QWidget& window = desktop.Renderer().Window(form);
+        for (const Element* element : form.Elements()) {
+            const QString name = QString::fromStdString(element->Id());
+            const bool found = element->Kind() == ElementKind::MenuItem
+                                   ? window.findChild<QAction*>(name) != nullptr
+                                   : window.findChild<QWidget*>(name) != nullptr;
+            EXPECT_TRUE(found) << form.Name() << " has no widget for " << element->Id();
+            if (element->Kind() != ElementKind::Image) {
+                continue;
+            }
+            const auto& image = static_cast<const Image&>(*element);
+            if (image.picture.empty()) {
+                continue;
+            }
+            const auto file = std::filesystem::path(image.picture).filename();
+            pictures.insert(file.string());
+            EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::path(QUINTARA_APP_DIR) / file))
+                << form.Name() << "." << element->Id() << " names " << file << ", which is not shipped";
+            const auto* shown = window.findChild<QLabel*>(name);
+            EXPECT_TRUE(shown != nullptr && !shown->pixmap().isNull())
+                << form.Name() << "." << element->Id() << " shows no picture";
+        }
+    }
+
+    quintara::test::TempDir dir;
+    QtPlatform desktop{CopiedAppFolder(dir), QString::fromStdString((dir / "settings.ini").string())};
+    App app{desktop, dir.Path()};
+    std::set<std::string> pictures;
+};
+
+TEST_F(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElementAndPicture) {
+    auto& main = app.forms.Get<frmQuintara>(app);
+    ExpectRendered(main);
+    EXPECT_EQ(main.txtDrawNumber.text, "2065");
+    // The games whose histories the program ships; the others would stop at a message box.
+    for (MenuItem* game : {&main.mnuDrawThunderball, &main.mnuDrawLotto}) {
+        game->Click();
+        ExpectRendered(main);
+    }
+
+    main.mnuPick6.Click();
+    ExpectRendered(app.forms.Get<frmPickedNumbers>(app));
+    ExpectRendered(app.forms.Get<frmMostLikelyNumbers>(app));
+    main.cmbAlgorithms.UserSelects(2);
+    main.mnuShowMostLikelyNumbers.Click();
+    auto* seven = app.forms.Find<frmMostLikely7Numbers>();
+    ASSERT_NE(seven, nullptr);
+    ExpectRendered(*seven);
+    ExpectRendered(app.forms.Get<frmNumberOfPersonalPicks>(app));
+    ExpectRendered(app.forms.Get<frmPersonalPicks>(app, 12));
+    app.state.PersonalNumbers = OneBased<std::int16_t>{40, 3, 17, 12, 9, 31, 48, 1, 26, 35};
+    ExpectRendered(app.forms.Get<frmViewPersonalPicks>(app));
+    ExpectRendered(app.forms.Get<frmAbout>(app));
+    ExpectRendered(app.forms.Get<frmSplash>(app));
+    EXPECT_EQ(pictures, (std::set<std::string>{"about.png", "ball.png", "bonusball.png", "splash.png"}));
+    app.forms.UnloadAll();
+}
+
+// The label's caption stands on one line, in the font it asks for, clear of its border if it has one.
+void ExpectWhole(QtPlatform& desktop, const Label& label) {
+    const QWidget& window = desktop.Renderer().Window(label.Owner());
+    const auto* shown = window.findChild<QLabel*>(QString::fromStdString(label.Id()));
+    ASSERT_NE(shown, nullptr) << label.Id();
+    const QFont asked = FormRenderer::DefaultFont();
+    EXPECT_EQ(shown->font().pointSizeF(), label.font.size > 0 ? label.font.size : asked.pointSizeF())
+        << label.Owner().Name() << "." << label.Id() << " was shrunk to fit";
+    const QFontMetrics metrics(shown->font());
+    const int room = shown->contentsRect().width() - 2 * shown->margin();
+    EXPECT_LE(metrics.horizontalAdvance(shown->text()), room) << label.Owner().Name() << "." << label.Id();
+    EXPECT_LE(metrics.height(), shown->contentsRect().height() - 2 * shown->margin())
+        << label.Owner().Name() << "." << label.Id();
+    if (label.border) {
+        EXPECT_GE(shown->margin(), 2) << label.Owner().Name() << "." << label.Id() << " touches its border";
     }
 }
 
-TEST(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElement) {
-    test::TempDir dir;
-    test::CopyBuiltAppFolder(dir.Path());
-    QtPlatform desktop(dir.Path().string());
-    App app(desktop, dir.Path());
+TEST_F(ProgramFormsTest, TotalsAndNumbersStandWholeInTheirLabelsAndBoxes) {
     auto& main = app.forms.Get<frmQuintara>(app);
-    ExpectEveryElementRendered(desktop, main);
-    EXPECT_EQ(main.txtDrawNumber.text, "2065");
+    main.Show();
+    for (MenuItem* game : {&main.mnuDrawThunderball, &main.mnuDrawLotto}) {
+        game->Click();
+        auto& picks = app.forms.Get<frmMostLikelyNumbers>(app);
+        ExpectRendered(picks);
+        for (const Label* total :
+             {&picks.lblApproxAverageOccurance, &picks.lblTotalCombinations, &picks.lblMaxFrequency}) {
+            ExpectWhole(desktop, *total);
+        }
+        picks.Unload();
+    }
 
-    main.mnuPick6.Click();
-    ExpectEveryElementRendered(desktop, app.forms.Get<frmPickedNumbers>(app));
-    ExpectEveryElementRendered(desktop, app.forms.Get<frmMostLikelyNumbers>(app));
-    ExpectEveryElementRendered(desktop, app.forms.Get<frmPersonalPicks>(app, 12));
-    ExpectEveryElementRendered(desktop, app.forms.Get<frmAbout>(app));
-    ExpectEveryElementRendered(desktop, app.forms.Get<frmSplash>(app));
+    main.cmbAlgorithms.UserSelects(2);
+    main.mnuShowMostLikelyNumbers.Click();
+    auto* seven = app.forms.Find<frmMostLikely7Numbers>();
+    ASSERT_NE(seven, nullptr);
+    ExpectRendered(*seven);
+    for (int i = 1; i <= seven->lblActualNumber.UBound(); ++i) {
+        ExpectWhole(desktop, seven->lblPointerNumber[i]);
+        ExpectWhole(desktop, seven->lblActualNumber[i]);
+    }
+
+    app.state.PersonalNumbers = OneBased<std::int16_t>{40, 3, 17, 12, 9, 31, 48, 1, 26, 35, 44, 28};
+    auto& personal = app.forms.Get<frmViewPersonalPicks>(app);
+    ExpectRendered(personal);
+    for (int i = 1; i <= personal.lblActualNumber.UBound(); ++i) {
+        ExpectWhole(desktop, personal.lblPointerNumber[i]);
+        ExpectWhole(desktop, personal.lblActualNumber[i]);
+    }
     app.forms.UnloadAll();
 }
 

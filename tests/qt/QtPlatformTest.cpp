@@ -1,10 +1,18 @@
-#include <QFile>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QToolButton>
 #include <gtest/gtest.h>
+#include <utility>
 
+#include "qt/HelpWindow.h"
 #include "qt/QtPlatform.h"
-#include "ui/kit/Elements.h"
-#include "ui/kit/FormManager.h"
+#include "qt/QtText.h"
 
 namespace quintara {
 namespace {
@@ -36,36 +44,63 @@ TEST(QtPlatformTest, SettingsComeBackInIndexOrderAndAMissingSectionIsEmpty) {
     EXPECT_EQ(later.ReadSettings("Recent Files"), expected);
 }
 
-TEST(QtPlatformTest, ALongTextPrintsOnAsManyPagesAsItNeedsAndAWindowOnOne) {
+TEST(QtPlatformTest, TextsCrossBetweenTheProgramAndQtWithTheirOwnLineEnds) {
+    EXPECT_EQ(ToQt("Combinations \xC2\xA3 1"), QStringLiteral("Combinations \u00A3 1"));
+    for (const auto& [program, qt] : {std::pair<std::string, QString>{"", ""},
+                                      {"one", "one"},
+                                      {"one\r\ntwo\r\n", "one\ntwo\n"},
+                                      {"\r\n\r\n", "\n\n"}}) {
+        EXPECT_EQ(ToQtLines(program), qt) << program;
+        EXPECT_EQ(ToProgramLines(qt), program) << program;
+    }
+    EXPECT_EQ(ToProgramLines(QStringLiteral("a\nb\r\nc")), "a\r\nb\r\nc");
+}
+
+TEST(QtPlatformTest, HelpShowsTheManualInItsOwnWindowAndWalksItsLinks) {
     QTemporaryDir folder;
     QtPlatform desktop("/opt/quintara", folder.filePath(QStringLiteral("settings.ini")));
-    const auto pages = [](const QString& path) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return -1;
-        }
-        return static_cast<int>(file.readAll().count("/Type /Page\n"));
-    };
+    EXPECT_FALSE(desktop.ShowHelp(folder.filePath(QStringLiteral("Quintara.html")).toStdString()));
 
-    const QString report = folder.filePath(QStringLiteral("report.pdf"));
-    desktop.PrintToFile(report);
-    std::string text;
-    for (int line = 1; line <= 150; ++line) {
-        text += "Line " + std::to_string(line) + "\r\n";
+    const std::string manual = std::string(QUINTARA_APP_DIR) + "/Quintara.html";
+    ASSERT_TRUE(desktop.ShowHelp(manual));
+    HelpWindow* help = desktop.Help();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Quintara Help"));
+    QTextBrowser& browser = help->Browser();
+    const QUrl start = browser.source();
+    EXPECT_EQ(start, QUrl::fromLocalFile(QString::fromStdString(manual)));
+    EXPECT_FALSE(help->BackButton().isEnabled());
+    EXPECT_FALSE(help->ForwardButton().isEnabled());
+
+    // Click the contents' first link as the user does.
+    QTextCursor link = browser.document()->find(QStringLiteral("The main window"));
+    ASSERT_FALSE(link.isNull());
+    link.setPosition(link.selectionStart() + 3);
+    const QPoint at = browser.cursorRect(link).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, at, browser.viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(browser.viewport(), &click);
     }
-    ASSERT_TRUE(desktop.PrinterDialog());
-    ASSERT_TRUE(desktop.PrintText(text, ui::PrintSettings{}));
-    EXPECT_GE(pages(report), 2);
+    EXPECT_EQ(browser.source().fragment(), QStringLiteral("main-window"));
+    EXPECT_EQ(browser.source().adjusted(QUrl::RemoveFragment), start);
+    EXPECT_GT(browser.verticalScrollBar()->value(), 0) << "the link did not move to its heading";
+    ASSERT_TRUE(help->BackButton().isEnabled());
 
-    struct frmPicture : ui::Form {
-        frmPicture() : Form("frmPicture", "Picture") {}
-        ui::Label lblTitle{this, "lblTitle", "Your Personal Picks", {120, 120, 3000, 255}};
-    };
-    ui::FormManager forms(desktop);
-    const QString picture = folder.filePath(QStringLiteral("window.pdf"));
-    desktop.PrintToFile(picture);
-    ASSERT_TRUE(desktop.PrintFormImage(forms.Get<frmPicture>()));
-    EXPECT_EQ(pages(picture), 1);
+    help->BackButton().click();
+    EXPECT_EQ(browser.source(), start);
+    ASSERT_TRUE(help->ForwardButton().isEnabled());
+    help->ForwardButton().click();
+    EXPECT_EQ(browser.source().fragment(), QStringLiteral("main-window"));
+    help->ContentsButton().click();
+    EXPECT_EQ(browser.source(), start);
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Quintara Help"));
+
+    // Asked again, the same window comes back at the manual's start.
+    ASSERT_TRUE(desktop.ShowHelp(manual));
+    EXPECT_EQ(desktop.Help(), help);
+    EXPECT_EQ(browser.source(), start);
 }
 
 }  // namespace

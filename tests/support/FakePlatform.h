@@ -49,6 +49,7 @@ public:
     std::vector<Printout> printouts;
     std::vector<std::string> printedForms;
     std::vector<std::string> shellOpens;
+    std::vector<std::string> helpShown;
     std::vector<Showing> showings;
     std::vector<std::string> broughtToFront;
     std::vector<std::string> unloaded;
@@ -62,6 +63,7 @@ public:
     std::deque<bool> printerAnswers;
     bool printSucceeds = true;
     bool shellOpenSucceeds = true;
+    bool helpSucceeds = true;
     std::map<std::string, std::map<std::string, std::string>> settings;  // section -> key -> value
     int screenWidth = 15360;                                             // 1024 x 768 pixels at 96 per inch
     std::string applicationDirectory = "/opt/quintara";
@@ -118,6 +120,10 @@ public:
     bool ShellOpen(std::string_view target) override {
         shellOpens.emplace_back(target);
         return shellOpenSucceeds;
+    }
+    bool ShowHelp(std::string_view htmlFile) override {
+        helpShown.emplace_back(htmlFile);
+        return helpSucceeds;
     }
     void ProcessEvents(int times) override { eventTurns += times; }
     void SetBusyPointer(bool shown) override { busy = shown; }

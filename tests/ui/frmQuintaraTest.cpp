@@ -244,11 +244,12 @@ TEST_F(MainWindowTest, PrintingHelpLinksAboutAndExit) {
     EXPECT_EQ(desktop.printouts[0].settings.fontSize, 10);
     desktop.printSucceeds = false;
     main.mnuPrint.Click();
-    EXPECT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages.back(), (Message{"Unable to Print. Please check your Printer and try again.",
+                                                "Unable to Print", MsgBoxIcon::Exclamation}));
 
     main.mnuHelpContents.Click();
-    EXPECT_EQ(desktop.shellOpens.back(), (dir / "Quintara.html").string());
-    desktop.shellOpenSucceeds = false;
+    EXPECT_EQ(desktop.helpShown.back(), (dir / "Quintara.html").string());
+    desktop.helpSucceeds = false;
     main.mnuHelpContents.Click();
     EXPECT_EQ(desktop.messages.back().title, "Unable to Load Help File");
     main.mnuUpdateGetDefaultWheels.Click();

@@ -43,7 +43,8 @@ public:
     // Prints the text as one block followed by a line end; the printer breaks lines and pages.
     // False when printing failed; callers that ignore failures may ignore it.
     virtual bool PrintText(std::string_view text, const PrintSettings& settings) = 0;
-    // Prints an image of the form's window on the default printer, without a dialog.
+    // Prints an image of the form's window, without a dialog, on the printer last chosen (at first the
+    // default one).
     virtual bool PrintFormImage(Form& form) = 0;
 
     // The per-user settings store of the application "Quintara". Reading a missing section gives
@@ -54,6 +55,8 @@ public:
     // Opens a file or web address with the program the desktop associates with it; false when that
     // could not be started.
     virtual bool ShellOpen(std::string_view target) = 0;
+    // Shows the program's HTML manual in its own help window; false when the file cannot be read.
+    virtual bool ShowHelp(std::string_view htmlFile) = 0;
     // Lets the window system handle its waiting repaint and input events, as `times` turns of an event
     // loop would, bringing every window up to date first. A desktop may do it in one real turn.
     virtual void ProcessEvents(int times) = 0;

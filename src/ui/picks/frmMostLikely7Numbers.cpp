@@ -20,7 +20,7 @@ frmMostLikely7Numbers::frmMostLikely7Numbers(App& app)
     for (Label* line : {&linWheelPointers, &linGeneratedNumbers}) {
         line->backColor = 0x000000;
     }
-    SetScaleSize(5040, 1800);
+    SetScaleSize(5700, 1800);
 
     onLoad = [this] { Form_Load(); };
     mnuFileClose.onClick = [this] { Unload(); };

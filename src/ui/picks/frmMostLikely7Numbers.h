@@ -17,15 +17,15 @@ public:
 
     Label lblTitle{this, "lblTitle", "7 Numbers Generated", {240, 120, 4560, 330}};
     // Index 0 is the pattern the labels are made from; the rows themselves run from index 1.
-    ControlArray<Label> lblPointerNumber{this, "lblPointerNumber", "", Geometry{240, 720, 255, 255}};
-    ControlArray<Label> lblActualNumber{this, "lblActualNumber", "", Geometry{240, 1080, 255, 255}};
+    ControlArray<Label> lblPointerNumber{this, "lblPointerNumber", "", Geometry{240, 720, 345, 285}};
+    ControlArray<Label> lblActualNumber{this, "lblActualNumber", "", Geometry{240, 1080, 345, 285}};
 
-    Label linWheelPointers{this, "linWheelPointers", "", {2565, 847, 360, 15}};
+    Label linWheelPointers{this, "linWheelPointers", "", {3195, 855, 360, 15}};
     Label lblWheelPointerDescription{
-        this, "lblWheelPointerDescription", "Wheel Pointers", {3000, 727, 1800, 255}};
-    Label linGeneratedNumbers{this, "linGeneratedNumbers", "", {2565, 1207, 360, 15}};
+        this, "lblWheelPointerDescription", "Wheel Pointers", {3630, 727, 1800, 255}};
+    Label linGeneratedNumbers{this, "linGeneratedNumbers", "", {3195, 1215, 360, 15}};
     Label lblGeneratedNumbersDescription{
-        this, "lblGeneratedNumbersDescription", "Generated Numbers", {3000, 1087, 1800, 255}};
+        this, "lblGeneratedNumbersDescription", "Generated Numbers", {3630, 1087, 1800, 255}};
 
     MenuItem mnuFile{this, "mnuFile", "&File"};
     MenuItem mnuFileClose{this, "mnuFileClose", "Close", &mnuFile};

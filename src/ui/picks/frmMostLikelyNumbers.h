@@ -56,8 +56,8 @@ public:
         this, "lblWheelPointerDescription", "Wheel Pointers", {1620, 3900, 2400, 240}};
 
     Label lblApproxAverageOccurance{this, "lblApproxAverageOccurance", "", {240, 4440, 9050, 300}};
-    Label lblTotalCombinations{this, "lblTotalCombinations", "", {240, 4920, 4400, 500}};
-    Label lblMaxFrequency{this, "lblMaxFrequency", "", {4890, 4920, 4400, 500}};
+    Label lblTotalCombinations{this, "lblTotalCombinations", "", {240, 4800, 9050, 300}};
+    Label lblMaxFrequency{this, "lblMaxFrequency", "", {240, 5160, 9050, 300}};
 
     MenuItem mnuFile{this, "mnuFile", "&File"};
     MenuItem mnuFileClose{this, "mnuFileClose", "Close", &mnuFile};

@@ -10,7 +10,7 @@ namespace quintara::ui {
 // The personal numbers, each under the wheel pointer that names it.
 class frmViewPersonalPicks : public Form {
 public:
-    static constexpr int kPairWidth = 375;
+    static constexpr int kPairWidth = 420;
 
     explicit frmViewPersonalPicks(App& app);
 

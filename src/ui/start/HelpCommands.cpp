@@ -5,7 +5,7 @@
 namespace quintara::ui {
 
 void HelpCommands::mnuHelpContents_Click(const std::filesystem::path& helpFile) {
-    if (!m_app.desktop.ShellOpen(helpFile.string())) {
+    if (!m_app.desktop.ShowHelp(helpFile.string())) {
         m_app.desktop.MsgBox("Unable to Load Help File. Please ensure it is in Application Directory",
                              "Unable to Load Help File");
     }
