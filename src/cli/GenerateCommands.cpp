@@ -1,7 +1,5 @@
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <span>
 #include <sstream>
 
@@ -15,6 +13,7 @@
 #include "generate/GenerateError.h"
 #include "generate/Generator.h"
 #include "generate/Listing.h"
+#include "generate/PersonalNumbers.h"
 #include "generate/WheelCoverage.h"
 #include "generate/WheelFile.h"
 
@@ -22,22 +21,12 @@ namespace quintara::cli {
 
 namespace {
 
-constexpr int kMostPersonalNumbers = 28;
-
-double Today() {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    return SerialFromCivil({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
-}
-
 // A list item given by its text or by its position, counted from 0.
 std::optional<int> ItemOrPosition(std::span<const std::string_view> items, const std::string& value) {
     if (const auto index = ItemIndex(items, value)) {
         return index;
     }
-    if (value.empty() || value.size() > 3 ||
-        !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    if (value.size() > 3 || !IsDigits(value)) {
         return std::nullopt;
     }
     const auto position = static_cast<std::size_t>(std::stoi(value));
@@ -96,25 +85,11 @@ OneBased<std::int16_t> ParsePersonalNumbers(Game game, const std::string& text) 
     if (fields.empty() || static_cast<int>(fields.size()) > kMostPersonalNumbers) {
         throw UsageError("--personal: Please enter a Number between 1 and 28");
     }
-    const int maxBall = Info(game).maxBall;
-    OneBased<std::int16_t> numbers;
-    for (const auto& field : fields) {
-        if (field.empty()) {
-            throw UsageError("--personal: Please enter Numbers in all boxes");
-        }
-        const auto number = IsNumeric(field) ? ToInteger(field) : std::nullopt;
-        if (!number || *number < 1 || *number > maxBall) {
-            throw UsageError("--personal: Please enter a Number between 1 and " + std::to_string(maxBall) +
-                             " in each box");
-        }
-        for (auto earlier : numbers) {
-            if (earlier == *number) {
-                throw UsageError("--personal: Please enter a different Number in each box");
-            }
-        }
-        numbers.PushBack(*number);
+    auto checked = CheckPersonalNumbers(game, fields);
+    if (!checked) {
+        throw UsageError("--personal: " + checked.GetError().text);
     }
-    return numbers;
+    return std::move(checked).Value();
 }
 
 std::string RefusalText(const WheelRefusal& refusal) {
@@ -212,7 +187,7 @@ int RunPick(Context& context, const PickOptions& options) {
     const Game game = options.game;
     GeneratorRequest request;
     request.game = game;
-    request.today = Today();
+    request.today = TodaySerial();
     std::string wheelName;
     OneBased<std::string> wheelLines;
     GameStatistics statistics;
