@@ -12,21 +12,33 @@ namespace {
 
 constexpr const char* kGames = "lotto, lotto-extra, thunderball, daily-play";
 
-}  // namespace
-
-void AddGameOption(CLI::App& command, Game& game) {
+// --game: the game's name checked, then handed to `chosen`.
+CLI::Option* AddGameOptionCalling(CLI::App& command, std::function<void(Game)> chosen,
+                                  const std::string& help) {
     const CLI::Validator knownGame(
         [](std::string& name) {
             return GameFromName(name) ? std::string() : "unknown game \"" + name + "\" (" + kGames + ")";
         },
         "", "game");
-    command
+    return command
         .add_option_function<std::string>(
-            "--game", [&game](const std::string& name) { game = *GameFromName(name); },
-            std::string(kGames) + " (or the game's own name, such as \"Lotto Extra\")")
-        ->required()
+            "--game", [chosen](const std::string& name) { chosen(*GameFromName(name)); },
+            std::string(kGames) + " (or the game's own name, such as \"Lotto Extra\")" + help)
         ->type_name("GAME")
         ->check(knownGame);
+}
+
+}  // namespace
+
+void AddGameOption(CLI::App& command, Game& game) {
+    AddGameOptionCalling(
+        command, [&game](Game chosen) { game = chosen; }, "")
+        ->required();
+}
+
+void AddOptionalGameOption(CLI::App& command, std::optional<Game>& game, const std::string& help) {
+    AddGameOptionCalling(
+        command, [&game](Game chosen) { game = chosen; }, help);
 }
 
 void AddJsonFlag(CLI::App& command, bool& json) {

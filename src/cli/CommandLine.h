@@ -15,6 +15,8 @@ namespace quintara::cli {
 // The options every command may share; a command's Define adds those it takes.
 void AddGameOption(CLI::App& command, Game& game);  // --game GAME, required
 void AddJsonFlag(CLI::App& command, bool& json);    // --json
+// --game GAME, optional; `help` is appended to the option's description.
+void AddOptionalGameOption(CLI::App& command, std::optional<Game>& game, const std::string& help);
 
 // quintara-cli's command line: the global options, the commands, and the mapping of every way a run
 // ends to its exit code (0 done or help, 1 failure, 2 usage error; messages go to standard error).

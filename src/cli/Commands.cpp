@@ -15,6 +15,7 @@ void RegisterCommands(CommandLine& commandLine) {
                                   RunFinal);
     commandLine.Add<PickOptions>(
         "pick", "pick lines with an algorithm and a wheel, or wheel personal numbers", RunPick);
+    commandLine.Add<LinesOptions>("lines", "print the lines of a saved-lines file", RunLines);
     commandLine.Add<WheelCheckOptions>("wheel-check", "check a wheel file and show what it guarantees",
                                        RunWheelCheck);
 }

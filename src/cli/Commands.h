@@ -63,10 +63,20 @@ struct PickOptions {
     std::optional<std::string> wheel;
     std::optional<std::string> wheelFile;
     std::optional<std::string> personal;
+    std::optional<std::string> save;
     bool json = false;
     void Define(CLI::App& command);
 };
 int RunPick(Context& context, const PickOptions& options);
+
+// lines: the lines of a saved-lines file, its game told by its extension unless given.
+struct LinesOptions {
+    std::optional<Game> game;
+    std::filesystem::path file;
+    bool json = false;
+    void Define(CLI::App& command);
+};
+int RunLines(Context& context, const LinesOptions& options);
 
 // wheel-check: checks a wheel file and shows what it guarantees.
 struct WheelCheckOptions {

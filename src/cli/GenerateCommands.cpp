@@ -16,6 +16,7 @@
 #include "generate/PersonalNumbers.h"
 #include "generate/WheelCoverage.h"
 #include "generate/WheelFile.h"
+#include "lines/LinesFile.h"
 
 namespace quintara::cli {
 
@@ -180,6 +181,10 @@ void PickOptions::Define(CLI::App& command) {
         .add_option("--personal", personal,
                     "your own numbers, wheeled by the wheel file instead of an algorithm's final numbers")
         ->type_name("N1,N2,...");
+    command
+        .add_option("--save", save,
+                    "also save the lines as Save does: this text file and the binary lines file beside it")
+        ->type_name("NAME.txt");
     AddJsonFlag(command, json);
 }
 
@@ -236,6 +241,12 @@ int RunPick(Context& context, const PickOptions& options) {
                       ")");
     }
 
+    if (const auto& name = options.save) {
+        const SavedLines saved{game, result.PickedLines, result.DailyPlayPickedLines};
+        if (const Status written = SaveLines(*name, saved, result.LinesGeneratedDate); !written) {
+            throw Failure(written.GetError().message);
+        }
+    }
     if (options.json) {
         Json lines = Json::array();
         if (game == Game::DailyPlay) {

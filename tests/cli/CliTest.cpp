@@ -223,6 +223,48 @@ TEST_F(CliTest, PickGivesTheLinesOfTheWheelAsTheirRecordsOrAsTheListing) {
                     R"([[1, 2, 7, 14, 15, 22, 27], [3, 4, 6, 8, 20, 21, 26], [3, 5, 8, 20, 21, 24, 26]]})"));
 }
 
+TEST_F(CliTest, PickSavesTheFilesOfSaveAndLinesPrintsThemBack) {
+    const Json picked = Document(Run("pick --game lotto --save " + app + "picks.txt --json").out);
+    EXPECT_EQ(std::filesystem::file_size(dir / "picks.lot"), 5U * 44);
+    const std::string zone(14, ' ');
+    const std::string text = dir.Read("picks.txt");
+    EXPECT_TRUE(StartsWith(text, "\r\n\r\n" + zone + "Generated Lotto Numbers\r\n")) << text;
+    EXPECT_NE(text.find("\r\n" + zone + " 5 lines generated on "), std::string::npos);
+
+    EXPECT_EQ(Document(Run("lines " + app + "picks.lot --json").out),
+              (Json{{"game", "Lotto"}, {"lines", picked["lines"]}}));
+    EXPECT_EQ(Run("lines " + app + "picks.lot").out,
+              "5 7 11 14 30 49\n10 38 40 41 45 48\n1 24 27 37 42 43\n6 8 13 23 46 47\n3 11 15 16 39 41\n");
+
+    // The game from the extension in any case, or as given.
+    Run("pick --game thunderball --wheel '8 Line Wheel' --save " + app + "tb.txt");
+    std::filesystem::rename(dir / "tb.thu", dir / "TB.THU");
+    EXPECT_EQ(
+        Document(Run("lines " + app + "TB.THU --json").out),
+        Json::parse(R"({"game": "Thunderball", "lines": [[1, 14, 23, 32, 33, 0], [5, 7, 10, 20, 30, 0]]})"));
+    std::filesystem::copy_file(dir / "TB.THU", dir / "tb.bin");
+    EXPECT_EQ(Document(Run("lines --game thunderball " + app + "tb.bin --json").out)["lines"].size(), 2U);
+
+    // Files the command cannot use, and a save that cannot be written.
+    dir.Write("blocker", "not a folder");
+    const struct {
+        std::string arguments;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"lines " + app + "tb.bin", 2, "tb.bin is not known from its extension: give it with --game"},
+        {"lines " + app + "gone.lot", 1, app + "gone.lot"},
+        {"lines --game keno " + app + "picks.lot", 2, "unknown game \"keno\""},
+        {"pick --game lotto --save " + app + "blocker/p.txt", 1, app + "blocker/p.txt: cannot be written"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Run(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
+    }
+    EXPECT_EQ(dir.Read("blocker"), "not a folder");
+}
+
 TEST_F(CliTest, WheelCheckShowsTheCoverageOfAWheel) {
     Json json = Document(Run("wheel-check --game lotto " + app + "mine.txt --json").out);
     const Json coverage = json["coverage"];

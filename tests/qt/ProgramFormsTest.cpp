@@ -1,11 +1,13 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMenu>
 #include <QWidget>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 
+#include "lines/LinesFile.h"
 #include "qt/QtPlatform.h"
 #include "support/TempDir.h"
 #include "ui/main/frmQuintara.h"
@@ -90,6 +92,36 @@ TEST_F(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElementAndPicture) {
     ExpectRendered(app.forms.Get<frmAbout>(app));
     ExpectRendered(app.forms.Get<frmSplash>(app));
     EXPECT_EQ(pictures, (std::set<std::string>{"about.png", "ball.png", "bonusball.png", "splash.png"}));
+    app.forms.UnloadAll();
+}
+
+TEST_F(ProgramFormsTest, SavedLinesModeAndTheRecentFilesOfTheFileMenu) {
+    auto& main = app.forms.Get<frmQuintara>(app);
+    main.Show();
+    SavedLines three{Game::Lotto, OneBased<LottoDrawRec>(3), {}};
+    three.picked[1].Balls = {1, 9, 10, 22, 38, 49};
+    ASSERT_TRUE(SaveLines(dir / "picks.txt", three, 46000).Ok());
+    ASSERT_TRUE(main.LoadLinesFile(dir / "picks.lot"));
+    ExpectRendered(main);
+    QWidget& window = desktop.Renderer().Window(main);
+    const auto* occurrences = window.findChild<QLabel*>("lblViewOccurances");
+    ASSERT_NE(occurrences, nullptr);
+    EXPECT_EQ(occurrences->text(), "View all 3 saved lines.");
+    EXPECT_TRUE(occurrences->isVisible());
+    EXPECT_EQ(window.windowTitle(), "Quintara - View Saved Lines Mode - Lotto Draw");
+
+    // The recent items stand between the second and third separators, newest first, by file name.
+    const auto* file = window.findChild<QAction*>("mnuFile");
+    ASSERT_TRUE(file != nullptr && file->menu() != nullptr);
+    QStringList shown;
+    for (const QAction* action : file->menu()->actions()) {
+        if (action->isVisible()) {
+            shown << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+    }
+    const QString wheel = QStringLiteral("5 Line Wheel - 1 Number from 28_Lotto.txt");
+    EXPECT_EQ(shown, (QStringList{"S&ave", "&Load Saved", "Import Wheel", "-", "P&rint Picked Numbers", "-",
+                                  "picks.lot", wheel, wheel, wheel, "-", "E&xit"}));
     app.forms.UnloadAll();
 }
 

@@ -45,7 +45,8 @@ frmQuintara::frmQuintara(App& app)
       m_state(app.state),
       m_pick(app, *this),
       m_browse(app, *this),
-      m_help(app) {
+      m_help(app),
+      m_lines(app, *this) {
     width = kWidth;
     height = kHeight;
 
@@ -130,6 +131,11 @@ frmQuintara::frmQuintara(App& app)
     mnuFileImportWheel.onClick = [this] { m_pick.mnuFileImportWheel_Click(); };
     mnuShowMostLikelyNumbers.onClick = [this] { m_pick.mnuShowMostLikelyNumbers_Click(); };
     mnuShowPersonalPicks.onClick = [this] { m_pick.mnuShowPersonalPicks_Click(); };
+
+    // Saved lines and the recent files.
+    mnuFileSave.onClick = [this] { m_lines.mnuFileSave_Click(); };
+    mnuFileLoad.onClick = [this] { m_lines.mnuFileLoad_Click(); };
+    mnuFileRecent.onClick = [this](int index) { m_lines.mnuFileRecent_Click(index); };
 
     mnuHelpContents.onClick = [this] { m_help.mnuHelpContents_Click(helpFile); };
     mnuHelpAbout.onClick = [this] { m_help.mnuHelpAbout_Click(); };
@@ -436,6 +442,10 @@ void frmQuintara::LoadWheel(const std::filesystem::path& path) {
 
 void frmQuintara::ImportWheelFile(const std::filesystem::path& path) {
     m_pick.ImportWheelFile(path);
+}
+
+bool frmQuintara::LoadLinesFile(const std::filesystem::path& path) {
+    return m_lines.LoadLinesFile(path);
 }
 
 void frmQuintara::EnterPersonalPicksMode() {

@@ -9,6 +9,7 @@
 #include "ui/kit/ControlArray.h"
 #include "ui/kit/Elements.h"
 #include "ui/kit/Form.h"
+#include "ui/lines/LinesCommands.h"
 #include "ui/main/BrowseCommands.h"
 #include "ui/picks/PickCommands.h"
 #include "ui/start/HelpCommands.h"
@@ -194,6 +195,8 @@ public:
     void LoadWheel(const std::filesystem::path& path);
     // Imports a wheel file as Import Wheel does, without asking for the file.
     void ImportWheelFile(const std::filesystem::path& path);
+    // Shows a saved-lines file of the current game in lines mode; false when it cannot be read.
+    bool LoadLinesFile(const std::filesystem::path& path);
     // Puts the window into personal picks mode once the personal numbers have been accepted.
     void EnterPersonalPicksMode();
     // Fills the algorithm box with the current game's algorithms and selects the first.
@@ -214,6 +217,7 @@ private:
     PickCommands m_pick;
     BrowseCommands m_browse;
     HelpCommands m_help;
+    LinesCommands m_lines;
 
     void Form_Load();
     void Form_Resize();

@@ -1,0 +1,178 @@
+#include "ui/lines/LinesCommands.h"
+
+#include <stdexcept>
+
+#include "lines/LinesFile.h"
+#include "ui/main/frmQuintara.h"
+
+namespace quintara::ui {
+
+namespace {
+
+// The lines of the current game as the state holds them.
+SavedLines LinesOnShow(const AppState& state) {
+    SavedLines lines{state.CurrentGameId(), {}, {}};
+    if (lines.game == Game::DailyPlay) {
+        lines.dailyPlay = state.DailyPlayPickedLines;
+    } else {
+        lines.picked = state.PickedLines;
+    }
+    return lines;
+}
+
+}  // namespace
+
+LinesCommands::LinesCommands(App& app, frmQuintara& main) : m_app(app), m_main(main), m_state(app.state) {
+    // A hook already filled belongs to whoever filled it (a test watching the files opened).
+    if (!m_app.readRecentFiles) {
+        m_app.readRecentFiles = [this] { ReadRecentFiles(); };
+        m_ownsRead = true;
+    }
+    if (!m_app.addRecentFile) {
+        m_app.addRecentFile = [this](const std::string& path) { AddRecentFile(path); };
+        m_ownsAdd = true;
+    }
+    if (!m_app.saveRecentFiles) {
+        m_app.saveRecentFiles = [this] { SaveRecentFiles(); };
+        m_ownsSave = true;
+    }
+}
+
+LinesCommands::~LinesCommands() {
+    if (m_ownsRead) {
+        m_app.readRecentFiles = nullptr;
+    }
+    if (m_ownsAdd) {
+        m_app.addRecentFile = nullptr;
+    }
+    if (m_ownsSave) {
+        m_app.saveRecentFiles = nullptr;
+    }
+}
+
+double LinesCommands::GeneratedDate() const {
+    return m_state.LinesGeneratedDate != 0 ? m_state.LinesGeneratedDate : m_app.Today();
+}
+
+void LinesCommands::mnuFileSave_Click() {
+    if (!m_state.LinesMode) {
+        m_app.desktop.MsgBox(kSaveNoLinesText, kSaveNoLinesTitle, MsgBoxIcon::Exclamation);
+        return;
+    }
+    const SavedLines lines = LinesOnShow(m_state);
+    const std::string name = m_app.desktop.FileSaveDialog(kLinesTextFilter, ProposedLinesName(lines.game));
+    if (name.empty()) {
+        return;
+    }
+    const Status saved = SaveLines(name, lines, GeneratedDate());
+    if (!saved) {
+        // Said, not swallowed: the user would otherwise believe his lines kept.
+        m_app.desktop.MsgBox("Unable to save the picked numbers!\r\n" + saved.GetError().message,
+                             "Unable to Save", MsgBoxIcon::Exclamation);
+    }
+}
+
+void LinesCommands::mnuFileLoad_Click() {
+    const std::string name = m_app.desktop.FileOpenDialog(LinesFileFilter(m_state.CurrentGameId()), "");
+    if (!name.empty()) {
+        LoadLinesFile(name);
+    }
+}
+
+bool LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
+    const Game game = m_state.CurrentGameId();
+    SavedLines lines{game, {}, {}};
+    if (game == Game::DailyPlay) {
+        lines.dailyPlay.Resize(1);
+    } else {
+        lines.picked.Resize(1);
+    }
+    if (!path.empty()) {
+        // Read whole before anything changes, so a file that fails costs the user none of his lines.
+        auto read = ReadLinesFile(path, game);
+        if (!read) {
+            return false;
+        }
+        lines = std::move(*read);
+    }
+    if (game == Game::DailyPlay) {
+        m_state.DailyPlayPickedLines = lines.dailyPlay;
+    } else {
+        m_state.PickedLines = lines.picked;
+    }
+    m_state.CurrentLine = 1;
+    m_state.LinesMode = true;
+    m_main.ShowCurrentLine();
+    m_main.lblViewOccurances.caption = "View all " + std::to_string(lines.Count()) + " saved lines.";
+    m_main.SetMode(frmQuintara::Mode::SavedLines);
+    // Print prints the lines on show, not those of an earlier Pick.
+    m_main.SetPrintListing(SavedLinesText(lines, GeneratedDate()));
+    if (m_app.addRecentFile) {
+        m_app.addRecentFile(path.string());
+    }
+    m_main.mnuFileSave.enabled = true;
+    m_main.mnuPrint.enabled = true;
+    m_main.mnuCheckNumbers.enabled = true;
+    return true;
+}
+
+void LinesCommands::mnuFileRecent_Click(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_recent.Count()) {
+        return;
+    }
+    // A copy: the draw-mode command loads a wheel, which adds to the list.
+    const std::string path = m_recent.PathOfItem(static_cast<std::size_t>(index));
+    const RecentFileTarget target = ClassifyRecentFile(path);
+    switch (target.kind) {
+    case RecentFileTarget::Kind::Wheel: {
+        const auto game = GameOfWheelFile(path);
+        if (!game) {
+            m_app.desktop.MsgBox(kRecentFileMissingText, kRecentFileMissingTitle);
+            return;
+        }
+        // A wheel of no game is imported for the game on show, whose import says what is wrong with it.
+        if (*game) {
+            m_main.LoadDraw(**game);
+        }
+        m_main.ImportWheelFile(path);
+        return;
+    }
+    case RecentFileTarget::Kind::Lines:
+        m_main.LoadDraw(*target.game);
+        if (!LoadLinesFile(path)) {
+            m_app.desktop.MsgBox(kRecentFileMissingText, kRecentFileMissingTitle);
+        }
+        return;
+    case RecentFileTarget::Kind::None:
+        return;
+    }
+}
+
+void LinesCommands::ReadRecentFiles() {
+    PlatformSettingsStore store(m_app.desktop);
+    m_recent.Load(store);
+    ShowRecentItems();
+}
+
+void LinesCommands::AddRecentFile(const std::string& path) {
+    m_recent.Add(path);
+    ShowRecentItems();
+}
+
+void LinesCommands::SaveRecentFiles() {
+    PlatformSettingsStore store(m_app.desktop);
+    m_recent.Save(store);
+}
+
+void LinesCommands::ShowRecentItems() {
+    const std::vector<std::string> captions = m_recent.Captions();
+    m_main.mnuFileHyphen3.visible = m_recent.Shown();
+    for (int k = 0; k < static_cast<int>(captions.size()); ++k) {
+        MenuItem& item =
+            m_main.mnuFileRecent.Exists(k) ? m_main.mnuFileRecent[k] : m_main.mnuFileRecent.Load(k);
+        item.caption = captions[static_cast<std::size_t>(k)];
+        item.visible = true;
+    }
+}
+
+}  // namespace quintara::ui

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "lines/RecentFiles.h"
+#include "ui/App.h"
+
+namespace quintara::ui {
+
+class frmQuintara;
+
+// The recent-files list's store: the desktop's per-user settings of the program.
+class PlatformSettingsStore : public SettingsStore {
+public:
+    explicit PlatformSettingsStore(Platform& desktop) : m_desktop(desktop) {}
+    std::vector<std::pair<std::string, std::string>> ReadSection(std::string_view section) override {
+        return m_desktop.ReadSettings(section);
+    }
+    void WriteValue(std::string_view section, std::string_view key, std::string_view value) override {
+        m_desktop.WriteSetting(section, key, value);
+    }
+
+private:
+    Platform& m_desktop;
+};
+
+// The saved-lines commands of the main window: Save, Load Saved, and the File menu's recent files, whose
+// list it keeps and hands to the program through the App's recent-file hooks.
+class LinesCommands {
+public:
+    LinesCommands(App& app, frmQuintara& main);
+    ~LinesCommands();
+    LinesCommands(const LinesCommands&) = delete;
+    LinesCommands& operator=(const LinesCommands&) = delete;
+
+    void mnuFileSave_Click();
+    void mnuFileLoad_Click();
+    // Shows the lines of a saved-lines file of the current game in lines mode; false, with nothing
+    // changed, when the file cannot be read.
+    bool LoadLinesFile(const std::filesystem::path& path);
+    void mnuFileRecent_Click(int index);
+
+    void ReadRecentFiles();
+    void AddRecentFile(const std::string& path);
+    void SaveRecentFiles();
+    const RecentFiles& Recent() const { return m_recent; }
+
+private:
+    App& m_app;
+    frmQuintara& m_main;
+    AppState& m_state;
+    RecentFiles m_recent;
+    // The App hooks this list filled, emptied again when it goes.
+    bool m_ownsRead = false;
+    bool m_ownsAdd = false;
+    bool m_ownsSave = false;
+
+    void ShowRecentItems();
+    // The date the lines are stamped with: when they were generated, or today for lines that carry none.
+    double GeneratedDate() const;
+};
+
+}  // namespace quintara::ui

@@ -1,0 +1,302 @@
+#include <cctype>
+#include <istream>
+#include <iterator>
+#include <map>
+#include <sstream>
+
+#include "lines/LinesFile.h"
+#include "lines/RecentFiles.h"
+#include "ui/MainWindowFixture.h"
+
+namespace quintara::ui::test {
+namespace {
+
+const std::string kZone(14, ' ');
+const double kToday = SerialFromCivil({2026, 12, 6});
+const Message kMissing{"Unable to open the requested File", "Error", MsgBoxIcon::None};
+
+// A number in its print zone, as the print statement leaves it before the next number.
+std::string Cell(int number) {
+    std::string cell = " " + std::to_string(number) + " ";
+    cell.resize(14, ' ');
+    return cell;
+}
+
+// The count of numbers on each entry of a printout (the lines that start in the second print zone).
+std::vector<std::size_t> NumbersPerEntry(const std::string& text) {
+    std::vector<std::size_t> counts;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.size() > 15 && line.starts_with(kZone + " ") && std::isdigit(line[15]) != 0 &&
+            line.find("lines") == std::string::npos) {
+            std::istringstream numbers(line);
+            counts.push_back(static_cast<std::size_t>(
+                std::distance(std::istream_iterator<int>(numbers), std::istream_iterator<int>())));
+        }
+    }
+    return counts;
+}
+
+// The captions of the recent items on the File menu, top to bottom.
+Items RecentCaptions(const frmQuintara& main) {
+    Items captions;
+    for (int k : main.mnuFileRecent.Indices()) {
+        if (main.mnuFileRecent[k].visible) {
+            captions.push_back(main.mnuFileRecent[k].caption);
+        }
+    }
+    return captions;
+}
+
+// The topmost recent item showing `caption`.
+int RecentItem(const frmQuintara& main, const std::string& caption) {
+    for (int k : main.mnuFileRecent.Indices()) {
+        if (main.mnuFileRecent[k].caption == caption) {
+            return k;
+        }
+    }
+    ADD_FAILURE() << caption << " is not a recent item";
+    return -1;
+}
+
+std::string LottoLinesFile(std::initializer_list<std::array<std::int16_t, 6>> balls) {
+    SavedLines lines{Game::Lotto, {}, {}};
+    for (const auto& line : balls) {
+        LottoDrawRec record;
+        record.Balls = line;
+        lines.picked.PushBack(record);
+    }
+    return EncodeLinesFile(lines);
+}
+
+class SavedLinesTest : public MainWindowTest {
+protected:
+    SavedLinesTest() {
+        app.clock = [] { return kToday; };
+    }
+
+    // Picks the lines of a wheel file imported for the game on show.
+    void PickWith(frmQuintara& main, std::string_view wheelFile, std::string_view wheel) {
+        main.ImportWheelFile(dir.Write(wheelFile, wheel));
+        main.mnuPick6.Click();
+        ASSERT_TRUE(app.state.LinesMode);
+    }
+
+    void SaveAs(frmQuintara& main, const std::filesystem::path& name) {
+        desktop.fileAnswers = {name.string()};
+        main.mnuFileSave.Click();
+    }
+
+    void LoadSaved(frmQuintara& main, const std::filesystem::path& name) {
+        desktop.fileAnswers = {name.string()};
+        main.mnuFileLoad.Click();
+    }
+};
+
+TEST_F(SavedLinesTest, SavedLottoLinesWriteBothFilesAndLoadBackInLinesMode) {
+    frmQuintara& main = Start();
+    // Nothing on show yet.
+    main.mnuFileSave.Click();
+    EXPECT_EQ(desktop.messages.back(), (Message{"You must pick numbers before you can save them!",
+                                                "Pick Nmumbers", MsgBoxIcon::Exclamation}));
+    EXPECT_TRUE(desktop.fileQuestions.empty());
+
+    PickWith(main, "three.txt", CountingWheel(3, 6, 28));
+    const OneBased<LottoDrawRec> picked = app.state.PickedLines;
+    ASSERT_EQ(picked.Size(), 3u);
+    SaveAs(main, dir / "picks.txt");
+    EXPECT_EQ(desktop.fileQuestions.back().save, true);
+    EXPECT_EQ(desktop.fileQuestions.back().filter, "Text files (*.txt)|*.txt");
+    EXPECT_EQ(desktop.fileQuestions.back().proposedName, "Generated Lotto Numbers");
+    EXPECT_EQ(std::filesystem::file_size(dir / "picks.lot"), 3u * 44);
+
+    // The text file, byte for byte, dated the day the lines were picked.
+    std::string entries;
+    for (const auto& line : picked) {
+        entries += kZone;
+        for (std::size_t i = 0; i < 5; ++i) {
+            entries += Cell(line.Balls[i]);
+        }
+        entries += " " + std::to_string(line.Balls[5]) + " \r\n\r\n\r\n\r\n";
+    }
+    EXPECT_EQ(dir.Read("picks.txt"), "\r\n\r\n" + kZone + "Generated Lotto Numbers\r\n\r\n\r\n\r\n" +
+                                         entries + kZone + " 3 lines generated on 06/12/2026\r\n");
+
+    // Two dots: the binary name keeps the first; cancelling the dialog writes nothing.
+    SaveAs(main, dir / "a.b.txt");
+    EXPECT_TRUE(std::filesystem::exists(dir / "a.b.lot"));
+    const auto files = std::distance(std::filesystem::directory_iterator(dir.Path()), {});
+    SaveAs(main, "");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), files);
+
+    // Back to the draws with other lines, then the saved ones come back.
+    main.mnuShowDraws.Click();
+    app.state.PickedLines.Clear();
+    LoadSaved(main, dir / "picks.lot");
+    EXPECT_EQ(desktop.fileQuestions.back().save, false);
+    EXPECT_EQ(desktop.fileQuestions.back().filter, "(*.lot)|*.lot|(*.fil)|*.fil");
+    EXPECT_EQ(desktop.fileQuestions.back().proposedName, "");
+    EXPECT_EQ(app.state.PickedLines, picked);
+    EXPECT_TRUE(app.state.LinesMode);
+    EXPECT_EQ(app.state.CurrentLine, 1);
+    EXPECT_EQ(main.caption, "Quintara - View Saved Lines Mode - Lotto Draw");
+    EXPECT_EQ(main.lblViewOccurances.caption, "View all 3 saved lines.");
+    EXPECT_TRUE(main.lblViewOccurances.visible && main.cmdFirstOccurance.visible &&
+                main.cmdLastOccurance.visible);
+    EXPECT_FALSE(main.cmdBOF.visible || main.cmdNext.visible || main.cmdNumberSearch.visible ||
+                 main.cmdDateSearch.visible);
+    EXPECT_FALSE(main.lblBonusBall.visible || main.lblDrawBallBonus.visible || main.Image1.visible);
+    std::string balls;
+    for (const auto ball : picked[1].Balls) {
+        balls += " " + std::to_string(ball);
+    }
+    EXPECT_EQ(Shown(main), "  |" + balls + " |  |  ");
+    EXPECT_TRUE(main.mnuFileSave.enabled && main.mnuPrint.enabled && main.mnuCheckNumbers.enabled);
+    // Print prints the lines on show.
+    EXPECT_EQ(main.txtPrint.text, dir.Read("picks.txt"));
+    EXPECT_EQ(app.state.PrintListing, main.txtPrint.text);
+    main.cmdLastOccurance.Click();
+    EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "3");
+    EXPECT_EQ(main.lblDrawBall1.caption, std::to_string(picked[3].Balls[0]));
+}
+
+TEST_F(SavedLinesTest, ThunderballLinesKeepTheirThunderballInTheBinaryFileOnly) {
+    frmQuintara& main = Start();
+    main.LoadDrawThunderball();
+    PickWith(main, "tb.txt", CountingWheel(2, 5, 20));
+    app.state.PickedLines[1].Balls[5] = 9;  // a Thunderball, as a line of one's own would carry
+    const auto picked = app.state.PickedLines;
+    SaveAs(main, dir / "thunder.txt");
+    EXPECT_EQ(desktop.fileQuestions.back().proposedName, "Generated Thunderball Numbers");
+    EXPECT_EQ(std::filesystem::file_size(dir / "thunder.thu"), 2u * 52);
+    EXPECT_EQ(NumbersPerEntry(dir.Read("thunder.txt")), (std::vector<std::size_t>{5, 5}));
+
+    main.mnuShowDraws.Click();
+    LoadSaved(main, dir / "thunder.thu");
+    EXPECT_EQ(desktop.fileQuestions.back().filter, "(*.thu)|*.thu");
+    EXPECT_EQ(app.state.PickedLines, picked);
+    EXPECT_EQ(app.state.PickedLines[1].Balls[5], 9);
+    EXPECT_EQ(main.caption, "Quintara - View Saved Lines Mode - Thunderball Draw");
+    EXPECT_FALSE(main.lblDrawBallBonus.visible || main.lblDrawBall6.visible);
+}
+
+TEST_F(SavedLinesTest, EmptyShortMissingAndUnwritableFiles) {
+    frmQuintara& main = Start();
+    // A file of zero bytes shows the single zeroed line; a trailing partial slot is not a line.
+    dir.Write("empty.lot", "");
+    LoadSaved(main, dir / "empty.lot");
+    EXPECT_EQ(app.state.PickedLines, OneBased<LottoDrawRec>(1));
+    EXPECT_EQ(main.lblViewOccurances.caption, "View all 1 saved lines.");
+    EXPECT_EQ(main.lblDrawBall1.caption, "0");
+    dir.Write("short.fil",
+              LottoLinesFile({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}) + std::string(20, '\1'));
+    LoadSaved(main, dir / "short.fil");
+    EXPECT_EQ(main.lblViewOccurances.caption, "View all 2 saved lines.");
+
+    // A file that cannot be read ends the load without a word, and the lines on show stay.
+    const auto before = app.state.PickedLines;
+    LoadSaved(main, dir / "gone.lot");
+    EXPECT_EQ(app.state.PickedLines, before);
+    EXPECT_TRUE(desktop.messages.empty());
+
+    // A save that cannot be written says so and leaves the old files as they were.
+    const auto blocker = dir.Write("blocker", "not a folder");
+    SaveAs(main, blocker / "picks.txt");
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages.back().title, "Unable to Save");
+    EXPECT_EQ(desktop.messages.back().icon, MsgBoxIcon::Exclamation);
+    EXPECT_TRUE(desktop.messages.back().text.starts_with("Unable to save the picked numbers!\r\n" +
+                                                         (blocker / "picks.txt").string()))
+        << desktop.messages.back().text;
+    EXPECT_EQ(dir.Read("blocker"), "not a folder");
+    dir.Write("old.txt", "old text");
+    std::filesystem::create_directory(dir / "old.lot");
+    SaveAs(main, dir / "old.txt");
+    EXPECT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(dir.Read("old.txt"), "old text");
+}
+
+TEST_F(SavedLinesTest, RecentFilesKeepTheFiveNewestAndSurviveARestart) {
+    frmQuintara& main = Start();
+    // The default wheel is loaded three times at start-up.
+    const std::string wheel = "5 Line Wheel - 1 Number from 28_Lotto.txt";
+    EXPECT_EQ(RecentCaptions(main), Items(3, wheel));
+    EXPECT_TRUE(main.mnuFileHyphen3.visible);
+
+    for (int i = 1; i <= 6; ++i) {
+        const std::string name = "lines" + std::to_string(i) + ".lot";
+        dir.Write(name, LottoLinesFile({{static_cast<std::int16_t>(i), 12, 13, 14, 15, 16}}));
+        LoadSaved(main, dir / name);
+    }
+    EXPECT_EQ(RecentCaptions(main),
+              (Items{"lines6.lot", "lines5.lot", "lines4.lot", "lines3.lot", "lines2.lot"}));
+    EXPECT_EQ(main.mnuFileRecent.Count(), 5);
+    // The same file again is listed again.
+    LoadSaved(main, dir / "lines6.lot");
+    EXPECT_EQ(RecentCaptions(main),
+              (Items{"lines6.lot", "lines6.lot", "lines5.lot", "lines4.lot", "lines3.lot"}));
+
+    // Choosing an item reopens it without a dialog.
+    const auto dialogs = desktop.fileQuestions.size();
+    main.mnuFileRecent[RecentItem(main, "lines4.lot")].Click();
+    EXPECT_EQ(desktop.fileQuestions.size(), dialogs);
+    EXPECT_EQ(app.state.PickedLines[1].Balls[0], 4);
+    EXPECT_EQ(main.lblViewOccurances.caption, "View all 1 saved lines.");
+
+    // The click's draw-mode command loaded the game's first wheel twice before the file.
+    EXPECT_EQ(RecentCaptions(main), (Items{"lines4.lot", wheel, wheel, "lines6.lot", "lines6.lot"}));
+
+    // Closing writes the list, oldest first; the next run reads it back before its default wheel.
+    main.UserCloses();
+    const std::map<std::string, std::string> stored{{"RecentFile0", (dir / "lines6.lot").string()},
+                                                    {"RecentFile1", (dir / "lines6.lot").string()},
+                                                    {"RecentFile2", (dir / wheel).string()},
+                                                    {"RecentFile3", (dir / wheel).string()},
+                                                    {"RecentFile4", (dir / "lines4.lot").string()}};
+    EXPECT_EQ(desktop.settings.at("Recent Files"), stored);
+    App next{desktop, dir.Path()};
+    StartUp(next);
+    frmQuintara& again = *next.forms.Find<frmQuintara>();
+    EXPECT_EQ(RecentCaptions(again), (Items{wheel, wheel, wheel, "lines4.lot", wheel}));
+}
+
+TEST_F(SavedLinesTest, RecentItemsOpenInTheirGameByExtension) {
+    frmQuintara& main = Start();
+    // A Lotto lines file whose extension is written in mixed case.
+    const auto mixed = dir.Write("Mixed.Lot", LottoLinesFile({{3, 9, 17, 25, 33, 41}}));
+    LoadSaved(main, mixed);
+    // A Thunderball wheel imported while Thunderball is on show.
+    main.LoadDrawThunderball();
+    const auto wheel = dir.Write("tb wheel.txt", CountingWheel(3, 5, 15));
+    desktop.fileAnswers = {wheel.string()};
+    main.mnuFileImportWheel.Click();
+    ASSERT_EQ(RecentCaptions(main).front(), "tb wheel.txt");
+
+    main.mnuFileRecent[RecentItem(main, "Mixed.Lot")].Click();
+    EXPECT_EQ(app.state.CurrentGame, "Lotto");
+    EXPECT_TRUE(main.mnuDrawLotto.checked);
+    EXPECT_EQ(main.caption, "Quintara - View Saved Lines Mode - Lotto Draw");
+    EXPECT_EQ(main.lblDrawBall6.caption, "41");
+
+    // The wheel's five fields make it a Thunderball wheel: the game changes and the wheel comes in.
+    main.mnuFileRecent[RecentItem(main, "tb wheel.txt")].Click();
+    EXPECT_EQ(app.state.CurrentGame, "Thunderball");
+    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Thunderball Draw");
+    EXPECT_EQ(app.state.WheelLines.Size(), 3u);
+    EXPECT_EQ(main.cmbWheels.Text(), "CUSTOM  3 Line Wheel");
+    EXPECT_EQ(RecentCaptions(main).front(), "tb wheel.txt");
+    EXPECT_TRUE(desktop.messages.empty());
+
+    // Files that are gone: the lines file after its game switch, the wheel before any.
+    std::filesystem::remove(mixed);
+    main.mnuFileRecent[RecentItem(main, "Mixed.Lot")].Click();
+    EXPECT_EQ(desktop.messages, std::vector<Message>{kMissing});
+    EXPECT_EQ(app.state.CurrentGame, "Lotto");
+    std::filesystem::remove(wheel);
+    main.mnuFileRecent[RecentItem(main, "tb wheel.txt")].Click();
+    EXPECT_EQ(desktop.messages, (std::vector<Message>{kMissing, kMissing}));
+    EXPECT_EQ(app.state.CurrentGame, "Lotto");
+}
+
+}  // namespace
+}  // namespace quintara::ui::test
