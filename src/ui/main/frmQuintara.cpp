@@ -45,7 +45,8 @@ frmQuintara::frmQuintara(App& app)
       m_state(app.state),
       m_pick(app, *this),
       m_browse(app, *this),
-      m_help(app) {
+      m_help(app),
+      m_check(app, *this) {
     width = kWidth;
     height = kHeight;
 
@@ -130,6 +131,9 @@ frmQuintara::frmQuintara(App& app)
     mnuFileImportWheel.onClick = [this] { m_pick.mnuFileImportWheel_Click(); };
     mnuShowMostLikelyNumbers.onClick = [this] { m_pick.mnuShowMostLikelyNumbers_Click(); };
     mnuShowPersonalPicks.onClick = [this] { m_pick.mnuShowPersonalPicks_Click(); };
+
+    // Checking.
+    mnuCheckNumbers.onClick = [this] { m_check.mnuCheckNumbers_Click(); };
 
     mnuHelpContents.onClick = [this] { m_help.mnuHelpContents_Click(helpFile); };
     mnuHelpAbout.onClick = [this] { m_help.mnuHelpAbout_Click(); };

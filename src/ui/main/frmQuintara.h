@@ -9,6 +9,7 @@
 #include "ui/kit/ControlArray.h"
 #include "ui/kit/Elements.h"
 #include "ui/kit/Form.h"
+#include "ui/check/CheckCommands.h"
 #include "ui/main/BrowseCommands.h"
 #include "ui/picks/PickCommands.h"
 #include "ui/start/HelpCommands.h"
@@ -214,6 +215,8 @@ private:
     PickCommands m_pick;
     BrowseCommands m_browse;
     HelpCommands m_help;
+    // Checking a draw against the lines.
+    CheckCommands m_check;
 
     void Form_Load();
     void Form_Resize();
