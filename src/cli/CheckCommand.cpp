@@ -97,8 +97,9 @@ Json WinningLinesJson(const CheckResult& result, const OneBased<Rec>& lines) {
 
 void CheckOptions::Define(CLI::App& command) {
     AddGameOption(command, pick.game);
-    auto* linesFile = command.add_option("--lines", lines, "a saved lines file (.lot, .fil, .lxt, .thu, .dly)")
-                          ->type_name("FILE");
+    auto* linesFile =
+        command.add_option("--lines", lines, "a saved lines file (.lot, .fil, .lxt, .thu, .dly)")
+            ->type_name("FILE");
     for (CLI::Option* option : AddLineSourceOptions(command, pick)) {
         linesFile->excludes(option);
     }
@@ -137,19 +138,20 @@ int RunCheck(Context& context, const CheckOptions& options) {
     if (options.json) {
         const auto shown = static_cast<std::ptrdiff_t>(CheckBoxCount(game));
         const PrizeCounts& counts = result.counts;
-        WriteJson(context, {{"game", GameName(game)},
-                            {"numbers", Numbers(std::vector<std::int16_t>(typed.begin(), typed.begin() + shown))},
-                            {"lines_checked", result.linesChecked},
-                            {"winners", result.winners},
-                            {"counts",
-                             {{"3", counts.three},
-                              {"4", counts.four},
-                              {"5", counts.five},
-                              {"5_and_bonus", counts.fiveAndBonus},
-                              {"6", counts.six},
-                              {"7", counts.seven}}},
-                            {"winning_lines", daily ? WinningLinesJson(result, dailyPlay)
-                                                    : WinningLinesJson(result, picked)}});
+        WriteJson(context,
+                  {{"game", GameName(game)},
+                   {"numbers", Numbers(std::vector<std::int16_t>(typed.begin(), typed.begin() + shown))},
+                   {"lines_checked", result.linesChecked},
+                   {"winners", result.winners},
+                   {"counts",
+                    {{"3", counts.three},
+                     {"4", counts.four},
+                     {"5", counts.five},
+                     {"5_and_bonus", counts.fiveAndBonus},
+                     {"6", counts.six},
+                     {"7", counts.seven}}},
+                   {"winning_lines",
+                    daily ? WinningLinesJson(result, dailyPlay) : WinningLinesJson(result, picked)}});
         return 0;
     }
     std::string text;

@@ -190,11 +190,10 @@ int RunFinal(Context& context, const FinalOptions& options) {
 }
 
 std::vector<CLI::Option*> AddLineSourceOptions(CLI::App& command, PickOptions& options) {
-    auto* algorithm =
-        command
-            .add_option("--algorithm", options.algorithm,
-                        "the algorithm's list index or its text; the first by default")
-            ->type_name("A");
+    auto* algorithm = command
+                          .add_option("--algorithm", options.algorithm,
+                                      "the algorithm's list index or its text; the first by default")
+                          ->type_name("A");
     auto* wheelItem =
         command
             .add_option("--wheel", options.wheel,

@@ -239,14 +239,16 @@ TEST_F(CliTest, CheckReportsTheWinningLinesOfPickedOrSavedLines) {
                           R"("7": 0}, "winning_lines": [{"matches": 3, "line_index": 2, "bonus_number": 0, )"
                           R"("numbers": [10, 38, 40, 41, 45, 48]}, {"matches": 3, "line_index": 5, )"
                           R"("bonus_number": 0, "numbers": [3, 11, 15, 16, 39, 41]}]})"));
-    EXPECT_EQ(Run("check --game lotto --numbers 31,32,33,34,35,36,1").out, "Sorry, you did not win this time!\n");
+    EXPECT_EQ(Run("check --game lotto --numbers 31,32,33,34,35,36,1").out,
+              "Sorry, you did not win this time!\n");
 
     // Saved lines against the newest draw, number 2065: 30 7 44 11 49 5 and the bonus ball 25.
     OneBased<LottoDrawRec> lines(2);
     lines[1].Balls = {5, 7, 11, 30, 44, 49};
     lines[2].Balls = {5, 7, 11, 25, 40, 41};
-    ASSERT_TRUE(WriteRecordFile(dir / "mine.lot", static_cast<std::size_t>(Info(Game::Lotto).recordLength), lines)
-                    .Ok());
+    ASSERT_TRUE(
+        WriteRecordFile(dir / "mine.lot", static_cast<std::size_t>(Info(Game::Lotto).recordLength), lines)
+            .Ok());
     const Json saved = Document(Run("check --game lotto --lines " + app + "mine.lot --draw 2065 --json").out);
     EXPECT_EQ(saved["numbers"], Json::parse("[30, 7, 44, 11, 49, 5, 25]"));
     EXPECT_EQ(saved["counts"], Json::parse(R"({"3": 1, "4": 0, "5": 0, "5_and_bonus": 0, "6": 1, "7": 0})"));
@@ -258,8 +260,8 @@ TEST_F(CliTest, CheckReportsTheWinningLinesOfPickedOrSavedLines) {
         std::string message;
     };
     const std::vector<Refusal> refusals{
-        {"--numbers 7,07,1,2,3,4,5",
-         2, "You must enter a DIFFERENT numeric value between 1 and 49 in each box (number 2)"},
+        {"--numbers 7,07,1,2,3,4,5", 2,
+         "You must enter a DIFFERENT numeric value between 1 and 49 in each box (number 2)"},
         {"--numbers 7,50,1,2,3,4,5", 2, "You must enter a numeric value between 1 and 49 in each box"},
         {"--numbers 1,2,3", 2, "Please enter a number in each of boxes 1-6 and Bonus Ball"},
         {"--numbers 1,2,3,4,5,6,7,8", 2, "Lotto takes 7 numbers"},

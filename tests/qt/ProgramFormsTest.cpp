@@ -147,8 +147,8 @@ TEST_F(ProgramFormsTest, TotalsAndNumbersStandWholeInTheirLabelsAndBoxes) {
         app.state.CurrentGame = GameName(game);
         auto& checkWindow = app.forms.Get<frmCheckNumbers>(app, check);
         ExpectRendered(checkWindow);
-        for (const Label* label : {&checkWindow.lblCheckNumbers, &checkWindow.Label1, &checkWindow.Label6,
-                                   &checkWindow.Label7}) {
+        for (const Label* label :
+             {&checkWindow.lblCheckNumbers, &checkWindow.Label1, &checkWindow.Label6, &checkWindow.Label7}) {
             ExpectWhole(desktop, *label);
         }
         checkWindow.Unload();

@@ -59,9 +59,9 @@ protected:
 };
 
 TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
-    frmQuintara& main = StartWithLines({Line({1, 2, 3, 10, 11, 12}), Line({20, 21, 22, 23, 24, 25}),
-                                        Line({1, 2, 3, 4, 5, 7}), Line({1, 2, 3, 4, 30, 31}),
-                                        Line({40, 41, 42, 43, 44, 45})});
+    frmQuintara& main =
+        StartWithLines({Line({1, 2, 3, 10, 11, 12}), Line({20, 21, 22, 23, 24, 25}), Line({1, 2, 3, 4, 5, 7}),
+                        Line({1, 2, 3, 4, 30, 31}), Line({40, 41, 42, 43, 44, 45})});
     const std::string caption = main.caption;
     Check(main, {"1", "2", "3", "4", "5", "6", "7"});
     EXPECT_TRUE(desktop.messages.empty());
@@ -104,9 +104,12 @@ TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
         std::string balls;
     };
     const std::vector<Move> walk{
-        {&main.cmdNextOccurance, 2, 3, "1 2 3 4 5 7 "},      {&main.cmdNextOccurance, 3, 4, "1 2 3 4 30 31 "},
-        {&main.cmdNextOccurance, 3, 4, "1 2 3 4 30 31 "},    {&main.cmdPreviousOccurance, 2, 3, "1 2 3 4 5 7 "},
-        {&main.cmdFirstOccurance, 1, 1, "1 2 3 10 11 12 "},  {&main.cmdPreviousOccurance, 1, 1, "1 2 3 10 11 12 "},
+        {&main.cmdNextOccurance, 2, 3, "1 2 3 4 5 7 "},
+        {&main.cmdNextOccurance, 3, 4, "1 2 3 4 30 31 "},
+        {&main.cmdNextOccurance, 3, 4, "1 2 3 4 30 31 "},
+        {&main.cmdPreviousOccurance, 2, 3, "1 2 3 4 5 7 "},
+        {&main.cmdFirstOccurance, 1, 1, "1 2 3 10 11 12 "},
+        {&main.cmdPreviousOccurance, 1, 1, "1 2 3 10 11 12 "},
         {&main.cmdLastOccurance, 3, 4, "1 2 3 4 30 31 "},
     };
     for (const Move& move : walk) {
@@ -216,15 +219,22 @@ TEST_F(CheckNumbersTest, LeavingABoxChecksItWithTheGamesMessages) {
         {Game::Lotto, {"7", "50"}, "You must enter a numeric value " + lotto, "50"},
         {Game::Lotto, {"7", "0"}, "You must enter a numeric value " + lotto, "0"},
         {Game::Lotto, {"seven"}, "You must enter a numeric value " + lotto, ""},
-        {Game::Lotto, {"1", "2", "3", "4", "5", "6", "2"}, "You must enter a DIFFERENT numeric value " + lotto, ""},
+        {Game::Lotto,
+         {"1", "2", "3", "4", "5", "6", "2"},
+         "You must enter a DIFFERENT numeric value " + lotto,
+         ""},
         {Game::Lotto, {"1", "2", "3.49"}, "", "3.49"},
-        {Game::LottoExtra, {"1", "2", "3", "4", "5", "1"}, "You must enter a DIFFERENT numeric value " + lotto,
+        {Game::LottoExtra,
+         {"1", "2", "3", "4", "5", "1"},
+         "You must enter a DIFFERENT numeric value " + lotto,
          ""},
         {Game::Thunderball, {"35"}, "You must enter a numeric value between 1 and 34 in each box", "35"},
         {Game::Thunderball, {"34", "1"}, "", "1"},
         {Game::DailyPlay, {"28"}, "You must enter a numeric value between 1 and 27 in each box", "28"},
-        {Game::DailyPlay, {"1", "2", "3", "4", "5", "6", "6"},
-         "You must enter a DIFFERENT numeric value between 1 and 27 in each box", ""},
+        {Game::DailyPlay,
+         {"1", "2", "3", "4", "5", "6", "6"},
+         "You must enter a DIFFERENT numeric value between 1 and 27 in each box",
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(GameName(c.game) + " " + c.typed.back());
@@ -287,9 +297,11 @@ TEST_F(CheckNumbersTest, TheCheckButtonWaitsForEveryBoxAndTheCheckGuardsItsBoxes
     app.state.CurrentGame = GameName(Game::Thunderball);
     app.state.LinesMode = true;
     CheckCommands commands(app, main);
-    desktop.WhenShownModally<frmCheckNumbers>("frmCheckNumbers", [](frmCheckNumbers& form) { form.Unload(); });
+    desktop.WhenShownModally<frmCheckNumbers>("frmCheckNumbers",
+                                              [](frmCheckNumbers& form) { form.Unload(); });
     commands.CheckNumbers({"1", "2", "3", "4", "", "", ""});
-    const Message guard{"Please enter a number in each of boxes 1-5", "Enter Numbers", MsgBoxIcon::Exclamation};
+    const Message guard{"Please enter a number in each of boxes 1-5", "Enter Numbers",
+                        MsgBoxIcon::Exclamation};
     EXPECT_EQ(desktop.messages, std::vector<Message>{guard});
     EXPECT_EQ(desktop.showings.back().form, "frmCheckNumbers");
     EXPECT_EQ(desktop.showings.back().mode, ShowMode::Modal);

@@ -53,8 +53,9 @@ void CheckCommands::ShowWinningLines(const CheckResult& result) {
     m_main.SetMode(frmQuintara::Mode::WinningLines);
     if (result.winners == 0) {
         m_main.lblViewOccurances.caption.clear();
-        for (Label* ball : {&m_main.lblDrawBall1, &m_main.lblDrawBall2, &m_main.lblDrawBall3, &m_main.lblDrawBall4,
-                            &m_main.lblDrawBall5, &m_main.lblDrawBall6, &m_main.lblDrawBallBonus}) {
+        for (Label* ball :
+             {&m_main.lblDrawBall1, &m_main.lblDrawBall2, &m_main.lblDrawBall3, &m_main.lblDrawBall4,
+              &m_main.lblDrawBall5, &m_main.lblDrawBall6, &m_main.lblDrawBallBonus}) {
             ball->caption.clear();
         }
         // No winning line to count.

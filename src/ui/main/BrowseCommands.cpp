@@ -67,7 +67,8 @@ void BrowseCommands::WalkOccurrences(Step step) {
             m_main.ShowCurrentLine();
         } else if (m_state.WinningLinesMode) {
             const int last = static_cast<int>(m_state.WinningLines.Size());
-            const auto position = static_cast<std::int16_t>(Moved(step, m_state.WinningLinePosition, last, false));
+            const auto position =
+                static_cast<std::int16_t>(Moved(step, m_state.WinningLinePosition, last, false));
             const std::int32_t line = m_state.WinningLines[static_cast<std::size_t>(position)].LineIndex;
             if (line < 1 || line > m_main.LineCount()) {
                 return;  // the empty entry of a check that found no winner: no line to show
