@@ -16,6 +16,9 @@ void RegisterCommands(CommandLine& commandLine) {
     commandLine.Add<PickOptions>(
         "pick", "pick lines with an algorithm and a wheel, or wheel personal numbers", RunPick);
     commandLine.Add<LinesOptions>("lines", "print the lines of a saved-lines file", RunLines);
+    commandLine.Add<CheckOptions>(
+        "check", "check saved or picked lines against a draw's numbers and report the winning lines",
+        RunCheck);
     commandLine.Add<WheelCheckOptions>("wheel-check", "check a wheel file and show what it guarantees",
                                        RunWheelCheck);
 }

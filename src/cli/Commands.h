@@ -77,6 +77,16 @@ struct LinesOptions {
     void Define(CLI::App& command);
 };
 int RunLines(Context& context, const LinesOptions& options);
+// check: the lines of a saved lines file, or of a pick, checked against typed numbers or a past draw.
+struct CheckOptions {
+    PickOptions pick;  // the game, and the lines to pick when no file is given
+    std::optional<std::filesystem::path> lines;
+    std::optional<std::string> numbers;
+    std::optional<int> draw;
+    bool json = false;
+    void Define(CLI::App& command);
+};
+int RunCheck(Context& context, const CheckOptions& options);
 
 // wheel-check: checks a wheel file and shows what it guarantees.
 struct WheelCheckOptions {

@@ -5,6 +5,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/PickLines.h"
 #include "core/Dates.h"
 #include "core/Files.h"
 #include "core/History.h"
@@ -164,23 +165,30 @@ int RunFinal(Context& context, const FinalOptions& options) {
     return 0;
 }
 
-void PickOptions::Define(CLI::App& command) {
-    AddGameOption(command, game);
-    command
-        .add_option("--algorithm", algorithm, "the algorithm's list index or its text; the first by default")
-        ->type_name("A");
+std::vector<CLI::Option*> AddLineSourceOptions(CLI::App& command, PickOptions& options) {
+    auto* algorithm = command
+                          .add_option("--algorithm", options.algorithm,
+                                      "the algorithm's list index or its text; the first by default")
+                          ->type_name("A");
     auto* wheelItem =
         command
-            .add_option("--wheel", wheel,
+            .add_option("--wheel", options.wheel,
                         "a wheel of the algorithm's list, by index or text; the first by default")
             ->type_name("ITEM");
-    command.add_option("--wheel-file", wheelFile, "a wheel file to import instead")
-        ->type_name("PATH")
-        ->excludes(wheelItem);
-    command
-        .add_option("--personal", personal,
-                    "your own numbers, wheeled by the wheel file instead of an algorithm's final numbers")
-        ->type_name("N1,N2,...");
+    auto* wheelFile = command.add_option("--wheel-file", options.wheelFile, "a wheel file to import instead")
+                          ->type_name("PATH")
+                          ->excludes(wheelItem);
+    auto* personal =
+        command
+            .add_option("--personal", options.personal,
+                        "your own numbers, wheeled by the wheel file instead of an algorithm's final numbers")
+            ->type_name("N1,N2,...");
+    return {algorithm, wheelItem, wheelFile, personal};
+}
+
+void PickOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+    AddLineSourceOptions(command, *this);
     command
         .add_option("--save", save,
                     "also save the lines as Save does: this text file and the binary lines file beside it")
@@ -188,7 +196,7 @@ void PickOptions::Define(CLI::App& command) {
     AddJsonFlag(command, json);
 }
 
-int RunPick(Context& context, const PickOptions& options) {
+PickedLinesRun PickLines(Context& context, const PickOptions& options) {
     const Game game = options.game;
     GeneratorRequest request;
     request.game = game;
@@ -233,14 +241,21 @@ int RunPick(Context& context, const PickOptions& options) {
         lottoDraws = LoadDraws<LottoDrawRec>(context);
     }
 
-    GeneratorResult result;
+    PickedLinesRun run{request, wheelName, {}};
     try {
-        result = GenerateNumbers(request, statistics, wheelLines, lottoDraws);
+        run.result = GenerateNumbers(request, statistics, wheelLines, lottoDraws);
     } catch (const GenerateError& error) {
         throw Failure(std::string("Error: Please ensure you choose a selection from List (") + error.what() +
                       ")");
     }
+    return run;
+}
 
+int RunPick(Context& context, const PickOptions& options) {
+    const Game game = options.game;
+    const PickedLinesRun run = PickLines(context, options);
+    const GeneratorRequest& request = run.request;
+    const GeneratorResult& result = run.result;
     if (const auto& name = options.save) {
         const SavedLines saved{game, result.PickedLines, result.DailyPlayPickedLines};
         if (const Status written = SaveLines(*name, saved, result.LinesGeneratedDate); !written) {
@@ -260,7 +275,7 @@ int RunPick(Context& context, const PickOptions& options) {
         }
         WriteJson(context, {{"game", GameName(game)},
                             {"algorithm", request.algorithm},
-                            {"wheel", wheelName},
+                            {"wheel", run.wheelName},
                             {"final_numbers", Numbers(result.FinalNumbers)},
                             {"lines", std::move(lines)}});
         return 0;

@@ -101,7 +101,8 @@ std::string QtPlatform::InputBox(std::string_view prompt, std::string_view title
     return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 
-std::string QtPlatform::FileDialog(bool save, std::string_view filter, std::string_view proposedName) {
+std::string QtPlatform::FileDialog(DialogKind kind, std::string_view filter, std::string_view proposedName) {
+    const bool save = kind != DialogKind::Open;
     m_renderer.RefreshAll();
     const ReactivateAfterwards owner;
     QFileDialog dialog(owner.Window());
@@ -111,7 +112,7 @@ std::string QtPlatform::FileDialog(bool save, std::string_view filter, std::stri
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
     }
-    if (save) {
+    if (kind == DialogKind::Save) {
         // A name typed without an extension gets the one of the chosen filter, as desktop programs do.
         static const QRegularExpression simplePattern(QStringLiteral("\\(\\*\\.(\\w+)[ )]"));
         const auto updateSuffix = [&dialog](const QString& chosenFilter) {
@@ -131,11 +132,15 @@ std::string QtPlatform::FileDialog(bool save, std::string_view filter, std::stri
 }
 
 std::string QtPlatform::FileOpenDialog(std::string_view filter, std::string_view proposedName) {
-    return FileDialog(false, filter, proposedName);
+    return FileDialog(DialogKind::Open, filter, proposedName);
 }
 
 std::string QtPlatform::FileSaveDialog(std::string_view filter, std::string_view proposedName) {
-    return FileDialog(true, filter, proposedName);
+    return FileDialog(DialogKind::Save, filter, proposedName);
+}
+
+std::string QtPlatform::FileSaveDialogAsTyped(std::string_view filter, std::string_view proposedName) {
+    return FileDialog(DialogKind::SaveAsTyped, filter, proposedName);
 }
 
 QPrinter& QtPlatform::Printer() {

@@ -42,6 +42,7 @@ public:
                          std::string_view defaultText) override;
     std::string FileOpenDialog(std::string_view filter, std::string_view proposedName) override;
     std::string FileSaveDialog(std::string_view filter, std::string_view proposedName) override;
+    std::string FileSaveDialogAsTyped(std::string_view filter, std::string_view proposedName) override;
     bool PrinterDialog() override;
     bool PrintText(std::string_view text, const ui::PrintSettings& settings) override;
     bool PrintFormImage(ui::Form& form) override;
@@ -63,7 +64,8 @@ public:
     void RefreshForm(ui::Form& form) override { m_renderer.Refresh(form); }
 
 private:
-    std::string FileDialog(bool save, std::string_view filter, std::string_view proposedName);
+    enum class DialogKind { Open, Save, SaveAsTyped };
+    std::string FileDialog(DialogKind kind, std::string_view filter, std::string_view proposedName);
     // The one printer of the session: the default printer until the user sets another up in the dialog.
     QPrinter& Printer();
 

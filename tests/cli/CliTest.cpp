@@ -5,6 +5,7 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "core/RecordFile.h"
 #include "support/HistoryBuilder.h"
 #include "support/TempDir.h"
 
@@ -263,6 +264,64 @@ TEST_F(CliTest, PickSavesTheFilesOfSaveAndLinesPrintsThemBack) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
     }
     EXPECT_EQ(dir.Read("blocker"), "not a folder");
+}
+
+TEST_F(CliTest, CheckReportsTheWinningLinesOfPickedOrSavedLines) {
+    // The lines of the first pick: [5, 7, 11, 14, 30, 49], [10, 38, 40, 41, 45, 48], [1, 24, 27, 37, 42, 43],
+    // [6, 8, 13, 23, 46, 47], [3, 11, 15, 16, 39, 41]. Line 1 holds five numbers and the bonus ball.
+    const CliRun fiveAndBonus = Run("check --game lotto --numbers 5,7,11,14,30,1,49");
+    EXPECT_EQ(fiveAndBonus.status, 0) << fiveAndBonus.err;
+    EXPECT_EQ(fiveAndBonus.out,
+              "You have 1 winning line of:\n\n0  x 3 Numbers\n0  x 4 Numbers\n0  x 5 Numbers\n"
+              "1  x 5 Numbers and Bonus Ball\n0  x 6 Numbers\n0  x 7 Numbers\n\nOut of 5 lines\n");
+    // The bonus ball counts only beside five numbers, 15.5 checks as 16; the lines come from pick's options.
+    EXPECT_EQ(Document(Run("check --game lotto --wheel 0 --numbers 10,38,40,3,11,15.5,41 --json").out),
+              Json::parse(R"({"game": "Lotto", "numbers": [10, 38, 40, 3, 11, 16, 41], "lines_checked": 5, )"
+                          R"("winners": 2, "counts": {"3": 2, "4": 0, "5": 0, "5_and_bonus": 0, "6": 0, )"
+                          R"("7": 0}, "winning_lines": [{"matches": 3, "line_index": 2, "bonus_number": 0, )"
+                          R"("numbers": [10, 38, 40, 41, 45, 48]}, {"matches": 3, "line_index": 5, )"
+                          R"("bonus_number": 0, "numbers": [3, 11, 15, 16, 39, 41]}]})"));
+    EXPECT_EQ(Run("check --game lotto --numbers 31,32,33,34,35,36,1").out,
+              "Sorry, you did not win this time!\n");
+
+    // Saved lines against the newest draw, number 2065: 30 7 44 11 49 5 and the bonus ball 25.
+    OneBased<LottoDrawRec> lines(2);
+    lines[1].Balls = {5, 7, 11, 30, 44, 49};
+    lines[2].Balls = {5, 7, 11, 25, 40, 41};
+    ASSERT_TRUE(
+        WriteRecordFile(dir / "mine.lot", static_cast<std::size_t>(Info(Game::Lotto).recordLength), lines)
+            .Ok());
+    const Json saved = Document(Run("check --game lotto --lines " + app + "mine.lot --draw 2065 --json").out);
+    EXPECT_EQ(saved["numbers"], Json::parse("[30, 7, 44, 11, 49, 5, 25]"));
+    EXPECT_EQ(saved["counts"], Json::parse(R"({"3": 1, "4": 0, "5": 0, "5_and_bonus": 0, "6": 1, "7": 0})"));
+
+    // The check window's refusals, and options that do not fit together.
+    struct Refusal {
+        std::string arguments;
+        int status;
+        std::string message;
+    };
+    const std::vector<Refusal> refusals{
+        {"--numbers 7,07,1,2,3,4,5", 2,
+         "You must enter a DIFFERENT numeric value between 1 and 49 in each box (number 2)"},
+        {"--numbers 7,50,1,2,3,4,5", 2, "You must enter a numeric value between 1 and 49 in each box"},
+        {"--numbers 1,2,3", 2, "Please enter a number in each of boxes 1-6 and Bonus Ball"},
+        {"--numbers 1,2,3,4,5,6,7,8", 2, "Lotto takes 7 numbers"},
+        {"--draw 2066", 2, "draws 1 to 2065"},
+        {"", 2, "--numbers or --draw"},
+        {"--numbers 1,2,3,4,5,6,7 --draw 1", 2, "excludes"},
+        {"--lines " + app + "mine.lot --algorithm 0 --draw 1", 2, "excludes"},
+        {"--lines " + app + "mine.thu --draw 1", 2, "holds Thunderball lines, not Lotto lines"},
+        {"--lines " + app + "missing.lot --draw 1", 1, app + "missing.lot"},
+    };
+    for (const Refusal& refusal : refusals) {
+        const CliRun run = Run("check --game lotto " + refusal.arguments);
+        EXPECT_EQ(run.status, refusal.status) << refusal.arguments;
+        EXPECT_NE(run.err.find(refusal.message), std::string::npos) << refusal.arguments << ": " << run.err;
+        EXPECT_EQ(run.out, "") << refusal.arguments;
+    }
+    EXPECT_NE(Run("check --game thunderball --numbers 1,2,3,4,5,6").err.find("Thunderball takes 5 numbers"),
+              std::string::npos);
 }
 
 TEST_F(CliTest, WheelCheckShowsTheCoverageOfAWheel) {

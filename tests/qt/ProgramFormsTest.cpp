@@ -10,6 +10,9 @@
 #include "lines/LinesFile.h"
 #include "qt/QtPlatform.h"
 #include "support/TempDir.h"
+#include "ui/check/CheckCommands.h"
+#include "ui/check/frmCheckNumbers.h"
+#include "ui/check/frmWins.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/picks/frmMostLikely7Numbers.h"
 #include "ui/picks/frmMostLikelyNumbers.h"
@@ -91,6 +94,9 @@ TEST_F(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElementAndPicture) {
     ExpectRendered(app.forms.Get<frmViewPersonalPicks>(app));
     ExpectRendered(app.forms.Get<frmAbout>(app));
     ExpectRendered(app.forms.Get<frmSplash>(app));
+    CheckCommands check(app, main);
+    ExpectRendered(app.forms.Get<frmCheckNumbers>(app, check));
+    ExpectRendered(app.forms.Get<frmWins>(app));
     EXPECT_EQ(pictures, (std::set<std::string>{"about.png", "ball.png", "bonusball.png", "splash.png"}));
     app.forms.UnloadAll();
 }
@@ -166,6 +172,20 @@ TEST_F(ProgramFormsTest, TotalsAndNumbersStandWholeInTheirLabelsAndBoxes) {
         ExpectWhole(desktop, seven->lblPointerNumber[i]);
         ExpectWhole(desktop, seven->lblActualNumber[i]);
     }
+
+    // The check window's captions, in each game's layout.
+    CheckCommands check(app, main);
+    for (Game game : {Game::Lotto, Game::LottoExtra, Game::Thunderball, Game::DailyPlay}) {
+        app.state.CurrentGame = GameName(game);
+        auto& checkWindow = app.forms.Get<frmCheckNumbers>(app, check);
+        ExpectRendered(checkWindow);
+        for (const Label* label :
+             {&checkWindow.lblCheckNumbers, &checkWindow.Label1, &checkWindow.Label6, &checkWindow.Label7}) {
+            ExpectWhole(desktop, *label);
+        }
+        checkWindow.Unload();
+    }
+    app.state.CurrentGame = GameName(Game::Lotto);
 
     app.state.PersonalNumbers = OneBased<std::int16_t>{40, 3, 17, 12, 9, 31, 48, 1, 26, 35, 44, 28};
     auto& personal = app.forms.Get<frmViewPersonalPicks>(app);

@@ -31,6 +31,7 @@ public:
         bool save;
         std::string filter;
         std::string proposedName;
+        bool asTyped = false;  // the save dialog that adds no extension
     };
     struct Printout {
         std::string text;
@@ -92,6 +93,11 @@ public:
     }
     std::string FileSaveDialog(std::string_view filter, std::string_view proposedName) override {
         return FileDialog(true, filter, proposedName);
+    }
+    std::string FileSaveDialogAsTyped(std::string_view filter, std::string_view proposedName) override {
+        std::string answer = FileDialog(true, filter, proposedName);
+        fileQuestions.back().asTyped = true;
+        return answer;
     }
     bool PrinterDialog() override {
         ++printerDialogs;

@@ -37,6 +37,9 @@ public:
     // The chosen full path, or "" when the user cancels.
     virtual std::string FileOpenDialog(std::string_view filter, std::string_view proposedName) = 0;
     virtual std::string FileSaveDialog(std::string_view filter, std::string_view proposedName) = 0;
+    // The same save dialog, but the chosen name is kept as typed: a name without an extension gets none
+    // from the filter.
+    virtual std::string FileSaveDialogAsTyped(std::string_view filter, std::string_view proposedName) = 0;
     // The user chooses the printer the next PrintText uses; false when cancelled.
     virtual bool PrinterDialog() = 0;
 

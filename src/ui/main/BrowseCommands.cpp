@@ -67,10 +67,14 @@ void BrowseCommands::WalkOccurrences(Step step) {
             m_main.ShowCurrentLine();
         } else if (m_state.WinningLinesMode) {
             const int last = static_cast<int>(m_state.WinningLines.Size());
-            m_state.WinningLinePosition =
+            const auto position =
                 static_cast<std::int16_t>(Moved(step, m_state.WinningLinePosition, last, false));
-            m_state.CurrentLine =
-                m_state.WinningLines[static_cast<std::size_t>(m_state.WinningLinePosition)].LineIndex;
+            const std::int32_t line = m_state.WinningLines[static_cast<std::size_t>(position)].LineIndex;
+            if (line < 1 || line > m_main.LineCount()) {
+                return;  // the empty entry of a check that found no winner: no line to show
+            }
+            m_state.WinningLinePosition = position;
+            m_state.CurrentLine = line;
             m_main.ShowCurrentLine();
             m_main.lblDrawLineNumberNumber.caption = std::to_string(m_state.WinningLinePosition);
         } else {

@@ -46,7 +46,8 @@ frmQuintara::frmQuintara(App& app)
       m_pick(app, *this),
       m_browse(app, *this),
       m_help(app),
-      m_lines(app, *this) {
+      m_lines(app, *this),
+      m_check(app, *this) {
     width = kWidth;
     height = kHeight;
 
@@ -136,6 +137,8 @@ frmQuintara::frmQuintara(App& app)
     mnuFileSave.onClick = [this] { m_lines.mnuFileSave_Click(); };
     mnuFileLoad.onClick = [this] { m_lines.mnuFileLoad_Click(); };
     mnuFileRecent.onClick = [this](int index) { m_lines.mnuFileRecent_Click(index); };
+    // Checking.
+    mnuCheckNumbers.onClick = [this] { m_check.mnuCheckNumbers_Click(); };
 
     mnuHelpContents.onClick = [this] { m_help.mnuHelpContents_Click(helpFile); };
     mnuHelpAbout.onClick = [this] { m_help.mnuHelpAbout_Click(); };

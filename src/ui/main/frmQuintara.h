@@ -6,6 +6,7 @@
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "ui/App.h"
+#include "ui/check/CheckCommands.h"
 #include "ui/kit/ControlArray.h"
 #include "ui/kit/Elements.h"
 #include "ui/kit/Form.h"
@@ -218,6 +219,8 @@ private:
     BrowseCommands m_browse;
     HelpCommands m_help;
     LinesCommands m_lines;
+    // Checking a draw against the lines.
+    CheckCommands m_check;
 
     void Form_Load();
     void Form_Resize();

@@ -1,0 +1,168 @@
+#include <sstream>
+
+#include "check/BallValidation.h"
+#include "check/CheckLines.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/PickLines.h"
+#include "core/Draws.h"
+#include "core/TextRules.h"
+#include "lines/LinesFile.h"
+
+namespace quintara::cli {
+
+namespace {
+
+// --numbers N1,N2,...: the check window's boxes in their order, checked as the window checks them.
+TypedDraw ParseCheckNumbers(Game game, const std::string& text) {
+    CheckBoxes boxes;
+    std::stringstream stream(text);
+    std::size_t count = 0;
+    for (std::string field; std::getline(stream, field, ',');) {
+        if (count == boxes.size()) {
+            ++count;
+            break;
+        }
+        boxes[count++] = Trim(field);
+    }
+    const auto shown = static_cast<std::size_t>(CheckBoxCount(game));
+    if (count > shown) {
+        throw UsageError("--numbers: " + GameName(game) + " takes " + std::to_string(shown) + " numbers");
+    }
+    if (const auto refusal = ValidateBoxes(game, boxes)) {
+        std::string message = "--numbers: " + refusal->title + ": " + refusal->message;
+        if (refusal->title == kInputErrorTitle) {
+            message += " (number " + std::to_string(refusal->position) + ")";
+        }
+        throw UsageError(message);
+    }
+    return TypedFromBoxes(game, boxes);
+}
+
+// --draw NUMBER: the numbers of that draw of the game's history, the first draw being 1.
+TypedDraw DrawNumbers(const Context& context, Game game, int drawNumber) {
+    return WithDrawRecord(game, [&](auto tag) {
+        using Rec = typename decltype(tag)::type;
+        const OneBased<Rec> draws = LoadDraws<Rec>(context);
+        const auto lastDraw = static_cast<long long>(draws.Size());
+        if (drawNumber < 1 || drawNumber > lastDraw) {
+            throw UsageError("--draw: the " + GameName(game) + " history holds draws 1 to " +
+                             std::to_string(lastDraw) + ", not " + std::to_string(drawNumber));
+        }
+        return TypedFromDraw(draws[static_cast<std::size_t>(lastDraw + 1 - drawNumber)]);
+    });
+}
+
+// The lines of a saved lines file, which must hold lines of the game.
+SavedLines ReadSavedLines(Game game, const std::filesystem::path& path) {
+    const auto fileGame = GameOfLinesFile(path);
+    if (!fileGame) {
+        throw UsageError("--lines: " + path.string() +
+                         " is not a saved lines file (.lot, .fil, .lxt, .thu or .dly)");
+    }
+    if (*fileGame != game) {
+        throw UsageError("--lines: " + path.string() + " holds " + GameName(*fileGame) + " lines, not " +
+                         GameName(game) + " lines");
+    }
+    auto read = ReadLinesFile(path, game);
+    if (!read) {
+        throw Failure(read.GetError().message);
+    }
+    return std::move(read).Value();
+}
+
+template <class Ints>
+Json Numbers(const Ints& values) {
+    Json list = Json::array();
+    for (auto v : values) {
+        list.push_back(static_cast<long long>(v));
+    }
+    return list;
+}
+
+template <class Rec>
+Json WinningLinesJson(const CheckResult& result, const OneBased<Rec>& lines) {
+    Json winning = Json::array();
+    for (std::int32_t i = 1; i <= result.winners; ++i) {
+        const WinningLineRec& win = result.winningLines[static_cast<std::size_t>(i)];
+        winning.push_back({{"matches", win.Matches},
+                           {"line_index", win.LineIndex},
+                           {"bonus_number", win.BonusNumber},
+                           {"numbers", Numbers(lines[static_cast<std::size_t>(win.LineIndex)].Balls)}});
+    }
+    return winning;
+}
+
+}  // namespace
+
+void CheckOptions::Define(CLI::App& command) {
+    AddGameOption(command, pick.game);
+    auto* linesFile =
+        command.add_option("--lines", lines, "a saved lines file (.lot, .fil, .lxt, .thu, .dly)")
+            ->type_name("FILE");
+    for (CLI::Option* option : AddLineSourceOptions(command, pick)) {
+        linesFile->excludes(option);
+    }
+    auto* typed = command
+                      .add_option("--numbers", numbers,
+                                  "the drawn numbers in the check window's order (Lotto's bonus ball last)")
+                      ->type_name("N1,N2,...");
+    command.add_option("--draw", draw, "the numbers of this draw of the game's history, the oldest being 1")
+        ->type_name("NUMBER")
+        ->excludes(typed);
+    AddJsonFlag(command, json);
+}
+
+int RunCheck(Context& context, const CheckOptions& options) {
+    const Game game = options.pick.game;
+    if (!options.numbers && !options.draw) {
+        throw UsageError("the numbers to check are missing: give --numbers or --draw");
+    }
+    const TypedDraw typed = options.numbers ? ParseCheckNumbers(game, *options.numbers)
+                                            : DrawNumbers(context, game, *options.draw);
+    OneBased<LottoDrawRec> picked;
+    OneBased<DailyPlayDrawRec> dailyPlay;
+    if (options.lines) {
+        SavedLines saved = ReadSavedLines(game, *options.lines);
+        picked = std::move(saved.picked);
+        dailyPlay = std::move(saved.dailyPlay);
+    } else {
+        PickedLinesRun run = PickLines(context, options.pick);
+        picked = std::move(run.result.PickedLines);
+        dailyPlay = std::move(run.result.DailyPlayPickedLines);
+    }
+    const bool daily = game == Game::DailyPlay;
+    const CheckResult result = daily ? CheckLines(game, typed, dailyPlay) : CheckLines(game, typed, picked);
+    const std::string report = WinningReportText(result);
+
+    if (options.json) {
+        const auto shown = static_cast<std::ptrdiff_t>(CheckBoxCount(game));
+        const PrizeCounts& counts = result.counts;
+        WriteJson(context,
+                  {{"game", GameName(game)},
+                   {"numbers", Numbers(std::vector<std::int16_t>(typed.begin(), typed.begin() + shown))},
+                   {"lines_checked", result.linesChecked},
+                   {"winners", result.winners},
+                   {"counts",
+                    {{"3", counts.three},
+                     {"4", counts.four},
+                     {"5", counts.five},
+                     {"5_and_bonus", counts.fiveAndBonus},
+                     {"6", counts.six},
+                     {"7", counts.seven}}},
+                   {"winning_lines",
+                    daily ? WinningLinesJson(result, dailyPlay) : WinningLinesJson(result, picked)}});
+        return 0;
+    }
+    std::string text;
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        if (report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n') {
+            continue;
+        }
+        text += report[i];
+    }
+    context.out << text << "\n";
+    return 0;
+}
+
+}  // namespace quintara::cli

@@ -1,0 +1,72 @@
+#include "ui/check/CheckCommands.h"
+
+#include "check/BallValidation.h"
+#include "ui/check/frmCheckNumbers.h"
+#include "ui/check/frmWins.h"
+#include "ui/main/frmQuintara.h"
+
+namespace quintara::ui {
+
+void CheckCommands::mnuCheckNumbers_Click() {
+    if (!m_state.LinesMode) {
+        m_app.desktop.MsgBox(kCheckRefusedText, kCheckRefusedTitle, MsgBoxIcon::Exclamation);
+        return;
+    }
+    m_app.forms.Get<frmCheckNumbers>(m_app, *this).Show(ShowMode::Modal);
+}
+
+void CheckCommands::CheckNumbers(const CheckBoxes& boxes) {
+    const Game game = m_state.CurrentGameId();
+    m_state.WinningLines.Clear();
+    for (int position = 1; position <= CheckBoxCount(game); ++position) {
+        if (boxes[static_cast<std::size_t>(position - 1)].empty()) {
+            m_app.desktop.MsgBox(EnterNumbersText(game), kEnterNumbersTitle, MsgBoxIcon::Exclamation);
+            m_app.forms.Get<frmCheckNumbers>(m_app, *this).Show(ShowMode::Modal);
+            return;
+        }
+    }
+    const TypedDraw typed = TypedFromBoxes(game, boxes);
+    const CheckResult result = game == Game::DailyPlay ? CheckLines(game, typed, m_state.DailyPlayPickedLines)
+                                                       : CheckLines(game, typed, m_state.PickedLines);
+    m_state.WinningLines = result.winningLines;
+    m_state.CurrentLine = m_state.WinningLines[1].LineIndex;
+    m_state.WinningLinePosition = 1;
+    m_main.SetPrintListing("");
+    m_state.LinesMode = false;
+    m_state.WinningLinesMode = true;
+    m_state.ReportText = WinningReportText(result);
+    ShowWinningLines(result);
+
+    const bool wasOpen = m_app.forms.Find<frmWins>() != nullptr;
+    auto& wins = m_app.forms.Get<frmWins>(m_app);
+    wins.txtWins.text = m_state.ReportText;
+    wins.Show();
+    if (wasOpen) {
+        // An open report window was not loaded again, and so did not close the check window.
+        if (auto* checkWindow = m_app.forms.Find<frmCheckNumbers>()) {
+            checkWindow->Unload();
+        }
+    }
+}
+
+void CheckCommands::ShowWinningLines(const CheckResult& result) {
+    m_main.SetMode(frmQuintara::Mode::WinningLines);
+    if (result.winners == 0) {
+        m_main.lblViewOccurances.caption.clear();
+        for (Label* ball :
+             {&m_main.lblDrawBall1, &m_main.lblDrawBall2, &m_main.lblDrawBall3, &m_main.lblDrawBall4,
+              &m_main.lblDrawBall5, &m_main.lblDrawBall6, &m_main.lblDrawBallBonus}) {
+            ball->caption.clear();
+        }
+        // No winning line to count.
+        m_main.lblDrawLineNumberNumber.caption.clear();
+        return;
+    }
+    m_main.lblViewOccurances.caption = WinningLinesCaption(result.winners);
+    // The window shows the first winning line, which its line number names; the walk starts there.
+    m_main.ShowCurrentLine();
+    m_main.lblDrawLineNumberNumber.caption = std::to_string(m_state.WinningLinePosition);
+    m_state.CurrentLine = 1;
+}
+
+}  // namespace quintara::ui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/App.h"
+#include "ui/kit/Elements.h"
+#include "ui/kit/Form.h"
+
+namespace quintara::ui {
+
+// The report of a check, to read, print or save as a text file.
+class frmWins : public Form {
+public:
+    explicit frmWins(App& app);
+
+    TextBox txtWins{this, "txtWins", "", {120, 120, 4800, 2880}};
+    CommandButton cmdPrint{this, "cmdPrint", "&Print", {120, 3120, 1200, 375}};
+    CommandButton cmdSave{this, "cmdSave", "&Save", {1440, 3120, 1200, 375}};
+    CommandButton cmdClose{this, "cmdClose", "&Close", {3720, 3120, 1200, 375}};
+
+private:
+    App& m_app;
+
+    void Form_Load();
+    void cmdSave_Click();
+};
+
+}  // namespace quintara::ui

@@ -1,0 +1,427 @@
+#include <algorithm>
+#include <set>
+
+#include "check/BallValidation.h"
+#include "ui/MainWindowFixture.h"
+#include "ui/check/CheckCommands.h"
+#include "ui/check/frmCheckNumbers.h"
+#include "ui/check/frmWins.h"
+
+namespace quintara::ui::test {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+LottoDrawRec Line(std::initializer_list<int> balls) {
+    LottoDrawRec line;
+    std::transform(balls.begin(), balls.end(), line.Balls.begin(), [](int b) { return std::int16_t(b); });
+    return line;
+}
+
+std::string Balls(const frmQuintara& main) {
+    std::string text = main.lblDrawBall1.caption;
+    for (const Label* ball : {&main.lblDrawBall2, &main.lblDrawBall3, &main.lblDrawBall4, &main.lblDrawBall5,
+                              &main.lblDrawBall6, &main.lblDrawBallBonus}) {
+        text += " " + ball->caption;
+    }
+    return text;
+}
+
+class CheckNumbersTest : public MainWindowTest {
+protected:
+    // Lines on show as if they had just been picked or loaded.
+    frmQuintara& StartWithLines(const OneBased<LottoDrawRec>& lines) {
+        frmQuintara& main = Start();
+        app.state.PickedLines = lines;
+        app.state.LinesMode = true;
+        app.state.CurrentLine = 1;
+        main.SetMode(frmQuintara::Mode::Pick);
+        main.SetLineMenus(true);
+        main.SetPrintListing("listing");
+        return main;
+    }
+
+    // Check Numbers with these box texts typed in box order, then the check button.
+    void Check(frmQuintara& main, const Texts& numbers) {
+        desktop.WhenShownModally<frmCheckNumbers>("frmCheckNumbers", [numbers](frmCheckNumbers& form) {
+            const auto boxes = form.Boxes();
+            for (std::size_t i = 0; i < numbers.size(); ++i) {
+                EXPECT_TRUE(boxes[i]->UserTypes(numbers[i])) << numbers[i];
+            }
+            EXPECT_TRUE(form.cmdCheckNumbers.UserClick());
+        });
+        main.mnuCheckNumbers.Click();
+        EXPECT_EQ(desktop.PendingModalSteps(), 0u);
+    }
+
+    const Message kRefused{std::string(kCheckRefusedText), std::string(kCheckRefusedTitle),
+                           MsgBoxIcon::Exclamation};
+};
+
+TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
+    frmQuintara& main =
+        StartWithLines({Line({1, 2, 3, 10, 11, 12}), Line({20, 21, 22, 23, 24, 25}), Line({1, 2, 3, 4, 5, 7}),
+                        Line({1, 2, 3, 4, 30, 31}), Line({40, 41, 42, 43, 44, 45})});
+    const std::string caption = main.caption;
+    Check(main, {"1", "2", "3", "4", "5", "6", "7"});
+    EXPECT_TRUE(desktop.messages.empty());
+
+    const std::string report =
+        "You have 3 winning lines of:\r\n\r\n1  x 3 Numbers\r\n1  x 4 Numbers\r\n0  x 5 Numbers\r\n"
+        "1  x 5 Numbers and Bonus Ball\r\n0  x 6 Numbers\r\n0  x 7 Numbers\r\n\r\nOut of 5 lines";
+    EXPECT_EQ(app.state.ReportText, report);
+    auto* wins = app.forms.Find<frmWins>();
+    ASSERT_NE(wins, nullptr);
+    EXPECT_TRUE(wins->Visible());
+    EXPECT_EQ(wins->txtWins.text, report);
+    EXPECT_EQ(wins->caption, "Win - Lotto Draw");
+    EXPECT_EQ(desktop.showings.back().form, "frmWins");
+    EXPECT_EQ(desktop.showings.back().mode, ShowMode::Modeless);
+    EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr) << "the report window unloads the check window";
+
+    // The main window is on the winning lines, showing the first.
+    EXPECT_FALSE(app.state.LinesMode);
+    EXPECT_TRUE(app.state.WinningLinesMode);
+    ASSERT_EQ(app.state.WinningLines.Size(), 3u);
+    EXPECT_EQ(app.state.WinningLines[2].LineIndex, 3);
+    EXPECT_EQ(app.state.WinningLines[2].BonusNumber, 7);
+    EXPECT_EQ(app.state.WinningLinePosition, 1);
+    EXPECT_EQ(app.state.CurrentLine, 1);
+    EXPECT_EQ(main.txtPrint.text, "");
+    EXPECT_EQ(app.state.PrintListing, "");
+    EXPECT_EQ(main.lblViewOccurances.caption, "View 3 Winning Lines");
+    EXPECT_TRUE(main.lblViewOccurances.visible && main.cmdNextOccurance.visible);
+    EXPECT_FALSE(main.cmdNext.visible || main.cmdNumberSearch.visible);
+    EXPECT_EQ(main.caption, caption);
+    EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "1");
+    EXPECT_EQ(Balls(main), "1 2 3 10 11 12 ");
+
+    // The occurrence buttons walk the winning lines: the label counts them, the balls come from the lines.
+    struct Move {
+        CommandButton* button;
+        int position;
+        int line;
+        std::string balls;
+    };
+    const std::vector<Move> walk{
+        {&main.cmdNextOccurance, 2, 3, "1 2 3 4 5 7 "},
+        {&main.cmdNextOccurance, 3, 4, "1 2 3 4 30 31 "},
+        {&main.cmdNextOccurance, 3, 4, "1 2 3 4 30 31 "},
+        {&main.cmdPreviousOccurance, 2, 3, "1 2 3 4 5 7 "},
+        {&main.cmdFirstOccurance, 1, 1, "1 2 3 10 11 12 "},
+        {&main.cmdPreviousOccurance, 1, 1, "1 2 3 10 11 12 "},
+        {&main.cmdLastOccurance, 3, 4, "1 2 3 4 30 31 "},
+    };
+    for (const Move& move : walk) {
+        move.button->Click();
+        EXPECT_EQ(app.state.WinningLinePosition, move.position) << move.button->Name();
+        EXPECT_EQ(app.state.CurrentLine, move.line) << move.button->Name();
+        EXPECT_EQ(main.lblDrawLineNumberNumber.caption, std::to_string(move.position)) << move.button->Name();
+        EXPECT_EQ(Balls(main), move.balls) << move.button->Name();
+    }
+
+    // A second check waits for lines to be picked or loaded again.
+    main.mnuCheckNumbers.Click();
+    EXPECT_EQ(desktop.messages, std::vector<Message>{kRefused});
+    EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr);
+    EXPECT_EQ(app.state.ReportText, report);
+}
+
+TEST_F(CheckNumbersTest, OneWinnerAndNoneAndTheRefusalBeforeAnyLines) {
+    frmQuintara& main = Start();
+    main.mnuCheckNumbers.Click();
+    EXPECT_EQ(desktop.messages, std::vector<Message>{kRefused});
+    EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr);
+    desktop.messages.clear();
+
+    app.state.PickedLines = {Line({1, 2, 3, 4, 5, 6}), Line({11, 12, 13, 14, 15, 16})};
+    app.state.LinesMode = true;
+    // Four numbers and the bonus ball count as four.
+    Check(main, {"14", "13", "12", "11", "41", "42", "16"});
+    EXPECT_EQ(main.lblViewOccurances.caption, "View Winning Line");
+    EXPECT_EQ(app.state.ReportText,
+              "You have 1 winning line of:\r\n\r\n0  x 3 Numbers\r\n1  x 4 Numbers\r\n0  x 5 Numbers\r\n"
+              "0  x 5 Numbers and Bonus Ball\r\n0  x 6 Numbers\r\n0  x 7 Numbers\r\n\r\nOut of 2 lines");
+    EXPECT_EQ(Balls(main), "11 12 13 14 15 16 ");
+
+    // Nothing won: the report says so, and the main window shows no line and cannot walk to one.
+    app.state.LinesMode = true;
+    Check(main, {"31", "32", "33", "34", "35", "36", "1"});
+    EXPECT_EQ(app.state.ReportText, "Sorry, you did not win this time!");
+    EXPECT_EQ(app.forms.Find<frmWins>()->txtWins.text, "Sorry, you did not win this time!");
+    EXPECT_EQ(app.state.CurrentLine, 0);
+    EXPECT_EQ(main.lblViewOccurances.caption, "");
+    EXPECT_EQ(Balls(main), "      ");
+    main.cmdLastOccurance.Click();
+    main.cmdFirstOccurance.Click();
+    EXPECT_EQ(Balls(main), "      ");
+    EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "");
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(CheckNumbersTest, EachGameHasItsOwnBoxesCaptionsAndWidth) {
+    frmQuintara& main = Start();
+    CheckCommands commands(app, main);
+    struct Layout {
+        Game game;
+        std::string instruction;
+        int shown;
+        int width;
+        std::string label7;
+        int label7Left;
+        int bonusLeft;
+    };
+    const std::vector<Layout> layouts{
+        {Game::Lotto, "Enter numbers to be checked below, including Bonus Ball!", 7,
+         frmCheckNumbers::kDesignWidth, "Bonus Ball", 5330, 5500},
+        {Game::LottoExtra, "Enter numbers to be checked below!", 6, 5180, "Bonus Ball", 5330, 5500},
+        {Game::Thunderball, "Enter numbers to be checked below!", 5, 4400, "Bonus Ball", 5330, 5500},
+        {Game::DailyPlay, "Enter numbers to be checked below!", 7, 6050, "Ball 7", 5000, 5170},
+    };
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(GameName(layout.game));
+        app.state.CurrentGame = GameName(layout.game);
+        auto& form = app.forms.Get<frmCheckNumbers>(app, commands);
+        EXPECT_EQ(form.caption, "Check Numbers - " + GameName(layout.game) + " Draw");
+        EXPECT_EQ(form.lblCheckNumbers.caption, layout.instruction);
+        EXPECT_EQ(form.width, layout.width);
+        const auto boxes = form.Boxes();
+        const std::array<Label*, 7> labels{&form.Label1, &form.Label2, &form.Label3, &form.Label4,
+                                           &form.Label5, &form.Label6, &form.Label7};
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(boxes[std::size_t(i)]->visible, i < layout.shown) << i;
+            EXPECT_EQ(labels[std::size_t(i)]->visible, i < layout.shown) << i;
+            if (i < layout.shown) {
+                EXPECT_LE(boxes[std::size_t(i)]->left + boxes[std::size_t(i)]->width, form.ScaleWidth()) << i;
+            }
+        }
+        EXPECT_EQ(form.Label7.caption, layout.label7);
+        EXPECT_EQ(form.Label7.left, layout.label7Left);
+        EXPECT_EQ(form.txtBonusBall.left, layout.bonusLeft);
+        EXPECT_EQ(form.cmdCheckNumbers.caption, "C&heck Numbers");
+        form.Unload();
+    }
+}
+
+TEST_F(CheckNumbersTest, LeavingABoxChecksItWithTheGamesMessages) {
+    frmQuintara& main = Start();
+    CheckCommands commands(app, main);
+    struct Case {
+        Game game;
+        Texts typed;  // typed in box order; the last box is then left
+        std::string message;
+        std::string left;  // what the last box then holds
+    };
+    const std::string lotto = "between 1 and 49 in each box";
+    const std::vector<Case> cases{
+        {Game::Lotto, {"7", "07"}, "You must enter a DIFFERENT numeric value " + lotto, ""},
+        {Game::Lotto, {"4", "3.5"}, "You must enter a DIFFERENT numeric value " + lotto, ""},
+        {Game::Lotto, {"7", "50"}, "You must enter a numeric value " + lotto, "50"},
+        {Game::Lotto, {"7", "0"}, "You must enter a numeric value " + lotto, "0"},
+        {Game::Lotto, {"seven"}, "You must enter a numeric value " + lotto, ""},
+        {Game::Lotto,
+         {"1", "2", "3", "4", "5", "6", "2"},
+         "You must enter a DIFFERENT numeric value " + lotto,
+         ""},
+        {Game::Lotto, {"1", "2", "3.49"}, "", "3.49"},
+        {Game::LottoExtra,
+         {"1", "2", "3", "4", "5", "1"},
+         "You must enter a DIFFERENT numeric value " + lotto,
+         ""},
+        {Game::Thunderball, {"35"}, "You must enter a numeric value between 1 and 34 in each box", "35"},
+        {Game::Thunderball, {"34", "1"}, "", "1"},
+        {Game::DailyPlay, {"28"}, "You must enter a numeric value between 1 and 27 in each box", "28"},
+        {Game::DailyPlay,
+         {"1", "2", "3", "4", "5", "6", "6"},
+         "You must enter a DIFFERENT numeric value between 1 and 27 in each box",
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(GameName(c.game) + " " + c.typed.back());
+        desktop.messages.clear();
+        app.state.CurrentGame = GameName(c.game);
+        auto& form = app.forms.Get<frmCheckNumbers>(app, commands);
+        form.Show();
+        const auto boxes = form.Boxes();
+        for (std::size_t i = 0; i < c.typed.size(); ++i) {
+            ASSERT_TRUE(boxes[i]->UserTypes(c.typed[i]));
+        }
+        TextBox& last = *boxes[c.typed.size() - 1];
+        const bool moved = form.cmdCheckNumbers.UserFocus();
+        if (c.message.empty()) {
+            EXPECT_TRUE(moved);
+            EXPECT_TRUE(desktop.messages.empty());
+        } else {
+            EXPECT_FALSE(moved);
+            EXPECT_EQ(form.ActiveControl(), &last);
+            const Message refusal{c.message, "Input Error", MsgBoxIcon::None};
+            EXPECT_EQ(desktop.messages, std::vector<Message>{refusal});
+        }
+        EXPECT_EQ(last.text, c.left);
+        // Cancel leaves without a check.
+        desktop.messages.clear();
+        EXPECT_TRUE(form.cmdCancel.UserClick());
+        EXPECT_TRUE(desktop.messages.empty());
+        EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr);
+    }
+}
+
+TEST_F(CheckNumbersTest, TheCheckButtonWaitsForEveryBoxAndTheCheckGuardsItsBoxes) {
+    frmQuintara& main = StartWithLines({Line({1, 2, 3, 4, 5, 6})});
+    desktop.WhenShownModally<frmCheckNumbers>("frmCheckNumbers", [](frmCheckNumbers& form) {
+        const auto boxes = form.Boxes();
+        for (std::size_t i = 0; i < 6; ++i) {
+            boxes[i]->UserTypes(std::to_string(i + 1));
+        }
+        // The bonus ball is missing: the click does nothing.
+        EXPECT_TRUE(form.cmdCheckNumbers.UserClick());
+        EXPECT_TRUE(form.Visible());
+        // Box 1 changed to repeat box 2 after box 2 was left: the button checks every box again.
+        boxes[0]->UserTypes("2");
+        form.txtBonusBall.UserTypes("9");
+        EXPECT_TRUE(form.cmdCheckNumbers.UserClick());
+        EXPECT_TRUE(form.Visible());
+        EXPECT_EQ(form.txtBall2.text, "");
+        EXPECT_EQ(form.ActiveControl(), &form.txtBall2);
+        form.txtBall2.UserTypes("1");
+        EXPECT_TRUE(form.cmdCheckNumbers.UserClick());
+    });
+    main.mnuCheckNumbers.Click();
+    const Message duplicate{"You must enter a DIFFERENT numeric value between 1 and 49 in each box",
+                            "Input Error", MsgBoxIcon::None};
+    EXPECT_EQ(desktop.messages, std::vector<Message>{duplicate});
+    EXPECT_EQ(app.state.WinningLines[1].Matches, 6);
+    desktop.messages.clear();
+
+    // The check's own guard: an empty box gives its message and the check window again.
+    app.state.CurrentGame = GameName(Game::Thunderball);
+    app.state.LinesMode = true;
+    CheckCommands commands(app, main);
+    desktop.WhenShownModally<frmCheckNumbers>("frmCheckNumbers",
+                                              [](frmCheckNumbers& form) { form.Unload(); });
+    commands.CheckNumbers({"1", "2", "3", "4", "", "", ""});
+    const Message guard{"Please enter a number in each of boxes 1-5", "Enter Numbers",
+                        MsgBoxIcon::Exclamation};
+    EXPECT_EQ(desktop.messages, std::vector<Message>{guard});
+    EXPECT_EQ(desktop.showings.back().form, "frmCheckNumbers");
+    EXPECT_EQ(desktop.showings.back().mode, ShowMode::Modal);
+    EXPECT_TRUE(app.state.LinesMode);
+}
+
+TEST_F(CheckNumbersTest, DailyPlayChecksItsSevenNumberLines) {
+    frmQuintara& main = Start();
+    app.state.CurrentGame = GameName(Game::DailyPlay);
+    DailyPlayDrawRec three;
+    DailyPlayDrawRec five;
+    three.Balls = {1, 2, 3, 20, 21, 22, 23};
+    five.Balls = {1, 2, 3, 4, 21, 22, 27};
+    app.state.DailyPlayPickedLines = {three, five};
+    app.state.LinesMode = true;
+    Check(main, {"1", "2", "3", "4", "5", "6", "27"});
+    EXPECT_EQ(app.state.WinningLines.Size(), 1u);
+    EXPECT_EQ(app.state.WinningLines[1].LineIndex, 2);
+    EXPECT_EQ(app.state.WinningLines[1].Matches, 5);
+    EXPECT_EQ(Balls(main), "1 2 3 4 21 22 27");
+    EXPECT_TRUE(main.lblDrawBallBonus.visible);
+    EXPECT_EQ(main.lblBonusBall.caption, "Ball 7");
+}
+
+TEST_F(CheckNumbersTest, TheReportWindowPrintsAndSavesTheReportUnderTheNameAsTyped) {
+    frmQuintara& main = StartWithLines({Line({1, 2, 3, 4, 5, 6})});
+    Check(main, {"1", "2", "3", "7", "8", "9", "10"});
+    auto& wins = *app.forms.Find<frmWins>();
+    const std::string report = app.state.ReportText;
+    ASSERT_EQ(report.substr(0, 27), "You have 1 winning line of:");
+
+    desktop.printerAnswers = {true};
+    wins.cmdPrint.Click();
+    ASSERT_EQ(desktop.printouts.size(), 1u);
+    EXPECT_EQ(desktop.printouts[0].text, report + "\r\n");
+    EXPECT_EQ(desktop.printouts[0].settings, PrintSettings{});
+
+    const auto path = dir / "Winning Report";
+    desktop.fileAnswers = {path.string()};
+    wins.cmdSave.Click();
+    ASSERT_EQ(desktop.fileQuestions.size(), 1u);
+    EXPECT_TRUE(desktop.fileQuestions[0].save && desktop.fileQuestions[0].asTyped);
+    EXPECT_EQ(desktop.fileQuestions[0].filter, "Text files (*.txt)|*.txt");
+    EXPECT_EQ(desktop.fileQuestions[0].proposedName, "Winning Report");
+    EXPECT_EQ(dir.Read("Winning Report"), report + "\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "Winning Report.txt"));
+
+    // Cancelled: nothing written, nothing said.
+    desktop.fileAnswers = {""};
+    wins.cmdSave.Click();
+    EXPECT_TRUE(desktop.messages.empty());
+
+    // A folder that cannot be: the message names the file and why, and the window stays.
+    const auto blocker = dir.Write("blocker", "a file");
+    desktop.fileAnswers = {(blocker / "report.txt").string()};
+    wins.cmdSave.Click();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].title, "Error");
+    EXPECT_NE(desktop.messages[0].text.find((blocker / "report.txt").string()), std::string::npos);
+    EXPECT_NE(desktop.messages[0].text.find("not a folder"), std::string::npos);
+    EXPECT_EQ(dir.Read("blocker"), "a file");
+    EXPECT_TRUE(wins.Loaded());
+    EXPECT_EQ(app.state.ReportText, report);
+
+    wins.cmdClose.Click();
+    EXPECT_EQ(app.forms.Find<frmWins>(), nullptr);
+}
+
+TEST_F(PickingTest, PickedLinesWinWhenTheirOwnNumbersAreChecked) {
+    frmQuintara& main = Start();
+    main.mnuPick6.Click();
+    const OneBased<LottoDrawRec> lines = app.state.PickedLines;
+    ASSERT_EQ(lines.Size(), 5u);
+    // Line 1 whole except its last number, which is the bonus ball: five and the bonus ball.
+    Texts typed;
+    std::set<int> taken;
+    for (int i = 0; i < 5; ++i) {
+        typed.push_back(std::to_string(lines[1].Balls[std::size_t(i)]));
+        taken.insert(lines[1].Balls[std::size_t(i)]);
+    }
+    int other = 1;
+    while (taken.count(other) || other == lines[1].Balls[5]) {
+        ++other;
+    }
+    typed.push_back(std::to_string(other));
+    typed.push_back(std::to_string(lines[1].Balls[5]));
+
+    desktop.WhenShownModally<frmCheckNumbers>("frmCheckNumbers", [typed](frmCheckNumbers& form) {
+        for (std::size_t i = 0; i < typed.size(); ++i) {
+            form.Boxes()[i]->UserTypes(typed[i]);
+        }
+        form.cmdCheckNumbers.UserClick();
+    });
+    main.mnuCheckNumbers.Click();
+    EXPECT_TRUE(desktop.messages.empty());
+    CheckBoxes boxes;
+    std::copy(typed.begin(), typed.end(), boxes.begin());
+    const CheckResult expected = CheckLines(Game::Lotto, TypedFromBoxes(Game::Lotto, boxes), lines);
+    ASSERT_GE(expected.winners, 1);
+    EXPECT_EQ(expected.winningLines[1].LineIndex, 1);
+    EXPECT_EQ(expected.winningLines[1].BonusNumber, lines[1].Balls[5]);
+    EXPECT_EQ(app.state.WinningLines, expected.winningLines);
+    EXPECT_EQ(app.state.ReportText, WinningReportText(expected));
+    EXPECT_NE(app.state.ReportText.find("1  x 5 Numbers and Bonus Ball"), std::string::npos);
+    EXPECT_EQ(app.forms.Find<frmWins>()->txtWins.text, app.state.ReportText);
+    EXPECT_EQ(main.lblViewOccurances.caption, WinningLinesCaption(expected.winners));
+    EXPECT_EQ(main.txtPrint.text, "");
+    EXPECT_EQ(main.caption, "Quintara - Pick Mode - Lotto Draw");
+
+    // Picking again brings lines mode back, and with it a check.
+    main.mnuPick6.Click();
+    EXPECT_TRUE(app.state.LinesMode);
+    desktop.WhenShownModally<frmCheckNumbers>("frmCheckNumbers", [](frmCheckNumbers& form) {
+        EXPECT_EQ(form.txtBall1.text, "") << "a new check window";
+        form.cmdCancel.UserClick();
+    });
+    main.mnuCheckNumbers.Click();
+    EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr);
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+}  // namespace
+}  // namespace quintara::ui::test
