@@ -36,8 +36,6 @@ using Json = nlohmann::ordered_json;
 // rather than invalid JSON.
 void WriteJson(const Context& context, const Json& json);
 
-std::string ReadTextFile(const std::filesystem::path& path);
-
 // A game's history, or a Failure naming its file. Reading never creates a missing file.
 template <class Rec>
 OneBased<Rec> LoadDraws(const Context& context) {

@@ -74,12 +74,18 @@ int CommandLine::Run(int argc, const char* const* argv, std::ostream& out, std::
         }
         // CLI11 finds the missing command before the word that was meant as one.
         const auto words = m_app.remaining();
-        if (m_app.get_subcommands().empty() && !words.empty() && words.front().rfind('-', 0) != 0) {
-            err << "quintara-cli: unknown command \"" << words.front() << "\"\n";
+        const auto commands = m_app.get_subcommands();
+        if (commands.empty() && !words.empty() && words.front().rfind('-', 0) != 0) {
+            err << "quintara-cli: unknown command \"" << words.front() << "\"\n"
+                << "Run quintara-cli --help, or quintara-cli COMMAND --help, for the options.\n";
+        } else if (!commands.empty()) {
+            const std::string name = commands.front()->get_name();
+            err << "quintara-cli " << name << ": " << error.what() << "\n"
+                << "Run quintara-cli " << name << " --help for its options.\n";
         } else {
-            err << "quintara-cli: " << error.what() << "\n";
+            err << "quintara-cli: " << error.what() << "\n"
+                << "Run quintara-cli --help, or quintara-cli COMMAND --help, for the options.\n";
         }
-        err << "Run quintara-cli --help, or quintara-cli COMMAND --help, for the options.\n";
         return 2;
     }
 

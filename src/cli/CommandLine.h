@@ -30,6 +30,8 @@ public:
     void Add(const std::string& name, const std::string& summary, int (*run)(Context&, const Options&)) {
         auto options = std::make_shared<Options>();
         CLI::App* command = m_app.add_subcommand(name, summary);
+        // A word no option or argument of the command takes is a usage error, never ignored.
+        command->allow_extras(false);
         options->Define(*command);
         m_commands.push_back({command, [options, run](Context& context) { return run(context, *options); }});
     }

@@ -6,9 +6,13 @@ namespace quintara::cli {
 
 void RegisterCommands(CommandLine& commandLine) {
     commandLine.Add<ImportHistoryOptions>(
-        "import-history", "replace a game's history file with the draws of a CSV file", RunImportHistory);
+        "import-history",
+        "replace a game's history file with the draws of a CSV file, or --merge the newer ones into it",
+        RunImportHistory);
     commandLine.Add<ExportHistoryOptions>(
         "export-history", "write a game's history as CSV to standard output", RunExportHistory);
+    commandLine.Add<VerifyHistoryOptions>("verify-history", "list every damaged record of a game's history",
+                                          RunVerifyHistory);
     commandLine.Add<DrawsOptions>("draws", "list a game's draws, newest first", RunDraws);
     commandLine.Add<StatsOptions>("stats", "ball frequencies and last-drawn dates of a game", RunStats);
     commandLine.Add<FinalOptions>("final", "the final numbers an algorithm chooses from a game's history",

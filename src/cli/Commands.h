@@ -16,10 +16,12 @@ namespace quintara::cli {
 // Each command: a struct of its option values that declares them on its CLI11 command in Define, and
 // the function that runs it. RegisterCommands (Commands.cpp) adds each to the command line.
 
-// import-history: replaces a game's history file with the draws of a CSV file.
+// import-history: replaces a game's history file with the draws of a CSV file, keeping the old file as
+// <name>.bak, or with --merge adds the CSV's draws newer than the history's newest.
 struct ImportHistoryOptions {
     Game game{};
-    std::string csv;
+    std::filesystem::path csv;
+    bool merge = false;
     void Define(CLI::App& command);
 };
 int RunImportHistory(Context& context, const ImportHistoryOptions& options);
@@ -30,6 +32,14 @@ struct ExportHistoryOptions {
     void Define(CLI::App& command);
 };
 int RunExportHistory(Context& context, const ExportHistoryOptions& options);
+
+// verify-history: lists every damaged record of a game's history file.
+struct VerifyHistoryOptions {
+    Game game{};
+    bool json = false;
+    void Define(CLI::App& command);
+};
+int RunVerifyHistory(Context& context, const VerifyHistoryOptions& options);
 
 // draws: lists a game's draws, newest first.
 struct DrawsOptions {

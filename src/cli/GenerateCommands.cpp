@@ -94,23 +94,21 @@ OneBased<std::int16_t> ParsePersonalNumbers(Game game, const std::string& text) 
     return std::move(checked).Value();
 }
 
+// The program's message for a refused wheel, then the file and what exactly is wrong with it.
 std::string RefusalText(const WheelRefusal& refusal) {
     std::string text = refusal.title + ": " + refusal.text;
-    if (refusal.line > 0 && refusal.problem != WheelProblem::NotANumber) {
-        text += " (line " + std::to_string(refusal.line) + ")";
+    if (!refusal.detail.empty() && refusal.detail != refusal.text) {
+        text += "\n" + refusal.detail;
     }
     return text;
 }
 
-// A wheel file read and range-checked as the import does; refusals end the command.
+// A wheel file read and given every check of a wheel; refusals end the command.
 OneBased<std::string> LoadWheel(const std::filesystem::path& path, Game game, int highest,
                                 WheelSource source) {
-    WheelRead read = ReadWheelFile(path, game, source);
+    WheelRead read = ReadCheckedWheel(path, game, highest, source);
     if (!read.Ok()) {
-        throw Failure(path.string() + ": " + RefusalText(read.GetError()));
-    }
-    if (const auto refusal = CheckWheelPointers(read.Value(), game, highest, source)) {
-        throw Failure(path.string() + ": " + RefusalText(*refusal));
+        throw Failure(RefusalText(read.GetError()));
     }
     return std::move(read).Value();
 }

@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "core/Dates.h"
 #include "core/History.h"
+#include "core/HistoryCheck.h"
 #include "history/HistoryCsv.h"
 
 namespace quintara::cli {
@@ -31,18 +32,31 @@ Json LastDrawnJson(const OneBased<LastDrawnRec>& table) {
 void ImportHistoryOptions::Define(CLI::App& command) {
     AddGameOption(command, game);
     command.add_option("--csv", csv, "the CSV file of draws")->required()->type_name("FILE");
+    command.add_flag("--merge", merge,
+                     "add only the CSV's draws newer than the history's newest instead of replacing it");
 }
 
 int RunImportHistory(Context& context, const ImportHistoryOptions& options) {
-    const auto report = ImportHistoryCsv(options.game, ReadTextFile(options.csv), context.appDir);
+    const auto report = ImportHistoryCsvFile(options.game, options.csv, context.appDir,
+                                             options.merge ? ImportMode::Merge : ImportMode::Replace);
     if (!report) {
-        throw Failure(options.csv + ": " + report.GetError().message);
+        throw Failure(report.GetError().message);
     }
     for (const auto& warning : report->warnings) {
-        context.err << options.csv << ": " << warning << "\n";
+        context.err << options.csv.string() << ": " << warning << "\n";
     }
-    context.out << "Imported " << report->draws << " draws into "
-                << HistoryPath(context.appDir, options.game).string() << "\n";
+    const std::string history = HistoryPath(context.appDir, options.game).string();
+    if (options.merge) {
+        context.out << "Added " << report->added << " of the " << report->draws << " draws to " << history
+                    << "\n"
+                    << "Already held: " << report->alreadyHeld << "\n"
+                    << "Older than the history's newest draw, left out: " << report->older << "\n";
+    } else {
+        context.out << "Imported " << report->draws << " draws into " << history << "\n";
+    }
+    if (report->backup) {
+        context.out << "The history as it was is kept in " << report->backup->string() << "\n";
+    }
     return 0;
 }
 
@@ -53,10 +67,43 @@ void ExportHistoryOptions::Define(CLI::App& command) {
 int RunExportHistory(Context& context, const ExportHistoryOptions& options) {
     const auto csv = ExportHistoryCsv(options.game, context.appDir);
     if (!csv) {
-        throw Failure(csv.GetError().message);
+        std::string message = csv.GetError().message;
+        while (!message.empty() && message.back() == '\n') {
+            message.pop_back();
+        }
+        throw Failure(message);
     }
     context.out << *csv;
     return 0;
+}
+
+void VerifyHistoryOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+    AddJsonFlag(command, json);
+}
+
+int RunVerifyHistory(Context& context, const VerifyHistoryOptions& options) {
+    const auto problems = VerifyHistory(options.game, context.appDir);
+    if (!problems) {
+        throw Failure(problems.GetError().message);
+    }
+    const std::string history = HistoryPath(context.appDir, options.game).string();
+    if (options.json) {
+        Json list = Json::array();
+        for (const auto& problem : *problems) {
+            list.push_back(
+                {{"record", problem.record}, {"draw", problem.drawNumber}, {"problem", problem.what}});
+        }
+        WriteJson(context,
+                  {{"game", GameName(options.game)}, {"file", history}, {"damaged", std::move(list)}});
+    } else if (problems->empty()) {
+        context.out << history << ": no damaged records\n";
+    } else {
+        context.out << history << ": " << problems->size()
+                    << (problems->size() == 1 ? " damaged record" : " damaged records") << "\n"
+                    << DescribeProblems(*problems, problems->size());
+    }
+    return problems->empty() ? 0 : 1;
 }
 
 void DrawsOptions::Define(CLI::App& command) {

@@ -1,9 +1,11 @@
 #include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 #include "core/RecordFile.h"
 #include "support/HistoryBuilder.h"
@@ -122,18 +124,21 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
         {"stats --game daily-play", 1, app + "DailyPlayHistory.dat"},
         {"import-history --game lotto-extra --csv " + app + "bad.csv", 1,
          app + "bad.csv: line 2: 4 fields, expected 9"},
+        {"draws --game lotto extra", 2, "quintara-cli draws: The following argument was not expected: extra"},
         {"pick --game lotto --wheel-file " + app + "seven.txt", 1,
-         app + "seven.txt: Incorrect Wheel: The Selected Wheel has incorrect numbers in Line, please select "
-               "another! (line 2)"},
+         "Incorrect Wheel: The Selected Wheel has incorrect numbers in Line, please select another!\n" + app +
+             "seven.txt: line 2 holds 7 fields; a Lotto wheel line holds 6 pointers"},
         {"pick --game lotto --wheel-file " + app + "high.txt", 1,
-         app + "high.txt: Incorrect Wheel Format: Please ensure Wheel Pointers are within range 1 -  28"},
+         "Incorrect Wheel Format: Please ensure Wheel Pointers are within range 1 -  28\n" + app +
+             "high.txt: line 1 holds the pointer 29, outside 1 - 28"},
         {"pick --game lotto --personal 1,2,3,4,5 --wheel-file " + app + "mine.txt", 1,
-         "mine.txt: Incorrect Wheel Format: Please ensure Wheel Pointers are within range 1 -  5"},
+         "Incorrect Wheel Format: Please ensure Wheel Pointers are within range 1 -  5\n" + app +
+             "mine.txt: line 1 holds the pointer 6, outside 1 - 5"},
         {"pick --game lotto --algorithm 2 --wheel-file " + app + "mine.txt", 1,
          "This option is not available for this Algorithm"},
         {"pick --game lotto --wheel '904 Line Wheel'", 1,
-         app + "904 Line Wheel from 28_Lotto.txt: Default Wheel Not Loaded: Error Occured Importing Default "
-               "Wheel. Please Try Restarting Quintara"},
+         "Default Wheel Not Loaded: Error Occured Importing Default Wheel. Please Try Restarting Quintara\n" +
+             app + "904 Line Wheel from 28_Lotto.txt: no such file"},
         {"wheel-check --game lotto " + app + "high.txt", 1, "Incorrect Wheel Format"},
         {"stats --help", 0, ""},
         {"--version", 0, ""},
@@ -345,6 +350,189 @@ TEST_F(CliTest, WheelCheckShowsTheCoverageOfAWheel) {
                   "    4          70           2  2: 1.43% 3: 57.14% 4: 41.43%\n"
                   "    5          56           3  3: 7.14% 4: 71.43% 5: 21.43%\n"
                   "    6          28           4  4: 21.43% 5: 71.43% 6: 7.14%\n");
+}
+
+TEST_F(CliTest, EveryCommandRefusesAWordItDoesNotTake) {
+    dir.Write("one.csv",
+              "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine\n"
+              "2015-10-10,1,2,3,4,5,6,7,4,Arthur\n");
+    const std::string before = dir.Read("LottoHistory.dat");
+    for (const std::string& command : std::vector<std::string>{
+             "draws --game lotto", "stats --game lotto --json", "export-history --game lotto",
+             "verify-history --game lotto", "import-history --game lotto --csv " + app + "one.csv",
+             "import-history --game lotto --merge --csv " + app + "one.csv", "final --game lotto",
+             "pick --game lotto", "pick --game lotto --wheel-file " + app + "mine.txt",
+             "wheel-check --game lotto " + app + "mine.txt"}) {
+        const CliRun run = Run(command + " extra");
+        EXPECT_EQ(run.status, 2) << command;
+        EXPECT_TRUE(run.out.empty()) << command;
+        const std::string name = command.substr(0, command.find(' '));
+        EXPECT_TRUE(StartsWith(run.err, "quintara-cli " + name +
+                                            ": The following argument was not expected: "
+                                            "extra\nRun quintara-cli " +
+                                            name + " --help for its options.\n"))
+            << run.err;
+    }
+    EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
+    EXPECT_FALSE(std::filesystem::exists(dir / "LottoHistory.dat.bak"));
+}
+
+TEST_F(CliTest, RecordTextLeavesAsUtf8AndRoundTripsThroughTheHistoryFile) {
+    // A machine name and a ball set beyond ASCII: UTF-8 in the CSV, one Windows-1252 byte each in the file.
+    const std::string csv =
+        "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine\n"
+        "2015-10-07,1,2,3,4,5,6,\xC3\xA9t\xC3\xA9,M\xC3\xA9rlin\n"
+        "2015-10-03,7,8,9,10,11,12,B,\"Me,\"\"in\"\"\"\n";
+    const auto file = dir.Write("extra.csv", csv);
+    const CliRun imported = Run("import-history --game lotto-extra --csv " + file.string());
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "Imported 2 draws into " + app + "LottoExtraHistory.dat\n");
+    const std::string bytes = dir.Read("LottoExtraHistory.dat");
+    ASSERT_EQ(bytes.size(), 2U * 48U);
+    EXPECT_EQ(bytes.substr(20, 13), "\xE9t\xE9 M\xE9rlin   ");
+
+    const CliRun draws = Run("draws --game lotto-extra --json");
+    EXPECT_EQ(draws.status, 0);
+    const Json json = Document(draws.out);
+    EXPECT_EQ(json["draws"][0]["machine"], "M\u00E9rlin");
+    EXPECT_EQ(json["draws"][0]["ball_set"], "\u00E9t\u00E9");
+    EXPECT_EQ(json["draws"][1]["machine"], "Me,\"in\"");
+    EXPECT_NE(Run("draws --game lotto-extra").out.find("Ball Set \xC3\xA9t\xC3\xA9  Machine M\xC3\xA9rlin\n"),
+              std::string::npos);
+    EXPECT_EQ(Run("export-history --game lotto-extra").out, csv);
+
+    // A byte that is no UTF-8 on its own, written straight into the file, still makes valid JSON.
+    std::string raw = bytes;
+    raw[24] = '\xFF';
+    dir.Write("LottoExtraHistory.dat", raw);
+    EXPECT_EQ(Document(Run("draws --game lotto-extra --json").out)["draws"][0]["machine"],
+              "\u00FF\u00E9rlin");
+}
+
+TEST_F(CliTest, VerifyAndExportNameEveryDamagedRecord) {
+    const CliRun sound = Run("verify-history --game thunderball");
+    EXPECT_EQ(sound.status, 0);
+    EXPECT_EQ(sound.out, app + "ThunderballHistory.dat: no damaged records\n");
+
+    test::HistoryBuilder<LottoDrawRec>()
+        .Draw({1, 2, 3, 4, 5, 6}, 7)
+        .Draw({1, 2, 3, 4, 5, 0}, 7)
+        .Draw({1, 1, 3, 4, 5, 32767}, 7, std::numeric_limits<double>::quiet_NaN())
+        .WriteTo(dir.Path());
+    const std::string list =
+        "record 2 (draw 2): ball6 is 0, not a ball of 1 - 49\n"
+        "record 3 (draw 1): the date is not a number, not a day from 01/01/0100 to 31/12/9999\n"
+        "record 3 (draw 1): ball2 is 1, the same as ball1\n"
+        "record 3 (draw 1): ball6 is 32767, not a ball of 1 - 49\n";
+    const CliRun verify = Run("verify-history --game lotto");
+    EXPECT_EQ(verify.status, 1);
+    EXPECT_EQ(verify.out, app + "LottoHistory.dat: 4 damaged records\n" + list);
+    const Json json = Document(Run("verify-history --game lotto --json").out);
+    EXPECT_EQ(json["damaged"].size(), 4U);
+    EXPECT_EQ(json["damaged"][0],
+              Json::parse(R"({"record": 2, "draw": 2, "problem": "ball6 is 0, not a ball of 1 - 49"})"));
+
+    const CliRun exported = Run("export-history --game lotto");
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_TRUE(exported.out.empty());
+    EXPECT_EQ(exported.err, "quintara-cli: " + app +
+                                "LottoHistory.dat: 4 damaged records; the export was refused:\n" + list);
+
+    const CliRun missing = Run("verify-history --game daily-play");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find(app + "DailyPlayHistory.dat"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "DailyPlayHistory.dat"));
+}
+
+TEST_F(CliTest, ImportKeepsTheReplacedHistoryAndMergesOnlyNewerDraws) {
+    // A one-row CSV replaces the 2,065 Lotto draws, and says where they are kept.
+    const std::string lotto = dir.Read("LottoHistory.dat");
+    const auto one = dir.Write("one.csv",
+                               "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine\n"
+                               "2015-10-10,1,2,3,4,5,6,7,4,Arthur\n");
+    const CliRun replaced = Run("import-history --game lotto --csv " + one.string());
+    EXPECT_EQ(replaced.status, 0) << replaced.err;
+    EXPECT_EQ(replaced.out, "Imported 1 draws into " + app +
+                                "LottoHistory.dat\nThe history as it was is kept in " + app +
+                                "LottoHistory.dat.bak\n");
+    EXPECT_EQ(dir.Read("LottoHistory.dat.bak"), lotto);
+
+    // What a spreadsheet writes: a byte-order mark, CR LF line ends, a quoted field with a comma. One draw
+    // is new, one the history holds already, one older than its newest and unknown to it.
+    const std::string thunderball = dir.Read("ThunderballHistory.dat");
+    const auto weekly = dir.Write("weekly.csv",
+                                  "\xEF\xBB\xBF"
+                                  "draw_date,ball1,ball2,ball3,ball4,ball5,extra,ball_set,machine\r\n"
+                                  "2010-05-12,1,2,3,4,9,2,1,\"Excalibur,7\"\r\n"
+                                  "2010-05-08,10,8,7,6,5,13,3,Excalibur 5\r\n"
+                                  "1999-01-01,1,2,3,4,5,6,1,Excalibur 1\r\n");
+    const CliRun merged = Run("import-history --game thunderball --merge --csv " + weekly.string());
+    EXPECT_EQ(merged.status, 0) << merged.err;
+    EXPECT_EQ(merged.out, "Added 1 of the 3 draws to " + app +
+                              "ThunderballHistory.dat\nAlready held: 1\n"
+                              "Older than the history's newest draw, left out: 1\n"
+                              "The history as it was is kept in " +
+                              app + "ThunderballHistory.dat.bak\n");
+    EXPECT_EQ(dir.Read("ThunderballHistory.dat.bak"), thunderball);
+    const Json newest = Document(Run("draws --game thunderball --json").out)["draws"][0];
+    EXPECT_EQ(newest["number"], 965);
+    EXPECT_EQ(newest["machine"], "Excalibur,7");
+
+    // A draw on a date held with other numbers is refused with its date; nothing changes.
+    const std::string after = dir.Read("ThunderballHistory.dat");
+    const auto conflict = dir.Write("conflict.csv",
+                                    "draw_date,ball1,ball2,ball3,ball4,ball5,extra,ball_set,machine\n"
+                                    "2010-05-15,1,2,3,4,5,6,1,X\n"
+                                    "2010-05-05,6,8,16,18,21,1,1,Excalibur 7\n");
+    const CliRun refused = Run("import-history --game thunderball --merge --csv " + conflict.string());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("the draw on 05/05/2010"), std::string::npos) << refused.err;
+    EXPECT_EQ(dir.Read("ThunderballHistory.dat"), after);
+
+    // A folder or a missing file is named with the reason, and no stream's own words.
+    std::filesystem::create_directory(dir / "draws.csv");
+    const struct {
+        std::string file;
+        std::string reason;
+    } unreadable[] = {{app + "draws.csv", "is a folder, not a file"}, {app + "none.csv", "no such file"}};
+    for (const auto& c : unreadable) {
+        const CliRun run = Run("import-history --game thunderball --csv " + c.file);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "quintara-cli: " + c.file + ": " + c.reason + "\n");
+    }
+    EXPECT_EQ(dir.Read("ThunderballHistory.dat"), after);
+}
+
+TEST_F(CliTest, WheelFileErrorsNameTheFileAndTheReason) {
+    dir.Write("empty.txt", "");
+    std::filesystem::create_directory(dir / "folder.txt");
+    const std::string unable = "Import Cancelled: Unable to Load Wheel\n";
+    const struct {
+        std::string file;
+        std::string message;
+    } cases[] = {
+        {"empty.txt",
+         "Incorrect Wheel: The Selected Wheel has incorrect numbers in Line, please select "
+         "another!\n" +
+             app + "empty.txt: the file is empty"},
+        {"folder.txt", unable + app + "folder.txt: is a folder, not a file"},
+        {"none.txt", unable + app + "none.txt: no such file"},
+    };
+    for (const auto& c : cases) {
+        for (const std::string command : {"pick --game lotto --wheel-file ", "wheel-check --game lotto "}) {
+            const CliRun run = Run(command + app + c.file);
+            EXPECT_EQ(run.status, 1) << command << c.file;
+            EXPECT_EQ(run.err, "quintara-cli: " + c.message + "\n") << command << c.file;
+        }
+    }
+    // A built-in wheel whose line holds a seventh number after a comma makes no lines at all.
+    dir.Write("5 Line Wheel - 1 Number from 28_Lotto.txt", "1 2 3 4 5 6\n1 2 3 4 5 6,7\n");
+    const CliRun comma = Run("pick --game lotto --json");
+    EXPECT_EQ(comma.status, 1);
+    EXPECT_TRUE(comma.out.empty());
+    EXPECT_NE(comma.err.find("5 Line Wheel - 1 Number from 28_Lotto.txt: line 2 holds 7 fields"),
+              std::string::npos)
+        << comma.err;
 }
 
 }  // namespace

@@ -66,7 +66,11 @@ TEST_F(PickingTest, RefusedImportsKeepTheWheelTheBoxNames) {
         {"1 2 3 4 5  6\r\n", kIncorrectWheel},                  // two blanks make a seventh field
         {"1 2 3 4 5 6\r\n1 2 3 4 5 29\r\n", range},
         {"0 2 3 4 5 6\r\n", range},
-        {"1 2 3 4 five 6\r\n", kUnableToLoad}};
+        {"", kIncorrectWheel},
+        {"1 2 3 4 five 6\r\n",
+         Message{"Unable to Load Wheel\r\n" + (dir / "bad.txt").string() +
+                     ": Line 1 of the Wheel holds \"five\", which is not a Wheel Pointer",
+                 "Import Cancelled", MsgBoxIcon::None}}};
     for (const auto& [text, message] : refusals) {
         desktop.fileAnswers = {dir.Write("bad.txt", text).string()};
         main.mnuFileImportWheel.Click();
@@ -75,6 +79,18 @@ TEST_F(PickingTest, RefusedImportsKeepTheWheelTheBoxNames) {
         EXPECT_EQ(main.cmbWheels.ListCount(), 10) << text;
     }
     EXPECT_FALSE(desktop.busy);
+
+    // A file that cannot be read is named below the import's message, with the reason.
+    std::filesystem::create_directory(dir / "folder.txt");
+    for (const auto& [file, reason] : std::vector<std::pair<std::string, std::string>>{
+             {"none.txt", "no such file"}, {"folder.txt", "is a folder, not a file"}}) {
+        desktop.fileAnswers = {(dir / file).string()};
+        main.mnuFileImportWheel.Click();
+        EXPECT_EQ(desktop.messages.back(),
+                  (Message{"Unable to Load Wheel\r\n" + (dir / file).string() + ": " + reason,
+                           "Import Cancelled", MsgBoxIcon::None}));
+        EXPECT_EQ(app.state.WheelLines, loaded);
+    }
 
     // Thunderball takes five pointers up to 20.
     main.mnuDrawThunderball.Click();
@@ -99,36 +115,69 @@ TEST_F(PickingTest, RefusedImportsKeepTheWheelTheBoxNames) {
 TEST_F(PickingTest, BuiltInWheelFaults) {
     const std::string fiveLine = "5 Line Wheel - 1 Number from 28_Lotto.txt";
     frmQuintara& main = Start();
-
-    // A pointer out of range is reported with the fixed range; the wheel stays loaded as read.
-    dir.Write(fiveLine, "1 2 3 4 5 29\r\n");
-    main.cmbWheels.UserSelects(1);
-    main.cmbWheels.UserSelects(0);
-    EXPECT_EQ(desktop.messages.back(), (Message{"Please ensure Wheel Pointers are within range 1 - 28",
-                                                "Incorrect Wheel Format", MsgBoxIcon::None}));
-    EXPECT_EQ(app.state.WheelLines, (OneBased<std::string>{"1,2,3,4,5,29,"}));
-    EXPECT_EQ(recentFiles.back(), (dir / fiveLine).string());
-
-    // A damaged or missing file is a wheel that could not be loaded: the previous one stays.
-    const Message notLoaded{"Error Occured Importing Default Wheel. Please Try Restarting Quintara",
-                            "Default Wheel Not Loaded", MsgBoxIcon::None};
     main.cmbWheels.UserSelects(1);
     const auto tenLines = app.state.WheelLines;
     recentFiles.clear();
-    dir.Write(fiveLine, "1 2 3 4 5 x\r\n");
-    main.cmbWheels.UserSelects(0);
-    EXPECT_EQ(desktop.messages.back(), notLoaded);
+
+    // Every wheel that fails a check is refused with its message, and the wheel loaded before stays.
+    const Message notLoaded{"Error Occured Importing Default Wheel. Please Try Restarting Quintara",
+                            "Default Wheel Not Loaded", MsgBoxIcon::None};
+    const Message range{"Please ensure Wheel Pointers are within range 1 - 28", "Incorrect Wheel Format",
+                        MsgBoxIcon::None};
+    const std::vector<std::pair<std::string, Message>> refusals{
+        {"1 2 3 4 5 29\r\n", range},
+        {"1 2 3 4 5 x\r\n", notLoaded},
+        {"1 2 3\r\n", kIncorrectWheel},
+        {"", kIncorrectWheel},
+        {"1 2 3 4 5 6\r\n7 8 9 10 11 12,13\r\n", kIncorrectWheel},  // a seventh number after a comma
+    };
+    for (const auto& [text, message] : refusals) {
+        dir.Write(fiveLine, text);
+        main.cmbWheels.UserSelects(0);
+        EXPECT_EQ(desktop.messages.back(), message) << text;
+        EXPECT_EQ(app.state.WheelLines, tenLines) << text;
+    }
     std::filesystem::remove(dir / fiveLine);
     main.cmbWheels.UserSelects(0);
     EXPECT_EQ(desktop.messages.back(), notLoaded);
     EXPECT_EQ(app.state.WheelLines, tenLines);
     EXPECT_TRUE(recentFiles.empty());
+    EXPECT_FALSE(desktop.busy);
 
-    // A wrong field count falls back on the copy the last import took.
-    dir.Write(fiveLine, "1 2 3\r\n");
-    main.cmbWheels.UserSelects(0);
+    // Pick makes the lines of the wheel that stayed.
+    main.mnuPick6.Click();
+    EXPECT_EQ(main.lblViewOccurances.caption, "View all  10 lines generated.");
+}
+
+TEST_F(PickingTest, PickNeverShowsALineThatWasNotMade) {
+    // The first Lotto wheel holds a seventh number after a comma, so start-up loads no wheel at all.
+    dir.Write("5 Line Wheel - 1 Number from 28_Lotto.txt", "1 2 3 4 5 6\r\n7 8 9 10 11 12,13\r\n");
+    frmQuintara& main = Start();
+    ASSERT_FALSE(desktop.messages.empty());
     EXPECT_EQ(desktop.messages.back(), kIncorrectWheel);
-    EXPECT_EQ(app.state.WheelLines, app.state.WheelBackup);
+    EXPECT_TRUE(app.state.WheelLines.Empty());
+    const std::string newest = Shown(main);
+    const Message error{"Please ensure you choose a selection from List", "Error", MsgBoxIcon::None};
+    main.mnuPick6.Click();
+    EXPECT_EQ(desktop.messages.back(), error);
+    EXPECT_TRUE(app.state.PickedLines.Empty());
+    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Draw");
+    EXPECT_NE(main.lblViewOccurances.caption, "View all  0 lines generated.");
+    EXPECT_EQ(Shown(main), newest);
+    EXPECT_FALSE(main.mnuFileSave.enabled);
+
+    // A Lotto wheel kept when the game changes is no Thunderball wheel: Pick refuses it too.
+    main.cmbWheels.UserSelects(1);
+    main.mnuPick6.Click();
+    EXPECT_EQ(main.lblViewOccurances.caption, "View all  10 lines generated.");
+    const auto lottoLines = app.state.PickedLines;
+    dir.Write("12 Line Wheel 1 Pair from 20_Thunderball.txt", "1 2 3 4 5 6\r\n");
+    main.mnuDrawThunderball.Click();
+    EXPECT_EQ(desktop.messages.back(), kIncorrectWheel);
+    main.mnuPick6.Click();
+    EXPECT_EQ(desktop.messages.back(), error);
+    EXPECT_EQ(app.state.PickedLines, lottoLines);
+    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Thunderball Draw");
 }
 
 }  // namespace

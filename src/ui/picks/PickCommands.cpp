@@ -86,39 +86,36 @@ void PickCommands::cmbWheels_Change() {
 void PickCommands::LoadWheel(const std::filesystem::path& path) {
     BusyPointer busy(m_app.desktop);
     const Game game = m_state.CurrentGameId();
-    std::optional<WheelRead> read;
-    if (!path.empty()) {
-        read = ReadWheelFile(path, game, WheelSource::BuiltIn);
-        if (!read->Ok()) {
-            const WheelRefusal& refusal = read->GetError();
-            if (refusal.problem == WheelProblem::FieldCount || refusal.problem == WheelProblem::NoLines) {
-                m_state.WheelLines = m_state.WheelBackup;
-            }
+    if (path.empty()) {
+        // Without a file the loaded wheel stays, and it was checked when it came in: a built-in wheel against
+        // the game's range, an imported wheel over personal numbers against their count, which may be larger.
+        const int highest =
+            std::max(Info(game).numbersChosen,
+                     ImportHighestPointer(game, m_state.PersonalPicksActive, m_state.PersonalNumbers.Size()));
+        if (const auto refusal =
+                CheckWheelPointers(m_state.WheelLines, game, highest, WheelSource::BuiltIn)) {
             busy.Restore();
-            m_app.desktop.MsgBox(refusal.text, refusal.title);
+            if (refusal->problem == WheelProblem::NotANumber) {
+                m_app.desktop.MsgBox(kDefaultWheelNotLoaded.text, kDefaultWheelNotLoaded.title);
+                return;
+            }
+            m_app.desktop.MsgBox(refusal->text, refusal->title);
+        }
+    } else {
+        WheelRead read = ReadCheckedWheel(path, game, Info(game).numbersChosen, WheelSource::BuiltIn);
+        if (!read.Ok()) {
+            // A wheel that fails a check is never selected: the one loaded before stays (the copy an import
+            // took may be empty, and Pick must not run over a wheel without lines).
+            const WheelRefusal& refusal = read.GetError();
+            busy.Restore();
+            if (refusal.problem == WheelProblem::NotANumber) {
+                m_app.desktop.MsgBox(kDefaultWheelNotLoaded.text, kDefaultWheelNotLoaded.title);
+            } else {
+                m_app.desktop.MsgBox(refusal.text, refusal.title);
+            }
             return;
         }
-    }
-    // Without a file the loaded wheel stays, and it was checked when it came in: a built-in wheel against
-    // the game's range, an imported wheel over personal numbers against their count, which may be larger.
-    const int highest = path.empty() ? std::max(Info(game).numbersChosen,
-                                                ImportHighestPointer(game, m_state.PersonalPicksActive,
-                                                                     m_state.PersonalNumbers.Size()))
-                                     : Info(game).numbersChosen;
-    const auto refusal = CheckWheelPointers(path.empty() ? m_state.WheelLines : read->Value(), game, highest,
-                                            WheelSource::BuiltIn);
-    if (refusal && refusal->problem == WheelProblem::NotANumber) {
-        // A damaged wheel file is a wheel that could not be loaded; the one loaded before stays.
-        busy.Restore();
-        m_app.desktop.MsgBox(kDefaultWheelNotLoaded.text, kDefaultWheelNotLoaded.title);
-        return;
-    }
-    if (!path.empty()) {
-        m_state.WheelLines = std::move(*read).Value();
-    }
-    if (refusal) {
-        busy.Restore();
-        m_app.desktop.MsgBox(refusal->text, refusal->title);
+        m_state.WheelLines = std::move(read).Value();
     }
     if (m_app.addRecentFile) {
         m_app.addRecentFile(path.string());
@@ -158,24 +155,21 @@ void PickCommands::ImportWheel(const std::filesystem::path& path, bool builtInRa
     const Game game = m_state.CurrentGameId();
     try {
         BusyPointer busy(m_app.desktop);
-        WheelRead read = ReadWheelFile(path, game, WheelSource::Import);
-        std::optional<WheelRefusal> refusal;
+        const int highest =
+            ImportHighestPointer(game, m_state.PersonalPicksActive, m_state.PersonalNumbers.Size());
+        WheelRead read = ReadCheckedWheel(path, game, highest,
+                                          builtInRangeMessages ? WheelSource::BuiltIn : WheelSource::Import);
         if (!read.Ok()) {
-            refusal = read.GetError();
-        } else {
-            const int highest =
-                ImportHighestPointer(game, m_state.PersonalPicksActive, m_state.PersonalNumbers.Size());
-            refusal = CheckWheelPointers(read.Value(), game, highest,
-                                         builtInRangeMessages ? WheelSource::BuiltIn : WheelSource::Import);
-        }
-        if (refusal) {
             // A refused file leaves the wheel the box names.
             m_state.WheelLines = m_state.WheelBackup;
             busy.Restore();
-            if (refusal->problem == WheelProblem::NotANumber) {
-                m_app.desktop.MsgBox(kImportCancelled.text, kImportCancelled.title);
+            const WheelRefusal& refusal = read.GetError();
+            if (refusal.problem == WheelProblem::Unreadable || refusal.problem == WheelProblem::NotANumber) {
+                // The import's own message, and below it the file and what is wrong with it.
+                m_app.desktop.MsgBox(std::string(kImportCancelled.text) + "\r\n" + refusal.detail,
+                                     kImportCancelled.title);
             } else {
-                m_app.desktop.MsgBox(refusal->text, refusal->title);
+                m_app.desktop.MsgBox(refusal.text, refusal.title);
             }
             return;
         }
@@ -237,6 +231,17 @@ void PickCommands::mnuPick6_Click() {
         const double today = m_app.Today();
         m_state.GeneratorMode = m_state.SelectedAlgorithmIndex;
         m_state.WheelIndex = static_cast<std::int16_t>(m_main.cmbWheels.ListIndex());
+        if (!MakesFortyNineLines(RequestFromState(m_state, today))) {
+            // Lines come only from a wheel that passes every check: a wheel without lines, or with a line
+            // of the wrong length, would leave nothing to show but the newest draw.
+            const Game game = m_state.CurrentGameId();
+            const int highest = std::max(
+                Info(game).numbersChosen,
+                ImportHighestPointer(game, m_state.PersonalPicksActive, m_state.PersonalNumbers.Size()));
+            if (const auto refusal = CheckWheel(m_state.WheelLines, game, highest, WheelSource::Import)) {
+                throw GenerateError(refusal->detail);
+            }
+        }
         GenerateNumbers(m_state, today);
         // Only now: a run that fails leaves the lines, and so their listing, as they were.
         m_main.SetPrintListing("");
