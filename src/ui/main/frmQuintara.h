@@ -12,6 +12,7 @@
 #include "ui/main/BrowseCommands.h"
 #include "ui/picks/PickCommands.h"
 #include "ui/start/HelpCommands.h"
+#include "ui/stats/StatsCommands.h"
 
 namespace quintara::ui {
 
@@ -214,6 +215,7 @@ private:
     PickCommands m_pick;
     BrowseCommands m_browse;
     HelpCommands m_help;
+    StatsCommands m_stats;
 
     void Form_Load();
     void Form_Resize();
