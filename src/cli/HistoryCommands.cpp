@@ -34,7 +34,8 @@ void WriteStatisticReport(Context& context, const StatsOptions& options, const G
     const bool thunderball = balls == StatisticBalls::Thunderball;
     const auto lines =
         options.averages
-            ? BallAveragesLines(thunderball ? stats.ThunderballFrequency : stats.BallFrequency, lastDraw, balls)
+            ? BallAveragesLines(thunderball ? stats.ThunderballFrequency : stats.BallFrequency, lastDraw,
+                                balls)
             : LastDrawnLines(thunderball ? stats.ThunderballLastDrawn : stats.BallLastDrawn, balls);
     if (options.json) {
         const std::string title =

@@ -114,7 +114,8 @@ TEST_F(CliTest, StatisticListsPrintTheWindowsTextWithLineFeeds) {
     EXPECT_EQ(std::count(lastDrawn.out.begin(), lastDrawn.out.end(), '\n'), 49);
     EXPECT_EQ(lastDrawn.out.find('\r'), std::string::npos);
     const Json lotto = Document(Run("stats --game lotto --json").out);
-    EXPECT_TRUE(StartsWith(lastDrawn.out, "Ball " + std::to_string(lotto["last_drawn"][0]["ball"].get<int>()) +
+    EXPECT_TRUE(StartsWith(lastDrawn.out, "Ball " +
+                                              std::to_string(lotto["last_drawn"][0]["ball"].get<int>()) +
                                               " was last Drawn on: 07/10/2015\n"));
     const std::string mainBalls = Run("stats --game thunderball --averages").out;
     EXPECT_EQ(std::count(mainBalls.begin(), mainBalls.end(), '\n'), 34);

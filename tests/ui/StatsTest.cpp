@@ -41,7 +41,8 @@ protected:
         // Ball 49 is never drawn in Lotto Extra.
         quintara::test::HistoryBuilder<LottoExtraDrawRec> lottoExtra;
         for (int draw = 0; draw < 8; ++draw) {
-            lottoExtra.Draw({1 + draw * 6, 2 + draw * 6, 3 + draw * 6, 4 + draw * 6, 5 + draw * 6, 6 + draw * 6});
+            lottoExtra.Draw(
+                {1 + draw * 6, 2 + draw * 6, 3 + draw * 6, 4 + draw * 6, 5 + draw * 6, 6 + draw * 6});
         }
         lottoExtra.WriteTo(dir.Path());
     }
@@ -59,7 +60,8 @@ TEST_F(StatsTest, DailyPlayListsEveryBallInTableOrderAndPrintsTheText) {
     ASSERT_EQ(lines.size(), 27u);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const LastDrawnRec& rec = app.state.BallLastDrawn[i + 1];
-        EXPECT_EQ(lines[i], "Ball " + std::to_string(rec.Ball) + " was last Drawn on: " + FormatDate(rec.DrawDate));
+        EXPECT_EQ(lines[i],
+                  "Ball " + std::to_string(rec.Ball) + " was last Drawn on: " + FormatDate(rec.DrawDate));
     }
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Ball 27 was last Drawn on: 20/05/2010"), lines.end());
 
@@ -91,8 +93,8 @@ TEST_F(StatsTest, DailyPlayListsEveryBallInTableOrderAndPrintsTheText) {
     const auto averageLines = Lines(averages->txtBallAverages.text);
     ASSERT_EQ(averageLines.size(), 27u);
     EXPECT_EQ(averageLines[0], "Ball 1 is drawn on average every 1.67 draws.");
-    for (const char* line : {"Ball 2 is drawn on average every 2.5 draws.",
-                             "Ball 7 is drawn on average every 5 draws."}) {
+    for (const char* line :
+         {"Ball 2 is drawn on average every 2.5 draws.", "Ball 7 is drawn on average every 5 draws."}) {
         EXPECT_NE(std::find(averageLines.begin(), averageLines.end(), line), averageLines.end()) << line;
     }
     desktop.printSucceeds = false;
@@ -258,7 +260,8 @@ TEST_F(StatsTest, ThunderballChartsShowTheFourteenThunderballsAndShareTheirWindo
     frequency->mnuFileClose.Click();
     main.mnuFrequencyBarChart.Click();
     EXPECT_EQ(app.forms.Find<frmFrequencyBarChart>()->MSChartLotto.Columns(), 34);
-    EXPECT_EQ(app.forms.Find<frmFrequencyBarChart>()->caption, "Quintara - Frequency Bar Chart - Thunderball Draw");
+    EXPECT_EQ(app.forms.Find<frmFrequencyBarChart>()->caption,
+              "Quintara - Frequency Bar Chart - Thunderball Draw");
 }
 
 }  // namespace

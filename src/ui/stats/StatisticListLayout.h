@@ -21,7 +21,8 @@ inline void FitListBox(const Form& form, TextBox& box) {
     constexpr int kInset = 120;
     constexpr int kWidthMargin = 290;
     constexpr int kHeightMargin = 1400;
-    box.Move(kInset, kInset, std::max(form.width - kWidthMargin, 0), std::max(form.height - kHeightMargin, 0));
+    box.Move(kInset, kInset, std::max(form.width - kWidthMargin, 0),
+             std::max(form.height - kHeightMargin, 0));
 }
 
 }  // namespace quintara::ui

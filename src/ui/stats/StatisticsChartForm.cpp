@@ -18,7 +18,8 @@ void ShowChartData(Chart& chart, const quintara::ChartData& data) {
     }
 }
 
-StatisticsChartForm::StatisticsChartForm(App& app, ChartKind kind, std::string name, std::string designCaption)
+StatisticsChartForm::StatisticsChartForm(App& app, ChartKind kind, std::string name,
+                                         std::string designCaption)
     : Form(std::move(name), std::move(designCaption)), m_app(app), m_kind(kind) {
     windowState = WindowState::Maximized;
     onLoad = [this] { Form_Load(); };
@@ -32,8 +33,7 @@ void StatisticsChartForm::Form_Load() {
     caption = data.windowTitle;
     // Centred on a screen tall enough for it, at the top of a smaller one.
     const int top = std::max((m_app.desktop.ScreenHeight() - kChartHeight - 1000) / 2, 0);
-    MSChartLotto.Move(kChartLeft, top, kChartWidth,
-                      kChartHeight);
+    MSChartLotto.Move(kChartLeft, top, kChartWidth, kChartHeight);
     ShowChartData(MSChartLotto, data);
 }
 

@@ -12,21 +12,20 @@ public:
     StatsCommands(const StatsCommands&) = delete;
     StatsCommands& operator=(const StatsCommands&) = delete;
 
-    void mnuListsLastDrawn_Click() ;
-    void mnuListsThunderballLastDrawn_Click() ;
-    void mnuListsBallAverages_Click() ;
-    void mnuListsThunderballAverages_Click() ;
+    void mnuListsLastDrawn_Click();
+    void mnuListsThunderballLastDrawn_Click();
+    void mnuListsBallAverages_Click();
+    void mnuListsThunderballAverages_Click();
 
-    void mnuFrequencyBarChart_Click() ;
-    void mnuThunderballFrequencyBarChart_Click() ;
-    void mnuLastDrawnBarChart_Click() ;
-    void mnuThunderballLastDrawnBarChart_Click() ;
-    void mnuBallAveragesBarChart_Click() ;
-    void mnuThunderballAveragesBarChart_Click() ;
+    void mnuFrequencyBarChart_Click();
+    void mnuThunderballFrequencyBarChart_Click();
+    void mnuLastDrawnBarChart_Click();
+    void mnuThunderballLastDrawnBarChart_Click();
+    void mnuBallAveragesBarChart_Click();
+    void mnuThunderballAveragesBarChart_Click();
 
 private:
     App& m_app;
-
 };
 
 }  // namespace quintara::ui
