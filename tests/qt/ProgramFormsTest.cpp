@@ -180,7 +180,7 @@ TEST_F(ProgramFormsTest, ChartsDrawOneBarPerBallWithLabelsThatStandApart) {
     // Forty-nine dates stand on end, each under its bar, and only as many as fit side by side are written.
     const auto axes = chart.axes(Qt::Horizontal);
     ASSERT_EQ(axes.size(), 1);
-    const auto& axis = *static_cast<QCategoryAxis*>(axes[0]);
+    auto& axis = *static_cast<QCategoryAxis*>(axes[0]);
     EXPECT_EQ(axis.labelsAngle(), -90);
     const QStringList shown = axis.categoriesLabels();
     ASSERT_GE(shown.size(), 2);
@@ -208,7 +208,7 @@ TEST_F(ProgramFormsTest, ChartsDrawOneBarPerBallWithLabelsThatStandApart) {
     auto* few = desktop.Renderer().Window(frequency).findChild<QChartView*>(QStringLiteral("MSChartLotto"));
     ASSERT_NE(few, nullptr);
     few->grab();
-    const auto& upright = *static_cast<QCategoryAxis*>(few->chart()->axes(Qt::Horizontal)[0]);
+    auto& upright = *static_cast<QCategoryAxis*>(few->chart()->axes(Qt::Horizontal)[0]);
     EXPECT_EQ(upright.labelsAngle(), 0);
     EXPECT_EQ(upright.count(), 14);
     app.forms.UnloadAll();
