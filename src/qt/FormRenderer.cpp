@@ -148,7 +148,7 @@ QChart* MakeChart(const ui::ChartData& data) {
     // Bar i stands on the value i of the axis.
     auto* bars = new QCategoryAxis;
     bars->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    bars->setRange(-0.5, static_cast<qreal>(columns) - 0.5);
+    bars->setRange(-0.5, static_cast<qreal>(std::max<std::size_t>(columns, 1)) - 0.5);
     bars->setStartValue(-0.5);
     QStringList labels;
     for (const auto& label : data.columnLabels) {
