@@ -49,10 +49,14 @@ struct DrawsOptions {
 };
 int RunDraws(Context& context, const DrawsOptions& options);
 
-// stats: ball frequencies of a game, and with --json their last-drawn dates too.
+// stats: ball frequencies of a game, and with --json their last-drawn dates too; with --averages or
+// --last-drawn the report of the Lists menu instead, for the Thunderball with --thunderball.
 struct StatsOptions {
     Game game{};
     bool json = false;
+    bool averages = false;
+    bool lastDrawn = false;
+    bool thunderball = false;
     void Define(CLI::App& command);
 };
 int RunStats(Context& context, const StatsOptions& options);

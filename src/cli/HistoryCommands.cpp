@@ -6,6 +6,7 @@
 #include "core/History.h"
 #include "core/HistoryCheck.h"
 #include "history/HistoryCsv.h"
+#include "stats/StatisticReports.h"
 
 namespace quintara::cli {
 
@@ -25,6 +26,25 @@ Json LastDrawnJson(const OneBased<LastDrawnRec>& table) {
         list.push_back({{"ball", rec.Ball}, {"date", FormatDate(rec.DrawDate)}});
     }
     return list;
+}
+
+// The Lists menu's report as its window shows it, with LF line ends.
+void WriteStatisticReport(Context& context, const StatsOptions& options, const GameStatistics& stats,
+                          std::int32_t lastDraw) {
+    const StatisticBalls balls = options.thunderball ? StatisticBalls::Thunderball : StatisticBalls::Main;
+    const bool thunderball = balls == StatisticBalls::Thunderball;
+    const auto lines =
+        options.averages
+            ? BallAveragesLines(thunderball ? stats.ThunderballFrequency : stats.BallFrequency, lastDraw,
+                                balls)
+            : LastDrawnLines(thunderball ? stats.ThunderballLastDrawn : stats.BallLastDrawn, balls);
+    if (options.json) {
+        const std::string title =
+            options.averages ? BallAveragesTitle(options.game, balls) : LastDrawnTitle(options.game, balls);
+        WriteJson(context, {{"game", GameName(options.game)}, {"title", title}, {"lines", lines}});
+        return;
+    }
+    context.out << JoinReportLines(lines, "\n");
 }
 
 }  // namespace
@@ -155,14 +175,30 @@ int RunDraws(Context& context, const DrawsOptions& options) {
 void StatsOptions::Define(CLI::App& command) {
     AddGameOption(command, game);
     AddJsonFlag(command, json);
+    auto* averagesFlag =
+        command.add_flag("--averages", averages, "how many draws pass on average between a ball's draws");
+    auto* lastDrawnFlag = command.add_flag("--last-drawn", lastDrawn, "the date each ball was last drawn");
+    averagesFlag->excludes(lastDrawnFlag);
+    command.add_flag("--thunderball", thunderball,
+                     "with --averages or --last-drawn: the Thunderball (1-14) instead of the main balls");
 }
 
 int RunStats(Context& context, const StatsOptions& options) {
     const Game game = options.game;
+    if (options.thunderball && !options.averages && !options.lastDrawn) {
+        throw UsageError("--thunderball needs --averages or --last-drawn");
+    }
+    if (options.thunderball && game != Game::Thunderball) {
+        throw UsageError("--thunderball is only for --game thunderball");
+    }
     return WithDrawRecord(game, [&](auto tag) {
         using Rec = typename decltype(tag)::type;
         const auto draws = LoadDraws<Rec>(context);
         const GameStatistics stats = ComputeStatistics(game, draws);
+        if (options.averages || options.lastDrawn) {
+            WriteStatisticReport(context, options, stats, static_cast<std::int32_t>(draws.Size()));
+            return 0;
+        }
         if (options.json) {
             Json json = {{"game", GameName(game)},
                          {"draws", draws.Size()},

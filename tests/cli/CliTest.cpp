@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "core/RecordFile.h"
+#include "core/TextRules.h"
 #include "support/HistoryBuilder.h"
 #include "support/TempDir.h"
 
@@ -98,6 +100,33 @@ TEST_F(CliTest, StatisticsAndDrawsOfTheShippedHistory) {
                           R"("extra": 25, "ball_set": "4", "machine": "Guinevere"})"));
 }
 
+TEST_F(CliTest, StatisticListsPrintTheWindowsTextWithLineFeeds) {
+    const Json stats = Document(Run("stats --game thunderball --json").out);
+    const CliRun averages = Run("stats --game thunderball --thunderball --averages");
+    EXPECT_EQ(averages.status, 0);
+    std::string expected;
+    for (const auto& rec : stats["thunderball_frequency"]) {
+        expected += "Ball " + std::to_string(rec["ball"].get<int>()) + " is drawn on average every " +
+                    *FormatAverage(stats["draws"].get<int>(), rec["count"].get<int>()) + " draws.\n";
+    }
+    EXPECT_EQ(averages.out, expected);
+    EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), 14);
+
+    const CliRun lastDrawn = Run("stats --game lotto --last-drawn");
+    EXPECT_EQ(lastDrawn.status, 0);
+    EXPECT_EQ(std::count(lastDrawn.out.begin(), lastDrawn.out.end(), '\n'), 49);
+    EXPECT_EQ(lastDrawn.out.find('\r'), std::string::npos);
+    const Json lotto = Document(Run("stats --game lotto --json").out);
+    EXPECT_TRUE(StartsWith(lastDrawn.out, "Ball " +
+                                              std::to_string(lotto["last_drawn"][0]["ball"].get<int>()) +
+                                              " was last Drawn on: 07/10/2015\n"));
+    const std::string mainBalls = Run("stats --game thunderball --averages").out;
+    EXPECT_EQ(std::count(mainBalls.begin(), mainBalls.end(), '\n'), 34);
+    const Json report = Document(Run("stats --game thunderball --thunderball --last-drawn --json").out);
+    EXPECT_EQ(report["title"], "Quintara - Last Drawn - Thunderball Draw - Thunderball");
+    EXPECT_EQ(report["lines"].size(), 14U);
+}
+
 TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheFile) {
     dir.Write("bad.csv",
               "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine\n2005-01-01,1,2,3\n");
@@ -115,6 +144,9 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
         {"stats --game keno", 2, "unknown game \"keno\" (lotto, lotto-extra, thunderball, daily-play)"},
         {"stats --game lotto --colour", 2, "--colour"},
         {"stats --game lotto --json=maybe", 2, "--json"},
+        {"stats --game lotto --averages --last-drawn", 2, "--averages excludes --last-drawn"},
+        {"stats --game thunderball --thunderball", 2, "--thunderball needs --averages or --last-drawn"},
+        {"stats --game lotto --thunderball --averages", 2, "--thunderball is only for --game thunderball"},
         {"wheel-check --game lotto", 2, "FILE is required"},
         {"pick --game lotto --wheel 0 --wheel-file " + app + "mine.txt", 2, "--wheel excludes --wheel-file"},
         {"final --game thunderball --algorithm 1", 2, "unknown algorithm \"1\" for Thunderball"},

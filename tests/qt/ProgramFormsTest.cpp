@@ -1,4 +1,9 @@
 #include <QAction>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
@@ -22,6 +27,9 @@
 #include "ui/picks/frmViewPersonalPicks.h"
 #include "ui/start/frmAbout.h"
 #include "ui/start/frmSplash.h"
+#include "ui/stats/StatisticsChartForm.h"
+#include "ui/stats/frmBallAverages.h"
+#include "ui/stats/frmBallLastDrawn.h"
 
 namespace quintara::ui {
 namespace {
@@ -97,6 +105,11 @@ TEST_F(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElementAndPicture) {
     CheckCommands check(app, main);
     ExpectRendered(app.forms.Get<frmCheckNumbers>(app, check));
     ExpectRendered(app.forms.Get<frmWins>(app));
+    ExpectRendered(app.forms.Get<frmBallLastDrawn>(app));
+    ExpectRendered(app.forms.Get<frmBallAverages>(app));
+    ExpectRendered(app.forms.Get<frmFrequencyBarChart>(app));
+    ExpectRendered(app.forms.Get<frmLastDrawnBarChart>(app));
+    ExpectRendered(app.forms.Get<frmBallAveragesBarChart>(app));
     EXPECT_EQ(pictures, (std::set<std::string>{"about.png", "ball.png", "bonusball.png", "splash.png"}));
     app.forms.UnloadAll();
 }
@@ -194,6 +207,62 @@ TEST_F(ProgramFormsTest, TotalsAndNumbersStandWholeInTheirLabelsAndBoxes) {
         ExpectWhole(desktop, personal.lblPointerNumber[i]);
         ExpectWhole(desktop, personal.lblActualNumber[i]);
     }
+    app.forms.UnloadAll();
+}
+
+TEST_F(ProgramFormsTest, ChartsDrawOneBarPerBallWithLabelsThatStandApart) {
+    auto& main = app.forms.Get<frmQuintara>(app);
+    main.Show();
+    main.mnuLastDrawnBarChart.Click();
+    auto& form = *app.forms.Find<frmLastDrawnBarChart>();
+    desktop.ProcessEvents(1);
+    auto* view = desktop.Renderer().Window(form).findChild<QChartView*>(QStringLiteral("MSChartLotto"));
+    ASSERT_NE(view, nullptr);
+    view->grab();  // lays the chart out as a paint would
+    QChart& chart = *view->chart();
+    EXPECT_EQ(chart.title(), "Order of Last Drawn Numbers");
+    ASSERT_EQ(chart.series().size(), 1);
+    const auto sets = static_cast<QBarSeries*>(chart.series()[0])->barSets();
+    ASSERT_EQ(sets.size(), 1);
+    ASSERT_EQ(sets[0]->count(), 49);
+    for (int i = 0; i < 49; ++i) {
+        EXPECT_EQ(sets[0]->at(i), app.state.BallLastDrawn[static_cast<std::size_t>(i + 1)].Ball) << i;
+    }
+
+    // Forty-nine dates stand on end, each under its bar, and only as many as fit side by side are written.
+    const auto axes = chart.axes(Qt::Horizontal);
+    ASSERT_EQ(axes.size(), 1);
+    auto& axis = *static_cast<QCategoryAxis*>(axes[0]);
+    EXPECT_EQ(axis.labelsAngle(), -90);
+    const QStringList shown = axis.categoriesLabels();
+    ASSERT_GE(shown.size(), 2);
+    EXPECT_EQ(shown[0], QString::fromStdString(form.MSChartLotto.Data().columnLabels[0]));
+    EXPECT_EQ(axis.endValue(shown[0]), 0.0);
+    const qreal step = axis.endValue(shown[1]) - axis.endValue(shown[0]);
+    EXPECT_EQ(axis.endValue(shown.back()), step * (shown.size() - 1));
+    EXPECT_GT(axis.endValue(shown.back()) + step, 48.0);
+    const qreal room = chart.plotArea().width() / 49 * step;
+    EXPECT_GE(room, QFontMetricsF(axis.labelsFont()).height()) << shown.size() << " labels shown";
+
+    // Resting on a bar tells its date and ball.
+    emit sets[0]->hovered(true, 2);
+    const auto& third = app.state.BallLastDrawn[3];
+    EXPECT_EQ(view->toolTip(),
+              QString::fromStdString(FormatDate(third.DrawDate) + ": " + std::to_string(third.Ball)));
+    emit sets[0]->hovered(false, 2);
+    EXPECT_TRUE(view->toolTip().isEmpty());
+
+    // Few bars keep every label upright.
+    main.mnuDrawThunderball.Click();
+    main.mnuThunderballFrequencyBarChart.Click();
+    auto& frequency = *app.forms.Find<frmFrequencyBarChart>();
+    desktop.ProcessEvents(1);
+    auto* few = desktop.Renderer().Window(frequency).findChild<QChartView*>(QStringLiteral("MSChartLotto"));
+    ASSERT_NE(few, nullptr);
+    few->grab();
+    auto& upright = *static_cast<QCategoryAxis*>(few->chart()->axes(Qt::Horizontal)[0]);
+    EXPECT_EQ(upright.labelsAngle(), 0);
+    EXPECT_EQ(upright.count(), 14);
     app.forms.UnloadAll();
 }
 

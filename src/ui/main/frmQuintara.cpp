@@ -47,7 +47,8 @@ frmQuintara::frmQuintara(App& app)
       m_browse(app, *this),
       m_help(app),
       m_lines(app, *this),
-      m_check(app, *this) {
+      m_check(app, *this),
+      m_stats(app) {
     width = kWidth;
     height = kHeight;
 
@@ -139,6 +140,17 @@ frmQuintara::frmQuintara(App& app)
     mnuFileRecent.onClick = [this](int index) { m_lines.mnuFileRecent_Click(index); };
     // Checking.
     mnuCheckNumbers.onClick = [this] { m_check.mnuCheckNumbers_Click(); };
+    // Lists and charts of the ball statistics.
+    mnuListsLastDrawn.onClick = [this] { m_stats.mnuListsLastDrawn_Click(); };
+    mnuListsThunderballLastDrawn.onClick = [this] { m_stats.mnuListsThunderballLastDrawn_Click(); };
+    mnuListsBallAverages.onClick = [this] { m_stats.mnuListsBallAverages_Click(); };
+    mnuListsThunderballAverages.onClick = [this] { m_stats.mnuListsThunderballAverages_Click(); };
+    mnuFrequencyBarChart.onClick = [this] { m_stats.mnuFrequencyBarChart_Click(); };
+    mnuThunderballFrequencyBarChart.onClick = [this] { m_stats.mnuThunderballFrequencyBarChart_Click(); };
+    mnuLastDrawnBarChart.onClick = [this] { m_stats.mnuLastDrawnBarChart_Click(); };
+    mnuThunderballLastDrawnBarChart.onClick = [this] { m_stats.mnuThunderballLastDrawnBarChart_Click(); };
+    mnuBallAveragesBarChart.onClick = [this] { m_stats.mnuBallAveragesBarChart_Click(); };
+    mnuThunderballAveragesBarChart.onClick = [this] { m_stats.mnuThunderballAveragesBarChart_Click(); };
 
     mnuHelpContents.onClick = [this] { m_help.mnuHelpContents_Click(helpFile); };
     mnuHelpAbout.onClick = [this] { m_help.mnuHelpAbout_Click(); };

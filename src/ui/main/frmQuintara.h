@@ -14,6 +14,7 @@
 #include "ui/main/BrowseCommands.h"
 #include "ui/picks/PickCommands.h"
 #include "ui/start/HelpCommands.h"
+#include "ui/stats/StatsCommands.h"
 
 namespace quintara::ui {
 
@@ -221,6 +222,7 @@ private:
     LinesCommands m_lines;
     // Checking a draw against the lines.
     CheckCommands m_check;
+    StatsCommands m_stats;
 
     void Form_Load();
     void Form_Resize();

@@ -1,0 +1,40 @@
+#include "ui/stats/StatisticsChartForm.h"
+
+#include <algorithm>
+
+namespace quintara::ui {
+
+void ShowChartData(Chart& chart, const quintara::ChartData& data) {
+    const int columns = static_cast<int>(data.cells.size());
+    chart.SetSize(1, columns);
+    chart.SetTitle(data.chartTitle);
+    chart.SetRowLabel(1, data.rowLabel);
+    for (int column = 1; column <= columns; ++column) {
+        const ChartCell& cell = data.cells[static_cast<std::size_t>(column - 1)];
+        if (cell.value) {
+            chart.SetValue(1, column, *cell.value);
+        }
+        chart.SetColumnLabel(column, cell.label);
+    }
+}
+
+StatisticsChartForm::StatisticsChartForm(App& app, ChartKind kind, std::string name,
+                                         std::string designCaption)
+    : Form(std::move(name), std::move(designCaption)), m_app(app), m_kind(kind) {
+    windowState = WindowState::Maximized;
+    onLoad = [this] { Form_Load(); };
+    mnuFileClose.onClick = [this] { Unload(); };
+    mnuPrintChart.onClick = [this] { PrintWindowImage(m_app.desktop, *this); };
+}
+
+void StatisticsChartForm::Form_Load() {
+    const AppState& state = m_app.state;
+    const quintara::ChartData data = MakeChart(m_kind, state.CurrentGameId(), BallsOf(state), state);
+    caption = data.windowTitle;
+    // Centred on a screen tall enough for it, at the top of a smaller one.
+    const int top = std::max((m_app.desktop.ScreenHeight() - kChartHeight - 1000) / 2, 0);
+    MSChartLotto.Move(kChartLeft, top, kChartWidth, kChartHeight);
+    ShowChartData(MSChartLotto, data);
+}
+
+}  // namespace quintara::ui

@@ -1,0 +1,60 @@
+#include "ui/stats/StatsCommands.h"
+
+#include "ui/stats/StatisticsChartForm.h"
+#include "ui/stats/frmBallAverages.h"
+#include "ui/stats/frmBallLastDrawn.h"
+
+namespace quintara::ui {
+
+namespace {
+
+// The window reads the choice when it loads; an open one keeps what it shows and only comes forward.
+template <class Window>
+void Open(App& app, bool thunderball) {
+    app.state.ThunderballStatistics = thunderball;
+    app.forms.Get<Window>(app).Show();
+}
+
+}  // namespace
+
+void StatsCommands::mnuListsLastDrawn_Click() {
+    Open<frmBallLastDrawn>(m_app, false);
+}
+
+void StatsCommands::mnuListsThunderballLastDrawn_Click() {
+    Open<frmBallLastDrawn>(m_app, true);
+}
+
+void StatsCommands::mnuListsBallAverages_Click() {
+    Open<frmBallAverages>(m_app, false);
+}
+
+void StatsCommands::mnuListsThunderballAverages_Click() {
+    Open<frmBallAverages>(m_app, true);
+}
+
+void StatsCommands::mnuFrequencyBarChart_Click() {
+    Open<frmFrequencyBarChart>(m_app, false);
+}
+
+void StatsCommands::mnuThunderballFrequencyBarChart_Click() {
+    Open<frmFrequencyBarChart>(m_app, true);
+}
+
+void StatsCommands::mnuLastDrawnBarChart_Click() {
+    Open<frmLastDrawnBarChart>(m_app, false);
+}
+
+void StatsCommands::mnuThunderballLastDrawnBarChart_Click() {
+    Open<frmLastDrawnBarChart>(m_app, true);
+}
+
+void StatsCommands::mnuBallAveragesBarChart_Click() {
+    Open<frmBallAveragesBarChart>(m_app, false);
+}
+
+void StatsCommands::mnuThunderballAveragesBarChart_Click() {
+    Open<frmBallAveragesBarChart>(m_app, true);
+}
+
+}  // namespace quintara::ui
