@@ -15,6 +15,8 @@ void RegisterCommands(CommandLine& commandLine) {
                                   RunFinal);
     commandLine.Add<PickOptions>(
         "pick", "pick lines with an algorithm and a wheel, or wheel personal numbers", RunPick);
+    commandLine.Add<SimulateOptions>(
+        "simulate", "simulate the generator over a game's newest draws and count their strikes", RunSimulate);
     commandLine.Add<WheelCheckOptions>("wheel-check", "check a wheel file and show what it guarantees",
                                        RunWheelCheck);
 }

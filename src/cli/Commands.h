@@ -56,17 +56,33 @@ struct FinalOptions {
 };
 int RunFinal(Context& context, const FinalOptions& options);
 
-// pick: lines from an algorithm and a wheel, or personal numbers wheeled by an imported wheel.
-struct PickOptions {
-    Game game{};
+// What chooses a generator run's numbers and lines: an algorithm and a wheel, or personal numbers and an
+// imported wheel. Pick and simulate share these options.
+struct GeneratorChoice {
     std::optional<std::string> algorithm;
     std::optional<std::string> wheel;
     std::optional<std::string> wheelFile;
     std::optional<std::string> personal;
+    void DefineGeneratorOptions(CLI::App& command);
+};
+
+// pick: lines from an algorithm and a wheel, or personal numbers wheeled by an imported wheel.
+struct PickOptions : GeneratorChoice {
+    Game game{};
     bool json = false;
     void Define(CLI::App& command);
 };
 int RunPick(Context& context, const PickOptions& options);
+
+// simulate: the generator run before each of a game's newest draws, and what each draw held of its numbers.
+struct SimulateOptions : GeneratorChoice {
+    Game game{};
+    std::string draws;
+    bool thunderball = false;
+    bool json = false;
+    void Define(CLI::App& command);
+};
+int RunSimulate(Context& context, const SimulateOptions& options);
 
 // wheel-check: checks a wheel file and shows what it guarantees.
 struct WheelCheckOptions {

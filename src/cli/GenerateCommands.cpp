@@ -7,6 +7,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/GeneratorSetup.h"
 #include "core/Dates.h"
 #include "core/Files.h"
 #include "core/History.h"
@@ -24,12 +25,16 @@ namespace {
 
 constexpr int kMostPersonalNumbers = 28;
 
+}  // namespace
+
 double Today() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
     localtime_r(&now, &local);
     return SerialFromCivil({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});
 }
+
+namespace {
 
 // A list item given by its text or by its position, counted from 0.
 std::optional<int> ItemOrPosition(std::span<const std::string_view> items, const std::string& value) {
@@ -188,8 +193,7 @@ int RunFinal(Context& context, const FinalOptions& options) {
     return 0;
 }
 
-void PickOptions::Define(CLI::App& command) {
-    AddGameOption(command, game);
+void GeneratorChoice::DefineGeneratorOptions(CLI::App& command) {
     command
         .add_option("--algorithm", algorithm, "the algorithm's list index or its text; the first by default")
         ->type_name("A");
@@ -205,48 +209,62 @@ void PickOptions::Define(CLI::App& command) {
         .add_option("--personal", personal,
                     "your own numbers, wheeled by the wheel file instead of an algorithm's final numbers")
         ->type_name("N1,N2,...");
-    AddJsonFlag(command, json);
 }
 
-int RunPick(Context& context, const PickOptions& options) {
-    const Game game = options.game;
-    GeneratorRequest request;
+GeneratorSetup SetUpGenerator(const Context& context, Game game, const GeneratorChoice& choice) {
+    GeneratorSetup setup;
+    GeneratorRequest& request = setup.request;
     request.game = game;
     request.today = Today();
-    std::string wheelName;
-    OneBased<std::string> wheelLines;
-    GameStatistics statistics;
-    if (const auto& personal = options.personal) {
-        if (!options.wheelFile) {
+    if (const auto& personal = choice.personal) {
+        if (!choice.wheelFile) {
             throw UsageError("--personal needs a wheel to import: --wheel-file PATH");
         }
-        if (options.algorithm) {
+        if (choice.algorithm) {
             throw UsageError("--personal replaces the algorithm: leave out --algorithm");
         }
         request.algorithm = kPersonalPicksItem;
         request.PersonalPicksActive = true;
         request.PersonalNumbers = ParsePersonalNumbers(game, *personal);
         const int highest = ImportHighestPointer(game, true, request.PersonalNumbers.Size());
-        wheelLines = LoadWheel(*options.wheelFile, game, highest, WheelSource::Import);
-        wheelName = CustomWheelItem(wheelLines.Size());
-    } else {
-        const Algorithm algorithm = ParseAlgorithm(game, options.algorithm);
-        request.algorithm = algorithm.text;
-        request.GeneratorMode = static_cast<std::int16_t>(algorithm.index);
-        statistics = LoadStatistics(context, game);
-        if (const auto& file = options.wheelFile) {
-            if ((game == Game::Lotto || game == Game::LottoExtra) && algorithm.index >= 1) {
-                throw Failure(std::string(kImportNotAvailable));
-            }
-            wheelLines = LoadWheel(*file, game, ImportHighestPointer(game, false, 0), WheelSource::Import);
-            wheelName = CustomWheelItem(wheelLines.Size());
-        } else {
-            wheelName = ParseWheelItem(game, algorithm, options.wheel);
-            if (const auto fileName = WheelFileName(game, wheelName)) {
-                wheelLines = LoadWheel(InAppDir(context.appDir, *fileName), game, Info(game).numbersChosen,
-                                       WheelSource::BuiltIn);
-            }
+        setup.wheelLines = LoadWheel(*choice.wheelFile, game, highest, WheelSource::Import);
+        setup.wheelName = CustomWheelItem(setup.wheelLines.Size());
+        return setup;
+    }
+    const Algorithm algorithm = ParseAlgorithm(game, choice.algorithm);
+    request.algorithm = algorithm.text;
+    request.GeneratorMode = static_cast<std::int16_t>(algorithm.index);
+    if (const auto& file = choice.wheelFile) {
+        if ((game == Game::Lotto || game == Game::LottoExtra) && algorithm.index >= 1) {
+            throw Failure(std::string(kImportNotAvailable));
         }
+        setup.wheelLines = LoadWheel(*file, game, ImportHighestPointer(game, false, 0), WheelSource::Import);
+        setup.wheelName = CustomWheelItem(setup.wheelLines.Size());
+    } else {
+        setup.wheelName = ParseWheelItem(game, algorithm, choice.wheel);
+        if (const auto fileName = WheelFileName(game, setup.wheelName)) {
+            setup.wheelLines = LoadWheel(InAppDir(context.appDir, *fileName), game, Info(game).numbersChosen,
+                                         WheelSource::BuiltIn);
+        }
+    }
+    return setup;
+}
+
+void PickOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+    DefineGeneratorOptions(command);
+    AddJsonFlag(command, json);
+}
+
+int RunPick(Context& context, const PickOptions& options) {
+    const Game game = options.game;
+    GeneratorSetup setup = SetUpGenerator(context, game, options);
+    const GeneratorRequest& request = setup.request;
+    const OneBased<std::string>& wheelLines = setup.wheelLines;
+    const std::string& wheelName = setup.wheelName;
+    GameStatistics statistics;
+    if (!request.PersonalPicksActive) {
+        statistics = LoadStatistics(context, game);
     }
     OneBased<LottoDrawRec> lottoDraws;
     if (!request.PersonalPicksActive && request.algorithm == kFortyNineAlgorithm) {

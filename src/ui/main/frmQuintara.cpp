@@ -45,7 +45,8 @@ frmQuintara::frmQuintara(App& app)
       m_state(app.state),
       m_pick(app, *this),
       m_browse(app, *this),
-      m_help(app) {
+      m_help(app),
+      m_simulate(app, *this) {
     width = kWidth;
     height = kHeight;
 
@@ -137,6 +138,12 @@ frmQuintara::frmQuintara(App& app)
     lblWebAddress.onClick = [this] { m_help.OpenWebPage(kProductWebAddress); };
     mnuUpdateGetHistoryFiles.onClick = [this] { m_help.OpenWebPage(kSupportPageAddress); };
     mnuUpdateGetDefaultWheels.onClick = [this] { m_help.OpenWebPage(kSupportPageAddress); };
+
+    // Simulation over past draws.
+    mnuSimulateFinalNumbers.onClick = [this] { m_simulate.mnuSimulateFinalNumbers_Click(); };
+    mnuSimulateThunderballFinalNumbers.onClick = [this] {
+        m_simulate.mnuSimulateThunderballFinalNumbers_Click();
+    };
 }
 
 void frmQuintara::Form_Load() {

@@ -11,6 +11,7 @@
 #include "ui/kit/Form.h"
 #include "ui/main/BrowseCommands.h"
 #include "ui/picks/PickCommands.h"
+#include "ui/simulate/SimulateCommands.h"
 #include "ui/start/HelpCommands.h"
 
 namespace quintara::ui {
@@ -214,6 +215,8 @@ private:
     PickCommands m_pick;
     BrowseCommands m_browse;
     HelpCommands m_help;
+    // Simulation over past draws.
+    SimulateCommands m_simulate;
 
     void Form_Load();
     void Form_Resize();
