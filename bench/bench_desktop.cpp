@@ -1,15 +1,20 @@
 // The desktop program on the real histories, on the offscreen platform: start-up to the main window
-// shown (without the splash's pause), a game switch with the window brought up to date, and Pick from
-// the menu command to line 1 of the new lines shown. Runs in a copy of the application folder, since
+// shown (without the splash's pause), a game switch with the window brought up to date, Pick from
+// the menu command to line 1 of the new lines shown, and Simulate Numbers from the menu command to the
+// report window shown. Runs in a copy of the application folder, since
 // every Pick rewrites "\Print Temp" there.
 #include <QApplication>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
 
+#include "check/Simulation.h"
 #include "qt/QtPlatform.h"
 #include "ui/App.h"
 #include "ui/main/frmQuintara.h"
+#include "ui/simulate/frmNumberOfDraws.h"
+#include "ui/simulate/frmSimulatedWins.h"
 
 namespace {
 
@@ -99,6 +104,61 @@ void PickFortyNineNumbers(benchmark::State& state) {
     Pick(state, 1, 0);
 }
 BENCHMARK(PickFortyNineNumbers)->Unit(benchmark::kMillisecond);
+
+// Simulate Numbers over `draws` draws (0: every simulable draw) with the algorithm and wheel at these
+// positions: from the click to the report window shown and painted, the number of draws typed in by a
+// timer inside the modal loop of the number-of-draws window, as a user would. Each run makes the report
+// window anew.
+void Simulate(benchmark::State& state, int algorithm, int wheel, std::int32_t draws) {
+    using namespace quintara::ui;
+    Desktop desktop;
+    desktop.main.cmbAlgorithms.SetListIndex(algorithm);
+    desktop.main.cmbWheels.SetListIndex(wheel);
+    desktop.platform.ProcessEvents(1);
+    const auto n = draws > 0 ? draws : quintara::MaxSimulationDraws(desktop.app.state.LastDraw);
+    for (auto _ : state) {
+        QTimer::singleShot(0, [&] {
+            if (auto* window = desktop.app.forms.Find<frmNumberOfDraws>()) {
+                window->txtNumberOfDraws.text = std::to_string(n);
+                window->cmdCheck.Click();
+            }
+        });
+        desktop.main.mnuSimulateFinalNumbers.Click();
+        desktop.platform.ProcessEvents(1);
+        state.PauseTiming();
+        auto* report = desktop.app.forms.Find<frmSimulatedWins>();
+        if (report == nullptr || !report->Visible()) {
+            state.SkipWithError("the simulation showed no report");
+            break;
+        }
+        report->Unload();
+        desktop.platform.ProcessEvents(1);
+        state.ResumeTiming();
+    }
+    state.counters["draws"] = n;
+    state.counters["report_bytes"] = static_cast<double>(desktop.app.state.ReportText.size());
+}
+
+void SimulateFiveLineWheel(benchmark::State& state) {
+    Simulate(state, 0, 0, 0);
+}
+BENCHMARK(SimulateFiveLineWheel)->Unit(benchmark::kMillisecond);
+
+void SimulateNineHundredFourLineWheel(benchmark::State& state) {
+    Simulate(state, 0, 9, 0);
+}
+BENCHMARK(SimulateNineHundredFourLineWheel)->Unit(benchmark::kMillisecond);
+
+void SimulateFortyNineNumbers(benchmark::State& state) {
+    Simulate(state, 1, 0, 0);
+}
+BENCHMARK(SimulateFortyNineNumbers)->Unit(benchmark::kMillisecond);
+
+// Ten draws: the command's fixed cost, the windows without the long report.
+void SimulateTenDraws(benchmark::State& state) {
+    Simulate(state, 0, 0, 10);
+}
+BENCHMARK(SimulateTenDraws)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

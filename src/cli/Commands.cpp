@@ -23,6 +23,8 @@ void RegisterCommands(CommandLine& commandLine) {
     commandLine.Add<CheckOptions>(
         "check", "check saved or picked lines against a draw's numbers and report the winning lines",
         RunCheck);
+    commandLine.Add<SimulateOptions>(
+        "simulate", "simulate the generator over a game's newest draws and count their strikes", RunSimulate);
     commandLine.Add<WheelCheckOptions>("wheel-check", "check a wheel file and show what it guarantees",
                                        RunWheelCheck);
 }

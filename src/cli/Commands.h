@@ -102,6 +102,16 @@ struct CheckOptions {
 };
 int RunCheck(Context& context, const CheckOptions& options);
 
+// simulate: the generator run before each of a game's newest draws, and what each draw held of its numbers.
+struct SimulateOptions {
+    PickOptions pick;  // the game, and the algorithm, wheel or personal numbers to simulate
+    std::string draws;
+    bool thunderball = false;
+    bool json = false;
+    void Define(CLI::App& command);
+};
+int RunSimulate(Context& context, const SimulateOptions& options);
+
 // wheel-check: checks a wheel file and shows what it guarantees.
 struct WheelCheckOptions {
     Game game{};

@@ -5,6 +5,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/GeneratorSetup.h"
 #include "cli/PickLines.h"
 #include "core/Dates.h"
 #include "core/Files.h"
@@ -194,14 +195,12 @@ void PickOptions::Define(CLI::App& command) {
     AddJsonFlag(command, json);
 }
 
-PickedLinesRun PickLines(Context& context, const PickOptions& options) {
+GeneratorSetup SetUpGenerator(Context& context, const PickOptions& options) {
     const Game game = options.game;
-    GeneratorRequest request;
+    GeneratorSetup setup;
+    GeneratorRequest& request = setup.request;
     request.game = game;
     request.today = TodaySerial();
-    std::string wheelName;
-    OneBased<std::string> wheelLines;
-    GameStatistics statistics;
     if (const auto& personal = options.personal) {
         if (!options.wheelFile) {
             throw UsageError("--personal needs a wheel to import: --wheel-file PATH");
@@ -213,35 +212,43 @@ PickedLinesRun PickLines(Context& context, const PickOptions& options) {
         request.PersonalPicksActive = true;
         request.PersonalNumbers = ParsePersonalNumbers(game, *personal);
         const int highest = ImportHighestPointer(game, true, request.PersonalNumbers.Size());
-        wheelLines = LoadWheel(*options.wheelFile, game, highest, WheelSource::Import);
-        wheelName = CustomWheelItem(wheelLines.Size());
-    } else {
-        const Algorithm algorithm = ParseAlgorithm(game, options.algorithm);
-        request.algorithm = algorithm.text;
-        request.GeneratorMode = static_cast<std::int16_t>(algorithm.index);
-        statistics = LoadStatistics(context, game);
-        if (const auto& file = options.wheelFile) {
-            if ((game == Game::Lotto || game == Game::LottoExtra) && algorithm.index >= 1) {
-                throw Failure(std::string(kImportNotAvailable));
-            }
-            wheelLines = LoadWheel(*file, game, ImportHighestPointer(game, false, 0), WheelSource::Import);
-            wheelName = CustomWheelItem(wheelLines.Size());
-        } else {
-            wheelName = ParseWheelItem(game, algorithm, options.wheel);
-            if (const auto fileName = WheelFileName(game, wheelName)) {
-                wheelLines = LoadWheel(InAppDir(context.appDir, *fileName), game, Info(game).numbersChosen,
-                                       WheelSource::BuiltIn);
-            }
+        setup.wheelLines = LoadWheel(*options.wheelFile, game, highest, WheelSource::Import);
+        setup.wheelName = CustomWheelItem(setup.wheelLines.Size());
+        return setup;
+    }
+    const Algorithm algorithm = ParseAlgorithm(game, options.algorithm);
+    request.algorithm = algorithm.text;
+    request.GeneratorMode = static_cast<std::int16_t>(algorithm.index);
+    if (const auto& file = options.wheelFile) {
+        if ((game == Game::Lotto || game == Game::LottoExtra) && algorithm.index >= 1) {
+            throw Failure(std::string(kImportNotAvailable));
         }
+        setup.wheelLines = LoadWheel(*file, game, ImportHighestPointer(game, false, 0), WheelSource::Import);
+        setup.wheelName = CustomWheelItem(setup.wheelLines.Size());
+    } else {
+        setup.wheelName = ParseWheelItem(game, algorithm, options.wheel);
+        if (const auto fileName = WheelFileName(game, setup.wheelName)) {
+            setup.wheelLines = LoadWheel(InAppDir(context.appDir, *fileName), game, Info(game).numbersChosen,
+                                         WheelSource::BuiltIn);
+        }
+    }
+    return setup;
+}
+
+PickedLinesRun PickLines(Context& context, const PickOptions& options) {
+    GeneratorSetup setup = SetUpGenerator(context, options);
+    const GeneratorRequest& request = setup.request;
+    GameStatistics statistics;
+    if (!request.PersonalPicksActive) {
+        statistics = LoadStatistics(context, options.game);
     }
     OneBased<LottoDrawRec> lottoDraws;
     if (!request.PersonalPicksActive && request.algorithm == kFortyNineAlgorithm) {
         lottoDraws = LoadDraws<LottoDrawRec>(context);
     }
-
-    PickedLinesRun run{request, wheelName, {}};
+    PickedLinesRun run{request, setup.wheelName, {}};
     try {
-        run.result = GenerateNumbers(request, statistics, wheelLines, lottoDraws);
+        run.result = GenerateNumbers(request, statistics, setup.wheelLines, lottoDraws);
     } catch (const GenerateError& error) {
         throw Failure(std::string("Error: Please ensure you choose a selection from List (") + error.what() +
                       ")");

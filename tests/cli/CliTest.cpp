@@ -10,6 +10,12 @@
 
 #include "core/RecordFile.h"
 #include "core/TextRules.h"
+#include <variant>
+
+#include "check/Simulation.h"
+#include "core/History.h"
+#include "generate/Catalogue.h"
+#include "generate/WheelFile.h"
 #include "support/HistoryBuilder.h"
 #include "support/TempDir.h"
 
@@ -565,6 +571,89 @@ TEST_F(CliTest, WheelFileErrorsNameTheFileAndTheReason) {
     EXPECT_NE(comma.err.find("5 Line Wheel - 1 Number from 28_Lotto.txt: line 2 holds 7 fields"),
               std::string::npos)
         << comma.err;
+}
+
+std::string TwoDecimals(long double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2Lf", value);
+    return text;
+}
+
+TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline) {
+    const auto draws = ReadHistory<LottoDrawRec>(dir.Path(), false).Value();
+    GeneratorRequest request;
+    request.algorithm = std::string(AlgorithmItems(Game::Lotto)[0]);
+    const auto wheel =
+        ReadWheelFile(dir / "5 Line Wheel - 1 Number from 28_Lotto.txt", Game::Lotto, WheelSource::BuiltIn)
+            .Value();
+    const auto result = RunSimulation(draws, request, wheel, 30, SimulationCommand::MainBalls);
+    ASSERT_TRUE(std::holds_alternative<SimulationRun>(result));
+    const SimulationRun& run = std::get<SimulationRun>(result);
+    std::string report = run.ReportText;
+    std::erase(report, '\r');
+
+    const CliRun text = Run("simulate --game lotto --draws 30");
+    EXPECT_EQ(text.status, 0) << text.err;
+    const std::string baseline =
+        "Expected by chance from 30 Draws, had 28 of the Numbers 1 to 49 been chosen at random:\n\n";
+    ASSERT_TRUE(StartsWith(text.out, report + "\n\n" + baseline)) << text.out;
+    const std::string expected = text.out.substr(report.size() + 2 + baseline.size());
+    EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), 8);
+    EXPECT_NE(expected.find("\n" + TwoDecimals(run.baseline.expected[5].Value()) +
+                            "  x 5 Numbers and Bonus Ball\n"),
+              std::string::npos)
+        << expected;
+
+    const Json json = Document(Run("simulate --game lotto --draws 30 --json").out);
+    EXPECT_EQ(json["algorithm"], "28 Numbers from 49");
+    EXPECT_EQ(json["wheel"], "5 Line Wheel - 1 Number");
+    EXPECT_EQ(json["draws"], 30);
+    EXPECT_EQ(json["numbers_used"], 28);
+    ASSERT_EQ(json["steps"].size(), 30U);
+    EXPECT_EQ(json["steps"][0]["draw_number"], 2065);
+    EXPECT_EQ(json["steps"][0]["date"], "07/10/2015");
+    int sum = 0;
+    for (std::size_t c = 0; c < run.totals.size(); ++c) {
+        const std::string key = c == 5 ? "5+bonus" : std::to_string(c < 5 ? c + 1 : c);
+        EXPECT_EQ(json["totals"][key], run.totals[c]) << key;
+        EXPECT_NEAR(json["chance_baseline"]["expected_draws"][key].get<double>(),
+                    static_cast<double>(run.baseline.expected[c].Value()), 1e-9);
+        sum += run.totals[c];
+    }
+    int struck = 0;
+    for (const auto& step : json["steps"]) {
+        struck += step["strikes"].get<int>() > 0 ? 1 : 0;
+        EXPECT_EQ(step["pointers"].size(), step["strikes"].get<std::size_t>());
+    }
+    EXPECT_EQ(struck, sum);
+
+    // The Thunderball ball, and personal numbers with an imported wheel.
+    const Json thunderball = Document(
+        Run("simulate --game thunderball --draws 12 --thunderball --wheel '8 Line Wheel' --json").out);
+    EXPECT_EQ(thunderball["command"], "thunderball");
+    EXPECT_EQ(thunderball["numbers_used"], 8);
+    EXPECT_EQ(thunderball["totals"].size(), 1U);
+    EXPECT_EQ(thunderball["chance_baseline"]["range"], 14);
+    const Json personal =
+        Document(Run("simulate --game lotto --draws 5 --personal 1,2,3,4,5,6,7,8 --wheel-file " + app +
+                     "mine.txt --json")
+                     .out);
+    EXPECT_EQ(personal["algorithm"], "Personal Picks");
+    EXPECT_EQ(personal["last_final_numbers"], Json::parse("[1, 2, 3, 4, 5, 6, 7, 8]"));
+
+    // The window's refusals, and the Thunderball ball of another game.
+    for (const auto& [arguments, message] : std::vector<std::pair<std::string, std::string>>{
+             {"--draws 0", "--draws: Please enter a Value between 1 and 1965"},
+             {"--draws 1966",
+              "--draws: Sorry, the Value you entered is too high. Please select a Value between 1 and 1965"},
+             {"--draws x", "--draws: Please enter a Numeric Value between 1 and 1965"},
+             {"--draws 5 --thunderball",
+              "--thunderball: only the Thunderball game has a Thunderball ball"}}) {
+        const CliRun refused = Run("simulate --game lotto " + arguments);
+        EXPECT_EQ(refused.status, 2) << arguments;
+        EXPECT_NE(refused.err.find(message), std::string::npos) << refused.err;
+        EXPECT_TRUE(refused.out.empty());
+    }
 }
 
 }  // namespace

@@ -25,6 +25,8 @@
 #include "ui/picks/frmPersonalPicks.h"
 #include "ui/picks/frmPickedNumbers.h"
 #include "ui/picks/frmViewPersonalPicks.h"
+#include "ui/simulate/frmNumberOfDraws.h"
+#include "ui/simulate/frmSimulatedWins.h"
 #include "ui/start/frmAbout.h"
 #include "ui/start/frmSplash.h"
 #include "ui/stats/StatisticsChartForm.h"
@@ -39,6 +41,8 @@ std::string CopiedAppFolder(const quintara::test::TempDir& dir) {
     quintara::test::CopyBuiltAppFolder(dir.Path());
     return dir.Path().string();
 }
+
+void ExpectWhole(QtPlatform& desktop, const Label& label);
 
 // Shows every window of the program and checks what it shows.
 class ProgramFormsTest : public testing::Test {
@@ -110,6 +114,11 @@ TEST_F(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElementAndPicture) {
     ExpectRendered(app.forms.Get<frmFrequencyBarChart>(app));
     ExpectRendered(app.forms.Get<frmLastDrawnBarChart>(app));
     ExpectRendered(app.forms.Get<frmBallAveragesBarChart>(app));
+    auto& numberOfDraws = app.forms.Get<frmNumberOfDraws>(app, [](std::int16_t) {});
+    ExpectRendered(numberOfDraws);
+    ExpectWhole(desktop, numberOfDraws.lblDisplay);
+    app.state.ReportText = "Total Strikes from 1 Draws using all 28 Numbers:\r\n";
+    ExpectRendered(app.forms.Get<frmSimulatedWins>(app));
     EXPECT_EQ(pictures, (std::set<std::string>{"about.png", "ball.png", "bonusball.png", "splash.png"}));
     app.forms.UnloadAll();
 }

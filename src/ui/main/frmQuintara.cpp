@@ -48,7 +48,8 @@ frmQuintara::frmQuintara(App& app)
       m_help(app),
       m_lines(app, *this),
       m_check(app, *this),
-      m_stats(app) {
+      m_stats(app),
+      m_simulate(app, *this) {
     width = kWidth;
     height = kHeight;
 
@@ -158,6 +159,12 @@ frmQuintara::frmQuintara(App& app)
     lblWebAddress.onClick = [this] { m_help.OpenWebPage(kProductWebAddress); };
     mnuUpdateGetHistoryFiles.onClick = [this] { m_help.OpenWebPage(kSupportPageAddress); };
     mnuUpdateGetDefaultWheels.onClick = [this] { m_help.OpenWebPage(kSupportPageAddress); };
+
+    // Simulation over past draws.
+    mnuSimulateFinalNumbers.onClick = [this] { m_simulate.mnuSimulateFinalNumbers_Click(); };
+    mnuSimulateThunderballFinalNumbers.onClick = [this] {
+        m_simulate.mnuSimulateThunderballFinalNumbers_Click();
+    };
 }
 
 void frmQuintara::Form_Load() {

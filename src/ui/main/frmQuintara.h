@@ -13,6 +13,7 @@
 #include "ui/lines/LinesCommands.h"
 #include "ui/main/BrowseCommands.h"
 #include "ui/picks/PickCommands.h"
+#include "ui/simulate/SimulateCommands.h"
 #include "ui/start/HelpCommands.h"
 #include "ui/stats/StatsCommands.h"
 
@@ -223,6 +224,8 @@ private:
     // Checking a draw against the lines.
     CheckCommands m_check;
     StatsCommands m_stats;
+    // Simulation over past draws.
+    SimulateCommands m_simulate;
 
     void Form_Load();
     void Form_Resize();

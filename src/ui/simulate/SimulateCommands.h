@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+#include "check/Simulation.h"
+#include "ui/App.h"
+
+namespace quintara::ui {
+
+class frmQuintara;
+
+// The simulation commands of the main window: the number of draws, the run over the history in memory
+// and its report.
+class SimulateCommands {
+public:
+    SimulateCommands(App& app, frmQuintara& main) : m_app(app), m_main(main), m_state(app.state) {}
+    SimulateCommands(const SimulateCommands&) = delete;
+    SimulateCommands& operator=(const SimulateCommands&) = delete;
+
+    void mnuSimulateFinalNumbers_Click() { Simulate(SimulationCommand::MainBalls); }
+    void mnuSimulateThunderballFinalNumbers_Click() { Simulate(SimulationCommand::ThunderballBall); }
+
+private:
+    App& m_app;
+    frmQuintara& m_main;
+    AppState& m_state;
+
+    void Simulate(SimulationCommand command);
+    // The run over n draws, from the number-of-draws window; false when it failed, after its message.
+    bool RunSimulation(std::int16_t n, SimulationCommand command);
+    // What the last step leaves: its numbers and lines, and the main window's line state of its check.
+    void KeepLastStep(SimulationRun& run);
+};
+
+}  // namespace quintara::ui

@@ -1,0 +1,223 @@
+#include <variant>
+
+#include "check/Simulation.h"
+#include "ui/MainWindowFixture.h"
+#include "ui/simulate/frmNumberOfDraws.h"
+#include "ui/simulate/frmSimulatedWins.h"
+
+namespace quintara::ui::test {
+namespace {
+
+// What the main window shows outside the draw fields: the two sorted lists.
+Items SortedItems(const ComboBox& box) {
+    return box.Items();
+}
+
+// The run the engine makes over the state as it stands, for the algorithm at `algorithmIndex`.
+SimulationRun EngineRun(const App& app, int algorithmIndex, std::int16_t n, SimulationCommand command) {
+    GeneratorRequest request = RequestFromState(app.state, app.Today());
+    request.GeneratorMode = static_cast<std::int16_t>(algorithmIndex);
+    auto result = RunSimulation(app.state, request, n, command);
+    EXPECT_TRUE(std::holds_alternative<SimulationRun>(result));
+    return std::get<SimulationRun>(std::move(result));
+}
+
+// Answers the number-of-draws window with `text` and presses Check.
+void EnterDraws(quintara::test::FakePlatform& desktop, std::string text) {
+    desktop.WhenShownModally<frmNumberOfDraws>("frmNumberOfDraws", [text](frmNumberOfDraws& window) {
+        window.txtNumberOfDraws.text = text;
+        window.cmdCheck.Click();
+    });
+}
+
+TEST_F(MainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatisticsAndTheDrawOnShow) {
+    frmQuintara& main = Start();
+    app.clock = [] { return SerialFromCivil({2026, 12, 6}); };
+    main.cmdNext.Click();
+    main.cmdNext.Click();
+    // "7 Numbers from 28 from 49", chosen in the box without a Pick.
+    ASSERT_TRUE(main.cmbAlgorithms.UserSelects(2));
+    const std::string shown = Shown(main);
+    const Items sorted = SortedItems(main.cmbSorted);
+    const AppState before = app.state;
+    const SimulationRun expected = EngineRun(app, 2, 25, SimulationCommand::MainBalls);
+    ASSERT_EQ(expected.FinalNumbers.Size(), 7u);
+    const int turnsBefore = desktop.eventTurns;
+
+    desktop.WhenShownModally<frmNumberOfDraws>("frmNumberOfDraws", [&](frmNumberOfDraws& window) {
+        EXPECT_EQ(window.caption, "Number Of Draws - Lotto Draw");
+        EXPECT_EQ(window.lblDisplay.caption, "Enter Number of Draws to check Final Numbers against");
+        EXPECT_FALSE(main.cmbAlgorithms.enabled || main.cmbWheels.enabled);
+        window.txtNumberOfDraws.text = "25";
+        window.cmdCheck.Click();
+        EXPECT_FALSE(window.Visible());
+    });
+    main.mnuSimulateFinalNumbers.Click();
+    EXPECT_EQ(desktop.PendingModalSteps(), 0u);
+    EXPECT_TRUE(desktop.messages.empty());
+
+    auto* report = app.forms.Find<frmSimulatedWins>();
+    ASSERT_NE(report, nullptr);
+    EXPECT_TRUE(report->Visible());
+    EXPECT_EQ(report->caption, "Simulated Wins - Lotto Draw");
+    EXPECT_EQ(report->txtSimulatedWins.text, expected.ReportText);
+    EXPECT_TRUE(
+        report->txtSimulatedWins.text.starts_with("Total Strikes from 25 Draws using all 7 Numbers:"));
+    EXPECT_EQ(app.state.ReportText, expected.ReportText);
+    EXPECT_EQ(app.forms.Find<frmNumberOfDraws>(), nullptr);
+
+    // The history, its statistics, the draw on show and the sorted list are those of before the run.
+    EXPECT_EQ(Shown(main), shown);
+    EXPECT_EQ(SortedItems(main.cmbSorted), sorted);
+    EXPECT_EQ(app.state.LastDraw, before.LastDraw);
+    EXPECT_EQ(app.state.CurrentDraw, 3);
+    EXPECT_EQ(app.state.FirstDraw, before.FirstDraw);
+    EXPECT_EQ(app.state.LottoDraws, before.LottoDraws);
+    EXPECT_EQ(app.state.BallFrequency, before.BallFrequency);
+    EXPECT_EQ(app.state.BallLastDrawn, before.BallLastDrawn);
+
+    // The last step's numbers, lines and check stay, as after a check.
+    EXPECT_EQ(app.state.FinalNumbers, expected.FinalNumbers);
+    EXPECT_EQ(app.state.PickedLines, expected.PickedLines);
+    EXPECT_EQ(app.state.WinningLines, expected.WinningLines);
+    EXPECT_EQ(app.state.CurrentLine, expected.WinningLines[1].LineIndex);
+    EXPECT_EQ(app.state.WinningLinePosition, 1);
+    EXPECT_EQ(app.state.GeneratorMode, 2);
+    EXPECT_TRUE(app.state.WinningLinesMode);
+    EXPECT_FALSE(app.state.LinesMode || app.state.ThunderballStatistics);
+    EXPECT_TRUE(main.txtPrint.text.empty() && app.state.PrintListing.empty());
+
+    // The boxes come back, the label goes, the pointer is normal, and the window had one turn to repaint.
+    EXPECT_TRUE(main.cmbAlgorithms.enabled && main.cmbWheels.enabled);
+    EXPECT_FALSE(main.lblProccessing.visible);
+    EXPECT_FALSE(desktop.busy);
+    EXPECT_EQ(desktop.eventTurns - turnsBefore, 1000);
+
+    // The report box follows the window's size.
+    report->UserResizes(9000, 8000);
+    EXPECT_EQ(report->txtSimulatedWins.left, 0);
+    EXPECT_EQ(report->txtSimulatedWins.top, 0);
+    EXPECT_EQ(report->txtSimulatedWins.width, 8900);
+    EXPECT_EQ(report->txtSimulatedWins.height, 7600);
+}
+
+TEST_F(MainWindowTest, ThunderballBallRunRefillsTheOpenReportWithItsOwnCaption) {
+    frmQuintara& main = Start();
+    EXPECT_FALSE(main.mnuSimulateThunderballFinalNumbers.enabled);
+    EnterDraws(desktop, "3");
+    main.mnuSimulateFinalNumbers.Click();
+    ASSERT_NE(app.forms.Find<frmSimulatedWins>(), nullptr);
+
+    main.mnuDrawThunderball.Click();
+    ASSERT_TRUE(main.mnuSimulateThunderballFinalNumbers.enabled);
+    const SimulationRun expected = EngineRun(app, 0, 40, SimulationCommand::ThunderballBall);
+    EnterDraws(desktop, "39.5");  // rounded half to even
+    main.mnuSimulateThunderballFinalNumbers.Click();
+    auto* report = app.forms.Find<frmSimulatedWins>();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->caption, "Simulated Wins - Thunderball Draw - Thunderball");
+    EXPECT_EQ(report->txtSimulatedWins.text, expected.ReportText);
+    EXPECT_TRUE(
+        report->txtSimulatedWins.text.starts_with("Total Strikes from 40 Draws using all 8 Numbers:"));
+    EXPECT_TRUE(app.state.ThunderballStatistics);
+    EXPECT_EQ(desktop.broughtToFront.back(), "frmSimulatedWins");
+}
+
+TEST_F(MainWindowTest, NumberOfDrawsRefusesOutsideOneToTheDrawsLessAHundredAndItsCloseBoxRunsNothing) {
+    quintara::test::HistoryBuilder<LottoDrawRec> history;
+    for (int d = 0; d < 150; ++d) {
+        const int base = 1 + d % 40;
+        history.Draw({base, base + 1, base + 3, base + 5, base + 7, base + 9}, 49 - d % 7);
+    }
+    history.WriteTo(dir.Path());
+    frmQuintara& main = Start();
+    ASSERT_EQ(app.state.LastDraw, 150);
+    const std::string reportBefore = app.state.ReportText = "an earlier report";
+    const int turnsBefore = desktop.eventTurns;
+
+    struct Refusal {
+        std::string typed;
+        std::string text;
+        bool focused;
+    };
+    const std::vector<Refusal> refusals{
+        {"51", "Sorry, the Value you entered is too high. Please select a Value between 1 and 50", true},
+        {"0", "Please enter a Value between 1 and 50", true},
+        {"-3", "Please enter a Value between 1 and 50", true},
+        {"0.4", "Please enter a Value between 1 and 50", true},
+        {"abc", "Please enter a Numeric Value between 1 and 50", false},
+    };
+    desktop.WhenShownModally<frmNumberOfDraws>("frmNumberOfDraws", [&](frmNumberOfDraws& window) {
+        for (const Refusal& refusal : refusals) {
+            desktop.messages.clear();
+            window.cmdCheck.SetFocus();
+            window.txtNumberOfDraws.text = refusal.typed;
+            window.cmdCheck.Click();
+            EXPECT_EQ(desktop.messages,
+                      (std::vector<Message>{{refusal.text, "Incorrect Value", MsgBoxIcon::None}}))
+                << refusal.typed;
+            EXPECT_EQ(window.txtNumberOfDraws.text, "") << refusal.typed;
+            EXPECT_EQ(window.ActiveControl() == &window.txtNumberOfDraws, refusal.focused) << refusal.typed;
+            EXPECT_TRUE(window.Loaded() && window.Visible());
+        }
+        window.UserCloses();
+    });
+    main.mnuSimulateFinalNumbers.Click();
+    EXPECT_EQ(app.forms.Find<frmSimulatedWins>(), nullptr);
+    EXPECT_EQ(app.forms.Find<frmNumberOfDraws>(), nullptr);
+    EXPECT_EQ(app.state.ReportText, reportBefore);
+    EXPECT_FALSE(app.state.WinningLinesMode);
+    EXPECT_EQ(desktop.eventTurns, turnsBefore);
+    EXPECT_TRUE(main.cmbAlgorithms.enabled && main.cmbWheels.enabled);
+
+    // The highest number allowed, and N = 1 checks the newest draw, reported as draw number U.
+    EnterDraws(desktop, "50");
+    main.mnuSimulateFinalNumbers.Click();
+    ASSERT_NE(app.forms.Find<frmSimulatedWins>(), nullptr);
+    EXPECT_TRUE(app.state.ReportText.starts_with("Total Strikes from 50 Draws"));
+    EnterDraws(desktop, "1");
+    main.mnuSimulateFinalNumbers.Click();
+    const std::string& text = app.forms.Find<frmSimulatedWins>()->txtSimulatedWins.text;
+    EXPECT_TRUE(text.starts_with("Total Strikes from 1 Draws"));
+    EXPECT_NE(text.find("Draw Number: 150"), std::string::npos);
+    EXPECT_EQ(text.find("Draw Number: 149"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, FailingStepShowsItsMessageAndNoReportAndChangesNothing) {
+    frmQuintara& main = Start();
+    main.mnuPick6.Click();
+    // A wheel whose pointer 29 names none of the 28 final numbers.
+    app.state.WheelLines = OneBased<std::string>{"1,2,3,4,5,29,"};
+    const AppState before = app.state;
+    const std::string shown = Shown(main);
+    const std::string caption = main.caption;
+
+    EnterDraws(desktop, "10");
+    main.mnuSimulateFinalNumbers.Click();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].title, "Simulation Stopped");
+    EXPECT_EQ(desktop.messages[0].icon, MsgBoxIcon::Exclamation);
+    EXPECT_TRUE(desktop.messages[0].text.starts_with("Unable to simulate draw number 2065: "))
+        << desktop.messages[0].text;
+    EXPECT_EQ(app.forms.Find<frmSimulatedWins>(), nullptr);
+    EXPECT_EQ(app.forms.Find<frmNumberOfDraws>(), nullptr);
+
+    EXPECT_EQ(app.state.ReportText, before.ReportText);
+    EXPECT_EQ(app.state.FinalNumbers, before.FinalNumbers);
+    EXPECT_EQ(app.state.PickedLines, before.PickedLines);
+    EXPECT_EQ(app.state.WinningLines, before.WinningLines);
+    EXPECT_EQ(app.state.LinesMode, before.LinesMode);
+    EXPECT_EQ(app.state.WinningLinesMode, before.WinningLinesMode);
+    EXPECT_EQ(app.state.PrintListing, before.PrintListing);
+    EXPECT_EQ(app.state.LottoDraws, before.LottoDraws);
+    EXPECT_EQ(app.state.BallFrequency, before.BallFrequency);
+    EXPECT_EQ(app.state.LastDraw, before.LastDraw);
+    EXPECT_EQ(app.state.CurrentDraw, before.CurrentDraw);
+    EXPECT_EQ(Shown(main), shown);
+    EXPECT_EQ(main.caption, caption);
+    EXPECT_FALSE(desktop.busy || main.lblProccessing.visible);
+    EXPECT_TRUE(main.cmbAlgorithms.enabled && main.cmbWheels.enabled);
+}
+
+}  // namespace
+}  // namespace quintara::ui::test
