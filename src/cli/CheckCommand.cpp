@@ -71,15 +71,6 @@ SavedLines ReadSavedLines(Game game, const std::filesystem::path& path) {
     return std::move(read).Value();
 }
 
-template <class Ints>
-Json Numbers(const Ints& values) {
-    Json list = Json::array();
-    for (auto v : values) {
-        list.push_back(static_cast<long long>(v));
-    }
-    return list;
-}
-
 template <class Rec>
 Json WinningLinesJson(const CheckResult& result, const OneBased<Rec>& lines) {
     Json winning = Json::array();

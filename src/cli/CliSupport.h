@@ -46,4 +46,14 @@ OneBased<Rec> LoadDraws(const Context& context) {
     return std::move(*draws);
 }
 
+// A list of numbers (balls, pointers, counts) as a JSON array.
+template <class Ints>
+Json Numbers(const Ints& values) {
+    Json list = Json::array();
+    for (auto v : values) {
+        list.push_back(static_cast<long long>(v));
+    }
+    return list;
+}
+
 }  // namespace quintara::cli

@@ -114,15 +114,6 @@ OneBased<std::string> LoadWheel(const std::filesystem::path& path, Game game, in
     return std::move(read).Value();
 }
 
-template <class Ints>
-Json Numbers(const Ints& values) {
-    Json list = Json::array();
-    for (auto v : values) {
-        list.push_back(static_cast<long long>(v));
-    }
-    return list;
-}
-
 GameStatistics LoadStatistics(const Context& context, Game game) {
     return WithDrawRecord(game, [&](auto tag) {
         using Rec = typename decltype(tag)::type;
