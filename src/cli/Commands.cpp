@@ -9,6 +9,8 @@ void RegisterCommands(CommandLine& commandLine) {
         "import-history", "replace a game's history file with the draws of a CSV file", RunImportHistory);
     commandLine.Add<ExportHistoryOptions>(
         "export-history", "write a game's history as CSV to standard output", RunExportHistory);
+    commandLine.Add<AddDrawOptions>("add-draw", "add a new draw to a game's history, or correct an old one",
+                                    RunAddDraw);
     commandLine.Add<DrawsOptions>("draws", "list a game's draws, newest first", RunDraws);
     commandLine.Add<StatsOptions>("stats", "ball frequencies and last-drawn dates of a game", RunStats);
     commandLine.Add<FinalOptions>("final", "the final numbers an algorithm chooses from a game's history",

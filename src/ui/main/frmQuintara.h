@@ -6,6 +6,7 @@
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "ui/App.h"
+#include "ui/history/UpdateCommands.h"
 #include "ui/kit/ControlArray.h"
 #include "ui/kit/Elements.h"
 #include "ui/kit/Form.h"
@@ -156,6 +157,8 @@ public:
                                          "Update Thunderball History File", &mnuUpdate};
     MenuItem mnuUpdateDailyPlayHistory{this, "mnuUpdateDailyPlayHistory", "Update Daily Play History File",
                                        &mnuUpdate};
+    MenuItem mnuUpdateImportHistory{this, "mnuUpdateImportHistory", "Import History from CSV File...",
+                                    &mnuUpdate};
     MenuItem mnuUpdateGetHistoryFiles{this, "mnuUpdateGetHistoryFiles", "Get History Files From Internet",
                                       &mnuUpdate};
     MenuItem mnuUpdateGetDefaultWheels{this, "mnuUpdateGetDefaultWheels", "Get Default Wheels from Internet",
@@ -214,6 +217,7 @@ private:
     PickCommands m_pick;
     BrowseCommands m_browse;
     HelpCommands m_help;
+    UpdateCommands m_update;
 
     void Form_Load();
     void Form_Resize();
@@ -224,6 +228,8 @@ private:
     // A line carries no draw fields, only its number.
     void ShowLineNumber();
     void FillStatisticsBoxes();
+    // A game whose history would not load shows no draw and no statistics.
+    void ShowNoDraws();
     void mnuPrint_Click();
     void mnuFileExit_Click();
 };
