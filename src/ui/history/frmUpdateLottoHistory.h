@@ -22,7 +22,7 @@ public:
     // and the draw number last.
     Label lblDescription{
         this, "lblDescription", "Enter the Data in the correct boxes below.", {150, 150, 4500, 240}};
-    Label lblDrawNumber{this, "lblDrawNumber", "Draw Number", {4860, 150, 1100, 240}};
+    Label lblDrawNumber{this, "lblDrawNumber", "Draw Number", {4560, 150, 1380, 240}};
     Label lblBall1{this, "lblBall1", "Ball 1", {150, 600, 780, 240}};
     Label lblBall2{this, "lblBall2", "Ball 2", {990, 600, 780, 240}};
     Label lblBall3{this, "lblBall3", "Ball 3", {1830, 600, 780, 240}};
