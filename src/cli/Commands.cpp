@@ -13,6 +13,8 @@ void RegisterCommands(CommandLine& commandLine) {
         "export-history", "write a game's history as CSV to standard output", RunExportHistory);
     commandLine.Add<VerifyHistoryOptions>("verify-history", "list every damaged record of a game's history",
                                           RunVerifyHistory);
+    commandLine.Add<AddDrawOptions>("add-draw", "add a new draw to a game's history, or correct an old one",
+                                    RunAddDraw);
     commandLine.Add<DrawsOptions>("draws", "list a game's draws, newest first", RunDraws);
     commandLine.Add<StatsOptions>("stats", "ball frequencies and last-drawn dates of a game", RunStats);
     commandLine.Add<FinalOptions>("final", "the final numbers an algorithm chooses from a game's history",

@@ -40,6 +40,19 @@ struct VerifyHistoryOptions {
     void Define(CLI::App& command);
 };
 int RunVerifyHistory(Context& context, const VerifyHistoryOptions& options);
+// add-draw: adds a new latest draw to a game's history, or corrects draw D, with the update window's checks.
+struct AddDrawOptions {
+    Game game{};
+    std::string date;
+    std::string balls;
+    std::optional<std::string> extra;
+    std::string ballSet;
+    std::string machine;
+    std::optional<std::string> number;
+    bool json = false;
+    void Define(CLI::App& command);
+};
+int RunAddDraw(Context& context, const AddDrawOptions& options);
 
 // draws: lists a game's draws, newest first.
 struct DrawsOptions {

@@ -5,7 +5,10 @@
 #include "core/Dates.h"
 #include "core/History.h"
 #include "core/HistoryCheck.h"
+#include "core/TextRules.h"
+#include "history/DrawEntry.h"
 #include "history/HistoryCsv.h"
+#include "history/HistoryUpdate.h"
 #include "stats/StatisticReports.h"
 
 namespace quintara::cli {
@@ -45,6 +48,51 @@ void WriteStatisticReport(Context& context, const StatsOptions& options, const G
         return;
     }
     context.out << JoinReportLines(lines, "\n");
+}
+
+// One draw as `draws` lists it.
+std::string DrawLine(Game game, long long number, const DrawView& view) {
+    std::ostringstream line;
+    line << "Draw " << number << "  " << FormatDate(view.date) << " ";
+    for (int ball : view.balls) {
+        line << " " << ball;
+    }
+    if (view.extra) {
+        line << "  " << Info(game).extraCaption << " " << *view.extra;
+    }
+    line << "  Ball Set " << view.ballSet << "  Machine " << view.machine;
+    return line.str();
+}
+
+// The update window's box a refusal points at, as the command line names it.
+std::string BoxName(Game game, EntryBox box) {
+    const int number = static_cast<int>(box);
+    if (number >= 1 && number < kBallBoxes) {
+        return "ball " + std::to_string(number);
+    }
+    switch (box) {
+    case EntryBox::BonusBall:
+        return game == Game::DailyPlay ? "ball 7" : "--extra";
+    case EntryBox::DrawDate:
+        return "--date";
+    case EntryBox::BallSet:
+        return "--set";
+    case EntryBox::Machine:
+        return "--machine";
+    case EntryBox::DrawNumber:
+        return "--number";
+    default:
+        return {};
+    }
+}
+
+[[noreturn]] void Refuse(Game game, const EntryRefusal& refusal) {
+    std::string text = refusal.title + ": " + refusal.text;
+    for (auto at = text.find(kCrLf); at != std::string::npos; at = text.find(kCrLf, at)) {
+        text.replace(at, kCrLf.size(), "\n");
+    }
+    const std::string box = BoxName(game, refusal.box);
+    throw Failure(box.empty() ? text : text + " (" + box + ")");
 }
 
 }  // namespace
@@ -126,6 +174,107 @@ int RunVerifyHistory(Context& context, const VerifyHistoryOptions& options) {
     return problems->empty() ? 0 : 1;
 }
 
+void AddDrawOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+    AddJsonFlag(command, json);
+    command.add_option("--date", date, "the draw date, DD/MM/YYYY")->required()->type_name("DD/MM/YYYY");
+    command
+        .add_option("--balls", balls,
+                    "the main balls in the order drawn, separated by commas (Daily Play: all seven)")
+        ->required()
+        ->type_name("N1,N2,...");
+    command.add_option("--extra", extra, "Lotto's bonus ball or the Thunderball")->type_name("N");
+    command.add_option("--set", ballSet, "the ball set")->type_name("S");
+    command.add_option("--machine", machine, "the machine")->type_name("M");
+    command.add_option("--number", number, "the draw number: N + 1 (the default) adds, 1 to N corrects")
+        ->type_name("D");
+}
+
+int RunAddDraw(Context& context, const AddDrawOptions& options) {
+    const Game game = options.game;
+    DrawEntryFields fields;
+    std::vector<std::string> balls;
+    for (std::size_t start = 0;;) {
+        const auto comma = options.balls.find(',', start);
+        balls.push_back(options.balls.substr(start, comma - start));
+        if (comma == std::string::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    const bool hasExtra = Info(game).hasExtra;
+    const std::size_t mainBalls = static_cast<std::size_t>(Info(game).mainBalls);
+    if (balls.size() != mainBalls) {
+        throw UsageError("--balls: a " + GameName(game) + " draw has " + std::to_string(mainBalls) +
+                         " balls, not " + std::to_string(balls.size()));
+    }
+    if (options.extra && !hasExtra) {
+        throw UsageError(
+            "--extra: a " + GameName(game) + " draw has no " +
+            (game == Game::DailyPlay ? "extra ball (give all seven balls in --balls)" : "extra ball"));
+    }
+    // The boxes the update window would fill, ball 6 of Thunderball left empty.
+    for (std::size_t i = 0; i < balls.size(); ++i) {
+        fields.balls[i] = balls[i];
+    }
+    if (hasExtra) {
+        fields.balls[kBallBoxes - 1] = options.extra.value_or("");
+    }
+    fields.drawDate = options.date;
+    fields.ballSet = options.ballSet;
+    fields.machine = options.machine;
+
+    const auto held = HistoryDrawCount(game, context.appDir);
+    if (!held) {
+        throw Failure(held.GetError().message);
+    }
+    fields.drawNumber = options.number.value_or(std::to_string(static_cast<long long>(*held) + 1));
+
+    // The window's order: each box as it is left, then the checks of Update.
+    for (int box = 1; box <= kBallBoxes; ++box) {
+        if (UsesBallBox(game, box) && !fields.balls[static_cast<std::size_t>(box - 1)].empty()) {
+            if (auto refusal = CheckBallBox(game, box, fields.balls)) {
+                Refuse(game, *refusal);
+            }
+        }
+    }
+    if (auto refusal = CheckDrawDateBox(fields.drawDate)) {
+        Refuse(game, *refusal);
+    }
+    if (auto refusal = EncodeTypedText(game, fields)) {
+        Refuse(game, *refusal);
+    }
+    const auto prepared = PrepareUpdate(game, fields, *held);
+    if (const auto* refusal = std::get_if<EntryRefusal>(&prepared)) {
+        Refuse(game, *refusal);
+    }
+    const auto& plan = std::get<UpdatePlan>(prepared);
+    const auto written = WriteDraw(context.appDir, plan.drawNumber, plan.record);
+    if (!written) {
+        Refuse(game, UpdateFailure(written.GetError()));
+    }
+    const DrawView view = std::visit([](const auto& draw) { return ViewOf(draw); }, plan.record);
+    if (options.json) {
+        Json draw = {{"number", written->drawNumber}, {"date", FormatDate(view.date)}, {"balls", view.balls}};
+        if (view.extra) {
+            draw["extra"] = *view.extra;
+        }
+        draw["ball_set"] = view.ballSet;
+        draw["machine"] = view.machine;
+        WriteJson(context, {{"game", GameName(game)},
+                            {"added", written->added},
+                            {"draws", written->draws},
+                            {"file", written->file.string()},
+                            {"draw", std::move(draw)}});
+        return 0;
+    }
+    context.out << (written->added ? "Added" : "Corrected") << " " << GameName(game) << " draw "
+                << written->drawNumber << " in " << written->file.string() << " (" << written->draws
+                << " draws)\n"
+                << DrawLine(game, written->drawNumber, view) << "\n";
+    return 0;
+}
+
 void DrawsOptions::Define(CLI::App& command) {
     AddGameOption(command, game);
     AddJsonFlag(command, json);
@@ -156,17 +305,7 @@ int RunDraws(Context& context, const DrawsOptions& options) {
         }
         long long index = 0;
         for (const auto& draw : draws) {
-            const DrawView view = ViewOf(draw);
-            std::ostringstream line;
-            line << "Draw " << last - index++ << "  " << FormatDate(view.date) << " ";
-            for (int ball : view.balls) {
-                line << " " << ball;
-            }
-            if (view.extra) {
-                line << "  " << Info(game).extraCaption << " " << *view.extra;
-            }
-            line << "  Ball Set " << view.ballSet << "  Machine " << view.machine;
-            context.out << line.str() << "\n";
+            context.out << DrawLine(game, last - index++, ViewOf(draw)) << "\n";
         }
         return 0;
     });

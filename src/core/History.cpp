@@ -32,6 +32,20 @@ Status LoadHistory(AppState& state, const std::filesystem::path& appDir) {
     });
 }
 
+void ForgetHistory(AppState& state) {
+    WithDrawRecord(state.CurrentGameId(), [&](auto tag) {
+        using Rec = typename decltype(tag)::type;
+        state.Draws<Rec>().Clear();
+    });
+    state.FirstDraw = 1;
+    state.LastDraw = 0;
+    state.CurrentDraw = 0;
+    state.BallFrequency.Clear();
+    state.BallLastDrawn.Clear();
+    state.ThunderballFrequency.Clear();
+    state.ThunderballLastDrawn.Clear();
+}
+
 LoadFailureMessage HistoryLoadFailure(Game game) {
     const std::string second =
         "Please make sure that it is present in the Directory Quintara is installed to!";

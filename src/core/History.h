@@ -39,6 +39,10 @@ Result<OneBased<Rec>> ReadHistory(const std::filesystem::path& appDir, bool crea
 // CurrentDraw and computes the statistics. On failure the state is left as it was.
 Status LoadHistory(AppState& state, const std::filesystem::path& appDir);
 
+// After a failed load: the current game has no draws and no statistics, so nothing that follows can show
+// or use another game's (or an older file's) draws under this game's name.
+void ForgetHistory(AppState& state);
+
 // The message box a failed history load shows for a game.
 struct LoadFailureMessage {
     std::string title;

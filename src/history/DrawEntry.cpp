@@ -1,11 +1,13 @@
 #include "history/DrawEntry.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/Dates.h"
 #include "core/Records.h"
 #include "core/TextRules.h"
 #include "core/TypedNumbers.h"
+#include "core/Windows1252.h"
 
 namespace quintara {
 
@@ -218,6 +220,36 @@ std::variant<UpdatePlan, EntryRefusal> PrepareUpdate(Game game, const DrawEntryF
         plan.ballSetText = LottoBallSetText(fields.ballSet);
     }
     return plan;
+}
+
+std::optional<EntryRefusal> EncodeTypedText(Game game, DrawEntryFields& fields) {
+    struct Field {
+        std::string* text;
+        int width;
+        std::string_view name;
+        EntryBox box;
+    };
+    // Lotto's set is a number: text that is not one is stored as 0, whatever its characters.
+    std::vector<Field> textFields;
+    if (game != Game::Lotto) {
+        textFields.push_back({&fields.ballSet, Info(game).ballSetWidth, "Set", EntryBox::BallSet});
+    }
+    textFields.push_back({&fields.machine, Info(game).machineWidth, "Machine", EntryBox::Machine});
+    for (const Field& field : textFields) {
+        const Windows1252Text encoded = EncodeWindows1252(*field.text);
+        if (!encoded.Ok()) {
+            return Refusal(
+                "The " + std::string(field.name) + " box holds " + encoded.fault->Describe(*field.text) + ".",
+                kInputError, field.box, false);
+        }
+        if (encoded.bytes.size() > static_cast<std::size_t>(field.width)) {
+            return Refusal("The " + std::string(field.name) + " box takes at most " +
+                               std::to_string(field.width) + " characters.",
+                           kInputError, field.box, false);
+        }
+        *field.text = encoded.bytes;
+    }
+    return std::nullopt;
 }
 
 EntryRefusal UpdateFailure(const Error& error) {

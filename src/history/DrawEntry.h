@@ -95,6 +95,11 @@ std::variant<UpdatePlan, EntryRefusal> PrepareUpdate(Game game, const DrawEntryF
 // machine in upper case, cut or padded to the game's widths. The boxes must have passed their checks.
 Result<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields);
 
+// The set and machine as typed (UTF-8) turned into the single-byte text the record holds. A character
+// the code page cannot hold, or more characters than the field takes, is refused at its box: a record
+// must never take bytes it would show as something else, nor silently lose what the user typed.
+std::optional<EntryRefusal> EncodeTypedText(Game game, DrawEntryFields& fields);
+
 // The message of a write that failed, with the reason and the file on a line of its own.
 EntryRefusal UpdateFailure(const Error& error);
 

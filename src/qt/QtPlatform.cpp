@@ -90,6 +90,16 @@ void QtPlatform::MsgBox(std::string_view text, std::string_view title, ui::MsgBo
     box.exec();
 }
 
+bool QtPlatform::AskYesNo(std::string_view text, std::string_view title) {
+    m_renderer.RefreshAll();
+    const ReactivateAfterwards owner;
+    QMessageBox box(QMessageBox::Question, ToQt(title), ToQtLines(text), QMessageBox::Yes | QMessageBox::No,
+                    owner.Window());
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::string QtPlatform::InputBox(std::string_view prompt, std::string_view title,
                                  std::string_view defaultText) {
     m_renderer.RefreshAll();

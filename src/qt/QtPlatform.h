@@ -38,6 +38,7 @@ public:
     HelpWindow* Help() const { return m_help.get(); }
 
     void MsgBox(std::string_view text, std::string_view title, ui::MsgBoxIcon icon) override;
+    bool AskYesNo(std::string_view text, std::string_view title) override;
     std::string InputBox(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override;
     std::string FileOpenDialog(std::string_view filter, std::string_view proposedName) override;

@@ -9,6 +9,22 @@ std::filesystem::path App::AppFile(std::string_view name) const {
     return InAppDir(appDir, name);
 }
 
+std::string NoDrawsMessage(Game game) {
+    const std::string name(GameName(game));
+    return "There are no " + name + " draws yet." + std::string(kCrLf) + "Type them in with \"Update " +
+           name +
+           " History File\" in the Update menu, or import a CSV file of draws with \"Import History from "
+           "CSV File...\" there.";
+}
+
+bool RequireDraws(App& app) {
+    if (app.state.LastDraw > 0) {
+        return true;
+    }
+    app.desktop.MsgBox(NoDrawsMessage(app.state.CurrentGameId()), kNoDrawsTitle, MsgBoxIcon::Exclamation);
+    return false;
+}
+
 bool PrintTextBlock(Platform& desktop, const std::string& text) {
     if (!desktop.PrinterDialog()) {
         return true;

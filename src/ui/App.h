@@ -41,6 +41,15 @@ public:
     double Today() const { return clock(); }
 };
 
+// The guard of every command that works from the current game's draws or statistics (Pick, the picks
+// views, Check Numbers, Simulate, Lists, Charts): true when the game has draws; otherwise it says how to
+// get them (type them in through Update, or import a CSV file) and gives false.
+bool RequireDraws(App& app);
+
+// The message RequireDraws shows for a game without draws.
+std::string NoDrawsMessage(Game game);
+inline constexpr std::string_view kNoDrawsTitle = "No Draws";
+
 // Sends a text block to the printer the user chooses: the printer dialog (cancel ends quietly), the
 // three printer settings, the text and a line end. A failed print is reported and gives false; a cancel
 // is no failure.

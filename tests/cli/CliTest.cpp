@@ -6,14 +6,13 @@
 #include <nlohmann/json.hpp>
 #include <string>
 #include <sys/wait.h>
-#include <vector>
-
-#include "core/RecordFile.h"
-#include "core/TextRules.h"
 #include <variant>
+#include <vector>
 
 #include "check/Simulation.h"
 #include "core/History.h"
+#include "core/RecordFile.h"
+#include "core/TextRules.h"
 #include "generate/Catalogue.h"
 #include "generate/WheelFile.h"
 #include "support/HistoryBuilder.h"
@@ -654,6 +653,85 @@ TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline
         EXPECT_NE(refused.err.find(message), std::string::npos) << refused.err;
         EXPECT_TRUE(refused.out.empty());
     }
+}
+
+TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
+    const std::string lottoFile = app + "LottoHistory.dat";
+    const std::string before = dir.Read("LottoHistory.dat");
+    const struct {
+        std::string arguments;
+        int status;
+        std::string err;
+    } refused[] = {
+        {"--game lotto --date 05/12/2026 --balls 5,05,1,2,3,4 --extra 6", 1,
+         "quintara-cli: Input Error: You must enter a DIFFERENT numeric value between 1 and 49 in each box "
+         "(ball 2)\n"},
+        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 4", 1,
+         "quintara-cli: Input Error: You must enter a DIFFERENT numeric value between 1 and 49 in each box "
+         "(--extra)\n"},
+        {"--game thunderball --date 05/12/2026 --balls 1,2,3,4,5 --extra 15", 1,
+         "quintara-cli: Input Error: You must enter a numeric value between 1 and 14 in Thunderball box "
+         "(--extra)\n"},
+        {"--game daily-play --date 05/12/2026 --balls 1,2,3,4,5,6,28", 1,
+         "quintara-cli: Input Error: You must enter a numeric value between 1 and 27 in each box (ball 7)\n"},
+        {"--game lotto --date 5/12/2026 --balls 5,1,2,3,4,6 --extra 7", 1,
+         "quintara-cli: Draw Date: You must enter Draw Date in Format DD/MM/YYYY (--date)\n"},
+        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6", 1,
+         "quintara-cli: Data Missing: Data Missing. Can not complete Update. Please check and try again.\n"},
+        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --machine \"Merlin the wise\"", 1,
+         "quintara-cli: Input Error: The Machine box takes at most 9 characters. (--machine)\n"},
+        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --number \"\"", 1,
+         "quintara-cli: Draw Number Missing: Please Enter Draw Number (--number)\n"},
+        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4 --extra 7", 2, ""},
+        {"--game lotto-extra --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7", 2, ""},
+    };
+    for (const auto& c : refused) {
+        const CliRun run = Run("add-draw " + c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        if (!c.err.empty()) {
+            EXPECT_EQ(run.err, c.err) << c.arguments;
+        }
+        EXPECT_TRUE(run.out.empty()) << c.arguments;
+    }
+    for (const char* number : {"0", "2067", "-1"}) {
+        const CliRun run = Run(
+            std::string("add-draw --game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --number=") +
+            number);
+        EXPECT_EQ(run.status, 1) << number;
+        EXPECT_EQ(run.err,
+                  "quintara-cli: Incorrect Draw Number: Draw Number Invalid. Please re-enter. (--number)\n")
+            << number;
+    }
+    EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
+    EXPECT_FALSE(std::filesystem::exists(dir / "DailyPlayHistory.dat"));
+
+    // The new draw is draw N + 1; draws and stats show it.
+    const CliRun added = Run(
+        "add-draw --game lotto --date 05/12/2026 --balls 38,1,2,3,4,5 --extra 6 --set 7 --machine merlin");
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(added.out, "Added Lotto draw 2066 in " + lottoFile +
+                             " (2066 draws)\nDraw 2066  05/12/2026  38 1 2 3 4 5  Bonus Ball 6  Ball Set 7  "
+                             "Machine MERLIN\n");
+    EXPECT_TRUE(StartsWith(Run("draws --game lotto").out,
+                           "Draw 2066  05/12/2026  38 1 2 3 4 5  Bonus Ball 6  Ball Set 7  Machine MERLIN\n"
+                           "Draw 2065  07/10/2015 "));
+    const Json stats = Document(Run("stats --game lotto --json").out);
+    EXPECT_EQ(stats["draws"], 2066);
+    EXPECT_EQ(stats["frequency"][0], Json::parse(R"({"ball": 38, "count": 328})"));
+
+    // A correction keeps the count; the first Daily Play draw makes its history.
+    const Json corrected = Document(
+        Run("add-draw --game lotto --date 05/12/2026 --balls 38,1,2,3,4,9 --extra 6 --number 2066 --json")
+            .out);
+    EXPECT_EQ(corrected["added"], false);
+    EXPECT_EQ(corrected["draws"], 2066);
+    EXPECT_EQ(corrected["draw"]["balls"], Json::parse("[38, 1, 2, 3, 4, 9]"));
+    EXPECT_EQ(corrected["draw"]["ball_set"], "0");
+    const CliRun first = Run("add-draw --game daily-play --date 05/12/2026 --balls 1,2,3,4,5,6,27 --set a1");
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_TRUE(StartsWith(first.out, "Added Daily Play draw 1 in "));
+    EXPECT_EQ(Run("draws --game daily-play").out,
+              "Draw 1  05/12/2026  1 2 3 4 5 6 27  Ball Set A1  Machine \n");
 }
 
 }  // namespace

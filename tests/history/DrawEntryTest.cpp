@@ -204,5 +204,34 @@ TEST(DrawEntryTest, UpdateRefusesMissingBoxesBadNumbersAndLateDuplicates) {
     EXPECT_EQ(UpdateCompleted().title, "Updated");
 }
 
+TEST(DrawEntryTest, TypedTextBecomesTheRecordsCodePageOrIsRefusedAtItsBox) {
+    DrawEntryFields fields;
+    fields.ballSet = "é1";
+    fields.machine = "Ämbrosius";
+    EXPECT_EQ(EncodeTypedText(Game::Thunderball, fields), std::nullopt);
+    EXPECT_EQ(fields.ballSet,
+              "\xE9"
+              "1");
+    EXPECT_EQ(fields.machine, "\xC4mbrosius");
+
+    fields = DrawEntryFields{};
+    fields.ballSet = "12345";
+    EXPECT_EQ(
+        EncodeTypedText(Game::DailyPlay, fields),
+        (EntryRefusal{"The Set box takes at most 4 characters.", "Input Error", EntryBox::BallSet, false}));
+    // Lotto's set is a number: any other text is stored as 0, never refused.
+    EXPECT_EQ(EncodeTypedText(Game::Lotto, fields), std::nullopt);
+    fields.machine = "Gwenhwyfar";
+    EXPECT_EQ(EncodeTypedText(Game::Lotto, fields)->text, "The Machine box takes at most 9 characters.");
+    fields.ballSet = "";
+    fields.machine = "Gwenhwyfar";
+    EXPECT_EQ(EncodeTypedText(Game::Thunderball, fields), std::nullopt);
+    fields.machine = "Łucja";
+    EXPECT_EQ(
+        EncodeTypedText(Game::LottoExtra, fields),
+        (EntryRefusal{"The Machine box holds the character \"Ł\" (U+0141), which Windows-1252 cannot hold.",
+                      "Input Error", EntryBox::Machine, false}));
+}
+
 }  // namespace
 }  // namespace quintara

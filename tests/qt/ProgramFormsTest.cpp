@@ -18,6 +18,7 @@
 #include "ui/check/CheckCommands.h"
 #include "ui/check/frmCheckNumbers.h"
 #include "ui/check/frmWins.h"
+#include "ui/history/frmUpdateLottoHistory.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/picks/frmMostLikely7Numbers.h"
 #include "ui/picks/frmMostLikelyNumbers.h"
@@ -119,6 +120,7 @@ TEST_F(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElementAndPicture) {
     ExpectWhole(desktop, numberOfDraws.lblDisplay);
     app.state.ReportText = "Total Strikes from 1 Draws using all 28 Numbers:\r\n";
     ExpectRendered(app.forms.Get<frmSimulatedWins>(app));
+    ExpectRendered(app.forms.Get<frmUpdateLottoHistory>(app, main, Game::Lotto));
     EXPECT_EQ(pictures, (std::set<std::string>{"about.png", "ball.png", "bonusball.png", "splash.png"}));
     app.forms.UnloadAll();
 }
@@ -272,6 +274,49 @@ TEST_F(ProgramFormsTest, ChartsDrawOneBarPerBallWithLabelsThatStandApart) {
     auto& upright = *static_cast<QCategoryAxis*>(few->chart()->axes(Qt::Horizontal)[0]);
     EXPECT_EQ(upright.labelsAngle(), 0);
     EXPECT_EQ(upright.count(), 14);
+}
+
+// The update window of each game: whole captions, and the keyboard order of its boxes and buttons.
+TEST_F(ProgramFormsTest, TheUpdateWindowOfEveryGameStandsWholeInItsKeyboardOrder) {
+    auto& main = app.forms.Get<frmQuintara>(app);
+    main.Show();
+    for (Game game : kAllGames) {
+        // Opened directly: the Update command would first load the game, and a game without a history
+        // would stop at a message box.
+        auto& window = app.forms.Get<frmUpdateLottoHistory>(app, main, game);
+        ExpectRendered(window);
+        for (const Element* element : window.Elements()) {
+            if (const auto* label = dynamic_cast<const Label*>(element); label != nullptr && label->visible) {
+                ExpectWhole(desktop, *label);
+            }
+        }
+        QWidget& shown = desktop.Renderer().Window(window);
+        std::vector<std::string> order;
+        QWidget* first = shown.findChild<QWidget*>("txtBall1");
+        ASSERT_NE(first, nullptr);
+        QWidget* widget = first;
+        do {
+            const std::string name = widget->objectName().toStdString();
+            if (widget->isVisibleTo(&shown) && (widget->focusPolicy() & Qt::TabFocus) != 0 &&
+                window.Find(name) != nullptr) {
+                order.push_back(name);
+            }
+            widget = widget->nextInFocusChain();
+        } while (widget != first && widget != nullptr);
+        std::vector<std::string> expected = {"txtBall1", "txtBall2", "txtBall3", "txtBall4", "txtBall5"};
+        if (game != Game::Thunderball) {
+            expected.push_back("txtBall6");
+        }
+        if (game != Game::LottoExtra) {
+            expected.push_back("txtBonusBall");
+        }
+        for (const char* name :
+             {"txtDrawDate", "txtBallSet", "txtMachine", "cmdUpdate", "cmdCancel", "txtDrawNumber"}) {
+            expected.emplace_back(name);
+        }
+        EXPECT_EQ(order, expected) << GameName(game);
+        window.Unload();
+    }
     app.forms.UnloadAll();
 }
 

@@ -45,6 +45,7 @@ public:
     // What happened, in order.
     std::vector<Message> messages;
     std::vector<Question> questions;
+    std::vector<Question> yesNoQuestions;
     std::vector<FileQuestion> fileQuestions;
     int printerDialogs = 0;
     std::vector<Printout> printouts;
@@ -60,6 +61,7 @@ public:
 
     // The script.
     std::deque<std::string> inputAnswers;
+    std::deque<bool> yesNoAnswers;
     std::deque<std::string> fileAnswers;
     std::deque<bool> printerAnswers;
     bool printSucceeds = true;
@@ -83,6 +85,10 @@ public:
 
     void MsgBox(std::string_view text, std::string_view title, ui::MsgBoxIcon icon) override {
         messages.push_back({std::string(text), std::string(title), icon});
+    }
+    bool AskYesNo(std::string_view text, std::string_view title) override {
+        yesNoQuestions.push_back({std::string(text), std::string(title)});
+        return Answer(yesNoAnswers, "yes/no box \"" + std::string(text) + "\"");
     }
     std::string InputBox(std::string_view prompt, std::string_view title, std::string_view) override {
         questions.push_back({std::string(prompt), std::string(title)});

@@ -222,7 +222,11 @@ TEST_F(MainWindowTest, EachGameReportsItsMissingHistory) {
     EXPECT_EQ(app.state.CurrentGame, "Lotto Extra");
     // View Draws, run before the load, has already named the game.
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Extra Draw");
-    EXPECT_EQ(main.txtDrawNumber.text, "2065");
+    // No Lotto draw stays under the Lotto Extra caption: the game has no draws and no statistics.
+    EXPECT_EQ(main.txtDrawNumber.text, "");
+    EXPECT_EQ(main.lblDrawBall1.caption, "");
+    EXPECT_EQ(main.txtNumberOfDraws.text, "0");
+    EXPECT_EQ(app.state.LastDraw, 0);
     EXPECT_FALSE(desktop.busy);
     // Browsing after the failure touches nothing it should not.
     main.cmdEOF.Click();

@@ -30,6 +30,8 @@ public:
     // Modal, OK button only; lines of text are joined by CR LF.
     virtual void MsgBox(std::string_view text, std::string_view title,
                         MsgBoxIcon icon = MsgBoxIcon::None) = 0;
+    // Modal, Yes and No buttons, a question icon; true when the user answers Yes. Closing the box is No.
+    virtual bool AskYesNo(std::string_view text, std::string_view title) = 0;
     // Modal; the typed text, or "" when the user cancels.
     virtual std::string InputBox(std::string_view prompt, std::string_view title,
                                  std::string_view defaultText = {}) = 0;

@@ -49,7 +49,8 @@ frmQuintara::frmQuintara(App& app)
       m_lines(app, *this),
       m_check(app, *this),
       m_stats(app),
-      m_simulate(app, *this) {
+      m_simulate(app, *this),
+      m_update(app, *this) {
     width = kWidth;
     height = kHeight;
 
@@ -157,6 +158,13 @@ frmQuintara::frmQuintara(App& app)
     mnuHelpAbout.onClick = [this] { m_help.mnuHelpAbout_Click(); };
     mnuHelpVisitHomePage.onClick = [this] { m_help.OpenWebPage(kProductWebAddress); };
     lblWebAddress.onClick = [this] { m_help.OpenWebPage(kProductWebAddress); };
+    // Typing draws into the histories and importing them.
+    mnuUpdateLottoHistory.onClick = [this] { m_update.mnuUpdateLottoHistory_Click(); };
+    mnuUpdateLottoExtraHistory.onClick = [this] { m_update.mnuUpdateLottoExtraHistory_Click(); };
+    mnuUpdateThunderballHistory.onClick = [this] { m_update.mnuUpdateThunderballHistory_Click(); };
+    mnuUpdateDailyPlayHistory.onClick = [this] { m_update.mnuUpdateDailyPlayHistory_Click(); };
+    mnuUpdateImportHistory.onClick = [this] { m_update.mnuUpdateImportHistory_Click(); };
+
     mnuUpdateGetHistoryFiles.onClick = [this] { m_help.OpenWebPage(kSupportPageAddress); };
     mnuUpdateGetDefaultWheels.onClick = [this] { m_help.OpenWebPage(kSupportPageAddress); };
 
@@ -403,6 +411,7 @@ bool frmQuintara::LoadHistory() {
     BusyPointer busy(m_app.desktop);
     const Game game = m_state.CurrentGameId();
     if (!quintara::LoadHistory(m_state, m_app.appDir)) {
+        ShowNoDraws();
         busy.Restore();
         const LoadFailureMessage message = HistoryLoadFailure(game);
         m_app.desktop.MsgBox(message.text, message.title);
@@ -413,6 +422,20 @@ bool frmQuintara::LoadHistory() {
     m_state.CurrentDraw = 1;
     ShowDraw();
     return true;
+}
+
+void frmQuintara::ShowNoDraws() {
+    ForgetHistory(m_state);
+    for (Label* ball : {&lblDrawBall1, &lblDrawBall2, &lblDrawBall3, &lblDrawBall4, &lblDrawBall5,
+                        &lblDrawBall6, &lblDrawBallBonus}) {
+        ball->caption.clear();
+    }
+    for (TextBox* box : {&txtDrawDate, &txtDrawNumber, &txtBallSet, &txtMachine}) {
+        box->text.clear();
+    }
+    txtNumberOfDraws.text = "0";
+    cmbSorted.Clear();
+    cmbThunderballSorted.Clear();
 }
 
 void frmQuintara::FillStatisticsBoxes() {

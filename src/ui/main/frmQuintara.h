@@ -7,6 +7,7 @@
 #include "core/OneBased.h"
 #include "ui/App.h"
 #include "ui/check/CheckCommands.h"
+#include "ui/history/UpdateCommands.h"
 #include "ui/kit/ControlArray.h"
 #include "ui/kit/Elements.h"
 #include "ui/kit/Form.h"
@@ -160,6 +161,8 @@ public:
                                          "Update Thunderball History File", &mnuUpdate};
     MenuItem mnuUpdateDailyPlayHistory{this, "mnuUpdateDailyPlayHistory", "Update Daily Play History File",
                                        &mnuUpdate};
+    MenuItem mnuUpdateImportHistory{this, "mnuUpdateImportHistory", "Import History from CSV File...",
+                                    &mnuUpdate};
     MenuItem mnuUpdateGetHistoryFiles{this, "mnuUpdateGetHistoryFiles", "Get History Files From Internet",
                                       &mnuUpdate};
     MenuItem mnuUpdateGetDefaultWheels{this, "mnuUpdateGetDefaultWheels", "Get Default Wheels from Internet",
@@ -226,6 +229,7 @@ private:
     StatsCommands m_stats;
     // Simulation over past draws.
     SimulateCommands m_simulate;
+    UpdateCommands m_update;
 
     void Form_Load();
     void Form_Resize();
@@ -236,6 +240,8 @@ private:
     // A line carries no draw fields, only its number.
     void ShowLineNumber();
     void FillStatisticsBoxes();
+    // A game whose history would not load shows no draw and no statistics.
+    void ShowNoDraws();
     void mnuPrint_Click();
     void mnuFileExit_Click();
 };

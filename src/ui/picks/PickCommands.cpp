@@ -217,6 +217,10 @@ void PickCommands::PlaceCustomWheel(const std::string& item) {
 }
 
 void PickCommands::mnuPick6_Click() {
+    // Personal picks wheel the user's own numbers and need no history; everything else needs draws.
+    if (m_state.SelectedAlgorithm != kPersonalPicksItem && !RequireDraws(m_app)) {
+        return;
+    }
     m_main.lblBonusBall.visible = m_main.lblDrawBallBonus.visible = m_main.Image1.visible = false;
     const bool personalPicksBox = m_state.SelectedAlgorithm == kPersonalPicksItem;
     if (personalPicksBox && m_main.cmbWheels.Text() == kLoadCustomWheelItem) {
@@ -294,6 +298,9 @@ void PickCommands::mnuListsPickedNumbers_Click() {
 }
 
 void PickCommands::mnuShowMostLikelyNumbers_Click() {
+    if (!RequireDraws(m_app)) {
+        return;
+    }
     // The views show the algorithm's own numbers, whatever the personal picks.
     const bool personalPicks = m_state.PersonalPicksActive;
     m_state.PersonalPicksActive = false;

@@ -29,6 +29,9 @@ std::string FailureText(const SimulationError& error) {
 }  // namespace
 
 void SimulateCommands::Simulate(SimulationCommand command) {
+    if (!RequireDraws(m_app)) {
+        return;
+    }
     FormManager::ReactionScope keepAlive(&m_app.forms);
     m_state.ThunderballStatistics = command == SimulationCommand::ThunderballBall;
     m_main.cmbAlgorithms.enabled = m_main.cmbWheels.enabled = false;

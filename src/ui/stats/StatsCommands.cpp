@@ -9,8 +9,12 @@ namespace quintara::ui {
 namespace {
 
 // The window reads the choice when it loads; an open one keeps what it shows and only comes forward.
+// A game without draws has no statistics to list or chart.
 template <class Window>
 void Open(App& app, bool thunderball) {
+    if (!RequireDraws(app)) {
+        return;
+    }
     app.state.ThunderballStatistics = thunderball;
     app.forms.Get<Window>(app).Show();
 }

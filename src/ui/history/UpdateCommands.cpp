@@ -1,0 +1,80 @@
+#include "ui/history/UpdateCommands.h"
+
+#include "core/History.h"
+#include "core/TextRules.h"
+#include "history/HistoryCsv.h"
+#include "history/HistoryUpdate.h"
+#include "ui/history/frmUpdateLottoHistory.h"
+#include "ui/main/frmQuintara.h"
+
+namespace quintara::ui {
+
+namespace {
+
+constexpr std::string_view kCsvFilter = "CSV files (*.csv)|*.csv";
+constexpr std::string_view kImportTitle = "Import History";
+
+std::string Draws(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " draw" : " draws");
+}
+
+}  // namespace
+
+void UpdateCommands::OpenUpdateWindow(Game game) {
+    FormManager::ReactionScope keepAlive(&m_app.forms);
+    if (auto* open = m_app.forms.Find<frmUpdateLottoHistory>();
+        open != nullptr && open->BoundGame() != game) {
+        open->Unload();
+    }
+    m_main.LoadDraw(game);
+    m_app.forms.Get<frmUpdateLottoHistory>(m_app, m_main, game).Show();
+}
+
+void UpdateCommands::mnuUpdateImportHistory_Click() {
+    const std::string path = m_app.desktop.FileOpenDialog(kCsvFilter, "");
+    if (!path.empty()) {
+        ImportHistoryFile(path);
+    }
+}
+
+void UpdateCommands::ImportHistoryFile(const std::filesystem::path& csvPath) {
+    const Game game = m_app.state.CurrentGameId();
+    const std::string name = GameName(game);
+    const auto historyPath = HistoryPath(m_app.appDir, game);
+    const auto held = HistoryDrawCount(game, m_app.appDir);
+    if (held && *held > 0) {
+        const std::string question =
+            "The " + name + " history holds " + Draws(static_cast<std::size_t>(*held)) +
+            ". Replace it with the draws of " + csvPath.string() + "?" + std::string(kCrLf) +
+            "The present history will be kept as " + BackupPathFor(historyPath).string() + ".";
+        if (!m_app.desktop.AskYesNo(question, kImportTitle)) {
+            return;
+        }
+    }
+    BusyPointer busy(m_app.desktop);
+    const auto report = ImportHistoryCsvFile(game, csvPath, m_app.appDir, ImportMode::Replace);
+    if (!report) {
+        busy.Restore();
+        m_app.desktop.MsgBox(
+            "The " + name + " history was not changed." + std::string(kCrLf) + report.GetError().message,
+            kImportTitle, MsgBoxIcon::Exclamation);
+        return;
+    }
+    m_main.LoadDraw(game);
+    if (auto* window = m_app.forms.Find<frmUpdateLottoHistory>();
+        window != nullptr && window->BoundGame() == game) {
+        window->OfferNextDraw();
+    }
+    std::string text = "Imported " + std::to_string(report->added) + " " + name +
+                       (report->added == 1 ? " draw" : " draws") + " into " + historyPath.string() + ".";
+    if (report->backup) {
+        text += std::string(kCrLf) + "The previous history is kept as " + report->backup->string() + ".";
+    }
+    for (const auto& warning : report->warnings) {
+        text += std::string(kCrLf) + warning;
+    }
+    busy.Restore();
+    m_app.desktop.MsgBox(text, kImportTitle);
+}
+
+}  // namespace quintara::ui

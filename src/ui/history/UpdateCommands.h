@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+
+#include "core/Games.h"
+#include "ui/App.h"
+
+namespace quintara::ui {
+
+class frmQuintara;
+
+// The Update menu's commands: typing draws into a game's history, and importing a history from a CSV
+// file.
+class UpdateCommands {
+public:
+    UpdateCommands(App& app, frmQuintara& main) : m_app(app), m_main(main) {}
+    UpdateCommands(const UpdateCommands&) = delete;
+    UpdateCommands& operator=(const UpdateCommands&) = delete;
+
+    void mnuUpdateLottoHistory_Click() { OpenUpdateWindow(Game::Lotto); }
+    void mnuUpdateLottoExtraHistory_Click() { OpenUpdateWindow(Game::LottoExtra); }
+    void mnuUpdateThunderballHistory_Click() { OpenUpdateWindow(Game::Thunderball); }
+    void mnuUpdateDailyPlayHistory_Click() { OpenUpdateWindow(Game::DailyPlay); }
+    void mnuUpdateImportHistory_Click();
+    // The import of the command without its file dialog: the current game's history from this CSV file.
+    void ImportHistoryFile(const std::filesystem::path& csvPath);
+
+private:
+    App& m_app;
+    frmQuintara& m_main;
+
+    // Switches the main window to the game and opens the update window for it; a window open for
+    // another game is closed first, so that no window ever writes a game it was not made for.
+    void OpenUpdateWindow(Game game);
+};
+
+}  // namespace quintara::ui

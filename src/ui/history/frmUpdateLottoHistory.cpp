@@ -1,0 +1,209 @@
+#include "ui/history/frmUpdateLottoHistory.h"
+
+#include <variant>
+
+#include "history/HistoryUpdate.h"
+#include "ui/main/frmQuintara.h"
+
+namespace quintara::ui {
+
+namespace {
+
+// Where Daily Play's seventh box stands: next to ball 6, as a main ball.
+constexpr int kDailyPlayBallSevenLabelLeft = 5310;
+constexpr int kDailyPlayBallSevenBoxLeft = 5400;
+
+// The turns the window system gets between the write and the reload.
+constexpr int kEventTurnsBeforeReload = 500;
+
+}  // namespace
+
+frmUpdateLottoHistory::frmUpdateLottoHistory(App& app, frmQuintara& main, Game game)
+    : Form("frmUpdateLottoHistory", "Quintara 2.0 - Update History - " + GameName(game) + " Draw"),
+      m_app(app),
+      m_main(main),
+      m_game(game) {
+    SetScaleSize(7080, 2340);
+    SetGameLayout();
+    cmdCancel.isCancel = true;
+    // Cancel abandons whatever is typed, a bad entry included, without reporting it first.
+    cmdCancel.causesValidation = false;
+    txtDrawDate.maxLength = 10;
+    txtBallSet.maxLength = Info(game).ballSetWidth;
+    txtMachine.maxLength = Info(game).machineWidth;
+
+    const auto boxes = BallBoxes();
+    for (int box = 1; box <= kBallBoxes; ++box) {
+        if (UsesBallBox(m_game, box)) {
+            boxes[static_cast<std::size_t>(box - 1)]->onValidate = [this, box](bool& cancel) {
+                BallBox_Validate(box, cancel);
+            };
+        }
+    }
+    txtDrawDate.onValidate = [this](bool& cancel) { txtDrawDate_Validate(cancel); };
+    cmdUpdate.onClick = [this] { cmdUpdate_Click(); };
+    cmdCancel.onClick = [this] { Unload(); };
+    onLoad = [this] { OfferNextDraw(); };
+}
+
+void frmUpdateLottoHistory::SetGameLayout() {
+    switch (m_game) {
+    case Game::Lotto:
+        break;
+    case Game::LottoExtra:
+        lblBonusBall.visible = txtBonusBall.visible = false;
+        break;
+    case Game::Thunderball:
+        lblBonusBall.caption = "Thunderball";
+        lblBall6.visible = txtBall6.visible = false;
+        break;
+    case Game::DailyPlay:
+        lblBonusBall.caption = "Ball 7";
+        lblBonusBall.left = kDailyPlayBallSevenLabelLeft;
+        txtBonusBall.left = kDailyPlayBallSevenBoxLeft;
+        break;
+    }
+}
+
+void frmUpdateLottoHistory::OfferNextDraw() {
+    const auto draws = HistoryDrawCount(m_game, m_app.appDir);
+    // A history that cannot be read offers nothing; Update then asks for the number.
+    txtDrawNumber.text = draws ? std::to_string(static_cast<std::int64_t>(*draws) + 1) : std::string();
+}
+
+std::array<TextBox*, kBallBoxes> frmUpdateLottoHistory::BallBoxes() {
+    return {&txtBall1, &txtBall2, &txtBall3, &txtBall4, &txtBall5, &txtBall6, &txtBonusBall};
+}
+
+DrawEntryFields frmUpdateLottoHistory::Fields() {
+    DrawEntryFields fields;
+    const auto boxes = BallBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        fields.balls[i] = boxes[i]->text;
+    }
+    fields.drawDate = txtDrawDate.text;
+    fields.ballSet = txtBallSet.text;
+    fields.machine = txtMachine.text;
+    fields.drawNumber = txtDrawNumber.text;
+    return fields;
+}
+
+TextBox* frmUpdateLottoHistory::BoxOf(EntryBox box) {
+    const int number = static_cast<int>(box);
+    if (number >= 1 && number <= kBallBoxes) {
+        return BallBoxes()[static_cast<std::size_t>(number - 1)];
+    }
+    switch (box) {
+    case EntryBox::DrawDate:
+        return &txtDrawDate;
+    case EntryBox::BallSet:
+        return &txtBallSet;
+    case EntryBox::Machine:
+        return &txtMachine;
+    case EntryBox::DrawNumber:
+        return &txtDrawNumber;
+    default:
+        return nullptr;
+    }
+}
+
+void frmUpdateLottoHistory::BallBox_Validate(int box, bool& cancel) {
+    const auto refusal = CheckBallBox(m_game, box, Fields().balls);
+    if (!refusal) {
+        return;
+    }
+    m_app.desktop.MsgBox(refusal->text, refusal->title);
+    BallBoxes()[static_cast<std::size_t>(box - 1)]->text.clear();
+    cancel = true;
+}
+
+void frmUpdateLottoHistory::txtDrawDate_Validate(bool& cancel) {
+    const auto refusal = CheckDrawDateBox(txtDrawDate.text);
+    if (!refusal) {
+        return;
+    }
+    if (refusal->emptyBox) {
+        txtDrawDate.text.clear();
+    }
+    m_app.desktop.MsgBox(refusal->text, refusal->title);
+    cancel = true;
+}
+
+void frmUpdateLottoHistory::Refuse(const EntryRefusal& refusal) {
+    TextBox* box = BoxOf(refusal.box);
+    if (box != nullptr && refusal.emptyBox) {
+        box->text.clear();
+    }
+    m_app.desktop.MsgBox(refusal.text, refusal.title);
+    if (box != nullptr) {
+        box->SetFocus();
+    }
+}
+
+void frmUpdateLottoHistory::cmdUpdate_Click() {
+    BusyPointer busy(m_app.desktop);
+    // Read now, not when the window opened: the file is the one truth about N, whatever was loaded since.
+    const auto draws = HistoryDrawCount(m_game, m_app.appDir);
+    if (!draws) {
+        busy.Restore();
+        Refuse(UpdateFailure(draws.GetError()));
+        return;
+    }
+    DrawEntryFields fields = Fields();
+    auto prepared = PrepareUpdate(m_game, fields, *draws);
+    if (std::holds_alternative<UpdatePlan>(prepared)) {
+        if (auto refusal = EncodeTypedText(m_game, fields)) {
+            prepared = *refusal;
+        } else {
+            prepared = PrepareUpdate(m_game, fields, *draws);
+        }
+    }
+    if (const auto* refusal = std::get_if<EntryRefusal>(&prepared)) {
+        busy.Restore();
+        Refuse(*refusal);
+        return;
+    }
+    const auto& plan = std::get<UpdatePlan>(prepared);
+    if (m_game == Game::Lotto) {
+        txtBallSet.text = plan.ballSetText;
+    }
+    const auto written = WriteDraw(m_app.appDir, plan.drawNumber, plan.record);
+    if (!written) {
+        busy.Restore();
+        Refuse(UpdateFailure(written.GetError()));
+        return;
+    }
+    m_app.desktop.ProcessEvents(kEventTurnsBeforeReload);
+    ReloadMainWindow();
+    for (TextBox* box : BallBoxes()) {
+        box->text.clear();
+    }
+    for (TextBox* box : {&txtDrawDate, &txtBallSet, &txtMachine}) {
+        box->text.clear();
+    }
+    busy.Restore();
+    const EntryRefusal done = UpdateCompleted();
+    m_app.desktop.MsgBox(done.text, done.title);
+    txtDrawNumber.text = std::to_string(static_cast<std::int64_t>(plan.drawNumber) + 1);
+    txtBall1.SetFocus();
+}
+
+void frmUpdateLottoHistory::ReloadMainWindow() {
+    // The game written, not the one the main window shows now: the user sees the draw he typed in.
+    switch (m_game) {
+    case Game::Lotto:
+        m_main.LoadDrawLotto();
+        break;
+    case Game::LottoExtra:
+        m_main.LoadDrawLottoExtra();
+        break;
+    case Game::Thunderball:
+        m_main.LoadDrawThunderball();
+        break;
+    case Game::DailyPlay:
+        m_main.LoadDrawDailyPlay();
+        break;
+    }
+}
+
+}  // namespace quintara::ui

@@ -1,0 +1,365 @@
+#include <algorithm>
+#include <csignal>
+#include <fstream>
+#include <sys/resource.h>
+
+#include "history/HistoryCsv.h"
+#include "ui/MainWindowFixture.h"
+#include "ui/history/frmUpdateLottoHistory.h"
+#include "ui/picks/frmMostLikelyNumbers.h"
+
+namespace quintara::ui::test {
+namespace {
+
+const std::string kRange49 = "You must enter a numeric value between 1 and 49 in each box";
+const std::string kDifferent49 = "You must enter a DIFFERENT numeric value between 1 and 49 in each box";
+const Message kInvalidNumber{"Draw Number Invalid. Please re-enter.", "Incorrect Draw Number",
+                             MsgBoxIcon::None};
+const Message kCompleted{"Update of History Completed", "Updated", MsgBoxIcon::None};
+
+std::string Bytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+class UpdateHistoryTest : public MainWindowTest {
+protected:
+    frmUpdateLottoHistory& Window() {
+        auto* window = app.forms.Find<frmUpdateLottoHistory>();
+        EXPECT_NE(window, nullptr);
+        return *window;
+    }
+
+    // Types into the boxes in keyboard order, as a user tabbing through them does: each box is checked
+    // when the next one takes the focus. False when a check kept the focus back.
+    static bool TypeDraw(frmUpdateLottoHistory& window, const std::vector<std::string>& balls,
+                         const std::string& date, const std::string& set = "",
+                         const std::string& machine = "") {
+        std::vector<TextBox*> boxes;
+        for (TextBox* box : {&window.txtBall1, &window.txtBall2, &window.txtBall3, &window.txtBall4,
+                             &window.txtBall5, &window.txtBall6, &window.txtBonusBall}) {
+            if (box->visible) {
+                boxes.push_back(box);
+            }
+        }
+        EXPECT_EQ(boxes.size(), balls.size());
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            if (!boxes[i]->UserTypes(balls[i])) {
+                return false;
+            }
+        }
+        return window.txtDrawDate.UserTypes(date) && window.txtBallSet.UserTypes(set) &&
+               window.txtMachine.UserTypes(machine);
+    }
+
+    std::int32_t LottoDraws() { return HistoryDrawCount(Game::Lotto, dir.Path()).Value(); }
+};
+
+TEST_F(UpdateHistoryTest, LottoChecksEveryBoxAndAddsDrawNPlusOne) {
+    frmQuintara& main = Start();
+    const std::int32_t n = LottoDraws();
+    main.mnuUpdateLottoHistory.Click();
+    auto& window = Window();
+    EXPECT_EQ(window.caption, "Quintara 2.0 - Update History - Lotto Draw");
+    EXPECT_EQ(window.txtDrawNumber.text, std::to_string(n + 1));
+    EXPECT_EQ(window.lblBonusBall.caption, "Bonus Ball");
+    EXPECT_TRUE(window.txtBall6.visible && window.txtBonusBall.visible);
+    EXPECT_EQ(window.ActiveControl(), &window.txtBall1);
+
+    // 5 and 05 are the same ball; 50 is out of range; the bonus ball is compared with all six.
+    ASSERT_TRUE(window.txtBall1.UserTypes("5"));
+    EXPECT_FALSE(window.txtBall2.UserTypes("9") && window.txtBall3.UserTypes("05") &&
+                 window.txtBall4.UserTypes("1"));
+    EXPECT_EQ(desktop.messages.back(), (Message{kDifferent49, "Input Error", MsgBoxIcon::None}));
+    EXPECT_EQ(window.txtBall3.text, "");
+    EXPECT_EQ(window.ActiveControl(), &window.txtBall3);
+    ASSERT_TRUE(window.txtBall3.UserTypes("30"));
+    EXPECT_FALSE(window.txtBall4.UserTypes("50") && window.txtBall5.UserTypes("1"));
+    EXPECT_EQ(desktop.messages.back().text, kRange49);
+    ASSERT_TRUE(window.txtBall4.UserTypes("41") && window.txtBall5.UserTypes("12") &&
+                window.txtBall6.UserTypes("7") && window.txtBonusBall.UserTypes("30"));
+    EXPECT_FALSE(window.txtDrawDate.UserTypes("x"));
+    EXPECT_EQ(desktop.messages.back().text, kDifferent49);
+    EXPECT_EQ(window.txtBonusBall.text, "");
+    ASSERT_TRUE(window.txtBonusBall.UserTypes("8"));
+
+    // The date box takes exactly DD/MM/YYYY; text that is no date at all is refused there too.
+    for (const char* bad : {"5/12/2026", "05-12-2026", "next week"}) {
+        ASSERT_TRUE(window.txtDrawDate.UserTypes(bad));
+        EXPECT_FALSE(window.txtBallSet.UserFocus()) << bad;
+        EXPECT_EQ(desktop.messages.back(),
+                  (Message{"You must enter Draw Date in Format DD/MM/YYYY", "Draw Date", MsgBoxIcon::None}));
+        EXPECT_EQ(window.txtDrawDate.text, "");
+    }
+    EXPECT_FALSE(window.txtBallSet.UserFocus());
+    EXPECT_EQ(desktop.messages.back().text, "You must enter a Draw Date, in Format DD/MM/YYYY");
+    ASSERT_TRUE(window.txtDrawDate.UserTypes("05/12/2026") && window.txtMachine.UserTypes("merlin"));
+
+    // Draw numbers: 0, N + 2 and negative are invalid and emptied; empty asks for one.
+    const std::vector<std::pair<std::string, Message>> numbers = {
+        {"0", kInvalidNumber},
+        {std::to_string(n + 2), kInvalidNumber},
+        {"-1", kInvalidNumber},
+        {"", {"Please Enter Draw Number", "Draw Number Missing", MsgBoxIcon::None}},
+    };
+    const std::string before = Bytes(HistoryPath(dir.Path(), Game::Lotto));
+    for (const auto& [typed, message] : numbers) {
+        window.txtDrawNumber.text = typed;
+        window.cmdUpdate.UserClick();
+        EXPECT_EQ(desktop.messages.back(), message) << typed;
+        EXPECT_EQ(window.txtDrawNumber.text, "") << typed;
+        EXPECT_EQ(window.ActiveControl(), &window.txtDrawNumber) << typed;
+    }
+    EXPECT_EQ(Bytes(HistoryPath(dir.Path(), Game::Lotto)), before);
+
+    // A new draw: written first, the main window reloads and shows it, the window offers N + 2.
+    window.txtDrawNumber.text = std::to_string(n + 1);
+    const int turns = desktop.eventTurns;
+    window.cmdUpdate.UserClick();
+    EXPECT_EQ(desktop.messages.back(), kCompleted);
+    EXPECT_EQ(desktop.eventTurns - turns, 500);
+    EXPECT_EQ(LottoDraws(), n + 1);
+    EXPECT_EQ(Shown(main), std::to_string(n + 1) + " 05/12/2026 | 5 9 30 41 12 7 | 8 | 0 MERLIN");
+    EXPECT_EQ(main.txtNumberOfDraws.text, std::to_string(n + 1));
+    EXPECT_EQ(app.state.LottoDraws[1].BallSet, 0);  // the empty set box stores 0
+    EXPECT_EQ(window.txtDrawNumber.text, std::to_string(n + 2));
+    for (const TextBox* box : {&window.txtBall1, &window.txtBonusBall, &window.txtDrawDate,
+                               &window.txtBallSet, &window.txtMachine}) {
+        EXPECT_EQ(box->text, "");
+    }
+    EXPECT_FALSE(desktop.busy);
+
+    // Missing boxes are refused before anything is written.
+    window.txtBall1.text = "1";
+    window.cmdUpdate.UserClick();
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{"Data Missing. Can not complete Update. Please check and try again.", "Data Missing",
+                       MsgBoxIcon::None}));
+    EXPECT_EQ(LottoDraws(), n + 1);
+}
+
+TEST_F(UpdateHistoryTest, ThunderballAndDailyPlayHaveTheirOwnBoxesAndRanges) {
+    frmQuintara& main = Start();
+    main.mnuUpdateThunderballHistory.Click();
+    auto& thunderball = Window();
+    EXPECT_EQ(thunderball.caption, "Quintara 2.0 - Update History - Thunderball Draw");
+    EXPECT_EQ(thunderball.lblBonusBall.caption, "Thunderball");
+    EXPECT_FALSE(thunderball.txtBall6.visible || thunderball.lblBall6.visible);
+    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Thunderball Draw");
+    // The Thunderball runs 1 to 14 with its own message, and may equal a main ball.
+    EXPECT_FALSE(TypeDraw(thunderball, {"1", "2", "3", "4", "34", "15"}, "05/12/2026"));
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{"You must enter a numeric value between 1 and 14 in Thunderball box", "Input Error",
+                       MsgBoxIcon::None}));
+    EXPECT_EQ(thunderball.txtBonusBall.text, "");
+    ASSERT_TRUE(thunderball.txtBonusBall.UserTypes("4") && thunderball.txtDrawDate.UserTypes("05/12/2026"));
+    ASSERT_TRUE(thunderball.txtBonusBall.UserTypes("14") && thunderball.txtBallSet.UserFocus());
+    EXPECT_FALSE(thunderball.txtBall5.UserTypes("35") && thunderball.txtBall1.UserFocus());
+    EXPECT_EQ(desktop.messages.back().text, "You must enter a numeric value between 1 and 34 in each box");
+
+    // Cancel closes the window without checking the box it leaves; so does Esc, the same button.
+    thunderball.txtBall5.text = "99";
+    const auto messages = desktop.messages.size();
+    EXPECT_TRUE(thunderball.cmdCancel.isCancel);
+    thunderball.cmdCancel.UserClick();
+    EXPECT_EQ(desktop.messages.size(), messages);
+    EXPECT_EQ(app.forms.Find<frmUpdateLottoHistory>(), nullptr);
+
+    // Daily Play: seven boxes, the seventh moved next to ball 6 and captioned "Ball 7"; 28 is refused.
+    main.mnuUpdateDailyPlayHistory.Click();
+    auto& dailyPlay = Window();
+    EXPECT_EQ(dailyPlay.lblBonusBall.caption, "Ball 7");
+    EXPECT_EQ(dailyPlay.lblBonusBall.left, 5310);
+    EXPECT_EQ(dailyPlay.txtBonusBall.left, 5400);
+    EXPECT_TRUE(dailyPlay.txtBall6.visible);
+    EXPECT_FALSE(TypeDraw(dailyPlay, {"1", "2", "3", "4", "5", "6", "28"}, "05/12/2026"));
+    EXPECT_EQ(desktop.messages.back().text, "You must enter a numeric value between 1 and 27 in each box");
+}
+
+TEST_F(UpdateHistoryTest, AGameWithoutDrawsRefusesItsCommandsUntilTheFirstDrawIsTypedIn) {
+    frmQuintara& main = Start();
+    main.mnuPick6.Click();  // Lotto lines, so that a stale line would show
+    desktop.messages.clear();
+    main.mnuDrawLottoExtra.Click();
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].title, "Error trying to load Lotto Extra History File");
+
+    // Nothing of Lotto's stays under the Lotto Extra caption.
+    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Extra Draw");
+    EXPECT_EQ(Shown(main), "  |       |  |  ");
+    EXPECT_EQ(main.txtNumberOfDraws.text, "0");
+    EXPECT_EQ(main.cmbSorted.ListCount(), 0);
+    EXPECT_EQ(app.state.LastDraw, 0);
+    EXPECT_TRUE(app.state.BallFrequency.Empty() && app.state.LottoExtraDraws.Empty());
+
+    const Message noDraws{NoDrawsMessage(Game::LottoExtra), "No Draws", MsgBoxIcon::Exclamation};
+    EXPECT_NE(noDraws.text.find("Update Lotto Extra History File"), std::string::npos);
+    EXPECT_NE(noDraws.text.find("Import History from CSV File..."), std::string::npos);
+    const auto lines = app.state.PickedLines;
+    for (MenuItem* command : {&main.mnuPick6, &main.mnuShowMostLikelyNumbers, &main.mnuSimulateFinalNumbers,
+                              &main.mnuListsLastDrawn, &main.mnuListsBallAverages, &main.mnuFrequencyBarChart,
+                              &main.mnuLastDrawnBarChart, &main.mnuBallAveragesBarChart}) {
+        desktop.messages.clear();
+        command->Click();
+        EXPECT_EQ(desktop.messages, std::vector<Message>{noDraws}) << command->Name();
+    }
+    EXPECT_TRUE(main.cmbAlgorithms.enabled && main.cmbWheels.enabled);
+    EXPECT_EQ(app.state.PickedLines, lines);
+    EXPECT_EQ(app.forms.Find<frmMostLikelyNumbers>(), nullptr);
+
+    // The window opens on the empty history and offers draw 1; the first draw makes the game usable.
+    desktop.messages.clear();
+    main.mnuUpdateLottoExtraHistory.Click();
+    auto& window = Window();
+    EXPECT_FALSE(window.txtBonusBall.visible || window.lblBonusBall.visible);
+    EXPECT_EQ(window.txtDrawNumber.text, "1");
+    window.txtDrawNumber.text = "2";
+    ASSERT_TRUE(TypeDraw(window, {"3", "14", "25", "36", "47", "8"}, "05/12/2026", "x1", "avalon"));
+    window.cmdUpdate.UserClick();
+    EXPECT_EQ(desktop.messages.back(), kInvalidNumber);
+    window.txtDrawNumber.text = "1";
+    window.cmdUpdate.UserClick();
+    EXPECT_EQ(desktop.messages.back(), kCompleted);
+    EXPECT_EQ(Shown(main), "1 05/12/2026 | 3 14 25 36 47 8 |  | X1 AVALON");
+    EXPECT_EQ(window.txtDrawNumber.text, "2");
+    desktop.messages.clear();
+    main.mnuPick6.Click();
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(main.caption, "Quintara - Pick Mode - Lotto Extra Draw");
+}
+
+TEST_F(UpdateHistoryTest, TheWindowWritesItsOwnGameWhateverTheMainWindowShows) {
+    frmQuintara& main = Start();
+    const std::int32_t n = LottoDraws();
+    const auto thunderballPath = HistoryPath(dir.Path(), Game::Thunderball);
+    const std::string thunderballBefore = Bytes(thunderballPath);
+    main.mnuUpdateLottoHistory.Click();
+    auto& window = Window();
+    main.mnuDrawThunderball.Click();
+    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Thunderball Draw");
+
+    // Lotto's checks, Lotto's file, and the main window back on Lotto to show the draw.
+    ASSERT_TRUE(TypeDraw(window, {"40", "41", "42", "43", "44", "45", "46"}, "05/12/2026", "3", "Lancelot"));
+    window.cmdUpdate.UserClick();
+    EXPECT_EQ(desktop.messages.back(), kCompleted);
+    EXPECT_EQ(LottoDraws(), n + 1);
+    EXPECT_EQ(Bytes(thunderballPath), thunderballBefore);
+    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Draw");
+    EXPECT_EQ(Shown(main), std::to_string(n + 1) + " 05/12/2026 | 40 41 42 43 44 45 | 46 | 3 LANCELOT");
+
+    // A correction of the draw just written changes it in place.
+    window.txtDrawNumber.text = std::to_string(n + 1);
+    ASSERT_TRUE(TypeDraw(window, {"1", "41", "42", "43", "44", "45", "46"}, "05/12/2026", "3", "Lancelot"));
+    window.cmdUpdate.UserClick();
+    EXPECT_EQ(LottoDraws(), n + 1);
+    EXPECT_EQ(main.lblDrawBall1.caption, "1");
+    EXPECT_EQ(window.txtDrawNumber.text, std::to_string(n + 2));
+
+    // Another game's Update command closes the window and opens it for that game.
+    main.mnuUpdateThunderballHistory.Click();
+    EXPECT_EQ(std::count(desktop.unloaded.begin(), desktop.unloaded.end(), "frmUpdateLottoHistory"), 1);
+    EXPECT_EQ(Window().BoundGame(), Game::Thunderball);
+    EXPECT_EQ(Window().caption, "Quintara 2.0 - Update History - Thunderball Draw");
+    // The same game's command only brings it to the front.
+    main.mnuUpdateThunderballHistory.Click();
+    EXPECT_EQ(desktop.broughtToFront.back(), "frmUpdateLottoHistory");
+}
+
+TEST_F(UpdateHistoryTest, AFailedWriteLeavesTheFileAsItWasAndSaysWhy) {
+    frmQuintara& main = Start();
+    main.mnuUpdateLottoHistory.Click();
+    auto& window = Window();
+    const auto path = HistoryPath(dir.Path(), Game::Lotto);
+    const std::string before = Bytes(path);
+    ASSERT_TRUE(TypeDraw(window, {"1", "2", "3", "4", "5", "6", "7"}, "05/12/2026", "", "Arthur"));
+
+    // The disk fills up half way through the new file.
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 20000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    window.cmdUpdate.UserClick();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{"An Error occured Updating History File, unable to Complete\r\n" + path.string() +
+                           ": write error (the file is too large). The history file was not changed.",
+                       "Error Updating", MsgBoxIcon::None}));
+    EXPECT_EQ(Bytes(path), before);
+    EXPECT_EQ(window.txtBallSet.text, "0");  // the set Lotto stores, shown until the boxes are emptied
+    EXPECT_EQ(window.txtBall1.text, "1");
+    EXPECT_FALSE(desktop.busy);
+
+    // A set or machine the record cannot hold is refused at its box, the file untouched.
+    window.txtMachine.text = "Gwenhwyfar the long";
+    window.cmdUpdate.UserClick();
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{"The Machine box takes at most 9 characters.", "Input Error", MsgBoxIcon::None}));
+    EXPECT_EQ(window.ActiveControl(), &window.txtMachine);
+    window.txtMachine.text = "Łucja";
+    window.cmdUpdate.UserClick();
+    EXPECT_EQ(desktop.messages.back().text,
+              "The Machine box holds the character \"Ł\" (U+0141), which Windows-1252 cannot hold.");
+    window.txtMachine.text = "Ämbrosius";
+    window.cmdUpdate.UserClick();
+    EXPECT_EQ(desktop.messages.back(), kCompleted);
+    EXPECT_EQ(app.state.LottoDraws[1].Machine.Text(), "\xC4MBROSIUS");
+}
+
+TEST_F(UpdateHistoryTest, ACsvFileReplacesAHistoryOnlyWhenTheUserSaysSo) {
+    frmQuintara& main = Start();
+    main.mnuDrawDailyPlay.Click();
+    ASSERT_TRUE(main.mnuUpdateImportHistory.visible && main.mnuUpdateImportHistory.Usable());
+    const std::string header = HistoryCsvHeader(Game::DailyPlay) + "\n";
+    const auto csv = dir.Write("daily.csv", header +
+                                                "2026-12-01,1,2,3,4,5,6,7,A,M1\n"
+                                                "2026-12-02,8,9,10,11,12,13,14,B,M2\n");
+    const auto path = HistoryPath(dir.Path(), Game::DailyPlay);
+
+    // An empty history is filled without a question.
+    desktop.messages.clear();
+    desktop.fileAnswers = {csv.string()};
+    main.mnuUpdateImportHistory.Click();
+    EXPECT_EQ(desktop.fileQuestions.back().filter, "CSV files (*.csv)|*.csv");
+    EXPECT_TRUE(desktop.yesNoQuestions.empty());
+    EXPECT_EQ(desktop.messages.back(), (Message{"Imported 2 Daily Play draws into " + path.string() + ".",
+                                                "Import History", MsgBoxIcon::None}));
+    EXPECT_EQ(Shown(main), "2 02/12/2026 | 8 9 10 11 12 13 | 14 | B M2");
+
+    // A refused file names its line and field, and changes nothing.
+    const std::string held = Bytes(path);
+    const auto bad = dir.Write("bad.csv", header +
+                                              "2026-12-03,1,2,3,4,5,6,7,A,M1\n"
+                                              "2026-12-04,1,2,3,4,5,6,28,A,M1\n");
+    desktop.fileAnswers = {bad.string()};
+    desktop.yesNoAnswers = {true};
+    main.mnuUpdateImportHistory.Click();
+    EXPECT_EQ(desktop.messages.back().title, "Import History");
+    EXPECT_EQ(desktop.messages.back().icon, MsgBoxIcon::Exclamation);
+    EXPECT_NE(desktop.messages.back().text.find("line 3: ball7 \"28\""), std::string::npos)
+        << desktop.messages.back().text;
+    EXPECT_EQ(Bytes(path), held);
+
+    // A history that holds draws is replaced only after a Yes, and kept as a backup.
+    const auto replacement = dir.Write("new.csv", header + "2026-12-05,20,21,22,23,24,25,26,C,M3\n");
+    desktop.fileAnswers = {replacement.string(), replacement.string()};
+    desktop.yesNoAnswers = {false, true};
+    main.mnuUpdateImportHistory.Click();
+    EXPECT_EQ(Bytes(path), held);
+    main.mnuUpdateImportHistory.Click();
+    ASSERT_EQ(desktop.yesNoQuestions.size(), 3u);
+    EXPECT_EQ(desktop.yesNoQuestions.back().prompt,
+              "The Daily Play history holds 2 draws. Replace it with the draws of " + replacement.string() +
+                  "?\r\nThe present history will be kept as " + path.string() + ".bak.");
+    EXPECT_EQ(desktop.messages.back().text, "Imported 1 Daily Play draw into " + path.string() +
+                                                ".\r\nThe previous history is kept as " + path.string() +
+                                                ".bak.");
+    EXPECT_EQ(Bytes(path.string() + ".bak"), held);
+    EXPECT_EQ(Shown(main), "1 05/12/2026 | 20 21 22 23 24 25 | 26 | C M3");
+}
+
+}  // namespace
+}  // namespace quintara::ui::test
