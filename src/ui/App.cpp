@@ -25,17 +25,37 @@ bool RequireDraws(App& app) {
     return false;
 }
 
+namespace {
+
+// Said, not swallowed: a print to a file that never appears looks like success otherwise.
+void ReportFailedPrint(Platform& desktop) {
+    desktop.MsgBox("Unable to Print. Please check your Printer and try again.", "Unable to Print",
+                   MsgBoxIcon::Exclamation);
+}
+
+}  // namespace
+
 bool PrintTextBlock(Platform& desktop, const std::string& text) {
     if (!desktop.PrinterDialog()) {
         return true;
     }
     if (!desktop.PrintText(text + std::string(kCrLf), PrintSettings{})) {
-        // Said, not swallowed: a print to a file that never appears looks like success otherwise.
-        desktop.MsgBox("Unable to Print. Please check your Printer and try again.", "Unable to Print",
-                       MsgBoxIcon::Exclamation);
+        ReportFailedPrint(desktop);
         return false;
     }
     return true;
+}
+
+void PrintChartImage(Platform& desktop, Form& form) {
+    bool printed = false;
+    try {
+        printed = desktop.PrintFormImage(form);
+    } catch (const std::exception&) {
+        // Any run-time error of the printer is reported below; the chart stays open.
+    }
+    if (!printed) {
+        ReportFailedPrint(desktop);
+    }
 }
 
 void PrintWindowImage(Platform& desktop, Form& form) {

@@ -58,4 +58,8 @@ bool PrintTextBlock(Platform& desktop, const std::string& text);
 // Prints an image of a window on the default printer; a printer that fails is not reported.
 void PrintWindowImage(Platform& desktop, Form& form);
 
+// Prints an image of a chart window as PrintWindowImage does, but says so when the printer fails; the
+// window stays open either way.
+void PrintChartImage(Platform& desktop, Form& form);
+
 }  // namespace quintara::ui

@@ -209,15 +209,18 @@ TEST_F(StatsTest, ChartsHoldOneBarPerBallInTableOrder) {
     EXPECT_EQ(ColumnLabels(averages).front(), "1");
     EXPECT_EQ(averages.Value(1, 1), 1.67);
 
-    // Printing sends a picture of the window; a printer that fails ends nothing.
+    // Printing sends a picture of the window; a printer that fails is reported and ends nothing.
     lastDrawn->mnuPrintChart.Click();
+    EXPECT_TRUE(desktop.messages.empty());
     desktop.printSucceeds = false;
     lastDrawn->mnuPrintChart.Click();
     EXPECT_EQ(desktop.printedForms, Items{"frmLastDrawnBarChart"});
+    EXPECT_EQ(desktop.messages,
+              (std::vector<Message>{{"Unable to Print. Please check your Printer and try again.",
+                                     "Unable to Print", MsgBoxIcon::Exclamation}}));
     EXPECT_TRUE(lastDrawn->Loaded());
     lastDrawn->mnuFileClose.Click();
     EXPECT_EQ(app.forms.Find<frmLastDrawnBarChart>(), nullptr);
-    EXPECT_TRUE(desktop.messages.empty());
 }
 
 TEST_F(StatsTest, ThunderballChartsShowTheFourteenThunderballsAndShareTheirWindows) {

@@ -24,7 +24,7 @@ StatisticsChartForm::StatisticsChartForm(App& app, ChartKind kind, std::string n
     windowState = WindowState::Maximized;
     onLoad = [this] { Form_Load(); };
     mnuFileClose.onClick = [this] { Unload(); };
-    mnuPrintChart.onClick = [this] { PrintWindowImage(m_app.desktop, *this); };
+    mnuPrintChart.onClick = [this] { PrintChartImage(m_app.desktop, *this); };
 }
 
 void StatisticsChartForm::Form_Load() {
