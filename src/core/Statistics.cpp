@@ -1,33 +1,44 @@
 #include "core/Statistics.h"
 
+#include <algorithm>
+#include <array>
+
+#include "core/ShellSort.h"
+
 namespace quintara {
 
 namespace {
 
-// The gapped insertion passes shared by every sort of the program. `inOrder(a, b)` says that a may
-// stay before b; the inner walk stops at the first pair in order.
-template <class T, class InOrder>
-void ShellSort(OneBased<T>& items, int n, InOrder inOrder) {
-    if (n > static_cast<int>(items.Size())) {
-        n = static_cast<int>(items.Size());
-    }
+// Sorts the records 1..n of a table by one field, the ball travelling with its key.
+template <class Rec, class KeyField, class InOrder>
+void SortByField(OneBased<Rec>& table, KeyField Rec::*field, InOrder inOrder) {
+    const int n = static_cast<int>(table.Size());
     if (n < 2) {
         return;
     }
-    // Element 0 exists, so a[j] is items[j] for 0..n; the loops stay within 1..n.
-    T* a = &*items.begin() - 1;
-    for (int gap = n / 2; gap >= 1; gap /= 2) {
-        for (int i = gap; i <= n - 1; ++i) {
-            // Each swap of the inner walk carries the same element, items[i + 1], one gap down, so it is
-            // moved once at the end instead of swapped at every step.
-            const T moving = a[i + 1];
-            int j = i - gap + 1;
-            while (j >= 1 && !inOrder(a[j], moving)) {
-                a[j + gap] = a[j];
-                j -= gap;
-            }
-            a[j + gap] = moving;
-        }
+    // The tables of a game's balls fit on the stack; longer ones get room on the heap.
+    constexpr int kOnStack = 64;
+    std::array<KeyField, kOnStack + 1> localKeys;
+    std::array<std::int16_t, kOnStack + 1> localBalls;
+    std::vector<KeyField> heapKeys;
+    std::vector<std::int16_t> heapBalls;
+    KeyField* keys = localKeys.data();
+    std::int16_t* balls = localBalls.data();
+    if (n > kOnStack) {
+        heapKeys.resize(static_cast<std::size_t>(n) + 1);
+        heapBalls.resize(static_cast<std::size_t>(n) + 1);
+        keys = heapKeys.data();
+        balls = heapBalls.data();
+    }
+    Rec* records = &*table.begin() - 1;
+    for (int i = 1; i <= n; ++i) {
+        keys[i] = records[i].*field;
+        balls[i] = records[i].Ball;
+    }
+    ShellSortPasses(keys, balls, n, inOrder);
+    for (int i = 1; i <= n; ++i) {
+        records[i].*field = keys[i];
+        records[i].Ball = balls[i];
     }
 }
 
@@ -95,17 +106,19 @@ void CountBalls(const std::vector<CountedDraw>& draws, int n, bool thunderballFi
 }
 
 void SortFrequencies(OneBased<FrequencyRec>& table) {
-    ShellSort(table, static_cast<int>(table.Size()),
-              [](const FrequencyRec& a, const FrequencyRec& b) { return a.Count >= b.Count; });
+    SortByField(table, &FrequencyRec::Count, [](std::int32_t a, std::int32_t b) { return a >= b; });
 }
 
 void SortLastDrawn(OneBased<LastDrawnRec>& table) {
-    ShellSort(table, static_cast<int>(table.Size()),
-              [](const LastDrawnRec& a, const LastDrawnRec& b) { return a.DrawDate >= b.DrawDate; });
+    SortByField(table, &LastDrawnRec::DrawDate, [](double a, double b) { return a >= b; });
 }
 
 void SortIntegers(OneBased<std::int16_t>& values, int n) {
-    ShellSort(values, n, [](std::int16_t a, std::int16_t b) { return a <= b; });
+    n = std::min(n, static_cast<int>(values.Size()));
+    if (n >= 2) {
+        ShellSortPasses(&*values.begin() - 1, static_cast<NoPayload*>(nullptr), n,
+                        [](std::int16_t a, std::int16_t b) { return a <= b; });
+    }
 }
 
 GameStatistics ComputeStatistics(Game game, const std::vector<CountedDraw>& draws) {

@@ -1,10 +1,12 @@
 #include "generate/SectionSelection.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/ShellSort.h"
 #include "generate/GenerateError.h"
 
 namespace quintara {
@@ -42,40 +44,76 @@ const SectionLayout& LayoutOf(Game game) {
 
 const SectionLayout kThunderballBallLayout{14, {{1, 7}, {8, 14}}, 7};
 
-// Shell-sorts candidates 1..n newest first and leaves the rest where they were; the sort's treatment of
-// equal dates makes the gathering order decide between balls of the same draw. `head` is scratch space.
-void OrderByDate(OneBased<LastDrawnRec>& candidates, int n, OneBased<LastDrawnRec>& head) {
-    const auto count = std::min(static_cast<std::size_t>(n), candidates.Size());
-    head.Resize(count);
-    for (std::size_t i = 1; i <= count; ++i) {
-        head[i] = candidates[i];
-    }
-    SortLastDrawn(head);
-    for (std::size_t i = 1; i <= count; ++i) {
-        candidates[i] = head[i];
-    }
+// Balls 1..kMostBalls can be kept in a 64-bit set; every layout's balls are among them.
+constexpr int kMostBalls = 63;
+// No section holds more positions than this.
+constexpr int kMostInSection = 7;
+
+bool InBitSet(std::int16_t ball) {
+    return ball >= 1 && ball <= kMostBalls;
 }
 
-// The four criteria over the sections of one frequency table, appending to the final numbers.
+std::uint64_t Bit(std::int16_t ball) {
+    return std::uint64_t{1} << ball;
+}
+
+// Whether `table` already holds exactly one record of each ball 1..maxBall, as a table counted from a
+// history does; completing it would then change nothing.
+bool IsComplete(const OneBased<LastDrawnRec>& table, int maxBall) {
+    if (table.Size() != static_cast<std::size_t>(maxBall)) {
+        return false;
+    }
+    std::uint64_t seen = 0;
+    for (const auto& rec : table) {
+        if (rec.Ball < 1 || rec.Ball > maxBall || (seen & Bit(rec.Ball)) != 0) {
+            return false;
+        }
+        seen |= Bit(rec.Ball);
+    }
+    return true;
+}
+
+// A few candidates of one section with their last-drawn dates, positions 1..count.
+struct Candidates {
+    std::array<double, kMostInSection + 1> dates{};
+    std::array<std::int16_t, kMostInSection + 1> balls{};
+    int count = 0;
+
+    void Add(double date, std::int16_t ball) {
+        ++count;
+        dates[static_cast<std::size_t>(count)] = date;
+        balls[static_cast<std::size_t>(count)] = ball;
+    }
+    // Shell-sorts candidates 1..n newest first and leaves the rest where they were; the sort's treatment
+    // of equal dates makes the gathering order decide between balls of the same draw.
+    void OrderByDate(int n) {
+        ShellSortPasses(dates.data(), balls.data(), std::min(n, count),
+                        [](double a, double b) { return a >= b; });
+    }
+};
+
+// The four criteria over the sections of one frequency table, appending to the final numbers. It runs
+// for every simulated draw, so it works in place on the tables it is given and allocates nothing.
 class SectionRun {
 public:
     SectionRun(const OneBased<FrequencyRec>& frequency, const OneBased<LastDrawnRec>& lastDrawn,
                const SectionLayout& layout, OneBased<std::int16_t>& finalNumbers)
-        : m_frequency(frequency),
-          m_lastDrawn(CompleteLastDrawn(lastDrawn, layout.balls)),
-          m_layout(layout),
-          m_final(finalNumbers),
-          m_chosenFrom(finalNumbers.Size() + 1) {
+        : m_frequency(frequency), m_layout(layout), m_final(finalNumbers), m_chosenFrom(finalNumbers.Size() + 1) {
         if (frequency.Size() < static_cast<std::size_t>(layout.balls)) {
             throw GenerateError("the ball frequencies cover " + std::to_string(frequency.Size()) +
                                 " balls, not " + std::to_string(layout.balls));
         }
-        // The completed table holds each ball 1..balls exactly once, so a ball's record can be looked up
-        // instead of scanned for.
-        m_recordOf.resize(static_cast<std::size_t>(layout.balls) + 1);
-        for (const auto& rec : m_lastDrawn) {
-            m_recordOf[static_cast<std::size_t>(rec.Ball)] = rec;
+        m_lastDrawn = &lastDrawn;
+        if (!IsComplete(lastDrawn, layout.balls)) {
+            m_completed = CompleteLastDrawn(lastDrawn, layout.balls);
+            m_lastDrawn = &m_completed;
         }
+        // The completed table holds each ball 1..balls exactly once, so a ball's date can be looked up
+        // instead of scanned for.
+        for (const auto& rec : *m_lastDrawn) {
+            m_dateOf[static_cast<std::size_t>(rec.Ball)] = rec.DrawDate;
+        }
+        m_final.Reserve(m_final.Size() + 4 * layout.sections.size());
     }
 
     void Run() {
@@ -98,6 +136,9 @@ private:
 
     // Only the numbers of this run count: the Thunderball balls may repeat main numbers.
     bool Chosen(std::int16_t ball) const {
+        if (InBitSet(ball)) {
+            return (m_chosen & Bit(ball)) != 0;
+        }
         for (std::size_t i = m_chosenFrom; i <= m_final.Size(); ++i) {
             if (m_final[i] == ball) {
                 return true;
@@ -106,13 +147,19 @@ private:
         return false;
     }
 
-    // The section's balls that can stand in the last-drawn table (1..63 holds them all) as a bit set.
+    void Choose(std::int16_t ball) {
+        m_final.PushBack(ball);
+        if (InBitSet(ball)) {
+            m_chosen |= Bit(ball);
+        }
+    }
+
+    // The section's balls that can stand in the last-drawn table as a bit set.
     std::uint64_t SectionMask(const Section& section) const {
         std::uint64_t mask = 0;
         for (int p = section.first; p <= section.last; ++p) {
-            const std::int16_t ball = BallAt(p);
-            if (ball >= 1 && ball <= 63) {
-                mask |= std::uint64_t{1} << ball;
+            if (const std::int16_t ball = BallAt(p); InBitSet(ball)) {
+                mask |= Bit(ball);
             }
         }
         return mask;
@@ -120,15 +167,14 @@ private:
 
     // The newest of the first n balls of the section in frequency order.
     void MostRecentlyDrawn(const Section& section) {
-        m_candidates.Clear();
+        Candidates candidates;
         for (int p = section.first; p <= section.last; ++p) {
             const std::int16_t ball = BallAt(p);
             const bool listed = ball >= 1 && ball <= m_layout.balls;
-            m_candidates.PushBack(listed ? m_recordOf[static_cast<std::size_t>(ball)]
-                                         : LastDrawnRec{0.0, ball});
+            candidates.Add(listed ? m_dateOf[static_cast<std::size_t>(ball)] : 0.0, ball);
         }
-        OrderByDate(m_candidates, m_layout.dateOrdered, m_head);
-        m_final.PushBack(m_candidates[1].Ball);
+        candidates.OrderByDate(m_layout.dateOrdered);
+        Choose(candidates.balls[1]);
     }
 
     void MostFrequent(const Section& section) {
@@ -136,7 +182,7 @@ private:
         while (Chosen(BallAt(p))) {
             ++p;
         }
-        m_final.PushBack(BallAt(p));
+        Choose(BallAt(p));
     }
 
     void LeastFrequent(const Section& section) {
@@ -144,34 +190,38 @@ private:
         while (Chosen(BallAt(p))) {
             --p;
         }
-        m_final.PushBack(BallAt(p));
+        Choose(BallAt(p));
     }
 
     // Gathered oldest first, so the first n candidates are the n least recently drawn of the section.
     void LeastRecentlyDrawn(const Section& section) {
         const std::uint64_t inSection = SectionMask(section);
-        m_candidates.Clear();
-        for (auto pos = m_lastDrawn.Size(); pos >= 1; --pos) {
-            if ((inSection >> m_lastDrawn[pos].Ball & 1U) != 0) {
-                m_candidates.PushBack(m_lastDrawn[pos]);
+        Candidates candidates;
+        for (auto pos = m_lastDrawn->Size(); pos >= 1; --pos) {
+            const LastDrawnRec& rec = (*m_lastDrawn)[pos];
+            if ((inSection & Bit(rec.Ball)) != 0) {
+                candidates.Add(rec.DrawDate, rec.Ball);
             }
         }
-        OrderByDate(m_candidates, m_layout.dateOrdered, m_head);
-        auto q = std::min(static_cast<std::size_t>(m_layout.dateOrdered), m_candidates.Size());
-        while (Chosen(m_candidates[q].Ball)) {
+        candidates.OrderByDate(m_layout.dateOrdered);
+        int q = std::min(m_layout.dateOrdered, candidates.count);
+        while (q >= 1 && Chosen(candidates.balls[static_cast<std::size_t>(q)])) {
             --q;
         }
-        m_final.PushBack(m_candidates[q].Ball);
+        if (q < 1) {
+            throw GenerateError("every least recently drawn ball of a section is chosen already");
+        }
+        Choose(candidates.balls[static_cast<std::size_t>(q)]);
     }
 
     const OneBased<FrequencyRec>& m_frequency;
-    OneBased<LastDrawnRec> m_lastDrawn;
     const SectionLayout& m_layout;
     OneBased<std::int16_t>& m_final;
     std::size_t m_chosenFrom;
-    std::vector<LastDrawnRec> m_recordOf;  // [ball]
-    OneBased<LastDrawnRec> m_candidates;   // scratch lists of criteria A and D
-    OneBased<LastDrawnRec> m_head;
+    std::uint64_t m_chosen = 0;  // the balls of this run in 1..kMostBalls
+    const OneBased<LastDrawnRec>* m_lastDrawn = nullptr;
+    OneBased<LastDrawnRec> m_completed;  // the table completed, when the given one is not
+    std::array<double, kMostBalls + 1> m_dateOf{};
 };
 
 }  // namespace

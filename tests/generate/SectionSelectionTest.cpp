@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 #include <map>
+#include <random>
 #include <set>
 
 #include "StatisticsFixtures.h"
 #include "generate/Generator.h"
 #include "generate/SectionSelection.h"
+#include "support/SectionReference.h"
 
 namespace quintara {
 namespace {
@@ -137,6 +139,67 @@ TEST(SectionSelection, SevenNumbersTakeOnePositionFromEachGroupOfFour) {
     const FinalSelection notReduced = ChooseFinalNumbers(Game::DailyPlay, 2, daily);
     EXPECT_EQ(notReduced.FinalNumbers.Size(), 16u);
     EXPECT_FALSE(notReduced.SevenNumbers.has_value());
+}
+
+}  // namespace
+}  // namespace quintara
+
+namespace quintara {
+namespace {
+
+// Tables as a history leaves them (every ball once, dates from a few draws so that many are equal) and,
+// now and then, damaged: repeated or foreign balls, missing records, a short frequency table.
+GameStatistics RandomStatistics(std::mt19937& rng, Game game, bool damage) {
+    auto table = [&](int balls, OneBased<FrequencyRec>& frequency, OneBased<LastDrawnRec>& lastDrawn) {
+        std::vector<int> order = test::BallsUpTo(balls);
+        std::shuffle(order.begin(), order.end(), rng);
+        frequency = test::FrequencyInOrder(order);
+        const int draws = 1 + static_cast<int>(rng() % 12);
+        lastDrawn = test::LastDrawnBy(balls, [&](int) { return 40000.0 - static_cast<double>(rng() % draws); });
+        if (!damage) {
+            return;
+        }
+        for (int k = static_cast<int>(rng() % 4); k > 0; --k) {
+            const auto pos = 1 + rng() % frequency.Size();
+            frequency[pos].Ball = static_cast<std::int16_t>(static_cast<int>(rng() % (balls + 3)) - 1);
+            lastDrawn[1 + rng() % lastDrawn.Size()].Ball = static_cast<std::int16_t>(rng() % (balls + 2));
+        }
+        if (rng() % 3 == 0) {
+            lastDrawn.Resize(lastDrawn.Size() - 1 - rng() % 5);
+        }
+        if (rng() % 8 == 0) {
+            frequency.Resize(frequency.Size() - 1);
+        }
+    };
+    GameStatistics stats;
+    table(Info(game).maxBall, stats.BallFrequency, stats.BallLastDrawn);
+    if (game == Game::Thunderball) {
+        table(Info(game).extraMax, stats.ThunderballFrequency, stats.ThunderballLastDrawn);
+    }
+    return stats;
+}
+
+TEST(SectionSelection, ChoosesAsThePlainSelectionForAnyTables) {
+    std::mt19937 rng(20261206);
+    int failures = 0;
+    for (int round = 0; round < 4000; ++round) {
+        for (Game game : {Game::Lotto, Game::LottoExtra, Game::Thunderball, Game::DailyPlay}) {
+            const GameStatistics stats = RandomStatistics(rng, game, round % 2 == 1);
+            std::optional<OneBased<std::int16_t>> expected;
+            std::optional<OneBased<std::int16_t>> actual;
+            try {
+                expected = reference::SectionSelectionReference::Select(stats, game);
+            } catch (const std::exception&) {
+                ++failures;
+            }
+            try {
+                actual = SelectFinalNumbers(stats, game);
+            } catch (const std::exception&) {
+            }
+            ASSERT_EQ(actual, expected) << "round " << round << ", game " << static_cast<int>(game);
+        }
+    }
+    EXPECT_GT(failures, 0);  // the damaged tables reached the failing paths too
 }
 
 }  // namespace
