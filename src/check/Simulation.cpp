@@ -69,6 +69,7 @@ struct PositionRange {
     int first = 1;
     int last = 0;
     int labelShift = 0;
+    bool operator==(const PositionRange&) const = default;
 };
 
 PositionRange ComparedPositions(Game game, SimulationCommand command, bool personalPicks, int count) {
@@ -82,10 +83,20 @@ PositionRange ComparedPositions(Game game, SimulationCommand command, bool perso
 }
 
 // One step's check of a draw against the final numbers, with its report block.
+// The report's wheel pointer lines of a range, made once for a whole run: [p - first] is "\r\n" + label +
+// " = ", to which a hit adds "1".
+std::vector<std::string> PointerLines(const PositionRange& range) {
+    std::vector<std::string> lines;
+    for (int p = range.first; p <= range.last; ++p) {
+        lines.push_back(std::string(kCrLf) + std::to_string(p - range.labelShift) + " = ");
+    }
+    return lines;
+}
+
 SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const PositionRange& range,
-                        const DrawnBalls& drawn, std::int32_t drawNumber, double drawDate,
-                        std::string& report) {
-    std::vector<char> hit(static_cast<std::size_t>(std::max(range.last, 0)) + 1, 0);
+                        const std::vector<std::string>& pointerLines, const DrawnBalls& drawn,
+                        std::int32_t drawNumber, double drawDate, std::vector<char>& hit, std::string& report) {
+    hit.assign(static_cast<std::size_t>(std::max(range.last, 0)) + 1, 0);
     auto find = [&](std::int16_t ball) {
         for (int p = range.first; p <= range.last; ++p) {
             if (finalNumbers[static_cast<std::size_t>(p)] == ball) {
@@ -137,11 +148,10 @@ SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const Positi
     }
     report.append(kCrLf).append("Wheel Pointers:").append(kCrLf);
     for (int p = range.first; p <= range.last; ++p) {
-        const int label = p - range.labelShift;
-        report.append(kCrLf).append(std::to_string(label)).append(" = ");
+        report.append(pointerLines[static_cast<std::size_t>(p - range.first)]);
         if (hit[static_cast<std::size_t>(p)] != 0) {
             report.append("1");
-            step.pointers.push_back(label);
+            step.pointers.push_back(p - range.labelShift);
         }
     }
     report.append(kCrLf).append(kCrLf).append(kBlockStars);
@@ -217,6 +227,9 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& gi
     run.draws = n;
     run.steps.reserve(static_cast<std::size_t>(n));
     std::string blocks;
+    std::vector<std::string> pointerLines;  // of the range pointerLinesOf, which every step has in practice
+    std::optional<PositionRange> pointerLinesOf;
+    std::vector<char> hit;
     std::optional<std::size_t> wheelCheckedFor;  // the count of final numbers the wheel is known to serve
     GeneratorResult generated;
     for (std::int32_t k = 1; k <= n; ++k) {
@@ -257,8 +270,12 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& gi
         }
         const PositionRange range = ComparedPositions(game, command, request.PersonalPicksActive,
                                                       static_cast<int>(finalNumbers->Size()));
-        SimulatedDraw checked =
-            CheckDraw(*finalNumbers, range, Drawn(draw, command), drawNumber, draw.DrawDate, blocks);
+        if (range != pointerLinesOf) {
+            pointerLines = PointerLines(range);
+            pointerLinesOf = range;
+        }
+        SimulatedDraw checked = CheckDraw(*finalNumbers, range, pointerLines, Drawn(draw, command), drawNumber,
+                                          draw.DrawDate, hit, blocks);
         if (checked.category) {
             ++run.totals[static_cast<std::size_t>(*checked.category)];
         }
@@ -270,6 +287,10 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& gi
             run.numbersUsed = range.last - range.first + 1;
         }
         run.steps.push_back(std::move(checked));
+        if (k == 1) {
+            // Every block is about as long as the first: room for all of them, with some to spare.
+            blocks.reserve(blocks.size() * static_cast<std::size_t>(n) * 9 / 8);
+        }
     }
 
     run.FinalNumbers = std::move(generated.FinalNumbers);

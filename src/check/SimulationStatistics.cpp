@@ -1,12 +1,40 @@
 #include "check/SimulationStatistics.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/ShellSort.h"
+
 namespace quintara {
 
 ShrinkingStatistics::ShrinkingStatistics(Game game, std::span<const CountedDraw> draws)
     : m_game(game), m_draws(draws) {
+    MakeDateKeys();
     Build(m_main, Info(game).maxBall, false);
     if (game == Game::Thunderball) {
         Build(m_thunderball, Info(game).extraMax, true);
+    }
+}
+
+void ShrinkingStatistics::MakeDateKeys() {
+    std::vector<double> dates{0.0};
+    dates.reserve(m_draws.size() + 1);
+    for (const CountedDraw& draw : m_draws) {
+        if (std::isnan(draw.date)) {
+            return;
+        }
+        dates.push_back(draw.date);
+    }
+    std::sort(dates.begin(), dates.end());
+    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());  // 0.0 and -0.0 are one date
+    auto key = [&](double date) {
+        return static_cast<std::int32_t>(std::lower_bound(dates.begin(), dates.end(), date) - dates.begin());
+    };
+    m_dayZeroKey = key(0.0);
+    m_dateKeys.reserve(m_draws.size());
+    for (const CountedDraw& draw : m_draws) {
+        m_dateKeys.push_back(key(draw.date));
     }
 }
 
@@ -15,6 +43,7 @@ void ShrinkingStatistics::Build(Table& table, int n, bool thunderballField) {
     table.n = n;
     table.count.assign(static_cast<std::size_t>(n) + 1, 0);
     table.lastDate.assign(static_cast<std::size_t>(n) + 1, 0.0);
+    table.lastKey.assign(static_cast<std::size_t>(n) + 1, m_dayZeroKey);
     table.slots = thunderballField ? 1 : std::size(CountedDraw{}.balls);
     table.appearances.assign(size * table.slots, Appearance{0, -1});
     table.used.assign(size, 0);
@@ -39,6 +68,7 @@ void ShrinkingStatistics::Build(Table& table, int n, bool thunderballField) {
             newestSoFar[b] = static_cast<std::int32_t>(index);
             ++table.count[b];
             table.lastDate[b] = draw.date;
+            table.lastKey[b] = m_dateKeys.empty() ? 0 : m_dateKeys[index];
         };
         if (thunderballField) {
             count(draw.thunderball);
@@ -58,6 +88,9 @@ void ShrinkingStatistics::Remove(Table& table, std::size_t index) {
         // A number no older draw holds goes back to day 0, as in a table counted without it.
         table.lastDate[b] =
             own[k].nextOlder < 0 ? 0.0 : m_draws[static_cast<std::size_t>(own[k].nextOlder)].date;
+        if (!m_dateKeys.empty()) {
+            table.lastKey[b] = DateKey(own[k].nextOlder);
+        }
     }
 }
 
@@ -73,17 +106,34 @@ void ShrinkingStatistics::RemoveNewest() {
 }
 
 void ShrinkingStatistics::Fill(const Table& table, OneBased<FrequencyRec>& frequency,
-                               OneBased<LastDrawnRec>& lastDrawn) {
+                               OneBased<LastDrawnRec>& lastDrawn) const {
     const auto n = static_cast<std::size_t>(table.n);
     frequency.Resize(n);
     lastDrawn.Resize(n);
-    for (std::size_t b = 1; b <= n; ++b) {
-        const auto ball = static_cast<std::int16_t>(b);
-        frequency[b] = FrequencyRec{ball, table.count[b]};
-        lastDrawn[b] = LastDrawnRec{table.lastDate[b], ball};
+    // Ball b is element b of both sorts.
+    std::array<std::uint8_t, kMostOrdered + 1> order{};
+    if (ShellSortOrder(table.count.data(), table.n, order.data())) {
+        for (std::size_t i = 1; i <= n; ++i) {
+            const std::uint8_t b = order[i];
+            frequency[i] = FrequencyRec{static_cast<std::int16_t>(b), table.count[b]};
+        }
+    } else {
+        for (std::size_t b = 1; b <= n; ++b) {
+            frequency[b] = FrequencyRec{static_cast<std::int16_t>(b), table.count[b]};
+        }
+        SortFrequencies(frequency);
     }
-    SortFrequencies(frequency);
-    SortLastDrawn(lastDrawn);
+    if (!m_dateKeys.empty() && ShellSortOrder(table.lastKey.data(), table.n, order.data())) {
+        for (std::size_t i = 1; i <= n; ++i) {
+            const std::uint8_t b = order[i];
+            lastDrawn[i] = LastDrawnRec{table.lastDate[b], static_cast<std::int16_t>(b)};
+        }
+    } else {
+        for (std::size_t b = 1; b <= n; ++b) {
+            lastDrawn[b] = LastDrawnRec{table.lastDate[b], static_cast<std::int16_t>(b)};
+        }
+        SortLastDrawn(lastDrawn);
+    }
 }
 
 const GameStatistics& ShrinkingStatistics::Sorted() {

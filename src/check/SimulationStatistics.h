@@ -40,20 +40,27 @@ private:
         int n = 0;
         std::vector<std::int32_t> count;  // [b] for ball b; [0] unused
         std::vector<double> lastDate;
+        std::vector<std::int32_t> lastKey;  // lastDate as its DateKey
         // Draw i's numbers, each once: appearances[i * slots + 0 .. + used[i]).
         std::size_t slots = 0;
         std::vector<Appearance> appearances;
         std::vector<std::uint8_t> used;
     };
 
+    void MakeDateKeys();
+    std::int32_t DateKey(std::int32_t draw) const { return draw < 0 ? m_dayZeroKey : m_dateKeys[static_cast<std::size_t>(draw)]; }
     void Build(Table& table, int n, bool thunderballField);
     void Remove(Table& table, std::size_t index);
-    static void Fill(const Table& table, OneBased<FrequencyRec>& frequency,
-                     OneBased<LastDrawnRec>& lastDrawn);
+    void Fill(const Table& table, OneBased<FrequencyRec>& frequency, OneBased<LastDrawnRec>& lastDrawn) const;
 
     Game m_game;
     std::span<const CountedDraw> m_draws;
     std::size_t m_removed = 0;
+    // The dates as whole numbers in the same order, so the branch-free sort can order the last-drawn
+    // tables: [i] for draw i, and day 0 for a number no remaining draw holds. Empty when a date does not
+    // compare (not a number), and the tables are then sorted by their dates.
+    std::vector<std::int32_t> m_dateKeys;
+    std::int32_t m_dayZeroKey = 0;
     GameStatistics m_sorted;
     Table m_main;
     Table m_thunderball;  // the Thunderball game only

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <type_traits>
 
 namespace quintara {
@@ -42,5 +43,45 @@ void ShellSortPasses(Key* keys, Payload* payloads, int n, InOrder inOrder) {
         }
     }
 }
+
+// The position (1..n) of the element the Shell sort above puts first among n <= 7 keys[1..n], the higher
+// key first, without sorting: 0 when n is larger or a key does not compare (not a number). Such short
+// runs make one pass of gap n / 2 (when that is over 1) before the last; that pass leaves each gap
+// class headed by its first highest key, at positions 1..gap, and the last pass, stable, then puts first
+// the head of the lowest class holding the highest key.
+template <class Key>
+int ShellSortFirst(const Key* keys, int n) {
+    if (n > 7 || n < 1) {
+        return 0;
+    }
+    Key highest = keys[1];
+    for (int p = 1; p <= n; ++p) {
+        if (!(keys[p] == keys[p])) {
+            return 0;
+        }
+        highest = keys[p] > highest ? keys[p] : highest;
+    }
+    const int gap = n >= 4 ? n / 2 : 1;
+    for (int c = 1; c <= gap; ++c) {
+        for (int p = c; p <= n; p += gap) {
+            if (keys[p] == highest) {
+                return p;
+            }
+        }
+    }
+    return 0;
+}
+
+// The most elements ShellSortOrder takes: one bit each, in a 64-bit word, for positions 1..63.
+inline constexpr int kMostOrdered = 63;
+
+// The order the Shell sort above leaves `n` elements in, elements 1..n with keys[1..n], the higher key
+// first and equal keys as the passes leave them; order[1..n] receives the elements' positions. It does
+// the same passes without a branch on the keys: an element's place in its gap class is the count of the
+// class members with a higher key, plus those with an equal key ahead of it, taken from bit sets of
+// positions. That is several times faster than the insertions, whose every step the processor guesses
+// wrongly half the time. Returns false, touching nothing, for n over kMostOrdered or keys spread over
+// 4096 or more values.
+bool ShellSortOrder(const std::int32_t* keys, int n, std::uint8_t* order);
 
 }  // namespace quintara

@@ -106,6 +106,22 @@ void CountBalls(const std::vector<CountedDraw>& draws, int n, bool thunderballFi
 }
 
 void SortFrequencies(OneBased<FrequencyRec>& table) {
+    const int n = static_cast<int>(table.Size());
+    std::array<std::int32_t, kMostOrdered + 1> counts{};
+    std::array<std::uint8_t, kMostOrdered + 1> order{};
+    if (n <= kMostOrdered) {
+        for (int i = 1; i <= n; ++i) {
+            counts[static_cast<std::size_t>(i)] = table[static_cast<std::size_t>(i)].Count;
+        }
+        if (ShellSortOrder(counts.data(), n, order.data())) {
+            std::array<FrequencyRec, kMostOrdered + 1> unsorted{};
+            std::copy(table.begin(), table.end(), unsorted.begin() + 1);
+            for (int i = 1; i <= n; ++i) {
+                table[static_cast<std::size_t>(i)] = unsorted[order[static_cast<std::size_t>(i)]];
+            }
+            return;
+        }
+    }
     SortByField(table, &FrequencyRec::Count, [](std::int32_t a, std::int32_t b) { return a >= b; });
 }
 

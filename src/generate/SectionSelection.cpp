@@ -46,8 +46,9 @@ const SectionLayout kThunderballBallLayout{14, {{1, 7}, {8, 14}}, 7};
 
 // Balls 1..kMostBalls can be kept in a 64-bit set; every layout's balls are among them.
 constexpr int kMostBalls = 63;
-// No section holds more positions than this.
+// No section holds more positions than this, and no layout more sections.
 constexpr int kMostInSection = 7;
+constexpr std::size_t kMostSections = 7;
 
 bool InBitSet(std::int16_t ball) {
     return ball >= 1 && ball <= kMostBalls;
@@ -114,6 +115,7 @@ public:
             m_dateOf[static_cast<std::size_t>(rec.Ball)] = rec.DrawDate;
         }
         m_final.Reserve(m_final.Size() + 4 * layout.sections.size());
+        GatherOldestFirst();
     }
 
     void Run() {
@@ -126,8 +128,8 @@ public:
         for (const auto& section : m_layout.sections) {
             LeastFrequent(section);
         }
-        for (const auto& section : m_layout.sections) {
-            LeastRecentlyDrawn(section);
+        for (std::size_t s = 0; s < m_layout.sections.size(); ++s) {
+            LeastRecentlyDrawn(s);
         }
     }
 
@@ -165,6 +167,41 @@ private:
         return mask;
     }
 
+    // Each section's balls as the last-drawn table lists them, oldest first: the candidates of D. One
+    // walk serves every section when no ball stands at two frequency positions.
+    void GatherOldestFirst() {
+        std::array<std::int8_t, kMostBalls + 1> sectionOf;
+        sectionOf.fill(-1);
+        bool oneSectionEach = true;
+        for (std::size_t s = 0; s < m_layout.sections.size(); ++s) {
+            for (int p = m_layout.sections[s].first; p <= m_layout.sections[s].last; ++p) {
+                if (const std::int16_t ball = BallAt(p); InBitSet(ball)) {
+                    auto& section = sectionOf[static_cast<std::size_t>(ball)];
+                    oneSectionEach = oneSectionEach && section < 0;
+                    section = static_cast<std::int8_t>(s);
+                }
+            }
+        }
+        if (oneSectionEach) {
+            for (auto pos = m_lastDrawn->Size(); pos >= 1; --pos) {
+                const LastDrawnRec& rec = (*m_lastDrawn)[pos];
+                if (const int s = sectionOf[static_cast<std::size_t>(rec.Ball)]; s >= 0) {
+                    m_oldestFirst[static_cast<std::size_t>(s)].Add(rec.DrawDate, rec.Ball);
+                }
+            }
+            return;
+        }
+        for (std::size_t s = 0; s < m_layout.sections.size(); ++s) {
+            const std::uint64_t inSection = SectionMask(m_layout.sections[s]);
+            for (auto pos = m_lastDrawn->Size(); pos >= 1; --pos) {
+                const LastDrawnRec& rec = (*m_lastDrawn)[pos];
+                if ((inSection & Bit(rec.Ball)) != 0) {
+                    m_oldestFirst[s].Add(rec.DrawDate, rec.Ball);
+                }
+            }
+        }
+    }
+
     // The newest of the first n balls of the section in frequency order.
     void MostRecentlyDrawn(const Section& section) {
         Candidates candidates;
@@ -173,8 +210,12 @@ private:
             const bool listed = ball >= 1 && ball <= m_layout.balls;
             candidates.Add(listed ? m_dateOf[static_cast<std::size_t>(ball)] : 0.0, ball);
         }
-        candidates.OrderByDate(m_layout.dateOrdered);
-        Choose(candidates.balls[1]);
+        const int first =
+            ShellSortFirst(candidates.dates.data(), std::min(m_layout.dateOrdered, candidates.count));
+        if (first == 0) {
+            candidates.OrderByDate(m_layout.dateOrdered);
+        }
+        Choose(candidates.balls[static_cast<std::size_t>(std::max(first, 1))]);
     }
 
     void MostFrequent(const Section& section) {
@@ -194,15 +235,8 @@ private:
     }
 
     // Gathered oldest first, so the first n candidates are the n least recently drawn of the section.
-    void LeastRecentlyDrawn(const Section& section) {
-        const std::uint64_t inSection = SectionMask(section);
-        Candidates candidates;
-        for (auto pos = m_lastDrawn->Size(); pos >= 1; --pos) {
-            const LastDrawnRec& rec = (*m_lastDrawn)[pos];
-            if ((inSection & Bit(rec.Ball)) != 0) {
-                candidates.Add(rec.DrawDate, rec.Ball);
-            }
-        }
+    void LeastRecentlyDrawn(std::size_t s) {
+        Candidates& candidates = m_oldestFirst[s];
         candidates.OrderByDate(m_layout.dateOrdered);
         int q = std::min(m_layout.dateOrdered, candidates.count);
         while (q >= 1 && Chosen(candidates.balls[static_cast<std::size_t>(q)])) {
@@ -222,6 +256,7 @@ private:
     const OneBased<LastDrawnRec>* m_lastDrawn = nullptr;
     OneBased<LastDrawnRec> m_completed;  // the table completed, when the given one is not
     std::array<double, kMostBalls + 1> m_dateOf{};
+    std::array<Candidates, kMostSections> m_oldestFirst;  // [s]: the candidates of D in section s
 };
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "core/History.h"
+#include "core/ShellSort.h"
 #include "core/Statistics.h"
 #include "support/HistoryBuilder.h"
 
@@ -46,6 +50,53 @@ TEST(StatisticsTest, TheShellSortLeavesEqualKeysInItsOwnOrder) {
     OneBased<std::int16_t> partly{9, 8, 7, 1};
     SortIntegers(partly, 3);
     EXPECT_EQ(partly, (OneBased<std::int16_t>{7, 8, 9, 1}));
+}
+
+TEST(StatisticsTest, TheBranchFreeOrderIsTheShellSortsOrder) {
+    std::mt19937 rng(49);
+    for (int round = 0; round < 20000; ++round) {
+        const int n = 1 + static_cast<int>(rng() % kMostOrdered);
+        // Few distinct keys make many ties; a wide spread reaches the rank words far apart.
+        const int spread = round % 3 == 0 ? 3 : round % 3 == 1 ? 60 : 4095;
+        std::vector<std::int32_t> keys(static_cast<std::size_t>(n) + 1);
+        std::vector<std::int16_t> balls(static_cast<std::size_t>(n) + 1);
+        for (int i = 1; i <= n; ++i) {
+            keys[static_cast<std::size_t>(i)] = -2000 + static_cast<std::int32_t>(rng() % spread);
+            balls[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i);
+        }
+        std::vector<std::uint8_t> order(static_cast<std::size_t>(n) + 1);
+        ASSERT_TRUE(ShellSortOrder(keys.data(), n, order.data()));
+        ShellSortPasses(keys.data(), balls.data(), n, [](std::int32_t a, std::int32_t b) { return a >= b; });
+        for (int i = 1; i <= n; ++i) {
+            ASSERT_EQ(order[static_cast<std::size_t>(i)], balls[static_cast<std::size_t>(i)])
+                << "round " << round << ", n " << n << ", position " << i;
+        }
+    }
+
+    // The first of a short run, found without sorting; equal dates are the point.
+    for (int round = 0; round < 20000; ++round) {
+        const int n = 1 + static_cast<int>(rng() % 7);
+        std::vector<double> dates(static_cast<std::size_t>(n) + 1);
+        std::vector<std::int16_t> balls(static_cast<std::size_t>(n) + 1);
+        for (int i = 1; i <= n; ++i) {
+            dates[static_cast<std::size_t>(i)] = 40000.0 + static_cast<double>(rng() % (1 + round % 5));
+            balls[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i);
+        }
+        const int first = ShellSortFirst(dates.data(), n);
+        ShellSortPasses(dates.data(), balls.data(), n, [](double a, double b) { return a >= b; });
+        ASSERT_EQ(first, balls[1]) << "round " << round;
+    }
+    const std::vector<double> notANumber{0.0, 1.0, std::nan("")};
+    EXPECT_EQ(ShellSortFirst(notANumber.data(), 2), 0);
+    EXPECT_EQ(ShellSortFirst(std::vector<double>(9, 1.0).data(), 8), 0);
+
+    // Too many elements, or keys too far apart, are left to the insertions.
+    std::vector<std::int32_t> keys(65, 0);
+    std::vector<std::uint8_t> order(65, 0);
+    EXPECT_FALSE(ShellSortOrder(keys.data(), 64, order.data()));
+    keys[2] = 4096;
+    EXPECT_FALSE(ShellSortOrder(keys.data(), 2, order.data()));
+    EXPECT_EQ(order[1], 0);
 }
 
 TEST(StatisticsTest, LottoCountsTheBonusBallOncePerDrawAndIgnoresDamagedValues) {

@@ -1,0 +1,132 @@
+#include "core/ShellSort.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quintara {
+
+namespace {
+
+constexpr int kMostSpread = 4096;
+
+std::uint64_t Bit(int position) {
+    return std::uint64_t{1} << position;
+}
+
+// Replaces each key by its dense rank, 0 for the highest, from a bit set of the values present.
+[[gnu::always_inline]] inline int DenseRanks(const std::int32_t* keys, int n, std::int32_t lowest, int spread,
+                                             std::uint8_t* rank) {
+    constexpr int kWords = kMostSpread / 64;
+    std::array<std::uint64_t, kWords> present;
+    std::array<int, kWords + 1> above;  // [w]: distinct values in the words after w
+    const int words = (spread + 63) / 64;
+    std::fill_n(present.begin(), words, 0);
+    for (int i = 1; i <= n; ++i) {
+        const int v = keys[i] - lowest;
+        present[static_cast<std::size_t>(v / 64)] |= Bit(v % 64);
+    }
+    above[static_cast<std::size_t>(words)] = 0;
+    for (int w = words - 1; w >= 0; --w) {
+        above[static_cast<std::size_t>(w)] =
+            above[static_cast<std::size_t>(w) + 1] + __builtin_popcountll(present[static_cast<std::size_t>(w)]);
+    }
+    for (int i = 1; i <= n; ++i) {
+        const int v = keys[i] - lowest;
+        // The values above v in its word: shifted twice, as a shift by 64 is not defined.
+        const std::uint64_t higher = present[static_cast<std::size_t>(v / 64)] >> (v % 64) >> 1;
+        rank[i] = static_cast<std::uint8_t>(above[static_cast<std::size_t>(v / 64) + 1] + __builtin_popcountll(higher));
+    }
+    return above[0];
+}
+
+// The elements and ranks by position, and per rank the set of its positions, before or after a pass.
+struct PassState {
+    std::array<std::uint8_t, kMostOrdered + 1> element;
+    std::array<std::uint8_t, kMostOrdered + 1> rank;
+    std::array<std::uint64_t, kMostOrdered + 1> ofRank;
+};
+
+// One gap pass from `now` into `next`: an element's place in its class is the count of the members
+// ranked before it, plus those of its rank at lower positions.
+[[gnu::always_inline]] inline void Pass(const PassState* __restrict now, PassState* __restrict next, int n,
+                                        int ranks, int gap) {
+    std::array<std::uint64_t, kMostOrdered + 1> before;  // [r]: the positions of the ranks before r
+    std::uint64_t sorted = 0;
+    for (std::size_t r = 0; r < static_cast<std::size_t>(ranks); ++r) {
+        before[r] = sorted;
+        sorted |= now->ofRank[r];
+        next->ofRank[r] = 0;
+    }
+    const std::uint64_t positions = (~std::uint64_t{0} >> (64 - n)) << 1;
+    // Positions 0, gap, 2 gap, ..: shifted by c + 1, the members of gap class c.
+    std::uint64_t stride = 0;
+    for (int p = 0; p < 64; p += gap) {
+        stride |= Bit(p);
+    }
+    int c = 0;
+    for (int p = 1; p <= n; ++p) {
+        const std::size_t r = now->rank[static_cast<std::size_t>(p)];
+        const std::uint64_t members = (stride << (c + 1)) & positions;
+        const int place = __builtin_popcountll(members & before[r]) +
+                          __builtin_popcountll(members & now->ofRank[r] & (Bit(p) - 1));
+        const auto to = static_cast<std::size_t>(c + 1 + gap * place);
+        next->element[to] = now->element[static_cast<std::size_t>(p)];
+        next->rank[to] = static_cast<std::uint8_t>(r);
+        next->ofRank[r] |= Bit(static_cast<int>(to));
+        c = c + 1 == gap ? 0 : c + 1;
+    }
+}
+
+// Compiled twice where the processor may lack a population count instruction, and chosen at load time.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define QUINTARA_POPCOUNT_CLONES [[gnu::target_clones("popcnt", "default")]]
+#else
+#define QUINTARA_POPCOUNT_CLONES
+#endif
+
+QUINTARA_POPCOUNT_CLONES
+bool Order(const std::int32_t* keys, int n, std::uint8_t* order) {
+    std::int32_t low = keys[1];
+    std::int32_t high = keys[1];
+    for (int i = 2; i <= n; ++i) {
+        low = std::min(low, keys[i]);
+        high = std::max(high, keys[i]);
+    }
+    const std::int64_t spread = std::int64_t{high} - std::int64_t{low} + 1;
+    if (spread >= kMostSpread) {
+        return false;
+    }
+    std::array<PassState, 2> states;
+    PassState& first = states[0];
+    const int ranks = DenseRanks(keys, n, low, static_cast<int>(spread), first.rank.data());
+    std::fill_n(first.ofRank.begin(), ranks, 0);
+    for (int p = 1; p <= n; ++p) {
+        first.element[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(p);
+        first.ofRank[first.rank[static_cast<std::size_t>(p)]] |= Bit(p);
+    }
+    int now = 0;
+    for (int gap = n / 2; gap >= 1; gap /= 2) {
+        Pass(&states[static_cast<std::size_t>(now)], &states[static_cast<std::size_t>(1 - now)], n, ranks, gap);
+        now = 1 - now;
+    }
+    const auto& element = states[static_cast<std::size_t>(now)].element;
+    std::copy(element.begin() + 1, element.begin() + n + 1, order + 1);
+    return true;
+}
+
+}  // namespace
+
+bool ShellSortOrder(const std::int32_t* keys, int n, std::uint8_t* order) {
+    if (n > kMostOrdered) {
+        return false;
+    }
+    if (n < 2) {
+        if (n == 1) {
+            order[1] = 1;
+        }
+        return true;
+    }
+    return Order(keys, n, order);
+}
+
+}  // namespace quintara
