@@ -15,9 +15,15 @@ namespace {
 
 using namespace quintara;
 
+// The folder holding the history file the benchmarks read.
+const std::filesystem::path& HistoryDir() {
+    static const auto dir = std::filesystem::temp_directory_path() / "quintara-bench-simulation";
+    return dir;
+}
+
 const OneBased<LottoDrawRec>& LottoDraws() {
     static const auto draws = [] {
-        const auto dir = std::filesystem::temp_directory_path() / "quintara-bench-simulation";
+        const auto& dir = HistoryDir();
         std::filesystem::create_directories(dir);
         std::ifstream in(std::string(QUINTARA_SOURCE_DIR) + "/data/history/lotto.csv");
         std::string csv((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -87,16 +93,43 @@ void Literal(benchmark::State& state, int algorithmIndex, std::string_view wheel
     state.counters["draws"] = setup.n;
 }
 
+// The literal run as the program's design has it, reading the history file again before every step.
+void LiteralRereading(benchmark::State& state, int algorithmIndex, std::string_view wheelItem) {
+    const Setup setup = SetupFor(algorithmIndex, wheelItem);
+    const auto fast =
+        RunSimulation(LottoDraws(), setup.request, setup.wheel, setup.n, SimulationCommand::MainBalls);
+    for (auto _ : state) {
+        auto literal = test::RunLiteralSimulationRereading(HistoryDir(), LottoDraws(), setup.request, setup.wheel,
+                                                           setup.n, SimulationCommand::MainBalls);
+        const auto* a = std::get_if<SimulationRun>(&fast);
+        const auto* b = std::get_if<SimulationRun>(&literal);
+        if (a == nullptr || b == nullptr || a->ReportText != b->ReportText) {
+            state.SkipWithError("the fast simulation differs from the literal one");
+            break;
+        }
+    }
+    state.counters["draws"] = setup.n;
+}
+
 BENCHMARK_CAPTURE(Fast, Lotto_28_5LineWheel, 0, "5 Line Wheel - 1 Number")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Literal, Lotto_28_5LineWheel, 0, "5 Line Wheel - 1 Number")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(LiteralRereading, Lotto_28_5LineWheel, 0, "5 Line Wheel - 1 Number")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 BENCHMARK_CAPTURE(Fast, Lotto_28_904LineWheel, 0, "904 Line Wheel")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Literal, Lotto_28_904LineWheel, 0, "904 Line Wheel")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+BENCHMARK_CAPTURE(LiteralRereading, Lotto_28_904LineWheel, 0, "904 Line Wheel")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(Fast, Lotto_49, 1, "")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Literal, Lotto_49, 1, "")->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(LiteralRereading, Lotto_49, 1, "")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace
 

@@ -20,10 +20,23 @@ std::uint64_t Bit(int position) {
     std::array<std::uint64_t, kWords> present;
     std::array<int, kWords + 1> above;  // [w]: distinct values in the words after w
     const int words = (spread + 63) / 64;
-    std::fill_n(present.begin(), words, 0);
-    for (int i = 1; i <= n; ++i) {
-        const int v = keys[i] - lowest;
-        present[static_cast<std::size_t>(v / 64)] |= Bit(v % 64);
+    if (words <= 2) {
+        // Kept in registers: or-ing into memory would wait on the store before at every value.
+        std::uint64_t low = 0;
+        std::uint64_t high = 0;
+        for (int i = 1; i <= n; ++i) {
+            const int v = keys[i] - lowest;
+            low |= v < 64 ? Bit(v) : 0;
+            high |= v >= 64 ? Bit(v - 64) : 0;
+        }
+        present[0] = low;
+        present[1] = high;
+    } else {
+        std::fill_n(present.begin(), words, 0);
+        for (int i = 1; i <= n; ++i) {
+            const int v = keys[i] - lowest;
+            present[static_cast<std::size_t>(v / 64)] |= Bit(v % 64);
+        }
     }
     above[static_cast<std::size_t>(words)] = 0;
     for (int w = words - 1; w >= 0; --w) {
@@ -77,6 +90,84 @@ struct PassState {
     }
 }
 
+// [gap][e]: (e - 1) mod gap, the class of position e in a pass of that gap; a division costs more.
+constexpr auto kClassOf = [] {
+    std::array<std::array<std::uint8_t, kMostOrdered + 1>, kMostOrdered / 2 + 1> table{};
+    for (int gap = 1; gap <= kMostOrdered / 2; ++gap) {
+        for (int e = 1; e <= kMostOrdered; ++e) {
+            table[static_cast<std::size_t>(gap)][static_cast<std::size_t>(e)] = static_cast<std::uint8_t>((e - 1) % gap);
+        }
+    }
+    return table;
+}();
+
+// Whether every gap of n divides the gap before it (49: 24, 12, 6, 3, 1). An element's class in each pass is
+// then its class in the first, (position - 1) mod gap, whatever the passes do to it: a pass moves it only
+// by whole gaps. So which elements share a class never changes, and only equal keys need the positions.
+bool NestedGaps(int n) {
+    for (int gap = n / 2; gap / 2 >= 2; gap /= 2) {
+        if (gap % 2 != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The passes over nested gaps. In a pass an element goes to place (members ranked before it) + (members of
+// its rank at lower positions) of its class; the first count needs only the fixed class and the ranks,
+// the second only the positions of its equals. So only elements with an equal are followed through the
+// passes, and the last pass, one class of all, gives every element its place.
+[[gnu::always_inline]] inline void OrderNested(const std::uint8_t* rank, int ranks, int n, std::uint8_t* order) {
+    std::array<std::uint64_t, kMostOrdered + 1> ofRank;  // [r]: elements of rank r, then their positions
+    std::array<std::uint64_t, kMostOrdered + 1> before;  // [r]: elements ranked before r
+    std::array<std::uint64_t, kMostOrdered + 1> nextOfRank;
+    std::fill_n(ofRank.begin(), ranks, 0);
+    for (int e = 1; e <= n; ++e) {
+        ofRank[rank[e]] |= Bit(e);
+    }
+    std::uint64_t sorted = 0;
+    for (std::size_t r = 0; r < static_cast<std::size_t>(ranks); ++r) {
+        before[r] = sorted;
+        sorted |= ofRank[r];
+    }
+    // The elements with an equal, and every element's position (its own number before the first pass).
+    std::array<std::uint8_t, kMostOrdered + 1> tied;
+    std::array<std::uint8_t, kMostOrdered + 1> position;
+    int tiedCount = 0;
+    for (int e = 1; e <= n; ++e) {
+        position[static_cast<std::size_t>(e)] = static_cast<std::uint8_t>(e);
+        tied[static_cast<std::size_t>(tiedCount)] = static_cast<std::uint8_t>(e);
+        tiedCount += (ofRank[rank[e]] & ~Bit(e)) != 0 ? 1 : 0;
+    }
+    const std::uint64_t elements = (~std::uint64_t{0} >> (64 - n)) << 1;
+    for (int gap = n / 2; gap >= 2; gap /= 2) {
+        std::uint64_t stride = 0;  // positions 0, gap, 2 gap, ..; shifted by c + 1, class c
+        for (int p = 0; p < 64; p += gap) {
+            stride |= Bit(p);
+        }
+        std::fill_n(nextOfRank.begin(), ranks, 0);
+        const auto& classOf = kClassOf[static_cast<std::size_t>(gap)];
+        for (int k = 0; k < tiedCount; ++k) {
+            const std::size_t e = tied[static_cast<std::size_t>(k)];
+            const std::size_t r = rank[e];
+            const int c = classOf[e];
+            const std::uint64_t members = (stride << (c + 1)) & elements;
+            const int place = __builtin_popcountll(members & before[r]) +
+                              __builtin_popcountll(members & ofRank[r] & (Bit(position[e]) - 1));
+            const int to = c + 1 + gap * place;
+            position[e] = static_cast<std::uint8_t>(to);
+            nextOfRank[r] |= Bit(to);
+        }
+        std::copy_n(nextOfRank.begin(), ranks, ofRank.begin());
+    }
+    for (int e = 1; e <= n; ++e) {
+        const std::size_t r = rank[e];
+        const int place = __builtin_popcountll(before[r]) +
+                          __builtin_popcountll(ofRank[r] & (Bit(position[static_cast<std::size_t>(e)]) - 1));
+        order[place + 1] = static_cast<std::uint8_t>(e);
+    }
+}
+
 // Compiled twice where the processor may lack a population count instruction, and chosen at load time.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 #define QUINTARA_POPCOUNT_CLONES [[gnu::target_clones("popcnt", "default")]]
@@ -99,6 +190,10 @@ bool Order(const std::int32_t* keys, int n, std::uint8_t* order) {
     std::array<PassState, 2> states;
     PassState& first = states[0];
     const int ranks = DenseRanks(keys, n, low, static_cast<int>(spread), first.rank.data());
+    if (NestedGaps(n)) {
+        OrderNested(first.rank.data(), ranks, n, order);
+        return true;
+    }
     std::fill_n(first.ofRank.begin(), ranks, 0);
     for (int p = 1; p <= n; ++p) {
         first.element[static_cast<std::size_t>(p)] = static_cast<std::uint8_t>(p);

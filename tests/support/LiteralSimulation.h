@@ -3,12 +3,15 @@
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
 
 #include "check/Simulation.h"
 #include "core/Draws.h"
+#include "core/History.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
 #include "core/Statistics.h"
@@ -112,9 +115,15 @@ private:
 
     void LoadHistoryBefore(std::int32_t k) {
         m_draws.Clear();
-        for (std::size_t r = 1; r <= m_saved.Size(); ++r) {
+        // Read afresh from the history file when there is one, as the program's design does; the records
+        // are then the file's, which the caller made from the same history.
+        const OneBased<Rec>& records = m_historyDir ? m_reread : m_saved;
+        if (m_historyDir) {
+            m_reread = ReadHistory<Rec>(*m_historyDir, false).Value();
+        }
+        for (std::size_t r = 1; r <= records.Size(); ++r) {
             if (r > static_cast<std::size_t>(k)) {
-                m_draws.PushBack(m_saved[r]);
+                m_draws.PushBack(records[r]);
             }
         }
         m_stats = GameStatistics{};
@@ -247,7 +256,14 @@ private:
         return text + crlf + std::string(36, '*') + crlf;
     }
 
+public:
+    // Makes every step read the history file of `appDir` instead of copying the history in memory.
+    void RereadFrom(std::filesystem::path appDir) { m_historyDir = std::move(appDir); }
+
+private:
     OneBased<Rec> m_saved;
+    std::optional<std::filesystem::path> m_historyDir;
+    OneBased<Rec> m_reread;
     GeneratorRequest m_request;
     OneBased<std::string> m_wheel;
     SimulationCommand m_command;
@@ -267,6 +283,17 @@ SimulationResult RunLiteralSimulation(const OneBased<Rec>& history, const Genera
                                       SimulationCommand command,
                                       const OneBased<LottoDrawRec>& lottoHistory = OneBased<LottoDrawRec>{}) {
     return LiteralSimulation<Rec>(history, request, wheelLines, command, lottoHistory).Run(n);
+}
+
+// The same with every step reading the game's history file in `appDir`, which must hold `history`.
+template <class Rec>
+SimulationResult RunLiteralSimulationRereading(const std::filesystem::path& appDir, const OneBased<Rec>& history,
+                                               const GeneratorRequest& request,
+                                               const OneBased<std::string>& wheelLines, std::int32_t n,
+                                               SimulationCommand command) {
+    LiteralSimulation<Rec> literal(history, request, wheelLines, command, OneBased<LottoDrawRec>{});
+    literal.RereadFrom(appDir);
+    return literal.Run(n);
 }
 
 }  // namespace quintara::test
