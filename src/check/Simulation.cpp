@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <iterator>
+#include <system_error>
+#include <thread>
 #include <numeric>
 #include <span>
 
@@ -83,18 +86,24 @@ PositionRange ComparedPositions(Game game, SimulationCommand command, bool perso
 }
 
 // One step's check of a draw against the final numbers, with its report block.
-// The report's wheel pointer lines of a range, made once for a whole run: [p - first] is "\r\n" + label +
+// The report's wheel pointer lines of a range, made once for a whole run: for each position "\r\n" + label +
 // " = ", to which a hit adds "1".
-std::vector<std::string> PointerLines(const PositionRange& range) {
-    std::vector<std::string> lines;
+struct PointerLines {
+    std::string text;              // every line without a hit
+    std::vector<std::size_t> ends;  // [p - first]: where position p's line ends in the text
+};
+
+PointerLines PointerLinesOf(const PositionRange& range) {
+    PointerLines lines;
     for (int p = range.first; p <= range.last; ++p) {
-        lines.push_back(std::string(kCrLf) + std::to_string(p - range.labelShift) + " = ");
+        lines.text.append(kCrLf).append(std::to_string(p - range.labelShift)).append(" = ");
+        lines.ends.push_back(lines.text.size());
     }
     return lines;
 }
 
 SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const PositionRange& range,
-                        const std::vector<std::string>& pointerLines, const DrawnBalls& drawn,
+                        const PointerLines& pointerLines, const DrawnBalls& drawn,
                         std::int32_t drawNumber, double drawDate, std::vector<char>& hit, std::string& report) {
     hit.assign(static_cast<std::size_t>(std::max(range.last, 0)) + 1, 0);
     auto find = [&](std::int16_t ball) {
@@ -147,13 +156,16 @@ SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const Positi
         report.append(kCrLf);
     }
     report.append(kCrLf).append("Wheel Pointers:").append(kCrLf);
+    std::size_t written = 0;
     for (int p = range.first; p <= range.last; ++p) {
-        report.append(pointerLines[static_cast<std::size_t>(p - range.first)]);
         if (hit[static_cast<std::size_t>(p)] != 0) {
-            report.append("1");
+            const std::size_t end = pointerLines.ends[static_cast<std::size_t>(p - range.first)];
+            report.append(pointerLines.text, written, end - written).append("1");
+            written = end;
             step.pointers.push_back(p - range.labelShift);
         }
     }
+    report.append(pointerLines.text, written);
     report.append(kCrLf).append(kCrLf).append(kBlockStars);
     return step;
 }
@@ -191,10 +203,181 @@ struct LottoHistoryOfStep {
     }
 };
 
+// What a run of consecutive steps produced: their report blocks, totals and steps, or the first that
+// failed; the last step of the whole run also leaves its generator run and check.
+struct StepsDone {
+    std::string blocks;
+    std::array<std::int32_t, kStrikeCategories> totals{};
+    std::vector<SimulatedDraw> steps;
+    std::optional<SimulationError> error;
+    GeneratorResult generated;
+    OneBased<WinningLineRec> winningLines;
+    std::int32_t numbersUsed = 0;
+};
+
+// Everything a step reads, shared by the steps of a run, which are independent of one another: each
+// starts from the statistics as they stood before its own draw.
 template <class Rec>
-SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& givenRequest,
+class Steps {
+public:
+    static constexpr Game kGame = GameOfRecord<Rec>();
+
+    Steps(const OneBased<Rec>& draws, const GeneratorRequest& request, const OneBased<std::string>& wheelLines,
+          std::int32_t n, SimulationCommand command, const OneBased<LottoDrawRec>& lottoDraws)
+        : m_draws(draws), m_request(request), m_wheelLines(wheelLines), m_n(n), m_command(command) {
+        m_request.game = kGame;  // the history decides the game
+        m_counted.reserve(draws.Size());
+        for (const auto& draw : draws) {
+            m_counted.push_back(Counted(draw));
+        }
+        if constexpr (kGame == Game::Lotto) {
+            m_lottoHistory.own = &draws;
+        } else {
+            m_lottoHistory.lotto = &lottoDraws;
+        }
+        m_fortyNine = MakesFortyNineLines(m_request);
+    }
+
+    // Steps first..last (1 the newest draw).
+    StepsDone Run(std::int32_t first, std::int32_t last) const {
+        const auto u = static_cast<std::int32_t>(m_draws.Size());
+        ShrinkingStatistics statistics(kGame, m_counted);
+        for (std::int32_t k = 1; k < first; ++k) {
+            statistics.RemoveNewest();
+        }
+        StepsDone done;
+        done.steps.reserve(static_cast<std::size_t>(last - first + 1));
+        PointerLines pointerLines;  // of the range pointerLinesOf, which every step has in practice
+        std::optional<PositionRange> pointerLinesOf;
+        std::vector<char> hit;
+        std::optional<std::size_t> wheelCheckedFor;  // the count of final numbers the wheel is known to serve
+        GeneratorResult& generated = done.generated;
+        for (std::int32_t k = first; k <= last; ++k) {
+            const auto step = static_cast<std::size_t>(k);
+            const Rec& draw = m_draws[step];
+            const std::int32_t drawNumber = u + 1 - k;
+            statistics.RemoveNewest();
+            const OneBased<std::int16_t>* finalNumbers = &generated.FinalNumbers;
+            try {
+                // Only the last step's lines outlive the run, and a step's report reads only its final
+                // numbers; the other steps make sure their lines could be made, so a run fails where a
+                // step-by-step generator would, and skip making them.
+                const bool needStatistics = !m_request.PersonalPicksActive || k == m_n;
+                static const GameStatistics kUnread;
+                const GameStatistics& sorted = needStatistics ? statistics.Sorted() : kUnread;
+                if (k == m_n) {
+                    OneBased<LottoDrawRec> lottoOfStep;
+                    if (m_fortyNine) {
+                        lottoOfStep = m_lottoHistory.Suffix(step, draw.DrawDate);
+                    }
+                    generated = GenerateNumbers(m_request, sorted, m_wheelLines, lottoOfStep);
+                } else {
+                    if (m_request.PersonalPicksActive) {
+                        finalNumbers = &m_request.PersonalNumbers;
+                    } else {
+                        generated.FinalNumbers =
+                            ChooseFinalNumbers(kGame, m_request.GeneratorMode, sorted).FinalNumbers;
+                    }
+                    if (m_fortyNine) {
+                        CheckFortyNineStart(m_lottoHistory.Newest(step, draw.DrawDate), sorted.BallFrequency);
+                    } else if (wheelCheckedFor != finalNumbers->Size()) {
+                        // Whether a wheel serves the final numbers depends on their count alone.
+                        MakeWheelLines(*finalNumbers, m_wheelLines, kGame);
+                        wheelCheckedFor = finalNumbers->Size();
+                    }
+                }
+            } catch (const std::exception& error) {
+                done.error = SimulationError{SimulationError::Kind::StepFailed, k, drawNumber, error.what()};
+                return done;
+            }
+            const PositionRange range = ComparedPositions(kGame, m_command, m_request.PersonalPicksActive,
+                                                          static_cast<int>(finalNumbers->Size()));
+            if (range != pointerLinesOf) {
+                pointerLines = PointerLinesOf(range);
+                pointerLinesOf = range;
+            }
+            SimulatedDraw checked = CheckDraw(*finalNumbers, range, pointerLines, Drawn(draw, m_command),
+                                              drawNumber, draw.DrawDate, hit, done.blocks);
+            if (checked.category) {
+                ++done.totals[static_cast<std::size_t>(*checked.category)];
+            }
+            if (k == m_n) {
+                done.winningLines = OneBased<WinningLineRec>(1);
+                if (checked.strikes >= 1) {
+                    done.winningLines[1] = WinningLineRec{checked.strikes, 1, checked.bonusNumber};
+                }
+                done.numbersUsed = range.last - range.first + 1;
+            }
+            done.steps.push_back(std::move(checked));
+            if (k == first) {
+                // Every block is about as long as the first: room for all of them, with some to spare.
+                done.blocks.reserve(done.blocks.size() * static_cast<std::size_t>(last - first + 1) * 9 / 8);
+            }
+        }
+        return done;
+    }
+
+private:
+    const OneBased<Rec>& m_draws;
+    GeneratorRequest m_request;
+    const OneBased<std::string>& m_wheelLines;
+    std::int32_t m_n;
+    SimulationCommand m_command;
+    std::vector<CountedDraw> m_counted;
+    LottoHistoryOfStep m_lottoHistory;
+    bool m_fortyNine = false;
+};
+
+// Fewer steps than this are not worth a thread of their own.
+constexpr std::int32_t kLeastStepsPerThread = 200;
+
+// Runs steps 1..n in `parts` consecutive runs at once, each on a thread of its own but the first, which
+// the calling thread does; the runs' results come back in step order.
+template <class Rec>
+std::vector<StepsDone> RunInParts(const Steps<Rec>& steps, std::int32_t n, unsigned parts) {
+    std::vector<StepsDone> done(parts);
+    std::vector<std::exception_ptr> thrown(parts);
+    auto part = [&](unsigned i) {
+        const std::int32_t first = 1 + static_cast<std::int32_t>(static_cast<std::int64_t>(n) * i / parts);
+        const std::int32_t last = static_cast<std::int32_t>(static_cast<std::int64_t>(n) * (i + 1) / parts);
+        try {
+            done[i] = steps.Run(first, last);
+        } catch (...) {
+            thrown[i] = std::current_exception();
+        }
+    };
+    std::vector<std::thread> threads;
+    for (unsigned i = 1; i < parts; ++i) {
+        try {
+            threads.emplace_back(part, i);
+        } catch (const std::system_error&) {
+            part(i);  // no thread to be had: this one does the part after its own
+        }
+    }
+    part(0);
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    for (const auto& error : thrown) {
+        if (error) {
+            std::rethrow_exception(error);
+        }
+    }
+    return done;
+}
+
+unsigned PartsFor(std::int32_t n, unsigned threads) {
+    if (threads == 0) {
+        threads = std::max(1U, std::thread::hardware_concurrency());
+        threads = std::min(threads, static_cast<unsigned>(std::max(1, n / kLeastStepsPerThread)));
+    }
+    return std::clamp(threads, 1U, static_cast<unsigned>(n));
+}
+
+template <class Rec>
+SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& request,
                           const OneBased<std::string>& wheelLines, std::int32_t n, SimulationCommand command,
-                          const OneBased<LottoDrawRec>& lottoDraws) {
+                          const OneBased<LottoDrawRec>& lottoDraws, unsigned threads) {
     constexpr Game game = GameOfRecord<Rec>();
     const auto u = static_cast<std::int32_t>(draws.Size());
     if (n < 1 || n > MaxSimulationDraws(u)) {
@@ -206,101 +389,38 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& gi
         return SimulationError{SimulationError::Kind::NotThunderballGame, 0, 0,
                                "only the Thunderball game has a Thunderball ball to simulate"};
     }
-    GeneratorRequest request = givenRequest;
-    request.game = game;  // the history decides the game
-
-    std::vector<CountedDraw> counted;
-    counted.reserve(draws.Size());
-    for (const auto& draw : draws) {
-        counted.push_back(Counted(draw));
-    }
-    ShrinkingStatistics statistics(game, counted);
-    LottoHistoryOfStep lottoHistory;
-    if constexpr (game == Game::Lotto) {
-        lottoHistory.own = &draws;
-    } else {
-        lottoHistory.lotto = &lottoDraws;
-    }
-    const bool fortyNine = MakesFortyNineLines(request);
+    const Steps<Rec> steps(draws, request, wheelLines, n, command, lottoDraws);
+    std::vector<StepsDone> parts = RunInParts(steps, n, PartsFor(n, threads));
 
     SimulationRun run;
     run.draws = n;
     run.steps.reserve(static_cast<std::size_t>(n));
-    std::string blocks;
-    std::vector<std::string> pointerLines;  // of the range pointerLinesOf, which every step has in practice
-    std::optional<PositionRange> pointerLinesOf;
-    std::vector<char> hit;
-    std::optional<std::size_t> wheelCheckedFor;  // the count of final numbers the wheel is known to serve
-    GeneratorResult generated;
-    for (std::int32_t k = 1; k <= n; ++k) {
-        const auto step = static_cast<std::size_t>(k);
-        const Rec& draw = draws[step];
-        const std::int32_t drawNumber = u + 1 - k;
-        statistics.RemoveNewest();
-        const OneBased<std::int16_t>* finalNumbers = &generated.FinalNumbers;
-        try {
-            // Only the last step's lines outlive the run, and a step's report reads only its final
-            // numbers; the other steps make sure their lines could be made, so a run fails where a
-            // step-by-step generator would, and skip making them.
-            const bool needStatistics = !request.PersonalPicksActive || k == n;
-            static const GameStatistics kUnread;
-            const GameStatistics& sorted = needStatistics ? statistics.Sorted() : kUnread;
-            if (k == n) {
-                OneBased<LottoDrawRec> lottoOfStep;
-                if (fortyNine) {
-                    lottoOfStep = lottoHistory.Suffix(step, draw.DrawDate);
-                }
-                generated = GenerateNumbers(request, sorted, wheelLines, lottoOfStep);
-            } else {
-                if (request.PersonalPicksActive) {
-                    finalNumbers = &request.PersonalNumbers;
-                } else {
-                    generated.FinalNumbers =
-                        ChooseFinalNumbers(game, request.GeneratorMode, sorted).FinalNumbers;
-                }
-                if (fortyNine) {
-                    CheckFortyNineStart(lottoHistory.Newest(step, draw.DrawDate), sorted.BallFrequency);
-                } else if (wheelCheckedFor != finalNumbers->Size()) {
-                    MakeWheelLines(*finalNumbers, wheelLines, game);
-                    wheelCheckedFor = finalNumbers->Size();
-                }
-            }
-        } catch (const std::exception& error) {
-            return SimulationError{SimulationError::Kind::StepFailed, k, drawNumber, error.what()};
+    std::size_t length = 0;
+    for (const StepsDone& part : parts) {
+        if (part.error) {
+            return *part.error;  // the run stops at its first failing step
         }
-        const PositionRange range = ComparedPositions(game, command, request.PersonalPicksActive,
-                                                      static_cast<int>(finalNumbers->Size()));
-        if (range != pointerLinesOf) {
-            pointerLines = PointerLines(range);
-            pointerLinesOf = range;
-        }
-        SimulatedDraw checked = CheckDraw(*finalNumbers, range, pointerLines, Drawn(draw, command), drawNumber,
-                                          draw.DrawDate, hit, blocks);
-        if (checked.category) {
-            ++run.totals[static_cast<std::size_t>(*checked.category)];
-        }
-        if (k == n) {
-            run.WinningLines = OneBased<WinningLineRec>(1);
-            if (checked.strikes >= 1) {
-                run.WinningLines[1] = WinningLineRec{checked.strikes, 1, checked.bonusNumber};
-            }
-            run.numbersUsed = range.last - range.first + 1;
-        }
-        run.steps.push_back(std::move(checked));
-        if (k == 1) {
-            // Every block is about as long as the first: room for all of them, with some to spare.
-            blocks.reserve(blocks.size() * static_cast<std::size_t>(n) * 9 / 8);
-        }
+        length += part.blocks.size();
     }
-
-    run.FinalNumbers = std::move(generated.FinalNumbers);
-    run.SevenNumbers = std::move(generated.SevenNumbers);
-    run.PickedLines = std::move(generated.PickedLines);
-    run.DailyPlayPickedLines = std::move(generated.DailyPlayPickedLines);
-    run.LinesGeneratedDate = generated.LinesGeneratedDate;
-    run.numbersUsed = std::max(run.numbersUsed, 0);
+    run.ReportText.reserve(length + 1024);
+    for (StepsDone& part : parts) {
+        for (std::size_t c = 0; c < run.totals.size(); ++c) {
+            run.totals[c] += part.totals[c];
+        }
+        std::move(part.steps.begin(), part.steps.end(), std::back_inserter(run.steps));
+    }
+    StepsDone& last = parts.back();
+    run.FinalNumbers = std::move(last.generated.FinalNumbers);
+    run.SevenNumbers = std::move(last.generated.SevenNumbers);
+    run.PickedLines = std::move(last.generated.PickedLines);
+    run.DailyPlayPickedLines = std::move(last.generated.DailyPlayPickedLines);
+    run.LinesGeneratedDate = last.generated.LinesGeneratedDate;
+    run.WinningLines = std::move(last.winningLines);
+    run.numbersUsed = std::max(last.numbersUsed, 0);
     run.ReportText = SimulationTotalsText(n, run.numbersUsed, run.totals, command);
-    run.ReportText += blocks;
+    for (const StepsDone& part : parts) {
+        run.ReportText += part.blocks;
+    }
     run.baseline = ExpectedByChance(game, command, run.numbersUsed, n);
     return run;
 }
@@ -334,32 +454,33 @@ Fraction Expected(std::uint64_t ways, std::uint64_t all, std::int32_t draws) {
 
 SimulationResult RunSimulation(const OneBased<LottoDrawRec>& draws, const GeneratorRequest& request,
                                const OneBased<std::string>& wheelLines, std::int32_t n,
-                               SimulationCommand command) {
-    return Simulate(draws, request, wheelLines, n, command, draws);
+                               SimulationCommand command, unsigned threads) {
+    return Simulate(draws, request, wheelLines, n, command, draws, threads);
 }
 
 SimulationResult RunSimulation(const OneBased<LottoExtraDrawRec>& draws, const GeneratorRequest& request,
                                const OneBased<std::string>& wheelLines, std::int32_t n,
-                               SimulationCommand command, const OneBased<LottoDrawRec>& lottoDraws) {
-    return Simulate(draws, request, wheelLines, n, command, lottoDraws);
+                               SimulationCommand command, const OneBased<LottoDrawRec>& lottoDraws,
+                               unsigned threads) {
+    return Simulate(draws, request, wheelLines, n, command, lottoDraws, threads);
 }
 
 SimulationResult RunSimulation(const OneBased<ThunderballDrawRec>& draws, const GeneratorRequest& request,
                                const OneBased<std::string>& wheelLines, std::int32_t n,
-                               SimulationCommand command) {
-    return Simulate(draws, request, wheelLines, n, command, OneBased<LottoDrawRec>{});
+                               SimulationCommand command, unsigned threads) {
+    return Simulate(draws, request, wheelLines, n, command, OneBased<LottoDrawRec>{}, threads);
 }
 
 SimulationResult RunSimulation(const OneBased<DailyPlayDrawRec>& draws, const GeneratorRequest& request,
                                const OneBased<std::string>& wheelLines, std::int32_t n,
-                               SimulationCommand command) {
-    return Simulate(draws, request, wheelLines, n, command, OneBased<LottoDrawRec>{});
+                               SimulationCommand command, unsigned threads) {
+    return Simulate(draws, request, wheelLines, n, command, OneBased<LottoDrawRec>{}, threads);
 }
 
 SimulationResult RunSimulation(const AppState& state, const GeneratorRequest& request, std::int32_t n,
-                               SimulationCommand command) {
+                               SimulationCommand command, unsigned threads) {
     return WithDrawRecord(request.game, [&]<class Rec>(RecordTag<Rec>) {
-        return Simulate(state.Draws<Rec>(), request, state.WheelLines, n, command, state.LottoDraws);
+        return Simulate(state.Draws<Rec>(), request, state.WheelLines, n, command, state.LottoDraws, threads);
     });
 }
 

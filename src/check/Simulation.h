@@ -97,22 +97,27 @@ using SimulationResult = std::variant<SimulationRun, SimulationError>;
 // Thunderball ball) choose the final numbers through `request` and `wheelLines`, and the draw is checked
 // against them. `lottoDraws` is the Lotto history, read only by "49 Numbers from 49" in Lotto Extra: there
 // each step starts from the Lotto draws dated before the step's draw. Pure: nothing outside is changed.
+//
+// The steps are independent, so a long run is shared out over `threads` threads; kAutoThreads takes the
+// processor's cores, one per couple of hundred steps. The result is the same whatever the count.
+inline constexpr unsigned kAutoThreads = 0;
 SimulationResult RunSimulation(const OneBased<LottoDrawRec>& draws, const GeneratorRequest& request,
                                const OneBased<std::string>& wheelLines, std::int32_t n,
-                               SimulationCommand command);
+                               SimulationCommand command, unsigned threads = kAutoThreads);
 SimulationResult RunSimulation(const OneBased<LottoExtraDrawRec>& draws, const GeneratorRequest& request,
                                const OneBased<std::string>& wheelLines, std::int32_t n,
-                               SimulationCommand command, const OneBased<LottoDrawRec>& lottoDraws);
+                               SimulationCommand command, const OneBased<LottoDrawRec>& lottoDraws,
+                               unsigned threads = kAutoThreads);
 SimulationResult RunSimulation(const OneBased<ThunderballDrawRec>& draws, const GeneratorRequest& request,
                                const OneBased<std::string>& wheelLines, std::int32_t n,
-                               SimulationCommand command);
+                               SimulationCommand command, unsigned threads = kAutoThreads);
 SimulationResult RunSimulation(const OneBased<DailyPlayDrawRec>& draws, const GeneratorRequest& request,
                                const OneBased<std::string>& wheelLines, std::int32_t n,
-                               SimulationCommand command);
+                               SimulationCommand command, unsigned threads = kAutoThreads);
 
 // The same over the program's state: the draws of request.game, the loaded wheel and the Lotto draws.
 SimulationResult RunSimulation(const AppState& state, const GeneratorRequest& request, std::int32_t n,
-                               SimulationCommand command);
+                               SimulationCommand command, unsigned threads = kAutoThreads);
 
 // The largest N a history of `drawCount` draws allows: every step keeps at least 100 older draws.
 std::int32_t MaxSimulationDraws(std::int32_t drawCount);

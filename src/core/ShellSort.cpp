@@ -90,15 +90,35 @@ struct PassState {
     }
 }
 
-// [gap][e]: (e - 1) mod gap, the class of position e in a pass of that gap; a division costs more.
-constexpr auto kClassOf = [] {
-    std::array<std::array<std::uint8_t, kMostOrdered + 1>, kMostOrdered / 2 + 1> table{};
+// [gap][e]: the class of position e in a pass of that gap, (e - 1) mod gap, and the positions of that class
+// as a bit set. Looking them up costs less than dividing.
+struct GapClass {
+    std::uint8_t first;    // the class's lowest position, (e - 1) mod gap + 1
+    std::uint64_t members;
+};
+constexpr auto kGapClasses = [] {
+    std::array<std::array<GapClass, kMostOrdered + 1>, kMostOrdered / 2 + 1> table{};
     for (int gap = 1; gap <= kMostOrdered / 2; ++gap) {
         for (int e = 1; e <= kMostOrdered; ++e) {
-            table[static_cast<std::size_t>(gap)][static_cast<std::size_t>(e)] = static_cast<std::uint8_t>((e - 1) % gap);
+            const int first = (e - 1) % gap + 1;
+            std::uint64_t members = 0;
+            for (int p = first; p <= kMostOrdered; p += gap) {
+                members |= std::uint64_t{1} << p;
+            }
+            table[static_cast<std::size_t>(gap)][static_cast<std::size_t>(e)] =
+                GapClass{static_cast<std::uint8_t>(first), members};
         }
     }
     return table;
+}();
+
+// [p]: the positions below p.
+constexpr auto kBelow = [] {
+    std::array<std::uint64_t, kMostOrdered + 1> below{};
+    for (int p = 0; p <= kMostOrdered; ++p) {
+        below[static_cast<std::size_t>(p)] = (std::uint64_t{1} << p) - 1;
+    }
+    return below;
 }();
 
 // Whether every gap of n divides the gap before it (49: 24, 12, 6, 3, 1). An element's class in each pass is
@@ -139,22 +159,17 @@ bool NestedGaps(int n) {
         tied[static_cast<std::size_t>(tiedCount)] = static_cast<std::uint8_t>(e);
         tiedCount += (ofRank[rank[e]] & ~Bit(e)) != 0 ? 1 : 0;
     }
-    const std::uint64_t elements = (~std::uint64_t{0} >> (64 - n)) << 1;
     for (int gap = n / 2; gap >= 2; gap /= 2) {
-        std::uint64_t stride = 0;  // positions 0, gap, 2 gap, ..; shifted by c + 1, class c
-        for (int p = 0; p < 64; p += gap) {
-            stride |= Bit(p);
-        }
         std::fill_n(nextOfRank.begin(), ranks, 0);
-        const auto& classOf = kClassOf[static_cast<std::size_t>(gap)];
+        const auto& classes = kGapClasses[static_cast<std::size_t>(gap)];
         for (int k = 0; k < tiedCount; ++k) {
             const std::size_t e = tied[static_cast<std::size_t>(k)];
             const std::size_t r = rank[e];
-            const int c = classOf[e];
-            const std::uint64_t members = (stride << (c + 1)) & elements;
-            const int place = __builtin_popcountll(members & before[r]) +
-                              __builtin_popcountll(members & ofRank[r] & (Bit(position[e]) - 1));
-            const int to = c + 1 + gap * place;
+            // The sets hold positions 1..n only, so the class needs no cutting to n.
+            const GapClass& gapClass = classes[e];
+            const int place = __builtin_popcountll(gapClass.members & before[r]) +
+                              __builtin_popcountll(gapClass.members & ofRank[r] & kBelow[position[e]]);
+            const int to = gapClass.first + gap * place;
             position[e] = static_cast<std::uint8_t>(to);
             nextOfRank[r] |= Bit(to);
         }
@@ -163,7 +178,7 @@ bool NestedGaps(int n) {
     for (int e = 1; e <= n; ++e) {
         const std::size_t r = rank[e];
         const int place = __builtin_popcountll(before[r]) +
-                          __builtin_popcountll(ofRank[r] & (Bit(position[static_cast<std::size_t>(e)]) - 1));
+                          __builtin_popcountll(ofRank[r] & kBelow[position[static_cast<std::size_t>(e)]]);
         order[place + 1] = static_cast<std::uint8_t>(e);
     }
 }

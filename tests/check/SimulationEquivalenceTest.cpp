@@ -277,5 +277,33 @@ TEST(SimulationEquivalence, FailingStepsFailAlike) {
                   "personal wheel beyond the personal numbers");
 }
 
+
+TEST(SimulationEquivalence, ARunSharedOutOverThreadsIsTheRunOfOne) {
+    Dice dice(2026);
+    auto lotto = RandomHistory<LottoDrawRec>(dice, 400, {});
+    GeneratorRequest request;
+    request.game = Game::Lotto;
+    request.algorithm = std::string(AlgorithmItems(Game::Lotto)[0]);
+    const auto wheel = RandomWheel(dice, Game::Lotto, 6, 28);
+    const auto one = RunSimulation(lotto, request, wheel, 300, SimulationCommand::MainBalls, 1);
+    ASSERT_TRUE(std::holds_alternative<SimulationRun>(one));
+    EXPECT_EQ(std::get<SimulationRun>(one).steps.size(), 300u);
+    for (unsigned threads : {2U, 3U, 7U, kAutoThreads}) {
+        ExpectSameRun(RunSimulation(lotto, request, wheel, 300, SimulationCommand::MainBalls, threads), one,
+                      std::to_string(threads) + " threads");
+    }
+
+    // Stray balls stop steps 6 and 16, which fall to the second and fourth of four parts: the run fails
+    // at the first, as a run of one does.
+    request.algorithm = std::string(kFortyNineAlgorithm);
+    request.GeneratorMode = 1;
+    lotto[7].BonusBall = 0;
+    lotto[17].BonusBall = 0;
+    const auto shared = RunSimulation(lotto, request, {}, 20, SimulationCommand::MainBalls, 4);
+    ASSERT_TRUE(std::holds_alternative<SimulationError>(shared));
+    EXPECT_EQ(std::get<SimulationError>(shared).step, 6);
+    ExpectSameRun(shared, RunSimulation(lotto, request, {}, 20, SimulationCommand::MainBalls, 1), "stray balls");
+}
+
 }  // namespace
 }  // namespace quintara
