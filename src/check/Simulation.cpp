@@ -106,7 +106,16 @@ SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const Positi
                         const PointerLines& pointerLines, const DrawnBalls& drawn,
                         std::int32_t drawNumber, double drawDate, std::vector<char>& hit, std::string& report) {
     hit.assign(static_cast<std::size_t>(std::max(range.last, 0)) + 1, 0);
+    // Most drawn balls are not among the final numbers: a bit set of those in 0..63 says so at once.
+    std::uint64_t compared = 0;
+    for (int p = range.first; p <= range.last; ++p) {
+        const std::int16_t number = finalNumbers[static_cast<std::size_t>(p)];
+        compared |= number >= 0 && number <= 63 ? std::uint64_t{1} << number : 0;
+    }
     auto find = [&](std::int16_t ball) {
+        if (ball >= 0 && ball <= 63 && (compared >> ball & 1U) == 0) {
+            return 0;
+        }
         for (int p = range.first; p <= range.last; ++p) {
             if (finalNumbers[static_cast<std::size_t>(p)] == ball) {
                 return p;
@@ -402,7 +411,6 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& re
         }
         length += part.blocks.size();
     }
-    run.ReportText.reserve(length + 1024);
     for (StepsDone& part : parts) {
         for (std::size_t c = 0; c < run.totals.size(); ++c) {
             run.totals[c] += part.totals[c];
@@ -417,7 +425,9 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& re
     run.LinesGeneratedDate = last.generated.LinesGeneratedDate;
     run.WinningLines = std::move(last.winningLines);
     run.numbersUsed = std::max(last.numbersUsed, 0);
-    run.ReportText = SimulationTotalsText(n, run.numbersUsed, run.totals, command);
+    const std::string totals = SimulationTotalsText(n, run.numbersUsed, run.totals, command);
+    run.ReportText.reserve(totals.size() + length);
+    run.ReportText = totals;
     for (const StepsDone& part : parts) {
         run.ReportText += part.blocks;
     }

@@ -59,19 +59,20 @@ std::uint64_t Bit(std::int16_t ball) {
 }
 
 // Whether `table` already holds exactly one record of each ball 1..maxBall, as a table counted from a
-// history does; completing it would then change nothing.
+// history does; completing it would then change nothing. maxBall records covering maxBall balls hold each
+// once.
 bool IsComplete(const OneBased<LastDrawnRec>& table, int maxBall) {
     if (table.Size() != static_cast<std::size_t>(maxBall)) {
         return false;
     }
     std::uint64_t seen = 0;
+    bool inRange = true;
     for (const auto& rec : table) {
-        if (rec.Ball < 1 || rec.Ball > maxBall || (seen & Bit(rec.Ball)) != 0) {
-            return false;
-        }
-        seen |= Bit(rec.Ball);
+        inRange = inRange && rec.Ball >= 1 && rec.Ball <= maxBall;
+        seen |= std::uint64_t{1} << (rec.Ball & 63);
     }
-    return true;
+    const std::uint64_t all = (~std::uint64_t{0} >> (63 - maxBall)) & ~std::uint64_t{1};
+    return inRange && seen == all;
 }
 
 // A few candidates of one section with their last-drawn dates, positions 1..count.
@@ -104,6 +105,9 @@ public:
             throw GenerateError("the ball frequencies cover " + std::to_string(frequency.Size()) +
                                 " balls, not " + std::to_string(layout.balls));
         }
+        for (int p = 1; p <= layout.balls; ++p) {
+            m_ballAt[static_cast<std::size_t>(p)] = frequency[static_cast<std::size_t>(p)].Ball;
+        }
         m_lastDrawn = &lastDrawn;
         if (!IsComplete(lastDrawn, layout.balls)) {
             m_completed = CompleteLastDrawn(lastDrawn, layout.balls);
@@ -134,7 +138,12 @@ public:
     }
 
 private:
-    std::int16_t BallAt(int position) const { return m_frequency[static_cast<std::size_t>(position)].Ball; }
+    // The ball at a frequency position; positions past the layout's balls, which B and C reach only when
+    // the table repeats balls, are read with their bounds checked.
+    std::int16_t BallAt(int position) const {
+        return position >= 1 && position <= m_layout.balls ? m_ballAt[static_cast<std::size_t>(position)]
+                                                           : m_frequency[static_cast<std::size_t>(position)].Ball;
+    }
 
     // Only the numbers of this run count: the Thunderball balls may repeat main numbers.
     bool Chosen(std::int16_t ball) const {
@@ -255,6 +264,7 @@ private:
     std::uint64_t m_chosen = 0;  // the balls of this run in 1..kMostBalls
     const OneBased<LastDrawnRec>* m_lastDrawn = nullptr;
     OneBased<LastDrawnRec> m_completed;  // the table completed, when the given one is not
+    std::array<std::int16_t, kMostBalls + 1> m_ballAt;  // [p]: the ball at frequency position p <= balls
     std::array<double, kMostBalls + 1> m_dateOf{};
     std::array<Candidates, kMostSections> m_oldestFirst;  // [s]: the candidates of D in section s
 };
