@@ -1,4 +1,7 @@
-// A simulation over every simulable draw of the real Lotto history, fast and literal side by side.
+// A simulation over every simulable draw of the real Lotto history, fast and literal side by side: the
+// fast run as the program makes it (on the processor's cores, timed by the clock on the wall) and on one
+// thread; the literal run on the history in memory, and as the program's design has it, reading the
+// history file again before every step.
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <fstream>
