@@ -66,8 +66,8 @@ Setup SetupFor(int algorithmIndex, std::string_view wheelItem) {
 void Fast(benchmark::State& state, int algorithmIndex, std::string_view wheelItem, unsigned threads) {
     const Setup setup = SetupFor(algorithmIndex, wheelItem);
     for (auto _ : state) {
-        auto result = RunSimulation(LottoDraws(), setup.request, setup.wheel, setup.n, SimulationCommand::MainBalls,
-                                    threads);
+        auto result = RunSimulation(LottoDraws(), setup.request, setup.wheel, setup.n,
+                                    SimulationCommand::MainBalls, threads);
         benchmark::DoNotOptimize(result);
     }
     state.counters["draws"] = setup.n;
@@ -103,8 +103,8 @@ void LiteralRereading(benchmark::State& state, int algorithmIndex, std::string_v
     const auto fast =
         RunSimulation(LottoDraws(), setup.request, setup.wheel, setup.n, SimulationCommand::MainBalls);
     for (auto _ : state) {
-        auto literal = test::RunLiteralSimulationRereading(HistoryDir(), LottoDraws(), setup.request, setup.wheel,
-                                                           setup.n, SimulationCommand::MainBalls);
+        auto literal = test::RunLiteralSimulationRereading(
+            HistoryDir(), LottoDraws(), setup.request, setup.wheel, setup.n, SimulationCommand::MainBalls);
         const auto* a = std::get_if<SimulationRun>(&fast);
         const auto* b = std::get_if<SimulationRun>(&literal);
         if (a == nullptr || b == nullptr || a->ReportText != b->ReportText) {
@@ -115,16 +115,22 @@ void LiteralRereading(benchmark::State& state, int algorithmIndex, std::string_v
     state.counters["draws"] = setup.n;
 }
 
-BENCHMARK_CAPTURE(Fast, Lotto_28_5LineWheel, 0, "5 Line Wheel - 1 Number", kAutoThreads)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(Fast, Lotto_28_5LineWheel_OneThread, 0, "5 Line Wheel - 1 Number", 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Fast, Lotto_28_5LineWheel, 0, "5 Line Wheel - 1 Number", kAutoThreads)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(Fast, Lotto_28_5LineWheel_OneThread, 0, "5 Line Wheel - 1 Number", 1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Literal, Lotto_28_5LineWheel, 0, "5 Line Wheel - 1 Number")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 BENCHMARK_CAPTURE(LiteralRereading, Lotto_28_5LineWheel, 0, "5 Line Wheel - 1 Number")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
-BENCHMARK_CAPTURE(Fast, Lotto_28_904LineWheel, 0, "904 Line Wheel", kAutoThreads)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(Fast, Lotto_28_904LineWheel_OneThread, 0, "904 Line Wheel", 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Fast, Lotto_28_904LineWheel, 0, "904 Line Wheel", kAutoThreads)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(Fast, Lotto_28_904LineWheel_OneThread, 0, "904 Line Wheel", 1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Literal, Lotto_28_904LineWheel, 0, "904 Line Wheel")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
@@ -134,9 +140,7 @@ BENCHMARK_CAPTURE(LiteralRereading, Lotto_28_904LineWheel, 0, "904 Line Wheel")
 BENCHMARK_CAPTURE(Fast, Lotto_49, 1, "", kAutoThreads)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(Fast, Lotto_49_OneThread, 1, "", 1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Literal, Lotto_49, 1, "")->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK_CAPTURE(LiteralRereading, Lotto_49, 1, "")
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
+BENCHMARK_CAPTURE(LiteralRereading, Lotto_49, 1, "")->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <exception>
 #include <iterator>
-#include <system_error>
-#include <thread>
 #include <numeric>
 #include <span>
+#include <system_error>
+#include <thread>
 
 #include "check/SimulationStatistics.h"
 #include "core/Draws.h"
@@ -89,7 +89,7 @@ PositionRange ComparedPositions(Game game, SimulationCommand command, bool perso
 // The report's wheel pointer lines of a range, made once for a whole run: for each position "\r\n" + label +
 // " = ", to which a hit adds "1".
 struct PointerLines {
-    std::string text;              // every line without a hit
+    std::string text;               // every line without a hit
     std::vector<std::size_t> ends;  // [p - first]: where position p's line ends in the text
 };
 
@@ -103,8 +103,8 @@ PointerLines PointerLinesOf(const PositionRange& range) {
 }
 
 SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const PositionRange& range,
-                        const PointerLines& pointerLines, const DrawnBalls& drawn,
-                        std::int32_t drawNumber, double drawDate, std::vector<char>& hit, std::string& report) {
+                        const PointerLines& pointerLines, const DrawnBalls& drawn, std::int32_t drawNumber,
+                        double drawDate, std::vector<char>& hit, std::string& report) {
     hit.assign(static_cast<std::size_t>(std::max(range.last, 0)) + 1, 0);
     // Most drawn balls are not among the final numbers: a bit set of those in 0..63 says so at once.
     std::uint64_t compared = 0;
@@ -231,8 +231,9 @@ class Steps {
 public:
     static constexpr Game kGame = GameOfRecord<Rec>();
 
-    Steps(const OneBased<Rec>& draws, const GeneratorRequest& request, const OneBased<std::string>& wheelLines,
-          std::int32_t n, SimulationCommand command, const OneBased<LottoDrawRec>& lottoDraws)
+    Steps(const OneBased<Rec>& draws, const GeneratorRequest& request,
+          const OneBased<std::string>& wheelLines, std::int32_t n, SimulationCommand command,
+          const OneBased<LottoDrawRec>& lottoDraws)
         : m_draws(draws), m_request(request), m_wheelLines(wheelLines), m_n(n), m_command(command) {
         m_request.game = kGame;  // the history decides the game
         m_counted.reserve(draws.Size());

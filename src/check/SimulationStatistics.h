@@ -48,7 +48,9 @@ private:
     };
 
     void MakeDateKeys();
-    std::int32_t DateKey(std::int32_t draw) const { return draw < 0 ? m_dayZeroKey : m_dateKeys[static_cast<std::size_t>(draw)]; }
+    std::int32_t DateKey(std::int32_t draw) const {
+        return draw < 0 ? m_dayZeroKey : m_dateKeys[static_cast<std::size_t>(draw)];
+    }
     void Build(Table& table, int n, bool thunderballField);
     void Remove(Table& table, std::size_t index);
     void Fill(const Table& table, OneBased<FrequencyRec>& frequency, OneBased<LastDrawnRec>& lastDrawn) const;

@@ -40,14 +40,15 @@ std::uint64_t Bit(int position) {
     }
     above[static_cast<std::size_t>(words)] = 0;
     for (int w = words - 1; w >= 0; --w) {
-        above[static_cast<std::size_t>(w)] =
-            above[static_cast<std::size_t>(w) + 1] + __builtin_popcountll(present[static_cast<std::size_t>(w)]);
+        above[static_cast<std::size_t>(w)] = above[static_cast<std::size_t>(w) + 1] +
+                                             __builtin_popcountll(present[static_cast<std::size_t>(w)]);
     }
     for (int i = 1; i <= n; ++i) {
         const int v = keys[i] - lowest;
         // The values above v in its word: shifted twice, as a shift by 64 is not defined.
         const std::uint64_t higher = present[static_cast<std::size_t>(v / 64)] >> (v % 64) >> 1;
-        rank[i] = static_cast<std::uint8_t>(above[static_cast<std::size_t>(v / 64) + 1] + __builtin_popcountll(higher));
+        rank[i] = static_cast<std::uint8_t>(above[static_cast<std::size_t>(v / 64) + 1] +
+                                            __builtin_popcountll(higher));
     }
     return above[0];
 }
@@ -93,7 +94,7 @@ struct PassState {
 // [gap][e]: the class of position e in a pass of that gap, (e - 1) mod gap, and the positions of that class
 // as a bit set. Looking them up costs less than dividing.
 struct GapClass {
-    std::uint8_t first;    // the class's lowest position, (e - 1) mod gap + 1
+    std::uint8_t first;  // the class's lowest position, (e - 1) mod gap + 1
     std::uint64_t members;
 };
 constexpr auto kGapClasses = [] {
@@ -137,7 +138,8 @@ bool NestedGaps(int n) {
 // its rank at lower positions) of its class; the first count needs only the fixed class and the ranks,
 // the second only the positions of its equals. So only elements with an equal are followed through the
 // passes, and the last pass, one class of all, gives every element its place.
-[[gnu::always_inline]] inline void OrderNested(const std::uint8_t* rank, int ranks, int n, std::uint8_t* order) {
+[[gnu::always_inline]] inline void OrderNested(const std::uint8_t* rank, int ranks, int n,
+                                               std::uint8_t* order) {
     std::array<std::uint64_t, kMostOrdered + 1> ofRank;  // [r]: elements of rank r, then their positions
     std::array<std::uint64_t, kMostOrdered + 1> before;  // [r]: elements ranked before r
     std::array<std::uint64_t, kMostOrdered + 1> nextOfRank;
@@ -216,7 +218,8 @@ bool Order(const std::int32_t* keys, int n, std::uint8_t* order) {
     }
     int now = 0;
     for (int gap = n / 2; gap >= 1; gap /= 2) {
-        Pass(&states[static_cast<std::size_t>(now)], &states[static_cast<std::size_t>(1 - now)], n, ranks, gap);
+        Pass(&states[static_cast<std::size_t>(now)], &states[static_cast<std::size_t>(1 - now)], n, ranks,
+             gap);
         now = 1 - now;
     }
     const auto& element = states[static_cast<std::size_t>(now)].element;

@@ -100,7 +100,10 @@ class SectionRun {
 public:
     SectionRun(const OneBased<FrequencyRec>& frequency, const OneBased<LastDrawnRec>& lastDrawn,
                const SectionLayout& layout, OneBased<std::int16_t>& finalNumbers)
-        : m_frequency(frequency), m_layout(layout), m_final(finalNumbers), m_chosenFrom(finalNumbers.Size() + 1) {
+        : m_frequency(frequency),
+          m_layout(layout),
+          m_final(finalNumbers),
+          m_chosenFrom(finalNumbers.Size() + 1) {
         if (frequency.Size() < static_cast<std::size_t>(layout.balls)) {
             throw GenerateError("the ball frequencies cover " + std::to_string(frequency.Size()) +
                                 " balls, not " + std::to_string(layout.balls));
@@ -141,8 +144,9 @@ private:
     // The ball at a frequency position; positions past the layout's balls, which B and C reach only when
     // the table repeats balls, are read with their bounds checked.
     std::int16_t BallAt(int position) const {
-        return position >= 1 && position <= m_layout.balls ? m_ballAt[static_cast<std::size_t>(position)]
-                                                           : m_frequency[static_cast<std::size_t>(position)].Ball;
+        return position >= 1 && position <= m_layout.balls
+                   ? m_ballAt[static_cast<std::size_t>(position)]
+                   : m_frequency[static_cast<std::size_t>(position)].Ball;
     }
 
     // Only the numbers of this run count: the Thunderball balls may repeat main numbers.
@@ -263,7 +267,7 @@ private:
     std::size_t m_chosenFrom;
     std::uint64_t m_chosen = 0;  // the balls of this run in 1..kMostBalls
     const OneBased<LastDrawnRec>* m_lastDrawn = nullptr;
-    OneBased<LastDrawnRec> m_completed;  // the table completed, when the given one is not
+    OneBased<LastDrawnRec> m_completed;                 // the table completed, when the given one is not
     std::array<std::int16_t, kMostBalls + 1> m_ballAt;  // [p]: the ball at frequency position p <= balls
     std::array<double, kMostBalls + 1> m_dateOf{};
     std::array<Candidates, kMostSections> m_oldestFirst;  // [s]: the candidates of D in section s

@@ -277,7 +277,6 @@ TEST(SimulationEquivalence, FailingStepsFailAlike) {
                   "personal wheel beyond the personal numbers");
 }
 
-
 TEST(SimulationEquivalence, ARunSharedOutOverThreadsIsTheRunOfOne) {
     Dice dice(2026);
     auto lotto = RandomHistory<LottoDrawRec>(dice, 400, {});
@@ -302,7 +301,8 @@ TEST(SimulationEquivalence, ARunSharedOutOverThreadsIsTheRunOfOne) {
     const auto shared = RunSimulation(lotto, request, {}, 20, SimulationCommand::MainBalls, 4);
     ASSERT_TRUE(std::holds_alternative<SimulationError>(shared));
     EXPECT_EQ(std::get<SimulationError>(shared).step, 6);
-    ExpectSameRun(shared, RunSimulation(lotto, request, {}, 20, SimulationCommand::MainBalls, 1), "stray balls");
+    ExpectSameRun(shared, RunSimulation(lotto, request, {}, 20, SimulationCommand::MainBalls, 1),
+                  "stray balls");
 }
 
 }  // namespace

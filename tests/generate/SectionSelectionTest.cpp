@@ -155,7 +155,8 @@ GameStatistics RandomStatistics(std::mt19937& rng, Game game, bool damage) {
         std::shuffle(order.begin(), order.end(), rng);
         frequency = test::FrequencyInOrder(order);
         const int draws = 1 + static_cast<int>(rng() % 12);
-        lastDrawn = test::LastDrawnBy(balls, [&](int) { return 40000.0 - static_cast<double>(rng() % draws); });
+        lastDrawn =
+            test::LastDrawnBy(balls, [&](int) { return 40000.0 - static_cast<double>(rng() % draws); });
         if (!damage) {
             return;
         }

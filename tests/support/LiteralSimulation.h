@@ -287,8 +287,8 @@ SimulationResult RunLiteralSimulation(const OneBased<Rec>& history, const Genera
 
 // The same with every step reading the game's history file in `appDir`, which must hold `history`.
 template <class Rec>
-SimulationResult RunLiteralSimulationRereading(const std::filesystem::path& appDir, const OneBased<Rec>& history,
-                                               const GeneratorRequest& request,
+SimulationResult RunLiteralSimulationRereading(const std::filesystem::path& appDir,
+                                               const OneBased<Rec>& history, const GeneratorRequest& request,
                                                const OneBased<std::string>& wheelLines, std::int32_t n,
                                                SimulationCommand command) {
     LiteralSimulation<Rec> literal(history, request, wheelLines, command, OneBased<LottoDrawRec>{});

@@ -44,7 +44,8 @@ private:
         for (int gap = n / 2; gap >= 1; gap /= 2) {
             for (int i = gap; i <= n - 1; ++i) {
                 for (int j = i - gap + 1; j >= 1; j -= gap) {
-                    if (a[static_cast<std::size_t>(j)].DrawDate >= a[static_cast<std::size_t>(j + gap)].DrawDate) {
+                    if (a[static_cast<std::size_t>(j)].DrawDate >=
+                        a[static_cast<std::size_t>(j + gap)].DrawDate) {
                         break;
                     }
                     std::swap(a[static_cast<std::size_t>(j)], a[static_cast<std::size_t>(j + gap)]);
@@ -53,23 +54,23 @@ private:
         }
     }
 
-    static void Run(const OneBased<FrequencyRec>& frequency, const OneBased<LastDrawnRec>& lastDrawn, int balls,
-                    const Sections& sections, int dateOrdered, OneBased<std::int16_t>& final) {
+    static void Run(const OneBased<FrequencyRec>& frequency, const OneBased<LastDrawnRec>& lastDrawn,
+                    int balls, const Sections& sections, int dateOrdered, OneBased<std::int16_t>& final) {
         if (frequency.Size() < static_cast<std::size_t>(balls)) {
             throw std::runtime_error("the frequencies do not cover every ball");
         }
         // One record per ball 1..balls: the first of each in table order, then the missing ones at day 0.
         OneBased<LastDrawnRec> table;
         for (const auto& rec : lastDrawn) {
-            const bool listed = std::any_of(table.begin(), table.end(), [&](const LastDrawnRec& r) {
-                return r.Ball == rec.Ball;
-            });
+            const bool listed = std::any_of(table.begin(), table.end(),
+                                            [&](const LastDrawnRec& r) { return r.Ball == rec.Ball; });
             if (rec.Ball >= 1 && rec.Ball <= balls && !listed) {
                 table.PushBack(rec);
             }
         }
         for (int ball = 1; ball <= balls; ++ball) {
-            if (std::none_of(table.begin(), table.end(), [&](const LastDrawnRec& r) { return r.Ball == ball; })) {
+            if (std::none_of(table.begin(), table.end(),
+                             [&](const LastDrawnRec& r) { return r.Ball == ball; })) {
                 table.PushBack(LastDrawnRec{0.0, static_cast<std::int16_t>(ball)});
             }
         }
