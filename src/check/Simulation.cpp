@@ -357,11 +357,12 @@ std::vector<StepsDone> RunInParts(const Steps<Rec>& steps, std::int32_t n, unsig
         }
     };
     std::vector<std::thread> threads;
+    threads.reserve(parts - 1);  // so that nothing throws once a thread runs but the starts themselves
     for (unsigned i = 1; i < parts; ++i) {
         try {
             threads.emplace_back(part, i);
         } catch (const std::system_error&) {
-            part(i);  // no thread to be had: this one does the part after its own
+            part(i);  // no thread to be had: the calling thread does this part too
         }
     }
     part(0);
