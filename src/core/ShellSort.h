@@ -80,8 +80,8 @@ inline constexpr int kMostOrdered = 63;
 // the same passes without a branch on the keys: an element's place in its gap class is the count of the
 // class members with a higher key, plus those with an equal key ahead of it, taken from bit sets of
 // positions. For a game's 49 balls that takes half the time of the insertions, whose every step the
-// processor guesses wrongly half the time. Returns false, touching nothing, for n over kMostOrdered or keys spread over
-// 4096 or more values.
+// processor guesses wrongly half the time. Returns false, touching nothing, for n over kMostOrdered or
+// keys spread over 4096 or more values.
 bool ShellSortOrder(const std::int32_t* keys, int n, std::uint8_t* order);
 
 }  // namespace quintara

@@ -1,11 +1,10 @@
-#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include "core/Dates.h"
 #include "core/History.h"
 #include "history/HistoryUpdate.h"
+#include "support/FileSizeLimit.h"
 #include "support/HistoryBuilder.h"
 #include "support/TempDir.h"
 
@@ -132,16 +131,12 @@ TEST(HistoryUpdateTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
     test::TempDir full;
     const auto path = LottoHistory(1000).WriteTo(full.Path());
     const std::string before = ReadBytes(path);
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 20000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto added = AddDraw(full.Path(), NewLottoDraw());
-    const auto corrected = CorrectDraw(full.Path(), 500, NewLottoDraw());
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    Result<HistoryWritten> added = MakeError(ErrorKind::Unwritable, "not run");
+    Result<HistoryWritten> corrected = added;
+    test::WithFileSizeLimit(20000, [&] {
+        added = AddDraw(full.Path(), NewLottoDraw());
+        corrected = CorrectDraw(full.Path(), 500, NewLottoDraw());
+    });
     expectRefused(added, path);
     EXPECT_EQ(added.GetError().message,
               path.string() + ": write error (the file is too large). The history file was not changed.");

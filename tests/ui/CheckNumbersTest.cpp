@@ -213,17 +213,16 @@ TEST_F(CheckNumbersTest, LeavingABoxChecksItWithTheGamesMessages) {
         std::string left;  // what the last box then holds
     };
     const std::string lotto = "between 1 and 49 in each box";
+    // Which numbers pass is the typed-number rules' own test; here, each game's messages and what the
+    // box keeps.
     const std::vector<Case> cases{
         {Game::Lotto, {"7", "07"}, "You must enter a DIFFERENT numeric value " + lotto, ""},
-        {Game::Lotto, {"4", "3.5"}, "You must enter a DIFFERENT numeric value " + lotto, ""},
         {Game::Lotto, {"7", "50"}, "You must enter a numeric value " + lotto, "50"},
-        {Game::Lotto, {"7", "0"}, "You must enter a numeric value " + lotto, "0"},
         {Game::Lotto, {"seven"}, "You must enter a numeric value " + lotto, ""},
         {Game::Lotto,
          {"1", "2", "3", "4", "5", "6", "2"},
          "You must enter a DIFFERENT numeric value " + lotto,
          ""},
-        {Game::Lotto, {"1", "2", "3.49"}, "", "3.49"},
         {Game::LottoExtra,
          {"1", "2", "3", "4", "5", "1"},
          "You must enter a DIFFERENT numeric value " + lotto,

@@ -1,9 +1,8 @@
 #include <algorithm>
-#include <csignal>
 #include <fstream>
-#include <sys/resource.h>
 
 #include "history/HistoryCsv.h"
+#include "support/FileSizeLimit.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/history/frmUpdateLottoHistory.h"
 #include "ui/picks/frmMostLikelyNumbers.h"
@@ -274,15 +273,7 @@ TEST_F(UpdateHistoryTest, AFailedWriteLeavesTheFileAsItWasAndSaysWhy) {
     ASSERT_TRUE(TypeDraw(window, {"1", "2", "3", "4", "5", "6", "7"}, "05/12/2026", "", "Arthur"));
 
     // The disk fills up half way through the new file.
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 20000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    window.cmdUpdate.UserClick();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    quintara::test::WithFileSizeLimit(20000, [&] { window.cmdUpdate.UserClick(); });
 
     EXPECT_EQ(desktop.messages.back(),
               (Message{"An Error occured Updating History File, unable to Complete\r\n" + path.string() +
