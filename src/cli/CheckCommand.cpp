@@ -34,7 +34,8 @@ TypedDraw ParseCheckNumbers(Game game, const std::string& text) {
         if (refusal->title == kInputErrorTitle) {
             message += " (number " + std::to_string(refusal->position) + ")";
         }
-        throw UsageError(message);
+        // The numbers were read; a refused ball is refused data, as add-draw says of its balls.
+        throw Failure(message);
     }
     return TypedFromBoxes(game, boxes);
 }
@@ -145,14 +146,7 @@ int RunCheck(Context& context, const CheckOptions& options) {
                     daily ? WinningLinesJson(result, dailyPlay) : WinningLinesJson(result, picked)}});
         return 0;
     }
-    std::string text;
-    for (std::size_t i = 0; i < report.size(); ++i) {
-        if (report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n') {
-            continue;
-        }
-        text += report[i];
-    }
-    context.out << text << "\n";
+    context.out << WithLf(report) << "\n";
     return 0;
 }
 

@@ -90,7 +90,7 @@ OneBased<std::int16_t> ParsePersonalNumbers(Game game, const std::string& text) 
     }
     auto checked = CheckPersonalNumbers(game, fields);
     if (!checked) {
-        throw UsageError("--personal: " + checked.GetError().text);
+        throw Failure("--personal: " + checked.GetError().text);
     }
     return std::move(checked).Value();
 }
@@ -276,8 +276,9 @@ int RunPick(Context& context, const PickOptions& options) {
                             {"lines", std::move(lines)}});
         return 0;
     }
-    context.out << PickedLinesListing(game, result.PickedLines, result.DailyPlayPickedLines,
-                                      result.LinesGeneratedDate);
+    // The listing is the print box's text, whose CR LF line ends no other command writes.
+    context.out << WithLf(PickedLinesListing(game, result.PickedLines, result.DailyPlayPickedLines,
+                                             result.LinesGeneratedDate));
     return 0;
 }
 

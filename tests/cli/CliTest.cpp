@@ -100,7 +100,7 @@ TEST_F(CliTest, StatisticsAndDrawsOfTheShippedHistory) {
     EXPECT_EQ(thunderball["thunderball_frequency"].size(), 14U);
     EXPECT_TRUE(StartsWith(Run("stats --game Thunderball").out, "Number 4 has occured 159 times.\n"));
     EXPECT_EQ(Document(Run("draws --game lotto --json").out)["draws"][0],
-              Json::parse(R"({"number": 2065, "date": "07/10/2015", "balls": [30, 7, 44, 11, 49, 5], )"
+              Json::parse(R"({"number": 2065, "date": "07/10/2015", "iso_date": "2015-10-07", "balls": [30, 7, 44, 11, 49, 5], )"
                           R"("extra": 25, "ball_set": "4", "machine": "Guinevere"})"));
 }
 
@@ -150,7 +150,7 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
         {"pick --game lotto --wheel 0 --wheel-file " + app + "mine.txt", 2, "--wheel excludes --wheel-file"},
         {"final --game thunderball --algorithm 1", 2, "unknown algorithm \"1\" for Thunderball"},
         {"pick --game lotto --personal 1,2,3", 2, "--personal needs a wheel to import"},
-        {"pick --game lotto --personal 1,2,2,4,5,6,7 --wheel-file " + app + "mine.txt", 2,
+        {"pick --game lotto --personal 1,2,2,4,5,6,7 --wheel-file " + app + "mine.txt", 1,
          "Please enter a different Number in each box"},
         {"stats --game daily-play", 1, app + "DailyPlayHistory.dat"},
         {"import-history --game lotto-extra --csv " + app + "bad.csv", 1,
@@ -216,8 +216,9 @@ TEST_F(CliTest, PickGivesTheLinesOfTheWheelAsTheirRecordsOrAsTheListing) {
             R"([1, 24, 27, 37, 42, 43], [6, 8, 13, 23, 46, 47], [3, 11, 15, 16, 39, 41]]})")));
     const std::string text = Run("pick --game lotto --wheel 0").out;
     const std::string zone(14, ' ');
-    EXPECT_TRUE(StartsWith(text, "\r\n\r\n" + zone + "Generated Lotto Numbers\r\n"));
-    EXPECT_NE(text.find("\r\n" + zone + " 5 lines generated on "), std::string::npos);
+    EXPECT_TRUE(StartsWith(text, "\n\n" + zone + "Generated Lotto Numbers\n"));
+    EXPECT_NE(text.find("\n" + zone + " 5 lines generated on "), std::string::npos);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
 
     // An imported wheel, and the same wheel over personal numbers.
     EXPECT_EQ(
@@ -338,10 +339,11 @@ TEST_F(CliTest, CheckReportsTheWinningLinesOfPickedOrSavedLines) {
         std::string message;
     };
     const std::vector<Refusal> refusals{
-        {"--numbers 7,07,1,2,3,4,5", 2,
+        // A refused ball is refused data (1), as in add-draw; the wrong count of numbers is a usage error.
+        {"--numbers 7,07,1,2,3,4,5", 1,
          "You must enter a DIFFERENT numeric value between 1 and 49 in each box (number 2)"},
-        {"--numbers 7,50,1,2,3,4,5", 2, "You must enter a numeric value between 1 and 49 in each box"},
-        {"--numbers 1,2,3", 2, "Please enter a number in each of boxes 1-6 and Bonus Ball"},
+        {"--numbers 7,50,1,2,3,4,5", 1, "You must enter a numeric value between 1 and 49 in each box"},
+        {"--numbers 1,2,3", 1, "Please enter a number in each of boxes 1-6 and Bonus Ball"},
         {"--numbers 1,2,3,4,5,6,7,8", 2, "Lotto takes 7 numbers"},
         {"--draw 2066", 2, "draws 1 to 2065"},
         {"", 2, "--numbers or --draw"},
@@ -605,6 +607,7 @@ TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline
     ASSERT_EQ(json["steps"].size(), 30U);
     EXPECT_EQ(json["steps"][0]["draw_number"], 2065);
     EXPECT_EQ(json["steps"][0]["date"], "07/10/2015");
+    EXPECT_EQ(json["steps"][0]["iso_date"], "2015-10-07");
     int sum = 0;
     for (std::size_t c = 0; c < run.totals.size(); ++c) {
         const std::string key = c == 5 ? "5+bonus" : std::to_string(c < 5 ? c + 1 : c);
