@@ -48,7 +48,11 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
 void RecentFiles::Add(std::string_view path) {
     std::string trimmed(path);
     trimmed.erase(trimmed.find_last_not_of(' ') + 1);
-    if (!m_shown) {
+    if (trimmed.empty()) {
+        return;
+    }
+    std::erase(m_paths, trimmed);
+    if (!m_shown || m_paths.empty()) {
         m_paths.clear();
         m_paths.push_back(std::move(trimmed));
         m_shown = true;
@@ -93,17 +97,29 @@ void RecentFiles::Load(SettingsStore& store) {
             m_paths[*index] = value;
             m_shown = true;
         }
+        // Lists saved before each file was kept once: the newest place of a path wins.
+        std::vector<std::string> unique;
+        for (auto it = m_paths.rbegin(); it != m_paths.rend(); ++it) {
+            if (!it->empty() && std::find(unique.begin(), unique.end(), *it) == unique.end()) {
+                unique.push_back(*it);
+            }
+        }
+        if (m_shown) {
+            m_paths.assign(unique.rbegin(), unique.rend());
+        }
     } catch (const std::exception&) {
         // A store that cannot be read leaves the files read so far, as if the rest were not there.
     }
 }
 
 void RecentFiles::Save(SettingsStore& store) const {
+    std::vector<std::pair<std::string, std::string>> values;
+    for (std::size_t i = 0; i < kMostFiles; ++i) {
+        values.emplace_back(std::string(kRecentFileKey) + std::to_string(i),
+                            i < m_paths.size() ? m_paths[i] : std::string());
+    }
     try {
-        for (std::size_t i = 0; i < m_paths.size(); ++i) {
-            store.WriteValue(kRecentFilesSection, std::string(kRecentFileKey) + std::to_string(i),
-                             m_paths[i]);
-        }
+        store.WriteSection(kRecentFilesSection, values);
     } catch (const std::exception&) {
         // The list is a convenience: losing it must not stop the program from closing.
     }

@@ -19,7 +19,9 @@ public:
     virtual ~SettingsStore() = default;
     // Every key and value of a section, in the order of the keys' indices; none when it is missing.
     virtual std::vector<std::pair<std::string, std::string>> ReadSection(std::string_view section) = 0;
-    virtual void WriteValue(std::string_view section, std::string_view key, std::string_view value) = 0;
+    // Writes every pair of a section at once: the store reaches the disk once, not once per value.
+    virtual void WriteSection(std::string_view section,
+                              const std::vector<std::pair<std::string, std::string>>& values) = 0;
 };
 
 inline constexpr std::string_view kSettingsApplication = "Quintara";
@@ -30,13 +32,13 @@ inline constexpr std::string_view kRecentFileKey = "RecentFile";  // followed by
 inline constexpr std::string_view kRecentFileMissingText = "Unable to open the requested File";
 inline constexpr std::string_view kRecentFileMissingTitle = "Error";
 
-// The File menu's list of recently used files: saved-lines files and wheel files, at most five, the same
-// file as often as it was used.
+// The File menu's list of recently used files: saved-lines files and wheel files, at most five, each once.
 class RecentFiles {
 public:
     static constexpr std::size_t kMostFiles = 5;
 
-    // Adds the path (without trailing blanks) as the newest; a sixth file drops the oldest.
+    // Adds the path (without trailing blanks) as the newest, moving it up when it is listed already; a sixth
+    // file drops the oldest. An empty path names no file and adds nothing.
     void Add(std::string_view path);
 
     // Whether the menu shows any recent item (and the separator above them).
@@ -50,11 +52,11 @@ public:
     // The captions of the menu items, newest first: the file name part of each path.
     std::vector<std::string> Captions() const;
 
-    // Reads the list from the store; stored empty values are passed over. Failures of the store leave
-    // the list as it was read so far.
+    // Reads the list from the store; stored empty values are passed over, and a path stored twice (by an
+    // older version) is kept where it is newest. Failures of the store leave the list as read so far.
     void Load(SettingsStore& store);
-    // Writes every element under RecentFile0, RecentFile1, ...; keys beyond the list are left alone and
-    // failures of the store are ignored.
+    // Writes every element under RecentFile0, RecentFile1, ... and empties the keys beyond the list up to
+    // RecentFile4, so that a path moved up is not read back twice; failures of the store are ignored.
     void Save(SettingsStore& store) const;
 
     bool operator==(const RecentFiles&) const = default;

@@ -250,9 +250,11 @@ ui::SettingsSection QtPlatform::ReadSettings(std::string_view section) {
     return pairs;
 }
 
-void QtPlatform::WriteSetting(std::string_view section, std::string_view key, std::string_view value) {
+void QtPlatform::WriteSettings(std::string_view section, const ui::SettingsSection& values) {
     m_settings->beginGroup(ToQt(section));
-    m_settings->setValue(ToQt(key), ToQt(value));
+    for (const auto& [key, value] : values) {
+        m_settings->setValue(ToQt(key), ToQt(value));
+    }
     m_settings->endGroup();
     m_settings->sync();
 }

@@ -48,7 +48,7 @@ public:
     bool PrintText(std::string_view text, const ui::PrintSettings& settings) override;
     bool PrintFormImage(ui::Form& form) override;
     ui::SettingsSection ReadSettings(std::string_view section) override;
-    void WriteSetting(std::string_view section, std::string_view key, std::string_view value) override;
+    void WriteSettings(std::string_view section, const ui::SettingsSection& values) override;
     bool ShellOpen(std::string_view target) override;
     bool ShowHelp(std::string_view htmlFile) override;
     void ProcessEvents(int times) override;

@@ -23,19 +23,24 @@ public:
         }
         return pairs;
     }
-    void WriteValue(std::string_view section, std::string_view key, std::string_view value) override {
+    void WriteSection(std::string_view section,
+                      const std::vector<std::pair<std::string, std::string>>& values) override {
         if (failing) {
             throw std::runtime_error("store unavailable");
         }
-        const auto index = std::stoi(std::string(key.substr(std::string_view("RecentFile").size())));
-        sections[std::string(section)][index] = std::string(value);
+        ++writes;
+        for (const auto& [key, value] : values) {
+            const auto index = std::stoi(key.substr(std::string_view("RecentFile").size()));
+            sections[std::string(section)][index] = value;
+        }
     }
 
     std::map<std::string, std::map<int, std::string>> sections;
+    int writes = 0;
     bool failing = false;
 };
 
-TEST(RecentFilesTest, AddKeepsTheFiveNewestFirstAndRepeats) {
+TEST(RecentFilesTest, AddKeepsTheFiveNewestFirstEachOnce) {
     RecentFiles recent;
     EXPECT_FALSE(recent.Shown());
     EXPECT_TRUE(recent.Captions().empty());
@@ -49,11 +54,13 @@ TEST(RecentFilesTest, AddKeepsTheFiveNewestFirstAndRepeats) {
     EXPECT_EQ(recent.PathOfItem(4), "/d/two.lot");
     EXPECT_THROW(recent.PathOfItem(5), std::out_of_range);
 
+    // A file used again moves up instead of standing twice; an empty path names no file.
     RecentFiles twice;
     twice.Add("/d/same.lot");
+    twice.Add("/d/other.lot");
     twice.Add("/d/same.lot");
-    twice.Add("");  // a wheel item without a file
-    EXPECT_EQ(twice.Captions(), (std::vector<std::string>{"", "same.lot", "same.lot"}));
+    twice.Add("");
+    EXPECT_EQ(twice.Captions(), (std::vector<std::string>{"same.lot", "other.lot"}));
 }
 
 TEST(RecentFilesTest, SurvivesARestartThroughTheStore) {
@@ -61,8 +68,9 @@ TEST(RecentFilesTest, SurvivesARestartThroughTheStore) {
     RecentFiles missing;
     missing.Load(store);
     EXPECT_FALSE(missing.Shown());
-    missing.Save(store);  // the one empty element, as the menu had no files
-    EXPECT_EQ(store.sections["Recent Files"], (std::map<int, std::string>{{0, ""}}));
+    missing.Save(store);  // every key empty, as the menu had no files
+    EXPECT_EQ(store.sections["Recent Files"],
+              (std::map<int, std::string>{{0, ""}, {1, ""}, {2, ""}, {3, ""}, {4, ""}}));
 
     // A stored empty value shows no item and the first file added stands alone.
     RecentFiles afterEmpty;
@@ -75,17 +83,25 @@ TEST(RecentFilesTest, SurvivesARestartThroughTheStore) {
     for (const char* path : {"/d/a.lot", "/d/b.thu", "/d/c.txt"}) {
         recent.Add(path);
     }
+    store.writes = 0;
     recent.Save(store);
+    EXPECT_EQ(store.writes, 1);
     EXPECT_EQ(store.sections["Recent Files"],
-              (std::map<int, std::string>{{0, "/d/a.lot"}, {1, "/d/b.thu"}, {2, "/d/c.txt"}}));
+              (std::map<int, std::string>{{0, "/d/a.lot"}, {1, "/d/b.thu"}, {2, "/d/c.txt"}, {3, ""}, {4, ""}}));
     RecentFiles restarted;
     restarted.Load(store);
     EXPECT_EQ(restarted, recent);
 
-    // Keys beyond the list stay in the store; failures of the store are ignored.
-    store.sections["Recent Files"][4] = "/d/older.dly";
-    recent.Save(store);
-    EXPECT_EQ(store.sections["Recent Files"][4], "/d/older.dly");
+    // A list stored with repeats (and gaps) by an older version comes back with each path once, where
+    // it was newest; saving it empties the keys it no longer fills.
+    store.sections["Recent Files"] = {{0, "/d/w.txt"}, {1, "/d/a.lot"}, {2, "/d/w.txt"}, {4, "/d/w.txt"}};
+    RecentFiles repeated;
+    repeated.Load(store);
+    EXPECT_EQ(repeated.Captions(), (std::vector<std::string>{"w.txt", "a.lot"}));
+    repeated.Save(store);
+    EXPECT_EQ(store.sections["Recent Files"][4], "");
+
+    // Failures of the store are ignored.
     store.failing = true;
     recent.Save(store);
     RecentFiles unreadable;

@@ -31,10 +31,11 @@ TEST(QtPlatformTest, SettingsComeBackInIndexOrderAndAMissingSectionIsEmpty) {
     {
         QtPlatform desktop("/opt/quintara", file);
         EXPECT_TRUE(desktop.ReadSettings("Recent Files").empty());
+        ui::SettingsSection written;
         for (int i : {10, 2, 0, 1}) {
-            desktop.WriteSetting("Recent Files", "RecentFile" + std::to_string(i),
-                                 "C:\\Lines\\" + std::to_string(i));
+            written.emplace_back("RecentFile" + std::to_string(i), "C:\\Lines\\" + std::to_string(i));
         }
+        desktop.WriteSettings("Recent Files", written);
     }
     QtPlatform later("/opt/quintara", file);
     const ui::SettingsSection expected{{"RecentFile0", "C:\\Lines\\0"},

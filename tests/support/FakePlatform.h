@@ -68,6 +68,7 @@ public:
     bool shellOpenSucceeds = true;
     bool helpSucceeds = true;
     std::map<std::string, std::map<std::string, std::string>> settings;  // section -> key -> value
+    int settingsWrites = 0;  // each writes a whole section and reaches the disk once
     int screenWidth = 15360;                                             // 1024 x 768 pixels at 96 per inch
     std::string applicationDirectory = "/opt/quintara";
 
@@ -126,8 +127,11 @@ public:
         return found == settings.end() ? ui::SettingsSection{}
                                        : ui::SettingsSection(found->second.begin(), found->second.end());
     }
-    void WriteSetting(std::string_view section, std::string_view key, std::string_view value) override {
-        settings[std::string(section)][std::string(key)] = value;
+    void WriteSettings(std::string_view section, const ui::SettingsSection& values) override {
+        ++settingsWrites;
+        for (const auto& [key, value] : values) {
+            settings[std::string(section)][key] = value;
+        }
     }
     bool ShellOpen(std::string_view target) override {
         shellOpens.emplace_back(target);

@@ -109,6 +109,7 @@ TEST_F(SavedLinesTest, SavedLottoLinesWriteBothFilesAndLoadBackInLinesMode) {
     EXPECT_EQ(desktop.fileQuestions.back().filter, "Text files (*.txt)|*.txt");
     EXPECT_EQ(desktop.fileQuestions.back().proposedName, "Generated Lotto Numbers");
     EXPECT_EQ(std::filesystem::file_size(dir / "picks.lot"), 3u * 44);
+    EXPECT_EQ(RecentCaptions(main), Items{"picks.lot"});  // the file a recent item can reopen
 
     // The text file, byte for byte, dated the day the lines were picked.
     std::string entries;
@@ -216,12 +217,11 @@ TEST_F(SavedLinesTest, EmptyShortMissingAndUnwritableFiles) {
     EXPECT_EQ(dir.Read("old.txt"), "old text");
 }
 
-TEST_F(SavedLinesTest, RecentFilesKeepTheFiveNewestAndSurviveARestart) {
+TEST_F(SavedLinesTest, RecentFilesKeepTheFiveNewestOnceAndSurviveARestart) {
     frmQuintara& main = Start();
-    // The default wheel is loaded three times at start-up.
-    const std::string wheel = "5 Line Wheel - 1 Number from 28_Lotto.txt";
-    EXPECT_EQ(RecentCaptions(main), Items(3, wheel));
-    EXPECT_TRUE(main.mnuFileHyphen3.visible);
+    // Loading the built-in default wheel at start-up adds nothing.
+    EXPECT_TRUE(RecentCaptions(main).empty());
+    EXPECT_FALSE(main.mnuFileHyphen3.visible);
 
     for (int i = 1; i <= 6; ++i) {
         const std::string name = "lines" + std::to_string(i) + ".lot";
@@ -231,10 +231,10 @@ TEST_F(SavedLinesTest, RecentFilesKeepTheFiveNewestAndSurviveARestart) {
     EXPECT_EQ(RecentCaptions(main),
               (Items{"lines6.lot", "lines5.lot", "lines4.lot", "lines3.lot", "lines2.lot"}));
     EXPECT_EQ(main.mnuFileRecent.Count(), 5);
-    // The same file again is listed again.
-    LoadSaved(main, dir / "lines6.lot");
+    // A file opened again moves to the top.
+    LoadSaved(main, dir / "lines3.lot");
     EXPECT_EQ(RecentCaptions(main),
-              (Items{"lines6.lot", "lines6.lot", "lines5.lot", "lines4.lot", "lines3.lot"}));
+              (Items{"lines3.lot", "lines6.lot", "lines5.lot", "lines4.lot", "lines2.lot"}));
 
     // Choosing an item reopens it without a dialog.
     const auto dialogs = desktop.fileQuestions.size();
@@ -243,21 +243,24 @@ TEST_F(SavedLinesTest, RecentFilesKeepTheFiveNewestAndSurviveARestart) {
     EXPECT_EQ(app.state.PickedLines[1].Balls[0], 4);
     EXPECT_EQ(main.lblViewOccurances.caption, "View all 1 saved lines.");
 
-    // The click's draw-mode command loaded the game's first wheel twice before the file.
-    EXPECT_EQ(RecentCaptions(main), (Items{"lines4.lot", wheel, wheel, "lines6.lot", "lines6.lot"}));
+    // The click's draw-mode command loaded the game's first wheel, which adds nothing.
+    const Items shown{"lines4.lot", "lines3.lot", "lines6.lot", "lines5.lot", "lines2.lot"};
+    EXPECT_EQ(RecentCaptions(main), shown);
 
-    // Closing writes the list, oldest first; the next run reads it back before its default wheel.
+    // Closing writes the list, oldest first, with one write of the store; the next run reads it back.
+    desktop.settingsWrites = 0;
     main.UserCloses();
-    const std::map<std::string, std::string> stored{{"RecentFile0", (dir / "lines6.lot").string()},
-                                                    {"RecentFile1", (dir / "lines6.lot").string()},
-                                                    {"RecentFile2", (dir / wheel).string()},
-                                                    {"RecentFile3", (dir / wheel).string()},
+    EXPECT_EQ(desktop.settingsWrites, 1);
+    const std::map<std::string, std::string> stored{{"RecentFile0", (dir / "lines2.lot").string()},
+                                                    {"RecentFile1", (dir / "lines5.lot").string()},
+                                                    {"RecentFile2", (dir / "lines6.lot").string()},
+                                                    {"RecentFile3", (dir / "lines3.lot").string()},
                                                     {"RecentFile4", (dir / "lines4.lot").string()}};
     EXPECT_EQ(desktop.settings.at("Recent Files"), stored);
     App next{desktop, dir.Path()};
     StartUp(next);
     frmQuintara& again = *next.forms.Find<frmQuintara>();
-    EXPECT_EQ(RecentCaptions(again), (Items{wheel, wheel, wheel, "lines4.lot", wheel}));
+    EXPECT_EQ(RecentCaptions(again), shown);
 }
 
 TEST_F(SavedLinesTest, RecentItemsOpenInTheirGameByExtension) {

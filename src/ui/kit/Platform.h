@@ -55,7 +55,8 @@ public:
     // The per-user settings store of the application "Quintara". Reading a missing section gives
     // no pairs and no failure.
     virtual SettingsSection ReadSettings(std::string_view section) = 0;
-    virtual void WriteSetting(std::string_view section, std::string_view key, std::string_view value) = 0;
+    // Writes every value of the section and reaches the disk once.
+    virtual void WriteSettings(std::string_view section, const SettingsSection& values) = 0;
 
     // Opens a file or web address with the program the desktop associates with it; false when that
     // could not be started.

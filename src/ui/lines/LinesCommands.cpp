@@ -69,6 +69,11 @@ void LinesCommands::mnuFileSave_Click() {
         // Said, not swallowed: the user would otherwise believe his lines kept.
         m_app.desktop.MsgBox("Unable to save the picked numbers!\r\n" + saved.GetError().message,
                              "Unable to Save", MsgBoxIcon::Exclamation);
+        return;
+    }
+    // The lines file, not its printout, is what the recent item reopens.
+    if (m_app.addRecentFile) {
+        m_app.addRecentFile(BinaryLinesName(name, lines.game).string());
     }
 }
 

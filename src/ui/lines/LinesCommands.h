@@ -17,8 +17,9 @@ public:
     std::vector<std::pair<std::string, std::string>> ReadSection(std::string_view section) override {
         return m_desktop.ReadSettings(section);
     }
-    void WriteValue(std::string_view section, std::string_view key, std::string_view value) override {
-        m_desktop.WriteSetting(section, key, value);
+    void WriteSection(std::string_view section,
+                      const std::vector<std::pair<std::string, std::string>>& values) override {
+        m_desktop.WriteSettings(section, values);
     }
 
 private:

@@ -117,9 +117,8 @@ void PickCommands::LoadWheel(const std::filesystem::path& path) {
         }
         m_state.WheelLines = std::move(read).Value();
     }
-    if (m_app.addRecentFile) {
-        m_app.addRecentFile(path.string());
-    }
+    // A built-in wheel is the program's own file, chosen from the wheel box: it is no recent file of the
+    // player's, and adding it at every start and game switch pushed the player's files off the list.
 }
 
 void PickCommands::mnuFileImportWheel_Click() {
