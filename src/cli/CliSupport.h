@@ -28,6 +28,8 @@ struct Context {
     std::filesystem::path appDir;
     std::ostream& out;
     std::ostream& err;
+    // Where the shipped wheels are when appDir lacks them; empty when appDir is the only folder.
+    std::filesystem::path shareDir{};
 };
 
 // A JSON document whose keys keep the order they were added in.

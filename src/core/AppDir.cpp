@@ -5,12 +5,18 @@
 #include <system_error>
 
 #include "core/Files.h"
+#include "core/Games.h"
 
 namespace quintara {
 
 namespace {
 
 namespace fs = std::filesystem;
+
+bool IsHistoryFileName(const std::string& name) {
+    return std::any_of(kAllGames.begin(), kAllGames.end(),
+                       [&](Game game) { return Info(game).historyFile == name; });
+}
 
 // Files that only a folder of the program's own holds: the shipped Lotto history and the help manual.
 constexpr const char* kProgramFileMarkers[] = {"LottoHistory.dat", "Quintara.html"};
@@ -71,7 +77,7 @@ fs::path ShareFolderOf(const fs::path& executableFolder) {
     return (executableFolder.parent_path() / "share" / "quintara").lexically_normal();
 }
 
-ShareCopyReport CopyMissingShippedFiles(const fs::path& shareFolder, const fs::path& userFolder) {
+ShareCopyReport CopyMissingHistories(const fs::path& shareFolder, const fs::path& userFolder) {
     ShareCopyReport report;
     std::error_code ec;
     fs::create_directories(userFolder, ec);
@@ -85,7 +91,7 @@ ShareCopyReport CopyMissingShippedFiles(const fs::path& shareFolder, const fs::p
     std::vector<fs::path> shipped;
     for (fs::directory_iterator it(shareFolder, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
-        if (!it->is_directory(typeError)) {
+        if (!it->is_directory(typeError) && IsHistoryFileName(it->path().filename().string())) {
             shipped.push_back(it->path());
         }
     }
@@ -123,6 +129,19 @@ ShareCopyReport CopyMissingShippedFiles(const fs::path& shareFolder, const fs::p
     return report;
 }
 
+fs::path FindProgramFile(const fs::path& folder, const fs::path& shareFolder, std::string_view name) {
+    const fs::path own = InAppDir(folder, name);
+    if (shareFolder.empty()) {
+        return own;
+    }
+    std::error_code ec;
+    if (fs::exists(own, ec)) {
+        return own;
+    }
+    const fs::path shipped = InAppDir(shareFolder, name);
+    return fs::exists(shipped, ec) ? shipped : own;
+}
+
 Result<PreparedAppDir> PrepareAppDir(const AppDirInputs& inputs) {
     auto choice = ChooseAppDir(inputs);
     if (!choice) {
@@ -130,8 +149,8 @@ Result<PreparedAppDir> PrepareAppDir(const AppDirInputs& inputs) {
     }
     PreparedAppDir prepared{*choice, {}};
     if (choice->rule == AppDirRule::PerUser) {
-        prepared.problems =
-            CopyMissingShippedFiles(ShareFolderOf(inputs.executableFolder), choice->folder).problems;
+        prepared.choice.shareFolder = ShareFolderOf(inputs.executableFolder);
+        prepared.problems = CopyMissingHistories(prepared.choice.shareFolder, choice->folder).problems;
     }
     return prepared;
 }

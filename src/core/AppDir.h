@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Result.h"
@@ -24,6 +25,9 @@ enum class AppDirRule { Option, Environment, ExecutableFolder, PerUser };
 struct AppDirChoice {
     std::filesystem::path folder;
     AppDirRule rule = AppDirRule::Option;
+    // Where the program's own files (wheels, help, pictures) are found when `folder` lacks them: the
+    // install's share/quintara for the per-user folder, empty for the other rules.
+    std::filesystem::path shareFolder{};
 };
 
 // The name of the per-user folder under the user's data folder.
@@ -46,14 +50,21 @@ struct ShareCopyReport {
     std::vector<std::string> problems;
 };
 
-// Copies into `userFolder` (made if missing) every shipped file of `shareFolder` that it lacks. A file
-// that is there is never touched: a history the user added draws to is their data. Each copy is written
-// whole or not at all, and a failure names the file and goes on with the others.
-ShareCopyReport CopyMissingShippedFiles(const std::filesystem::path& shareFolder,
-                                        const std::filesystem::path& userFolder);
+// Copies into `userFolder` (made if missing) each shipped history of `shareFolder` that it lacks: the
+// draws are the user's data from the first start on. A history that is there is never touched, and the
+// program's own files (wheels, help, pictures) are never copied, so that a newer package reaches every
+// user at once. Each copy is written whole or not at all; a failure names the file and goes on.
+ShareCopyReport CopyMissingHistories(const std::filesystem::path& shareFolder,
+                                     const std::filesystem::path& userFolder);
 
-// The application directory made ready: chosen, and when it is the per-user folder, filled from the
-// share folder. `problems` are to be shown to the user; the program goes on with what it has.
+// A file of the program's own (a wheel, the help, a picture): the one in `folder` when the user has one
+// there, else the shipped one in `shareFolder`. Without a share folder, or when neither has it, the name
+// in `folder`, so that a message names the folder the user knows.
+std::filesystem::path FindProgramFile(const std::filesystem::path& folder,
+                                      const std::filesystem::path& shareFolder, std::string_view name);
+
+// The application directory made ready: chosen, and when it is the per-user folder, given the shipped
+// histories it lacks. `problems` are to be shown to the user; the program goes on with what it has.
 struct PreparedAppDir {
     AppDirChoice choice;
     std::vector<std::string> problems;

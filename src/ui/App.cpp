@@ -1,5 +1,6 @@
 #include "ui/App.h"
 
+#include "core/AppDir.h"
 #include "core/Files.h"
 #include "core/TextRules.h"
 
@@ -7,6 +8,10 @@ namespace quintara::ui {
 
 std::filesystem::path App::AppFile(std::string_view name) const {
     return InAppDir(appDir, name);
+}
+
+std::filesystem::path App::ProgramFile(std::string_view name) const {
+    return FindProgramFile(appDir, shareDir, name);
 }
 
 std::string NoDrawsMessage(Game game) {

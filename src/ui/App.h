@@ -14,8 +14,9 @@ namespace quintara::ui {
 // The running program: its state, the desktop it runs on, its windows and its folder.
 class App {
 public:
-    App(Platform& desktop, std::filesystem::path appDir)
-        : desktop(desktop), forms(desktop), appDir(std::move(appDir)) {}
+    // shareDir: where the program's own files are when appDir lacks them (an install's share/quintara).
+    App(Platform& desktop, std::filesystem::path appDir, std::filesystem::path shareDir = {})
+        : desktop(desktop), forms(desktop), appDir(std::move(appDir)), shareDir(std::move(shareDir)) {}
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
@@ -23,6 +24,7 @@ public:
     Platform& desktop;
     FormManager forms;
     std::filesystem::path appDir;
+    std::filesystem::path shareDir;
 
     // The recent-files list: read at start-up, told of every file opened, saved when the main window
     // closes. Each does nothing until the list is there.
@@ -32,6 +34,9 @@ public:
 
     // A file the program keeps beside itself, "\Name" as the program writes it.
     std::filesystem::path AppFile(std::string_view name) const;
+    // A file the program ships (a wheel, the help, a picture): the user's own copy in appDir if there is
+    // one, else the shipped one.
+    std::filesystem::path ProgramFile(std::string_view name) const;
 
     // Where "today" comes from: the local calendar day, or a fixed day in a test.
     std::function<double()> clock = TodaySerial;

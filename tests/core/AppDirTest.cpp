@@ -81,41 +81,43 @@ TEST(AppDirTest, EachRuleInOrderFindsTheApplicationDirectory) {
     EXPECT_EQ(ShareFolderOf("/usr/bin"), fs::path("/usr/share/quintara"));
 }
 
-TEST(AppDirTest, MissingShippedFilesAreCopiedAndPresentOnesKeptByteForByte) {
+TEST(AppDirTest, MissingHistoriesAreCopiedPresentOnesKeptAndProgramFilesReadWhereTheyAre) {
     const test::TempDir temp;
     fs::create_directories(temp / "share" / "help");
     fs::create_directories(temp / "user");
     temp.Write("share/LottoHistory.dat", "shipped history");
+    temp.Write("share/ThunderballHistory.dat", "shipped draws");
     temp.Write("share/5 Line Wheel - 1 Number from 28_Lotto.txt", "1 2 3 4 5 6\r\n");
     temp.Write("share/Quintara.html", "<html/>");
     temp.Write("share/help/nested.txt", "not shipped");
     temp.Write("user/LottoHistory.dat", "the user's own draws");
     // An install's share folder and files are read-only to the user; the copies must not be.
-    fs::permissions(temp / "share" / "Quintara.html", fs::perms::owner_read | fs::perms::group_read);
+    fs::permissions(temp / "share" / "ThunderballHistory.dat", fs::perms::owner_read | fs::perms::group_read);
     fs::permissions(temp / "share", fs::perms::owner_read | fs::perms::owner_exec);
 
-    const ShareCopyReport first = CopyMissingShippedFiles(temp / "share", temp / "user");
+    const ShareCopyReport first = CopyMissingHistories(temp / "share", temp / "user");
     EXPECT_TRUE(first.problems.empty());
-    EXPECT_EQ(first.copied,
-              (std::vector<std::string>{"5 Line Wheel - 1 Number from 28_Lotto.txt", "Quintara.html"}));
+    EXPECT_EQ(first.copied, std::vector<std::string>{"ThunderballHistory.dat"});
     EXPECT_EQ(temp.Read("user/LottoHistory.dat"), "the user's own draws");
-    EXPECT_EQ(temp.Read("user/5 Line Wheel - 1 Number from 28_Lotto.txt"), "1 2 3 4 5 6\r\n");
-    EXPECT_EQ(temp.Read("user/Quintara.html"), "<html/>");
-    EXPECT_FALSE(fs::exists(temp / "user" / "help"));
-    EXPECT_NE(fs::status(temp / "user" / "Quintara.html").permissions() & fs::perms::owner_write,
+    EXPECT_EQ(temp.Read("user/ThunderballHistory.dat"), "shipped draws");
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp / "user"), {}), 2);
+    EXPECT_NE(fs::status(temp / "user" / "ThunderballHistory.dat").permissions() & fs::perms::owner_write,
               fs::perms::none);
-
-    temp.Write("user/Quintara.html", "changed");
-    const ShareCopyReport second = CopyMissingShippedFiles(temp / "share", temp / "user");
-    EXPECT_TRUE(second.copied.empty());
-    EXPECT_TRUE(second.problems.empty());
-    EXPECT_EQ(temp.Read("user/Quintara.html"), "changed");
     fs::permissions(temp / "share", fs::perms::owner_all);
 
+    // The program's own files: the user's copy where there is one, else the shipped one; without a
+    // share folder, or found nowhere, the name in the user's folder.
+    temp.Write("user/Quintara.html", "the user's manual");
+    const std::string wheel = "\\5 Line Wheel - 1 Number from 28_Lotto.txt";
+    EXPECT_EQ(FindProgramFile(temp / "user", temp / "share", "Quintara.html"), temp / "user" / "Quintara.html");
+    EXPECT_EQ(FindProgramFile(temp / "user", temp / "share", wheel),
+              temp / "share" / "5 Line Wheel - 1 Number from 28_Lotto.txt");
+    EXPECT_EQ(FindProgramFile(temp / "user", temp / "share", "gone.png"), temp / "user" / "gone.png");
+    EXPECT_EQ(FindProgramFile(temp / "user", "", wheel), temp / "user" / "5 Line Wheel - 1 Number from 28_Lotto.txt");
+
     // A fresh per-user folder, with its parents, is made on the first start.
-    const ShareCopyReport fresh =
-        CopyMissingShippedFiles(temp / "share", temp / "home" / ".local" / "Quintara");
-    EXPECT_EQ(fresh.copied.size(), 3U);
+    const ShareCopyReport fresh = CopyMissingHistories(temp / "share", temp / "home" / ".local" / "Quintara");
+    EXPECT_EQ(fresh.copied.size(), 2U);
     EXPECT_EQ(temp.Read("home/.local/Quintara/LottoHistory.dat"), "shipped history");
 }
 
@@ -124,31 +126,31 @@ TEST(AppDirTest, MissingShippedFilesAreCopiedAndPresentOnesKeptByteForByte) {
 TEST(AppDirTest, UnreadableShareAndUnwritableUserFoldersGiveMessagesNamingThem) {
     const test::TempDir temp;
     fs::create_directories(temp / "share");
-    temp.Write("share/a.txt", "a");
-    temp.Write("share/c.txt", "c");
-    fs::create_symlink(temp / "gone", temp / "share" / "b.txt");
+    temp.Write("share/DailyPlayHistory.dat", "a");
+    temp.Write("share/ThunderballHistory.dat", "c");
+    fs::create_symlink(temp / "gone", temp / "share" / "LottoHistory.dat");
     temp.Write("file", "");
 
-    const ShareCopyReport underFile = CopyMissingShippedFiles(temp / "share", temp / "file" / "Quintara");
+    const ShareCopyReport underFile = CopyMissingHistories(temp / "share", temp / "file" / "Quintara");
     ASSERT_EQ(underFile.problems.size(), 1U);
     EXPECT_TRUE(
         Mentions(underFile.problems, "Cannot make the folder " + (temp / "file" / "Quintara").string()));
     EXPECT_TRUE(underFile.copied.empty());
 
-    const ShareCopyReport isFile = CopyMissingShippedFiles(temp / "share", temp / "file");
+    const ShareCopyReport isFile = CopyMissingHistories(temp / "share", temp / "file");
     EXPECT_TRUE(Mentions(isFile.problems, "Cannot make the folder " + (temp / "file").string()));
 
-    const ShareCopyReport noShare = CopyMissingShippedFiles(temp / "nothing", temp / "user1");
+    const ShareCopyReport noShare = CopyMissingHistories(temp / "nothing", temp / "user1");
     EXPECT_TRUE(
         Mentions(noShare.problems, "Cannot read the shipped files in " + (temp / "nothing").string()));
-    const ShareCopyReport fileShare = CopyMissingShippedFiles(temp / "file", temp / "user2");
+    const ShareCopyReport fileShare = CopyMissingHistories(temp / "file", temp / "user2");
     EXPECT_TRUE(Mentions(fileShare.problems, "Cannot read the shipped files in " + (temp / "file").string()));
 
-    const ShareCopyReport dangling = CopyMissingShippedFiles(temp / "share", temp / "user3");
-    EXPECT_EQ(dangling.copied, (std::vector<std::string>{"a.txt", "c.txt"}));
+    const ShareCopyReport dangling = CopyMissingHistories(temp / "share", temp / "user3");
+    EXPECT_EQ(dangling.copied, (std::vector<std::string>{"DailyPlayHistory.dat", "ThunderballHistory.dat"}));
     ASSERT_EQ(dangling.problems.size(), 1U);
-    EXPECT_TRUE(Mentions(dangling.problems, "Cannot copy the shipped file b.txt"));
-    EXPECT_FALSE(fs::exists(temp / "user3" / "b.txt"));
+    EXPECT_TRUE(Mentions(dangling.problems, "Cannot copy the shipped file LottoHistory.dat"));
+    EXPECT_FALSE(fs::exists(temp / "user3" / "LottoHistory.dat"));
 }
 
 TEST(AppDirTest, OnlyThePerUserFolderIsFilledFromTheInstallsShareFolder) {
@@ -162,11 +164,13 @@ TEST(AppDirTest, OnlyThePerUserFolderIsFilledFromTheInstallsShareFolder) {
     const auto installed = PrepareAppDir({std::nullopt, std::nullopt, bin, std::nullopt, home});
     ASSERT_TRUE(installed.Ok());
     EXPECT_EQ(installed->choice.folder, temp / "home" / ".local" / "share" / "Quintara");
+    EXPECT_EQ(installed->choice.shareFolder, temp / "usr" / "share" / "quintara");
     EXPECT_TRUE(installed->problems.empty());
     EXPECT_EQ(temp.Read("home/.local/share/Quintara/LottoHistory.dat"), "shipped");
 
     const auto chosen = PrepareAppDir({(temp / "mine").string(), std::nullopt, bin, std::nullopt, home});
     EXPECT_EQ(chosen->choice.rule, AppDirRule::Option);
+    EXPECT_TRUE(chosen->choice.shareFolder.empty());
     EXPECT_FALSE(fs::exists(temp / "mine"));
 
     const auto noShare = PrepareAppDir({std::nullopt, std::nullopt, temp / "elsewhere", std::nullopt, home});

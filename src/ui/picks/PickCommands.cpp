@@ -75,7 +75,7 @@ void PickCommands::cmbAlgorithms_Change() {
 
 void PickCommands::cmbWheels_Click() {
     const auto file = WheelFileName(m_state.CurrentGameId(), m_main.cmbWheels.Text());
-    LoadWheel(file ? m_app.AppFile(*file) : std::filesystem::path());
+    LoadWheel(file ? m_app.ProgramFile(*file) : std::filesystem::path());
 }
 
 void PickCommands::cmbWheels_Change() {

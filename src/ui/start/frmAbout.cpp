@@ -5,7 +5,7 @@
 namespace quintara::ui {
 
 frmAbout::frmAbout(App& app) : Form("frmAbout", "About Quintara 2.0") {
-    imgLogo.picture = app.AppFile("about.png").string();
+    imgLogo.picture = app.ProgramFile("about.png").string();
     imgLogo.stretch = true;
     lblTitle.font.size = 14;
     lblTitle.font.bold = true;
