@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/Completion.h"
 #include "core/AppDir.h"
 
 #ifndef QUINTARA_VERSION
@@ -55,10 +56,16 @@ CommandLine::CommandLine()
     m_app.footer(
         "Without --app-dir the folder is QUINTARA_APP_DIR, else the program's own folder when it holds the\n"
         "history and wheel files (a build), else the per-user folder of an install ($XDG_DATA_HOME/Quintara\n"
-        "or ~/.local/share/Quintara), which is filled from share/quintara with the files it lacks.\n"
+        "or ~/.local/share/Quintara), which is given the shipped histories it lacks; wheels and help are\n"
+        "read from share/quintara unless that folder holds its own.\n"
         "Run quintara-cli COMMAND --help for a command's options.");
     m_app.fallthrough();
     RegisterCommands(*this);
+    // Last, and outside RegisterCommands: it needs no application directory and reads the others.
+    m_completion = m_app.add_subcommand("completion", "prints the script that completes quintara-cli in a shell");
+    m_completion->add_option("SHELL", m_completionShell, "bash, zsh or fish")
+        ->required()
+        ->check(CLI::IsMember(std::vector<std::string>(std::begin(kCompletionShells), std::end(kCompletionShells))));
 }
 
 int CommandLine::Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
@@ -89,6 +96,11 @@ int CommandLine::Run(int argc, const char* const* argv, std::ostream& out, std::
         return 2;
     }
 
+    if (m_completion->parsed()) {
+        out << CompletionScript(m_app, m_completionShell).value_or("");
+        return 0;
+    }
+
     const auto prepared = PrepareAppDir(ProcessAppDirInputs(m_appDirOption, argv[0]));
     if (!prepared) {
         err << "quintara-cli: " << prepared.GetError().message << "\n";
@@ -98,7 +110,7 @@ int CommandLine::Run(int argc, const char* const* argv, std::ostream& out, std::
         err << "quintara-cli: " << problem << "\n";
     }
 
-    Context context{prepared->choice.folder, out, err};
+    Context context{prepared->choice.folder, out, err, prepared->choice.shareFolder};
     for (const auto& entry : m_commands) {
         if (!entry.command->parsed()) {
             continue;

@@ -46,6 +46,8 @@ private:
     };
     CLI::App m_app;
     std::optional<std::string> m_appDirOption;
+    CLI::App* m_completion = nullptr;
+    std::string m_completionShell;
     std::vector<Entry> m_commands;
 };
 

@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/GeneratorSetup.h"
 #include "cli/PickLines.h"
+#include "core/AppDir.h"
 #include "core/Dates.h"
 #include "core/Files.h"
 #include "core/History.h"
@@ -219,7 +220,7 @@ GeneratorSetup SetUpGenerator(Context& context, const PickOptions& options) {
     } else {
         setup.wheelName = ParseWheelItem(game, algorithm, options.wheel);
         if (const auto fileName = WheelFileName(game, setup.wheelName)) {
-            setup.wheelLines = LoadWheel(InAppDir(context.appDir, *fileName), game, Info(game).numbersChosen,
+            setup.wheelLines = LoadWheel(FindProgramFile(context.appDir, context.shareDir, *fileName), game, Info(game).numbersChosen,
                                          WheelSource::BuiltIn);
         }
     }
