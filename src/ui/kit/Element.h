@@ -28,6 +28,9 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
+// Colours of the desktop's theme, for what must follow it: a fixed colour vanishes under some theme.
+enum class ThemeColor { Text, Link };
+
 enum class ElementKind { Label, TextBox, ComboBox, CommandButton, MenuItem, RichTextBox, Image, Chart };
 
 // What every element shows, kept apart so that a control array can copy it into the elements it creates.
@@ -41,9 +44,15 @@ struct ElementState {
     Font font;
     std::optional<std::uint32_t> foreColor;  // 0xRRGGBB; unset keeps the window's colours
     std::optional<std::uint32_t> backColor;
+    // Theme colours, used where the fixed ones above are unset.
+    std::optional<ThemeColor> themeForeColor;
+    std::optional<ThemeColor> themeBackColor;
     // Whether the focus arriving here runs the check of the box it leaves. A Cancel button turns it
     // off, so that a bad entry can be abandoned without being reported first.
     bool causesValidation = true;
+    // What a screen reader calls the element where the label beside it or its caption would not say
+    // it well ("<<" for the first draw); empty lets AccessibleNames find the name.
+    std::string accessibleName;
 };
 
 // Lets control arrays, and only them, use the elements' cloning constructors.

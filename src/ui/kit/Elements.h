@@ -103,9 +103,13 @@ public:
     bool Focusable() const override { return true; }
 };
 
+// The desktop's own keys for the commands every program has; the menu shows them beside the caption.
+enum class StandardShortcut { None, Open, Save, Print, Quit, HelpContents };
+
 struct MenuItemState {
     std::string caption;  // "-" makes the item a separator
     bool checked = false;
+    StandardShortcut shortcut = StandardShortcut::None;
 };
 
 // An item of the window's menu bar: a top-level menu (no parent), a command or a separator.

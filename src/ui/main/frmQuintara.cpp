@@ -59,9 +59,11 @@ frmQuintara::frmQuintara(App& app)
         ball->alignment = Alignment::Center;
         ball->font.size = 12;
         ball->font.bold = true;
+        // The ball pictures are light whatever the theme: their numbers stay dark.
+        ball->foreColor = 0x000000;
     }
     for (Image* picture : {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7}) {
-        picture->picture = m_app.AppFile(picture->picture).string();
+        picture->picture = m_app.ProgramFile(picture->picture).string();
         picture->stretch = true;
     }
     for (TextBox* box : {&txtDrawDate, &txtDrawNumber, &txtBallSet, &txtMachine, &txtNumberOfDraws}) {
@@ -76,7 +78,19 @@ frmQuintara::frmQuintara(App& app)
     mnuFileRecent[0].visible = false;
     lblProccessing.font.bold = true;
     lblWebAddress.caption = std::string(kProductWebAddress);
-    lblWebAddress.foreColor = 0x0000CC;
+    lblWebAddress.themeForeColor = ThemeColor::Link;
+    mnuFileLoad.shortcut = StandardShortcut::Open;
+    mnuFileSave.shortcut = StandardShortcut::Save;
+    mnuPrint.shortcut = StandardShortcut::Print;
+    mnuFileExit.shortcut = StandardShortcut::Quit;
+    mnuHelpContents.shortcut = StandardShortcut::HelpContents;
+    // Arrows say nothing to a screen reader.
+    cmdBOF.accessibleName = "First draw";
+    cmdEOF.accessibleName = "Last draw";
+    cmdFirstOccurance.accessibleName = "First match";
+    cmdPreviousOccurance.accessibleName = "Previous match";
+    cmdNextOccurance.accessibleName = "Next match";
+    cmdLastOccurance.accessibleName = "Last match";
     cmbAlgorithms.editable = true;
     cmbWheels.editable = true;
     for (MenuItem* item :
@@ -189,8 +203,8 @@ void frmQuintara::Form_Load() {
     }
     m_state.CurrentGame = GameName(Game::Lotto);
     try {
-        helpFile = m_app.AppFile("\\Quintara.html");
-        LoadWheel(m_app.AppFile("\\5 Line Wheel - 1 Number from 28_Lotto.txt"));
+        helpFile = m_app.ProgramFile("\\Quintara.html");
+        LoadWheel(m_app.ProgramFile("\\5 Line Wheel - 1 Number from 28_Lotto.txt"));
         cmbWheels.Clear();
         for (const auto item : WheelItems(Game::Lotto, 0)) {
             cmbWheels.AddItem(std::string(item));
@@ -250,7 +264,7 @@ void frmQuintara::PlaceExtraBall(Game game) {
     lblDrawBallBonus.left = extra.numberLeft;
     Image1.left = extra.pictureLeft;
     // Daily Play's seventh ball is a main ball and looks like one.
-    Image1.picture = m_app.AppFile(game == Game::DailyPlay ? "ball.png" : "bonusball.png").string();
+    Image1.picture = m_app.ProgramFile(game == Game::DailyPlay ? "ball.png" : "bonusball.png").string();
 }
 
 void frmQuintara::SetGameLayout(Game game) {

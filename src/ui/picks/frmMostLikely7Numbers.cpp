@@ -18,12 +18,13 @@ frmMostLikely7Numbers::frmMostLikely7Numbers(App& app)
     lblActualNumber[1].border = true;
     lblActualNumber[0].border = true;
     for (Label* line : {&linWheelPointers, &linGeneratedNumbers}) {
-        line->backColor = 0x000000;
+        line->themeBackColor = ThemeColor::Text;
     }
     SetScaleSize(5700, 1800);
 
     onLoad = [this] { Form_Load(); };
     mnuFileClose.onClick = [this] { Unload(); };
+    mnuPrintPickedNumbers.shortcut = StandardShortcut::Print;
     mnuPrintPickedNumbers.onClick = [this] { PrintWindowImage(m_app.desktop, *this); };
 }
 

@@ -80,11 +80,12 @@ frmMostLikelyNumbers::frmMostLikelyNumbers(App& app)
     lblThunderballNumbers.Load(1).left += 800;
     for (Label* line : {&linGeneratedNumbers, &linGeneratedNumbersFoot, &linPointerNumbers,
                         &linPointerNumbersFoot, &linWheelPointers, &linWheelPointersFoot}) {
-        line->backColor = 0x000000;
+        line->themeBackColor = ThemeColor::Text;
     }
 
     onLoad = [this] { Form_Load(); };
     mnuFileClose.onClick = [this] { Unload(); };
+    mnuPrintMostLikely.shortcut = StandardShortcut::Print;
     mnuPrintMostLikely.onClick = [this] { PrintWindowImage(m_app.desktop, *this); };
 }
 

@@ -12,6 +12,7 @@ frmPickedNumbers::frmPickedNumbers(App& app) : Form("frmPickedNumbers", "Picked 
     onLoad = [this] { Form_Load(); };
     onResize = [this] { Form_Resize(); };
     mnuFileClose.onClick = [this] { Unload(); };
+    mnuPrintPickedNumbers.shortcut = StandardShortcut::Print;
     mnuPrintPickedNumbers.onClick = [this] { PrintTextBlock(m_app.desktop, txtPickedNumbers.text); };
 }
 

@@ -17,6 +17,7 @@ frmViewPersonalPicks::frmViewPersonalPicks(App& app)
     lblActualNumber[0].border = true;
     onLoad = [this] { Form_Load(); };
     mnuFileClose.onClick = [this] { Unload(); };
+    mnuPrintPersonalPicks.shortcut = StandardShortcut::Print;
     mnuPrintPersonalPicks.onClick = [this] { PrintWindowImage(m_app.desktop, *this); };
 }
 

@@ -24,6 +24,7 @@ StatisticsChartForm::StatisticsChartForm(App& app, ChartKind kind, std::string n
     windowState = WindowState::Maximized;
     onLoad = [this] { Form_Load(); };
     mnuFileClose.onClick = [this] { Unload(); };
+    mnuPrintChart.shortcut = StandardShortcut::Print;
     mnuPrintChart.onClick = [this] { PrintChartImage(m_app.desktop, *this); };
 }
 

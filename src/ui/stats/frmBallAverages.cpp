@@ -10,6 +10,7 @@ frmBallAverages::frmBallAverages(App& app) : Form("frmBallAverages", "Quintara -
     onLoad = [this] { Form_Load(); };
     onResize = [this] { Form_Resize(); };
     mnuFileClose.onClick = [this] { Unload(); };
+    mnuPrintBallAverages.shortcut = StandardShortcut::Print;
     mnuPrintBallAverages.onClick = [this] { PrintTextBlock(m_app.desktop, txtBallAverages.text); };
 }
 

@@ -10,6 +10,7 @@ frmBallLastDrawn::frmBallLastDrawn(App& app) : Form("frmBallLastDrawn", "Quintar
     onLoad = [this] { Form_Load(); };
     onResize = [this] { Form_Resize(); };
     mnuFileClose.onClick = [this] { Unload(); };
+    mnuPrintLastDrawn.shortcut = StandardShortcut::Print;
     mnuPrintLastDrawn.onClick = [this] { PrintTextBlock(m_app.desktop, txtLastDrawn.text); };
 }
 

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "ui/MainWindowFixture.h"
+#include "ui/history/frmUpdateLottoHistory.h"
+#include "ui/kit/Accessibility.h"
+
+namespace quintara::ui::test {
+namespace {
+
+// Every box, list and button a screen reader can reach has a name.
+void ExpectEveryControlNamed(const Form& form) {
+    const AccessibleNames names(form);
+    for (const Element* element : form.Elements()) {
+        if (element->Focusable() && element->visible) {
+            EXPECT_FALSE(names.NameOf(*element).empty()) << form.Name() << "." << element->Id();
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ScreenReadersFindANameOnEveryBoxListButtonAndBall) {
+    frmQuintara& main = Start();
+    ExpectEveryControlNamed(main);
+    const AccessibleNames names(main);
+    const struct {
+        const Element& element;
+        std::string name;
+    } rows[] = {
+        {main.txtDrawDate, "Draw Date"},
+        {main.txtNumberOfDraws, "Total number of draws to date"},
+        {main.cmbWheels, "Select a Wheel from list:"},
+        {main.cmdNumberSearch, "Number Search"},
+        {main.cmdBOF, "First draw"},
+        // A ball reads as its heading and its number, and so does the picture it lies on.
+        {main.lblDrawBall1, "Ball 1: " + main.lblDrawBall1.caption},
+        {main.Image3, "Ball 1: " + main.lblDrawBall1.caption},
+        {main.lblDrawBallBonus, "Bonus Ball: " + main.lblDrawBallBonus.caption},
+        {main.lblDrawDate, ""},  // a caption reads itself
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(names.NameOf(row.element), row.name) << row.element.Id();
+    }
+    // The Thunderball's place follows the game.
+    main.LoadDrawThunderball();
+    EXPECT_EQ(AccessibleNames(main).NameOf(main.lblDrawBallBonus), "Thunderball: " + main.lblDrawBallBonus.caption);
+
+    main.mnuUpdateLottoHistory.Click();
+    auto& update = *app.forms.Find<frmUpdateLottoHistory>();
+    ExpectEveryControlNamed(update);
+    const AccessibleNames boxes(update);
+    EXPECT_EQ(boxes.NameOf(update.txtBall1), "Ball 1");
+    EXPECT_EQ(boxes.NameOf(update.txtBonusBall), "Bonus Ball");
+    EXPECT_EQ(boxes.NameOf(update.txtMachine), "Machine");
+    EXPECT_EQ(boxes.NameOf(update.txtDrawNumber), "Draw Number");
+}
+
+}  // namespace
+}  // namespace quintara::ui::test
