@@ -1,26 +1,73 @@
 // The desktop program: the splash, then the main window on the newest draw of the Lotto history.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QMessageBox>
+#include <memory>
 #include <optional>
+#include <string_view>
 
 #include "core/AppDir.h"
 #include "qt/QtPlatform.h"
 #include "ui/App.h"
+#include "ui/main/frmQuintara.h"
 #include "ui/start/frmSplash.h"
 
-int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setOrganizationName("Quintara");
-    QApplication::setApplicationName("Quintara");
-    QApplication::setApplicationVersion("2.0");
+namespace {
 
-    QCommandLineParser options;
+void DescribeProgram() {
+    QCoreApplication::setOrganizationName("Quintara");
+    QCoreApplication::setApplicationName("Quintara");
+    QCoreApplication::setApplicationVersion("2.0");
+}
+
+void DefineOptions(QCommandLineParser& options) {
     options.setApplicationDescription(
         "Quintara: draw histories, statistics and number picks for UK lottery games.");
     options.addHelpOption();
     options.addVersionOption();
     options.addOption({"app-dir", "The folder holding the history and wheel files.", "DIR"});
+    options.addPositionalArgument("file", "A saved-lines file to open, as File > Load Saved opens one.",
+                                  "[file]");
+}
+
+// Help and version are answered before any window system is reached, so that they work on a machine
+// without a display (where the manual pages are made from them).
+bool AsksOnlyForText(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word(argv[i]);
+        if (word == "--") {
+            break;
+        }
+        if (word == "-h" || word == "--help" || word == "--help-all" || word == "-?" || word == "-v" ||
+            word == "--version") {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    DescribeProgram();
+    if (AsksOnlyForText(argc, argv)) {
+        const QCoreApplication textOnly(argc, argv);
+        QCommandLineParser options;
+        DefineOptions(options);
+        options.process(textOnly);  // prints and ends the program
+        return 0;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setDesktopFileName(QStringLiteral("quintara"));
+    QIcon shipped;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        shipped.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/quintara.png").arg(size));
+    }
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quintara"), shipped));
+    QCommandLineParser options;
+    DefineOptions(options);
     options.process(application);
 
     std::optional<std::string> appDirOption;
@@ -41,11 +88,18 @@ int main(int argc, char** argv) {
     if (!problems.empty()) {
         desktop.MsgBox(problems, "Quintara", quintara::ui::MsgBoxIcon::Exclamation);
     }
-    quintara::ui::App app(desktop, folder);
+    quintara::ui::App app(desktop, folder, prepared->choice.shareFolder);
     app.forms.onLastUnloaded = [] { QCoreApplication::quit(); };
     quintara::ui::StartUp(app);
     if (app.forms.Forms().empty()) {
         return 0;
+    }
+    const QStringList files = options.positionalArguments();
+    if (!files.isEmpty()) {
+        if (auto* main = app.forms.Find<quintara::ui::frmQuintara>()) {
+            main->Raise([&] { main->OpenLinesFile(files.constFirst().toLocal8Bit().toStdString()); });
+            main->Refresh();
+        }
     }
     return QApplication::exec();
 }

@@ -143,14 +143,22 @@ void LinesCommands::mnuFileRecent_Click(int index) {
         return;
     }
     case RecentFileTarget::Kind::Lines:
-        m_main.LoadDraw(*target.game);
-        if (!LoadLinesFile(path)) {
+        if (!OpenLinesFileOfItsGame(path)) {
             m_app.desktop.MsgBox(kRecentFileMissingText, kRecentFileMissingTitle);
         }
         return;
     case RecentFileTarget::Kind::None:
         return;
     }
+}
+
+bool LinesCommands::OpenLinesFileOfItsGame(const std::string& path) {
+    const RecentFileTarget target = ClassifyRecentFile(path);
+    if (target.kind != RecentFileTarget::Kind::Lines) {
+        return false;
+    }
+    m_main.LoadDraw(*target.game);
+    return LoadLinesFile(path);
 }
 
 void LinesCommands::ReadRecentFiles() {

@@ -41,6 +41,9 @@ public:
     // changed, when the file cannot be read.
     bool LoadLinesFile(const std::filesystem::path& path);
     void mnuFileRecent_Click(int index);
+    // A saved-lines file of any game, switching to the game of its extension first; false, after the
+    // draw-mode command when the extension names a game, when it is no lines file or cannot be read.
+    bool OpenLinesFileOfItsGame(const std::string& path);
 
     void ReadRecentFiles();
     void AddRecentFile(const std::string& path);

@@ -507,6 +507,13 @@ bool frmQuintara::LoadLinesFile(const std::filesystem::path& path) {
     return m_lines.LoadLinesFile(path);
 }
 
+void frmQuintara::OpenLinesFile(const std::filesystem::path& path) {
+    if (!m_lines.OpenLinesFileOfItsGame(path.string())) {
+        m_app.desktop.MsgBox(std::string(kRecentFileMissingText) + "\r\n" + path.string(),
+                             kRecentFileMissingTitle);
+    }
+}
+
 void frmQuintara::EnterPersonalPicksMode() {
     m_pick.EnterPersonalPicksMode();
 }

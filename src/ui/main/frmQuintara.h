@@ -196,13 +196,15 @@ public:
     void ShowCurrentLine();
     // Loads the game's history into the state and the statistics boxes; false after its message.
     bool LoadHistory();
-    // Reads and checks a built-in wheel file into WheelLines (an empty path keeps the loaded wheel),
-    // then hands the path to the recent-files list.
+    // Reads and checks a built-in wheel file into WheelLines (an empty path keeps the loaded wheel).
     void LoadWheel(const std::filesystem::path& path);
     // Imports a wheel file as Import Wheel does, without asking for the file.
     void ImportWheelFile(const std::filesystem::path& path);
     // Shows a saved-lines file of the current game in lines mode; false when it cannot be read.
     bool LoadLinesFile(const std::filesystem::path& path);
+    // Opens a saved-lines file named when the program was started (from a file manager): in the game of
+    // its extension, as Load Saved shows it; a file that cannot be shown is reported.
+    void OpenLinesFile(const std::filesystem::path& path);
     // Puts the window into personal picks mode once the personal numbers have been accepted.
     void EnterPersonalPicksMode();
     // Fills the algorithm box with the current game's algorithms and selects the first.
