@@ -59,8 +59,9 @@ int RecentItem(const frmQuintara& main, const std::string& caption) {
     return -1;
 }
 
-std::string LottoLinesFile(std::initializer_list<std::array<std::int16_t, 6>> balls) {
-    SavedLines lines{Game::Lotto, {}, {}};
+// A lines file of Lotto, or of another game whose lines are Lotto records (Thunderball's sixth is its ball).
+std::string LottoLinesFile(std::initializer_list<std::array<std::int16_t, 6>> balls, Game game = Game::Lotto) {
+    SavedLines lines{game, {}, {}};
     for (const auto& line : balls) {
         LottoDrawRec record;
         record.Balls = line;
@@ -109,7 +110,8 @@ TEST_F(SavedLinesTest, SavedLottoLinesWriteBothFilesAndLoadBackInLinesMode) {
     EXPECT_EQ(desktop.fileQuestions.back().filter, "Text files (*.txt)|*.txt");
     EXPECT_EQ(desktop.fileQuestions.back().proposedName, "Generated Lotto Numbers");
     EXPECT_EQ(std::filesystem::file_size(dir / "picks.lot"), 3u * 44);
-    EXPECT_EQ(RecentCaptions(main), Items{"picks.lot"});  // the file a recent item can reopen
+    // The lines file a recent item can reopen, above the wheel the lines were picked with.
+    EXPECT_EQ(RecentCaptions(main), (Items{"picks.lot", "three.txt"}));
 
     // The text file, byte for byte, dated the day the lines were picked.
     std::string entries;
@@ -299,6 +301,15 @@ TEST_F(SavedLinesTest, RecentItemsOpenInTheirGameByExtension) {
     main.mnuFileRecent[RecentItem(main, "tb wheel.txt")].Click();
     EXPECT_EQ(desktop.messages, (std::vector<Message>{kMissing, kMissing}));
     EXPECT_EQ(app.state.CurrentGame, "Lotto");
+
+    // A file named when the program starts (from the file manager) opens the same way, or says why not.
+    const auto thunder = dir.Write("tb.thu", LottoLinesFile({{1, 2, 3, 4, 5, 14}}, Game::Thunderball));
+    main.OpenLinesFile(thunder);
+    EXPECT_EQ(main.caption, "Quintara - View Saved Lines Mode - Thunderball Draw");
+    EXPECT_EQ(RecentCaptions(main).front(), "tb.thu");
+    main.OpenLinesFile(wheel);
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{std::string(kMissing.text) + "\r\n" + wheel.string(), kMissing.title, MsgBoxIcon::None}));
 }
 
 }  // namespace
