@@ -62,10 +62,12 @@ CommandLine::CommandLine()
     m_app.fallthrough();
     RegisterCommands(*this);
     // Last, and outside RegisterCommands: it needs no application directory and reads the others.
-    m_completion = m_app.add_subcommand("completion", "prints the script that completes quintara-cli in a shell");
+    m_completion =
+        m_app.add_subcommand("completion", "prints the script that completes quintara-cli in a shell");
     m_completion->add_option("SHELL", m_completionShell, "bash, zsh or fish")
         ->required()
-        ->check(CLI::IsMember(std::vector<std::string>(std::begin(kCompletionShells), std::end(kCompletionShells))));
+        ->check(CLI::IsMember(
+            std::vector<std::string>(std::begin(kCompletionShells), std::end(kCompletionShells))));
 }
 
 int CommandLine::Run(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {

@@ -150,7 +150,8 @@ std::string Bash(const std::vector<Word>& global, const std::vector<Command>& co
     const auto& folders = byValue[static_cast<std::size_t>(Value::Folder)];
     const auto& others = byValue[static_cast<std::size_t>(Value::Other)];
     if (!games.empty()) {
-        out << "    " << games << ") COMPREPLY=($(compgen -W \"" << GameNames() << "\" -- \"$cur\")); return ;;\n";
+        out << "    " << games << ") COMPREPLY=($(compgen -W \"" << GameNames()
+            << "\" -- \"$cur\")); return ;;\n";
     }
     if (!files.empty()) {
         out << "    " << files

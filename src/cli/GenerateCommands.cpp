@@ -220,8 +220,8 @@ GeneratorSetup SetUpGenerator(Context& context, const PickOptions& options) {
     } else {
         setup.wheelName = ParseWheelItem(game, algorithm, options.wheel);
         if (const auto fileName = WheelFileName(game, setup.wheelName)) {
-            setup.wheelLines = LoadWheel(FindProgramFile(context.appDir, context.shareDir, *fileName), game, Info(game).numbersChosen,
-                                         WheelSource::BuiltIn);
+            setup.wheelLines = LoadWheel(FindProgramFile(context.appDir, context.shareDir, *fileName), game,
+                                         Info(game).numbersChosen, WheelSource::BuiltIn);
         }
     }
     return setup;
@@ -278,8 +278,8 @@ int RunPick(Context& context, const PickOptions& options) {
         return 0;
     }
     // The listing is the print box's text, whose CR LF line ends no other command writes.
-    context.out << WithLf(PickedLinesListing(game, result.PickedLines, result.DailyPlayPickedLines,
-                                             result.LinesGeneratedDate));
+    context.out << WithLf(
+        PickedLinesListing(game, result.PickedLines, result.DailyPlayPickedLines, result.LinesGeneratedDate));
     return 0;
 }
 

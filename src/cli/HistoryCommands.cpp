@@ -26,7 +26,9 @@ Json FrequencyJson(const OneBased<FrequencyRec>& table) {
 Json LastDrawnJson(const OneBased<LastDrawnRec>& table) {
     Json list = Json::array();
     for (const auto& rec : table) {
-        list.push_back({{"ball", rec.Ball}, {"date", FormatDate(rec.DrawDate)}, {"iso_date", FormatIsoDate(rec.DrawDate)}});
+        list.push_back({{"ball", rec.Ball},
+                        {"date", FormatDate(rec.DrawDate)},
+                        {"iso_date", FormatIsoDate(rec.DrawDate)}});
     }
     return list;
 }
@@ -255,7 +257,10 @@ int RunAddDraw(Context& context, const AddDrawOptions& options) {
     }
     const DrawView view = std::visit([](const auto& draw) { return ViewOf(draw); }, plan.record);
     if (options.json) {
-        Json draw = {{"number", written->drawNumber}, {"date", FormatDate(view.date)}, {"iso_date", FormatIsoDate(view.date)}, {"balls", view.balls}};
+        Json draw = {{"number", written->drawNumber},
+                     {"date", FormatDate(view.date)},
+                     {"iso_date", FormatIsoDate(view.date)},
+                     {"balls", view.balls}};
         if (view.extra) {
             draw["extra"] = *view.extra;
         }
@@ -291,8 +296,10 @@ int RunDraws(Context& context, const DrawsOptions& options) {
             long long index = 0;
             for (const auto& draw : draws) {
                 const DrawView view = ViewOf(draw);
-                Json item = {
-                    {"number", last - index++}, {"date", FormatDate(view.date)}, {"iso_date", FormatIsoDate(view.date)}, {"balls", view.balls}};
+                Json item = {{"number", last - index++},
+                             {"date", FormatDate(view.date)},
+                             {"iso_date", FormatIsoDate(view.date)},
+                             {"balls", view.balls}};
                 if (view.extra) {
                     item["extra"] = *view.extra;
                 }

@@ -22,7 +22,6 @@ constexpr std::array<std::string_view, kStrikeCategories> kCategoryLabels{
 constexpr std::array<std::string_view, kStrikeCategories> kCategoryKeys{"1", "2",       "3", "4",
                                                                         "5", "5+bonus", "6", "7"};
 
-
 std::string TwoDecimals(long double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.2Lf", value);

@@ -5,6 +5,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -74,23 +75,51 @@ void ApplyFont(FormWindow& window, QWidget& widget, const ui::Element& element, 
     }
 }
 
+// The element's fixed colour, else its theme colour from the window's palette, else none.
+std::optional<QColor> ColorOf(const QPalette& theme, const std::optional<std::uint32_t>& fixed,
+                              const std::optional<ui::ThemeColor>& themed) {
+    if (fixed) {
+        return QColor::fromRgb(static_cast<QRgb>(*fixed));
+    }
+    if (themed) {
+        return theme.color(*themed == ui::ThemeColor::Link ? QPalette::Link : QPalette::WindowText);
+    }
+    return std::nullopt;
+}
+
 void ApplyColors(FormWindow& window, QWidget& widget, const ui::Element& element, Binding& binding,
                  QPalette::ColorRole fore, QPalette::ColorRole back) {
-    if (binding.foreColor == element.foreColor && binding.backColor == element.backColor) {
+    if (binding.colorsApplied && binding.foreColor == element.foreColor &&
+        binding.backColor == element.backColor && binding.themeForeColor == element.themeForeColor &&
+        binding.themeBackColor == element.themeBackColor) {
         return;
     }
+    binding.colorsApplied = true;
     binding.foreColor = element.foreColor;
     binding.backColor = element.backColor;
-    QPalette palette = window.Content().palette();
-    if (element.foreColor) {
-        palette.setColor(fore, QColor::fromRgb(static_cast<QRgb>(*element.foreColor)));
+    binding.themeForeColor = element.themeForeColor;
+    binding.themeBackColor = element.themeBackColor;
+    const std::optional<QColor> foreground =
+        ColorOf(window.Content().palette(), element.foreColor, element.themeForeColor);
+    const std::optional<QColor> background =
+        ColorOf(window.Content().palette(), element.backColor, element.themeBackColor);
+    if (!foreground && !background) {
+        // Nothing of its own: the widget follows the window's palette, theme changes included.
+        if (widget.testAttribute(Qt::WA_SetPalette)) {
+            widget.setPalette(QPalette());
+        }
+    } else {
+        QPalette palette = window.Content().palette();
+        if (foreground) {
+            palette.setColor(fore, *foreground);
+        }
+        if (background) {
+            palette.setColor(back, *background);
+        }
+        widget.setPalette(palette);
     }
-    if (element.backColor) {
-        palette.setColor(back, QColor::fromRgb(static_cast<QRgb>(*element.backColor)));
-    }
-    widget.setPalette(palette);
     if (back == QPalette::Window) {
-        widget.setAutoFillBackground(element.backColor.has_value());
+        widget.setAutoFillBackground(background.has_value());
     }
 }
 
@@ -104,6 +133,8 @@ void ApplyBoxLook(FormWindow& window, QWidget& widget, const ui::Element& elemen
 QPlainTextEdit* MakeLines(FormWindow& window, ui::Element& element,
                           bool (*typed)(ui::Element& element, const std::string& text)) {
     auto* edit = new QPlainTextEdit(&window.Content());
+    // Tab moves on to the next box, as in every other box: the keyboard must not be caught here.
+    edit->setTabChangesFocus(true);
     QObject::connect(edit, &QPlainTextEdit::textChanged, &window,
                      [&window, serial = element.Serial(), edit, typed] {
                          window.OnUser(serial, [&window, edit, typed](ui::Element& box) {
@@ -311,6 +342,25 @@ void ApplyChart(FormWindow&, const ui::Element& element, Binding& binding) {
     delete old;
 }
 
+// The desktop's own keys for a standard command; a menu shows the first beside the caption.
+QList<QKeySequence> ShortcutKeys(ui::StandardShortcut shortcut) {
+    switch (shortcut) {
+    case ui::StandardShortcut::Open:
+        return QKeySequence::keyBindings(QKeySequence::Open);
+    case ui::StandardShortcut::Save:
+        return QKeySequence::keyBindings(QKeySequence::Save);
+    case ui::StandardShortcut::Print:
+        return QKeySequence::keyBindings(QKeySequence::Print);
+    case ui::StandardShortcut::Quit:
+        return QKeySequence::keyBindings(QKeySequence::Quit);
+    case ui::StandardShortcut::HelpContents:
+        return QKeySequence::keyBindings(QKeySequence::HelpContents);
+    case ui::StandardShortcut::None:
+        break;
+    }
+    return {};
+}
+
 QWidget* MakeNoWidget(FormWindow&, ui::Element&) {
     return nullptr;
 }
@@ -330,6 +380,10 @@ void ApplyMenuItem(FormWindow&, const ui::Element& element, Binding& binding) {
     }
     if (action->isEnabled() != item.enabled) {
         action->setEnabled(item.enabled);
+    }
+    if (binding.shortcut != item.shortcut) {
+        binding.shortcut = item.shortcut;
+        action->setShortcuts(ShortcutKeys(item.shortcut));
     }
     // Only a checked item shows the mark; choosing an item never ticks it by itself.
     if (action->isCheckable() != item.checked || action->isChecked() != item.checked) {

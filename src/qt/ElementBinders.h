@@ -29,6 +29,11 @@ struct Binding {
     QSize fittedSize{};  // the size the caption's font was last fitted to
     std::optional<std::uint32_t> foreColor{};
     std::optional<std::uint32_t> backColor{};
+    std::optional<ui::ThemeColor> themeForeColor{};
+    std::optional<ui::ThemeColor> themeBackColor{};
+    bool colorsApplied = false;
+    std::string accessibleName{};
+    ui::StandardShortcut shortcut = ui::StandardShortcut::None;
 };
 
 // How one kind of element becomes its widget and keeps it in step.

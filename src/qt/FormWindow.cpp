@@ -93,6 +93,7 @@ void FormWindow::Sync() {
     }
     if (m_structure != m_form->StructureVersion()) {
         Rebuild();
+        m_layoutChanged = true;
         m_structure = m_form->StructureVersion();
     }
     for (ui::Element* element : m_form->Elements()) {
@@ -101,8 +102,28 @@ void FormWindow::Sync() {
             Apply(*element, binding->second);
         }
     }
+    ApplyAccessibleNames();
     ApplyGeometry();
     ApplyFocus(false);
+}
+
+void FormWindow::ApplyAccessibleNames() {
+    if (m_layoutChanged) {
+        m_layoutChanged = false;
+        m_names = ui::AccessibleNames(*m_form);
+    }
+    for (const ui::Element* element : m_form->Elements()) {
+        auto found = m_bindings.find(element->Serial());
+        if (found == m_bindings.end() || found->second.widget == nullptr) {
+            continue;
+        }
+        Binding& binding = found->second;
+        std::string name = m_names.NameOf(*element);
+        if (binding.accessibleName != name) {
+            binding.widget->setAccessibleName(ToQt(name));
+            binding.accessibleName = std::move(name);
+        }
+    }
 }
 
 void FormWindow::Rebuild() {
@@ -238,9 +259,11 @@ void FormWindow::Apply(ui::Element& element, Binding& binding) {
                            m_renderer.ToPixels(element.width), m_renderer.ToPixels(element.height));
         if (widget->geometry() != bounds) {
             widget->setGeometry(bounds);
+            m_layoutChanged = true;
         }
         if (widget->isHidden() == element.visible) {
             widget->setVisible(element.visible);
+            m_layoutChanged = true;
         }
         if (widget->testAttribute(Qt::WA_Disabled) == element.enabled) {
             widget->setEnabled(element.enabled);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "qt/ElementBinders.h"
+#include "ui/kit/Accessibility.h"
 #include "ui/kit/Form.h"
 
 class QMenu;
@@ -53,6 +54,8 @@ private:
     void MakeWidget(ui::Element& element);
     void Apply(ui::Element& element, Binding& binding);
     void ApplyGeometry();
+    // Gives every widget the name a screen reader reads for its element.
+    void ApplyAccessibleNames();
     void ApplyFocus(bool force);
     // Menus that do not fit the width get a smaller font, rather than hiding behind a chevron.
     void FitMenuBar(int width);
@@ -78,6 +81,9 @@ private:
     std::optional<int> m_appliedTop;
     bool m_resizeQueued = false;
     bool m_paintQueued = false;
+    ui::AccessibleNames m_names;
+    // Where elements stand or which are shown changed: which label names which element is worked out again.
+    bool m_layoutChanged = true;
 };
 
 }  // namespace quintara

@@ -99,9 +99,11 @@ TEST_F(CliTest, StatisticsAndDrawsOfTheShippedHistory) {
     const Json thunderball = Document(Run("stats --game thunderball --json").out);
     EXPECT_EQ(thunderball["thunderball_frequency"].size(), 14U);
     EXPECT_TRUE(StartsWith(Run("stats --game Thunderball").out, "Number 4 has occured 159 times.\n"));
-    EXPECT_EQ(Document(Run("draws --game lotto --json").out)["draws"][0],
-              Json::parse(R"({"number": 2065, "date": "07/10/2015", "iso_date": "2015-10-07", "balls": [30, 7, 44, 11, 49, 5], )"
-                          R"("extra": 25, "ball_set": "4", "machine": "Guinevere"})"));
+    EXPECT_EQ(
+        Document(Run("draws --game lotto --json").out)["draws"][0],
+        Json::parse(
+            R"({"number": 2065, "date": "07/10/2015", "iso_date": "2015-10-07", "balls": [30, 7, 44, 11, 49, 5], )"
+            R"("extra": 25, "ball_set": "4", "machine": "Guinevere"})"));
 }
 
 TEST_F(CliTest, StatisticListsPrintTheWindowsTextWithLineFeeds) {

@@ -109,11 +109,13 @@ TEST(AppDirTest, MissingHistoriesAreCopiedPresentOnesKeptAndProgramFilesReadWher
     // share folder, or found nowhere, the name in the user's folder.
     temp.Write("user/Quintara.html", "the user's manual");
     const std::string wheel = "\\5 Line Wheel - 1 Number from 28_Lotto.txt";
-    EXPECT_EQ(FindProgramFile(temp / "user", temp / "share", "Quintara.html"), temp / "user" / "Quintara.html");
+    EXPECT_EQ(FindProgramFile(temp / "user", temp / "share", "Quintara.html"),
+              temp / "user" / "Quintara.html");
     EXPECT_EQ(FindProgramFile(temp / "user", temp / "share", wheel),
               temp / "share" / "5 Line Wheel - 1 Number from 28_Lotto.txt");
     EXPECT_EQ(FindProgramFile(temp / "user", temp / "share", "gone.png"), temp / "user" / "gone.png");
-    EXPECT_EQ(FindProgramFile(temp / "user", "", wheel), temp / "user" / "5 Line Wheel - 1 Number from 28_Lotto.txt");
+    EXPECT_EQ(FindProgramFile(temp / "user", "", wheel),
+              temp / "user" / "5 Line Wheel - 1 Number from 28_Lotto.txt");
 
     // A fresh per-user folder, with its parents, is made on the first start.
     const ShareCopyReport fresh = CopyMissingHistories(temp / "share", temp / "home" / ".local" / "Quintara");

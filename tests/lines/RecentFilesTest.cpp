@@ -86,8 +86,9 @@ TEST(RecentFilesTest, SurvivesARestartThroughTheStore) {
     store.writes = 0;
     recent.Save(store);
     EXPECT_EQ(store.writes, 1);
-    EXPECT_EQ(store.sections["Recent Files"],
-              (std::map<int, std::string>{{0, "/d/a.lot"}, {1, "/d/b.thu"}, {2, "/d/c.txt"}, {3, ""}, {4, ""}}));
+    EXPECT_EQ(
+        store.sections["Recent Files"],
+        (std::map<int, std::string>{{0, "/d/a.lot"}, {1, "/d/b.thu"}, {2, "/d/c.txt"}, {3, ""}, {4, ""}}));
     RecentFiles restarted;
     restarted.Load(store);
     EXPECT_EQ(restarted, recent);

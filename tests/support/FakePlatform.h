@@ -68,8 +68,8 @@ public:
     bool shellOpenSucceeds = true;
     bool helpSucceeds = true;
     std::map<std::string, std::map<std::string, std::string>> settings;  // section -> key -> value
-    int settingsWrites = 0;  // each writes a whole section and reaches the disk once
-    int screenWidth = 15360;                                             // 1024 x 768 pixels at 96 per inch
+    int settingsWrites = 0;   // each writes a whole section and reaches the disk once
+    int screenWidth = 15360;  // 1024 x 768 pixels at 96 per inch
     std::string applicationDirectory = "/opt/quintara";
 
     // Runs steps when the form named formName is next shown modally; the show returns when they end.

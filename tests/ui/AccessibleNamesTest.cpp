@@ -41,7 +41,8 @@ TEST_F(MainWindowTest, ScreenReadersFindANameOnEveryBoxListButtonAndBall) {
     }
     // The Thunderball's place follows the game.
     main.LoadDrawThunderball();
-    EXPECT_EQ(AccessibleNames(main).NameOf(main.lblDrawBallBonus), "Thunderball: " + main.lblDrawBallBonus.caption);
+    EXPECT_EQ(AccessibleNames(main).NameOf(main.lblDrawBallBonus),
+              "Thunderball: " + main.lblDrawBallBonus.caption);
 
     main.mnuUpdateLottoHistory.Click();
     auto& update = *app.forms.Find<frmUpdateLottoHistory>();

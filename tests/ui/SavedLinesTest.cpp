@@ -60,7 +60,8 @@ int RecentItem(const frmQuintara& main, const std::string& caption) {
 }
 
 // A lines file of Lotto, or of another game whose lines are Lotto records (Thunderball's sixth is its ball).
-std::string LottoLinesFile(std::initializer_list<std::array<std::int16_t, 6>> balls, Game game = Game::Lotto) {
+std::string LottoLinesFile(std::initializer_list<std::array<std::int16_t, 6>> balls,
+                           Game game = Game::Lotto) {
     SavedLines lines{game, {}, {}};
     for (const auto& line : balls) {
         LottoDrawRec record;
@@ -308,8 +309,8 @@ TEST_F(SavedLinesTest, RecentItemsOpenInTheirGameByExtension) {
     EXPECT_EQ(main.caption, "Quintara - View Saved Lines Mode - Thunderball Draw");
     EXPECT_EQ(RecentCaptions(main).front(), "tb.thu");
     main.OpenLinesFile(wheel);
-    EXPECT_EQ(desktop.messages.back(),
-              (Message{std::string(kMissing.text) + "\r\n" + wheel.string(), kMissing.title, MsgBoxIcon::None}));
+    EXPECT_EQ(desktop.messages.back(), (Message{std::string(kMissing.text) + "\r\n" + wheel.string(),
+                                                kMissing.title, MsgBoxIcon::None}));
 }
 
 }  // namespace

@@ -32,10 +32,12 @@ bool Inside(const Element& inner, const Element& outer) {
 // How far the label stands before the element, to its left on the same row or above it; nothing when
 // it stands elsewhere.
 std::optional<int> GapBefore(const Label& label, const Element& element) {
-    if (Overlap(label.top, Bottom(label), element.top, Bottom(element)) > 0 && Right(label) <= element.left + 60) {
+    if (Overlap(label.top, Bottom(label), element.top, Bottom(element)) > 0 &&
+        Right(label) <= element.left + 60) {
         return std::max(0, element.left - Right(label));
     }
-    if (Overlap(label.left, Right(label), element.left, Right(element)) > 0 && Bottom(label) <= element.top + 60) {
+    if (Overlap(label.left, Right(label), element.left, Right(element)) > 0 &&
+        Bottom(label) <= element.top + 60) {
         return std::max(0, element.top - Bottom(label));
     }
     return std::nullopt;
@@ -79,7 +81,8 @@ AccessibleNames::AccessibleNames(const Form& form) {
     }
     for (const Element* element : form.Elements()) {
         const ElementKind kind = element->Kind();
-        const bool ball = kind == ElementKind::Label && !std::count(captions.begin(), captions.end(), element);
+        const bool ball =
+            kind == ElementKind::Label && !std::count(captions.begin(), captions.end(), element);
         if (!ball && kind != ElementKind::TextBox && kind != ElementKind::ComboBox &&
             kind != ElementKind::RichTextBox && kind != ElementKind::Chart) {
             continue;
