@@ -1,7 +1,10 @@
 #include "qt/FormWindow.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -119,9 +122,24 @@ void FormWindow::ApplyAccessibleNames() {
         }
         Binding& binding = found->second;
         std::string name = m_names.NameOf(*element);
-        if (binding.accessibleName != name) {
-            binding.widget->setAccessibleName(ToQt(name));
-            binding.accessibleName = std::move(name);
+        if (binding.accessibleName == name) {
+            continue;
+        }
+        binding.widget->setAccessibleName(ToQt(name));
+        // An editable list is read through its typing box, which a screen reader names on its own.
+        if (auto* combo = qobject_cast<QComboBox*>(binding.widget); combo != nullptr && combo->lineEdit()) {
+            combo->lineEdit()->setAccessibleName(ToQt(name));
+        }
+        binding.accessibleName = std::move(name);
+        // Screen readers on Linux read a list by the label that says it labels it.
+        if (const ui::Label* heading = m_names.HeadingOf(*element);
+            heading != nullptr && element->Focusable()) {
+            const auto label = m_bindings.find(heading->Serial());
+            if (label != m_bindings.end()) {
+                if (auto* shown = qobject_cast<QLabel*>(label->second.widget)) {
+                    shown->setBuddy(binding.widget);
+                }
+            }
         }
     }
 }

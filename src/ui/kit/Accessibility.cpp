@@ -104,6 +104,11 @@ AccessibleNames::AccessibleNames(const Form& form) {
     }
 }
 
+const Label* AccessibleNames::HeadingOf(const Element& element) const {
+    const auto heading = m_headings.find(&element);
+    return heading == m_headings.end() ? nullptr : heading->second;
+}
+
 std::string AccessibleNames::NameOf(const Element& element) const {
     if (!element.accessibleName.empty()) {
         return element.accessibleName;

@@ -23,6 +23,8 @@ public:
     // its heading and number, "Ball 1: 30", and the picture under a ball the same. Empty for an element
     // that needs no name (a label reads its own caption) or has nothing to be named by.
     std::string NameOf(const Element& element) const;
+    // The label beside a box, list or chart, or above a ball; null when there is none.
+    const Label* HeadingOf(const Element& element) const;
 
 private:
     std::unordered_map<const Element*, const Label*> m_headings;
