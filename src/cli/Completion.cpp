@@ -27,7 +27,7 @@ struct Command {
 };
 
 Value ValueOf(const CLI::Option& option) {
-    if (option.get_type_size() == 0) {
+    if (option.get_items_expected_max() == 0) {  // a flag
         return Value::None;
     }
     const std::string type = option.get_positional() ? option.get_name(true) : option.get_type_name();
@@ -43,12 +43,17 @@ Value ValueOf(const CLI::Option& option) {
     return Value::Other;
 }
 
-// The first line of a description, without the characters the shells' own syntax uses.
+// The first line of a description, without the characters the shells' own syntax uses; an apostrophe
+// becomes the typographic one, which no shell reads.
 std::string Plain(const std::string& text) {
-    std::string plain = text.substr(0, text.find('\n'));
-    for (char& c : plain) {
-        if (c == '\'' || c == '"' || c == '[' || c == ']' || c == ':' || c == '\\' || c == '`' || c == '$') {
-            c = ' ';
+    std::string plain;
+    for (const char c : text.substr(0, text.find('\n'))) {
+        if (c == '\'') {
+            plain += "\u2019";
+        } else if (c == '"' || c == '[' || c == ']' || c == ':' || c == '\\' || c == '`' || c == '$') {
+            plain += ' ';
+        } else {
+            plain += c;
         }
     }
     return plain;
@@ -119,7 +124,7 @@ std::string Bash(const std::vector<Word>& global, const std::vector<Command>& co
     auto note = [&](const Word& word) {
         auto& list = byValue[static_cast<std::size_t>(word.value)];
         if (!word.positional && word.value != Value::None &&
-            (" " + list + " ").find(" " + word.name + " ") == std::string::npos) {
+            ("|" + list + "|").find("|" + word.name + "|") == std::string::npos) {
             list += (list.empty() ? "" : "|") + word.name;
         }
     };

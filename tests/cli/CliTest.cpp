@@ -194,6 +194,19 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
     }
 }
 
+TEST_F(CliTest, CompletionScriptsOfferEveryCommandOptionAndGame) {
+    for (const char* shell : {"bash", "zsh", "fish"}) {
+        const CliRun run = Run(std::string("completion ") + shell);
+        EXPECT_EQ(run.status, 0) << shell;
+        // The first and last commands, --game's games and a command's own option.
+        for (const char* word : {"import-history", "wheel-check", "lotto-extra", "wheel-file"}) {
+            EXPECT_NE(run.out.find(word), std::string::npos) << shell << ": " << word;
+        }
+    }
+    EXPECT_NE(Run("completion bash").out.find("pick) words=\"--help --game --algorithm"), std::string::npos);
+    EXPECT_EQ(Run("completion csh").status, 2);
+}
+
 TEST_F(CliTest, FinalPrintsTheNumbersOfEachAlgorithm) {
     EXPECT_EQ(Document(Run("final --game lotto --json").out),
               Json::parse(WithLottoFinal(
