@@ -15,6 +15,9 @@ add_custom_command(OUTPUT ${changelog}
     COMMENT "Compressing the package's changelog")
 add_custom_target(quintara_changelog ALL DEPENDS ${changelog})
 install(FILES ${PROJECT_SOURCE_DIR}/cmake/debian/copyright ${changelog} DESTINATION share/doc/quintara)
+# What lintian reports that is meant so, each with its reason in the file.
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/debian/lintian-overrides DESTINATION share/lintian/overrides
+    RENAME quintara)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quintara)
