@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QChartView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,11 +10,14 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "qt/LongTextView.h"
 #include "qt/QtPlatform.h"
+#include "qt/QtText.h"
 #include "support/SampleForms.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -169,6 +173,33 @@ TEST_F(FormRendererTest, MenuCommandsSelectionsAndTypingReachTheirReactionsAndTh
     number->insert(QStringLiteral("12"));  // as typed: raises textEdited
     EXPECT_EQ(sample.txtNumber.text, "12");
     EXPECT_EQ(Widget<QLabel>(sample, "lblStatus")->text(), "txtNumber change 12");
+}
+
+TEST_F(FormRendererTest, ALockedLongTextIsShownLazilyAndStillSelectedAndCopiedWhole) {
+    std::string report;
+    for (int line = 1; line <= 20000; ++line) {
+        report += "Draw Number: " + std::to_string(line) + "\r\n";
+    }
+    sample.txtPrint.locked = true;
+    sample.txtPrint.text = report;
+    sample.Show();
+
+    auto* view = Widget<LongTextView>(sample, "txtPrint");
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->Text(), ToQtLines(report));
+    view->SelectAll();
+    view->Copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), ToQtLines(report));
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    EXPECT_GT(view->FirstVisibleLine(), 19900) << "the end of the text is reached by scrolling";
+
+    // Unlocked, the box is an editable one again.
+    sample.txtPrint.locked = false;
+    desktop.ProcessEvents(1);
+    auto* edit = Widget<QPlainTextEdit>(sample, "txtPrint");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->toPlainText(), ToQtLines(report));
+    EXPECT_FALSE(edit->isReadOnly());
 }
 
 TEST_F(FormRendererTest, AModalShowReturnsWhenTheDialogIsHiddenOrUnloaded) {
