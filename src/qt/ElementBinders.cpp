@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <array>
 #include <cstddef>
 
@@ -42,8 +41,14 @@ Qt::Alignment ToQtAlignment(ui::Alignment alignment) {
 bool Fits(const QString& text, const QFont& font, const QRect& area, bool wraps) {
     const QFontMetrics metrics(font);
     if (!wraps) {
-        QString shown = text;
-        shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        // The caption as shown: an ampersand marks the next letter and is not drawn, unless another follows.
+        QString shown;
+        shown.reserve(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] != QLatin1Char('&') || (i + 1 < text.size() && text[i + 1] == QLatin1Char('&'))) {
+                shown.append(text[i]);
+            }
+        }
         return metrics.horizontalAdvance(shown) <= area.width();
     }
     const QRect needed = metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), Qt::TextWordWrap, text);
