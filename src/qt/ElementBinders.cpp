@@ -16,6 +16,7 @@
 #include "qt/FormRenderer.h"
 #include "qt/FormWindow.h"
 #include "qt/LongTextView.h"
+#include "qt/Pictures.h"
 #include "qt/QtText.h"
 
 namespace quintara {
@@ -309,9 +310,11 @@ void ApplyRichText(FormWindow& window, const ui::Element& element, Binding& bind
 void ApplyImage(FormWindow&, const ui::Element& element, Binding& binding) {
     const auto& image = static_cast<const ui::Image&>(element);
     auto* shown = static_cast<QLabel*>(binding.widget.data());
-    if (binding.picture != image.picture) {
+    const QSize size = image.stretch ? shown->size() : QSize();
+    if (binding.picture != image.picture || (!image.picture.empty() && binding.fittedSize != size)) {
         binding.picture = image.picture;
-        shown->setPixmap(image.picture.empty() ? QPixmap() : QPixmap(ToQt(image.picture)));
+        binding.fittedSize = size;
+        ShowPicture(*shown, image.picture, image.stretch);
     }
     if (shown->hasScaledContents() != image.stretch) {
         shown->setScaledContents(image.stretch);

@@ -13,9 +13,11 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <gtest/gtest.h>
 
 #include "qt/LongTextView.h"
+#include "qt/Pictures.h"
 #include "qt/QtPlatform.h"
 #include "qt/QtText.h"
 #include "support/SampleForms.h"
@@ -200,6 +202,16 @@ TEST_F(FormRendererTest, ALockedLongTextIsShownLazilyAndStillSelectedAndCopiedWh
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->toPlainText(), ToQtLines(report));
     EXPECT_FALSE(edit->isReadOnly());
+}
+
+TEST_F(FormRendererTest, APictureReadAheadIsShownOnceItsReadingIsDone) {
+    const std::string picture = std::string(QUINTARA_APP_DIR) + "/ball.png";
+    PrefetchPicture(picture);
+    sample.Image1.picture = picture;
+    sample.Show();
+    QThreadPool::globalInstance()->waitForDone();
+    desktop.ProcessEvents(1);
+    EXPECT_FALSE(Widget<QLabel>(sample, "Image1")->pixmap().isNull());
 }
 
 TEST_F(FormRendererTest, AModalShowReturnsWhenTheDialogIsHiddenOrUnloaded) {
