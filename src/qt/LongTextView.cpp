@@ -1,5 +1,7 @@
 #include "qt/LongTextView.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCursor>
@@ -20,9 +22,77 @@ namespace {
 constexpr int kMargin = 4;         // pixels around the text, as a plain text box's document keeps
 constexpr qreal kTabStop = 80;     // pixels between tab stops, as in a plain text box
 constexpr int kAutoScrollMs = 50;  // how often a selection dragged past an edge scrolls on
+// What assistive technology reads of the view: its text and selection, as of a read-only text box. The
+// text is handed out only when asked for, a part at a time if the reader wishes.
+class LongTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit LongTextAccessible(LongTextView* view) : QAccessibleWidget(view, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.multiLine = true;
+        state.selectableText = true;
+        return state;
+    }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? View().Text() : QAccessibleWidget::text(kind);
+    }
+
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index == 0 && selectionCount() == 1) {
+            *start = std::min(View().Anchor(), View().Position());
+            *end = std::max(View().Anchor(), View().Position());
+        }
+    }
+    int selectionCount() const override { return View().Anchor() != View().Position() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { View().Select(View().Position(), View().Position()); }
+    void setSelection(int, int start, int end) override {
+        View().Select(Clamp(start), Clamp(end));
+        View().ShowPosition(Clamp(end));
+    }
+    int cursorPosition() const override { return View().Position(); }
+    void setCursorPosition(int position) override { View().Select(Clamp(position), Clamp(position)); }
+    QString text(int start, int end) const override {
+        return View().Text().mid(Clamp(start), std::max(0, Clamp(end) - Clamp(start)));
+    }
+    int characterCount() const override { return static_cast<int>(View().Text().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint& point) const override {
+        return View().PositionAt(View().viewport()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int start, int) override { View().ShowPosition(Clamp(start)); }
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    LongTextView& View() const { return *static_cast<LongTextView*>(widget()); }
+    int Clamp(int position) const { return std::clamp(position, 0, characterCount()); }
+};
+
+QAccessibleInterface* MakeAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("quintara::LongTextView") && object != nullptr && object->isWidgetType()) {
+        return new LongTextAccessible(static_cast<LongTextView*>(object));
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 LongTextView::LongTextView(QWidget* parent) : QAbstractScrollArea(parent), m_autoScroll(new QTimer(this)) {
+    [[maybe_unused]] static const bool kAccessible = [] {
+        QAccessible::installFactory(MakeAccessible);
+        return true;
+    }();
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setCursor(Qt::IBeamCursor);
@@ -54,6 +124,19 @@ void LongTextView::SetText(const QString& text) {
     UpdateScrollRange();
     verticalScrollBar()->setValue(0);
     viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::TextUpdated);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void LongTextView::ShowPosition(int position) {
+    const auto line =
+        std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), position) - m_lineStarts.begin() - 1;
+    const int first = verticalScrollBar()->value();
+    if (line < first || line >= first + verticalScrollBar()->pageStep()) {
+        verticalScrollBar()->setValue(static_cast<int>(line));
+    }
 }
 
 int LongTextView::LineLength(int line) const {
@@ -87,6 +170,10 @@ void LongTextView::Select(int anchor, int position) {
     m_anchor = anchor;
     m_position = position;
     viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTextSelectionEvent changed(this, std::min(anchor, position), std::max(anchor, position));
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void LongTextView::LayOut(QTextLayout& layout, int line) const {

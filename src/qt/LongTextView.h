@@ -27,6 +27,14 @@ public:
     void Copy() const;
     // The line at the top of the box.
     int FirstVisibleLine() const;
+    // The selection, from where it was started to where it now ends (equal when nothing is selected).
+    int Anchor() const { return m_anchor; }
+    int Position() const { return m_position; }
+    void Select(int anchor, int position);
+    // The character position nearest to a point of the viewport.
+    int PositionAt(const QPoint& point) const;
+    // Scrolls until the line holding the character position is in view.
+    void ShowPosition(int position);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,10 +54,7 @@ private:
     int LineLength(int line) const;
     // Line `line` laid out at the box's width.
     void LayOut(QTextLayout& layout, int line) const;
-    // The character position nearest to a point of the viewport.
-    int PositionAt(const QPoint& point) const;
     void UpdateScrollRange();
-    void Select(int anchor, int position);
 
     QString m_text;
     std::vector<int> m_lineStarts;  // [i]: where line i starts in the text

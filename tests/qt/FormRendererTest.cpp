@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QChartView>
@@ -192,6 +193,15 @@ TEST_F(FormRendererTest, ALockedLongTextIsShownLazilyAndStillSelectedAndCopiedWh
     view->SelectAll();
     view->Copy();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), ToQtLines(report));
+    // A screen reader reads it as a read-only text, its selection included.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(view);
+    ASSERT_TRUE(reader != nullptr && reader->textInterface() != nullptr);
+    EXPECT_TRUE(reader->state().readOnly);
+    EXPECT_EQ(reader->textInterface()->text(0, 15), "Draw Number: 1\n");
+    int start = -1;
+    int end = -1;
+    reader->textInterface()->selection(0, &start, &end);
+    EXPECT_EQ(end - start, view->Text().size());
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
     EXPECT_GT(view->FirstVisibleLine(), 19900) << "the end of the text is reached by scrolling";
 
