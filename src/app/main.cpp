@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/AppDir.h"
+#include "qt/Pictures.h"
 #include "qt/QtPlatform.h"
 #include "ui/App.h"
 #include "ui/main/frmQuintara.h"
@@ -89,6 +90,8 @@ int main(int argc, char** argv) {
         desktop.MsgBox(problems, "Quintara", quintara::ui::MsgBoxIcon::Exclamation);
     }
     quintara::ui::App app(desktop, folder, prepared->choice.shareFolder);
+    // Decoded on another core while the splash window is made.
+    quintara::PrefetchPicture(app.ProgramFile(quintara::ui::kSplashPicture).string());
     app.forms.onLastUnloaded = [] { QCoreApplication::quit(); };
     quintara::ui::StartUp(app);
     if (app.forms.Forms().empty()) {

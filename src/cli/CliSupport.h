@@ -32,15 +32,15 @@ struct Context {
     std::filesystem::path shareDir{};
 };
 
+// A report of the program (CR LF line ends) as the command line prints it, every CR LF made LF.
+std::string WithLf(std::string_view text);
+
 // A JSON document whose keys keep the order they were added in.
 using Json = nlohmann::ordered_json;
 
 // Writes `json` on one line. Bytes that are not UTF-8 (a machine name from an old file) become U+FFFD
 // rather than invalid JSON.
 void WriteJson(const Context& context, const Json& json);
-
-// The program's CR LF line ends as LF, the line end of every command's output.
-std::string WithLf(std::string_view text);
 
 // A game's history, or a Failure naming its file. Reading never creates a missing file.
 template <class Rec>

@@ -5,7 +5,7 @@
 namespace quintara::ui {
 
 frmSplash::frmSplash(App& app) : Form("frmSplash", "Quintara Version 2.0") {
-    imgSplash.picture = app.ProgramFile("splash.png").string();
+    imgSplash.picture = app.ProgramFile(kSplashPicture).string();
     imgSplash.stretch = true;
     lblVersion.alignment = Alignment::Center;
     lblVersion.font.bold = true;
