@@ -1,6 +1,9 @@
 #include "ui/stats/frmBallAverages.h"
 
+#include "core/TextRules.h"
+#include "stats/EqualChances.h"
 #include "stats/StatisticReports.h"
+#include "ui/start/HelpCommands.h"
 #include "ui/stats/StatisticListLayout.h"
 
 namespace quintara::ui {
@@ -10,7 +13,12 @@ frmBallAverages::frmBallAverages(App& app) : Form("frmBallAverages", "Quintara -
     onLoad = [this] { Form_Load(); };
     onResize = [this] { Form_Resize(); };
     mnuFileClose.onClick = [this] { Unload(); };
-    mnuPrintBallAverages.onClick = [this] { PrintTextBlock(m_app.desktop, txtBallAverages.text); };
+    // The printout ends with the test as the window does.
+    mnuPrintBallAverages.onClick = [this] {
+        PrintTextBlock(m_app.desktop, txtBallAverages.text + std::string(kCrLf) + lblEqualChances.caption);
+    };
+    lblChancesHelp.foreColor = 0x0000CC;
+    lblChancesHelp.onClick = [this] { ShowChancesHelp(m_app); };
 }
 
 void frmBallAverages::Form_Load() {
@@ -20,10 +28,16 @@ void frmBallAverages::Form_Load() {
     Form_Resize();
     caption = BallAveragesTitle(state.CurrentGameId(), balls);
     txtBallAverages.text = BallAveragesReport(state, balls);
+    lblEqualChances.caption = EqualChanceSentence(
+        TestEqualChances(state.CurrentGameId(), balls, state.Statistics(), state.LastDraw));
 }
 
 void frmBallAverages::Form_Resize() {
     FitListBox(*this, txtBallAverages);
+    // In the margin the list leaves below its box.
+    const int below = txtBallAverages.top + txtBallAverages.height + 60;
+    lblEqualChances.Move(txtBallAverages.left, below, txtBallAverages.width, 480);
+    lblChancesHelp.Move(txtBallAverages.left, below + 480, txtBallAverages.width, 300);
 }
 
 }  // namespace quintara::ui
