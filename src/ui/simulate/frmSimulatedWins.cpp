@@ -28,6 +28,7 @@ frmSimulatedWins::frmSimulatedWins(App& app) : Form("frmSimulatedWins", "Simulat
     height = 7600;
     onLoad = [this] {
         txtSimulatedWins.Move(0, 0);
+        Form_Resize();
         Fill(m_app.state.ReportText, txtChance.text);
     };
     onResize = [this] { Form_Resize(); };
@@ -59,9 +60,10 @@ void frmSimulatedWins::Form_Resize() {
     const int boxHeight = std::max(height - kBoxHeightMargin, 0);
     const int reportWidth = std::max(width - kBoxWidthMargin - kGap - kChanceWidth, 0);
     txtSimulatedWins.Move(0, 0, reportWidth, boxHeight);
+    // The link heads the column, where no window frame can cut it off.
     const int chanceLeft = reportWidth + kGap;
-    txtChance.Move(chanceLeft, 0, kChanceWidth, std::max(boxHeight - kLinkHeight - kGap, 0));
-    lblChancesHelp.Move(chanceLeft, std::max(boxHeight - kLinkHeight, 0), kChanceWidth, kLinkHeight);
+    lblChancesHelp.Move(chanceLeft, 0, kChanceWidth, kLinkHeight);
+    txtChance.Move(chanceLeft, kLinkHeight + kGap, kChanceWidth, std::max(boxHeight - kLinkHeight - kGap, 0));
 }
 
 void frmSimulatedWins::mnuFileSave_Click() {

@@ -18,11 +18,9 @@ public:
     explicit frmSimulatedWins(App& app);
 
     RichTextBox txtSimulatedWins{this, "txtSimulatedWins", {0, 0, 6900, 7200}};
-    TextBox txtChance{this, "txtChance", "", {7000, 0, kChanceWidth, 6800}};
-    Label lblChancesHelp{this,
-                         "lblChancesHelp",
-                         "What these figures can and cannot tell you",
-                         {7000, 6860, kChanceWidth, 300}};
+    Label lblChancesHelp{
+        this, "lblChancesHelp", "What these figures can and cannot tell you", {7000, 0, kChanceWidth, 300}};
+    TextBox txtChance{this, "txtChance", "", {7000, 400, kChanceWidth, 6800}};
 
     MenuItem mnuFile{this, "mnuFile", "&File"};
     MenuItem mnuFileSave{this, "mnuFileSave", "&Save Report...", &mnuFile};

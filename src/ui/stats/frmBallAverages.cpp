@@ -1,5 +1,7 @@
 #include "ui/stats/frmBallAverages.h"
 
+#include <algorithm>
+
 #include "core/TextRules.h"
 #include "stats/EqualChances.h"
 #include "stats/StatisticReports.h"
@@ -18,6 +20,7 @@ frmBallAverages::frmBallAverages(App& app) : Form("frmBallAverages", "Quintara -
         PrintTextBlock(m_app.desktop, txtBallAverages.text + std::string(kCrLf) + lblEqualChances.caption);
     };
     lblChancesHelp.foreColor = 0x0000CC;
+    lblChancesHelp.alignment = Alignment::Right;
     lblChancesHelp.onClick = [this] { ShowChancesHelp(m_app); };
 }
 
@@ -34,10 +37,12 @@ void frmBallAverages::Form_Load() {
 
 void frmBallAverages::Form_Resize() {
     FitListBox(*this, txtBallAverages);
-    // In the margin the list leaves below its box.
+    // In the margin the list leaves below its box: the sentence, and the link at the right end of its row.
+    constexpr int kLinkWidth = 4000;
     const int below = txtBallAverages.top + txtBallAverages.height + 60;
-    lblEqualChances.Move(txtBallAverages.left, below, txtBallAverages.width, 480);
-    lblChancesHelp.Move(txtBallAverages.left, below + 480, txtBallAverages.width, 300);
+    const int sentenceWidth = std::max(txtBallAverages.width - kLinkWidth - 100, 0);
+    lblEqualChances.Move(txtBallAverages.left, below, sentenceWidth, 480);
+    lblChancesHelp.Move(txtBallAverages.left + sentenceWidth + 100, below, kLinkWidth, 300);
 }
 
 }  // namespace quintara::ui
