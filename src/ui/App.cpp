@@ -11,10 +11,11 @@ std::filesystem::path App::AppFile(std::string_view name) const {
 
 std::string NoDrawsMessage(Game game) {
     const std::string name(GameName(game));
-    return "There are no " + name + " draws yet." + std::string(kCrLf) + "Type them in with \"Update " +
-           name +
-           " History File\" in the Update menu, or import a CSV file of draws with \"Import History from "
-           "CSV File...\" there.";
+    return "There are no " + name + " draws yet." + std::string(kCrLf) +
+           "In the Update menu, import a CSV file of draws with \"Import History from CSV File...\", "
+           "download a history file with \"Get History Files From Internet\", or type the draws in with "
+           "\"Update " +
+           name + " History File\".";
 }
 
 bool RequireDraws(App& app) {
