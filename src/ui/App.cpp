@@ -47,23 +47,20 @@ bool PrintTextBlock(Platform& desktop, const std::string& text) {
     return true;
 }
 
-void PrintChartImage(Platform& desktop, Form& form) {
+void PrintWindowImage(Platform& desktop, Form& form) {
+    // Asked every time, as for text: the printer last chosen may be a file, which must not be replaced
+    // unasked, and without a printer the dialog is the way to print to a file.
+    if (!desktop.PrinterDialog()) {
+        return;
+    }
     bool printed = false;
     try {
         printed = desktop.PrintFormImage(form);
     } catch (const std::exception&) {
-        // Any run-time error of the printer is reported below; the chart stays open.
+        // Any run-time error of the printer is reported below; the window stays open.
     }
     if (!printed) {
         ReportFailedPrint(desktop);
-    }
-}
-
-void PrintWindowImage(Platform& desktop, Form& form) {
-    try {
-        desktop.PrintFormImage(form);
-    } catch (const std::exception&) {
-        // The picture of a window is a convenience; a failed one costs nothing else.
     }
 }
 

@@ -497,7 +497,7 @@ void frmQuintara::ImportWheelFile(const std::filesystem::path& path) {
 }
 
 bool frmQuintara::LoadLinesFile(const std::filesystem::path& path) {
-    return m_lines.LoadLinesFile(path);
+    return m_lines.LoadLinesFile(path).Ok();
 }
 
 void frmQuintara::EnterPersonalPicksMode() {

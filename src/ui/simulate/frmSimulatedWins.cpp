@@ -13,6 +13,7 @@ constexpr int kBoxHeightMargin = 400;
 
 frmSimulatedWins::frmSimulatedWins(App& app) : Form("frmSimulatedWins", "Simulated Wins"), m_app(app) {
     txtSimulatedWins.locked = true;
+    closesOnEscape = true;
     width = 7000;
     height = 7600;
     onLoad = [this] {

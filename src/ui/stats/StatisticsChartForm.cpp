@@ -23,8 +23,9 @@ StatisticsChartForm::StatisticsChartForm(App& app, ChartKind kind, std::string n
     : Form(std::move(name), std::move(designCaption)), m_app(app), m_kind(kind) {
     windowState = WindowState::Maximized;
     onLoad = [this] { Form_Load(); };
+    onResize = [this] { Form_Resize(); };
     mnuFileClose.onClick = [this] { Unload(); };
-    mnuPrintChart.onClick = [this] { PrintChartImage(m_app.desktop, *this); };
+    mnuPrintChart.onClick = [this] { PrintWindowImage(m_app.desktop, *this); };
 }
 
 void StatisticsChartForm::Form_Load() {
@@ -35,6 +36,13 @@ void StatisticsChartForm::Form_Load() {
     const int top = std::max((m_app.desktop.ScreenHeight() - kChartHeight - 1000) / 2, 0);
     MSChartLotto.Move(kChartLeft, top, kChartWidth, kChartHeight);
     ShowChartData(MSChartLotto, data);
+}
+
+void StatisticsChartForm::Form_Resize() {
+    // The chart takes the whole window, whatever its size: a maximised window around a chart of fixed
+    // size stood two thirds empty, and printed as a small picture on the page.
+    MSChartLotto.Move(kChartMargin, kChartMargin, std::max(ScaleWidth() - 2 * kChartMargin, 0),
+                      std::max(ScaleHeight() - 2 * kChartMargin, 0));
 }
 
 }  // namespace quintara::ui

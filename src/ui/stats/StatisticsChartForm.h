@@ -20,6 +20,7 @@ public:
     static constexpr int kChartWidth = 11200;
     static constexpr int kChartHeight = 7500;
     static constexpr int kChartLeft = 300;
+    static constexpr int kChartMargin = 120;  // between the chart and the window's edges
 
     Chart MSChartLotto{this, "MSChartLotto", {kChartLeft, 0, kChartWidth, kChartHeight}};
 
@@ -36,6 +37,7 @@ private:
     ChartKind m_kind;
 
     void Form_Load();
+    void Form_Resize();
 };
 
 // How often each ball was drawn.
