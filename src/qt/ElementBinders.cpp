@@ -9,13 +9,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <array>
 #include <cstddef>
 
 #include "qt/BarChart.h"
 #include "qt/FormRenderer.h"
 #include "qt/FormWindow.h"
+#include "qt/LongTextView.h"
+#include "qt/Pictures.h"
 #include "qt/QtText.h"
 
 namespace quintara {
@@ -41,8 +42,14 @@ Qt::Alignment ToQtAlignment(ui::Alignment alignment) {
 bool Fits(const QString& text, const QFont& font, const QRect& area, bool wraps) {
     const QFontMetrics metrics(font);
     if (!wraps) {
-        QString shown = text;
-        shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        // The caption as shown: an ampersand marks the next letter and is not drawn, unless another follows.
+        QString shown;
+        shown.reserve(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] != QLatin1Char('&') || (i + 1 < text.size() && text[i + 1] == QLatin1Char('&'))) {
+                shown.append(text[i]);
+            }
+        }
         return metrics.horizontalAdvance(shown) <= area.width();
     }
     const QRect needed = metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20), Qt::TextWordWrap, text);
@@ -100,9 +107,13 @@ void ApplyBoxLook(FormWindow& window, QWidget& widget, const ui::Element& elemen
     ApplyFont(window, widget, element, binding, false, false);
 }
 
-// A multi-line box whose typing reaches the element through typed(element, text).
-QPlainTextEdit* MakeLines(FormWindow& window, ui::Element& element,
-                          bool (*typed)(ui::Element& element, const std::string& text)) {
+// A multi-line box whose typing reaches the element through typed(element, text); a locked one, which
+// may hold a report of any length, shows its text lazily.
+QWidget* MakeLines(FormWindow& window, ui::Element& element, bool locked,
+                   bool (*typed)(ui::Element& element, const std::string& text)) {
+    if (locked) {
+        return new LongTextView(&window.Content());
+    }
     auto* edit = new QPlainTextEdit(&window.Content());
     QObject::connect(edit, &QPlainTextEdit::textChanged, &window,
                      [&window, serial = element.Serial(), edit, typed] {
@@ -116,16 +127,23 @@ QPlainTextEdit* MakeLines(FormWindow& window, ui::Element& element,
     return edit;
 }
 
-// Brings a multi-line box up to date with its element's text and lock, without raising its change.
-void SyncPlainText(QPlainTextEdit& lines, Binding& binding, const std::string& text, bool locked) {
-    if (binding.text != text) {
-        binding.text = text;
+// Brings a multi-line box up to date with its element's text, without raising its change.
+void SyncLines(QWidget& lines, Binding& binding, const std::string& text) {
+    if (binding.text == text) {
+        return;
+    }
+    binding.text = text;
+    if (auto* view = qobject_cast<LongTextView*>(&lines)) {
+        view->SetText(ToQtLines(text));
+    } else {
         const QSignalBlocker quiet(&lines);
-        lines.setPlainText(ToQtLines(text));
+        static_cast<QPlainTextEdit&>(lines).setPlainText(ToQtLines(text));
     }
-    if (lines.isReadOnly() != locked) {
-        lines.setReadOnly(locked);
-    }
+}
+
+// Whether a multi-line box's widget is the one for its lock: locked, the lazy view.
+bool SuitsLines(bool locked, const QWidget& widget) {
+    return locked == (qobject_cast<const LongTextView*>(&widget) != nullptr);
 }
 
 // Labels and pictures are QLabels; a click on one reaches the window through its event filter.
@@ -164,8 +182,9 @@ void ApplyLabel(FormWindow& window, const ui::Element& element, Binding& binding
 }
 
 QWidget* MakeTextBox(FormWindow& window, ui::Element& element) {
-    if (static_cast<ui::TextBox&>(element).multiLine) {
-        return MakeLines(window, element, [](ui::Element& box, const std::string& text) {
+    const auto& textBox = static_cast<const ui::TextBox&>(element);
+    if (textBox.multiLine) {
+        return MakeLines(window, element, textBox.locked, [](ui::Element& box, const std::string& text) {
             return static_cast<ui::TextBox&>(box).UserTypes(text);
         });
     }
@@ -200,10 +219,17 @@ void ApplyTextBox(FormWindow& window, const ui::Element& element, Binding& bindi
         if (edit->alignment() != alignment) {
             edit->setAlignment(alignment);
         }
-    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget)) {
-        SyncPlainText(*lines, binding, box.text, box.locked);
+    } else {
+        SyncLines(*widget, binding, box.text);
     }
     ApplyBoxLook(window, *widget, element, binding);
+}
+
+bool SuitsTextBox(const ui::Element& element, const QWidget& widget) {
+    const auto& box = static_cast<const ui::TextBox&>(element);
+    return box.multiLine
+               ? qobject_cast<const QLineEdit*>(&widget) == nullptr && SuitsLines(box.locked, widget)
+               : qobject_cast<const QLineEdit*>(&widget) != nullptr;
 }
 
 QWidget* MakeComboBox(FormWindow& window, ui::Element& element) {
@@ -269,27 +295,34 @@ void ApplyButton(FormWindow& window, const ui::Element& element, Binding& bindin
 }
 
 QWidget* MakeRichText(FormWindow& window, ui::Element& element) {
-    return MakeLines(window, element, [](ui::Element& box, const std::string& text) {
-        return static_cast<ui::RichTextBox&>(box).UserTypes(text);
-    });
+    return MakeLines(window, element, static_cast<const ui::RichTextBox&>(element).locked,
+                     [](ui::Element& box, const std::string& text) {
+                         return static_cast<ui::RichTextBox&>(box).UserTypes(text);
+                     });
 }
 
 void ApplyRichText(FormWindow& window, const ui::Element& element, Binding& binding) {
     const auto& box = static_cast<const ui::RichTextBox&>(element);
-    SyncPlainText(*static_cast<QPlainTextEdit*>(binding.widget.data()), binding, box.text, box.locked);
+    SyncLines(*binding.widget, binding, box.text);
     ApplyBoxLook(window, *binding.widget, element, binding);
 }
 
 void ApplyImage(FormWindow&, const ui::Element& element, Binding& binding) {
     const auto& image = static_cast<const ui::Image&>(element);
     auto* shown = static_cast<QLabel*>(binding.widget.data());
-    if (binding.picture != image.picture) {
+    const QSize size = image.stretch ? shown->size() : QSize();
+    if (binding.picture != image.picture || (!image.picture.empty() && binding.fittedSize != size)) {
         binding.picture = image.picture;
-        shown->setPixmap(image.picture.empty() ? QPixmap() : QPixmap(ToQt(image.picture)));
+        binding.fittedSize = size;
+        ShowPicture(*shown, image.picture, image.stretch);
     }
     if (shown->hasScaledContents() != image.stretch) {
         shown->setScaledContents(image.stretch);
     }
+}
+
+bool SuitsRichText(const ui::Element& element, const QWidget& widget) {
+    return SuitsLines(static_cast<const ui::RichTextBox&>(element).locked, widget);
 }
 
 QWidget* MakeChart(FormWindow& window, ui::Element&) {
@@ -341,11 +374,11 @@ void ApplyMenuItem(FormWindow&, const ui::Element& element, Binding& binding) {
 // In the order of ui::ElementKind.
 constexpr std::array<ElementBinder, 8> kBinders{{
     {MakeLabel, ApplyLabel},
-    {MakeTextBox, ApplyTextBox},
+    {MakeTextBox, ApplyTextBox, SuitsTextBox},
     {MakeComboBox, ApplyComboBox},
     {MakeButton, ApplyButton},
     {MakeNoWidget, ApplyMenuItem},
-    {MakeRichText, ApplyRichText},
+    {MakeRichText, ApplyRichText, SuitsRichText},
     {MakeLabel, ApplyImage},
     {MakeChart, ApplyChart},
 }};

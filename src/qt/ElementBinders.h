@@ -39,6 +39,9 @@ struct ElementBinder {
     // Gives the widget (or menu action) what differs from the binding: the kind's own state, after the
     // window has placed, shown and enabled it.
     void (*apply)(FormWindow& window, const ui::Element& element, Binding& binding);
+    // Whether the widget is still the one make would give the element as it now stands; null where it
+    // always is. A widget that no longer suits is made anew.
+    bool (*suits)(const ui::Element& element, const QWidget& widget) = nullptr;
 };
 
 const ElementBinder& BinderFor(ui::ElementKind kind);

@@ -120,13 +120,7 @@ void FormWindow::Rebuild() {
             ++binding;
             continue;
         }
-        if (binding->second.widget) {
-            // Later, because the widget may be the one whose signal is being handled; unnamed meanwhile,
-            // so that nothing finds it by its element's name.
-            binding->second.widget->hide();
-            binding->second.widget->setObjectName(QString());
-            binding->second.widget->deleteLater();
-        }
+        Discard(binding->second);
         binding = m_bindings.erase(binding);
     }
     RebuildMenus();
@@ -142,6 +136,16 @@ void FormWindow::Rebuild() {
                 widget->raise();
             }
         }
+    }
+}
+
+void FormWindow::Discard(Binding& binding) {
+    if (binding.widget) {
+        // Later, because the widget may be the one whose signal is being handled; unnamed meanwhile, so
+        // that nothing finds it by its element's name.
+        binding.widget->hide();
+        binding.widget->setObjectName(QString());
+        binding.widget->deleteLater();
     }
 }
 
@@ -238,7 +242,12 @@ QFont FormWindow::FontOf(const ui::Element& element) const {
 }
 
 void FormWindow::Apply(ui::Element& element, Binding& binding) {
+    const ElementBinder& binder = BinderFor(element.Kind());
     if (QWidget* widget = binding.widget) {
+        if (binder.suits != nullptr && !binder.suits(element, *widget)) {
+            Remake(element);
+            return;
+        }
         const QRect bounds(m_renderer.ToPixels(element.left), m_renderer.ToPixels(element.top),
                            m_renderer.ToPixels(element.width), m_renderer.ToPixels(element.height));
         if (widget->geometry() != bounds) {
@@ -253,7 +262,15 @@ void FormWindow::Apply(ui::Element& element, Binding& binding) {
     } else if (element.Kind() != ui::ElementKind::MenuItem) {
         return;
     }
-    BinderFor(element.Kind()).apply(*this, element, binding);
+    binder.apply(*this, element, binding);
+}
+
+void FormWindow::Remake(ui::Element& element) {
+    const std::uint64_t serial = element.Serial();
+    Discard(m_bindings.at(serial));
+    m_bindings.erase(serial);
+    MakeWidget(element);
+    Apply(element, m_bindings.at(serial));
 }
 
 void FormWindow::FitMenuBar(int width) {

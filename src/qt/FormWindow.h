@@ -52,6 +52,9 @@ private:
                      const std::unordered_map<const ui::MenuItem*, std::vector<ui::MenuItem*>>& children);
     void MakeWidget(ui::Element& element);
     void Apply(ui::Element& element, Binding& binding);
+    // Gives the element a new widget, in place of one that no longer suits it.
+    void Remake(ui::Element& element);
+    void Discard(Binding& binding);
     void ApplyGeometry();
     void ApplyFocus(bool force);
     // Menus that do not fit the width get a smaller font, rather than hiding behind a chevron.
