@@ -4,6 +4,8 @@
 #include <exception>
 #include <variant>
 
+#include "check/ChanceComparison.h"
+#include "core/TextRules.h"
 #include "generate/Generator.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/simulate/frmNumberOfDraws.h"
@@ -49,7 +51,7 @@ void SimulateCommands::Simulate(SimulationCommand command) {
     // Closed by its close box, the window has unloaded and cleared the flag: nothing ran.
     if (finished && numberOfDraws.ShowSimulationReport) {
         auto& report = m_app.forms.Get<frmSimulatedWins>(m_app);
-        report.Fill(m_state.ReportText);
+        report.Fill(m_state.ReportText, m_chance);
         report.Show();
     }
     numberOfDraws.Unload();
@@ -78,10 +80,12 @@ bool SimulateCommands::RunSimulation(std::int16_t n, SimulationCommand command) 
         m_app.desktop.MsgBox(FailureText(*error), kFailedTitle, MsgBoxIcon::Exclamation);
         return false;
     }
+    auto& run = std::get<SimulationRun>(result);
+    m_chance = ChanceReportText(run, command, kCrLf);
     // Only the report is kept. The run's steps made lines, final numbers and a winning line of their own,
     // but the player's picked or loaded lines, the check on show and the main window's walk through them
     // are his work: a simulation is a question about the past and must not replace them.
-    m_state.ReportText = std::move(std::get<SimulationRun>(result).ReportText);
+    m_state.ReportText = std::move(run.ReportText);
     return true;
 }
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "stats/EqualChances.h"
+#include "ui/start/HelpCommands.h"
+
 namespace quintara::ui {
 
 void ShowChartData(Chart& chart, const quintara::ChartData& data) {
@@ -26,6 +29,10 @@ StatisticsChartForm::StatisticsChartForm(App& app, ChartKind kind, std::string n
     onResize = [this] { Form_Resize(); };
     mnuFileClose.onClick = [this] { Unload(); };
     mnuPrintChart.onClick = [this] { PrintWindowImage(m_app.desktop, *this); };
+    lblChancesHelp.foreColor = 0x0000CC;
+    lblChancesHelp.onClick = [this] { ShowChancesHelp(m_app); };
+    // The last-drawn chart orders the balls by date; a test of the counts says nothing about it.
+    lblEqualChances.visible = lblChancesHelp.visible = kind != ChartKind::LastDrawn;
 }
 
 void StatisticsChartForm::Form_Load() {
@@ -36,13 +43,23 @@ void StatisticsChartForm::Form_Load() {
     const int top = std::max((m_app.desktop.ScreenHeight() - kChartHeight - 1000) / 2, 0);
     MSChartLotto.Move(kChartLeft, top, kChartWidth, kChartHeight);
     ShowChartData(MSChartLotto, data);
+    lblEqualChances.Move(kChartLeft, top + kChartHeight + 60);
+    lblChancesHelp.Move(kChartLeft, top + kChartHeight + 560);
+    if (lblEqualChances.visible) {
+        lblEqualChances.caption = EqualChanceSentence(
+            TestEqualChances(state.CurrentGameId(), BallsOf(state), state.Statistics(), state.LastDraw));
+    }
 }
 
 void StatisticsChartForm::Form_Resize() {
     // The chart takes the whole window, whatever its size: a maximised window around a chart of fixed
     // size stood two thirds empty, and printed as a small picture on the page.
-    MSChartLotto.Move(kChartMargin, kChartMargin, std::max(ScaleWidth() - 2 * kChartMargin, 0),
-                      std::max(ScaleHeight() - 2 * kChartMargin, 0));
+    // The sentence on equal chances and its link keep their place under it.
+    const int below = lblEqualChances.visible ? kChancesRoom : 0;
+    const int chartHeight = std::max(ScaleHeight() - 2 * kChartMargin - below, 0);
+    MSChartLotto.Move(kChartMargin, kChartMargin, std::max(ScaleWidth() - 2 * kChartMargin, 0), chartHeight);
+    lblEqualChances.Move(kChartMargin, kChartMargin + chartHeight + 60);
+    lblChancesHelp.Move(kChartMargin, kChartMargin + chartHeight + 560);
 }
 
 }  // namespace quintara::ui

@@ -21,8 +21,15 @@ public:
     static constexpr int kChartHeight = 7500;
     static constexpr int kChartLeft = 300;
     static constexpr int kChartMargin = 120;  // between the chart and the window's edges
+    static constexpr int kChancesRoom = 900;  // under the chart, for the equal-chances sentence and link
 
     Chart MSChartLotto{this, "MSChartLotto", {kChartLeft, 0, kChartWidth, kChartHeight}};
+    // Under the counts (frequency and averages charts): whether they are in line with equal chances.
+    Label lblEqualChances{this, "lblEqualChances", "", {kChartLeft, kChartHeight + 60, kChartWidth, 480}};
+    Label lblChancesHelp{this,
+                         "lblChancesHelp",
+                         "What these figures can and cannot tell you",
+                         {kChartLeft, kChartHeight + 560, kChartWidth, 300}};
 
     MenuItem mnuFile{this, "mnuFile", "&File"};
     MenuItem mnuFileClose{this, "mnuFileClose", "Close", &mnuFile};
