@@ -520,6 +520,21 @@ std::int32_t MaxSimulationDraws(std::int32_t drawCount) {
     return std::min(drawCount - kHistoryMargin, kMostDraws);
 }
 
+std::optional<DrawsRefusal> TooFewDrawsToSimulate(Game game, std::int32_t drawCount) {
+    if (MaxSimulationDraws(drawCount) >= 1) {
+        return std::nullopt;
+    }
+    const std::int32_t margin = drawCount - MaxSimulationDraws(drawCount);
+    return DrawsRefusal{"Not Enough Draws",
+                        "Simulate needs more than " + std::to_string(margin) +
+                            " draws: each simulated draw is "
+                            "chosen from at least the " +
+                            std::to_string(margin) + " draws before it.\r\nThe " + GameName(game) +
+                            " history holds " + std::to_string(drawCount) +
+                            (drawCount == 1 ? " draw." : " draws."),
+                        false};
+}
+
 DrawsCheck CheckNumberOfDraws(std::string_view text, std::int32_t drawCount) {
     const std::string most = std::to_string(MaxSimulationDraws(drawCount));
     const std::string title = "Incorrect Value";

@@ -132,6 +132,10 @@ struct DrawsRefusal {
 using DrawsCheck = std::variant<std::int16_t, DrawsRefusal>;
 DrawsCheck CheckNumberOfDraws(std::string_view text, std::int32_t drawCount);
 
+// Said before the number of draws is asked for: a game's history of 100 draws or fewer allows no
+// simulation at all, and the box's range would read "between 1 and" a number below 1.
+std::optional<DrawsRefusal> TooFewDrawsToSimulate(Game game, std::int32_t drawCount);
+
 // The expected strikes of `numbersCompared` numbers chosen at random, summed over `draws` draws.
 ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int numbersCompared,
                                 std::int32_t draws);

@@ -49,6 +49,7 @@ struct AddDrawOptions {
     std::string ballSet;
     std::string machine;
     std::optional<std::string> number;
+    bool correct = false;  // a correction of a draw older than the newest is meant
     bool json = false;
     void Define(CLI::App& command);
 };

@@ -202,6 +202,7 @@ void AddDrawOptions::Define(CLI::App& command) {
     command.add_option("--machine", machine, "the machine")->type_name("M");
     command.add_option("--number", number, "the draw number: N + 1 (the default) adds, 1 to N corrects")
         ->type_name("D");
+    command.add_flag("--correct", correct, "allow --number to replace a draw older than the newest");
 }
 
 int RunAddDraw(Context& context, const AddDrawOptions& options) {
@@ -263,6 +264,18 @@ int RunAddDraw(Context& context, const AddDrawOptions& options) {
         Refuse(game, *refusal);
     }
     const auto& plan = std::get<UpdatePlan>(prepared);
+    const auto newest = NewestDrawDate(game, context.appDir);
+    if (!newest) {
+        throw Failure(newest.GetError().message);
+    }
+    if (auto refusal = CheckNewDrawDate(game, plan, *newest)) {
+        Refuse(game, *refusal);
+    }
+    if (CorrectionNeedsConfirmation({plan.drawNumber, plan.newDraw}, *held) && !options.correct) {
+        throw Failure("draw " + std::to_string(plan.drawNumber) +
+                      " is already in the history (the newest is " + std::to_string(*held) +
+                      "); give --correct to replace it");
+    }
     const auto written = WriteDraw(context.appDir, plan.drawNumber, plan.record);
     if (!written) {
         Refuse(game, UpdateFailure(written.GetError()));

@@ -106,6 +106,9 @@ int RunSimulate(Context& context, const SimulateOptions& options) {
     if (game == Game::LottoExtra && MakesFortyNineLines(setup.request)) {
         state.LottoDraws = LoadDraws<LottoDrawRec>(context);
     }
+    if (const auto tooFew = TooFewDrawsToSimulate(game, drawCount)) {
+        throw Failure(WithLf(tooFew->text));
+    }
     const DrawsCheck check = CheckNumberOfDraws(options.draws, drawCount);
     if (const auto* refusal = std::get_if<DrawsRefusal>(&check)) {
         throw UsageError("--draws: " + refusal->text);

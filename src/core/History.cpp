@@ -13,7 +13,8 @@ Status LoadHistory(AppState& state, const std::filesystem::path& appDir) {
     const Game game = state.CurrentGameId();
     return WithDrawRecord(game, [&](auto tag) -> Status {
         using Rec = typename decltype(tag)::type;
-        auto draws = ReadHistory<Rec>(appDir);
+        // A game the player has not started yet has no file, and gets none until a draw is written.
+        auto draws = ReadHistory<Rec>(appDir, false);
         if (!draws) {
             return draws.GetError();
         }

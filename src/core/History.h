@@ -36,7 +36,8 @@ Result<OneBased<Rec>> ReadHistory(const std::filesystem::path& appDir, bool crea
 }
 
 // Loads the history of state.CurrentGame into its draw array, sets FirstDraw, LastDraw and
-// CurrentDraw and computes the statistics. On failure the state is left as it was.
+// CurrentDraw and computes the statistics. On failure the state is left as it was; a missing file stays
+// missing.
 Status LoadHistory(AppState& state, const std::filesystem::path& appDir);
 
 // After a failed load: the current game has no draws and no statistics, so nothing that follows can show

@@ -14,6 +14,19 @@ namespace quintara {
 namespace {
 
 constexpr std::string_view kInputError = "Input Error";
+constexpr std::string_view kInvalidDrawNumber = "Draw Number Invalid. Please re-enter.";
+constexpr std::string_view kIncorrectDrawNumber = "Incorrect Draw Number";
+
+// Digits with an optional minus sign, blanks around them allowed: no fraction, exponent or other text.
+bool WholeNumberText(std::string_view text) {
+    const std::string trimmed = Trim(text);
+    std::string_view digits(trimmed);
+    if (!digits.empty() && digits.front() == '-') {
+        digits.remove_prefix(1);
+    }
+    return !digits.empty() &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 std::string RangeMessage(Game game, int box) {
     if (game == Game::Thunderball && box == kBallBoxes) {
@@ -105,17 +118,39 @@ std::variant<DrawNumberChoice, EntryRefusal> CheckDrawNumber(std::string_view te
     if (Blank(text)) {
         return Refusal("Please Enter Draw Number", "Draw Number Missing", EntryBox::DrawNumber, false);
     }
-    if (!IsNumeric(text)) {
-        return Refusal("An Error occured Updating History File, unable to Complete", "Error Updating",
-                       EntryBox::None, false);
+    if (!WholeNumberText(text)) {
+        return Refusal(std::string(kInvalidDrawNumber) + std::string(kCrLf) +
+                           "A draw number is a whole number: 1 to " + std::to_string(lastDraw) +
+                           " corrects a draw, " + std::to_string(static_cast<std::int64_t>(lastDraw) + 1) +
+                           " adds the next one.",
+                       kIncorrectDrawNumber, EntryBox::DrawNumber, true);
     }
-    // Rounded before the test, so that no fraction or negative number can address a slot outside the file.
     const auto number = ToLong(text);
     if (!number || *number < 1 || *number > static_cast<std::int64_t>(lastDraw) + 1) {
-        return Refusal("Draw Number Invalid. Please re-enter.", "Incorrect Draw Number", EntryBox::DrawNumber,
-                       true);
+        return Refusal(std::string(kInvalidDrawNumber), kIncorrectDrawNumber, EntryBox::DrawNumber, true);
     }
     return DrawNumberChoice{*number, *number == lastDraw + 1};
+}
+
+bool CorrectionNeedsConfirmation(const DrawNumberChoice& choice, std::int32_t lastDraw) {
+    return !choice.newDraw && choice.number < lastDraw;
+}
+
+EntryRefusal CorrectionQuestion(std::int32_t drawNumber, std::int32_t lastDraw) {
+    return Refusal("Draw Number " + std::to_string(drawNumber) +
+                       " is already in the history (the newest is " + std::to_string(lastDraw) + ")." +
+                       std::string(kCrLf) + "Do you want to replace draw " + std::to_string(drawNumber) +
+                       " with the draw you entered?",
+                   "Correct Draw", EntryBox::DrawNumber, false);
+}
+
+std::optional<EntryRefusal> CheckNewDrawDate(Game game, const UpdatePlan& plan,
+                                             std::optional<double> newest) {
+    const double date = std::visit([](const auto& record) { return record.DrawDate; }, plan.record);
+    if (!plan.newDraw || !newest || NewDrawDateFollows(Info(game), date, *newest)) {
+        return std::nullopt;
+    }
+    return Refusal(NotLaterMessage(date, *newest), "Draw Date", EntryBox::DrawDate, false);
 }
 
 std::string LottoBallSetText(std::string_view typed) {

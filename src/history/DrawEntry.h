@@ -65,13 +65,22 @@ std::optional<EntryRefusal> CheckBallBox(Game game, int box,
 // Leaving the date box: it must hold a date written exactly DD/MM/YYYY.
 std::optional<EntryRefusal> CheckDrawDateBox(std::string_view text);
 
-// A draw number of a history of lastDraw draws: N + 1 adds a draw, 1..N corrects one. A fraction is
-// rounded half to even first; 0, negative numbers and anything above N + 1 are refused.
+// A draw number of a history of lastDraw draws: N + 1 adds a draw, 1..N corrects one. It must be typed as a
+// whole number: a fraction such as 2.5 would otherwise round onto an old draw and overwrite it, and text
+// that is no number at all is a typing slip, not a failed write. 0, negative numbers and anything above
+// N + 1 are refused.
 struct DrawNumberChoice {
     std::int32_t number = 0;
     bool newDraw = false;
 };
 std::variant<DrawNumberChoice, EntryRefusal> CheckDrawNumber(std::string_view text, std::int32_t lastDraw);
+
+// Whether writing draw `choice` must be confirmed first: a correction of any draw but the newest, which a
+// typing slip in the draw number would otherwise overwrite without a word.
+bool CorrectionNeedsConfirmation(const DrawNumberChoice& choice, std::int32_t lastDraw);
+
+// The question asked before such a correction.
+EntryRefusal CorrectionQuestion(std::int32_t drawNumber, std::int32_t lastDraw);
 
 // What Lotto stores and shows for its number-only ball set: the typed text, or "0" when it is empty or
 // not a number.
@@ -84,6 +93,10 @@ struct UpdatePlan {
     bool newDraw = false;
     std::string ballSetText;
 };
+
+// A new draw's date against the date of the newest draw held (NewDrawDateFollows); refused at the date
+// box. A correction keeps its own date rules.
+std::optional<EntryRefusal> CheckNewDrawDate(Game game, const UpdatePlan& plan, std::optional<double> newest);
 
 // The checks of "Update" in the window's order: required boxes, draw number, then every ball box and the
 // date once more (a box changed after the boxes behind it were checked must not slip a duplicate

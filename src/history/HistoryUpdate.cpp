@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "core/Dates.h"
 #include "core/Draws.h"
 #include "core/Files.h"
 #include "core/History.h"
@@ -62,7 +63,44 @@ Result<HistoryWritten> Rewrite(const std::filesystem::path& appDir, const AnyDra
     return written;
 }
 
+double DrawDateOf(const AnyDrawRec& draw) {
+    return std::visit([](const auto& record) { return record.DrawDate; }, draw);
+}
+
+// The date of the record in slot 1 (the newest draw) of a history file's bytes.
+std::optional<double> NewestDateIn(const std::string& bytes, Game game) {
+    if (WholeSlots(bytes, game) == 0) {
+        return std::nullopt;
+    }
+    const auto slot = std::span<const std::byte>(reinterpret_cast<const std::byte*>(bytes.data()),
+                                                 static_cast<std::size_t>(Info(game).recordLength));
+    return WithDrawRecord(game, [&](auto tag) {
+        using Rec = typename decltype(tag)::type;
+        return RecordCodec<Rec>::Decode(slot).DrawDate;
+    });
+}
+
 }  // namespace
+
+std::string NotLaterMessage(double date, double newest) {
+    return "A new draw must be dated after the newest draw held (" + FormatDate(newest) + "), not " +
+           FormatDate(date) + ".";
+}
+
+bool NewDrawDateFollows(const GameInfo& info, double date, double newest) {
+    // A game that draws more than once a day would let its later rounds share the newest date; such a
+    // game says so in its info and is let through here.
+    (void)info;
+    return date > newest;
+}
+
+Result<std::optional<double>> NewestDrawDate(Game game, const std::filesystem::path& appDir) {
+    auto bytes = ReadHistoryBytes(HistoryPath(appDir, game));
+    if (!bytes) {
+        return bytes.GetError();
+    }
+    return NewestDateIn(*bytes, game);
+}
 
 Game GameOfDraw(const AnyDrawRec& draw) {
     return std::visit([](const auto& record) { return GameOfRecord<std::decay_t<decltype(record)>>(); },
@@ -81,6 +119,10 @@ Result<HistoryWritten> AddDraw(const std::filesystem::path& appDir, const AnyDra
     return Rewrite(
         appDir, draw,
         [&](const std::string& old, std::int32_t before, HistoryWritten& written) -> Result<std::string> {
+            const auto newest = NewestDateIn(old, written.game);
+            if (newest && !NewDrawDateFollows(Info(written.game), DrawDateOf(draw), *newest)) {
+                return MakeError(ErrorKind::OutOfRange, NotLaterMessage(DrawDateOf(draw), *newest));
+            }
             const auto slotLength = static_cast<std::size_t>(Info(written.game).recordLength);
             std::string bytes(slotLength, '\0');
             std::visit([&](const auto& record) { EncodeInto(record, bytes, 0, slotLength); }, draw);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <variant>
 
 #include "core/Games.h"
@@ -25,11 +26,23 @@ struct HistoryWritten {
     std::filesystem::path file;
 };
 
+// Whether a new draw dated `date` may follow the newest draw held, dated `newest`. Draws come one a day at
+// most, so only a later date may: an equal or earlier one is a draw already held, typed again or typed
+// for the wrong game, and the history would no longer run newest first.
+bool NewDrawDateFollows(const GameInfo& info, double date, double newest);
+
+// What a refused date is told: the newest date held and the date given.
+std::string NotLaterMessage(double date, double newest);
+
+// The date of the newest draw in a game's history file; nothing when there is no draw yet.
+Result<std::optional<double>> NewestDrawDate(Game game, const std::filesystem::path& appDir);
+
 // The number of whole draws in a game's history file; 0 when there is no file yet.
 Result<std::int32_t> HistoryDrawCount(Game game, const std::filesystem::path& appDir);
 
 // Puts `draw` first in its game's history file as draw N + 1, every older draw one slot further on.
-// A missing file counts as an empty history.
+// A missing file counts as an empty history. A draw dated no later than the newest held is refused
+// (NewDrawDateFollows) with OutOfRange.
 Result<HistoryWritten> AddDraw(const std::filesystem::path& appDir, const AnyDrawRec& draw);
 
 // Replaces draw D (1..N), the record in slot N - D + 1; every other byte of the file stays as it was.

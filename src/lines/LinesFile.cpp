@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <span>
 #include <vector>
 
 #include "core/Files.h"
@@ -27,6 +28,32 @@ std::string Lower(std::string_view text) {
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower;
+}
+
+std::optional<std::string> LineFault(Game game, std::span<const std::int16_t> balls,
+                                     std::int16_t thunderball) {
+    // An empty line, all zeros, is the program's own: what Load shows for an empty file, and Save writes.
+    if (thunderball == 0 &&
+        std::all_of(balls.begin(), balls.end(), [](std::int16_t ball) { return ball == 0; })) {
+        return std::nullopt;
+    }
+    const int highest = Info(game).maxBall;
+    for (std::size_t i = 0; i < balls.size(); ++i) {
+        if (balls[i] < 1 || balls[i] > highest) {
+            return "ball " + std::to_string(balls[i]) + " is not a number from 1 to " +
+                   std::to_string(highest);
+        }
+        if (std::find(balls.begin(), balls.begin() + static_cast<std::ptrdiff_t>(i), balls[i]) !=
+            balls.begin() + static_cast<std::ptrdiff_t>(i)) {
+            return "ball " + std::to_string(balls[i]) + " is there twice";
+        }
+    }
+    // A line made by a wheel leaves the Thunderball empty (0).
+    if (game == Game::Thunderball && (thunderball < 0 || thunderball > Info(game).extraMax)) {
+        return "the Thunderball " + std::to_string(thunderball) + " is not a number from 1 to " +
+               std::to_string(Info(game).extraMax);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -84,6 +111,12 @@ Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game) {
     if (!bytes) {
         return bytes.GetError();
     }
+    const std::size_t slot = LinesSlotLength(game);
+    if (bytes->size() % slot != 0) {
+        return MakeError(ErrorKind::BadFormat, path.string() + ": its " + std::to_string(bytes->size()) +
+                                                   " bytes are not a whole number of " + GameName(game) +
+                                                   " lines of " + std::to_string(slot) + " bytes");
+    }
     SavedLines lines{game, {}, {}};
     if (game == Game::DailyPlay) {
         lines.dailyPlay = DecodeSlots<DailyPlayDrawRec>(*bytes, LinesSlotLength(game));
@@ -94,6 +127,20 @@ Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game) {
         lines.picked = DecodeSlots<LottoDrawRec>(*bytes, LinesSlotLength(game));
         if (lines.picked.Empty()) {
             lines.picked.Resize(1);
+        }
+    }
+    // A zero-byte file stands for its single empty line; every line a file holds must be a line of the game.
+    if (!bytes->empty()) {
+        const auto mainBalls = static_cast<std::size_t>(Info(game).mainBalls);
+        for (std::size_t i = 1; i <= lines.Count(); ++i) {
+            const auto fault = game == Game::DailyPlay
+                                   ? LineFault(game, std::span(lines.dailyPlay[i].Balls).first(mainBalls), 0)
+                                   : LineFault(game, std::span(lines.picked[i].Balls).first(mainBalls),
+                                               lines.picked[i].Balls[5]);
+            if (fault) {
+                return MakeError(ErrorKind::BadFormat,
+                                 path.string() + ": line " + std::to_string(i) + ": " + *fault);
+            }
         }
     }
     return lines;

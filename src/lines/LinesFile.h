@@ -52,8 +52,11 @@ std::filesystem::path BinaryLinesName(const std::filesystem::path& textName, Gam
 // nothing for any other extension.
 std::optional<Game> GameOfLinesFile(const std::filesystem::path& path);
 
-// The lines of a saved-lines file: one line per whole slot, a trailing partial slot ignored. A file of
-// zero bytes gives the single zeroed line 1. A file that cannot be read is an error naming it.
+// The lines of a saved-lines file, one per slot. A file of zero bytes gives the single zeroed line 1.
+// Anything else that is not a file of the game's lines is refused with an error naming the file and the
+// fault: a length that is not a whole number of slots, a ball outside the game's range, a ball twice in a
+// line (the Thunderball, apart, may be 0: a wheel's line has none). A line of zeros, the empty line the
+// program itself shows and saves, is read as it is.
 Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game);
 
 // The bytes of the binary file: line i in slot i.

@@ -40,28 +40,37 @@ QString ValueText(double value) {
     return QString::number(value, 'g', 12);
 }
 
-// The labels under the bars: every one where they stand clear of each other, otherwise every second,
-// third... one, so that many dates never run together. Each bar still tells its own on hover. The labels
-// stand on the bars' own values, where the axis never hides the first and last of them as it hides a
-// label wider than its category at the edge of a category axis.
+// The labels under the bars: upright where they stand clear of each other; otherwise on end, in a
+// smaller font, every one where their height fits and every second, third... one where even that does
+// not, so that many dates never run together. Each bar still tells its own on hover. The labels stand on
+// the bars' own values, where the axis never hides the first and last of them as it hides a label wider
+// than its category at the edge of a category axis.
 void FitBarLabels(QCategoryAxis& axis, const QStringList& labels, qreal plotWidth) {
     if (labels.isEmpty() || plotWidth <= 0) {
         return;
     }
     const qreal room = plotWidth / static_cast<qreal>(labels.size());
-    const QFontMetricsF metrics(axis.labelsFont());
-    // Upright labels need their width, turned ones the height of a line, with a little air between.
-    qreal needed = metrics.height() * 1.1;
-    if (axis.labelsAngle() == 0) {
-        for (const auto& label : labels) {
-            needed = std::max(needed, metrics.horizontalAdvance(label) + metrics.averageCharWidth());
-        }
+    const QFont uprightFont = axis.property("uprightFont").value<QFont>();
+    const QFontMetricsF upright(uprightFont);
+    qreal widest = 0;
+    for (const auto& label : labels) {
+        widest = std::max(widest, upright.horizontalAdvance(label) + upright.averageCharWidth());
     }
+    const bool onEnd = widest > room;
+    QFont font = uprightFont;
+    if (onEnd) {
+        font.setPointSizeF(std::max(font.pointSizeF() * 0.8, kSmallestPointSize));
+    }
+    // On end a label needs the height of a line, with a little air between.
+    const qreal needed = onEnd ? QFontMetricsF(font).height() * 1.1 : widest;
     const int step = std::max(1, static_cast<int>(std::ceil(needed / room)));
-    if (axis.property("labelStep").toInt() == step) {
+    const int angle = onEnd ? -90 : 0;
+    if (axis.property("labelStep").toInt() == step && axis.labelsAngle() == angle) {
         return;
     }
     axis.setProperty("labelStep", step);
+    axis.setLabelsAngle(angle);
+    axis.setLabelsFont(font);
     for (const QString& label : axis.categoriesLabels()) {
         axis.remove(label);
     }
@@ -101,13 +110,7 @@ QChart* MakeBarChart(const ui::ChartData& data) {
         labels.append(ToQt(label));
     }
     labels = DistinctLabels(labels);
-    if (columns > 20) {
-        // Many bars: the labels stand on end, a little smaller, so that a row of 49 dates fits.
-        bars->setLabelsAngle(-90);
-        QFont small = bars->labelsFont();
-        small.setPointSizeF(std::max(small.pointSizeF() * 0.8, kSmallestPointSize));
-        bars->setLabelsFont(small);
-    }
+    bars->setProperty("uprightFont", bars->labelsFont());
     bars->setGridLineVisible(false);
     // A date cut to "..." says nothing; thinning, not cutting, keeps the labels clear of each other.
     bars->setTruncateLabels(false);

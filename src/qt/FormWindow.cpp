@@ -39,24 +39,29 @@ FormWindow::FormWindow(FormRenderer& renderer, ui::Form& form)
     m_content->setObjectName(QStringLiteral("%1.content").arg(objectName()));
     m_content->installEventFilter(this);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, [this] { PressButton(true); });
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (!PressButton(true) && m_form != nullptr && m_form->closesOnEscape) {
+            close();
+        }
+    });
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, this, [this] { PressButton(false); });
     }
 }
 
-void FormWindow::PressButton(bool cancel) {
+bool FormWindow::PressButton(bool cancel) {
     if (m_form == nullptr) {
-        return;
+        return false;
     }
     for (ui::Element* element : m_form->Elements()) {
         auto* button = dynamic_cast<ui::CommandButton*>(element);
         if (button != nullptr && (cancel ? button->isCancel : button->isDefault) && button->Usable()) {
             OnUser(button->Serial(), [](ui::Element& pressed) { pressed.UserClick(); });
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 void FormWindow::OnUser(std::uint64_t serial, const std::function<void(ui::Element&)>& action) {

@@ -63,7 +63,8 @@ private:
     // Menus that do not fit the width get a smaller font, rather than hiding behind a chevron.
     void FitMenuBar(int width);
     int MenuBarHeight(int width) const;
-    void PressButton(bool cancel);
+    // Presses the Cancel (Escape) or default (Enter) button; false when the window has none usable.
+    bool PressButton(bool cancel);
 
     FormRenderer& m_renderer;
     ui::Form* m_form;

@@ -3,9 +3,12 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
@@ -132,13 +135,21 @@ std::string QtPlatform::FileDialog(DialogKind kind, std::string_view filter, std
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, updateSuffix);
         updateSuffix(dialog.selectedNameFilter());
     }
+    // Each kind of file (told by its filter) opens where the user last took or put one.
+    const QString folderKey = QStringLiteral("Last Folders/") + ToQt(filter);
+    const QString lastFolder = m_settings->value(folderKey).toString();
+    if (!lastFolder.isEmpty() && QDir(lastFolder).exists()) {
+        dialog.setDirectory(lastFolder);
+    }
     if (!proposedName.empty()) {
         dialog.selectFile(ToQt(proposedName));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().constFirst().toStdString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    m_settings->setValue(folderKey, QFileInfo(chosen).absolutePath());
+    return chosen.toStdString();
 }
 
 std::string QtPlatform::FileOpenDialog(std::string_view filter, std::string_view proposedName) {
@@ -227,15 +238,30 @@ bool QtPlatform::PrintText(std::string_view text, const ui::PrintSettings& setti
 }
 
 bool QtPlatform::PrintFormImage(ui::Form& form) {
-    const QPixmap image = m_renderer.Grab(form);
-    QPrinter& printer = Printer();
-    QPainter painter;
-    if (image.isNull() || !printer.isValid() || !painter.begin(&printer)) {
+    // The grab brings the window up to date and lays it out.
+    if (m_renderer.Grab(form).isNull()) {
         return false;
     }
-    const QRect page = painter.viewport();
-    painter.drawPixmap(QRect(page.topLeft(), image.size().scaled(page.size(), Qt::KeepAspectRatio)), image);
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    QWidget& window = m_renderer.Window(form);
+    QPrinter& printer = Printer();
+    // A wide window goes across a landscape page; the text prints that follow keep the page they had.
+    const QPageLayout::Orientation before = printer.pageLayout().orientation();
+    printer.setPageOrientation(window.width() > window.height() ? QPageLayout::Landscape
+                                                                : QPageLayout::Portrait);
+    QPainter painter;
+    bool printed = printer.isValid() && painter.begin(&printer);
+    if (printed) {
+        // Drawn, not copied as pixels: text and bars stay sharp at the printer's resolution, and the
+        // window's labels come out at a readable size once it spans the page.
+        const QRect page = painter.viewport();
+        const qreal scale = std::min(static_cast<qreal>(page.width()) / std::max(window.width(), 1),
+                                     static_cast<qreal>(page.height()) / std::max(window.height(), 1));
+        painter.scale(scale, scale);
+        window.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        printed = painter.end() && printer.printerState() != QPrinter::Error;
+    }
+    printer.setPageOrientation(before);
+    return printed;
 }
 
 ui::SettingsSection QtPlatform::ReadSettings(std::string_view section) {

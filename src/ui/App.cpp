@@ -16,10 +16,11 @@ std::filesystem::path App::ProgramFile(std::string_view name) const {
 
 std::string NoDrawsMessage(Game game) {
     const std::string name(GameName(game));
-    return "There are no " + name + " draws yet." + std::string(kCrLf) + "Type them in with \"Update " +
-           name +
-           " History File\" in the Update menu, or import a CSV file of draws with \"Import History from "
-           "CSV File...\" there.";
+    return "There are no " + name + " draws yet." + std::string(kCrLf) +
+           "In the Update menu, import a CSV file of draws with \"Import History from CSV File...\", "
+           "download a history file with \"Get History Files From Internet\", or type the draws in with "
+           "\"Update " +
+           name + " History File\".";
 }
 
 bool RequireDraws(App& app) {
@@ -51,23 +52,20 @@ bool PrintTextBlock(Platform& desktop, const std::string& text) {
     return true;
 }
 
-void PrintChartImage(Platform& desktop, Form& form) {
+void PrintWindowImage(Platform& desktop, Form& form) {
+    // Asked every time, as for text: the printer last chosen may be a file, which must not be replaced
+    // unasked, and without a printer the dialog is the way to print to a file.
+    if (!desktop.PrinterDialog()) {
+        return;
+    }
     bool printed = false;
     try {
         printed = desktop.PrintFormImage(form);
     } catch (const std::exception&) {
-        // Any run-time error of the printer is reported below; the chart stays open.
+        // Any run-time error of the printer is reported below; the window stays open.
     }
     if (!printed) {
         ReportFailedPrint(desktop);
-    }
-}
-
-void PrintWindowImage(Platform& desktop, Form& form) {
-    try {
-        desktop.PrintFormImage(form);
-    } catch (const std::exception&) {
-        // The picture of a window is a convenience; a failed one costs nothing else.
     }
 }
 

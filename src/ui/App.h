@@ -60,11 +60,8 @@ inline constexpr std::string_view kNoDrawsTitle = "No Draws";
 // is no failure.
 bool PrintTextBlock(Platform& desktop, const std::string& text);
 
-// Prints an image of a window on the default printer; a printer that fails is not reported.
+// Prints an image of a window (a chart, the picks views) on the printer the user chooses in the printer
+// dialog (cancel ends quietly); a failed print is reported, and the window stays open either way.
 void PrintWindowImage(Platform& desktop, Form& form);
-
-// Prints an image of a chart window as PrintWindowImage does, but says so when the printer fails; the
-// window stays open either way.
-void PrintChartImage(Platform& desktop, Form& form);
 
 }  // namespace quintara::ui

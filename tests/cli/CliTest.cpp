@@ -11,10 +11,12 @@
 
 #include "check/ChanceComparison.h"
 #include "check/Simulation.h"
+#include "core/Dates.h"
 #include "core/History.h"
 #include "core/RecordFile.h"
 #include "generate/Catalogue.h"
 #include "generate/WheelFile.h"
+#include "history/DrawEntry.h"
 #include "support/HistoryBuilder.h"
 #include "support/TempDir.h"
 
@@ -730,6 +732,26 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
                   "quintara-cli: Incorrect Draw Number: Draw Number Invalid. Please re-enter. (--number)\n")
             << number;
     }
+    // A fraction or text is no draw number; an old draw needs --correct; a new draw must be later.
+    const std::string notWhole = std::get<EntryRefusal>(CheckDrawNumber("2.5", 2065)).text;
+    const std::string newest = Run("draws --game lotto").out.substr(11, 10);
+    const struct {
+        std::string arguments;
+        std::string err;
+    } wiring[] = {
+        {"--date 05/12/2026 --number 2.5",
+         "Incorrect Draw Number: " + notWhole.substr(0, notWhole.find('\r')) + "\n" +
+             notWhole.substr(notWhole.find('\n') + 1) + " (--number)"},
+        {"--date 05/12/2026 --number 2",
+         "draw 2 is already in the history (the newest is 2065); give --correct to replace it"},
+        {"--date " + newest,
+         "Draw Date: " + NotLaterMessage(*ParseDate(newest), *ParseDate(newest)) + " (--date)"},
+    };
+    for (const auto& c : wiring) {
+        const CliRun run = Run("add-draw --game lotto --balls 5,1,2,3,4,6 --extra 7 " + c.arguments);
+        EXPECT_EQ(run.status, 1) << c.arguments;
+        EXPECT_EQ(run.err, "quintara-cli: " + c.err + "\n") << c.arguments;
+    }
     EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
     EXPECT_FALSE(std::filesystem::exists(dir / "DailyPlayHistory.dat"));
 
@@ -755,6 +777,9 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
     EXPECT_EQ(corrected["draws"], 2066);
     EXPECT_EQ(corrected["draw"]["balls"], Json::parse("[38, 1, 2, 3, 4, 9]"));
     EXPECT_EQ(corrected["draw"]["ball_set"], "0");
+    EXPECT_TRUE(StartsWith(
+        Run("add-draw --game lotto --date 05/12/1994 --balls 5,1,2,3,4,6 --extra 7 --number 2 --correct").out,
+        "Corrected Lotto draw 2 in "));
     const CliRun first = Run("add-draw --game daily-play --date 05/12/2026 --balls 1,2,3,4,5,6,27 --set a1");
     EXPECT_EQ(first.status, 0) << first.err;
     EXPECT_TRUE(StartsWith(first.out, "Added Daily Play draw 1 in "));

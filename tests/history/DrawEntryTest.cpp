@@ -92,6 +92,10 @@ TEST(DrawEntryTest, TheDateBoxTakesExactlyDayMonthYear) {
 TEST(DrawEntryTest, DrawNumbersAddOrCorrectWithinTheHistory) {
     const EntryRefusal invalid{"Draw Number Invalid. Please re-enter.", "Incorrect Draw Number",
                                EntryBox::DrawNumber, true};
+    const EntryRefusal notWhole{
+        "Draw Number Invalid. Please re-enter.\r\nA draw number is a whole number: 1 to "
+        "1000 corrects a draw, 1001 adds the next one.",
+        "Incorrect Draw Number", EntryBox::DrawNumber, true};
     const EntryRefusal missing{"Please Enter Draw Number", "Draw Number Missing", EntryBox::DrawNumber,
                                false};
     struct Case {
@@ -102,16 +106,19 @@ TEST(DrawEntryTest, DrawNumbersAddOrCorrectWithinTheHistory) {
         {"1001", DrawNumberChoice{1001, true}},
         {"998", DrawNumberChoice{998, false}},
         {"1", DrawNumberChoice{1, false}},
-        {"1000.5", DrawNumberChoice{1000, false}},
+        {" 7 ", DrawNumberChoice{7, false}},
         {"0", invalid},
         {"1002", invalid},
         {"-3", invalid},
-        {"0.4", invalid},
         {"99999999999", invalid},
         {"", missing},
         {"  ", missing},
-        {"abc", EntryRefusal{"An Error occured Updating History File, unable to Complete", "Error Updating",
-                             EntryBox::None, false}},
+        // Not whole: refused as typed, never rounded onto an old draw nor reported as a failed write.
+        {"2.5", notWhole},
+        {"1000.5", notWhole},
+        {"0.4", notWhole},
+        {"1e3", notWhole},
+        {"abc", notWhole},
     };
     for (const auto& c : cases) {
         const auto got = CheckDrawNumber(c.text, 1000);
@@ -123,6 +130,10 @@ TEST(DrawEntryTest, DrawNumbersAddOrCorrectWithinTheHistory) {
             EXPECT_EQ(std::get<EntryRefusal>(got), std::get<EntryRefusal>(c.expected)) << c.text;
         }
     }
+    // Only a correction of a draw older than the newest must be confirmed.
+    EXPECT_TRUE(CorrectionNeedsConfirmation({999, false}, 1000));
+    EXPECT_FALSE(CorrectionNeedsConfirmation({1000, false}, 1000));
+    EXPECT_FALSE(CorrectionNeedsConfirmation({1001, true}, 1000));
     // An empty history takes draw 1 only.
     EXPECT_TRUE(std::get<DrawNumberChoice>(CheckDrawNumber("1", 0)).newDraw);
     EXPECT_EQ(std::get<EntryRefusal>(CheckDrawNumber("2", 0)), invalid);

@@ -62,6 +62,26 @@ TEST(HistoryUpdateTest, ANewDrawBecomesDrawNPlusOne) {
     EXPECT_EQ(ReadHistory<ThunderballDrawRec>(dir.Path()).Value()[1], first);
 }
 
+TEST(HistoryUpdateTest, ANewDrawMustBeDatedAfterTheNewestHeld) {
+    test::TempDir dir;
+    const auto path = LottoHistory(3).WriteTo(dir.Path());
+    const double newest = NewestDrawDate(Game::Lotto, dir.Path()).Value().value();
+    EXPECT_EQ(newest, SerialFromCivil({2010, 6, 1}));
+    EXPECT_FALSE(NewestDrawDate(Game::Thunderball, dir.Path()).Value().has_value());
+    const std::string before = ReadBytes(path);
+    for (const double date : {newest, newest - 1}) {
+        LottoDrawRec draw = NewLottoDraw();
+        draw.DrawDate = date;
+        EXPECT_FALSE(NewDrawDateFollows(Info(Game::Lotto), date, newest));
+        const auto written = AddDraw(dir.Path(), draw);
+        ASSERT_FALSE(written.Ok());
+        EXPECT_EQ(written.GetError().message,
+                  NotLaterMessage(date, newest) + " The history file was not changed.");
+        EXPECT_EQ(ReadBytes(path), before);
+    }
+    EXPECT_TRUE(NewDrawDateFollows(Info(Game::Lotto), newest + 1, newest));
+}
+
 TEST(HistoryUpdateTest, ACorrectionOfDraw998Of1000ChangesRecordThreeOnly) {
     test::TempDir dir;
     test::HistoryBuilder<ThunderballDrawRec> history;

@@ -75,27 +75,60 @@ TEST(LinesFileTest, SavedFilesLoadBackAsTheSameLinesInEveryGame) {
               std::string::npos);
 }
 
-TEST(LinesFileTest, ShortEmptyAndMissingFiles) {
+TEST(LinesFileTest, OnlyWholeFilesOfTheGamesLinesAreRead) {
     TempDir dir;
-    const std::string slot(44, '\0');
-    std::string oneAndAPart = EncodeLinesFile(ThreeLottoLines()).substr(0, 44 + 20);
+    const std::string three = EncodeLinesFile(ThreeLottoLines());
+    const auto withLine2 = [&](Game game, std::array<std::int16_t, 6> balls) {
+        SavedLines lines = ThreeLottoLines();
+        lines.game = game;
+        lines.picked[1].Balls = lines.picked[3].Balls = {1, 2, 3, 4, 5, 6};
+        lines.picked[2].Balls = balls;
+        return EncodeLinesFile(lines);
+    };
+    SavedLines ballSeven{Game::DailyPlay, {}, {}};
+    ballSeven.dailyPlay.Resize(1);
+    ballSeven.dailyPlay[1].Balls = {1, 2, 3, 4, 5, 6, 28};
 
     const struct {
         const char* name;
+        Game game;
         std::string bytes;
-        std::int16_t firstBall;
+        const char* fault;  // "" when the file reads
     } cases[] = {
-        {"empty.lot", "", 0},                 // the single zeroed line 1
-        {"part.lot", slot.substr(0, 20), 0},  // no whole slot
-        {"oneandpart.lot", oneAndAPart, 1},   // the partial slot is not a line
+        {"empty.lot", Game::Lotto, "", ""},  // the single zeroed line 1
+        {"three.lot", Game::Lotto, three, ""},
+        {"part.lot", Game::Lotto, three.substr(0, 20),
+         ": its 20 bytes are not a whole number of Lotto lines of 44 bytes"},
+        {"oneandpart.lot", Game::Lotto, three.substr(0, 64), ": its 64 bytes are not"},
+        {"high.lot", Game::Lotto, withLine2(Game::Lotto, {1, 2, 3, 4, 5, 12329}),
+         ": line 2: ball 12329 is not a number from 1 to 49"},
+        {"negative.lxt", Game::LottoExtra, withLine2(Game::LottoExtra, {-4170, 2, 3, 4, 5, 6}),
+         ": line 2: ball -4170 is not"},
+        {"zeros.lot", Game::Lotto, withLine2(Game::Lotto, {0, 0, 0, 0, 0, 0}), ""},
+        {"somezeros.lot", Game::Lotto, withLine2(Game::Lotto, {0, 0, 0, 0, 0, 6}), ": line 2: ball 0 is not"},
+        {"twice.lot", Game::Lotto, withLine2(Game::Lotto, {7, 2, 3, 7, 5, 6}),
+         ": line 2: ball 7 is there twice"},
+        {"wheel.thu", Game::Thunderball, withLine2(Game::Thunderball, {1, 2, 3, 4, 34, 0}), ""},
+        {"tb35.thu", Game::Thunderball, withLine2(Game::Thunderball, {1, 2, 3, 4, 35, 0}),
+         ": line 2: ball 35 is not a number from 1 to 34"},
+        {"tb15.thu", Game::Thunderball, withLine2(Game::Thunderball, {1, 2, 3, 4, 5, 15}),
+         ": line 2: the Thunderball 15 is not a number from 1 to 14"},
+        {"ball7.dly", Game::DailyPlay, EncodeLinesFile(ballSeven),
+         ": line 1: ball 28 is not a number from 1 to 27"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto lines = ReadLinesFile(dir.Write(c.name, c.bytes), Game::Lotto);
-        ASSERT_TRUE(lines.Ok());
-        EXPECT_EQ(lines->Count(), 1U);
-        EXPECT_EQ(lines->picked[1].Balls[0], c.firstBall);
+        const auto path = dir.Write(c.name, c.bytes);
+        const auto lines = ReadLinesFile(path, c.game);
+        if (std::string_view(c.fault).empty()) {
+            EXPECT_TRUE(lines.Ok()) << lines.GetError().message;
+        } else {
+            ASSERT_FALSE(lines.Ok());
+            EXPECT_TRUE(lines.GetError().message.starts_with(path.string() + c.fault))
+                << lines.GetError().message;
+        }
     }
+    EXPECT_EQ(ReadLinesFile(dir / "empty.lot", Game::Lotto)->picked, OneBased<LottoDrawRec>(1));
     const auto daily = ReadLinesFile(dir.Write("empty.dly", ""), Game::DailyPlay);
     ASSERT_TRUE(daily.Ok());
     EXPECT_EQ(daily->Count(), 1U);

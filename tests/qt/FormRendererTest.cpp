@@ -247,12 +247,21 @@ TEST_F(FormRendererTest, EnterAndEscPressTheDefaultAndCancelButtons) {
     dialog.cmdOK.onClick = [&oks] { ++oks; };
     dialog.Show();
     PressKey(dialog, Qt::Key_Return);
+    PressKey(dialog, Qt::Key_Escape);
     EXPECT_EQ(oks, 0) << "no default button yet";
+    EXPECT_NE(forms.Find<frmDialog>(), nullptr) << "no Cancel button, and not a window Escape closes";
     dialog.cmdOK.isDefault = true;
     dialog.cmdCancel.isCancel = true;
     PressKey(dialog, Qt::Key_Return);
     EXPECT_EQ(oks, 1);
     PressKey(dialog, Qt::Key_Escape);
+    EXPECT_EQ(forms.Find<frmDialog>(), nullptr);
+
+    // A window without a Cancel button that holds nothing to lose closes on Escape as by its close box.
+    auto& report = forms.Get<frmDialog>();
+    report.closesOnEscape = true;
+    report.Show();
+    PressKey(report, Qt::Key_Escape);
     EXPECT_EQ(forms.Find<frmDialog>(), nullptr);
 }
 

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
@@ -11,6 +12,7 @@
 #include "ui/main/frmQuintara.h"
 #include "ui/picks/frmMostLikelyNumbers.h"
 #include "ui/picks/frmPickedNumbers.h"
+#include "ui/stats/StatisticsChartForm.h"
 
 namespace quintara {
 namespace {
@@ -120,6 +122,20 @@ TEST(PrintingTest, PickedNumbersAndAWindowImagePrintIntoTheFileChosenForThePrint
     picks.mnuPrintMostLikely.Click();
     EXPECT_EQ(PdfPages(image), 1);
     EXPECT_GT(QFileInfo(image).size(), 10000);
+
+    // A chart goes across a landscape page.
+    main.mnuFrequencyBarChart.Click();
+    auto& chart = *app.forms.Find<ui::frmFrequencyBarChart>();
+    const QString chartFile = QString::fromStdString((dir / "chart.pdf").string());
+    desktop.PrintToFile(chartFile);
+    chart.mnuPrintChart.Click();
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {chartFile});
+    static const QRegularExpression pageSize(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)"));
+    const auto size = pageSize.match(info);
+    ASSERT_TRUE(size.hasMatch()) << info.toStdString();
+    EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble());
+    EXPECT_EQ(PdfPages(chartFile), 1);
+    EXPECT_GT(QFileInfo(chartFile).size(), 10000);
     app.forms.UnloadAll();
 }
 

@@ -270,13 +270,31 @@ TEST_F(ProgramFormsTest, ChartsDrawOneBarPerBallWithLabelsThatStandApart) {
     main.mnuDrawThunderball.Click();
     main.mnuThunderballFrequencyBarChart.Click();
     auto& frequency = *app.forms.Find<frmFrequencyBarChart>();
-    desktop.ProcessEvents(1);
+    // The window's size reaches the form, and the chart follows it.
+    for (int turn = 0; turn < 3; ++turn) {
+        desktop.ProcessEvents(1);
+    }
     auto* few = desktop.Renderer().Window(frequency).findChild<QChartView*>(QStringLiteral("MSChartLotto"));
     ASSERT_NE(few, nullptr);
     few->grab();
     auto& upright = *static_cast<QCategoryAxis*>(few->chart()->axes(Qt::Horizontal)[0]);
     EXPECT_EQ(upright.labelsAngle(), 0);
     EXPECT_EQ(upright.count(), 14);
+
+    // Fourteen dates are all written: on end where upright ones would run together, never thinned.
+    form.Unload();
+    main.mnuThunderballLastDrawnBarChart.Click();
+    auto& dates = *app.forms.Find<frmLastDrawnBarChart>();
+    for (int turn = 0; turn < 3; ++turn) {
+        desktop.ProcessEvents(1);
+    }
+    auto* dateView = desktop.Renderer().Window(dates).findChild<QChartView*>(QStringLiteral("MSChartLotto"));
+    ASSERT_NE(dateView, nullptr);
+    dateView->grab();
+    auto& dateAxis = *static_cast<QCategoryAxis*>(dateView->chart()->axes(Qt::Horizontal)[0]);
+    EXPECT_EQ(dateAxis.count(), 14);
+    // The chart fills its window.
+    EXPECT_GT(dateView->width(), desktop.Renderer().Window(dates).width() * 9 / 10);
 }
 
 // The update window of each game: whole captions, and the keyboard order of its boxes and buttons.

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -6,6 +9,7 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <utility>
@@ -23,6 +27,40 @@ TEST(QtPlatformTest, FileFiltersAsTheProgramWritesThemBecomeQtNameFilters) {
     EXPECT_EQ(ToQtNameFilters("(*.lot)|*.lot|(*.fil)|*.fil"), (QStringList{"(*.lot)", "(*.fil)"}));
     EXPECT_EQ(ToQtNameFilters("Saved lines|*.lot;*.fil"), QStringList{"Saved lines (*.lot *.fil)"});
     EXPECT_EQ(ToQtNameFilters(""), QStringList{});
+}
+
+TEST(QtPlatformTest, FileDialogsOpenInTheFolderLastUsedForTheirKindOfFile) {
+    QTemporaryDir folder;
+    QtPlatform desktop("/opt/quintara", folder.filePath(QStringLiteral("settings.ini")));
+    const QDir root(folder.path());
+    ASSERT_TRUE(root.mkdir(QStringLiteral("lines")) && root.mkdir(QStringLiteral("reports")));
+    QFile lines(root.filePath(QStringLiteral("lines/a.lot")));
+    ASSERT_TRUE(lines.open(QIODevice::WriteOnly));
+    lines.close();
+    QStringList startedIn;
+    // Answers the next dialog with `file`, noting the folder it opened in.
+    const auto answer = [&startedIn](const QString& file) {
+        QTimer::singleShot(0, [&startedIn, file] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            startedIn.append(dialog->directory().absolutePath());
+            dialog->selectFile(file);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+    };
+    const std::string linesFilter = "(*.lot)|*.lot";
+    const std::string textFilter = "Text files (*.txt)|*.txt";
+    for (int round = 0; round < 2; ++round) {
+        answer(root.filePath(QStringLiteral("lines/a.lot")));
+        EXPECT_EQ(desktop.FileOpenDialog(linesFilter, ""),
+                  root.filePath(QStringLiteral("lines/a.lot")).toStdString());
+        answer(root.filePath(QStringLiteral("reports/report.txt")));
+        EXPECT_EQ(desktop.FileSaveDialog(textFilter, "report"),
+                  root.filePath(QStringLiteral("reports/report.txt")).toStdString());
+    }
+    ASSERT_EQ(startedIn.size(), 4);
+    EXPECT_EQ(startedIn[2], root.filePath(QStringLiteral("lines")));
+    EXPECT_EQ(startedIn[3], root.filePath(QStringLiteral("reports")));
 }
 
 TEST(QtPlatformTest, SettingsComeBackInIndexOrderAndAMissingSectionIsEmpty) {

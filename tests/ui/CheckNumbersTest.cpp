@@ -6,6 +6,7 @@
 #include "ui/check/CheckCommands.h"
 #include "ui/check/frmCheckNumbers.h"
 #include "ui/check/frmWins.h"
+#include "ui/kit/CaptionFit.h"
 
 namespace quintara::ui::test {
 namespace {
@@ -184,7 +185,8 @@ TEST_F(CheckNumbersTest, EachGameHasItsOwnBoxesCaptionsAndWidth) {
         auto& form = app.forms.Get<frmCheckNumbers>(app, commands);
         EXPECT_EQ(form.caption, "Check Numbers - " + GameName(layout.game) + " Draw");
         EXPECT_EQ(form.lblCheckNumbers.caption, layout.instruction);
-        EXPECT_EQ(form.width, layout.width);
+        // The game's width, widened where the caption would be cut (Thunderball's).
+        EXPECT_EQ(form.width, std::max(layout.width, CaptionFitWidth(form.caption)));
         const auto boxes = form.Boxes();
         const std::array<Label*, 7> labels{&form.Label1, &form.Label2, &form.Label3, &form.Label4,
                                            &form.Label5, &form.Label6, &form.Label7};
@@ -365,8 +367,23 @@ TEST_F(CheckNumbersTest, TheReportWindowPrintsAndSavesTheReportUnderTheNameAsTyp
     EXPECT_TRUE(wins.Loaded());
     EXPECT_EQ(app.state.ReportText, report);
 
+    // Escape closes it: Close is its Cancel button.
+    EXPECT_TRUE(wins.cmdClose.isCancel);
     wins.cmdClose.Click();
     EXPECT_EQ(app.forms.Find<frmWins>(), nullptr);
+}
+
+TEST_F(CheckNumbersTest, AnOpenReportWindowTakesTheGameOfItsNewReport) {
+    frmQuintara& main = StartWithLines({Line({1, 2, 3, 4, 5, 6})});
+    Check(main, {"1", "2", "3", "7", "8", "9", "10"});
+    ASSERT_EQ(app.forms.Find<frmWins>()->caption, "Win - Lotto Draw");
+    main.mnuDrawThunderball.Click();
+    app.state.PickedLines = {Line({1, 2, 3, 4, 5, 0})};
+    app.state.LinesMode = true;
+    main.mnuCheckNumbers.enabled = true;
+    Check(main, {"1", "2", "3", "4", "5"});
+    EXPECT_EQ(app.forms.Find<frmWins>()->caption, "Win - Thunderball Draw");
+    EXPECT_EQ(app.forms.Find<frmWins>()->txtWins.text, app.state.ReportText);
 }
 
 TEST_F(PickingTest, PickedLinesWinWhenTheirOwnNumbersAreChecked) {

@@ -146,6 +146,7 @@ TEST_F(PersonalPicksTest, PersonalNumbersWheeledEndToEnd) {
     EXPECT_EQ(view->lblPointerNumber[10].caption, "10");
     EXPECT_EQ(view->lblActualNumber[10].caption, " 35");
     EXPECT_EQ(view->lblActualNumber[10].left, view->lblActualNumber[9].left + view->lblActualNumber[9].width);
+    desktop.printerAnswers = {true};
     view->mnuPrintPersonalPicks.Click();
     EXPECT_EQ(desktop.printedForms.back(), "frmViewPersonalPicks");
 

@@ -53,11 +53,18 @@ TEST_F(PickingTest, QuintarasPicksForEachGame) {
               "Approx Average Occurance of Straight 6 Numbers = 1 in 20 Draws");
     EXPECT_EQ(app.state.GeneratorMode, 1);
 
-    // Opened again it only comes forward; its picture is printed without a word about failures.
+    // Opened again it only comes forward; its picture goes to the printer chosen in the dialog, and a
+    // printer that fails is reported.
     main.mnuShowMostLikelyNumbers.Click();
     EXPECT_EQ(desktop.broughtToFront.back(), "frmMostLikelyNumbers");
+    desktop.printerAnswers = {true, true};
+    lotto.mnuPrintMostLikely.Click();
+    EXPECT_EQ(desktop.printedForms, Items{"frmMostLikelyNumbers"});
     desktop.printSucceeds = false;
     lotto.mnuPrintMostLikely.Click();
+    EXPECT_EQ(desktop.printerDialogs, 2);
+    EXPECT_EQ(desktop.messages.back().title, "Unable to Print");
+    desktop.messages.clear();
     lotto.mnuFileClose.Click();
 
     main.mnuDrawLottoExtra.Click();

@@ -192,16 +192,30 @@ TEST_F(SavedLinesTest, EmptyShortMissingAndUnwritableFiles) {
     EXPECT_EQ(app.state.PickedLines, OneBased<LottoDrawRec>(1));
     EXPECT_EQ(main.lblViewOccurances.caption, "View all 1 saved lines.");
     EXPECT_EQ(main.lblDrawBall1.caption, "0");
-    dir.Write("short.fil",
-              LottoLinesFile({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}) + std::string(20, '\1'));
-    LoadSaved(main, dir / "short.fil");
+    dir.Write("two.fil", LottoLinesFile({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}));
+    LoadSaved(main, dir / "two.fil");
     EXPECT_EQ(main.lblViewOccurances.caption, "View all 2 saved lines.");
 
-    // A file that cannot be read ends the load without a word, and the lines on show stay.
+    // A file that is not the game's lines, or cannot be read, or a name typed past the filter, is
+    // refused with the file and the reason; the lines and captions on show stay.
     const auto before = app.state.PickedLines;
-    LoadSaved(main, dir / "gone.lot");
-    EXPECT_EQ(app.state.PickedLines, before);
-    EXPECT_TRUE(desktop.messages.empty());
+    const std::string caption = main.lblViewOccurances.caption;
+    const auto junk = dir.Write("junk.lot", "0123456789abcdefghijklmnopqrstuvwxyz0123456789ABCD");
+    dir.Write("notes.txt", "");
+    for (const auto& [name, reason] :
+         {std::pair{junk, ReadLinesFile(junk, Game::Lotto).GetError().message},
+          {dir / "gone.lot", ReadLinesFile(dir / "gone.lot", Game::Lotto).GetError().message},
+          {dir / "notes.txt",
+           (dir / "notes.txt").string() + ": not a Lotto saved lines file (*.lot)|*.lot|(*.fil)|*.fil"}}) {
+        desktop.messages.clear();
+        LoadSaved(main, name);
+        EXPECT_EQ(desktop.messages,
+                  (std::vector<Message>{{"Unable to open " + reason + ".\r\nThe lines on show are unchanged.",
+                                         "Unable to open", MsgBoxIcon::Exclamation}}));
+        EXPECT_EQ(app.state.PickedLines, before);
+        EXPECT_EQ(main.lblViewOccurances.caption, caption);
+    }
+    desktop.messages.clear();
 
     // A save that cannot be written says so and leaves the old files as they were.
     const auto blocker = dir.Write("blocker", "not a folder");

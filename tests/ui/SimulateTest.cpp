@@ -78,16 +78,7 @@ TEST_F(MainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatisticsAndT
     EXPECT_EQ(app.state.BallFrequency, before.BallFrequency);
     EXPECT_EQ(app.state.BallLastDrawn, before.BallLastDrawn);
 
-    // The last step's numbers, lines and check stay, as after a check.
-    EXPECT_EQ(app.state.FinalNumbers, expected.FinalNumbers);
-    EXPECT_EQ(app.state.PickedLines, expected.PickedLines);
-    EXPECT_EQ(app.state.WinningLines, expected.WinningLines);
-    EXPECT_EQ(app.state.CurrentLine, expected.WinningLines[1].LineIndex);
-    EXPECT_EQ(app.state.WinningLinePosition, 1);
-    EXPECT_EQ(app.state.GeneratorMode, 2);
-    EXPECT_TRUE(app.state.WinningLinesMode);
-    EXPECT_FALSE(app.state.LinesMode || app.state.ThunderballStatistics);
-    EXPECT_TRUE(main.txtPrint.text.empty() && app.state.PrintListing.empty());
+    EXPECT_FALSE(app.state.ThunderballStatistics);
 
     // The boxes come back, the label goes, the pointer is normal, and the window had one turn to repaint.
     EXPECT_TRUE(main.cmbAlgorithms.enabled && main.cmbWheels.enabled);
@@ -113,6 +104,34 @@ TEST_F(MainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatisticsAndT
     desktop.fileAnswers = {(dir.Path() / "wins.txt").string()};
     report->mnuFileSave.Click();
     EXPECT_EQ(dir.Read("wins.txt"), whole + "\r\n");
+}
+
+TEST_F(MainWindowTest, ThePlayersLinesCaptionsAndArrowsSurviveASimulation) {
+    frmQuintara& main = Start();
+    main.mnuPick6.Click();
+    main.cmdNextOccurance.Click();
+    const AppState before = app.state;
+    const std::string shown = Shown(main);
+    const std::vector<std::string> captions = {main.caption, main.lblViewOccurances.caption,
+                                               main.lblDrawLineNumberNumber.caption};
+    EnterDraws(desktop, "30");
+    main.mnuSimulateFinalNumbers.Click();
+    ASSERT_NE(app.forms.Find<frmSimulatedWins>(), nullptr);
+
+    EXPECT_EQ(app.state.PickedLines, before.PickedLines);
+    EXPECT_EQ(app.state.FinalNumbers, before.FinalNumbers);
+    EXPECT_EQ(app.state.WinningLines, before.WinningLines);
+    EXPECT_EQ(app.state.CurrentLine, before.CurrentLine);
+    EXPECT_EQ(app.state.GeneratorMode, before.GeneratorMode);
+    EXPECT_EQ(app.state.PrintListing, before.PrintListing);
+    EXPECT_TRUE(app.state.LinesMode && !app.state.WinningLinesMode);
+    EXPECT_EQ(Shown(main), shown);
+    EXPECT_EQ((std::vector<std::string>{main.caption, main.lblViewOccurances.caption,
+                                        main.lblDrawLineNumberNumber.caption}),
+              captions);
+    // The arrows walk the player's lines on from where they were.
+    main.cmdNextOccurance.Click();
+    EXPECT_EQ(app.state.CurrentLine, before.CurrentLine + 1);
 }
 
 TEST_F(MainWindowTest, ThunderballBallRunRefillsTheOpenReportWithItsOwnCaption) {
@@ -195,6 +214,22 @@ TEST_F(MainWindowTest, NumberOfDrawsRefusesOutsideOneToTheDrawsLessAHundredAndIt
     EXPECT_TRUE(text.starts_with("Total Strikes from 1 Draws"));
     EXPECT_NE(text.find("Draw Number: 150"), std::string::npos);
     EXPECT_EQ(text.find("Draw Number: 149"), std::string::npos);
+
+    // A history of 100 draws is refused up front, before any number is asked for.
+    quintara::test::HistoryBuilder<LottoDrawRec> hundred;
+    for (int d = 0; d < 100; ++d) {
+        hundred.Draw({1, 2, 3, 4, 5, 6}, 7);
+    }
+    hundred.WriteTo(dir.Path());
+    main.mnuDrawLotto.Click();
+    const auto showings = desktop.showings.size();
+    main.mnuSimulateFinalNumbers.Click();
+    const auto tooFew = TooFewDrawsToSimulate(Game::Lotto, 100);
+    ASSERT_TRUE(tooFew.has_value());
+    EXPECT_EQ(desktop.messages.back(), (Message{tooFew->text, tooFew->title, MsgBoxIcon::Exclamation}));
+    EXPECT_EQ(desktop.showings.size(), showings);
+    EXPECT_TRUE(tooFew->text.starts_with("Simulate needs more than 100 draws"));
+    EXPECT_FALSE(TooFewDrawsToSimulate(Game::Lotto, 101).has_value());
 }
 
 TEST_F(MainWindowTest, FailingStepShowsItsMessageAndNoReportAndChangesNothing) {

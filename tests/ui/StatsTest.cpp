@@ -73,6 +73,7 @@ TEST_F(StatsTest, DailyPlayListsEveryBallInTableOrderAndPrintsTheText) {
     EXPECT_EQ(lastDrawn->width, desktop.screenWidth);
     EXPECT_EQ(lastDrawn->height, 11520);
     const TextBox& box = lastDrawn->txtLastDrawn;
+    EXPECT_TRUE(box.locked);  // a report to read, not to edit
     EXPECT_EQ(std::vector({box.left, box.top, box.width, box.height}),
               std::vector({120, 120, desktop.screenWidth - 290, 11520 - 1400}));
     lastDrawn->UserResizes(9000, 6000);
@@ -191,8 +192,14 @@ TEST_F(StatsTest, ChartsHoldOneBarPerBallInTableOrder) {
     EXPECT_EQ(lastDrawn->caption, "Quintara - Last Drawn Bar Chart - Daily Play Draw");
     EXPECT_EQ(lastDrawn->windowState, WindowState::Maximized);
     const Chart& chart = lastDrawn->MSChartLotto;
-    EXPECT_EQ(std::vector({chart.left, chart.top, chart.width, chart.height}),
-              std::vector({300, (11520 - 7500 - 1000) / 2, 11200, 7500}));
+    // The chart fills the window, whatever its size.
+    const auto fills = [&] {
+        return std::vector({chart.left, chart.top, chart.left + chart.width, chart.top + chart.height}) ==
+               std::vector({120, 120, lastDrawn->ScaleWidth() - 120, lastDrawn->ScaleHeight() - 120});
+    };
+    EXPECT_TRUE(fills());
+    lastDrawn->UserResizes(9000, 6000);
+    EXPECT_TRUE(fills());
     EXPECT_EQ(chart.Data().title, "Order of Last Drawn Numbers");
     EXPECT_EQ(chart.Data().rowLabels, Items{"Numbers"});
     ASSERT_EQ(chart.Columns(), 27);
@@ -211,11 +218,16 @@ TEST_F(StatsTest, ChartsHoldOneBarPerBallInTableOrder) {
     EXPECT_EQ(ColumnLabels(averages).front(), "1");
     EXPECT_EQ(averages.Value(1, 1), 1.67);
 
-    // Printing sends a picture of the window; a printer that fails is reported and ends nothing.
+    // Printing asks for the printer (a cancel prints nothing), then sends a picture of the window; a
+    // printer that fails is reported and ends nothing.
+    desktop.printerAnswers = {false, true, true};
+    lastDrawn->mnuPrintChart.Click();
+    EXPECT_TRUE(desktop.printedForms.empty());
     lastDrawn->mnuPrintChart.Click();
     EXPECT_TRUE(desktop.messages.empty());
     desktop.printSucceeds = false;
     lastDrawn->mnuPrintChart.Click();
+    EXPECT_EQ(desktop.printerDialogs, 3);
     EXPECT_EQ(desktop.printedForms, Items{"frmLastDrawnBarChart"});
     EXPECT_EQ(desktop.messages,
               (std::vector<Message>{{"Unable to Print. Please check your Printer and try again.",

@@ -137,6 +137,49 @@ TEST_F(UpdateHistoryTest, LottoChecksEveryBoxAndAddsDrawNPlusOne) {
     EXPECT_EQ(LottoDraws(), n + 1);
 }
 
+TEST_F(UpdateHistoryTest, WholeDrawNumbersLaterNewDrawsAndOldCorrectionsOnlyOnAYes) {
+    frmQuintara& main = Start();
+    main.mnuUpdateLottoHistory.Click();
+    auto& window = Window();
+    const std::int32_t n = LottoDraws();
+    const auto path = HistoryPath(dir.Path(), Game::Lotto);
+    const std::string before = Bytes(path);
+    const double newest = app.state.LottoDraws[1].DrawDate;
+    const auto refusal = [](const EntryRefusal& r) { return Message{r.text, r.title, MsgBoxIcon::None}; };
+    const struct {
+        std::string number;
+        std::string date;
+        Message message;
+    } refused[] = {
+        {"2.5", "05/12/2026", refusal(std::get<EntryRefusal>(CheckDrawNumber("2.5", n)))},
+        {"abc", "05/12/2026", refusal(std::get<EntryRefusal>(CheckDrawNumber("abc", n)))},
+        {std::to_string(n + 1),
+         FormatDate(newest),
+         {NotLaterMessage(newest, newest), "Draw Date", MsgBoxIcon::None}},
+    };
+    for (const auto& c : refused) {
+        ASSERT_TRUE(TypeDraw(window, {"1", "2", "3", "4", "5", "6", "7"}, c.date));
+        window.txtDrawNumber.text = c.number;
+        window.cmdUpdate.UserClick();
+        EXPECT_EQ(desktop.messages.back(), c.message) << c.number;
+    }
+    EXPECT_EQ(desktop.messages.back().text.rfind("A new draw must be dated after", 0), 0u);
+    EXPECT_EQ(Bytes(path), before);
+
+    // Draw 2 is replaced only after a Yes to the question.
+    desktop.yesNoAnswers = {false, true};
+    for (int answer = 0; answer < 2; ++answer) {
+        ASSERT_TRUE(TypeDraw(window, {"1", "2", "3", "4", "5", "6", "7"}, "05/12/1994"));
+        window.txtDrawNumber.text = "2";
+        window.cmdUpdate.UserClick();
+        EXPECT_EQ(desktop.yesNoQuestions.back().prompt, CorrectionQuestion(2, n).text);
+        EXPECT_EQ(Bytes(path) == before, answer == 0);
+    }
+    EXPECT_EQ(desktop.messages.back(), kCompleted);
+    EXPECT_EQ(LottoDraws(), n);
+    EXPECT_EQ(app.state.LottoDraws[static_cast<std::size_t>(n - 1)].Balls[0], 1);
+}
+
 TEST_F(UpdateHistoryTest, ThunderballAndDailyPlayHaveTheirOwnBoxesAndRanges) {
     frmQuintara& main = Start();
     main.mnuUpdateThunderballHistory.Click();
@@ -181,7 +224,7 @@ TEST_F(UpdateHistoryTest, AGameWithoutDrawsRefusesItsCommandsUntilTheFirstDrawIs
     desktop.messages.clear();
     main.mnuDrawLottoExtra.Click();
     ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, "Error trying to load Lotto Extra History File");
+    EXPECT_EQ(desktop.messages[0].title, "No Draws");
 
     // Nothing of Lotto's stays under the Lotto Extra caption.
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Extra Draw");

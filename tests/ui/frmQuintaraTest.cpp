@@ -210,15 +210,18 @@ TEST_F(MainWindowTest, ViewDrawsAfterBrowsingLines) {
     EXPECT_FALSE(main.mnuFileSave.enabled);
 }
 
-TEST_F(MainWindowTest, EachGameReportsItsMissingHistory) {
+TEST_F(MainWindowTest, AGameWithoutDrawsSaysHowToGetThemAndCreatesNoFile) {
     frmQuintara& main = Start();
-    const auto failure = [](Game game) {
-        const auto message = HistoryLoadFailure(game);
-        return Message{message.text, message.title, MsgBoxIcon::None};
+    const auto noDraws = [](Game game) {
+        return Message{NoDrawsMessage(game), "No Draws", MsgBoxIcon::None};
     };
     main.mnuDrawLottoExtra.Click();
-    EXPECT_EQ(desktop.messages, std::vector<Message>{failure(Game::LottoExtra)});
-    EXPECT_TRUE(std::filesystem::exists(dir / "LottoExtraHistory.dat"));
+    EXPECT_EQ(desktop.messages, std::vector<Message>{noDraws(Game::LottoExtra)});
+    for (const MenuItem* command :
+         {&main.mnuUpdateImportHistory, &main.mnuUpdateGetHistoryFiles, &main.mnuUpdateLottoExtraHistory}) {
+        EXPECT_NE(noDraws(Game::LottoExtra).text.find('"' + command->caption + '"'), std::string::npos);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "LottoExtraHistory.dat"));
     EXPECT_EQ(app.state.CurrentGame, "Lotto Extra");
     // View Draws, run before the load, has already named the game.
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Extra Draw");
@@ -238,8 +241,14 @@ TEST_F(MainWindowTest, EachGameReportsItsMissingHistory) {
                                         {&main.mnuDrawLotto, Game::Lotto}}) {
         std::filesystem::remove(HistoryPath(dir.Path(), game));
         command->Click();
-        EXPECT_EQ(desktop.messages.back(), failure(game));
+        EXPECT_EQ(desktop.messages.back(), noDraws(game));
     }
+    // A file that is there but cannot be read is still reported as the game's failure.
+    std::filesystem::remove(HistoryPath(dir.Path(), Game::Lotto));
+    std::filesystem::create_directory(HistoryPath(dir.Path(), Game::Lotto));
+    main.mnuDrawLotto.Click();
+    const auto failure = HistoryLoadFailure(Game::Lotto);
+    EXPECT_EQ(desktop.messages.back(), (Message{failure.text, failure.title, MsgBoxIcon::None}));
 }
 
 TEST_F(MainWindowTest, PrintingHelpLinksAboutAndExit) {

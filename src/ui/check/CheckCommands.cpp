@@ -39,7 +39,7 @@ void CheckCommands::CheckNumbers(const CheckBoxes& boxes) {
 
     const bool wasOpen = m_app.forms.Find<frmWins>() != nullptr;
     auto& wins = m_app.forms.Get<frmWins>(m_app);
-    wins.txtWins.text = m_state.ReportText;
+    wins.ShowReport(m_state.ReportText);
     wins.Show();
     if (wasOpen) {
         // An open report window was not loaded again, and so did not close the check window.

@@ -2,6 +2,7 @@
 
 #include "check/BallValidation.h"
 #include "ui/check/CheckCommands.h"
+#include "ui/kit/CaptionFit.h"
 
 namespace quintara::ui {
 
@@ -51,6 +52,7 @@ void frmCheckNumbers::Form_Load() {
         width = 6050;
         break;
     }
+    WidenToCaption(*this);
 }
 
 CheckBoxes frmCheckNumbers::BoxTexts() {

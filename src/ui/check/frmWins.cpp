@@ -19,10 +19,16 @@ frmWins::frmWins(App& app) : Form("frmWins", "Win"), m_app(app) {
     cmdPrint.onClick = [this] { PrintTextBlock(m_app.desktop, txtWins.text); };
     cmdSave.onClick = [this] { cmdSave_Click(); };
     cmdClose.onClick = [this] { Unload(); };
+    cmdClose.isCancel = true;
+}
+
+void frmWins::ShowReport(const std::string& report) {
+    caption = "Win - " + m_app.state.CurrentGame + " Draw";
+    txtWins.text = report;
 }
 
 void frmWins::Form_Load() {
-    caption += " - " + m_app.state.CurrentGame + " Draw";
+    caption = "Win - " + m_app.state.CurrentGame + " Draw";
     if (auto* checkWindow = m_app.forms.Find<frmCheckNumbers>()) {
         checkWindow->Unload();
     }

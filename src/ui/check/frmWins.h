@@ -16,6 +16,10 @@ public:
     CommandButton cmdSave{this, "cmdSave", "&Save", {1440, 3120, 1200, 375}};
     CommandButton cmdClose{this, "cmdClose", "&Close", {3720, 3120, 1200, 375}};
 
+    // Puts a report of the current game on show, the game named in the title: an open window shows the
+    // next check's report, which may be of another game.
+    void ShowReport(const std::string& report);
+
 private:
     App& m_app;
 

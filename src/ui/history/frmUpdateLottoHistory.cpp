@@ -1,5 +1,6 @@
 #include "ui/history/frmUpdateLottoHistory.h"
 
+#include <optional>
 #include <variant>
 
 #include "history/HistoryUpdate.h"
@@ -141,11 +142,12 @@ void frmUpdateLottoHistory::Refuse(const EntryRefusal& refusal) {
 }
 
 void frmUpdateLottoHistory::cmdUpdate_Click() {
-    BusyPointer busy(m_app.desktop);
+    // Put back for the question before a correction, and shown again once it is answered.
+    std::optional<BusyPointer> busy(std::in_place, m_app.desktop);
     // Read now, not when the window opened: the file is the one truth about N, whatever was loaded since.
     const auto draws = HistoryDrawCount(m_game, m_app.appDir);
     if (!draws) {
-        busy.Restore();
+        busy->Restore();
         Refuse(UpdateFailure(draws.GetError()));
         return;
     }
@@ -159,17 +161,37 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
         }
     }
     if (const auto* refusal = std::get_if<EntryRefusal>(&prepared)) {
-        busy.Restore();
+        busy->Restore();
         Refuse(*refusal);
         return;
     }
     const auto& plan = std::get<UpdatePlan>(prepared);
+    const auto newest = NewestDrawDate(m_game, m_app.appDir);
+    if (!newest) {
+        busy->Restore();
+        Refuse(UpdateFailure(newest.GetError()));
+        return;
+    }
+    if (auto refusal = CheckNewDrawDate(m_game, plan, *newest)) {
+        busy->Restore();
+        Refuse(*refusal);
+        return;
+    }
+    if (CorrectionNeedsConfirmation({plan.drawNumber, plan.newDraw}, *draws)) {
+        busy->Restore();
+        const EntryRefusal question = CorrectionQuestion(plan.drawNumber, *draws);
+        if (!m_app.desktop.AskYesNo(question.text, question.title)) {
+            txtDrawNumber.SetFocus();
+            return;
+        }
+        busy.emplace(m_app.desktop);
+    }
     if (m_game == Game::Lotto) {
         txtBallSet.text = plan.ballSetText;
     }
     const auto written = WriteDraw(m_app.appDir, plan.drawNumber, plan.record);
     if (!written) {
-        busy.Restore();
+        busy->Restore();
         Refuse(UpdateFailure(written.GetError()));
         return;
     }
@@ -181,7 +203,7 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
     for (TextBox* box : {&txtDrawDate, &txtBallSet, &txtMachine}) {
         box->text.clear();
     }
-    busy.Restore();
+    busy->Restore();
     const EntryRefusal done = UpdateCompleted();
     m_app.desktop.MsgBox(done.text, done.title);
     txtDrawNumber.text = std::to_string(static_cast<std::int64_t>(plan.drawNumber) + 1);

@@ -43,6 +43,9 @@ public:
     std::optional<int> left;  // outer position on the screen; unset: centred when first shown
     std::optional<int> top;
     WindowState windowState = WindowState::Normal;
+    // Escape closes the window as its close box does, when no Cancel button takes the key: for windows
+    // that hold nothing the user typed and would lose.
+    bool closesOnEscape = false;
 
     std::function<void()> onLoad;
     std::function<void()> onUnload;

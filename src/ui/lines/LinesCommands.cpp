@@ -78,13 +78,25 @@ void LinesCommands::mnuFileSave_Click() {
 }
 
 void LinesCommands::mnuFileLoad_Click() {
-    const std::string name = m_app.desktop.FileOpenDialog(LinesFileFilter(m_state.CurrentGameId()), "");
-    if (!name.empty()) {
-        LoadLinesFile(name);
+    const Game game = m_state.CurrentGameId();
+    const std::string name = m_app.desktop.FileOpenDialog(LinesFileFilter(game), "");
+    if (name.empty()) {
+        return;
+    }
+    // A name typed past the dialog's filter is another game's lines, or no lines at all.
+    const Status loaded =
+        GameOfLinesFile(name) == game
+            ? LoadLinesFile(name)
+            : MakeError(ErrorKind::BadFormat,
+                        name + ": not a " + GameName(game) + " saved lines file " + LinesFileFilter(game));
+    if (!loaded) {
+        m_app.desktop.MsgBox(
+            "Unable to open " + loaded.GetError().message + ".\r\nThe lines on show are unchanged.",
+            "Unable to open", MsgBoxIcon::Exclamation);
     }
 }
 
-bool LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
+Status LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
     const Game game = m_state.CurrentGameId();
     SavedLines lines{game, {}, {}};
     if (game == Game::DailyPlay) {
@@ -96,7 +108,7 @@ bool LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
         // Read whole before anything changes, so a file that fails costs the user none of his lines.
         auto read = ReadLinesFile(path, game);
         if (!read) {
-            return false;
+            return read.GetError();
         }
         lines = std::move(*read);
     }
@@ -118,7 +130,7 @@ bool LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
     m_main.mnuFileSave.enabled = true;
     m_main.mnuPrint.enabled = true;
     m_main.mnuCheckNumbers.enabled = true;
-    return true;
+    return Done{};
 }
 
 void LinesCommands::mnuFileRecent_Click(int index) {

@@ -37,9 +37,9 @@ public:
 
     void mnuFileSave_Click();
     void mnuFileLoad_Click();
-    // Shows the lines of a saved-lines file of the current game in lines mode; false, with nothing
-    // changed, when the file cannot be read.
-    bool LoadLinesFile(const std::filesystem::path& path);
+    // Shows the lines of a saved-lines file of the current game in lines mode. A file that cannot be read
+    // or holds no lines of the game changes nothing; the error names it and says why.
+    Status LoadLinesFile(const std::filesystem::path& path);
     void mnuFileRecent_Click(int index);
     // A saved-lines file of any game, switching to the game of its extension first; false, after the
     // draw-mode command when the extension names a game, when it is no lines file or cannot be read.

@@ -428,11 +428,18 @@ void frmQuintara::ShowDailyPlayLine() {
 bool frmQuintara::LoadHistory() {
     BusyPointer busy(m_app.desktop);
     const Game game = m_state.CurrentGameId();
-    if (!quintara::LoadHistory(m_state, m_app.appDir)) {
+    const Status loaded = quintara::LoadHistory(m_state, m_app.appDir);
+    if (!loaded) {
         ShowNoDraws();
         busy.Restore();
-        const LoadFailureMessage message = HistoryLoadFailure(game);
-        m_app.desktop.MsgBox(message.text, message.title);
+        const ErrorKind kind = loaded.GetError().kind;
+        if (kind == ErrorKind::Missing || kind == ErrorKind::Empty) {
+            // A game not yet started is no error: say how to get its draws instead of blaming a file.
+            m_app.desktop.MsgBox(NoDrawsMessage(game), kNoDrawsTitle);
+        } else {
+            const LoadFailureMessage message = HistoryLoadFailure(game);
+            m_app.desktop.MsgBox(message.text, message.title);
+        }
         return false;
     }
     txtNumberOfDraws.text = std::to_string(m_state.LastDraw);
@@ -508,7 +515,7 @@ void frmQuintara::ImportWheelFile(const std::filesystem::path& path) {
 }
 
 bool frmQuintara::LoadLinesFile(const std::filesystem::path& path) {
-    return m_lines.LoadLinesFile(path);
+    return m_lines.LoadLinesFile(path).Ok();
 }
 
 void frmQuintara::OpenLinesFile(const std::filesystem::path& path) {

@@ -1,6 +1,7 @@
 #include "ui/picks/frmNumberOfPersonalPicks.h"
 
 #include "core/TextRules.h"
+#include "ui/kit/CaptionFit.h"
 #include "ui/picks/frmPersonalPicks.h"
 
 namespace quintara::ui {
@@ -14,10 +15,12 @@ constexpr std::string_view kRange = "Please enter a Number between 1 and 28";
 frmNumberOfPersonalPicks::frmNumberOfPersonalPicks(App& app)
     : Form("frmNumberOfPersonalPicks", "Number of Personal Picks"), m_app(app) {
     cmdOK.isDefault = true;
+    closesOnEscape = true;
     txtNumberOfPersonalPicks.alignment = Alignment::Center;
     SetScaleSize(4920, 1380);
     onLoad = [this] {
         caption = "Number of Personal Picks - " + m_app.state.CurrentGame + " Draw";
+        WidenToCaption(*this);
         left = (m_app.desktop.ScreenWidth() - width) / 2;
         top = (m_app.desktop.ScreenHeight() - height) / 2;
     };

@@ -34,6 +34,11 @@ void SimulateCommands::Simulate(SimulationCommand command) {
     if (!RequireDraws(m_app)) {
         return;
     }
+    const std::int32_t drawCount = m_state.LastDraw;
+    if (const auto tooFew = TooFewDrawsToSimulate(m_state.CurrentGameId(), drawCount)) {
+        m_app.desktop.MsgBox(tooFew->text, tooFew->title, MsgBoxIcon::Exclamation);
+        return;
+    }
     FormManager::ReactionScope keepAlive(&m_app.forms);
     m_state.ThunderballStatistics = command == SimulationCommand::ThunderballBall;
     m_main.cmbAlgorithms.enabled = m_main.cmbWheels.enabled = false;
@@ -75,28 +80,13 @@ bool SimulateCommands::RunSimulation(std::int16_t n, SimulationCommand command) 
         m_app.desktop.MsgBox(FailureText(*error), kFailedTitle, MsgBoxIcon::Exclamation);
         return false;
     }
-    m_state.GeneratorMode = request.GeneratorMode;
     auto& run = std::get<SimulationRun>(result);
     m_chance = ChanceReportText(run, command, kCrLf);
-    KeepLastStep(run);
-    return true;
-}
-
-void SimulateCommands::KeepLastStep(SimulationRun& run) {
+    // Only the report is kept. The run's steps made lines, final numbers and a winning line of their own,
+    // but the player's picked or loaded lines, the check on show and the main window's walk through them
+    // are his work: a simulation is a question about the past and must not replace them.
     m_state.ReportText = std::move(run.ReportText);
-    m_state.FinalNumbers = std::move(run.FinalNumbers);
-    if (run.SevenNumbers) {
-        m_state.SevenNumbers = std::move(*run.SevenNumbers);
-    }
-    m_state.PickedLines = std::move(run.PickedLines);
-    m_state.DailyPlayPickedLines = std::move(run.DailyPlayPickedLines);
-    m_state.LinesGeneratedDate = run.LinesGeneratedDate;
-    m_state.WinningLines = std::move(run.WinningLines);
-    m_state.CurrentLine = m_state.WinningLines[1].LineIndex;
-    m_state.WinningLinePosition = 1;
-    m_main.SetPrintListing("");
-    m_state.LinesMode = false;
-    m_state.WinningLinesMode = true;
+    return true;
 }
 
 }  // namespace quintara::ui

@@ -31,8 +31,6 @@ private:
     void Simulate(SimulationCommand command);
     // The run over n draws, from the number-of-draws window; false when it failed, after its message.
     bool RunSimulation(std::int16_t n, SimulationCommand command);
-    // What the last step leaves: its numbers and lines, and the main window's line state of its check.
-    void KeepLastStep(SimulationRun& run);
 };
 
 }  // namespace quintara::ui

@@ -4,17 +4,20 @@
 
 #include "check/Simulation.h"
 #include "core/Draws.h"
+#include "ui/kit/CaptionFit.h"
 
 namespace quintara::ui {
 
 frmNumberOfDraws::frmNumberOfDraws(App& app, std::function<void(std::int16_t)> run)
     : Form("frmNumberOfDraws", "Number Of Draws"), m_app(app), m_run(std::move(run)) {
     cmdCheck.isDefault = true;
+    closesOnEscape = true;
     txtNumberOfDraws.alignment = Alignment::Center;
     SetScaleSize(5640, 1380);
     onLoad = [this] {
         lblDisplay.caption = "Enter Number of Draws to check Final Numbers against";
         caption += " - " + m_app.state.CurrentGame + " Draw";
+        WidenToCaption(*this);
         left = (m_app.desktop.ScreenWidth() - width) / 2;
         top = (m_app.desktop.ScreenHeight() - height) / 2;
     };

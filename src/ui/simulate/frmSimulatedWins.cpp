@@ -21,6 +21,7 @@ constexpr std::string_view kProposedName = "Simulated Wins";
 
 frmSimulatedWins::frmSimulatedWins(App& app) : Form("frmSimulatedWins", "Simulated Wins"), m_app(app) {
     txtSimulatedWins.locked = true;
+    closesOnEscape = true;
     txtChance.multiLine = true;
     txtChance.locked = true;
     lblChancesHelp.themeForeColor = ThemeColor::Link;

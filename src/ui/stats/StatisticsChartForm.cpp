@@ -26,9 +26,10 @@ StatisticsChartForm::StatisticsChartForm(App& app, ChartKind kind, std::string n
     : Form(std::move(name), std::move(designCaption)), m_app(app), m_kind(kind) {
     windowState = WindowState::Maximized;
     onLoad = [this] { Form_Load(); };
+    onResize = [this] { Form_Resize(); };
     mnuFileClose.onClick = [this] { Unload(); };
     mnuPrintChart.shortcut = StandardShortcut::Print;
-    mnuPrintChart.onClick = [this] { PrintChartImage(m_app.desktop, *this); };
+    mnuPrintChart.onClick = [this] { PrintWindowImage(m_app.desktop, *this); };
     lblChancesHelp.themeForeColor = ThemeColor::Link;
     lblChancesHelp.onClick = [this] { ShowChancesHelp(m_app); };
     // The last-drawn chart orders the balls by date; a test of the counts says nothing about it.
@@ -49,6 +50,17 @@ void StatisticsChartForm::Form_Load() {
         lblEqualChances.caption = EqualChanceSentence(
             TestEqualChances(state.CurrentGameId(), BallsOf(state), state.Statistics(), state.LastDraw));
     }
+}
+
+void StatisticsChartForm::Form_Resize() {
+    // The chart takes the whole window, whatever its size: a maximised window around a chart of fixed
+    // size stood two thirds empty, and printed as a small picture on the page.
+    // The sentence on equal chances and its link keep their place under it.
+    const int below = lblEqualChances.visible ? kChancesRoom : 0;
+    const int chartHeight = std::max(ScaleHeight() - 2 * kChartMargin - below, 0);
+    MSChartLotto.Move(kChartMargin, kChartMargin, std::max(ScaleWidth() - 2 * kChartMargin, 0), chartHeight);
+    lblEqualChances.Move(kChartMargin, kChartMargin + chartHeight + 60);
+    lblChancesHelp.Move(kChartMargin, kChartMargin + chartHeight + 560);
 }
 
 }  // namespace quintara::ui

@@ -20,6 +20,8 @@ public:
     static constexpr int kChartWidth = 11200;
     static constexpr int kChartHeight = 7500;
     static constexpr int kChartLeft = 300;
+    static constexpr int kChartMargin = 120;  // between the chart and the window's edges
+    static constexpr int kChancesRoom = 900;  // under the chart, for the equal-chances sentence and link
 
     Chart MSChartLotto{this, "MSChartLotto", {kChartLeft, 0, kChartWidth, kChartHeight}};
     // Under the counts (frequency and averages charts): whether they are in line with equal chances.
@@ -42,6 +44,7 @@ private:
     ChartKind m_kind;
 
     void Form_Load();
+    void Form_Resize();
 };
 
 // How often each ball was drawn.

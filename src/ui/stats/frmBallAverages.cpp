@@ -12,6 +12,7 @@ namespace quintara::ui {
 
 frmBallAverages::frmBallAverages(App& app) : Form("frmBallAverages", "Quintara - Ball Averages"), m_app(app) {
     txtBallAverages.multiLine = true;
+    txtBallAverages.locked = true;
     onLoad = [this] { Form_Load(); };
     onResize = [this] { Form_Resize(); };
     mnuFileClose.onClick = [this] { Unload(); };

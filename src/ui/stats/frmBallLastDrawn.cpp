@@ -7,6 +7,7 @@ namespace quintara::ui {
 
 frmBallLastDrawn::frmBallLastDrawn(App& app) : Form("frmBallLastDrawn", "Quintara - Last Drawn"), m_app(app) {
     txtLastDrawn.multiLine = true;
+    txtLastDrawn.locked = true;
     onLoad = [this] { Form_Load(); };
     onResize = [this] { Form_Resize(); };
     mnuFileClose.onClick = [this] { Unload(); };
