@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <csignal>
 #include <optional>
 
 #include "core/AppDir.h"
@@ -10,6 +11,8 @@
 #include "ui/start/frmSplash.h"
 
 int main(int argc, char** argv) {
+    // A write beyond the user's file-size limit must fail with a message, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     QApplication::setOrganizationName("Quintara");
     QApplication::setApplicationName("Quintara");

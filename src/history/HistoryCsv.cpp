@@ -13,6 +13,7 @@
 #include "core/TextRules.h"
 #include "core/Windows1252.h"
 #include "history/Csv.h"
+#include "history/HistoryChange.h"
 
 namespace quintara {
 
@@ -32,7 +33,7 @@ Error RowError(std::size_t line, const std::string& what) {
 // A UTF-8 CSV field as the bytes of a record text field of `width` characters.
 Result<std::string> TextField(const std::string& text, std::size_t width, std::string_view column, Game game,
                               std::size_t line) {
-    const Windows1252Text encoded = EncodeWindows1252(text);
+    const Windows1252Text encoded = EncodeWindows1252Field(text);
     if (!encoded.Ok()) {
         return RowError(line, std::string(column) + " holds " + encoded.fault->Describe(text));
     }
@@ -96,6 +97,11 @@ Result<Rec> ParseRow(const std::vector<std::string>& fields, std::size_t line,
     const std::string& ballSet = fields[at++];
     if constexpr (std::is_same_v<Rec, LottoDrawRec>) {
         const auto number = WholeNumber(ballSet);
+        // A number the field cannot hold, or a negative one, is a mistake in the file, not text to drop.
+        if (!number && IsNumeric(ballSet)) {
+            return RowError(line, "ball_set \"" + ballSet + "\" is not a whole number from 0 to " +
+                                      std::to_string(std::numeric_limits<std::int16_t>::max()));
+        }
         if (!ballSet.empty() && !number) {
             warnings.push_back("line " + std::to_string(line) + ": ball set \"" + ballSet +
                                "\" is not a number and is stored as 0");
@@ -137,26 +143,6 @@ std::string NumbersText(const DrawView& view) {
     return text;
 }
 
-// Keeps the history about to be replaced beside it; an empty or missing history needs no copy.
-Result<std::optional<std::filesystem::path>> KeepBackup(const std::filesystem::path& history) {
-    auto bytes = ReadWholeFile(history);
-    if (!bytes) {
-        if (bytes.GetError().kind == ErrorKind::Missing) {
-            return std::optional<std::filesystem::path>();
-        }
-        return bytes.GetError();
-    }
-    if (bytes->empty()) {
-        return std::optional<std::filesystem::path>();
-    }
-    const auto backup = BackupPathFor(history);
-    const Status kept = WriteFileAtomically(backup, *bytes);
-    if (!kept) {
-        return MakeError(kept.GetError().kind, kept.GetError().message + "; the history was left as it was");
-    }
-    return std::optional<std::filesystem::path>(backup);
-}
-
 // Errors of the CSV's own content start with `csvName` when there is one.
 Error CsvError(const Error& error, const std::string& csvName) {
     return csvName.empty() ? error : MakeError(error.kind, csvName + ": " + error.message);
@@ -176,16 +162,15 @@ Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path
     report.draws = parsed->draws.Size();
     report.warnings = std::move(parsed->warnings);
 
-    OneBased<Rec> result;
-    if (mode == ImportMode::Replace) {
-        result = std::move(parsed->draws);
-        report.added = report.draws;
-    } else {
-        auto held = ReadRecordFile<Rec>(historyPath, length);
-        if (!held && held.GetError().kind != ErrorKind::Missing) {
-            return held.GetError();
+    // The merge is worked out on the history as it is under the lock: a draw added meanwhile by another
+    // Quintara is merged with, never written over.
+    const HistoryChange change = [&](const std::string& held) -> Result<std::optional<std::string>> {
+        if (mode == ImportMode::Replace) {
+            report.added = report.draws;
+            return std::optional<std::string>(EncodeSlots(parsed->draws, length));
         }
-        OneBased<Rec> history = held ? std::move(*held) : OneBased<Rec>();
+        OneBased<Rec> result;
+        const OneBased<Rec> history = DecodeSlots<Rec>(held, length);
         if (const auto problems = VerifyDraws(history); !problems.empty()) {
             return MakeError(ErrorKind::BadFormat, historyPath.string() + ": " +
                                                        std::to_string(problems.size()) +
@@ -219,21 +204,19 @@ Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path
         }
         report.added = result.Size();
         if (result.Empty()) {
-            return report;
+            return std::optional<std::string>();
         }
         for (const auto& draw : history) {
             result.PushBack(draw);
         }
+        return std::optional<std::string>(EncodeSlots(result, length));
+    };
+    const auto changed = ChangeHistory(historyPath, change, HistoryBackup::Keep);
+    if (!changed) {
+        return changed.GetError();
     }
-    auto backup = KeepBackup(historyPath);
-    if (!backup) {
-        return backup.GetError();
-    }
-    report.backup = *backup;
-    const Status written = WriteRecordFile(historyPath, length, result);
-    if (!written) {
-        return written.GetError();
-    }
+    report.backup = changed->backup;
+    report.saveWarning = changed->warning;
     return report;
 }
 
@@ -285,9 +268,6 @@ Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
             return RowError(row.line, "a second draw on " + FormatDate(draw->DrawDate));
         }
         draws.push_back(Row{*draw, row.line});
-    }
-    if (draws.empty()) {
-        return MakeError(ErrorKind::Empty, "no draws after the header");
     }
     std::stable_sort(draws.begin(), draws.end(),
                      [](const Row& a, const Row& b) { return a.draw.DrawDate > b.draw.DrawDate; });

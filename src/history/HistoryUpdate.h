@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <variant>
 
 #include "core/Games.h"
@@ -23,13 +24,15 @@ struct HistoryWritten {
     std::int32_t draws = 0;       // draws in the file afterwards
     bool added = false;           // a new latest draw rather than a correction
     std::filesystem::path file;
+    std::string warning;  // the draw is written, but the user should know (it may not survive a power cut)
 };
 
 // The number of whole draws in a game's history file; 0 when there is no file yet.
 Result<std::int32_t> HistoryDrawCount(Game game, const std::filesystem::path& appDir);
 
-// Puts `draw` first in its game's history file as draw N + 1, every older draw one slot further on.
-// A missing file counts as an empty history.
+// Puts `draw` first in its game's history file as draw N + 1, every older draw one slot further on, N
+// being the draws the file holds when the change is made (a draw another Quintara added meanwhile
+// stays). A missing file counts as an empty history.
 Result<HistoryWritten> AddDraw(const std::filesystem::path& appDir, const AnyDrawRec& draw);
 
 // Replaces draw D (1..N), the record in slot N - D + 1; every other byte of the file stays as it was.
@@ -40,8 +43,8 @@ Result<HistoryWritten> CorrectDraw(const std::filesystem::path& appDir, std::int
 Result<HistoryWritten> WriteDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
                                  const AnyDrawRec& draw);
 
-// Every write above reads the file, builds the whole new file in memory and puts it in place with
-// WriteFileAtomically: the file is either the old one or the new one, never a mixture. Each call opens,
-// writes and closes the file itself, so no handle outlives a call.
+// Every write above goes through ChangeHistory: under the history's lock it reads the file, builds the
+// whole new file in memory and puts it in place atomically, so the file is either the old one or the new
+// one, never a mixture. Each call opens, writes and closes the file itself, so no handle outlives a call.
 
 }  // namespace quintara

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Files.h"
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
@@ -52,8 +53,13 @@ std::filesystem::path BinaryLinesName(const std::filesystem::path& textName, Gam
 // nothing for any other extension.
 std::optional<Game> GameOfLinesFile(const std::filesystem::path& path);
 
+// The most bytes a saved-lines file is read from: far beyond any the program writes (the largest wheel
+// makes 904 lines of at most 52 bytes), so that a wrong file is refused at once, not read for minutes.
+inline constexpr std::size_t kMostLinesFileBytes = 100 * 1024 * 1024;
+
 // The lines of a saved-lines file: one line per whole slot, a trailing partial slot ignored. A file of
-// zero bytes gives the single zeroed line 1. A file that cannot be read is an error naming it.
+// zero bytes gives the single zeroed line 1. A file that cannot be read, or is larger than
+// kMostLinesFileBytes, is an error naming it (and its size).
 Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game);
 
 // The bytes of the binary file: line i in slot i.
@@ -65,8 +71,8 @@ std::string EncodeLinesFile(const SavedLines& lines);
 std::string SavedLinesText(const SavedLines& lines, double generatedDate);
 
 // Writes the text file under `textName` and the binary file beside it. Both are written to temporary
-// files first and replace the old files only when both were written, so a failed save changes nothing;
-// the error names the file and the reason.
-Status SaveLines(const std::filesystem::path& textName, const SavedLines& lines, double generatedDate);
+// files first and replace the old files only when both were written, and a failed replacement puts the
+// first one back, so a failed save changes nothing; the error names the file and the reason.
+WriteStatus SaveLines(const std::filesystem::path& textName, const SavedLines& lines, double generatedDate);
 
 }  // namespace quintara

@@ -106,6 +106,8 @@ public:
 struct MenuItemState {
     std::string caption;  // "-" makes the item a separator
     bool checked = false;
+    // The caption is a file's name, shown as it is: an "&" in it is a character, not an access key.
+    bool literalCaption = false;
 };
 
 // An item of the window's menu bar: a top-level menu (no parent), a command or a separator.
