@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPainter>
@@ -13,10 +14,12 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QUrl>
 #include <algorithm>
+#include <iostream>
 
 #include "qt/HelpWindow.h"
 #include "qt/QtText.h"
@@ -54,6 +57,25 @@ bool KeyBefore(const QString& left, const QString& right) {
     return left < right;
 }
 
+// The settings store, or none when its file is something other than a plain file: Qt would wait for
+// ever on a pipe and cannot keep settings in a folder or a device, so the program starts without its
+// recent files and says why on its error output.
+std::unique_ptr<QSettings> OpenSettings(const QString& settingsFile) {
+    const QString path = settingsFile.isEmpty()
+                             ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                   QStringLiteral("/Quintara/Quintara.conf")
+                             : settingsFile;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        std::cerr << "quintara: the settings file " << path.toStdString()
+                  << " is not a plain file; it is ignored, and the recent files are not kept\n";
+        return nullptr;
+    }
+    return settingsFile.isEmpty()
+               ? std::make_unique<QSettings>(QStringLiteral("Quintara"), QStringLiteral("Quintara"))
+               : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+}
+
 }  // namespace
 
 QStringList ToQtNameFilters(std::string_view filter) {
@@ -73,10 +95,7 @@ QStringList ToQtNameFilters(std::string_view filter) {
 }
 
 QtPlatform::QtPlatform(std::string applicationDirectory, const QString& settingsFile)
-    : m_applicationDirectory(std::move(applicationDirectory)),
-      m_settings(settingsFile.isEmpty()
-                     ? std::make_unique<QSettings>(QStringLiteral("Quintara"), QStringLiteral("Quintara"))
-                     : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)) {}
+    : m_applicationDirectory(std::move(applicationDirectory)), m_settings(OpenSettings(settingsFile)) {}
 
 QtPlatform::~QtPlatform() {
     SetBusyPointer(false);
@@ -239,6 +258,9 @@ bool QtPlatform::PrintFormImage(ui::Form& form) {
 }
 
 ui::SettingsSection QtPlatform::ReadSettings(std::string_view section) {
+    if (!m_settings) {
+        return {};
+    }
     m_settings->beginGroup(ToQt(section));
     QStringList keys = m_settings->childKeys();
     std::sort(keys.begin(), keys.end(), KeyBefore);
@@ -251,6 +273,9 @@ ui::SettingsSection QtPlatform::ReadSettings(std::string_view section) {
 }
 
 void QtPlatform::WriteSetting(std::string_view section, std::string_view key, std::string_view value) {
+    if (!m_settings) {
+        return;
+    }
     m_settings->beginGroup(ToQt(section));
     m_settings->setValue(ToQt(key), ToQt(value));
     m_settings->endGroup();
