@@ -31,6 +31,9 @@ struct Context {
     std::ostream& err;
 };
 
+// A report of the program (CR LF line ends) as the command line prints it, every CR LF made LF.
+std::string WithLf(std::string_view text);
+
 // A JSON document whose keys keep the order they were added in.
 using Json = nlohmann::ordered_json;
 

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <numeric>
+#include <optional>
 
 #include "core/Dates.h"
 #include "core/Draws.h"
@@ -148,28 +150,41 @@ Error CsvError(const Error& error, const std::string& csvName) {
     return csvName.empty() ? error : MakeError(error.kind, csvName + ": " + error.message);
 }
 
+// An import up to its writing: the CSV read and checked.
 template <class Rec>
-Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path& appDir, ImportMode mode,
-                               const std::string& csvName) {
-    constexpr Game game = GameOfRecord<Rec>();
-    const auto length = static_cast<std::size_t>(Info(game).recordLength);
-    const auto historyPath = HistoryPath(appDir, game);
+struct PreparedImport {
+    CsvImportReport report;
+    HistoryCsvDraws<Rec> parsed;
+};
+
+template <class Rec>
+Result<PreparedImport<Rec>> Prepare(std::string_view csv, const std::string& csvName) {
     auto parsed = ParseHistoryCsv<Rec>(csv);
     if (!parsed) {
         return CsvError(parsed.GetError(), csvName);
     }
-    CsvImportReport report;
-    report.draws = parsed->draws.Size();
-    report.warnings = std::move(parsed->warnings);
+    PreparedImport<Rec> prepared{CsvImportReport{}, std::move(*parsed)};
+    prepared.report.draws = prepared.parsed.draws.Size();
+    prepared.report.warnings = std::move(prepared.parsed.warnings);
+    return prepared;
+}
 
-    // The merge is worked out on the history as it is under the lock: a draw added meanwhile by another
-    // Quintara is merged with, never written over.
+// Writes the import through ChangeHistory, keeping the history it replaces. A merge is worked out on the
+// history as it is under the lock: a draw added meanwhile by another Quintara is merged with, never
+// written over.
+template <class Rec>
+Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesystem::path& appDir,
+                              ImportMode mode, const std::string& csvName) {
+    constexpr Game game = GameOfRecord<Rec>();
+    const auto length = static_cast<std::size_t>(Info(game).recordLength);
+    const auto historyPath = HistoryPath(appDir, game);
+    CsvImportReport& report = prepared.report;
+    const OneBased<Rec>& draws = prepared.parsed.draws;
     const HistoryChange change = [&](const std::string& held) -> Result<std::optional<std::string>> {
         if (mode == ImportMode::Replace) {
             report.added = report.draws;
-            return std::optional<std::string>(EncodeSlots(parsed->draws, length));
+            return std::optional<std::string>(EncodeSlots(draws, length));
         }
-        OneBased<Rec> result;
         const OneBased<Rec> history = DecodeSlots<Rec>(held, length);
         if (const auto problems = VerifyDraws(history); !problems.empty()) {
             return MakeError(ErrorKind::BadFormat, historyPath.string() + ": " +
@@ -183,12 +198,13 @@ Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path
             heldOn.emplace(std::floor(draw.DrawDate), &draw);
             newest = std::max(newest, draw.DrawDate);
         }
-        for (std::size_t i = 1; i <= parsed->draws.Size(); ++i) {
-            const Rec& draw = parsed->draws[i];
+        OneBased<Rec> result;
+        for (std::size_t i = 1; i <= draws.Size(); ++i) {
+            const Rec& draw = draws[i];
             const auto same = heldOn.find(draw.DrawDate);
             if (same != heldOn.end()) {
                 if (NumbersOf(draw) != NumbersOf(*same->second)) {
-                    return CsvError(RowError(parsed->lines[i - 1],
+                    return CsvError(RowError(prepared.parsed.lines[i - 1],
                                              "the draw on " + FormatDate(draw.DrawDate) + " (" +
                                                  NumbersText(ViewOf(draw)) +
                                                  ") differs from the draw the history holds on that date (" +
@@ -217,7 +233,17 @@ Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path
     }
     report.backup = changed->backup;
     report.saveWarning = changed->warning;
-    return report;
+    return std::move(report);
+}
+
+template <class Rec>
+Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path& appDir, ImportMode mode,
+                               const std::string& csvName) {
+    auto prepared = Prepare<Rec>(csv, csvName);
+    if (!prepared) {
+        return prepared.GetError();
+    }
+    return Write(std::move(*prepared), appDir, mode, csvName);
 }
 
 }  // namespace
@@ -243,38 +269,94 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& historyPath) {
 template <class Rec>
 Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
     constexpr Game game = GameOfRecord<Rec>();
-    auto rows = ReadCsv(csv);
-    if (!rows) {
-        return rows.GetError();
-    }
     const std::string header = HistoryCsvHeader(game);
-    if (rows->empty() || rows->front().line != 1 || rows->front().fields != ReadCsv(header)->front().fields) {
-        return MakeError(ErrorKind::BadFormat, "line 1: the header must read " + header);
-    }
-    struct Row {
-        Rec draw;
-        std::size_t line;
-    };
-    std::vector<Row> draws;
+    const std::vector<std::string> headerFields = ReadCsv(header)->front().fields;
+    // The rows become draws as they are read, so that a long CSV is held once as text and once as
+    // draws. A fault of the CSV itself anywhere comes first, then the first faulty row.
     HistoryCsvDraws<Rec> parsed;
-    std::map<double, std::size_t> lineOfDate;
-    for (std::size_t i = 1; i < rows->size(); ++i) {
-        const CsvRow& row = (*rows)[i];
+    // Room for a draw a line, so that growing never holds the draws twice over.
+    const auto lines = static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')) + 1;
+    parsed.draws.Reserve(lines);
+    parsed.lines.reserve(lines);
+    std::optional<Error> rowError;
+    std::optional<std::size_t> rowErrorLine;
+    bool first = true;
+    const Status read = ForEachCsvRow(csv, [&](const CsvRow& row) {
+        if (rowError) {
+            return;
+        }
+        if (first) {
+            first = false;
+            if (row.line != 1 || row.fields != headerFields) {
+                rowError = MakeError(ErrorKind::BadFormat, "line 1: the header must read " + header);
+                rowErrorLine = 0;
+            }
+            return;
+        }
         auto draw = ParseRow<Rec>(row.fields, row.line, parsed.warnings);
         if (!draw) {
-            return draw.GetError();
+            rowError = draw.GetError();
+            rowErrorLine = row.line;
+            return;
         }
-        if (!lineOfDate.emplace(draw->DrawDate, row.line).second) {
-            return RowError(row.line, "a second draw on " + FormatDate(draw->DrawDate));
-        }
-        draws.push_back(Row{*draw, row.line});
-    }
-    std::stable_sort(draws.begin(), draws.end(),
-                     [](const Row& a, const Row& b) { return a.draw.DrawDate > b.draw.DrawDate; });
-    parsed.draws.Reserve(draws.size());
-    for (const auto& row : draws) {
-        parsed.draws.PushBack(row.draw);
+        parsed.draws.PushBack(*draw);
         parsed.lines.push_back(row.line);
+    });
+    if (!read) {
+        return read.GetError();
+    }
+    if (first) {
+        return MakeError(ErrorKind::BadFormat, "line 1: the header must read " + header);
+    }
+    if (rowErrorLine == std::size_t{0}) {
+        return *rowError;
+    }
+    // Newest first, draws of one date in the order of their lines: `order[k]` is the draw read k-th.
+    const std::size_t size = parsed.draws.Size();
+    std::vector<std::uint32_t> order(size);
+    std::iota(order.begin(), order.end(), std::uint32_t{0});
+    std::stable_sort(order.begin(), order.end(), [&parsed](std::uint32_t a, std::uint32_t b) {
+        return parsed.draws[a + 1].DrawDate > parsed.draws[b + 1].DrawDate;
+    });
+    // A second draw on a date is a fault of its line; the first such line, or an earlier faulty row, is told.
+    std::optional<std::size_t> secondDraw;
+    for (std::size_t k = 1; k < size; ++k) {
+        const auto& earlier = parsed.draws[order[k - 1] + 1];
+        const auto& later = parsed.draws[order[k] + 1];
+        if (!(earlier.DrawDate > later.DrawDate)) {
+            const std::size_t line = parsed.lines[order[k]];
+            if (!secondDraw || line < parsed.lines[*secondDraw]) {
+                secondDraw = order[k];
+            }
+        }
+    }
+    if (secondDraw) {
+        return RowError(parsed.lines[*secondDraw],
+                        "a second draw on " + FormatDate(parsed.draws[*secondDraw + 1].DrawDate));
+    }
+    if (rowError) {
+        return *rowError;
+    }
+    // Puts the draws in that order where they are, a cycle of the permutation at a time.
+    for (std::size_t k = 0; k < size; ++k) {
+        if (order[k] == k) {
+            continue;
+        }
+        Rec draw = std::move(parsed.draws[k + 1]);
+        const std::size_t line = parsed.lines[k];
+        std::size_t at = k;
+        while (true) {
+            const std::size_t from = order[at];
+            order[at] = static_cast<std::uint32_t>(at);
+            if (from == k) {
+                parsed.draws[at + 1] = std::move(draw);
+                parsed.lines[at] = line;
+                break;
+            }
+            parsed.draws[at + 1] = std::move(parsed.draws[from + 1]);
+            parsed.lines[at] = parsed.lines[from];
+            at = from;
+        }
     }
     return parsed;
 }
@@ -315,13 +397,19 @@ Result<CsvImportReport> ImportHistoryCsv(Game game, std::string_view csv, const 
 
 Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvPath,
                                              const std::filesystem::path& appDir, ImportMode mode) {
-    const auto csv = ReadWholeFile(csvPath);
+    auto csv = ReadWholeFile(csvPath);
     if (!csv) {
         return csv.GetError();
     }
-    return WithDrawRecord(game, [&](auto tag) {
+    return WithDrawRecord(game, [&](auto tag) -> Result<CsvImportReport> {
         using Rec = typename decltype(tag)::type;
-        return Import<Rec>(*csv, appDir, mode, csvPath.string());
+        auto prepared = Prepare<Rec>(*csv, csvPath.string());
+        if (!prepared) {
+            return prepared.GetError();
+        }
+        // The draws are all that is written: the text goes before the history is read and written.
+        std::string().swap(*csv);
+        return Write(std::move(*prepared), appDir, mode, csvPath.string());
     });
 }
 
