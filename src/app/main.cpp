@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QMessageBox>
+#include <csignal>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -51,6 +52,8 @@ bool AsksOnlyForText(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write beyond the user's file-size limit must fail with a message, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     DescribeProgram();
     if (AsksOnlyForText(argc, argv)) {
         const QCoreApplication textOnly(argc, argv);

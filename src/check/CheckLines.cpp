@@ -181,7 +181,7 @@ std::string WinningLinesCaption(std::int32_t winners) {
                         : "View " + std::to_string(winners) + " Winning Lines";
 }
 
-Status SaveReport(const std::filesystem::path& path, std::string_view reportText) {
+WriteStatus SaveReport(const std::filesystem::path& path, std::string_view reportText) {
     std::string bytes(reportText);
     bytes += kCrLf;
     return WriteFileAtomically(path, bytes);

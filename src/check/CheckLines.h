@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Files.h"
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
@@ -77,6 +78,6 @@ inline constexpr std::string_view kProposedReportName = "Winning Report";
 
 // Writes the report and one CR LF under `path` as given, through a temporary file, so a failure leaves
 // any old file whole; the error names the file and the reason.
-Status SaveReport(const std::filesystem::path& path, std::string_view reportText);
+WriteStatus SaveReport(const std::filesystem::path& path, std::string_view reportText);
 
 }  // namespace quintara

@@ -16,14 +16,13 @@ namespace {
 // --numbers N1,N2,...: the check window's boxes in their order, checked as the window checks them.
 TypedDraw ParseCheckNumbers(Game game, const std::string& text) {
     CheckBoxes boxes;
-    std::stringstream stream(text);
     std::size_t count = 0;
-    for (std::string field; std::getline(stream, field, ',');) {
+    for (const std::string& field : CommaList("--numbers", text)) {
         if (count == boxes.size()) {
             ++count;
             break;
         }
-        boxes[count++] = Trim(field);
+        boxes[count++] = field;
     }
     const auto shown = static_cast<std::size_t>(CheckBoxCount(game));
     if (count > shown) {

@@ -1,6 +1,28 @@
 #include "cli/CliSupport.h"
 
+#include "core/TextRules.h"
+
 namespace quintara::cli {
+
+std::vector<std::string> CommaList(std::string_view option, std::string_view text) {
+    const std::string trimmed = Trim(text);
+    if (!trimmed.empty() && trimmed.back() == ',') {
+        throw UsageError(std::string(option) + ": \"" + trimmed +
+                         "\" ends with a comma; give a number after every comma");
+    }
+    std::vector<std::string> fields;
+    if (trimmed.empty()) {
+        return fields;
+    }
+    for (std::size_t start = 0;;) {
+        const auto comma = trimmed.find(',', start);
+        fields.push_back(Trim(std::string_view(trimmed).substr(start, comma - start)));
+        if (comma == std::string::npos) {
+            return fields;
+        }
+        start = comma + 1;
+    }
+}
 
 std::string WithLf(std::string_view text) {
     std::string out;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/History.h"
 
@@ -41,6 +42,11 @@ using Json = nlohmann::ordered_json;
 // Writes `json` on one line. Bytes that are not UTF-8 (a machine name from an old file) become U+FFFD
 // rather than invalid JSON.
 void WriteJson(const Context& context, const Json& json);
+
+// The fields of a comma-separated list given to `option` ("--balls"), blanks around them trimmed and
+// empty ones kept for the command's own checks. A list that ends with a comma is refused alike by every
+// command: a number left out there is a mistake, not a shorter list.
+std::vector<std::string> CommaList(std::string_view option, std::string_view text);
 
 // A game's history, or a Failure naming its file. Reading never creates a missing file.
 template <class Rec>

@@ -82,11 +82,7 @@ std::string ParseWheelItem(Game game, const Algorithm& algorithm, const std::opt
 
 // --personal N1,N2,...: checked as the personal picks windows check them, with their messages.
 OneBased<std::int16_t> ParsePersonalNumbers(Game game, const std::string& text) {
-    std::vector<std::string> fields;
-    std::stringstream stream(text);
-    for (std::string field; std::getline(stream, field, ',');) {
-        fields.push_back(Trim(field));
-    }
+    const std::vector<std::string> fields = CommaList("--personal", text);
     if (fields.empty() || static_cast<int>(fields.size()) > kMostPersonalNumbers) {
         throw UsageError("--personal: Please enter a Number between 1 and 28");
     }
@@ -256,8 +252,12 @@ int RunPick(Context& context, const PickOptions& options) {
     const GeneratorResult& result = run.result;
     if (const auto& name = options.save) {
         const SavedLines saved{game, result.PickedLines, result.DailyPlayPickedLines};
-        if (const Status written = SaveLines(*name, saved, result.LinesGeneratedDate); !written) {
+        const WriteStatus written = SaveLines(*name, saved, result.LinesGeneratedDate);
+        if (!written) {
             throw Failure(written.GetError().message);
+        }
+        if (!written->warning.empty()) {
+            context.err << "warning: " << written->warning << "\n";
         }
     }
     if (options.json) {

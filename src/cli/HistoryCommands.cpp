@@ -127,6 +127,9 @@ int RunImportHistory(Context& context, const ImportHistoryOptions& options) {
     for (const auto& warning : report->warnings) {
         context.err << options.csv.string() << ": " << warning << "\n";
     }
+    if (!report->saveWarning.empty()) {
+        context.err << "warning: " << report->saveWarning << "\n";
+    }
     const std::string history = HistoryPath(context.appDir, options.game).string();
     if (options.merge) {
         context.out << "Added " << report->added << " of the " << report->draws << " draws to " << history
@@ -208,15 +211,7 @@ void AddDrawOptions::Define(CLI::App& command) {
 int RunAddDraw(Context& context, const AddDrawOptions& options) {
     const Game game = options.game;
     DrawEntryFields fields;
-    std::vector<std::string> balls;
-    for (std::size_t start = 0;;) {
-        const auto comma = options.balls.find(',', start);
-        balls.push_back(options.balls.substr(start, comma - start));
-        if (comma == std::string::npos) {
-            break;
-        }
-        start = comma + 1;
-    }
+    const std::vector<std::string> balls = CommaList("--balls", options.balls);
     const bool hasExtra = Info(game).hasExtra;
     const std::size_t mainBalls = static_cast<std::size_t>(Info(game).mainBalls);
     if (balls.size() != mainBalls) {
@@ -276,9 +271,15 @@ int RunAddDraw(Context& context, const AddDrawOptions& options) {
                       " is already in the history (the newest is " + std::to_string(*held) +
                       "); give --correct to replace it");
     }
-    const auto written = WriteDraw(context.appDir, plan.drawNumber, plan.record);
+    // A new draw goes first in the file as it is when written, even if another Quintara added one since
+    // the count above: it is never written over that draw.
+    const auto written = plan.newDraw ? AddDraw(context.appDir, plan.record)
+                                      : CorrectDraw(context.appDir, plan.drawNumber, plan.record);
     if (!written) {
         Refuse(game, UpdateFailure(written.GetError()));
+    }
+    if (!written->warning.empty()) {
+        context.err << "warning: " << written->warning << "\n";
     }
     const DrawView view = std::visit([](const auto& draw) { return ViewOf(draw); }, plan.record);
     if (options.json) {

@@ -2,7 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,8 +43,23 @@ Error FileError(ErrorKind kind, const std::filesystem::path& path, const std::st
     return MakeError(kind, path.string() + ": " + reason);
 }
 
+WriteFault& Fault() {
+    static WriteFault fault;
+    return fault;
+}
+
+// The error a test wants `step` to fail with, or 0.
+int Injected(WriteStep step, const std::filesystem::path& file) {
+    const WriteFault& fault = Fault();
+    return fault ? fault(step, file) : 0;
+}
+
 // Writes every byte, retrying after interruptions and short writes.
-bool WriteAll(int fd, std::string_view bytes) {
+bool WriteAll(int fd, std::string_view bytes, const std::filesystem::path& target) {
+    if (const int error = Injected(WriteStep::Write, target); error != 0) {
+        errno = error;
+        return false;
+    }
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -54,6 +76,149 @@ bool WriteAll(int fd, std::string_view bytes) {
 std::filesystem::path FolderOf(const std::filesystem::path& path) {
     const auto parent = path.parent_path();
     return parent.empty() ? std::filesystem::path(".") : parent;
+}
+
+// Every temporary name holds this mark, so that only this program's own leftovers are ever removed.
+constexpr std::string_view kTemporaryMark = ".quintara-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+constexpr std::size_t kTemporaryRandom = 6;  // the X's mkostemps replaces
+
+bool IsTemporaryName(std::string_view name) {
+    const std::size_t tail = kTemporaryMark.size() + kTemporaryRandom + kTemporarySuffix.size();
+    return name.size() > tail + 1 && name.front() == '.' && name.ends_with(kTemporarySuffix) &&
+           name.substr(name.size() - tail, kTemporaryMark.size()) == kTemporaryMark;
+}
+
+// The process that made a temporary name of earlier versions (".Name.<pid>-<attempt>.tmp"), or 0.
+pid_t EarlierWriterOf(std::string_view name) {
+    if (name.size() < 8 || name.front() != '.' || !name.ends_with(kTemporarySuffix)) {
+        return 0;
+    }
+    name.remove_suffix(kTemporarySuffix.size());
+    const auto dash = name.find_last_of('-');
+    const auto dot = name.find_last_of('.');
+    if (dash == std::string_view::npos || dot == std::string_view::npos || dot == 0 || dash < dot + 2 ||
+        dash + 1 == name.size()) {
+        return 0;
+    }
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && text.size() < 10 &&
+               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::string_view pid = name.substr(dot + 1, dash - dot - 1);
+    const std::string_view attempt = name.substr(dash + 1);
+    constexpr std::size_t kEarlierAttempts = 16;  // the names an earlier writer tried
+    if (!digits(pid) || !digits(attempt) || std::stoul(std::string(attempt)) >= kEarlierAttempts) {
+        return 0;
+    }
+    return static_cast<pid_t>(std::stol(std::string(pid)));
+}
+
+// The file an earlier temporary name was for: the name between the leading "." and the pid.
+std::string_view EarlierTargetOf(std::string_view name) {
+    name.remove_prefix(1);
+    return name.substr(0, name.find_last_of('.', name.find_last_of('-')));
+}
+
+// A temporary file whose writer is gone: nobody holds its lock (a writer holds it from the file's
+// creation to its rename, and the lock dies with the process).
+void RemoveIfAbandoned(const std::filesystem::path& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.Get() < 0 || ::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
+        return;
+    }
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(fd.Get(), &opened) == 0 && S_ISREG(opened.st_mode) && ::lstat(path.c_str(), &named) == 0 &&
+        opened.st_dev == named.st_dev && opened.st_ino == named.st_ino) {
+        ::unlink(path.c_str());
+    }
+}
+
+// Earlier versions took no lock; their temporaries go when their process is gone and they are old
+// enough that no writer of another machine sharing the folder can still be busy with them.
+void RemoveIfEarlierLeftover(const std::filesystem::path& path, pid_t writer) {
+    constexpr std::time_t kOldEnough = 600;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        std::time(nullptr) - info.st_mtime < kOldEnough) {
+        return;
+    }
+    if (::kill(writer, 0) != 0 && errno == ESRCH) {
+        ::unlink(path.c_str());
+    }
+}
+
+// Removes the temporary files of this program's writers that were killed before they could clean up.
+void RemoveLeftoverTemporaries(const std::filesystem::path& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (IsTemporaryName(name)) {
+            RemoveIfAbandoned(folder / name);
+        } else if (const pid_t writer = EarlierWriterOf(name);
+                   writer > 0 && ::access((folder / EarlierTargetOf(name)).c_str(), F_OK) == 0) {
+            RemoveIfEarlierLeftover(folder / name, writer);
+        }
+    }
+    ::closedir(dir);
+}
+
+// The permission bits a new file gets: 0666 less the process's umask, read without changing it.
+mode_t NewFileMode() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("Umask:")) {
+            return static_cast<mode_t>(0666 & ~std::strtoul(line.c_str() + 6, nullptr, 8));
+        }
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+struct Temporary {
+    std::filesystem::path name;
+    int fd = -1;
+    int lock = -1;
+};
+
+// A new file of a unique name beside `target`, open for writing and locked against the leftover
+// cleaning of other writers.
+Result<Temporary> CreateTemporary(const std::filesystem::path& target) {
+    constexpr int kAttempts = 8;
+    int error = EEXIST;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        std::string name =
+            (FolderOf(target) / ("." + target.filename().string() + std::string(kTemporaryMark) +
+                                 std::string(kTemporaryRandom, 'X') + std::string(kTemporarySuffix)))
+                .string();
+        const int fd = ::mkostemps(name.data(), static_cast<int>(kTemporarySuffix.size()), O_CLOEXEC);
+        if (fd < 0) {
+            error = errno;
+            break;
+        }
+        // A second open of its own: the lock must outlive the close of the written descriptor.
+        const int lock = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+        int locked = -1;
+        while (lock >= 0 && (locked = ::flock(lock, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        struct stat written {};
+        struct stat held {};
+        if (locked == 0 && ::fstat(fd, &written) == 0 && ::fstat(lock, &held) == 0 && held.st_nlink > 0 &&
+            written.st_dev == held.st_dev && written.st_ino == held.st_ino) {
+            return Temporary{name, fd, lock};
+        }
+        // Another writer took it for a leftover between its creation and the lock: try a new name.
+        if (lock >= 0) {
+            ::close(lock);
+        }
+        ::close(fd);
+    }
+    return MakeError(ErrorKind::Unwritable, FileErrorReason(error));
 }
 
 }  // namespace
@@ -89,11 +254,40 @@ std::string FileErrorReason(int errorNumber) {
     }
 }
 
-Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
+Result<std::filesystem::path> FileBehindLinks(const std::filesystem::path& path) {
+    constexpr int kMostLinks = 40;  // what the system itself follows before it gives up
+    std::filesystem::path current = path;
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0) {
+            if (hop > 0 && (errno == ENOENT || errno == ENOTDIR)) {
+                return FileError(ErrorKind::Unreadable, path,
+                                 "is a symbolic link to " + current.string() + ", which does not exist");
+            }
+            return current;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            return current;
+        }
+        std::error_code error;
+        const auto target = std::filesystem::read_symlink(current, error);
+        if (error) {
+            return current;
+        }
+        current = target.is_absolute() ? target : FolderOf(current) / target;
+    }
+    return FileError(ErrorKind::Unreadable, path, "is a chain of symbolic links too long to follow");
+}
+
+Result<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t limit) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.Get() < 0) {
         const int error = errno;
         if (error == ENOENT) {
+            // A link to nothing is not a missing file: a history behind it must not be taken for empty.
+            if (auto behind = FileBehindLinks(path); !behind) {
+                return behind.GetError();
+            }
             return FileError(ErrorKind::Missing, path, "no such file");
         }
         return FileError(ErrorKind::Unreadable, path,
@@ -112,6 +306,12 @@ Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
         // A pipe or a device would block or never end; the program reads only plain files.
         return FileError(ErrorKind::Unreadable, path, "is not a plain file");
     }
+    if (static_cast<std::uintmax_t>(info.st_size) > limit) {
+        return FileError(ErrorKind::Unreadable, path,
+                         "is " + std::to_string(info.st_size) +
+                             " bytes long, larger than any such file (at most " + std::to_string(limit) +
+                             " bytes)");
+    }
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];
@@ -126,103 +326,156 @@ Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
         if (got == 0) {
             return bytes;
         }
+        if (bytes.size() + static_cast<std::size_t>(got) > limit) {
+            return FileError(ErrorKind::Unreadable, path,
+                             "is larger than any such file (at most " + std::to_string(limit) + " bytes)");
+        }
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
 }
 
-std::filesystem::path TemporaryNameFor(const std::filesystem::path& path, int attempt) {
-    return FolderOf(path) / ("." + path.filename().string() + "." + std::to_string(::getpid()) + "-" +
-                             std::to_string(attempt) + ".tmp");
+PendingFile::PendingFile(std::filesystem::path shown, std::filesystem::path target,
+                         std::filesystem::path temporary, int lockDescriptor)
+    : m_shown(std::move(shown)),
+      m_target(std::move(target)),
+      m_temporary(std::move(temporary)),
+      m_lock(lockDescriptor) {}
+
+PendingFile::PendingFile(PendingFile&& other) noexcept
+    : m_shown(std::move(other.m_shown)),
+      m_target(std::move(other.m_target)),
+      m_temporary(std::move(other.m_temporary)),
+      m_lock(other.m_lock),
+      m_committed(other.m_committed) {
+    other.m_lock = -1;
+    other.m_committed = true;
 }
 
-namespace {
+PendingFile::~PendingFile() {
+    if (!m_committed) {
+        ::unlink(m_temporary.c_str());
+    }
+    Release();
+}
 
-// A new file of a unique name beside `path` holding `bytes`, flushed to disk and closed, with the
-// permission bits of the file it will replace. On a failure nothing of it is left.
-Result<std::filesystem::path> WriteTemporary(const std::filesystem::path& path, std::string_view bytes) {
+void PendingFile::Release() {
+    if (m_lock >= 0) {
+        ::close(m_lock);
+        m_lock = -1;
+    }
+}
+
+Status PendingFile::Commit() {
+    int error = Injected(WriteStep::Rename, m_target);
+    if (error == 0 && ::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        return FileError(ErrorKind::Unwritable, m_shown,
+                         "cannot replace the file (" + FileErrorReason(error) + ")");
+    }
+    m_committed = true;
+    Release();
+    return Done{};
+}
+
+std::string PendingFile::FlushFolder() const {
+    int error = Injected(WriteStep::FolderFlush, m_target);
+    if (error == 0) {
+        // A file system that cannot flush a folder (EINVAL) has nothing more to do.
+        FileDescriptor folder(::open(FolderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (folder.Get() >= 0 && ::fsync(folder.Get()) != 0 && errno != EINVAL && errno != EROFS) {
+            error = errno;
+        }
+    }
+    if (error == 0) {
+        return {};
+    }
+    return m_shown.string() + ": the change was made, but its folder cannot be flushed to disk (" +
+           FileErrorReason(error) + "), so it may not survive a power cut";
+}
+
+Result<PendingFile> PrepareFile(const std::filesystem::path& path, std::string_view bytes,
+                                Durability durability,
+                                const std::optional<std::filesystem::path>& permissionsOf) {
     if (path.filename().empty()) {
         return FileError(ErrorKind::Unwritable, path, "names no file");
     }
-    // The permission bits of the file being replaced; a new file gets the usual ones (0666 less umask).
-    struct stat old {};
-    const bool replacing = ::lstat(path.c_str(), &old) == 0;
-    if (replacing && S_ISDIR(old.st_mode)) {
+    auto target = FileBehindLinks(path);
+    if (!target) {
+        return MakeError(ErrorKind::Unwritable, target.GetError().message);
+    }
+    // The permission bits and owner of the file being replaced; a new file gets the usual bits.
+    struct stat model {};
+    const bool replacing = ::lstat(target->c_str(), &model) == 0;
+    if (replacing && S_ISDIR(model.st_mode)) {
         return FileError(ErrorKind::Unwritable, path, "is a folder, not a file");
     }
+    bool modelled = replacing && S_ISREG(model.st_mode);
+    if (struct stat original{};
+        permissionsOf && ::stat(permissionsOf->c_str(), &original) == 0 && S_ISREG(original.st_mode)) {
+        model = original;
+        modelled = true;
+    }
 
-    std::filesystem::path temporary;
-    int fdNumber = -1;
-    int lastError = 0;
-    for (int attempt = 0; attempt < kTemporaryNameAttempts && fdNumber < 0; ++attempt) {
-        temporary = TemporaryNameFor(path, attempt);
-        // O_EXCL with O_NOFOLLOW: a name that exists, a planted link above all, is never opened.
-        fdNumber =
-            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fdNumber < 0) {
-            lastError = errno;
-            if (lastError != EEXIST && lastError != ELOOP) {
-                break;
-            }
-        }
-    }
-    if (fdNumber < 0) {
-        if (lastError == EEXIST || lastError == ELOOP) {
-            return FileError(ErrorKind::Unwritable, path,
-                             "cannot be written: every temporary name beside it is taken");
-        }
+    RemoveLeftoverTemporaries(FolderOf(*target));
+    auto temporary = CreateTemporary(*target);
+    if (!temporary) {
         return FileError(ErrorKind::Unwritable, path,
-                         "cannot be written (" + FileErrorReason(lastError) + ")");
+                         "cannot be written (" + temporary.GetError().message + ")");
     }
-    FileDescriptor fd(fdNumber);
+    PendingFile pending(path, *target, temporary->name, temporary->lock);
+    FileDescriptor fd(temporary->fd);
     auto fail = [&](const std::string& what, int error) -> Error {
         fd.Close();
-        ::unlink(temporary.c_str());
         return FileError(ErrorKind::Unwritable, path, what + " (" + FileErrorReason(error) + ")");
     };
-    if (replacing && S_ISREG(old.st_mode) && ::fchmod(fd.Get(), old.st_mode & 07777) != 0) {
-        return fail("cannot keep the permissions of the file", errno);
+    if (modelled) {
+        if (model.st_uid != ::geteuid() || model.st_gid != ::getegid()) {
+            // Only the superuser may give a file away; anyone else keeps his own, as an editor would.
+            [[maybe_unused]] const int owned = ::fchown(fd.Get(), model.st_uid, model.st_gid);
+        }
+        if (::fchmod(fd.Get(), model.st_mode & 07777) != 0) {
+            return fail("cannot keep the permissions of the file", errno);
+        }
+    } else {
+        [[maybe_unused]] const int usual = ::fchmod(fd.Get(), NewFileMode());
     }
-    if (!WriteAll(fd.Get(), bytes)) {
+    if (!WriteAll(fd.Get(), bytes, *target)) {
         return fail("write error", errno);
     }
-    if (::fsync(fd.Get()) != 0) {
-        return fail("cannot be flushed to disk", errno);
+    if (durability == Durability::Flushed) {
+        int error = Injected(WriteStep::Flush, *target);
+        if (error == 0 && ::fsync(fd.Get()) != 0) {
+            error = errno;
+        }
+        if (error != 0) {
+            return fail("cannot be flushed to disk", error);
+        }
     }
     if (fd.Close() != 0) {
         return fail("write error", errno);
     }
-    return temporary;
+    return pending;
 }
 
-// Renames the temporary file over `path` and flushes the folder, so the rename survives a crash.
-Status ReplaceWith(const std::filesystem::path& temporary, const std::filesystem::path& path) {
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        return FileError(ErrorKind::Unwritable, path,
-                         "cannot replace the file (" + FileErrorReason(error) + ")");
+WriteStatus WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                Durability durability) {
+    auto pending = PrepareFile(path, bytes, durability);
+    if (!pending) {
+        return pending.GetError();
     }
-    // A file system that cannot flush a folder (EINVAL) has nothing more to do.
-    FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.Get() >= 0 && ::fsync(folder.Get()) != 0 && errno != EINVAL && errno != EROFS) {
-        return FileError(
-            ErrorKind::Unwritable, path,
-            "was replaced, but its folder cannot be flushed to disk (" + FileErrorReason(errno) + ")");
+    if (auto committed = pending->Commit(); !committed) {
+        return committed.GetError();
     }
-    return Done{};
+    FileWritten written;
+    if (durability == Durability::Flushed) {
+        written.warning = pending->FlushFolder();
+    }
+    return written;
 }
 
-}  // namespace
-
-Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    auto temporary = WriteTemporary(path, bytes);
-    if (!temporary) {
-        return temporary.GetError();
-    }
-    return ReplaceWith(*temporary, path);
-}
-
-Status WriteFilesAtomically(const std::vector<FileContents>& files) {
+WriteStatus WriteFilesAtomically(const std::vector<FileContents>& files) {
     std::vector<const FileContents*> distinct;
     for (auto it = files.rbegin(); it != files.rend(); ++it) {
         const bool later = std::any_of(distinct.begin(), distinct.end(),
@@ -231,34 +484,70 @@ Status WriteFilesAtomically(const std::vector<FileContents>& files) {
             distinct.insert(distinct.begin(), &*it);
         }
     }
-    // A folder in a file's place would refuse only its rename, after the files before it were replaced.
+    std::vector<PendingFile> pending;
+    pending.reserve(distinct.size());
     for (const auto* file : distinct) {
-        std::error_code ec;
-        if (std::filesystem::is_directory(file->path, ec)) {
-            return FileError(ErrorKind::Unwritable, file->path, "is a folder, not a file");
+        auto prepared = PrepareFile(file->path, file->bytes);
+        if (!prepared) {
+            return prepared.GetError();
+        }
+        pending.push_back(std::move(*prepared));
+    }
+    // The old contents of every file but the last, ready beside it, so that a failed rename further on
+    // can put them back with a rename of their own, which needs no room on the disk.
+    std::vector<std::optional<PendingFile>> rollback(pending.size());
+    for (std::size_t i = 0; i + 1 < pending.size(); ++i) {
+        struct stat info {};
+        if (::lstat(pending[i].Target().c_str(), &info) != 0) {
+            continue;
+        }
+        auto old = ReadWholeFile(pending[i].Target());
+        if (!old) {
+            return MakeError(ErrorKind::Unwritable, old.GetError().message + "; nothing was written");
+        }
+        auto kept = PrepareFile(pending[i].Target(), *old);
+        if (!kept) {
+            return kept.GetError();
+        }
+        rollback[i].emplace(std::move(*kept));
+    }
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        auto committed = pending[i].Commit();
+        if (committed) {
+            continue;
+        }
+        std::string message = committed.GetError().message;
+        for (std::size_t j = 0; j < i; ++j) {
+            const bool restored = rollback[j] ? rollback[j]->Commit().Ok()
+                                              : ::unlink(pending[j].Target().c_str()) == 0 || errno == ENOENT;
+            if (!restored) {
+                message += "; " + pending[j].Target().string() + " was replaced and could not be put back";
+            }
+        }
+        return MakeError(ErrorKind::Unwritable, message);
+    }
+    FileWritten written;
+    std::vector<std::filesystem::path> flushed;
+    for (const auto& file : pending) {
+        const auto folder = FolderOf(file.Target());
+        if (std::find(flushed.begin(), flushed.end(), folder) != flushed.end()) {
+            continue;
+        }
+        flushed.push_back(folder);
+        if (const std::string warning = file.FlushFolder(); !warning.empty()) {
+            written.warning += (written.warning.empty() ? "" : "\n") + warning;
         }
     }
-    std::vector<std::filesystem::path> temporaries;
-    const auto removeFrom = [&temporaries](std::size_t first) {
-        for (std::size_t j = first; j < temporaries.size(); ++j) {
-            ::unlink(temporaries[j].c_str());
-        }
-    };
-    for (const auto* file : distinct) {
-        auto temporary = WriteTemporary(file->path, file->bytes);
-        if (!temporary) {
-            removeFrom(0);
-            return temporary.GetError();
-        }
-        temporaries.push_back(*temporary);
-    }
-    for (std::size_t i = 0; i < distinct.size(); ++i) {
-        if (auto replaced = ReplaceWith(temporaries[i], distinct[i]->path); !replaced) {
-            removeFrom(i + 1);
-            return replaced;
-        }
-    }
-    return Done{};
+    return written;
+}
+
+bool CreateEmptyFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    return fd >= 0 && ::close(fd) == 0;
+}
+
+void SetWriteFaultForTesting(WriteFault fault) {
+    Fault() = std::move(fault);
 }
 
 std::filesystem::path InAppDir(const std::filesystem::path& appDir, std::string_view name) {

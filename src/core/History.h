@@ -23,7 +23,8 @@ Result<OneBased<Rec>> ReadHistory(const std::filesystem::path& appDir, bool crea
     auto draws = ReadRecordFile<Rec>(path, static_cast<std::size_t>(Info(game).recordLength));
     if (!draws) {
         if (draws.GetError().kind == ErrorKind::Missing) {
-            const bool created = createMissing && WriteFileAtomically(path, "").Ok();
+            // Only where nothing is: a writer that made the file meanwhile keeps what it wrote.
+            const bool created = createMissing && CreateEmptyFile(path);
             return MakeError(ErrorKind::Missing, path.string() + ": no such file" +
                                                      (created ? " (an empty one was created)" : ""));
         }

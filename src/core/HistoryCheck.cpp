@@ -5,6 +5,7 @@
 
 #include "core/Dates.h"
 #include "core/History.h"
+#include "core/Windows1252.h"
 
 namespace quintara {
 
@@ -78,6 +79,15 @@ std::vector<std::string> DrawFaults(Game game, const DrawView& draw) {
     }
     if (game == Game::Lotto && !draw.ballSet.empty() && draw.ballSet.front() == '-') {
         faults.push_back("the ball set is " + draw.ballSet + ", a negative number");
+    }
+    // The program never stores one; it would break every line the field is shown or exported in.
+    for (const auto& [name, text] :
+         {std::pair<std::string_view, const std::string*>{"the ball set", &draw.ballSet},
+          {"the machine", &draw.machine}}) {
+        const Windows1252Text field = EncodeWindows1252Field(*text);
+        if (!field.Ok() && field.fault->control) {
+            faults.push_back(std::string(name) + " holds " + field.fault->Describe(*text));
+        }
     }
     return faults;
 }

@@ -28,7 +28,8 @@ bool IsDrawDate(double serial);
 
 // What is wrong with one draw of `game`, in field order; nothing for a sound draw. A sound draw has a
 // real date, main balls of 1..MaxBall with no ball twice, an extra ball in its range (Lotto's bonus
-// differing from the main balls) and, for Lotto, a ball set that is not negative.
+// differing from the main balls), for Lotto a ball set that is not negative, and no control character in
+// the ball set or the machine.
 std::vector<std::string> DrawFaults(Game game, const DrawView& draw);
 
 // Every damaged record of a loaded history, newest first, and every second draw on a date already held.

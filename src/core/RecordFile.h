@@ -52,8 +52,8 @@ Result<OneBased<Rec>> ReadRecordFile(const std::filesystem::path& path, std::siz
 }
 
 template <class Rec>
-Status WriteRecordFile(const std::filesystem::path& path, std::size_t slotLength,
-                       const OneBased<Rec>& records) {
+WriteStatus WriteRecordFile(const std::filesystem::path& path, std::size_t slotLength,
+                            const OneBased<Rec>& records) {
     return WriteFileAtomically(path, EncodeSlots(records, slotLength));
 }
 

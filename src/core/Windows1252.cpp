@@ -107,6 +107,39 @@ Windows1252Text EncodeWindows1252(std::string_view utf8) {
     return result;
 }
 
+Windows1252Text EncodeWindows1252Field(std::string_view utf8) {
+    Windows1252Text result = EncodeWindows1252(utf8);
+    if (!result.Ok()) {
+        return result;
+    }
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto next = NextCodePoint(utf8, at);
+        if (next->first < 0x20 || (next->first >= 0x7F && next->first <= 0x9F)) {
+            result.fault = EncodingFault{at, next->first, true};
+            return result;
+        }
+        at += next->second;
+    }
+    return result;
+}
+
+std::string UpperCaseWindows1252(std::string_view bytes) {
+    std::string upper(bytes);
+    for (char& c : upper) {
+        const auto byte = static_cast<unsigned char>(c);
+        unsigned char capital = byte;
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7)) {
+            capital = static_cast<unsigned char>(byte - 0x20);
+        } else if (byte == 0x9A || byte == 0x9C || byte == 0x9E) {  // š œ ž
+            capital = static_cast<unsigned char>(byte - 0x10);
+        } else if (byte == 0xFF) {  // ÿ
+            capital = 0x9F;
+        }
+        c = static_cast<char>(capital);
+    }
+    return upper;
+}
+
 bool IsUtf8(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
         const auto next = NextCodePoint(text, at);
@@ -119,11 +152,14 @@ bool IsUtf8(std::string_view text) {
 }
 
 std::string EncodingFault::Describe(std::string_view text) const {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(codePoint));
+    if (control) {
+        return "the control character " + std::string(code);
+    }
     if (codePoint == 0) {
         return "bytes that are not UTF-8 text";
     }
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(codePoint));
     const auto length = NextCodePoint(text, offset);
     const std::string character = length ? std::string(text.substr(offset, length->second)) : std::string();
     return "the character \"" + character + "\" (" + code + "), which Windows-1252 cannot hold";

@@ -18,7 +18,9 @@ std::string DecodeWindows1252(std::string_view bytes);
 struct EncodingFault {
     std::size_t offset = 0;       // byte offset in the UTF-8 text
     std::uint32_t codePoint = 0;  // the character, or 0 when the bytes are not UTF-8 at all
-    // "the character "ł" (U+0142), which Windows-1252 cannot hold" or "bytes that are not UTF-8 text".
+    bool control = false;         // a control character, which no text field of a record takes
+    // "the character "ł" (U+0142), which Windows-1252 cannot hold", "the control character U+000A" or
+    // "bytes that are not UTF-8 text".
     std::string Describe(std::string_view text) const;
 };
 
@@ -32,6 +34,15 @@ struct Windows1252Text {
 // UTF-8 to Windows-1252; refuses malformed UTF-8 (overlong forms, surrogates, stray continuation
 // bytes) and any character outside the code page.
 Windows1252Text EncodeWindows1252(std::string_view utf8);
+
+// The same for a text field of a record (a machine, a ball set): control characters (U+0000-U+001F,
+// U+007F-U+009F: line ends, tabs, NUL) are refused too, as they would break every line the field is
+// shown or exported in.
+Windows1252Text EncodeWindows1252Field(std::string_view utf8);
+
+// Windows-1252 text in upper case, the code page's accented letters with the plain ones ("é" to "É",
+// "ÿ" to "Ÿ"); the letters without a capital in the code page ("ß", "µ") stay as they are.
+std::string UpperCaseWindows1252(std::string_view bytes);
 
 // Whether the text is well-formed UTF-8.
 bool IsUtf8(std::string_view text);

@@ -135,9 +135,11 @@ WheelRead ReadCheckedWheel(const std::filesystem::path& path, Game game, int hig
 std::optional<WheelRefusal> CheckWheelPointers(const WheelLines& lines, Game game, int highest,
                                                WheelSource source) {
     int lineNumber = 0;
+    std::vector<std::int16_t> seen;
     for (const auto& line : lines) {
         ++lineNumber;
         std::optional<WheelRefusal> refusal;
+        seen.clear();
         ForEachField(line, [&](std::string_view field) {
             if (refusal) {
                 return;
@@ -155,7 +157,17 @@ std::optional<WheelRefusal> CheckWheelPointers(const WheelLines& lines, Game gam
                                   RangeMessage(game, highest, source));
                 refusal->detail = "line " + std::to_string(lineNumber) + " holds the pointer " +
                                   std::string(field) + ", outside 1 - " + std::to_string(highest);
+                return;
             }
+            if (std::find(seen.begin(), seen.end(), *pointer) != seen.end()) {
+                refusal =
+                    Refusal(WheelProblem::Repeated, lineNumber, kIncorrectWheelFormatTitle,
+                            "Line " + std::to_string(lineNumber) + " of the Wheel holds the Wheel Pointer " +
+                                std::to_string(*pointer) + " twice");
+                refusal->detail = refusal->text;
+                return;
+            }
+            seen.push_back(*pointer);
         });
         if (refusal) {
             return refusal;

@@ -33,7 +33,7 @@ inline constexpr std::string_view kImportNotAvailable = "This option is not avai
 // The file-open dialog filter of the import.
 inline constexpr std::string_view kWheelFileFilter = "(*.txt)|*.txt";
 
-enum class WheelProblem { Unreadable, NoLines, FieldCount, NotANumber, OutOfRange };
+enum class WheelProblem { Unreadable, NoLines, FieldCount, NotANumber, OutOfRange, Repeated };
 
 // Why a wheel is refused, with the message box the program shows for it.
 struct WheelRefusal {
@@ -66,7 +66,8 @@ WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSourc
 
 // Checks every pointer of normalised lines against 1..highest, in line order, stopping at the first fault.
 // A field that is not a number is refused with its line; a pointer outside the range with the range
-// message of `source` (a built-in message names the game's fixed range whatever `highest` is).
+// message of `source` (a built-in message names the game's fixed range whatever `highest` is); a pointer
+// a line holds twice with its line, as it would make a line with one number twice.
 std::optional<WheelRefusal> CheckWheelPointers(const WheelLines& lines, Game game, int highest,
                                                WheelSource source);
 

@@ -1,6 +1,7 @@
 #include "history/DrawEntry.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "core/Dates.h"
@@ -48,13 +49,6 @@ bool Compared(Game game, int box) {
 
 bool Blank(std::string_view text) {
     return Trim(text).empty();
-}
-
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    return upper;
 }
 
 EntryRefusal Refusal(std::string text, std::string_view title, EntryBox box, bool emptyBox) {
@@ -174,8 +168,8 @@ Result<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields) {
     if (!date) {
         return MakeError(ErrorKind::BadFormat, "You must enter Draw Date in Format DD/MM/YYYY");
     }
-    const std::string ballSet = UpperCase(fields.ballSet);
-    const std::string machine = UpperCase(fields.machine);
+    const std::string ballSet = UpperCaseWindows1252(fields.ballSet);
+    const std::string machine = UpperCaseWindows1252(fields.machine);
     switch (game) {
     case Game::Lotto: {
         const auto set = ToInteger(LottoBallSetText(fields.ballSet));
@@ -245,6 +239,15 @@ std::variant<UpdatePlan, EntryRefusal> PrepareUpdate(Game game, const DrawEntryF
     if (auto refusal = CheckDrawDateBox(fields.drawDate)) {
         return *refusal;
     }
+    // A negative set is damage to every reader of the file; one beyond the field cannot be stored.
+    if (game == Game::Lotto) {
+        const auto set = ToInteger(LottoBallSetText(fields.ballSet));
+        if (!set || *set < 0) {
+            return Refusal("The Set box takes a whole number from 0 to " +
+                               std::to_string(std::numeric_limits<std::int16_t>::max()) + ".",
+                           kInputError, EntryBox::BallSet, false);
+        }
+    }
     auto record = BuildDrawRecord(game, fields);
     if (!record) {
         return UpdateFailure(record.GetError());
@@ -271,7 +274,7 @@ std::optional<EntryRefusal> EncodeTypedText(Game game, DrawEntryFields& fields) 
     }
     textFields.push_back({&fields.machine, Info(game).machineWidth, "Machine", EntryBox::Machine});
     for (const Field& field : textFields) {
-        const Windows1252Text encoded = EncodeWindows1252(*field.text);
+        const Windows1252Text encoded = EncodeWindows1252Field(*field.text);
         if (!encoded.Ok()) {
             return Refusal(
                 "The " + std::string(field.name) + " box holds " + encoded.fault->Describe(*field.text) + ".",
@@ -293,8 +296,10 @@ EntryRefusal UpdateFailure(const Error& error) {
         "Error Updating", EntryBox::None, false);
 }
 
-EntryRefusal UpdateCompleted() {
-    return Refusal("Update of History Completed", "Updated", EntryBox::None, false);
+EntryRefusal UpdateCompleted(const std::string& warning) {
+    return Refusal(warning.empty() ? std::string("Update of History Completed")
+                                   : "Update of History Completed" + std::string(kCrLf) + warning,
+                   "Updated", EntryBox::None, false);
 }
 
 }  // namespace quintara

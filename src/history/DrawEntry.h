@@ -116,7 +116,7 @@ std::optional<EntryRefusal> EncodeTypedText(Game game, DrawEntryFields& fields);
 // The message of a write that failed, with the reason and the file on a line of its own.
 EntryRefusal UpdateFailure(const Error& error);
 
-// The message of a successful update.
-EntryRefusal UpdateCompleted();
+// The message of a successful update, with what the user should still know on a line of its own.
+EntryRefusal UpdateCompleted(const std::string& warning = {});
 
 }  // namespace quintara

@@ -15,6 +15,7 @@
 #include "core/TextRules.h"
 #include "core/Windows1252.h"
 #include "history/Csv.h"
+#include "history/HistoryChange.h"
 
 namespace quintara {
 
@@ -34,7 +35,7 @@ Error RowError(std::size_t line, const std::string& what) {
 // A UTF-8 CSV field as the bytes of a record text field of `width` characters.
 Result<std::string> TextField(const std::string& text, std::size_t width, std::string_view column, Game game,
                               std::size_t line) {
-    const Windows1252Text encoded = EncodeWindows1252(text);
+    const Windows1252Text encoded = EncodeWindows1252Field(text);
     if (!encoded.Ok()) {
         return RowError(line, std::string(column) + " holds " + encoded.fault->Describe(text));
     }
@@ -98,6 +99,11 @@ Result<Rec> ParseRow(const std::vector<std::string>& fields, std::size_t line,
     const std::string& ballSet = fields[at++];
     if constexpr (std::is_same_v<Rec, LottoDrawRec>) {
         const auto number = WholeNumber(ballSet);
+        // A number the field cannot hold, or a negative one, is a mistake in the file, not text to drop.
+        if (!number && IsNumeric(ballSet)) {
+            return RowError(line, "ball_set \"" + ballSet + "\" is not a whole number from 0 to " +
+                                      std::to_string(std::numeric_limits<std::int16_t>::max()));
+        }
         if (!ballSet.empty() && !number) {
             warnings.push_back("line " + std::to_string(line) + ": ball set \"" + ballSet +
                                "\" is not a number and is stored as 0");
@@ -139,63 +145,47 @@ std::string NumbersText(const DrawView& view) {
     return text;
 }
 
-// Keeps the history about to be replaced beside it; an empty or missing history needs no copy.
-Result<std::optional<std::filesystem::path>> KeepBackup(const std::filesystem::path& history) {
-    auto bytes = ReadWholeFile(history);
-    if (!bytes) {
-        if (bytes.GetError().kind == ErrorKind::Missing) {
-            return std::optional<std::filesystem::path>();
-        }
-        return bytes.GetError();
-    }
-    if (bytes->empty()) {
-        return std::optional<std::filesystem::path>();
-    }
-    const auto backup = BackupPathFor(history);
-    const Status kept = WriteFileAtomically(backup, *bytes);
-    if (!kept) {
-        return MakeError(kept.GetError().kind, kept.GetError().message + "; the history was left as it was");
-    }
-    return std::optional<std::filesystem::path>(backup);
-}
-
 // Errors of the CSV's own content start with `csvName` when there is one.
 Error CsvError(const Error& error, const std::string& csvName) {
     return csvName.empty() ? error : MakeError(error.kind, csvName + ": " + error.message);
 }
 
-// What an import is to write: the report, and the whole new history unless nothing changes.
+// An import up to its writing: the CSV read and checked.
 template <class Rec>
 struct PreparedImport {
     CsvImportReport report;
-    std::optional<OneBased<Rec>> history;
+    HistoryCsvDraws<Rec> parsed;
 };
 
-// An import up to its writing: the CSV read and checked, and in a merge, set against the history.
 template <class Rec>
-Result<PreparedImport<Rec>> Prepare(std::string_view csv, const std::filesystem::path& appDir,
-                                    ImportMode mode, const std::string& csvName) {
-    constexpr Game game = GameOfRecord<Rec>();
-    const auto length = static_cast<std::size_t>(Info(game).recordLength);
-    const auto historyPath = HistoryPath(appDir, game);
+Result<PreparedImport<Rec>> Prepare(std::string_view csv, const std::string& csvName) {
     auto parsed = ParseHistoryCsv<Rec>(csv);
     if (!parsed) {
         return CsvError(parsed.GetError(), csvName);
     }
-    CsvImportReport report;
-    report.draws = parsed->draws.Size();
-    report.warnings = std::move(parsed->warnings);
+    PreparedImport<Rec> prepared{CsvImportReport{}, std::move(*parsed)};
+    prepared.report.draws = prepared.parsed.draws.Size();
+    prepared.report.warnings = std::move(prepared.parsed.warnings);
+    return prepared;
+}
 
-    OneBased<Rec> result;
-    if (mode == ImportMode::Replace) {
-        result = std::move(parsed->draws);
-        report.added = report.draws;
-    } else {
-        auto held = ReadRecordFile<Rec>(historyPath, length);
-        if (!held && held.GetError().kind != ErrorKind::Missing) {
-            return held.GetError();
+// Writes the import through ChangeHistory, keeping the history it replaces. A merge is worked out on the
+// history as it is under the lock: a draw added meanwhile by another Quintara is merged with, never
+// written over.
+template <class Rec>
+Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesystem::path& appDir,
+                              ImportMode mode, const std::string& csvName) {
+    constexpr Game game = GameOfRecord<Rec>();
+    const auto length = static_cast<std::size_t>(Info(game).recordLength);
+    const auto historyPath = HistoryPath(appDir, game);
+    CsvImportReport& report = prepared.report;
+    const OneBased<Rec>& draws = prepared.parsed.draws;
+    const HistoryChange change = [&](const std::string& held) -> Result<std::optional<std::string>> {
+        if (mode == ImportMode::Replace) {
+            report.added = report.draws;
+            return std::optional<std::string>(EncodeSlots(draws, length));
         }
-        OneBased<Rec> history = held ? std::move(*held) : OneBased<Rec>();
+        const OneBased<Rec> history = DecodeSlots<Rec>(held, length);
         if (const auto problems = VerifyDraws(history); !problems.empty()) {
             return MakeError(ErrorKind::BadFormat, historyPath.string() + ": " +
                                                        std::to_string(problems.size()) +
@@ -208,12 +198,13 @@ Result<PreparedImport<Rec>> Prepare(std::string_view csv, const std::filesystem:
             heldOn.emplace(std::floor(draw.DrawDate), &draw);
             newest = std::max(newest, draw.DrawDate);
         }
-        for (std::size_t i = 1; i <= parsed->draws.Size(); ++i) {
-            const Rec& draw = parsed->draws[i];
+        OneBased<Rec> result;
+        for (std::size_t i = 1; i <= draws.Size(); ++i) {
+            const Rec& draw = draws[i];
             const auto same = heldOn.find(draw.DrawDate);
             if (same != heldOn.end()) {
                 if (NumbersOf(draw) != NumbersOf(*same->second)) {
-                    return CsvError(RowError(parsed->lines[i - 1],
+                    return CsvError(RowError(prepared.parsed.lines[i - 1],
                                              "the draw on " + FormatDate(draw.DrawDate) + " (" +
                                                  NumbersText(ViewOf(draw)) +
                                                  ") differs from the draw the history holds on that date (" +
@@ -229,44 +220,30 @@ Result<PreparedImport<Rec>> Prepare(std::string_view csv, const std::filesystem:
         }
         report.added = result.Size();
         if (result.Empty()) {
-            return PreparedImport<Rec>{std::move(report), std::nullopt};
+            return std::optional<std::string>();
         }
         for (const auto& draw : history) {
             result.PushBack(draw);
         }
+        return std::optional<std::string>(EncodeSlots(result, length));
+    };
+    const auto changed = ChangeHistory(historyPath, change, HistoryBackup::Keep);
+    if (!changed) {
+        return changed.GetError();
     }
-    return PreparedImport<Rec>{std::move(report), std::move(result)};
-}
-
-// Keeps the history being replaced, then writes the new one.
-template <class Rec>
-Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesystem::path& appDir) {
-    constexpr Game game = GameOfRecord<Rec>();
-    if (!prepared.history) {
-        return std::move(prepared.report);
-    }
-    const auto historyPath = HistoryPath(appDir, game);
-    auto backup = KeepBackup(historyPath);
-    if (!backup) {
-        return backup.GetError();
-    }
-    prepared.report.backup = *backup;
-    const Status written =
-        WriteRecordFile(historyPath, static_cast<std::size_t>(Info(game).recordLength), *prepared.history);
-    if (!written) {
-        return written.GetError();
-    }
-    return std::move(prepared.report);
+    report.backup = changed->backup;
+    report.saveWarning = changed->warning;
+    return std::move(report);
 }
 
 template <class Rec>
 Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path& appDir, ImportMode mode,
                                const std::string& csvName) {
-    auto prepared = Prepare<Rec>(csv, appDir, mode, csvName);
+    auto prepared = Prepare<Rec>(csv, csvName);
     if (!prepared) {
         return prepared.GetError();
     }
-    return Write(std::move(*prepared), appDir);
+    return Write(std::move(*prepared), appDir, mode, csvName);
 }
 
 }  // namespace
@@ -360,9 +337,6 @@ Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
     if (rowError) {
         return *rowError;
     }
-    if (size == 0) {
-        return MakeError(ErrorKind::Empty, "no draws after the header");
-    }
     // Puts the draws in that order where they are, a cycle of the permutation at a time.
     for (std::size_t k = 0; k < size; ++k) {
         if (order[k] == k) {
@@ -429,13 +403,13 @@ Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::p
     }
     return WithDrawRecord(game, [&](auto tag) -> Result<CsvImportReport> {
         using Rec = typename decltype(tag)::type;
-        auto prepared = Prepare<Rec>(*csv, appDir, mode, csvPath.string());
+        auto prepared = Prepare<Rec>(*csv, csvPath.string());
         if (!prepared) {
             return prepared.GetError();
         }
         // The draws are all that is written: the text goes before the history is read and written.
         std::string().swap(*csv);
-        return Write(std::move(*prepared), appDir);
+        return Write(std::move(*prepared), appDir, mode, csvPath.string());
     });
 }
 

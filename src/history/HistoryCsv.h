@@ -24,6 +24,7 @@ struct CsvImportReport {
     std::size_t older = 0;        // Merge: CSV draws older than the history's newest and not held; left out
     std::vector<std::string> warnings;
     std::optional<std::filesystem::path> backup;  // where the history replaced was kept
+    std::string saveWarning;  // the history was written, but the user should know (a power cut, the backup)
 };
 
 // The draws of a history CSV, newest first, each with the CSV line it came from.

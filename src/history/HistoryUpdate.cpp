@@ -7,6 +7,7 @@
 #include "core/Draws.h"
 #include "core/Files.h"
 #include "core/History.h"
+#include "history/HistoryChange.h"
 
 namespace quintara {
 
@@ -38,28 +39,27 @@ void EncodeInto(const Rec& record, std::string& bytes, std::size_t offset, std::
     RecordCodec<Rec>::Encode(record, std::span<std::byte>(data, slotLength));
 }
 
-// Reads the file, lets `change` turn its bytes into the new file, and writes that in its place.
+// Reads the file under its lock, lets `change` turn its bytes into the new file, and writes that in
+// its place before the lock is let go.
 template <class Change>
 Result<HistoryWritten> Rewrite(const std::filesystem::path& appDir, const AnyDrawRec& draw, Change change) {
     const Game game = GameOfDraw(draw);
-    const auto path = HistoryPath(appDir, game);
-    auto bytes = ReadHistoryBytes(path);
-    if (!bytes) {
-        return Unchanged(bytes.GetError());
-    }
     HistoryWritten written;
     written.game = game;
-    written.file = path;
-    const std::int32_t before = WholeSlots(*bytes, game);
-    auto newBytes = change(*bytes, before, written);
-    if (!newBytes) {
-        return Unchanged(newBytes.GetError());
+    written.file = HistoryPath(appDir, game);
+    const auto changed =
+        ChangeHistory(written.file, [&](const std::string& held) -> Result<std::optional<std::string>> {
+            auto newBytes = change(held, WholeSlots(held, game), written);
+            if (!newBytes) {
+                return newBytes.GetError();
+            }
+            written.draws = WholeSlots(*newBytes, game);
+            return std::optional<std::string>(std::move(*newBytes));
+        });
+    if (!changed) {
+        return Unchanged(changed.GetError());
     }
-    const Status status = WriteFileAtomically(path, *newBytes);
-    if (!status) {
-        return Unchanged(status.GetError());
-    }
-    written.draws = WholeSlots(*newBytes, game);
+    written.warning = changed->warning;
     return written;
 }
 
@@ -78,6 +78,38 @@ std::optional<double> NewestDateIn(const std::string& bytes, Game game) {
         using Rec = typename decltype(tag)::type;
         return RecordCodec<Rec>::Decode(slot).DrawDate;
     });
+}
+
+// The draw first, every older draw one slot further on.
+Result<std::string> Added(const AnyDrawRec& draw, const std::string& old, std::int32_t before,
+                          HistoryWritten& written) {
+    const auto slotLength = static_cast<std::size_t>(Info(written.game).recordLength);
+    const auto newest = NewestDateIn(old, written.game);
+    if (newest && !NewDrawDateFollows(Info(written.game), DrawDateOf(draw), *newest)) {
+        return MakeError(ErrorKind::OutOfRange, NotLaterMessage(DrawDateOf(draw), *newest));
+    }
+    std::string bytes(slotLength, '\0');
+    std::visit([&](const auto& record) { EncodeInto(record, bytes, 0, slotLength); }, draw);
+    bytes += old;
+    written.drawNumber = before + 1;
+    written.added = true;
+    return bytes;
+}
+
+// Draw D replaced; only its fields, so the slot's filler and every other byte stay as they were.
+Result<std::string> Corrected(std::int32_t drawNumber, const AnyDrawRec& draw, const std::string& old,
+                              std::int32_t before, HistoryWritten& written) {
+    if (drawNumber < 1 || drawNumber > before) {
+        return MakeError(ErrorKind::OutOfRange, written.file.string() + ": holds no draw " +
+                                                    std::to_string(drawNumber) + " to correct (draws 1 to " +
+                                                    std::to_string(before) + ").");
+    }
+    const auto slotLength = static_cast<std::size_t>(Info(written.game).recordLength);
+    std::string bytes = old;
+    const auto offset = static_cast<std::size_t>(before - drawNumber) * slotLength;
+    std::visit([&](const auto& record) { EncodeInto(record, bytes, offset, slotLength); }, draw);
+    written.drawNumber = drawNumber;
+    return bytes;
 }
 
 }  // namespace
@@ -116,60 +148,35 @@ Result<std::int32_t> HistoryDrawCount(Game game, const std::filesystem::path& ap
 }
 
 Result<HistoryWritten> AddDraw(const std::filesystem::path& appDir, const AnyDrawRec& draw) {
-    return Rewrite(
-        appDir, draw,
-        [&](const std::string& old, std::int32_t before, HistoryWritten& written) -> Result<std::string> {
-            const auto newest = NewestDateIn(old, written.game);
-            if (newest && !NewDrawDateFollows(Info(written.game), DrawDateOf(draw), *newest)) {
-                return MakeError(ErrorKind::OutOfRange, NotLaterMessage(DrawDateOf(draw), *newest));
-            }
-            const auto slotLength = static_cast<std::size_t>(Info(written.game).recordLength);
-            std::string bytes(slotLength, '\0');
-            std::visit([&](const auto& record) { EncodeInto(record, bytes, 0, slotLength); }, draw);
-            bytes += old;
-            written.drawNumber = before + 1;
-            written.added = true;
-            return bytes;
-        });
+    return Rewrite(appDir, draw, [&](const std::string& old, std::int32_t before, HistoryWritten& written) {
+        return Added(draw, old, before, written);
+    });
 }
 
 Result<HistoryWritten> CorrectDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
                                    const AnyDrawRec& draw) {
-    return Rewrite(
-        appDir, draw,
-        [&](const std::string& old, std::int32_t before, HistoryWritten& written) -> Result<std::string> {
-            if (drawNumber < 1 || drawNumber > before) {
-                return MakeError(ErrorKind::OutOfRange,
-                                 written.file.string() + ": holds no draw " + std::to_string(drawNumber) +
-                                     " to correct (draws 1 to " + std::to_string(before) + ").");
-            }
-            const auto slotLength = static_cast<std::size_t>(Info(written.game).recordLength);
-            std::string bytes = old;
-            // Only the fields are replaced; the slot's filler stays as it was.
-            const auto offset = static_cast<std::size_t>(before - drawNumber) * slotLength;
-            std::visit([&](const auto& record) { EncodeInto(record, bytes, offset, slotLength); }, draw);
-            written.drawNumber = drawNumber;
-            return bytes;
-        });
+    return Rewrite(appDir, draw, [&](const std::string& old, std::int32_t before, HistoryWritten& written) {
+        return Corrected(drawNumber, draw, old, before, written);
+    });
 }
 
 Result<HistoryWritten> WriteDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
                                  const AnyDrawRec& draw) {
-    const auto count = HistoryDrawCount(GameOfDraw(draw), appDir);
-    if (!count) {
-        return Unchanged(count.GetError());
-    }
-    if (drawNumber == *count + 1) {
-        return AddDraw(appDir, draw);
-    }
-    if (drawNumber >= 1 && drawNumber <= *count) {
-        return CorrectDraw(appDir, drawNumber, draw);
-    }
-    return MakeError(ErrorKind::OutOfRange, HistoryPath(appDir, GameOfDraw(draw)).string() + ": draw " +
-                                                std::to_string(drawNumber) +
-                                                " is neither a draw of the file (1 to " +
-                                                std::to_string(*count) + ") nor the next one (" +
-                                                std::to_string(*count + 1) + ")." + std::string(kUnchanged));
+    // Decided on the file as it is under the lock, not as it was when the number was typed.
+    return Rewrite(
+        appDir, draw,
+        [&](const std::string& old, std::int32_t before, HistoryWritten& written) -> Result<std::string> {
+            if (drawNumber == before + 1) {
+                return Added(draw, old, before, written);
+            }
+            if (drawNumber >= 1 && drawNumber <= before) {
+                return Corrected(drawNumber, draw, old, before, written);
+            }
+            return MakeError(ErrorKind::OutOfRange,
+                             written.file.string() + ": draw " + std::to_string(drawNumber) +
+                                 " is neither a draw of the file (1 to " + std::to_string(before) +
+                                 ") nor the next one (" + std::to_string(before + 1) + ").");
+        });
 }
 
 }  // namespace quintara

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <variant>
 
 #include "core/Games.h"
@@ -24,6 +25,7 @@ struct HistoryWritten {
     std::int32_t draws = 0;       // draws in the file afterwards
     bool added = false;           // a new latest draw rather than a correction
     std::filesystem::path file;
+    std::string warning;  // the draw is written, but the user should know (it may not survive a power cut)
 };
 
 // Whether a new draw dated `date` may follow the newest draw held, dated `newest`. Draws come one a day at
@@ -40,9 +42,10 @@ Result<std::optional<double>> NewestDrawDate(Game game, const std::filesystem::p
 // The number of whole draws in a game's history file; 0 when there is no file yet.
 Result<std::int32_t> HistoryDrawCount(Game game, const std::filesystem::path& appDir);
 
-// Puts `draw` first in its game's history file as draw N + 1, every older draw one slot further on.
-// A missing file counts as an empty history. A draw dated no later than the newest held is refused
-// (NewDrawDateFollows) with OutOfRange.
+// Puts `draw` first in its game's history file as draw N + 1, every older draw one slot further on, N
+// being the draws the file holds when the change is made (a draw another Quintara added meanwhile
+// stays). A missing file counts as an empty history. A draw dated no later than the newest held is
+// refused (NewDrawDateFollows) with OutOfRange.
 Result<HistoryWritten> AddDraw(const std::filesystem::path& appDir, const AnyDrawRec& draw);
 
 // Replaces draw D (1..N), the record in slot N - D + 1; every other byte of the file stays as it was.
@@ -53,8 +56,8 @@ Result<HistoryWritten> CorrectDraw(const std::filesystem::path& appDir, std::int
 Result<HistoryWritten> WriteDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
                                  const AnyDrawRec& draw);
 
-// Every write above reads the file, builds the whole new file in memory and puts it in place with
-// WriteFileAtomically: the file is either the old one or the new one, never a mixture. Each call opens,
-// writes and closes the file itself, so no handle outlives a call.
+// Every write above goes through ChangeHistory: under the history's lock it reads the file, builds the
+// whole new file in memory and puts it in place atomically, so the file is either the old one or the new
+// one, never a mixture. Each call opens, writes and closes the file itself, so no handle outlives a call.
 
 }  // namespace quintara

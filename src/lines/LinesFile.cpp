@@ -107,7 +107,7 @@ std::optional<Game> GameOfLinesFile(const std::filesystem::path& path) {
 }
 
 Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game) {
-    auto bytes = ReadWholeFile(path);
+    auto bytes = ReadWholeFile(path, kMostLinesFileBytes);
     if (!bytes) {
         return bytes.GetError();
     }
@@ -159,7 +159,7 @@ std::string SavedLinesText(const SavedLines& lines, double generatedDate) {
     return LinesListing(lines.game, lines.picked, lines.dailyPlay, generatedDate, emptyLines);
 }
 
-Status SaveLines(const std::filesystem::path& textName, const SavedLines& lines, double generatedDate) {
+WriteStatus SaveLines(const std::filesystem::path& textName, const SavedLines& lines, double generatedDate) {
     const std::string text = SavedLinesText(lines, generatedDate);
     const std::string binary = EncodeLinesFile(lines);
     return WriteFilesAtomically({{textName, text}, {BinaryLinesName(textName, lines.game), binary}});

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Files.h"
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
@@ -52,11 +53,15 @@ std::filesystem::path BinaryLinesName(const std::filesystem::path& textName, Gam
 // nothing for any other extension.
 std::optional<Game> GameOfLinesFile(const std::filesystem::path& path);
 
+// The most bytes a saved-lines file is read from: far beyond any the program writes (the largest wheel
+// makes 904 lines of at most 52 bytes), so that a wrong file is refused at once, not read for minutes.
+inline constexpr std::size_t kMostLinesFileBytes = 100 * 1024 * 1024;
+
 // The lines of a saved-lines file, one per slot. A file of zero bytes gives the single zeroed line 1.
 // Anything else that is not a file of the game's lines is refused with an error naming the file and the
-// fault: a length that is not a whole number of slots, a ball outside the game's range, a ball twice in a
-// line (the Thunderball, apart, may be 0: a wheel's line has none). A line of zeros, the empty line the
-// program itself shows and saves, is read as it is.
+// fault: a size over kMostLinesFileBytes, a length that is not a whole number of slots, a ball outside the
+// game's range, a ball twice in a line (the Thunderball, apart, may be 0: a wheel's line has none). A line
+// of zeros, the empty line the program itself shows and saves, is read as it is.
 Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game);
 
 // The bytes of the binary file: line i in slot i.
@@ -68,8 +73,8 @@ std::string EncodeLinesFile(const SavedLines& lines);
 std::string SavedLinesText(const SavedLines& lines, double generatedDate);
 
 // Writes the text file under `textName` and the binary file beside it. Both are written to temporary
-// files first and replace the old files only when both were written, so a failed save changes nothing;
-// the error names the file and the reason.
-Status SaveLines(const std::filesystem::path& textName, const SavedLines& lines, double generatedDate);
+// files first and replace the old files only when both were written, and a failed replacement puts the
+// first one back, so a failed save changes nothing; the error names the file and the reason.
+WriteStatus SaveLines(const std::filesystem::path& textName, const SavedLines& lines, double generatedDate);
 
 }  // namespace quintara

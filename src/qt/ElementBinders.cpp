@@ -406,7 +406,11 @@ void ApplyMenuItem(FormWindow&, const ui::Element& element, Binding& binding) {
     }
     if (binding.text != item.caption) {
         binding.text = item.caption;
-        action->setText(item.IsSeparator() ? QString() : ToQt(item.caption));
+        QString text = item.IsSeparator() ? QString() : ToQt(item.caption);
+        if (item.literalCaption) {
+            text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        }
+        action->setText(text);
     }
     if (action->isVisible() != item.visible) {
         action->setVisible(item.visible);

@@ -16,10 +16,12 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QUrl>
 #include <algorithm>
+#include <iostream>
 
 #include "qt/HelpWindow.h"
 #include "qt/QtText.h"
@@ -57,6 +59,25 @@ bool KeyBefore(const QString& left, const QString& right) {
     return left < right;
 }
 
+// The settings store, or none when its file is something other than a plain file: Qt would wait for
+// ever on a pipe and cannot keep settings in a folder or a device, so the program starts without its
+// recent files and says why on its error output.
+std::unique_ptr<QSettings> OpenSettings(const QString& settingsFile) {
+    const QString path = settingsFile.isEmpty()
+                             ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                   QStringLiteral("/Quintara/Quintara.conf")
+                             : settingsFile;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        std::cerr << "quintara: the settings file " << path.toStdString()
+                  << " is not a plain file; it is ignored, and the recent files are not kept\n";
+        return nullptr;
+    }
+    return settingsFile.isEmpty()
+               ? std::make_unique<QSettings>(QStringLiteral("Quintara"), QStringLiteral("Quintara"))
+               : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+}
+
 }  // namespace
 
 QStringList ToQtNameFilters(std::string_view filter) {
@@ -76,10 +97,7 @@ QStringList ToQtNameFilters(std::string_view filter) {
 }
 
 QtPlatform::QtPlatform(std::string applicationDirectory, const QString& settingsFile)
-    : m_applicationDirectory(std::move(applicationDirectory)),
-      m_settings(settingsFile.isEmpty()
-                     ? std::make_unique<QSettings>(QStringLiteral("Quintara"), QStringLiteral("Quintara"))
-                     : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)) {}
+    : m_applicationDirectory(std::move(applicationDirectory)), m_settings(OpenSettings(settingsFile)) {}
 
 QtPlatform::~QtPlatform() {
     SetBusyPointer(false);
@@ -265,6 +283,9 @@ bool QtPlatform::PrintFormImage(ui::Form& form) {
 }
 
 ui::SettingsSection QtPlatform::ReadSettings(std::string_view section) {
+    if (!m_settings) {
+        return {};
+    }
     m_settings->beginGroup(ToQt(section));
     QStringList keys = m_settings->childKeys();
     std::sort(keys.begin(), keys.end(), KeyBefore);
@@ -277,6 +298,9 @@ ui::SettingsSection QtPlatform::ReadSettings(std::string_view section) {
 }
 
 void QtPlatform::WriteSettings(std::string_view section, const ui::SettingsSection& values) {
+    if (!m_settings) {
+        return;
+    }
     m_settings->beginGroup(ToQt(section));
     for (const auto& [key, value] : values) {
         m_settings->setValue(ToQt(key), ToQt(value));

@@ -4,6 +4,7 @@
 #include "check/CheckLines.h"
 #include "core/Files.h"
 #include "support/TempDir.h"
+#include "support/WriteFault.h"
 
 namespace quintara {
 namespace {
@@ -144,9 +145,7 @@ TEST(CheckLinesTest, SavingTheReport) {
     EXPECT_NE(underFile.GetError().message.find((blocker / "report.txt").string()), std::string::npos);
 
     dir.Write("old.txt", "old report");
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        std::filesystem::create_directory(TemporaryNameFor(dir / "old.txt", attempt));
-    }
+    const test::WriteFaultScope full(WriteStep::Write, "old.txt", ENOSPC);
     EXPECT_FALSE(SaveReport(dir / "old.txt", "new report").Ok());
     EXPECT_EQ(dir.Read("old.txt"), "old report");
 }

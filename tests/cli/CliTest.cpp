@@ -29,10 +29,12 @@ struct CliRun {
     std::string err;
 };
 
-// Runs quintara-cli on the application folder `appDir` with `arguments`, as a shell would split them.
-CliRun Cli(const std::filesystem::path& appDir, const std::string& arguments) {
+// Runs quintara-cli on the application folder `appDir` with `arguments`, as a shell would split them,
+// after the shell commands of `before` (limits).
+CliRun Cli(const std::filesystem::path& appDir, const std::string& arguments,
+           const std::string& before = "") {
     const test::TempDir scratch;
-    const std::string command = std::string(QUINTARA_CLI) + " --app-dir " + appDir.string() + " " +
+    const std::string command = before + std::string(QUINTARA_CLI) + " --app-dir " + appDir.string() + " " +
                                 arguments + " 2>" + (scratch / "err").string();
     CliRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
@@ -143,6 +145,7 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
               "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine\n2005-01-01,1,2,3\n");
     dir.Write("seven.txt", "1 2 3 4 5 6\n1 2 3 4 5 6 7\n");
     dir.Write("high.txt", "1 2 3 4 5 29\n");
+    dir.Write("twice.txt", "1 2 3 4 5 5\n");
     const struct {
         std::string arguments;
         int status;
@@ -183,6 +186,14 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
          "Default Wheel Not Loaded: Error Occured Importing Default Wheel. Please Try Restarting Quintara\n" +
              app + "904 Line Wheel from 28_Lotto.txt: no such file"},
         {"wheel-check --game lotto " + app + "high.txt", 1, "Incorrect Wheel Format"},
+        {"wheel-check --game lotto " + app + "twice.txt", 1,
+         "Incorrect Wheel Format: Line 1 of the Wheel holds the Wheel Pointer 5 twice"},
+        // A trailing comma is refused alike by every command that takes a list.
+        {"check --game lotto --numbers 1,2,3,4,5,6,7,", 2, "--numbers: \"1,2,3,4,5,6,7,\" ends with a comma"},
+        {"add-draw --game lotto --date 05/12/2026 --balls 1,2,3,4,5,6, --extra 7", 2,
+         "--balls: \"1,2,3,4,5,6,\" ends with a comma"},
+        {"pick --game lotto --personal 1,2,3,4,5,6, --wheel-file " + app + "mine.txt", 2,
+         "--personal: \"1,2,3,4,5,6,\" ends with a comma"},
         {"stats --help", 0, ""},
         {"--version", 0, ""},
     };
@@ -710,6 +721,10 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
          "quintara-cli: Data Missing: Data Missing. Can not complete Update. Please check and try again.\n"},
         {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --machine \"Merlin the wise\"", 1,
          "quintara-cli: Input Error: The Machine box takes at most 9 characters. (--machine)\n"},
+        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --machine \"$(printf 'M\\tX')\"", 1,
+         "quintara-cli: Input Error: The Machine box holds the control character U+0009. (--machine)\n"},
+        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --set=-3", 1,
+         "quintara-cli: Input Error: The Set box takes a whole number from 0 to 32767. (--set)\n"},
         {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --number \"\"", 1,
          "quintara-cli: Draw Number Missing: Please Enter Draw Number (--number)\n"},
         {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4 --extra 7", 2, ""},
@@ -785,6 +800,22 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
     EXPECT_TRUE(StartsWith(first.out, "Added Daily Play draw 1 in "));
     EXPECT_EQ(Run("draws --game daily-play").out,
               "Draw 1  05/12/2026  1 2 3 4 5 6 27  Ball Set A1  Machine \n");
+
+    // Beyond the file-size limit the write fails with the reason, the program is not killed, and nothing
+    // is left behind.
+    const std::string held = dir.Read("LottoHistory.dat");
+    const CliRun limited =
+        Cli(dir.Path(), "add-draw --game lotto --date 06/12/2026 --balls 38,1,2,3,4,5 --extra 6",
+            "ulimit -f 50; ");
+    EXPECT_EQ(limited.status, 1);
+    EXPECT_NE(limited.err.find(lottoFile +
+                               ": write error (the file is too large). The history file was not changed."),
+              std::string::npos)
+        << limited.err;
+    EXPECT_EQ(dir.Read("LottoHistory.dat"), held);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+    }
 }
 
 }  // namespace

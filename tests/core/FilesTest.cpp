@@ -1,9 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "core/Files.h"
 #include "support/TempDir.h"
+#include "support/WriteFault.h"
 
 namespace quintara {
 namespace {
@@ -66,47 +70,108 @@ TEST(FilesTest, TheAtomicWriterReplacesKeepingPermissionBitsAndLeavesNoTemporary
 
     // Failures name the path and leave nothing behind.
     fs::create_directory(dir / "folder");
-    const Status folder = WriteFileAtomically(dir / "folder", "x");
+    const auto folder = WriteFileAtomically(dir / "folder", "x");
     EXPECT_EQ(folder.GetError().message, (dir / "folder").string() + ": is a folder, not a file");
-    const Status noFolder = WriteFileAtomically(dir / "missing" / "file", "x");
+    const auto noFolder = WriteFileAtomically(dir / "missing" / "file", "x");
     EXPECT_EQ(noFolder.GetError().kind, ErrorKind::Unwritable);
     EXPECT_EQ(noFolder.GetError().message,
               (dir / "missing" / "file").string() + ": cannot be written (no such file or folder)");
     EXPECT_TRUE(Temporaries(dir.Path()).empty());
 }
 
-TEST(FilesTest, APlantedLinkAtEveryTemporaryNameIsNeverFollowed) {
-    test::TempDir dir;
-    const auto path = dir / "saved.lot";
-    dir.Write("saved.lot", "old");
-    // A link at every name the writer may choose, each pointing at a victim file of its own.
-    std::vector<fs::path> victims;
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        const fs::path name = TemporaryNameFor(path, attempt);
-        EXPECT_EQ(name.parent_path(), dir.Path());
-        victims.push_back(dir.Write("victim" + std::to_string(attempt), "victim"));
-        fs::create_symlink(victims.back(), name);
+// What a failing disk does to a write: every failure before the rename leaves the old file and nothing
+// else; a folder that cannot be flushed after it leaves the new file and says it may not survive.
+TEST(FilesTest, AFailingDiskLeavesTheOldFileOrSaysTheNewOneMayNotSurvive) {
+    const struct {
+        WriteStep step;
+        Durability durability;
+        std::string error;  // after the path; empty for a write that succeeds
+    } cases[] = {
+        {WriteStep::Write, Durability::Flushed, ": write error (the disk is full)"},
+        {WriteStep::Flush, Durability::Flushed, ": cannot be flushed to disk (the disk is full)"},
+        {WriteStep::Rename, Durability::Flushed, ": cannot replace the file (the disk is full)"},
+        {WriteStep::FolderFlush, Durability::Flushed, ""},
+        {WriteStep::Flush, Durability::Scratch, ""},  // a scratch file is never flushed
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.step));
+        test::TempDir dir;
+        const auto path = dir.Write("LottoHistory.dat", "old");
+        const test::WriteFaultScope fault(c.step, "LottoHistory.dat", ENOSPC);
+        const auto written = WriteFileAtomically(path, "new", c.durability);
+        EXPECT_EQ(dir.Read("LottoHistory.dat"), c.error.empty() ? "new" : "old");
+        EXPECT_TRUE(Temporaries(dir.Path()).empty());
+        if (!c.error.empty()) {
+            ASSERT_FALSE(written.Ok());
+            EXPECT_EQ(written.GetError().message, path.string() + c.error);
+        } else if (c.step == WriteStep::FolderFlush) {
+            EXPECT_EQ(written->warning, path.string() +
+                                            ": the change was made, but its folder cannot be flushed to disk "
+                                            "(the disk is full), so it may not survive a power cut");
+        } else {
+            EXPECT_EQ(written->warning, "");
+        }
     }
-    const Status refused = WriteFileAtomically(path, "new");
-    ASSERT_FALSE(refused.Ok());
-    EXPECT_EQ(refused.GetError().message,
-              path.string() + ": cannot be written: every temporary name beside it is taken");
-    EXPECT_EQ(dir.Read("saved.lot"), "old");
-    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        EXPECT_EQ(dir.Read("victim" + std::to_string(attempt)), "victim");
-        EXPECT_TRUE(fs::is_symlink(TemporaryNameFor(path, attempt)));
-    }
+}
 
-    // With a free name left the writer takes it, and still follows no link; dangling links too.
-    fs::remove(TemporaryNameFor(path, kTemporaryNameAttempts - 1));
-    fs::remove(victims[0]);
-    ASSERT_TRUE(WriteFileAtomically(path, "new").Ok());
-    EXPECT_EQ(dir.Read("saved.lot"), "new");
-    EXPECT_FALSE(fs::exists(victims[0]));
-    for (int attempt = 1; attempt < kTemporaryNameAttempts; ++attempt) {
-        EXPECT_EQ(dir.Read("victim" + std::to_string(attempt)), "victim");
+TEST(FilesTest, ALinkIsWrittenThroughAndALinkToNothingIsAnError) {
+    test::TempDir dir;
+    fs::create_directory(dir / "drive");
+    const auto target = dir.Write("drive/LottoHistory.dat", "old");
+    ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+    const auto link = dir / "LottoHistory.dat";
+    fs::create_symlink("drive/LottoHistory.dat", link);
+    ASSERT_TRUE(WriteFileAtomically(link, "new").Ok());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(dir.Read("drive/LottoHistory.dat"), "new");
+    EXPECT_EQ(Permissions(target), 0600u);
+
+    // The drive is gone: neither read nor written, and nothing is put in the link's place.
+    fs::remove_all(dir / "drive");
+    const std::string dangling = link.string() + ": is a symbolic link to " +
+                                 (dir / "drive/LottoHistory.dat").string() + ", which does not exist";
+    EXPECT_EQ(ReadWholeFile(link).GetError().message, dangling);
+    EXPECT_EQ(ReadWholeFile(link).GetError().kind, ErrorKind::Unreadable);
+    EXPECT_EQ(WriteFileAtomically(link, "new").GetError().message, dangling);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_FALSE(CreateEmptyFile(link));
+    EXPECT_FALSE(fs::exists(dir / "drive"));
+}
+
+// A killed writer leaves its temporary file; the next write in the folder removes it, but never one a
+// running writer holds, nor any other file.
+TEST(FilesTest, TemporariesOfKilledWritersAreRemovedByTheNextWrite) {
+    test::TempDir dir;
+    const auto killed = dir.Write(".LottoHistory.dat.quintara-a1B2c3.tmp", "half");
+    const auto running = dir.Write(".saved.lot.quintara-x9Y8z7.tmp", "busy");
+    const int held = ::open(running.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    // One of an earlier version, named after its process, which has ended.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
     }
-    EXPECT_TRUE(Temporaries(dir.Path()).empty());
+    ::waitpid(child, nullptr, 0);
+    dir.Write("LottoHistory.dat", "draws");
+    const auto earlier = dir.Write(".LottoHistory.dat." + std::to_string(child) + "-0.tmp", "half");
+    const timespec longAgo[2] = {{0, 0}, {0, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, earlier.c_str(), longAgo, 0), 0);
+    const auto mine = dir.Write(".notes.quintara-draft.tmp", "the user's own");
+
+    ASSERT_TRUE(WriteFileAtomically(dir / "Print Temp", "listing", Durability::Scratch).Ok());
+    EXPECT_FALSE(fs::exists(killed));
+    EXPECT_FALSE(fs::exists(earlier));
+    EXPECT_TRUE(fs::exists(running));
+    EXPECT_TRUE(fs::exists(mine));
+    ::close(held);
+}
+
+TEST(FilesTest, AFileLargerThanTheLimitIsNotRead) {
+    test::TempDir dir;
+    const auto path = dir.Write("lines.lot", "12345");
+    EXPECT_EQ(ReadWholeFile(path, 5).Value(), "12345");
+    EXPECT_EQ(ReadWholeFile(path, 4).GetError().message,
+              path.string() + ": is 5 bytes long, larger than any such file (at most 4 bytes)");
 }
 
 }  // namespace

@@ -58,6 +58,14 @@ TEST(HistoryCheckTest, EveryDamagedRecordIsListedWithItsNumbersAndFault) {
     negativeSet.BallSet = -3;
     EXPECT_EQ(Described(VerifyDraws(OneBased<LottoDrawRec>{negativeSet})),
               (std::vector<std::string>{"record 1 (draw 1): the ball set is -3, a negative number"}));
+    // A control character in a text field, which no export could give back to the import.
+    DailyPlayDrawRec controls = daily.Draws()[1];
+    controls.BallSet = "A\tB";
+    controls.Machine = std::string("M\0", 2);
+    EXPECT_EQ(
+        Described(VerifyDraws(OneBased<DailyPlayDrawRec>{controls})),
+        (std::vector<std::string>{"record 1 (draw 1): the ball set holds the control character U+0009",
+                                  "record 1 (draw 1): the machine holds the control character U+0000"}));
 }
 
 TEST(HistoryCheckTest, ADamagedHistoryLoadsAsItStandsWithoutReadingOutsideATable) {

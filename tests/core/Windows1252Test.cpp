@@ -50,6 +50,25 @@ TEST(Windows1252Test, CharactersOutsideTheCodePageAndMalformedUtf8AreRefused) {
               "5 \xC9t\xE9");
 }
 
+TEST(Windows1252Test, RecordFieldsRefuseControlCharactersAndUpperCaseTheCodePagesLetters) {
+    for (const std::string& text : {std::string("a\nb"), std::string("\r"), std::string("x\0", 2),
+                                    std::string("\t"), std::string("\x7F"), std::string("\u0081")}) {
+        const Windows1252Text encoded = EncodeWindows1252Field(text);
+        ASSERT_FALSE(encoded.Ok()) << text;
+        EXPECT_TRUE(encoded.fault->Describe(text).starts_with("the control character U+00")) << text;
+    }
+    EXPECT_EQ(EncodeWindows1252Field("a\nb").fault->Describe("a\nb"), "the control character U+000A");
+    EXPECT_EQ(EncodeWindows1252Field("M\u00E9rlin \u20AC").bytes,
+              EncodeWindows1252("M\u00E9rlin \u20AC").bytes);
+    EXPECT_EQ(EncodeWindows1252Field("\u0142").fault->Describe("\u0142"),
+              EncodeWindows1252("\u0142").fault->Describe("\u0142"));
+
+    const std::string lower =
+        EncodeWindows1252("m\u00E9rlin \u00E0\u00FE\u00FF\u0161\u0153\u017E \u00DF\u00B5\u00F7").bytes;
+    EXPECT_EQ(DecodeWindows1252(UpperCaseWindows1252(lower)),
+              "M\u00C9RLIN \u00C0\u00DE\u0178\u0160\u0152\u017D \u00DF\u00B5\u00F7");
+}
+
 TEST(Windows1252Test, DrawsLeaveTheProgramAsUtf8) {
     ThunderballDrawRec draw{0, {1, 2, 3, 4, 5}, 6, "\xC9t\xE9", "M\xE9rlin \x80 "};
     const DrawView view = ViewOf(draw);

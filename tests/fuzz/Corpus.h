@@ -32,7 +32,8 @@ inline const std::vector<CsvCase> kCsvCorpus{
     {Game::LottoExtra, kExtraHeader + "\n01/02/2005,1,2,3,4,5,6,AB,\"Mer,lin\"\n", ""},
     {Game::DailyPlay, kDailyHeader + "\n2005-02-03,27,26,25,24,23,22,21,S2,\"say \"\"hi\"\"\"\n", ""},
     {Game::Lotto, kLottoHeader + "\n2015-10-07,30,7,44,11,49,5,25,4,M\u00E9rlin\n", ""},
-    {Game::Thunderball, kThunderballHeader + "\n2010-05-08,5,6,7,8,10,12,3,\"\tTab\"\n", ""},
+    {Game::Thunderball, kThunderballHeader + "\n2010-05-08,5,6,7,8,10,12,3,\"\tTab\"\n",
+     "line 2: machine holds the control character U+0009"},
     {Game::Lotto, kLottoHeader + "\n2015-10-07,30,7,44,11,49,5,25,A,Arthur\n", ""},  // a lettered ball set
     // Text that does not fit, and characters a history file cannot hold.
     {Game::Thunderball, kThunderballHeader + "\n2010-05-08,5,6,7,8,10,12,3,Excalibur 10\n",
@@ -60,7 +61,7 @@ inline const std::vector<CsvCase> kCsvCorpus{
      "line 2: text after the closing quote of field 10"},
     {Game::Lotto, "\xEF\xBB\xBF\xEF\xBB\xBF" + kLottoHeader + "\n",
      "line 1: the header must read " + kLottoHeader},
-    {Game::Lotto, kLottoHeader + "\n", "no draws after the header"},
+    {Game::Lotto, kLottoHeader + "\n", ""},
     {Game::Lotto, "", "line 1: the header must read " + kLottoHeader},
 };
 

@@ -173,6 +173,7 @@ TEST(WheelFile, EveryCheckABuiltInWheelMustPassBeforeItIsSelected) {
         {{"1,2,3,4,5,29,"}, Game::Lotto, WheelProblem::OutOfRange},
         {{"1,2,3,4,5,6,0,"}, Game::DailyPlay, WheelProblem::OutOfRange},
         {{"1,2,3,4,5,,"}, Game::Lotto, WheelProblem::NotANumber},
+        {{"1,2,3,4,5,6,", "1,2,3,4,5,05,"}, Game::Lotto, WheelProblem::Repeated},
     };
     for (const auto& c : refused) {
         const auto refusal = CheckWheel(c.lines, c.game, Info(c.game).numbersChosen, WheelSource::BuiltIn);
@@ -180,6 +181,8 @@ TEST(WheelFile, EveryCheckABuiltInWheelMustPassBeforeItIsSelected) {
         EXPECT_EQ(refusal->problem, c.problem);
         EXPECT_FALSE(refusal->detail.empty());
     }
+    EXPECT_EQ(CheckWheel({"1,2,3,4,5,6,", "1,2,3,4,5,05,"}, Game::Lotto, 28, WheelSource::Import)->text,
+              "Line 2 of the Wheel holds the Wheel Pointer 5 twice");
     EXPECT_FALSE(CheckWheel({"1,2,3,4,5,6,7,"}, Game::DailyPlay, 16, WheelSource::BuiltIn));
     const auto good = dir.Write("good.txt", "1 2 3 4 5\r\n16 17 18 19 20\r\n");
     const WheelRead read = ReadCheckedWheel(good, Game::Thunderball, 20, WheelSource::BuiltIn);

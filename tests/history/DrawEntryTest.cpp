@@ -242,6 +242,28 @@ TEST(DrawEntryTest, TypedTextBecomesTheRecordsCodePageOrIsRefusedAtItsBox) {
         EncodeTypedText(Game::LottoExtra, fields),
         (EntryRefusal{"The Machine box holds the character \"Ł\" (U+0141), which Windows-1252 cannot hold.",
                       "Input Error", EntryBox::Machine, false}));
+    fields.machine = "Arthur\r\nKing";
+    EXPECT_EQ(EncodeTypedText(Game::Lotto, fields)->text,
+              "The Machine box holds the control character U+000D.");
+    fields.machine = "";
+    fields.ballSet = "T\t1";
+    EXPECT_EQ(EncodeTypedText(Game::Thunderball, fields)->box, EntryBox::BallSet);
+
+    // Lotto's set is a whole number the field can hold: a negative one or a larger one is refused at its box;
+    // the machine is upper-cased in the code page, accented letters too.
+    DrawEntryFields lotto{{"1", "2", "3", "4", "5", "6", "7"}, "05/03/2005", "", "\xE9lan", "1"};
+    for (const std::string set : {"-1", "-0.6", "32768"}) {
+        lotto.ballSet = set;
+        EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Lotto, lotto, 0)),
+                  (EntryRefusal{"The Set box takes a whole number from 0 to 32767.", "Input Error",
+                                EntryBox::BallSet, false}))
+            << set;
+    }
+    lotto.ballSet = "32767";
+    const auto built =
+        std::get<LottoDrawRec>(std::get<UpdatePlan>(PrepareUpdate(Game::Lotto, lotto, 0)).record);
+    EXPECT_EQ(built.BallSet, 32767);
+    EXPECT_EQ(built.Machine.Text(), "\xC9LAN     ");
 }
 
 }  // namespace

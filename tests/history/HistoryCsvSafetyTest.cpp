@@ -63,15 +63,15 @@ TEST(HistoryCsvSafetyTest, TextFieldsAreEncodedCheckedAndRoundTrip) {
     ASSERT_TRUE(exported.Ok());
     EXPECT_EQ(*exported, kLottoHeader + merlin);
 
-    // A tab, a comma, a quote and inner blanks come back as they went in; the padding does not.
+    // A comma, a quote and inner blanks come back as they went in; the padding does not.
     const std::string odd = kThunderballHeader +
-                            "2010-05-08,5,6,7,8,10,12,\"3,\",\"\tEx \"\"A\"\"\t\"\n"
+                            "2010-05-08,5,6,7,8,10,12,\"3,\",\"Ex \"\"A\"\" \"\n"
                             "2010-05-05,5,6,7,8,11,12,  x  ,  Arthur   \n";
     ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, odd, dir.Path()).Ok());
     const auto first = ExportHistoryCsv(Game::Thunderball, dir.Path());
     ASSERT_TRUE(first.Ok());
     EXPECT_EQ(*first, kThunderballHeader +
-                          "2010-05-08,5,6,7,8,10,12,\"3,\",\"\tEx \"\"A\"\"\t\"\n"
+                          "2010-05-08,5,6,7,8,10,12,\"3,\",\"Ex \"\"A\"\"\"\n"
                           "2010-05-05,5,6,7,8,11,12,x,Arthur\n");
     ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, *first, dir.Path()).Ok());
     EXPECT_EQ(ExportHistoryCsv(Game::Thunderball, dir.Path()).Value(), *first);
@@ -94,6 +94,14 @@ TEST(HistoryCsvSafetyTest, TextFieldsAreEncodedCheckedAndRoundTrip) {
          "line 2: machine holds the character \"\u0142\" (U+0142), which Windows-1252 cannot hold"},
         {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,M\xE9rlin\n",
          "line 2: machine holds bytes that are not UTF-8 text"},
+        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,\"Art\r\nhur\"\n",
+         "line 2: machine holds the control character U+000D"},
+        {Game::Thunderball, kThunderballHeader + "2010-05-08,5,6,7,8,10,12,\tx,Arthur\n",
+         "line 2: ball_set holds the control character U+0009"},
+        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,-4,Arthur\n",
+         "line 2: ball_set \"-4\" is not a whole number from 0 to 32767"},
+        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,40000,Arthur\n",
+         "line 2: ball_set \"40000\" is not a whole number from 0 to 32767"},
     };
     for (const auto& c : refused) {
         test::TempDir empty;
@@ -221,6 +229,15 @@ TEST(HistoryCsvSafetyTest, ADamagedHistoryIsNotExported) {
     const auto csv = ExportHistoryCsv(Game::Lotto, sound.Path());
     ASSERT_TRUE(csv.Ok());
     EXPECT_TRUE(ImportHistoryCsv(Game::Lotto, *csv, dir.Path()).Ok());
+
+    // An empty history exports its header alone, which imports back as an empty history.
+    test::TempDir none;
+    none.Write("LottoHistory.dat", "");
+    const auto header = ExportHistoryCsv(Game::Lotto, none.Path());
+    ASSERT_TRUE(header.Ok());
+    EXPECT_EQ(*header, kLottoHeader);
+    ASSERT_TRUE(ImportHistoryCsv(Game::Lotto, *header, sound.Path()).Ok());
+    EXPECT_EQ(sound.Read("LottoHistory.dat"), "");
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -15,9 +16,11 @@ std::string ReadBytes(const std::filesystem::path& path) {
     return ReadWholeFile(path).Value();
 }
 
+// The files of a folder but the history's lock file, which stays once made.
 std::size_t FilesIn(const std::filesystem::path& folder) {
     return static_cast<std::size_t>(
-        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+        std::count_if(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator(),
+                      [](const auto& entry) { return entry.path().extension() != ".lock"; }));
 }
 
 test::HistoryBuilder<LottoDrawRec> LottoHistory(int draws) {

@@ -5,6 +5,7 @@
 #include "core/Files.h"
 #include "lines/LinesFile.h"
 #include "support/TempDir.h"
+#include "support/WriteFault.h"
 
 namespace quintara {
 namespace {
@@ -213,31 +214,52 @@ TEST(LinesFileTest, AFailedSaveLeavesTheOldFilesWhole) {
         << failed.GetError().message;
     EXPECT_EQ(dir.Read("blocker"), "not a folder");
 
-    // One file of the pair cannot be replaced: the other keeps its old contents as well.
+    // One file of the pair cannot be written or replaced: the pair stays old, the text file too (it is
+    // renamed first), or is removed again when there was none; a folder that cannot be flushed after
+    // both renames leaves both new, with a warning.
     const struct {
         const char* what;
-        const char* folder;  // made where a file of the save would go
+        WriteStep step;
+        bool oldPair;  // an old pair was there
     } cases[] = {
-        {"binary name taken by a folder", "old.lot"},
-        {"binary temporary file impossible", nullptr},  // every temporary name of the binary file taken
+        {"the binary file cannot be written", WriteStep::Write, true},
+        {"the binary file cannot replace the old one", WriteStep::Rename, true},
+        {"the binary file cannot be made", WriteStep::Rename, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         TempDir place;
-        place.Write("old.txt", "old text");
-        if (c.folder != nullptr) {
-            std::filesystem::create_directory(place / c.folder);
-        } else {
-            for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-                std::filesystem::create_directory(TemporaryNameFor(place / "old.lot", attempt));
-            }
+        if (c.oldPair) {
+            place.Write("old.txt", "old text");
+            place.Write("old.lot", "old lines");
         }
+        const test::WriteFaultScope fault(c.step, "old.lot");
         const auto result = SaveLines(place / "old.txt", ThreeLottoLines(), date);
         ASSERT_FALSE(result.Ok());
-        EXPECT_NE(result.GetError().message.find("old.lot"), std::string::npos) << result.GetError().message;
-        EXPECT_EQ(place.Read("old.txt"), "old text");
-        EXPECT_FALSE(std::filesystem::exists(TemporaryNameFor(place / "old.txt", 0)));
+        EXPECT_TRUE(result.GetError().message.starts_with((place / "old.lot").string() + ": "))
+            << result.GetError().message;
+        EXPECT_EQ(place.Read("old.txt"), c.oldPair ? "old text" : "");
+        EXPECT_EQ(std::filesystem::exists(place / "old.txt"), c.oldPair);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(place.Path()), {}), c.oldPair ? 2 : 0);
     }
+    TempDir place;
+    const test::WriteFaultScope fault(WriteStep::FolderFlush, "old.txt");
+    const auto saved = SaveLines(place / "old.txt", ThreeLottoLines(), date);
+    ASSERT_TRUE(saved.Ok());
+    EXPECT_EQ(saved->warning, (place / "old.txt").string() +
+                                  ": the change was made, but its folder cannot be flushed to disk (an "
+                                  "input/output error of the disk), so it may not survive a power cut");
+    EXPECT_EQ(place.Read("old.lot"), EncodeLinesFile(ThreeLottoLines()));
+}
+
+TEST(LinesFileTest, AFileLargerThanAnySavedLinesIsNotRead) {
+    TempDir dir;
+    const auto huge = dir / "huge.lot";
+    std::filesystem::resize_file(dir.Write("huge.lot", ""), kMostLinesFileBytes + 1);
+    EXPECT_EQ(ReadLinesFile(huge, Game::Lotto).GetError().message,
+              huge.string() + ": is " + std::to_string(kMostLinesFileBytes + 1) +
+                  " bytes long, larger than any such file (at most " + std::to_string(kMostLinesFileBytes) +
+                  " bytes)");
 }
 
 }  // namespace

@@ -160,6 +160,11 @@ TEST_F(FormRendererTest, MenuCommandsSelectionsAndTypingReachTheirReactionsAndTh
     Widget<QAction>(sample, "mnuFileRecent(0)")->trigger();
     EXPECT_EQ(sample.log.back(), "mnuFileRecent click 0");
     EXPECT_TRUE(Widget<QAction>(sample, "mnuFileRecent(0)")->isChecked());
+    // A caption that is a file's name shows its "&"; a caption of the program marks an access key.
+    sample.mnuFileRecent[0].caption = "Tom & Jerry.lot";
+    sample.mnuFileRecent[0].literalCaption = true;
+    desktop.ProcessEvents(1);
+    EXPECT_EQ(Widget<QAction>(sample, "mnuFileRecent(0)")->text(), "Tom && Jerry.lot");
 
     // A selection from code clicks once; the user's pick clicks too, and typing changes.
     sample.log.clear();

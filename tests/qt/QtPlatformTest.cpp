@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <utility>
 
 #include "qt/HelpWindow.h"
@@ -81,6 +82,17 @@ TEST(QtPlatformTest, SettingsComeBackInIndexOrderAndAMissingSectionIsEmpty) {
                                        {"RecentFile2", "C:\\Lines\\2"},
                                        {"RecentFile10", "C:\\Lines\\10"}};
     EXPECT_EQ(later.ReadSettings("Recent Files"), expected);
+}
+
+TEST(QtPlatformTest, ASettingsFileThatIsNoPlainFileIsIgnored) {
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("settings.ini"));
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    // Reading a pipe would wait for a writer that never comes.
+    QtPlatform desktop("/opt/quintara", pipe);
+    EXPECT_TRUE(desktop.ReadSettings("Recent Files").empty());
+    desktop.WriteSettings("Recent Files", {{"RecentFile0", "/x.lot"}});
+    EXPECT_TRUE(desktop.ReadSettings("Recent Files").empty());
 }
 
 TEST(QtPlatformTest, TextsCrossBetweenTheProgramAndQtWithTheirOwnLineEnds) {

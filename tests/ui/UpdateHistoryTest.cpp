@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include "history/HistoryCsv.h"
+#include "history/HistoryUpdate.h"
 #include "support/FileSizeLimit.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/history/frmUpdateLottoHistory.h"
@@ -341,6 +342,24 @@ TEST_F(UpdateHistoryTest, AFailedWriteLeavesTheFileAsItWasAndSaysWhy) {
     window.cmdUpdate.UserClick();
     EXPECT_EQ(desktop.messages.back(), kCompleted);
     EXPECT_EQ(app.state.LottoDraws[1].Machine.Text(), "\xC4MBROSIUS");
+}
+
+// Another Quintara adds a draw while the window is open: the draw typed here goes after it, as the
+// new draw it was offered as, and the other draw stays.
+TEST_F(UpdateHistoryTest, ADrawAddedElsewhereMeanwhileIsKept) {
+    frmQuintara& main = Start();
+    const std::int32_t n = LottoDraws();
+    main.mnuUpdateLottoHistory.Click();
+    auto& window = Window();
+    const LottoDrawRec elsewhere{SerialFromCivil({2026, 12, 1}), {9, 8, 7, 6, 5, 4}, 3, 1, "OTHER"};
+    ASSERT_TRUE(AddDraw(dir.Path(), elsewhere).Ok());
+    ASSERT_TRUE(TypeDraw(window, {"1", "2", "3", "4", "5", "6", "7"}, "05/12/2026", "", "Arthur"));
+    window.cmdUpdate.UserClick();
+    EXPECT_EQ(desktop.messages.back(), kCompleted);
+    EXPECT_EQ(LottoDraws(), n + 2);
+    EXPECT_EQ(app.state.LottoDraws[2], elsewhere);
+    EXPECT_EQ(app.state.LottoDraws[1].Machine.Text(), "ARTHUR   ");
+    EXPECT_EQ(window.txtDrawNumber.text, std::to_string(n + 3));
 }
 
 TEST_F(UpdateHistoryTest, ACsvFileReplacesAHistoryOnlyWhenTheUserSaysSo) {

@@ -943,7 +943,7 @@ int Main(int argc, char** argv) {
             continue;
         }
         // The program's own writer, so an interrupted run never leaves half a wheel.
-        if (const Status written = WriteFileAtomically(out / plan.file, WheelText(*lines)); !written) {
+        if (const WriteStatus written = WriteFileAtomically(out / plan.file, WheelText(*lines)); !written) {
             std::fprintf(stderr, "%s\n", written.GetError().message.c_str());
             ++failures;
             continue;

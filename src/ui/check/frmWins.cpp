@@ -40,9 +40,11 @@ void frmWins::cmdSave_Click() {
     if (path.empty()) {
         return;
     }
-    const Status saved = SaveReport(path, m_app.state.ReportText);
+    const WriteStatus saved = SaveReport(path, m_app.state.ReportText);
     if (!saved) {
         m_app.desktop.MsgBox("The report could not be saved.\r\n" + saved.GetError().message, "Error");
+    } else if (!saved->warning.empty()) {
+        m_app.desktop.MsgBox("The report was saved.\r\n" + saved->warning, "Save");
     }
 }
 

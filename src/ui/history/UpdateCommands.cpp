@@ -73,6 +73,9 @@ void UpdateCommands::ImportHistoryFile(const std::filesystem::path& csvPath) {
     for (const auto& warning : report->warnings) {
         text += std::string(kCrLf) + warning;
     }
+    if (!report->saveWarning.empty()) {
+        text += std::string(kCrLf) + report->saveWarning;
+    }
     busy.Restore();
     m_app.desktop.MsgBox(text, kImportTitle);
 }

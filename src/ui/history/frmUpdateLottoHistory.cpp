@@ -70,6 +70,7 @@ void frmUpdateLottoHistory::OfferNextDraw() {
     const auto draws = HistoryDrawCount(m_game, m_app.appDir);
     // A history that cannot be read offers nothing; Update then asks for the number.
     txtDrawNumber.text = draws ? std::to_string(static_cast<std::int64_t>(*draws) + 1) : std::string();
+    m_offeredNumber = txtDrawNumber.text;
 }
 
 std::array<TextBox*, kBallBoxes> frmUpdateLottoHistory::BallBoxes() {
@@ -166,6 +167,7 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
         return;
     }
     const auto& plan = std::get<UpdatePlan>(prepared);
+    const bool newDraw = plan.newDraw || (!m_offeredNumber.empty() && txtDrawNumber.text == m_offeredNumber);
     const auto newest = NewestDrawDate(m_game, m_app.appDir);
     if (!newest) {
         busy->Restore();
@@ -177,7 +179,7 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
         Refuse(*refusal);
         return;
     }
-    if (CorrectionNeedsConfirmation({plan.drawNumber, plan.newDraw}, *draws)) {
+    if (CorrectionNeedsConfirmation({plan.drawNumber, newDraw}, *draws)) {
         busy->Restore();
         const EntryRefusal question = CorrectionQuestion(plan.drawNumber, *draws);
         if (!m_app.desktop.AskYesNo(question.text, question.title)) {
@@ -189,7 +191,10 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
     if (m_game == Game::Lotto) {
         txtBallSet.text = plan.ballSetText;
     }
-    const auto written = WriteDraw(m_app.appDir, plan.drawNumber, plan.record);
+    // Written on the file as it is under its lock: a draw added meanwhile elsewhere stays, and this one
+    // goes before it.
+    const auto written = newDraw ? AddDraw(m_app.appDir, plan.record)
+                                 : CorrectDraw(m_app.appDir, plan.drawNumber, plan.record);
     if (!written) {
         busy->Restore();
         Refuse(UpdateFailure(written.GetError()));
@@ -204,9 +209,11 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
         box->text.clear();
     }
     busy->Restore();
-    const EntryRefusal done = UpdateCompleted();
+    const EntryRefusal done = UpdateCompleted(written->warning);
     m_app.desktop.MsgBox(done.text, done.title);
-    txtDrawNumber.text = std::to_string(static_cast<std::int64_t>(plan.drawNumber) + 1);
+    txtDrawNumber.text = std::to_string(static_cast<std::int64_t>(written->drawNumber) + 1);
+    // After a correction the number offered is the next draw to correct, not a new one.
+    m_offeredNumber = written->added ? txtDrawNumber.text : std::string();
     txtBall1.SetFocus();
 }
 

@@ -56,6 +56,9 @@ private:
     App& m_app;
     frmQuintara& m_main;
     Game m_game;
+    // The number the window last offered for a new draw, if its last offer was one; left as it is, it
+    // means "a new draw", even when another Quintara has added one since and the number names that draw.
+    std::string m_offeredNumber;
 
     std::array<TextBox*, kBallBoxes> BallBoxes();
     DrawEntryFields Fields();

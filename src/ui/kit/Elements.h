@@ -110,6 +110,8 @@ struct MenuItemState {
     std::string caption;  // "-" makes the item a separator
     bool checked = false;
     StandardShortcut shortcut = StandardShortcut::None;
+    // The caption is a file's name, shown as it is: an "&" in it is a character, not an access key.
+    bool literalCaption = false;
 };
 
 // An item of the window's menu bar: a top-level menu (no parent), a command or a separator.

@@ -64,12 +64,16 @@ void LinesCommands::mnuFileSave_Click() {
     if (name.empty()) {
         return;
     }
-    const Status saved = SaveLines(name, lines, GeneratedDate());
+    const WriteStatus saved = SaveLines(name, lines, GeneratedDate());
     if (!saved) {
         // Said, not swallowed: the user would otherwise believe his lines kept.
         m_app.desktop.MsgBox("Unable to save the picked numbers!\r\n" + saved.GetError().message,
                              "Unable to Save", MsgBoxIcon::Exclamation);
         return;
+    }
+    if (!saved->warning.empty()) {
+        m_app.desktop.MsgBox("The picked numbers were saved.\r\n" + saved->warning, "Save",
+                             MsgBoxIcon::Exclamation);
     }
     // The lines file, not its printout, is what the recent item reopens.
     if (m_app.addRecentFile) {
@@ -170,7 +174,7 @@ bool LinesCommands::OpenLinesFileOfItsGame(const std::string& path) {
         return false;
     }
     m_main.LoadDraw(*target.game);
-    return LoadLinesFile(path);
+    return LoadLinesFile(path).Ok();
 }
 
 void LinesCommands::ReadRecentFiles() {
@@ -196,6 +200,7 @@ void LinesCommands::ShowRecentItems() {
         MenuItem& item =
             m_main.mnuFileRecent.Exists(k) ? m_main.mnuFileRecent[k] : m_main.mnuFileRecent.Load(k);
         item.caption = captions[static_cast<std::size_t>(k)];
+        item.literalCaption = true;
         item.visible = true;
     }
 }

@@ -253,8 +253,11 @@ void PickCommands::mnuPick6_Click() {
         m_main.lblViewOccurances.caption = "View all " + SignBlank(m_main.LineCount()) + " lines generated.";
 
         const auto listing = m_app.AppFile(kPrintTempFile);
-        WriteFileAtomically(listing, PickedLinesListing(m_state.CurrentGameId(), m_state.PickedLines,
-                                                        m_state.DailyPlayPickedLines, today))
+        // A scratch file, remade by every pick: whole, but not worth a flush to disk.
+        WriteFileAtomically(listing,
+                            PickedLinesListing(m_state.CurrentGameId(), m_state.PickedLines,
+                                               m_state.DailyPlayPickedLines, today),
+                            Durability::Scratch)
             .Value();
         m_main.SetPrintListing(ReadWholeFile(listing).Value());
 

@@ -51,9 +51,11 @@ void frmWheelGuarantees::mnuFileSave_Click() {
     if (path.empty()) {
         return;
     }
-    const Status saved = SaveReport(path, txtGuarantees.text);
+    const WriteStatus saved = SaveReport(path, txtGuarantees.text);
     if (!saved) {
         m_app.desktop.MsgBox("The guarantees could not be saved.\r\n" + saved.GetError().message, "Error");
+    } else if (!saved->warning.empty()) {
+        m_app.desktop.MsgBox("The guarantees were saved.\r\n" + saved->warning, "Save");
     }
 }
 

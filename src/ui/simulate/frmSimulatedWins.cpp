@@ -72,9 +72,11 @@ void frmSimulatedWins::mnuFileSave_Click() {
     if (path.empty()) {
         return;
     }
-    const Status saved = SaveReport(path, WholeText());
+    const WriteStatus saved = SaveReport(path, WholeText());
     if (!saved) {
         m_app.desktop.MsgBox("The report could not be saved.\r\n" + saved.GetError().message, "Error");
+    } else if (!saved->warning.empty()) {
+        m_app.desktop.MsgBox("The report was saved.\r\n" + saved->warning, "Save");
     }
 }
 

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+#include <set>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "core/Dates.h"
+#include "core/History.h"
+#include "history/HistoryChange.h"
+#include "history/HistoryCsv.h"
+#include "history/HistoryUpdate.h"
+#include "support/HistoryBuilder.h"
+#include "support/TempDir.h"
+#include "support/WriteFault.h"
+
+namespace quintara {
+namespace {
+
+namespace fs = std::filesystem;
+
+LottoDrawRec DrawOn(int day) {
+    return LottoDrawRec{SerialFromCivil({2016, 1, day}), {1, 2, 3, 4, 5, 6}, 7, 1, "ARTHUR"};
+}
+
+std::vector<std::string> Leftovers(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().extension() == ".tmp") {
+            names.push_back(entry.path().filename().string());
+        }
+    }
+    return names;
+}
+
+// Eight processes add a draw each to one history at the same moment: each one told it succeeded finds
+// its draw in the file, and the file holds nothing else new.
+TEST(HistoryChangeTest, EightWritersAtOnceLoseNoDraw) {
+    test::TempDir dir;
+    test::HistoryBuilder<LottoDrawRec>().Draw({1, 2, 3, 4, 5, 6}, 7).WriteTo(dir.Path());
+    constexpr int kWriters = 8;
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    std::vector<pid_t> writers;
+    for (int day = 1; day <= kWriters; ++day) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            char go = 0;
+            ::close(start[1]);
+            [[maybe_unused]] const auto got = ::read(start[0], &go, 1);
+            const auto added = AddDraw(dir.Path(), DrawOn(day));
+            // 0: added; 1: refused because another held the history, or added a later draw first;
+            // 2: anything else.
+            const auto refusedFor = [&](std::string_view why) {
+                return added.GetError().message.find(why) != std::string::npos;
+            };
+            ::_exit(added.Ok() ? 0 : refusedFor(kHistoryBusy) || refusedFor("must be dated after") ? 1 : 2);
+        }
+        writers.push_back(pid);
+    }
+    ::close(start[0]);
+    ::close(start[1]);  // every writer starts now
+    std::set<double> succeeded;
+    for (int day = 1; day <= kWriters; ++day) {
+        int status = 0;
+        ::waitpid(writers[static_cast<std::size_t>(day - 1)], &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_NE(WEXITSTATUS(status), 2) << "writer " << day;
+        if (WEXITSTATUS(status) == 0) {
+            succeeded.insert(DrawOn(day).DrawDate);
+        }
+    }
+    const auto draws = ReadHistory<LottoDrawRec>(dir.Path()).Value();
+    ASSERT_EQ(draws.Size(), succeeded.size() + 1);
+    std::set<double> held;
+    for (std::size_t i = 1; i < draws.Size(); ++i) {
+        held.insert(draws[i].DrawDate);
+    }
+    EXPECT_EQ(held, succeeded);
+    EXPECT_TRUE(Leftovers(dir.Path()).empty());
+}
+
+TEST(HistoryChangeTest, ABusyHistoryIsRefusedAndLeftAlone) {
+    test::TempDir dir;
+    const auto path = test::HistoryBuilder<LottoDrawRec>().Draw({1, 2, 3, 4, 5, 6}, 7).WriteTo(dir.Path());
+    const std::string before = dir.Read("LottoHistory.dat");
+    const auto held = LockHistory(path);
+    ASSERT_TRUE(held.Ok());
+    bool changed = false;
+    const auto refused = ChangeHistory(
+        path,
+        [&](const std::string&) -> Result<std::optional<std::string>> {
+            changed = true;
+            return std::optional<std::string>("x");
+        },
+        HistoryBackup::None, std::chrono::milliseconds(0));
+    ASSERT_FALSE(refused.Ok());
+    EXPECT_EQ(refused.GetError().message, path.string() + ": another Quintara is changing this history");
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
+    EXPECT_TRUE(fs::exists(HistoryLockPath(path)));
+}
+
+// The backup is written before the history is replaced and takes its place only after it: a failure
+// anywhere leaves the history and the backup there was, or says what was done.
+TEST(HistoryChangeTest, TheBackupFollowsTheNewHistoryAndKeepsItsPermissions) {
+    const std::string header = HistoryCsvHeader(Game::Lotto) + "\n";
+    const std::string csv = header + "2016-01-02,1,2,3,4,5,6,7,1,A\n";
+    const struct {
+        const char* what;
+        WriteStep step;
+        const char* file;
+        bool historyChanged;
+        std::string message;  // after the folder's path: the error, or the warning of a change made
+    } cases[] = {
+        {"the history cannot be written", WriteStep::Write, "LottoHistory.dat", false,
+         "/LottoHistory.dat: write error (the disk is full)"},
+        {"the backup cannot be written", WriteStep::Write, "LottoHistory.dat.bak", false,
+         "/LottoHistory.dat.bak: write error (the disk is full); the history was left as it was"},
+        {"the history cannot be renamed", WriteStep::Rename, "LottoHistory.dat", false,
+         "/LottoHistory.dat: cannot replace the file (the disk is full)"},
+        {"the backup cannot be renamed", WriteStep::Rename, "LottoHistory.dat.bak", true,
+         "the history was changed, but the history as it was could not be kept: DIR/LottoHistory.dat.bak: "
+         "cannot replace the file (the disk is full)"},
+        {"nothing fails", WriteStep::Write, "none", true, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir dir;
+        const auto path =
+            test::HistoryBuilder<LottoDrawRec>().Draw({1, 2, 3, 4, 5, 6}, 7).WriteTo(dir.Path());
+        ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+        dir.Write("LottoHistory.dat.bak", "older");
+        const std::string before = dir.Read("LottoHistory.dat");
+        const test::WriteFaultScope fault(c.step, c.file, ENOSPC);
+        const auto report = ImportHistoryCsv(Game::Lotto, csv, dir.Path());
+        std::string message = c.message;
+        if (const auto at = message.find("DIR"); at != std::string::npos) {
+            message.replace(at, 3, dir.Path().string());
+        }
+        if (c.historyChanged) {
+            ASSERT_TRUE(report.Ok()) << report.GetError().message;
+            EXPECT_EQ(report->saveWarning, message);
+            EXPECT_NE(dir.Read("LottoHistory.dat"), before);
+        } else {
+            ASSERT_FALSE(report.Ok());
+            EXPECT_EQ(report.GetError().message, dir.Path().string() + message);
+            EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
+        }
+        const bool backedUp = c.historyChanged && message.empty();
+        EXPECT_EQ(dir.Read("LottoHistory.dat.bak"), backedUp ? before : "older");
+        if (backedUp) {
+            struct stat info {};
+            ASSERT_EQ(::stat((dir / "LottoHistory.dat.bak").c_str(), &info), 0);
+            EXPECT_EQ(info.st_mode & 07777, 0600u);
+        }
+        EXPECT_TRUE(Leftovers(dir.Path()).empty());
+    }
+
+    // The rename is made and only the folder's flush fails: the draw is added, with a warning, so that
+    // nobody adds it a second time.
+    test::TempDir dir;
+    test::HistoryBuilder<LottoDrawRec>().Draw({1, 2, 3, 4, 5, 6}, 7).WriteTo(dir.Path());
+    const test::WriteFaultScope fault(WriteStep::FolderFlush, "LottoHistory.dat");
+    const auto added = AddDraw(dir.Path(), DrawOn(2));
+    ASSERT_TRUE(added.Ok());
+    EXPECT_NE(added->warning.find("so it may not survive a power cut"), std::string::npos);
+    EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir.Path()).Value(), 2);
+}
+
+TEST(HistoryChangeTest, AHistoryBehindALinkIsWrittenThroughItAndALinkToNothingIsRefused) {
+    test::TempDir dir;
+    fs::create_directory(dir / "drive");
+    test::HistoryBuilder<LottoDrawRec>().Draw({1, 2, 3, 4, 5, 6}, 7).WriteTo(dir / "drive");
+    ASSERT_EQ(::chmod((dir / "drive/LottoHistory.dat").c_str(), 0640), 0);
+    fs::create_directory(dir / "app");
+    fs::create_symlink(dir / "drive/LottoHistory.dat", dir / "app/LottoHistory.dat");
+    ASSERT_TRUE(AddDraw(dir / "app", DrawOn(2)).Ok());
+    EXPECT_TRUE(fs::is_symlink(dir / "app/LottoHistory.dat"));
+    EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir / "drive").Value(), 2);
+    EXPECT_EQ(fs::status(dir / "drive/LottoHistory.dat").permissions(), fs::perms(0640));
+
+    fs::remove_all(dir / "drive");
+    const auto refused = AddDraw(dir / "app", DrawOn(3));
+    ASSERT_FALSE(refused.Ok());
+    EXPECT_EQ(refused.GetError().message, (dir / "app/LottoHistory.dat").string() +
+                                              ": is a symbolic link to " +
+                                              (dir / "drive/LottoHistory.dat").string() +
+                                              ", which does not exist. The history file was not changed.");
+    EXPECT_FALSE(ReadHistory<LottoDrawRec>(dir / "app").Ok());
+    EXPECT_FALSE(fs::exists(dir / "drive"));
+}
+
+}  // namespace
+}  // namespace quintara
