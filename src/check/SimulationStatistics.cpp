@@ -12,7 +12,7 @@ ShrinkingStatistics::ShrinkingStatistics(Game game, std::span<const CountedDraw>
     : m_game(game), m_draws(draws) {
     MakeDateKeys();
     Build(m_main, Info(game).maxBall, false);
-    if (game == Game::Thunderball) {
+    if (Info(game).extraStatistics) {
         Build(m_thunderball, Info(game).extraMax, true);
     }
 }
@@ -99,7 +99,7 @@ void ShrinkingStatistics::RemoveNewest() {
         return;
     }
     Remove(m_main, m_removed);
-    if (m_game == Game::Thunderball) {
+    if (Info(m_game).extraStatistics) {
         Remove(m_thunderball, m_removed);
     }
     ++m_removed;
@@ -137,7 +137,7 @@ void ShrinkingStatistics::Fill(const Table& table, OneBased<FrequencyRec>& frequ
 }
 
 const GameStatistics& ShrinkingStatistics::Sorted() {
-    if (m_game == Game::Thunderball) {
+    if (Info(m_game).extraStatistics) {
         Fill(m_thunderball, m_sorted.ThunderballFrequency, m_sorted.ThunderballLastDrawn);
     }
     Fill(m_main, m_sorted.BallFrequency, m_sorted.BallLastDrawn);

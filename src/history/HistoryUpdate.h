@@ -12,7 +12,8 @@
 namespace quintara {
 
 // One draw of any game, as the update writes it; its type decides the file it goes into.
-using AnyDrawRec = std::variant<LottoDrawRec, LottoExtraDrawRec, ThunderballDrawRec, DailyPlayDrawRec>;
+using AnyDrawRec = std::variant<LottoDrawRec, LottoExtraDrawRec, ThunderballDrawRec, DailyPlayDrawRec,
+                                Lotto59DrawRec, Thunderball39DrawRec>;
 
 Game GameOfDraw(const AnyDrawRec& draw);
 

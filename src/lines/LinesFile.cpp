@@ -85,7 +85,7 @@ Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game) {
         return bytes.GetError();
     }
     SavedLines lines{game, {}, {}};
-    if (game == Game::DailyPlay) {
+    if (Info(game).sevenBallLines) {
         lines.dailyPlay = DecodeSlots<DailyPlayDrawRec>(*bytes, LinesSlotLength(game));
         if (lines.dailyPlay.Empty()) {
             lines.dailyPlay.Resize(1);
@@ -100,7 +100,7 @@ Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game) {
 }
 
 std::string EncodeLinesFile(const SavedLines& lines) {
-    if (lines.game == Game::DailyPlay) {
+    if (Info(lines.game).sevenBallLines) {
         return EncodeSlots(lines.dailyPlay, LinesSlotLength(lines.game));
     }
     return EncodeSlots(lines.picked, LinesSlotLength(lines.game));
@@ -108,7 +108,7 @@ std::string EncodeLinesFile(const SavedLines& lines) {
 
 std::string SavedLinesText(const SavedLines& lines, double generatedDate) {
     const int emptyLines =
-        lines.game == Game::DailyPlay ? kEmptyLinesAfterDailyPlayEntry : kEmptyLinesAfterEntry;
+        Info(lines.game).sevenBallLines ? kEmptyLinesAfterDailyPlayEntry : kEmptyLinesAfterEntry;
     return LinesListing(lines.game, lines.picked, lines.dailyPlay, generatedDate, emptyLines);
 }
 
