@@ -21,7 +21,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 dpkg-deb -x "$deb" "$work/root"
 bin=$work/root/usr/bin
 share=$work/root/usr/share/quintara
-for f in "$bin/quintara" "$bin/quintara-cli" "$share/LottoHistory.dat" \
+for f in "$bin/quintara" "$bin/quintara-cli" "$share/LottoHistory.dat" "$share/Lotto59History.dat" \
+    "$share/Thunderball39History.dat" \
     "$work/root/usr/share/applications/quintara.desktop" \
     "$work/root/usr/share/icons/hicolor/scalable/apps/quintara.svg"; do
     [[ -f $f ]] || fail "the package lacks ${f#"$work/root"}"
