@@ -115,6 +115,56 @@ void LiteralRereading(benchmark::State& state, int algorithmIndex, std::string_v
     state.counters["draws"] = setup.n;
 }
 
+// The real Lotto history a hundred times over, each copy dated before the last, and a Lotto Extra history
+// of the same draws: "49 Numbers from 49" in Lotto Extra starts each step from the Lotto draws dated
+// before it, which must cost no more, as the history grows, than the wheel run beside it.
+struct Hundredfold {
+    OneBased<LottoDrawRec> lotto;
+    OneBased<LottoExtraDrawRec> extra;
+};
+
+const Hundredfold& HundredfoldHistories() {
+    static const Hundredfold histories = [] {
+        Hundredfold made;
+        const auto& real = LottoDraws();
+        const double span = real[1].DrawDate - real[real.Size()].DrawDate + 7;
+        for (int copy = 0; copy < 100; ++copy) {
+            for (LottoDrawRec draw : real) {
+                draw.DrawDate -= copy * span;
+                made.lotto.PushBack(draw);
+                LottoExtraDrawRec extra;
+                extra.DrawDate = draw.DrawDate;
+                extra.Balls = draw.Balls;
+                made.extra.PushBack(extra);
+            }
+        }
+        return made;
+    }();
+    return histories;
+}
+
+void LottoExtraHundredfold(benchmark::State& state, int algorithmIndex, std::string_view wheelItem) {
+    Setup setup = SetupFor(algorithmIndex, wheelItem);
+    setup.request.game = Game::LottoExtra;
+    const auto& histories = HundredfoldHistories();
+    setup.n = MaxSimulationDraws(static_cast<std::int32_t>(histories.extra.Size()));
+    for (auto _ : state) {
+        auto result = RunSimulation(histories.extra, setup.request, setup.wheel, setup.n,
+                                    SimulationCommand::MainBalls, histories.lotto);
+        if (!std::holds_alternative<SimulationRun>(result)) {
+            state.SkipWithError("the simulation failed");
+            break;
+        }
+    }
+    state.counters["draws"] = setup.n;
+    state.counters["history"] = static_cast<double>(histories.extra.Size());
+}
+
+BENCHMARK_CAPTURE(LottoExtraHundredfold, 5LineWheel, 0, "5 Line Wheel - 1 Number")
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(LottoExtraHundredfold, 49, 1, "")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
 BENCHMARK_CAPTURE(Fast, Lotto_28_5LineWheel, 0, "5 Line Wheel - 1 Number", kAutoThreads)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

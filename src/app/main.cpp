@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/AppDir.h"
+#include "qt/Pictures.h"
 #include "qt/QtPlatform.h"
 #include "ui/App.h"
 #include "ui/start/frmSplash.h"
@@ -42,6 +43,8 @@ int main(int argc, char** argv) {
         desktop.MsgBox(problems, "Quintara", quintara::ui::MsgBoxIcon::Exclamation);
     }
     quintara::ui::App app(desktop, folder);
+    // Decoded on another core while the splash window is made.
+    quintara::PrefetchPicture(app.AppFile(quintara::ui::kSplashPicture).string());
     app.forms.onLastUnloaded = [] { QCoreApplication::quit(); };
     quintara::ui::StartUp(app);
     if (app.forms.Forms().empty()) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <exception>
 #include <iterator>
+#include <limits>
+#include <memory>
 #include <numeric>
 #include <span>
 #include <system_error>
@@ -181,27 +183,35 @@ SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const Positi
 
 // The Lotto draws a step's forty-nine number generator starts from: in Lotto the step's own history; in
 // another game the Lotto draws dated before the step's draw.
-struct LottoHistoryOfStep {
-    const OneBased<LottoDrawRec>* lotto = nullptr;  // Lotto history of another game, else nullptr
-    const OneBased<LottoDrawRec>* own = nullptr;    // the game's draws when the game is Lotto
+//
+// The first of those is the first Lotto draw dated before the step's draw. Going down the steps, the dates
+// only fall and that draw can only move down the history, whatever the history's order; a cursor walking
+// on from where the last step found it keeps a run linear in the histories' lengths.
+class LottoHistoryOfStep {
+public:
+    LottoHistoryOfStep(const OneBased<LottoDrawRec>* lotto, const OneBased<LottoDrawRec>* own)
+        : m_lotto(lotto), m_own(own) {}
 
-    std::size_t First(std::size_t step, double drawDate) const {
-        if (own != nullptr) {
+    std::size_t First(std::size_t step, double drawDate) {
+        if (m_own != nullptr) {
             return step + 1;
         }
-        std::size_t first = 1;
-        while (first <= lotto->Size() && !((*lotto)[first].DrawDate < drawDate)) {
-            ++first;
+        if (!(drawDate <= m_cursorDate)) {
+            m_cursor = 1;  // the first step, a later date, or a date that does not compare
         }
-        return first;
+        m_cursorDate = drawDate;
+        while (m_cursor <= m_lotto->Size() && !((*m_lotto)[m_cursor].DrawDate < drawDate)) {
+            ++m_cursor;
+        }
+        return m_cursor;
     }
-    const OneBased<LottoDrawRec>& Draws() const { return own != nullptr ? *own : *lotto; }
+    const OneBased<LottoDrawRec>& Draws() const { return m_own != nullptr ? *m_own : *m_lotto; }
 
-    const LottoDrawRec* Newest(std::size_t step, double drawDate) const {
+    const LottoDrawRec* Newest(std::size_t step, double drawDate) {
         const std::size_t first = First(step, drawDate);
         return first <= Draws().Size() ? &Draws()[first] : nullptr;
     }
-    OneBased<LottoDrawRec> Suffix(std::size_t step, double drawDate) const {
+    OneBased<LottoDrawRec> Suffix(std::size_t step, double drawDate) {
         OneBased<LottoDrawRec> suffix;
         const auto& draws = Draws();
         suffix.Reserve(draws.Size());
@@ -210,6 +220,12 @@ struct LottoHistoryOfStep {
         }
         return suffix;
     }
+
+private:
+    const OneBased<LottoDrawRec>* m_lotto;  // Lotto history of another game, else nullptr
+    const OneBased<LottoDrawRec>* m_own;    // the game's draws when the game is Lotto
+    std::size_t m_cursor = 1;
+    double m_cursorDate = std::numeric_limits<double>::quiet_NaN();
 };
 
 // What a run of consecutive steps produced: their report blocks, totals and steps, or the first that
@@ -241,20 +257,22 @@ public:
             m_counted.push_back(Counted(draw));
         }
         if constexpr (std::is_same_v<Rec, LottoDrawRec>) {
-            m_lottoHistory.own = &draws;
+            m_ownLotto = &draws;
         } else {
-            m_lottoHistory.lotto = &lottoDraws;
+            m_otherLotto = &lottoDraws;
         }
         m_fortyNine = MakesFortyNineLines(m_request);
+        m_tables = std::make_shared<const HistoryTables>(kGame, m_counted);
     }
 
     // Steps first..last (1 the newest draw).
     StepsDone Run(std::int32_t first, std::int32_t last) const {
         const auto u = static_cast<std::int32_t>(m_draws.Size());
-        ShrinkingStatistics statistics(kGame, m_counted);
+        ShrinkingStatistics statistics(m_tables);
         for (std::int32_t k = 1; k < first; ++k) {
             statistics.RemoveNewest();
         }
+        LottoHistoryOfStep lottoHistory(m_otherLotto, m_ownLotto);  // a cursor of this run's own
         StepsDone done;
         done.steps.reserve(static_cast<std::size_t>(last - first + 1));
         PointerLines pointerLines;  // of the range pointerLinesOf, which every step has in practice
@@ -278,7 +296,7 @@ public:
                 if (k == m_n) {
                     OneBased<LottoDrawRec> lottoOfStep;
                     if (m_fortyNine) {
-                        lottoOfStep = m_lottoHistory.Suffix(step, draw.DrawDate);
+                        lottoOfStep = lottoHistory.Suffix(step, draw.DrawDate);
                     }
                     generated = GenerateNumbers(m_request, sorted, m_wheelLines, lottoOfStep);
                 } else {
@@ -289,7 +307,7 @@ public:
                             ChooseFinalNumbers(kGame, m_request.GeneratorMode, sorted).FinalNumbers;
                     }
                     if (m_fortyNine) {
-                        CheckFortyNineStart(m_lottoHistory.Newest(step, draw.DrawDate), sorted.BallFrequency);
+                        CheckFortyNineStart(lottoHistory.Newest(step, draw.DrawDate), sorted.BallFrequency);
                     } else if (wheelCheckedFor != finalNumbers->Size()) {
                         // Whether a wheel serves the final numbers depends on their count alone.
                         MakeWheelLines(*finalNumbers, m_wheelLines, kGame);
@@ -334,7 +352,9 @@ private:
     std::int32_t m_n;
     SimulationCommand m_command;
     std::vector<CountedDraw> m_counted;
-    LottoHistoryOfStep m_lottoHistory;
+    std::shared_ptr<const HistoryTables> m_tables;  // of m_counted, shared by the threads
+    const OneBased<LottoDrawRec>* m_otherLotto = nullptr;
+    const OneBased<LottoDrawRec>* m_ownLotto = nullptr;
     bool m_fortyNine = false;
 };
 

@@ -149,14 +149,7 @@ int RunCheck(Context& context, const CheckOptions& options) {
                     daily ? WinningLinesJson(result, dailyPlay) : WinningLinesJson(result, picked)}});
         return 0;
     }
-    std::string text;
-    for (std::size_t i = 0; i < report.size(); ++i) {
-        if (report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n') {
-            continue;
-        }
-        text += report[i];
-    }
-    context.out << text << "\n";
+    context.out << WithLf(report) << "\n";
     return 0;
 }
 

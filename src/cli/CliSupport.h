@@ -5,6 +5,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "core/History.h"
 
@@ -28,6 +29,9 @@ struct Context {
     std::ostream& out;
     std::ostream& err;
 };
+
+// A report of the program (CR LF line ends) as the command line prints it, every CR LF made LF.
+std::string WithLf(std::string_view text);
 
 // A JSON document whose keys keep the order they were added in.
 using Json = nlohmann::ordered_json;

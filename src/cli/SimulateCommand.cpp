@@ -22,18 +22,6 @@ constexpr std::array<std::string_view, kStrikeCategories> kCategoryLabels{
 constexpr std::array<std::string_view, kStrikeCategories> kCategoryKeys{"1", "2",       "3", "4",
                                                                         "5", "5+bonus", "6", "7"};
 
-std::string WithLf(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;
-        }
-        out += text[i];
-    }
-    return out;
-}
-
 std::string TwoDecimals(long double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.2Lf", value);

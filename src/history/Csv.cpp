@@ -14,11 +14,11 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-Result<std::vector<CsvRow>> ReadCsv(std::string_view text) {
+Status ForEachCsvRow(std::string_view text, const std::function<void(CsvRow&)>& visit) {
     if (text.starts_with(kUtf8Bom)) {
         text.remove_prefix(kUtf8Bom.size());
     }
-    std::vector<CsvRow> rows;
+    CsvRow row;
     std::size_t line = 1;
     std::size_t at = 0;
     auto lineError = [](std::size_t where, const std::string& what) {
@@ -40,8 +40,8 @@ Result<std::vector<CsvRow>> ReadCsv(std::string_view text) {
         return false;
     };
     while (at < text.size()) {
-        CsvRow row;
         row.line = line;
+        row.fields.clear();
         bool anyQuoted = false;
         while (true) {
             while (at < text.size() && text[at] == ' ') {
@@ -98,7 +98,16 @@ Result<std::vector<CsvRow>> ReadCsv(std::string_view text) {
         if (!anyQuoted && row.fields.size() == 1 && row.fields[0].empty()) {
             continue;
         }
-        rows.push_back(std::move(row));
+        visit(row);
+    }
+    return Done{};
+}
+
+Result<std::vector<CsvRow>> ReadCsv(std::string_view text) {
+    std::vector<CsvRow> rows;
+    const Status read = ForEachCsvRow(text, [&rows](CsvRow& row) { rows.push_back(std::move(row)); });
+    if (!read) {
+        return read.GetError();
     }
     return rows;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,10 @@ struct CsvRow {
 // trimming the writer's fields had. Rows of nothing but blanks are skipped. An unclosed quote or text
 // after a closing quote is an error naming its line.
 Result<std::vector<CsvRow>> ReadCsv(std::string_view text);
+
+// The same a row at a time, for texts too long to hold as rows: `visit` sees each row as it is read and
+// may take its fields. The rows of a text with an error are visited up to it.
+Status ForEachCsvRow(std::string_view text, const std::function<void(CsvRow&)>& visit);
 
 // Trims blanks, the padding of record text fields, on both sides.
 std::string_view TrimBlanks(std::string_view text);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <numeric>
+#include <optional>
 
 #include "core/Dates.h"
 #include "core/Draws.h"
@@ -162,9 +164,17 @@ Error CsvError(const Error& error, const std::string& csvName) {
     return csvName.empty() ? error : MakeError(error.kind, csvName + ": " + error.message);
 }
 
+// What an import is to write: the report, and the whole new history unless nothing changes.
 template <class Rec>
-Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path& appDir, ImportMode mode,
-                               const std::string& csvName) {
+struct PreparedImport {
+    CsvImportReport report;
+    std::optional<OneBased<Rec>> history;
+};
+
+// An import up to its writing: the CSV read and checked, and in a merge, set against the history.
+template <class Rec>
+Result<PreparedImport<Rec>> Prepare(std::string_view csv, const std::filesystem::path& appDir,
+                                    ImportMode mode, const std::string& csvName) {
     constexpr Game game = GameOfRecord<Rec>();
     const auto length = static_cast<std::size_t>(Info(game).recordLength);
     const auto historyPath = HistoryPath(appDir, game);
@@ -235,7 +245,7 @@ Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path
         }
         report.added += result.Size();
         if (report.added == 0) {
-            return report;
+            return PreparedImport<Rec>{std::move(report), std::nullopt};
         }
         for (std::size_t r = 1; r <= history.Size(); ++r) {
             if (const auto rounds = roundsBefore.find(r); rounds != roundsBefore.end()) {
@@ -246,16 +256,38 @@ Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path
             result.PushBack(history[r]);
         }
     }
+    return PreparedImport<Rec>{std::move(report), std::move(result)};
+}
+
+// Keeps the history being replaced, then writes the new one.
+template <class Rec>
+Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesystem::path& appDir) {
+    constexpr Game game = GameOfRecord<Rec>();
+    if (!prepared.history) {
+        return std::move(prepared.report);
+    }
+    const auto historyPath = HistoryPath(appDir, game);
     auto backup = KeepBackup(historyPath);
     if (!backup) {
         return backup.GetError();
     }
-    report.backup = *backup;
-    const Status written = WriteRecordFile(historyPath, length, result);
+    prepared.report.backup = *backup;
+    const Status written =
+        WriteRecordFile(historyPath, static_cast<std::size_t>(Info(game).recordLength), *prepared.history);
     if (!written) {
         return written.GetError();
     }
-    return report;
+    return std::move(prepared.report);
+}
+
+template <class Rec>
+Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path& appDir, ImportMode mode,
+                               const std::string& csvName) {
+    auto prepared = Prepare<Rec>(csv, appDir, mode, csvName);
+    if (!prepared) {
+        return prepared.GetError();
+    }
+    return Write(std::move(*prepared), appDir);
 }
 
 }  // namespace
@@ -281,42 +313,100 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& historyPath) {
 template <class Rec>
 Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
     constexpr Game game = GameOfRecord<Rec>();
-    auto rows = ReadCsv(csv);
-    if (!rows) {
-        return rows.GetError();
-    }
     const std::string header = HistoryCsvHeader(game);
-    if (rows->empty() || rows->front().line != 1 || rows->front().fields != ReadCsv(header)->front().fields) {
-        return MakeError(ErrorKind::BadFormat, "line 1: the header must read " + header);
-    }
-    struct Row {
-        Rec draw;
-        std::size_t line;
-    };
-    std::vector<Row> draws;
+    const std::vector<std::string> headerFields = ReadCsv(header)->front().fields;
+    // The rows become draws as they are read, so that a long CSV is held once as text and once as
+    // draws. A fault of the CSV itself anywhere comes first, then the first faulty row.
     HistoryCsvDraws<Rec> parsed;
-    std::map<double, int> rowsOn;
-    for (std::size_t i = 1; i < rows->size(); ++i) {
-        const CsvRow& row = (*rows)[i];
+    // Room for a draw a line, so that growing never holds the draws twice over.
+    const auto lines = static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')) + 1;
+    parsed.draws.Reserve(lines);
+    parsed.lines.reserve(lines);
+    std::optional<Error> rowError;
+    std::optional<std::size_t> rowErrorLine;
+    bool first = true;
+    const Status read = ForEachCsvRow(csv, [&](const CsvRow& row) {
+        if (rowError) {
+            return;
+        }
+        if (first) {
+            first = false;
+            if (row.line != 1 || row.fields != headerFields) {
+                rowError = MakeError(ErrorKind::BadFormat, "line 1: the header must read " + header);
+                rowErrorLine = 0;
+            }
+            return;
+        }
         auto draw = ParseRow<Rec>(row.fields, row.line, parsed.warnings);
         if (!draw) {
-            return draw.GetError();
+            rowError = draw.GetError();
+            rowErrorLine = row.line;
+            return;
         }
-        // A date holds one draw, or one row per round where the game draws two.
-        if (++rowsOn[draw->DrawDate] > RoundsOn(GameOfRecord<Rec>(), draw->DrawDate)) {
-            return RowError(row.line, "a second draw on " + FormatDate(draw->DrawDate));
-        }
-        draws.push_back(Row{*draw, row.line});
+        parsed.draws.PushBack(*draw);
+        parsed.lines.push_back(row.line);
+    });
+    if (!read) {
+        return read.GetError();
     }
-    if (draws.empty()) {
+    if (first) {
+        return MakeError(ErrorKind::BadFormat, "line 1: the header must read " + header);
+    }
+    if (rowErrorLine == std::size_t{0}) {
+        return *rowError;
+    }
+    // Newest first, draws of one date in the order of their lines: `order[k]` is the draw read k-th.
+    const std::size_t size = parsed.draws.Size();
+    std::vector<std::uint32_t> order(size);
+    std::iota(order.begin(), order.end(), std::uint32_t{0});
+    std::stable_sort(order.begin(), order.end(), [&parsed](std::uint32_t a, std::uint32_t b) {
+        return parsed.draws[a + 1].DrawDate > parsed.draws[b + 1].DrawDate;
+    });
+    // A second draw on a date is a fault of its line; the first such line, or an earlier faulty row, is told.
+    // A date holds one draw, or one row per round where the game draws two.
+    std::optional<std::size_t> secondDraw;
+    int onDate = 1;
+    for (std::size_t k = 1; k < size; ++k) {
+        const auto& earlier = parsed.draws[order[k - 1] + 1];
+        const auto& later = parsed.draws[order[k] + 1];
+        onDate = earlier.DrawDate > later.DrawDate ? 1 : onDate + 1;
+        if (onDate > RoundsOn(game, later.DrawDate)) {
+            const std::size_t line = parsed.lines[order[k]];
+            if (!secondDraw || line < parsed.lines[*secondDraw]) {
+                secondDraw = order[k];
+            }
+        }
+    }
+    if (secondDraw) {
+        return RowError(parsed.lines[*secondDraw],
+                        "a second draw on " + FormatDate(parsed.draws[*secondDraw + 1].DrawDate));
+    }
+    if (rowError) {
+        return *rowError;
+    }
+    if (size == 0) {
         return MakeError(ErrorKind::Empty, "no draws after the header");
     }
-    std::stable_sort(draws.begin(), draws.end(),
-                     [](const Row& a, const Row& b) { return a.draw.DrawDate > b.draw.DrawDate; });
-    parsed.draws.Reserve(draws.size());
-    for (const auto& row : draws) {
-        parsed.draws.PushBack(row.draw);
-        parsed.lines.push_back(row.line);
+    // Puts the draws in that order where they are, a cycle of the permutation at a time.
+    for (std::size_t k = 0; k < size; ++k) {
+        if (order[k] == k) {
+            continue;
+        }
+        Rec draw = std::move(parsed.draws[k + 1]);
+        const std::size_t line = parsed.lines[k];
+        std::size_t at = k;
+        while (true) {
+            const std::size_t from = order[at];
+            order[at] = static_cast<std::uint32_t>(at);
+            if (from == k) {
+                parsed.draws[at + 1] = std::move(draw);
+                parsed.lines[at] = line;
+                break;
+            }
+            parsed.draws[at + 1] = std::move(parsed.draws[from + 1]);
+            parsed.lines[at] = parsed.lines[from];
+            at = from;
+        }
     }
     return parsed;
 }
@@ -359,13 +449,19 @@ Result<CsvImportReport> ImportHistoryCsv(Game game, std::string_view csv, const 
 
 Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvPath,
                                              const std::filesystem::path& appDir, ImportMode mode) {
-    const auto csv = ReadWholeFile(csvPath);
+    auto csv = ReadWholeFile(csvPath);
     if (!csv) {
         return csv.GetError();
     }
-    return WithDrawRecord(game, [&](auto tag) {
+    return WithDrawRecord(game, [&](auto tag) -> Result<CsvImportReport> {
         using Rec = typename decltype(tag)::type;
-        return Import<Rec>(*csv, appDir, mode, csvPath.string());
+        auto prepared = Prepare<Rec>(*csv, appDir, mode, csvPath.string());
+        if (!prepared) {
+            return prepared.GetError();
+        }
+        // The draws are all that is written: the text goes before the history is read and written.
+        std::string().swap(*csv);
+        return Write(std::move(*prepared), appDir);
     });
 }
 

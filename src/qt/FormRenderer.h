@@ -16,6 +16,9 @@ namespace quintara {
 
 class FormWindow;
 
+// No caption, menu or chart label is made smaller than this to fit its place: below it text stops being read.
+inline constexpr double kSmallestPointSize = 6.0;
+
 // Turns any form into a window of real widgets and keeps the widgets in step with the form's elements.
 //
 // Each element becomes its widget, placed from its twips and named after its Id; the widgets' signals

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "check/Simulation.h"
@@ -275,6 +276,26 @@ TEST(SimulationEquivalence, FailingStepsFailAlike) {
     ExpectSameRun(RunSimulation(daily, request, beyond, 10, SimulationCommand::MainBalls),
                   test::RunLiteralSimulation(daily, request, beyond, 10, SimulationCommand::MainBalls),
                   "personal wheel beyond the personal numbers");
+}
+
+TEST(SimulationEquivalence, LottoExtraFindsTheLottoDrawsOfEachStepWhateverTheOrderOfTheDates) {
+    Dice dice(77);
+    auto extra = RandomHistory<LottoExtraDrawRec>(dice, 180, {});
+    auto lotto = RandomHistory<LottoDrawRec>(dice, 190, {}, 42003);
+    // Dates out of order in both histories, and a step dated as its neighbour.
+    std::swap(extra[3].DrawDate, extra[40].DrawDate);
+    extra[20].DrawDate = extra[21].DrawDate;
+    std::swap(lotto[5].DrawDate, lotto[60].DrawDate);
+    GeneratorRequest request;
+    request.game = Game::LottoExtra;
+    request.algorithm = std::string(kFortyNineAlgorithm);
+    request.GeneratorMode = 1;
+    const auto literal = test::RunLiteralSimulation(extra, request, {}, 70, SimulationCommand::MainBalls, lotto);
+    ASSERT_TRUE(std::holds_alternative<SimulationRun>(literal));
+    for (unsigned threads : {1U, 3U}) {
+        ExpectSameRun(RunSimulation(extra, request, {}, 70, SimulationCommand::MainBalls, lotto, threads), literal,
+                      std::to_string(threads) + " threads");
+    }
 }
 
 TEST(SimulationEquivalence, ARunSharedOutOverThreadsIsTheRunOfOne) {

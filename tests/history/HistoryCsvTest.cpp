@@ -74,6 +74,14 @@ TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
         {"2015-02-30,14,44,8,9,35,7,4,1,Arthur\n",
          "line 3: \"2015-02-30\" is not a date (yyyy-mm-dd or DD/MM/YYYY)"},
         {"07/10/2015,14,44,8,9,35,7,4,1,Arthur\n", "line 3: a second draw on 07/10/2015"},
+        // The first faulty line is told, whatever its fault; a fault of the CSV itself comes first.
+        {"07/10/2015,14,44,8,9,35,7,4,1,Arthur\n2015-10-03,14,44,8,9,35,50,4,1,Arthur\n",
+         "line 3: a second draw on 07/10/2015"},
+        {"2015-10-03,14,44,8,9,35,50,4,1,Arthur\n07/10/2015,14,44,8,9,35,7,4,1,Arthur\n",
+         "line 3: ball6 \"50\" is not a number from 1 to 49"},
+        {"2015-10-01,1,2,3,4,5,6,7,1,A\n2015-10-01,1,2,3,4,5,6,7,1,A\n2015-10-07,1,2,3,4,5,6,7,1,A\n",
+         "line 4: a second draw on 01/10/2015"},
+        {"2015-10-03,14,44,8,9,35,50,4,1,Arthur\n\"open\n", "line 4: a quoted field is not closed"},
     };
     for (const auto& c : cases) {
         const auto result = ImportHistoryCsv(Game::Lotto, header + good + c.row, dir.Path());

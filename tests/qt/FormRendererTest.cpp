@@ -1,6 +1,8 @@
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QChartView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,11 +11,16 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <gtest/gtest.h>
 
+#include "qt/LongTextView.h"
+#include "qt/Pictures.h"
 #include "qt/QtPlatform.h"
+#include "qt/QtText.h"
 #include "support/SampleForms.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -169,6 +176,52 @@ TEST_F(FormRendererTest, MenuCommandsSelectionsAndTypingReachTheirReactionsAndTh
     number->insert(QStringLiteral("12"));  // as typed: raises textEdited
     EXPECT_EQ(sample.txtNumber.text, "12");
     EXPECT_EQ(Widget<QLabel>(sample, "lblStatus")->text(), "txtNumber change 12");
+}
+
+TEST_F(FormRendererTest, ALockedLongTextIsShownLazilyAndStillSelectedAndCopiedWhole) {
+    std::string report;
+    for (int line = 1; line <= 20000; ++line) {
+        report += "Draw Number: " + std::to_string(line) + "\r\n";
+    }
+    sample.txtPrint.locked = true;
+    sample.txtPrint.text = report;
+    sample.Show();
+
+    auto* view = Widget<LongTextView>(sample, "txtPrint");
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->Text(), ToQtLines(report));
+    view->SelectAll();
+    view->Copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), ToQtLines(report));
+    // A screen reader reads it as a read-only text, its selection included.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(view);
+    ASSERT_TRUE(reader != nullptr && reader->textInterface() != nullptr);
+    EXPECT_TRUE(reader->state().readOnly);
+    EXPECT_EQ(reader->textInterface()->text(0, 15), "Draw Number: 1\n");
+    int start = -1;
+    int end = -1;
+    reader->textInterface()->selection(0, &start, &end);
+    EXPECT_EQ(end - start, view->Text().size());
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    EXPECT_GT(view->FirstVisibleLine(), 19900) << "the end of the text is reached by scrolling";
+
+    // Unlocked, the box is an editable one again.
+    sample.txtPrint.locked = false;
+    desktop.ProcessEvents(1);
+    auto* edit = Widget<QPlainTextEdit>(sample, "txtPrint");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->toPlainText(), ToQtLines(report));
+    EXPECT_FALSE(edit->isReadOnly());
+}
+
+TEST_F(FormRendererTest, APictureReadAheadIsShownOnceItsReadingIsDone) {
+    const std::string picture = std::string(QUINTARA_APP_DIR) + "/ball.png";
+    PrefetchPicture(picture);
+    sample.Image1.picture = picture;
+    sample.Show();
+    QThreadPool::globalInstance()->waitForDone();
+    desktop.ProcessEvents(1);
+    EXPECT_FALSE(Widget<QLabel>(sample, "Image1")->pixmap().isNull());
 }
 
 TEST_F(FormRendererTest, AModalShowReturnsWhenTheDialogIsHiddenOrUnloaded) {

@@ -5,7 +5,7 @@
 namespace quintara::ui {
 
 frmSplash::frmSplash(App& app) : Form("frmSplash", "Quintara Version 2.0") {
-    imgSplash.picture = app.AppFile("splash.png").string();
+    imgSplash.picture = app.AppFile(kSplashPicture).string();
     imgSplash.stretch = true;
     lblVersion.alignment = Alignment::Center;
     lblVersion.font.bold = true;

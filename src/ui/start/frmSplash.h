@@ -6,6 +6,9 @@
 
 namespace quintara::ui {
 
+// The splash's picture, a file of the application folder; the desktop may start reading it early.
+inline constexpr std::string_view kSplashPicture = "splash.png";
+
 // The picture shown while the program starts.
 class frmSplash : public Form {
 public:
