@@ -18,6 +18,7 @@
 #include "generate/PersonalNumbers.h"
 #include "generate/WheelCoverage.h"
 #include "generate/WheelFile.h"
+#include "generate/WheelGuarantees.h"
 #include "lines/LinesFile.h"
 
 namespace quintara::cli {
@@ -293,36 +294,30 @@ int RunWheelCheck(Context& context, const WheelCheckOptions& options) {
     const std::filesystem::path& path = options.file;
     const auto wheelLines = LoadWheel(path, game, Info(game).numbersChosen, WheelSource::Import);
 
-    std::vector<std::vector<int>> lines;
-    int numbers = 0;
-    for (const auto& wheelLine : wheelLines) {
-        std::vector<int> line;
-        for (auto pointer : WheelPointers(wheelLine)) {
-            line.push_back(pointer);
-            numbers = std::max(numbers, static_cast<int>(pointer));
-        }
-        lines.push_back(std::move(line));
-    }
-    const WheelCoverage coverage = ComputeCoverage(lines, numbers);
+    const WheelProof proof = ProveWheel(wheelLines);
+    const WheelCoverage& coverage = proof.coverage;
 
     if (options.json) {
         Json rows = Json::array();
+        Json guarantees = Json::array();
         for (const auto& row : coverage.rows) {
             rows.push_back({{"drawn", row.drawn},
                             {"sets", static_cast<long long>(row.subsets)},
                             {"guaranteed", row.guaranteed},
                             {"sets_by_best_match", Numbers(row.countByMatch)}});
+            guarantees.push_back(GuaranteeSentence(row, coverage.numbers));
         }
         WriteJson(context, {{"game", GameName(game)},
                             {"file", path.string()},
-                            {"lines", lines.size()},
+                            {"lines", proof.lines},
                             {"numbers", coverage.numbers},
                             {"per_line", coverage.perLine},
-                            {"coverage", std::move(rows)}});
+                            {"coverage", std::move(rows)},
+                            {"guarantees", std::move(guarantees)}});
         return 0;
     }
     context.out << path.string() << "\n"
-                << lines.size() << " lines of " << coverage.perLine << " over " << coverage.numbers
+                << proof.lines << " lines of " << coverage.perLine << " over " << coverage.numbers
                 << " numbers\n\n"
                 << "drawn        sets  guaranteed  sets by best match\n";
     for (const auto& row : coverage.rows) {

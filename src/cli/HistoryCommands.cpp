@@ -9,6 +9,7 @@
 #include "history/DrawEntry.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryUpdate.h"
+#include "stats/EqualChances.h"
 #include "stats/StatisticReports.h"
 
 namespace quintara::cli {
@@ -31,7 +32,14 @@ Json LastDrawnJson(const OneBased<LastDrawnRec>& table) {
     return list;
 }
 
-// The Lists menu's report as its window shows it, with LF line ends.
+Json EqualChancesJson(const EqualChanceTest& test) {
+    return {{"balls", test.balls},          {"balls_per_draw", test.perDraw},
+            {"chi_square", test.chiSquare}, {"degrees_of_freedom", test.degreesOfFreedom},
+            {"p_value", test.pValue},       {"verdict", EqualChanceSentence(test)}};
+}
+
+// The Lists menu's report as its window's box shows it, with LF line ends; the JSON of the averages also
+// carries the test of the counts against equal chances that the window shows below the box.
 void WriteStatisticReport(Context& context, const StatsOptions& options, const GameStatistics& stats,
                           std::int32_t lastDraw) {
     const StatisticBalls balls = options.thunderball ? StatisticBalls::Thunderball : StatisticBalls::Main;
@@ -44,7 +52,11 @@ void WriteStatisticReport(Context& context, const StatsOptions& options, const G
     if (options.json) {
         const std::string title =
             options.averages ? BallAveragesTitle(options.game, balls) : LastDrawnTitle(options.game, balls);
-        WriteJson(context, {{"game", GameName(options.game)}, {"title", title}, {"lines", lines}});
+        Json json = {{"game", GameName(options.game)}, {"title", title}, {"lines", lines}};
+        if (options.averages) {
+            json["equal_chances"] = EqualChancesJson(TestEqualChances(options.game, balls, stats, lastDraw));
+        }
+        WriteJson(context, json);
         return;
     }
     context.out << JoinReportLines(lines, "\n");
@@ -338,14 +350,20 @@ int RunStats(Context& context, const StatsOptions& options) {
             WriteStatisticReport(context, options, stats, static_cast<std::int32_t>(draws.Size()));
             return 0;
         }
+        const auto drawCount = static_cast<std::int32_t>(draws.Size());
+        const EqualChanceTest mainTest = TestEqualChances(game, StatisticBalls::Main, stats, drawCount);
+        const EqualChanceTest thunderballTest =
+            TestEqualChances(game, StatisticBalls::Thunderball, stats, drawCount);
         if (options.json) {
             Json json = {{"game", GameName(game)},
                          {"draws", draws.Size()},
                          {"frequency", FrequencyJson(stats.BallFrequency)},
-                         {"last_drawn", LastDrawnJson(stats.BallLastDrawn)}};
+                         {"last_drawn", LastDrawnJson(stats.BallLastDrawn)},
+                         {"equal_chances", EqualChancesJson(mainTest)}};
             if (Info(game).extraStatistics) {
                 json["thunderball_frequency"] = FrequencyJson(stats.ThunderballFrequency);
                 json["thunderball_last_drawn"] = LastDrawnJson(stats.ThunderballLastDrawn);
+                json["thunderball_equal_chances"] = EqualChancesJson(thunderballTest);
             }
             WriteJson(context, json);
             return 0;
@@ -353,11 +371,13 @@ int RunStats(Context& context, const StatsOptions& options) {
         for (const auto& item : FrequencyItems(stats.BallFrequency)) {
             context.out << item << "\n";
         }
+        context.out << "\n" << EqualChanceSentence(mainTest) << "\n";
         if (Info(game).extraStatistics) {
             context.out << "\nThunderball\n";
             for (const auto& item : FrequencyItems(stats.ThunderballFrequency)) {
                 context.out << item << "\n";
             }
+            context.out << "\n" << EqualChanceSentence(thunderballTest) << "\n";
         }
         return 0;
     });

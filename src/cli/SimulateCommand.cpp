@@ -1,6 +1,6 @@
-#include <cstdio>
 #include <variant>
 
+#include "check/ChanceComparison.h"
 #include "check/Simulation.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
@@ -14,35 +14,13 @@ namespace quintara::cli {
 
 namespace {
 
-constexpr std::array<std::string_view, kStrikeCategories> kCategoryLabels{
-    "  x 1 Number",  "  x 2 Numbers", "  x 3 Numbers",
-    "  x 4 Numbers", "  x 5 Numbers", "  x 5 Numbers and Bonus Ball",
-    "  x 6 Numbers", "  x 7 Numbers"};
 // The JSON keys of the strike categories, in report order.
 constexpr std::array<std::string_view, kStrikeCategories> kCategoryKeys{"1", "2",       "3", "4",
                                                                         "5", "5+bonus", "6", "7"};
 
-std::string TwoDecimals(long double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2Lf", value);
-    return buffer;
-}
-
 // The categories a report of this command lists: one for the Thunderball ball, all eight otherwise.
 std::size_t ListedCategories(SimulationCommand command) {
     return command == SimulationCommand::ThunderballBall ? 1 : kStrikeCategories;
-}
-
-// The chance baseline after the report: per category, the draws luck alone would have put there.
-std::string BaselineText(const SimulationRun& run, SimulationCommand command) {
-    const ChanceBaseline& baseline = run.baseline;
-    std::string text = "Expected by chance from " + std::to_string(run.draws) + " Draws, had " +
-                       std::to_string(baseline.numbersChosen) + " of the Numbers 1 to " +
-                       std::to_string(baseline.range) + " been chosen at random:\n\n";
-    for (std::size_t c = 0; c < ListedCategories(command); ++c) {
-        text += TwoDecimals(baseline.expected[c].Value()) + std::string(kCategoryLabels[c]) + "\n";
-    }
-    return text;
 }
 
 Json SimulationJson(Game game, const GeneratorSetup& setup, const SimulationRun& run,
@@ -65,6 +43,16 @@ Json SimulationJson(Game game, const GeneratorSetup& setup, const SimulationRun&
         }
         steps.push_back(std::move(entry));
     }
+    const ChanceComparison comparison = CompareWithChance(run);
+    Json test = {{"verdict", comparison.sentence},
+                 {"classes", comparison.classes},
+                 {"chi_square", comparison.chiSquare},
+                 {"degrees_of_freedom", comparison.degreesOfFreedom},
+                 {"p_value", comparison.pValue}};
+    if (comparison.degreesOfFreedom == 0) {
+        test["chi_square"] = nullptr;
+        test["p_value"] = nullptr;
+    }
     Json finalNumbers = Json::array();
     for (auto number : run.FinalNumbers) {
         finalNumbers.push_back(number);
@@ -81,6 +69,7 @@ Json SimulationJson(Game game, const GeneratorSetup& setup, const SimulationRun&
              {{"numbers_chosen", run.baseline.numbersChosen},
               {"range", run.baseline.range},
               {"expected_draws", std::move(expected)}}},
+            {"chance_test", std::move(test)},
             {"last_final_numbers", std::move(finalNumbers)}};
 }
 
@@ -135,7 +124,7 @@ int RunSimulate(Context& context, const SimulateOptions& options) {
         WriteJson(context, SimulationJson(game, setup, run, command));
         return 0;
     }
-    context.out << WithLf(run.ReportText) << "\n\n" << BaselineText(run, command);
+    context.out << WithLf(run.ReportText) << "\n\n" << ChanceReportText(run, command, "\n");
     return 0;
 }
 

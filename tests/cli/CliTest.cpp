@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "check/ChanceComparison.h"
 #include "check/Simulation.h"
 #include "core/History.h"
 #include "core/RecordFile.h"
@@ -96,8 +97,15 @@ TEST_F(CliTest, StatisticsAndDrawsOfTheShippedHistory) {
     EXPECT_EQ(lotto["frequency"][0], Json::parse(R"({"ball": 38, "count": 327})"));
     EXPECT_EQ(lotto["last_drawn"].size(), 49U);
     EXPECT_FALSE(lotto.contains("thunderball_frequency"));
+    EXPECT_EQ(lotto["equal_chances"]["degrees_of_freedom"], Info(Game::Lotto).maxBall - 1);
     const Json thunderball = Document(Run("stats --game thunderball --json").out);
     EXPECT_EQ(thunderball["thunderball_frequency"].size(), 14U);
+    EXPECT_EQ(thunderball["thunderball_equal_chances"]["degrees_of_freedom"],
+              Info(Game::Thunderball).extraMax - 1);
+    EXPECT_TRUE(Run("stats --game thunderball")
+                    .out.ends_with("\n\n" +
+                                   thunderball["thunderball_equal_chances"]["verdict"].get<std::string>() +
+                                   "\n"));
     EXPECT_TRUE(StartsWith(Run("stats --game Thunderball").out, "Number 4 has occured 159 times.\n"));
     EXPECT_EQ(Document(Run("draws --game lotto --json").out)["draws"][0],
               Json::parse(R"({"number": 2065, "date": "07/10/2015", "balls": [30, 7, 44, 11, 49, 5], )"
@@ -363,7 +371,11 @@ TEST_F(CliTest, CheckReportsTheWinningLinesOfPickedOrSavedLines) {
 TEST_F(CliTest, WheelCheckShowsTheCoverageOfAWheel) {
     Json json = Document(Run("wheel-check --game lotto " + app + "mine.txt --json").out);
     const Json coverage = json["coverage"];
+    const Json guarantees = json["guarantees"];
     json.erase("coverage");
+    json.erase("guarantees");
+    ASSERT_EQ(guarantees.size(), coverage.size());
+    EXPECT_EQ(guarantees[3], "If 4 of your 8 numbers are drawn, at least one line holds 2 of them.");
     EXPECT_EQ(json, Json::parse(R"({"game": "Lotto", "file": ")" + app +
                                 R"(mine.txt", "lines": 2, "numbers": 8, "per_line": 6})"));
     ASSERT_EQ(coverage.size(), 6U);
@@ -590,8 +602,8 @@ TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline
     const std::string baseline =
         "Expected by chance from 30 Draws, had 28 of the Numbers 1 to 49 been chosen at random:\n\n";
     ASSERT_TRUE(StartsWith(text.out, report + "\n\n" + baseline)) << text.out;
+    EXPECT_EQ(text.out, report + "\n\n" + ChanceReportText(run, SimulationCommand::MainBalls, "\n"));
     const std::string expected = text.out.substr(report.size() + 2 + baseline.size());
-    EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), 8);
     EXPECT_NE(expected.find("\n" + TwoDecimals(run.baseline.expected[5].Value()) +
                             "  x 5 Numbers and Bonus Ball\n"),
               std::string::npos)
@@ -619,6 +631,10 @@ TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline
         EXPECT_EQ(step["pointers"].size(), step["strikes"].get<std::size_t>());
     }
     EXPECT_EQ(struck, sum);
+    const ChanceComparison comparison = CompareWithChance(run);
+    EXPECT_EQ(json["chance_test"]["verdict"], comparison.sentence);
+    EXPECT_EQ(json["chance_test"]["degrees_of_freedom"], comparison.degreesOfFreedom);
+    EXPECT_NEAR(json["chance_test"]["p_value"].get<double>(), comparison.pValue, 1e-12);
 
     // The Thunderball ball, and personal numbers with an imported wheel.
     const Json thunderball = Document(

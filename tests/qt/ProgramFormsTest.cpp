@@ -26,6 +26,7 @@
 #include "ui/picks/frmPersonalPicks.h"
 #include "ui/picks/frmPickedNumbers.h"
 #include "ui/picks/frmViewPersonalPicks.h"
+#include "ui/picks/frmWheelGuarantees.h"
 #include "ui/simulate/frmNumberOfDraws.h"
 #include "ui/simulate/frmSimulatedWins.h"
 #include "ui/start/frmAbout.h"
@@ -121,6 +122,7 @@ TEST_F(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElementAndPicture) {
     app.state.ReportText = "Total Strikes from 1 Draws using all 28 Numbers:\r\n";
     ExpectRendered(app.forms.Get<frmSimulatedWins>(app));
     ExpectRendered(app.forms.Get<frmUpdateLottoHistory>(app, main, Game::Lotto));
+    ExpectRendered(app.forms.Get<frmWheelGuarantees>(app));
     EXPECT_EQ(pictures, (std::set<std::string>{"about.png", "ball.png", "bonusball.png", "splash.png"}));
     app.forms.UnloadAll();
 }

@@ -1,4 +1,7 @@
+#include "core/TextRules.h"
+#include "generate/WheelGuarantees.h"
 #include "ui/MainWindowFixture.h"
+#include "ui/picks/frmWheelGuarantees.h"
 
 namespace quintara::ui::test {
 namespace {
@@ -178,6 +181,34 @@ TEST_F(PickingTest, PickNeverShowsALineThatWasNotMade) {
     EXPECT_EQ(desktop.messages.back(), error);
     EXPECT_EQ(app.state.PickedLines, lottoLines);
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Thunderball Draw");
+}
+
+TEST_F(MainWindowTest, WheelGuaranteesShowWhatTheLoadedWheelProvesAndPrintAndSaveIt) {
+    frmQuintara& main = Start();
+    main.cmdWheelGuarantees.Click();
+    auto* window = app.forms.Find<frmWheelGuarantees>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->Visible());
+    EXPECT_EQ(window->caption, "Wheel Guarantees - Lotto Draw");
+    EXPECT_EQ(window->txtGuarantees.text,
+              WheelGuaranteesReport(main.cmbWheels.Text(), app.state.WheelLines, kCrLf));
+    EXPECT_TRUE(window->txtGuarantees.text.starts_with("Wheel: 5 Line Wheel - 1 Number\r\n"));
+
+    // An imported wheel gets its own table, from the Options menu too.
+    desktop.fileAnswers = {dir.Write("mine.txt", CountingWheel(12, 6, 28)).string()};
+    main.mnuFileImportWheel.Click();
+    main.mnuOptionsWheelGuarantees.Click();
+    EXPECT_EQ(app.forms.Find<frmWheelGuarantees>(), window);
+    EXPECT_EQ(window->txtGuarantees.text,
+              WheelGuaranteesReport("CUSTOM  12 Line Wheel", app.state.WheelLines, kCrLf));
+
+    desktop.printerAnswers = {true};
+    window->mnuPrintGuarantees.Click();
+    ASSERT_EQ(desktop.printouts.size(), 1u);
+    EXPECT_EQ(desktop.printouts[0].text, window->txtGuarantees.text + "\r\n");
+    desktop.fileAnswers = {(dir.Path() / "guarantees.txt").string()};
+    window->mnuFileSave.Click();
+    EXPECT_EQ(dir.Read("guarantees.txt"), window->txtGuarantees.text + "\r\n");
 }
 
 }  // namespace

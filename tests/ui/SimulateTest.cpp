@@ -1,6 +1,8 @@
 #include <variant>
 
+#include "check/ChanceComparison.h"
 #include "check/Simulation.h"
+#include "core/TextRules.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/simulate/frmNumberOfDraws.h"
 #include "ui/simulate/frmSimulatedWins.h"
@@ -93,12 +95,24 @@ TEST_F(MainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatisticsAndT
     EXPECT_FALSE(desktop.busy);
     EXPECT_EQ(desktop.eventTurns - turnsBefore, 1000);
 
-    // The report box follows the window's size.
-    report->UserResizes(9000, 8000);
+    // The report box follows the window's size, the comparison with chance keeping its width beside it.
+    report->UserResizes(14000, 8000);
     EXPECT_EQ(report->txtSimulatedWins.left, 0);
     EXPECT_EQ(report->txtSimulatedWins.top, 0);
-    EXPECT_EQ(report->txtSimulatedWins.width, 8900);
+    EXPECT_EQ(report->txtSimulatedWins.width + report->txtChance.width, 13800);
+    EXPECT_EQ(report->txtChance.left, report->txtSimulatedWins.width + 100);
     EXPECT_EQ(report->txtSimulatedWins.height, 7600);
+
+    // Beside the totals, what chance would have given and how the two compare; Print and Save give both.
+    EXPECT_EQ(report->txtChance.text, ChanceReportText(expected, SimulationCommand::MainBalls, kCrLf));
+    const std::string whole = expected.ReportText + "\r\n\r\n" + report->txtChance.text;
+    desktop.printerAnswers = {true};
+    report->mnuPrintReport.Click();
+    ASSERT_EQ(desktop.printouts.size(), 1u);
+    EXPECT_EQ(desktop.printouts[0].text, whole + "\r\n");
+    desktop.fileAnswers = {(dir.Path() / "wins.txt").string()};
+    report->mnuFileSave.Click();
+    EXPECT_EQ(dir.Read("wins.txt"), whole + "\r\n");
 }
 
 TEST_F(MainWindowTest, ThunderballBallRunRefillsTheOpenReportWithItsOwnCaption) {

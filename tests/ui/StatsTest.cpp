@@ -1,6 +1,8 @@
 #include "core/TextRules.h"
 #include "stats/BarCharts.h"
+#include "stats/EqualChances.h"
 #include "ui/MainWindowFixture.h"
+#include "ui/start/HelpCommands.h"
 #include "ui/stats/StatisticsChartForm.h"
 #include "ui/stats/frmBallAverages.h"
 #include "ui/stats/frmBallLastDrawn.h"
@@ -265,6 +267,34 @@ TEST_F(StatsTest, ThunderballChartsShowTheFourteenThunderballsAndShareTheirWindo
     EXPECT_EQ(app.forms.Find<frmFrequencyBarChart>()->MSChartLotto.Columns(), 34);
     EXPECT_EQ(app.forms.Find<frmFrequencyBarChart>()->caption,
               "Quintara - Frequency Bar Chart - Thunderball Draw");
+}
+
+TEST_F(StatsTest, FrequencyChartAndAveragesListSayWhetherTheCountsAreInLineWithEqualChances) {
+    frmQuintara& main = Start();
+    main.mnuDrawThunderball.Click();
+    const AppState& state = app.state;
+    const auto sentence = [&](StatisticBalls balls) {
+        return EqualChanceSentence(
+            TestEqualChances(Game::Thunderball, balls, state.Statistics(), state.LastDraw));
+    };
+    main.mnuThunderballFrequencyBarChart.Click();
+    auto& frequency = *app.forms.Find<frmFrequencyBarChart>();
+    EXPECT_EQ(frequency.lblEqualChances.caption, sentence(StatisticBalls::Thunderball));
+    EXPECT_TRUE(frequency.lblEqualChances.visible && frequency.lblChancesHelp.visible);
+    frequency.lblChancesHelp.Click();
+    EXPECT_EQ(desktop.helpShown, Items{app.AppFile(kChancesHelpFile).string()});
+    main.mnuLastDrawnBarChart.Click();
+    EXPECT_FALSE(app.forms.Find<frmLastDrawnBarChart>()->lblEqualChances.visible);
+
+    main.mnuListsBallAverages.Click();
+    auto& averages = *app.forms.Find<frmBallAverages>();
+    EXPECT_EQ(averages.lblEqualChances.caption, sentence(StatisticBalls::Main));
+    EXPECT_GT(averages.lblEqualChances.top, averages.txtBallAverages.top + averages.txtBallAverages.height);
+    desktop.printerAnswers = {true};
+    averages.mnuPrintBallAverages.Click();
+    ASSERT_EQ(desktop.printouts.size(), 1u);
+    EXPECT_EQ(desktop.printouts[0].text,
+              averages.txtBallAverages.text + "\r\n" + averages.lblEqualChances.caption + "\r\n");
 }
 
 }  // namespace

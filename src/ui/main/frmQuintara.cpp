@@ -8,6 +8,7 @@
 #include "core/Product.h"
 #include "core/TextRules.h"
 #include "generate/Catalogue.h"
+#include "ui/picks/frmWheelGuarantees.h"
 #include "ui/start/frmSplash.h"
 
 namespace quintara::ui {
@@ -99,6 +100,9 @@ frmQuintara::frmQuintara(App& app)
     cmbAlgorithms.onChange = [this] { m_pick.cmbAlgorithms_Change(); };
     cmbWheels.onClick = [this] { m_pick.cmbWheels_Click(); };
     cmbWheels.onChange = [this] { m_pick.cmbWheels_Change(); };
+    // What the loaded wheel guarantees, proved from its lines.
+    mnuOptionsWheelGuarantees.onClick = [this] { ShowWheelGuarantees(m_app, cmbWheels.Text()); };
+    cmdWheelGuarantees.onClick = [this] { ShowWheelGuarantees(m_app, cmbWheels.Text()); };
 
     using Step = BrowseCommands::Step;
     cmdBOF.onClick = [this] { m_browse.cmdBOF_Click(); };

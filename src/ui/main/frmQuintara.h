@@ -94,6 +94,7 @@ public:
     ComboBox cmbAlgorithms{this, "cmbAlgorithms", {240, 4940, 3400, 315}};
     Label lblWheels{this, "lblWheels", "Select a Wheel from list:", {3900, 4680, 3400, 240}};
     ComboBox cmbWheels{this, "cmbWheels", {3900, 4940, 3400, 315}};
+    CommandButton cmdWheelGuarantees{this, "cmdWheelGuarantees", "Wheel Guarantees", {5500, 5290, 1800, 300}};
 
     Label lblProccessing{this, "lblProccessing", "Proccessing Data, please wait...", {240, 5600, 7000, 300}};
     Label lblWebAddress{this, "lblWebAddress", "", {240, 6300, 7000, 240}};
@@ -113,6 +114,7 @@ public:
 
     MenuItem mnuPotions{this, "mnuPotions", "Options"};
     MenuItem mnuOptionsProperties{this, "mnuOptionsProperties", "Properties", &mnuPotions};
+    MenuItem mnuOptionsWheelGuarantees{this, "mnuOptionsWheelGuarantees", "Wheel Guarantees", &mnuPotions};
 
     MenuItem mnuDraw{this, "mnuDraw", "&Draw"};
     MenuItem mnuDrawLotto{this, "mnuDrawLotto", "Lotto Draw", &mnuDraw};

@@ -4,6 +4,8 @@
 #include <exception>
 #include <variant>
 
+#include "check/ChanceComparison.h"
+#include "core/TextRules.h"
 #include "generate/Generator.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/simulate/frmNumberOfDraws.h"
@@ -44,7 +46,7 @@ void SimulateCommands::Simulate(SimulationCommand command) {
     // Closed by its close box, the window has unloaded and cleared the flag: nothing ran.
     if (finished && numberOfDraws.ShowSimulationReport) {
         auto& report = m_app.forms.Get<frmSimulatedWins>(m_app);
-        report.Fill(m_state.ReportText);
+        report.Fill(m_state.ReportText, m_chance);
         report.Show();
     }
     numberOfDraws.Unload();
@@ -74,7 +76,9 @@ bool SimulateCommands::RunSimulation(std::int16_t n, SimulationCommand command) 
         return false;
     }
     m_state.GeneratorMode = request.GeneratorMode;
-    KeepLastStep(std::get<SimulationRun>(result));
+    auto& run = std::get<SimulationRun>(result);
+    m_chance = ChanceReportText(run, command, kCrLf);
+    KeepLastStep(run);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "check/Simulation.h"
 #include "ui/App.h"
@@ -24,6 +25,8 @@ private:
     App& m_app;
     frmQuintara& m_main;
     AppState& m_state;
+    // The last run's comparison with chance, shown beside its report.
+    std::string m_chance;
 
     void Simulate(SimulationCommand command);
     // The run over n draws, from the number-of-draws window; false when it failed, after its message.

@@ -4,11 +4,23 @@
 
 namespace quintara::ui {
 
-void HelpCommands::mnuHelpContents_Click(const std::filesystem::path& helpFile) {
-    if (!m_app.desktop.ShowHelp(helpFile.string())) {
-        m_app.desktop.MsgBox("Unable to Load Help File. Please ensure it is in Application Directory",
-                             "Unable to Load Help File");
+namespace {
+
+void ShowHelpFile(App& app, const std::filesystem::path& helpFile) {
+    if (!app.desktop.ShowHelp(helpFile.string())) {
+        app.desktop.MsgBox("Unable to Load Help File. Please ensure it is in Application Directory",
+                           "Unable to Load Help File");
     }
+}
+
+}  // namespace
+
+void ShowChancesHelp(App& app) {
+    ShowHelpFile(app, app.AppFile(kChancesHelpFile));
+}
+
+void HelpCommands::mnuHelpContents_Click(const std::filesystem::path& helpFile) {
+    ShowHelpFile(m_app, helpFile);
 }
 
 void HelpCommands::mnuHelpAbout_Click() {

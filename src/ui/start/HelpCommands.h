@@ -6,6 +6,13 @@
 
 namespace quintara::ui {
 
+// The manual's page on what the statistics can and cannot tell a player, which the simulation report, the
+// frequency chart and list and the wheel guarantees link to.
+inline constexpr std::string_view kChancesHelpFile = "\\Chances.html";
+
+// Opens that page in the help window; says so when it cannot be read.
+void ShowChancesHelp(App& app);
+
 // The Help menu and the web links: the manual, the About window, the home and support pages.
 class HelpCommands {
 public:

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "stats/EqualChances.h"
+#include "ui/start/HelpCommands.h"
+
 namespace quintara::ui {
 
 void ShowChartData(Chart& chart, const quintara::ChartData& data) {
@@ -25,6 +28,10 @@ StatisticsChartForm::StatisticsChartForm(App& app, ChartKind kind, std::string n
     onLoad = [this] { Form_Load(); };
     mnuFileClose.onClick = [this] { Unload(); };
     mnuPrintChart.onClick = [this] { PrintChartImage(m_app.desktop, *this); };
+    lblChancesHelp.foreColor = 0x0000CC;
+    lblChancesHelp.onClick = [this] { ShowChancesHelp(m_app); };
+    // The last-drawn chart orders the balls by date; a test of the counts says nothing about it.
+    lblEqualChances.visible = lblChancesHelp.visible = kind != ChartKind::LastDrawn;
 }
 
 void StatisticsChartForm::Form_Load() {
@@ -35,6 +42,12 @@ void StatisticsChartForm::Form_Load() {
     const int top = std::max((m_app.desktop.ScreenHeight() - kChartHeight - 1000) / 2, 0);
     MSChartLotto.Move(kChartLeft, top, kChartWidth, kChartHeight);
     ShowChartData(MSChartLotto, data);
+    lblEqualChances.Move(kChartLeft, top + kChartHeight + 60);
+    lblChancesHelp.Move(kChartLeft, top + kChartHeight + 560);
+    if (lblEqualChances.visible) {
+        lblEqualChances.caption = EqualChanceSentence(
+            TestEqualChances(state.CurrentGameId(), BallsOf(state), state.Statistics(), state.LastDraw));
+    }
 }
 
 }  // namespace quintara::ui

@@ -22,6 +22,12 @@ public:
     static constexpr int kChartLeft = 300;
 
     Chart MSChartLotto{this, "MSChartLotto", {kChartLeft, 0, kChartWidth, kChartHeight}};
+    // Under the counts (frequency and averages charts): whether they are in line with equal chances.
+    Label lblEqualChances{this, "lblEqualChances", "", {kChartLeft, kChartHeight + 60, kChartWidth, 480}};
+    Label lblChancesHelp{this,
+                         "lblChancesHelp",
+                         "What these figures can and cannot tell you",
+                         {kChartLeft, kChartHeight + 560, kChartWidth, 300}};
 
     MenuItem mnuFile{this, "mnuFile", "&File"};
     MenuItem mnuFileClose{this, "mnuFileClose", "Close", &mnuFile};

@@ -1,6 +1,11 @@
 #include "ui/stats/frmBallAverages.h"
 
+#include <algorithm>
+
+#include "core/TextRules.h"
+#include "stats/EqualChances.h"
 #include "stats/StatisticReports.h"
+#include "ui/start/HelpCommands.h"
 #include "ui/stats/StatisticListLayout.h"
 
 namespace quintara::ui {
@@ -10,7 +15,13 @@ frmBallAverages::frmBallAverages(App& app) : Form("frmBallAverages", "Quintara -
     onLoad = [this] { Form_Load(); };
     onResize = [this] { Form_Resize(); };
     mnuFileClose.onClick = [this] { Unload(); };
-    mnuPrintBallAverages.onClick = [this] { PrintTextBlock(m_app.desktop, txtBallAverages.text); };
+    // The printout ends with the test as the window does.
+    mnuPrintBallAverages.onClick = [this] {
+        PrintTextBlock(m_app.desktop, txtBallAverages.text + std::string(kCrLf) + lblEqualChances.caption);
+    };
+    lblChancesHelp.foreColor = 0x0000CC;
+    lblChancesHelp.alignment = Alignment::Right;
+    lblChancesHelp.onClick = [this] { ShowChancesHelp(m_app); };
 }
 
 void frmBallAverages::Form_Load() {
@@ -20,10 +31,18 @@ void frmBallAverages::Form_Load() {
     Form_Resize();
     caption = BallAveragesTitle(state.CurrentGameId(), balls);
     txtBallAverages.text = BallAveragesReport(state, balls);
+    lblEqualChances.caption = EqualChanceSentence(
+        TestEqualChances(state.CurrentGameId(), balls, state.Statistics(), state.LastDraw));
 }
 
 void frmBallAverages::Form_Resize() {
     FitListBox(*this, txtBallAverages);
+    // In the margin the list leaves below its box: the sentence, and the link at the right end of its row.
+    constexpr int kLinkWidth = 4000;
+    const int below = txtBallAverages.top + txtBallAverages.height + 60;
+    const int sentenceWidth = std::max(txtBallAverages.width - kLinkWidth - 100, 0);
+    lblEqualChances.Move(txtBallAverages.left, below, sentenceWidth, 480);
+    lblChancesHelp.Move(txtBallAverages.left + sentenceWidth + 100, below, kLinkWidth, 300);
 }
 
 }  // namespace quintara::ui

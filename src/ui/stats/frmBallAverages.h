@@ -13,6 +13,10 @@ public:
     explicit frmBallAverages(App& app);
 
     TextBox txtBallAverages{this, "txtBallAverages", "", {120, 120, 9000, 6000}};
+    // Under the list: whether the counts behind it are in line with equal chances.
+    Label lblEqualChances{this, "lblEqualChances", "", {120, 6180, 9000, 480}};
+    Label lblChancesHelp{
+        this, "lblChancesHelp", "What these figures can and cannot tell you", {120, 6660, 9000, 300}};
 
     MenuItem mnuFile{this, "mnuFile", "&File"};
     MenuItem mnuFileClose{this, "mnuFileClose", "Close", &mnuFile};
