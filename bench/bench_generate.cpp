@@ -77,6 +77,10 @@ GameStatistics StatisticsOf(Game game) {
     }
     case Game::Thunderball:
         return ComputeStatistics(game, ReadHistory<ThunderballDrawRec>(AppDir()).Value());
+    case Game::Lotto59:
+        return ComputeStatistics(game, ReadHistory<Lotto59DrawRec>(AppDir()).Value());
+    case Game::Thunderball39:
+        return ComputeStatistics(game, ReadHistory<Thunderball39DrawRec>(AppDir()).Value());
     case Game::DailyPlay:
         break;
     }

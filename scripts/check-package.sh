@@ -32,7 +32,8 @@ desktop-file-validate "$root/usr/share/applications/quintara.desktop"
 
 bin=$root/usr/bin
 share=$root/usr/share/quintara
-for f in "$bin/quintara" "$bin/quintara-cli" "$share/LottoHistory.dat" \
+for f in "$bin/quintara" "$bin/quintara-cli" "$share/LottoHistory.dat" "$share/Lotto59History.dat" \
+    "$share/Thunderball39History.dat" \
     "$root/usr/share/applications/quintara.desktop" \
     "$root/usr/share/icons/hicolor/scalable/apps/quintara.svg" \
     "$root/usr/share/icons/hicolor/48x48/apps/quintara.png" \

@@ -9,17 +9,7 @@
 namespace quintara {
 
 std::string_view EnterNumbersText(Game game) {
-    switch (game) {
-    case Game::Lotto:
-        return "Please enter a number in each of boxes 1-6 and Bonus Ball";
-    case Game::LottoExtra:
-        return "Please enter a number in each of boxes 1-6";
-    case Game::Thunderball:
-        return "Please enter a number in each of boxes 1-5";
-    case Game::DailyPlay:
-        return "Please enter a number in each of boxes 1-7";
-    }
-    return {};
+    return Info(game).enterNumbersText;
 }
 
 std::string BallRangeMessage(Game game) {
@@ -35,6 +25,23 @@ std::string BallDuplicateMessage(Game game) {
 BallVerdict ValidateBall(Game game, const CheckBoxes& boxes, int position) {
     const auto shown = static_cast<std::size_t>(CheckBoxCount(game));
     const auto index = static_cast<std::size_t>(position - 1);
+    const GameInfo& info = Info(game);
+    if (info.ChecksLineThunderball() && index == static_cast<std::size_t>(info.mainBalls)) {
+        // A Thunderball checked with the line: its own range, and it may repeat a main number.
+        const std::string range = "You must enter a numeric value between 1 and " +
+                                  std::to_string(info.extraMax) + " in Thunderball box";
+        switch (CheckTypedNumber(boxes.at(index), info.extraMax, {}).fault) {
+        case TypedNumberFault::None:
+        case TypedNumberFault::Duplicate:
+            return {};
+        case TypedNumberFault::OutOfRange:
+            return {true, false, range};
+        case TypedNumberFault::Empty:
+        case TypedNumberFault::NotNumeric:
+            break;
+        }
+        return {true, true, range};
+    }
     const std::span<const std::string> earlier = std::span(boxes).first(std::min(index, shown));
     const TypedNumber verdict = CheckTypedNumber(boxes.at(index), Info(game).maxBall, earlier);
     switch (verdict.fault) {

@@ -4,8 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Files.h"
 #include "core/Games.h"
@@ -34,16 +36,24 @@ struct PrizeCounts {
 };
 
 // What a check found: the winning lines from position 1 (a single zeroed entry when nothing won), their
-// number, the counts per category and how many lines were checked.
+// number, the counts per category and how many lines were checked. A game checked by today's prizes counts
+// its tiers instead, one count per tier of its table, in the table's order.
 struct CheckResult {
     OneBased<WinningLineRec> winningLines;
     std::int32_t winners = 0;
     PrizeCounts counts;
     std::size_t linesChecked = 0;
+    Game game = Game::Lotto;
+    std::vector<std::int32_t> tierCounts;
 };
 
+// The prize tier a line's matches win in a game checked by today's prizes: the tier with the extra ball when
+// the line matched it and there is one, else the tier without; nothing when neither is a tier.
+std::optional<std::size_t> PrizeTierOf(Game game, int matches, bool extraMatched);
+
 // The boxes a game shows, which are also the typed numbers it checks: Lotto 7 (the bonus ball last),
-// Lotto Extra 6, Thunderball 5 (its Thunderball is not checked), Daily Play 7.
+// Lotto Extra 6, Thunderball 5 (its Thunderball is not checked), Daily Play 7; Thunderball 39 checks its
+// Thunderball in the sixth.
 int CheckBoxCount(Game game);
 
 // The typed numbers from box texts: each shown box rounded half to even (3.5 is 4, 2.5 is 2), text that is
@@ -55,6 +65,8 @@ TypedDraw TypedFromDraw(const LottoDrawRec& draw);
 TypedDraw TypedFromDraw(const LottoExtraDrawRec& draw);
 TypedDraw TypedFromDraw(const ThunderballDrawRec& draw);
 TypedDraw TypedFromDraw(const DailyPlayDrawRec& draw);
+// Thunderball 39 checks its Thunderball: it follows the five main numbers.
+TypedDraw TypedFromDraw(const Thunderball39DrawRec& draw);
 
 // Compares the typed numbers with every line. A line wins from three matched numbers (Lotto, Thunderball),
 // only at six (Lotto Extra), from four (Daily Play). Lotto's bonus ball counts only when the line already

@@ -78,7 +78,7 @@ struct PositionRange {
 };
 
 PositionRange ComparedPositions(Game game, SimulationCommand command, bool personalPicks, int count) {
-    if (game != Game::Thunderball || personalPicks) {
+    if (!Info(game).extraStatistics || personalPicks) {
         return {1, count, 0};
     }
     if (command == SimulationCommand::ThunderballBall) {
@@ -256,7 +256,7 @@ public:
         for (const auto& draw : draws) {
             m_counted.push_back(Counted(draw));
         }
-        if constexpr (kGame == Game::Lotto) {
+        if constexpr (std::is_same_v<Rec, LottoDrawRec>) {
             m_ownLotto = &draws;
         } else {
             m_otherLotto = &lottoDraws;
@@ -416,7 +416,7 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& re
             SimulationError::Kind::DrawsOutOfRange, 0, 0,
             "the number of draws must lie between 1 and " + std::to_string(MaxSimulationDraws(u))};
     }
-    if (command == SimulationCommand::ThunderballBall && game != Game::Thunderball) {
+    if (command == SimulationCommand::ThunderballBall && !Info(game).extraStatistics) {
         return SimulationError{SimulationError::Kind::NotThunderballGame, 0, 0,
                                "only the Thunderball game has a Thunderball ball to simulate"};
     }
@@ -564,7 +564,8 @@ ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int number
     const int k = std::clamp(numbersCompared, 0, range);
     baseline.numbersChosen = k;
     const int drawnCount = thunderballBall ? 1 : Info(game).mainBalls;
-    const int bonusCount = game == Game::Lotto && !thunderballBall ? 1 : 0;
+    const bool bonusDrawn = Info(game).countedFields > Info(game).mainBalls;
+    const int bonusCount = bonusDrawn && !thunderballBall ? 1 : 0;
     const int others = range - drawnCount - bonusCount;
     const std::uint64_t all = Binomial(range, k);
     std::array<std::uint64_t, kStrikeCategories> ways{};

@@ -12,7 +12,7 @@ namespace quintara {
 HistoryTables::HistoryTables(Game game, std::span<const CountedDraw> draws) : m_game(game), m_draws(draws) {
     MakeDateKeys();
     Build(m_main, Info(game).maxBall, false);
-    if (game == Game::Thunderball) {
+    if (Info(game).extraStatistics) {
         Build(m_thunderball, Info(game).extraMax, true);
     }
 }
@@ -110,7 +110,7 @@ void ShrinkingStatistics::RemoveNewest() {
         return;
     }
     Remove(tables.m_main, m_main, m_removed);
-    if (tables.m_game == Game::Thunderball) {
+    if (Info(tables.m_game).extraStatistics) {
         Remove(tables.m_thunderball, m_thunderball, m_removed);
     }
     ++m_removed;
@@ -148,7 +148,7 @@ void ShrinkingStatistics::Fill(const Table& table, const Counts& counts, OneBase
 }
 
 const GameStatistics& ShrinkingStatistics::Sorted() {
-    if (m_tables->m_game == Game::Thunderball) {
+    if (Info(m_tables->m_game).extraStatistics) {
         Fill(m_tables->m_thunderball, m_thunderball, m_sorted.ThunderballFrequency,
              m_sorted.ThunderballLastDrawn);
     }

@@ -58,7 +58,7 @@ SavedLines ReadSavedLines(Game game, const std::filesystem::path& path) {
     const auto fileGame = GameOfLinesFile(path);
     if (!fileGame) {
         throw UsageError("--lines: " + path.string() +
-                         " is not a saved lines file (.lot, .fil, .lxt, .thu or .dly)");
+                         " is not a saved lines file (.lot, .fil, .lxt, .thu, .dly, .l59 or .t39)");
     }
     if (*fileGame != game) {
         throw UsageError("--lines: " + path.string() + " holds " + GameName(*fileGame) + " lines, not " +
@@ -89,14 +89,15 @@ Json WinningLinesJson(const CheckResult& result, const OneBased<Rec>& lines) {
 void CheckOptions::Define(CLI::App& command) {
     AddGameOption(command, pick.game);
     auto* linesFile =
-        command.add_option("--lines", lines, "a saved lines file (.lot, .fil, .lxt, .thu, .dly)")
+        command.add_option("--lines", lines, "a saved lines file (.lot, .fil, .lxt, .thu, .dly, .l59, .t39)")
             ->type_name("FILE");
     for (CLI::Option* option : AddLineSourceOptions(command, pick)) {
         linesFile->excludes(option);
     }
     auto* typed = command
                       .add_option("--numbers", numbers,
-                                  "the drawn numbers in the check window's order (Lotto's bonus ball last)")
+                                  "the drawn numbers in the check window's order (Lotto's bonus ball last, "
+                                  "Thunderball 39's Thunderball after its five numbers)")
                       ->type_name("N1,N2,...");
     command.add_option("--draw", draw, "the numbers of this draw of the game's history, the oldest being 1")
         ->type_name("NUMBER")
@@ -122,25 +123,28 @@ int RunCheck(Context& context, const CheckOptions& options) {
         picked = std::move(run.result.PickedLines);
         dailyPlay = std::move(run.result.DailyPlayPickedLines);
     }
-    const bool daily = game == Game::DailyPlay;
+    const bool daily = Info(game).sevenBallLines;
     const CheckResult result = daily ? CheckLines(game, typed, dailyPlay) : CheckLines(game, typed, picked);
     const std::string report = WinningReportText(result);
 
     if (options.json) {
         const auto shown = static_cast<std::ptrdiff_t>(CheckBoxCount(game));
         const PrizeCounts& counts = result.counts;
+        Json countsJson = {{"3", counts.three}, {"4", counts.four},
+                           {"5", counts.five},  {"5_and_bonus", counts.fiveAndBonus},
+                           {"6", counts.six},   {"7", counts.seven}};
+        if (const auto tiers = Info(game).tiers; !tiers.empty()) {
+            countsJson = Json::object();
+            for (std::size_t t = 0; t < tiers.size(); ++t) {
+                countsJson[std::string(tiers[t].jsonKey)] = result.tierCounts[t];
+            }
+        }
         WriteJson(context,
                   {{"game", GameName(game)},
                    {"numbers", Numbers(std::vector<std::int16_t>(typed.begin(), typed.begin() + shown))},
                    {"lines_checked", result.linesChecked},
                    {"winners", result.winners},
-                   {"counts",
-                    {{"3", counts.three},
-                     {"4", counts.four},
-                     {"5", counts.five},
-                     {"5_and_bonus", counts.fiveAndBonus},
-                     {"6", counts.six},
-                     {"7", counts.seven}}},
+                   {"counts", countsJson},
                    {"winning_lines",
                     daily ? WinningLinesJson(result, dailyPlay) : WinningLinesJson(result, picked)}});
         return 0;

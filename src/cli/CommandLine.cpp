@@ -11,20 +11,31 @@ namespace quintara::cli {
 
 namespace {
 
-constexpr const char* kGames = "lotto, lotto-extra, thunderball, daily-play";
+// The command-line names of the classic games, and of those drawn today.
+std::string GameNames(bool today) {
+    std::string names;
+    for (const Game game : kAllGames) {
+        if ((Info(game).tiers.empty()) != today) {
+            names += (names.empty() ? "" : ", ") + std::string(Info(game).cliName);
+        }
+    }
+    return names;
+}
+
+const std::string kGames = "(" + GameNames(false) + ") or today's (" + GameNames(true) + ")";
 
 // --game: the game's name checked, then handed to `chosen`.
 CLI::Option* AddGameOptionCalling(CLI::App& command, std::function<void(Game)> chosen,
                                   const std::string& help) {
     const CLI::Validator knownGame(
         [](std::string& name) {
-            return GameFromName(name) ? std::string() : "unknown game \"" + name + "\" (" + kGames + ")";
+            return GameFromName(name) ? std::string() : "unknown game \"" + name + "\" " + kGames;
         },
         "", "game");
     return command
         .add_option_function<std::string>(
             "--game", [chosen](const std::string& name) { chosen(*GameFromName(name)); },
-            std::string(kGames) + " (or the game's own name, such as \"Lotto Extra\")" + help)
+            kGames + " (or the game's own name, such as \"Lotto Extra\")" + help)
         ->type_name("GAME")
         ->check(knownGame);
 }

@@ -209,7 +209,8 @@ GeneratorSetup SetUpGenerator(Context& context, const PickOptions& options) {
     request.algorithm = algorithm.text;
     request.GeneratorMode = static_cast<std::int16_t>(algorithm.index);
     if (const auto& file = options.wheelFile) {
-        if ((game == Game::Lotto || game == Game::LottoExtra) && algorithm.index >= 1) {
+        // Only the first algorithm of a game takes an imported wheel.
+        if (Info(game).algorithms.size() > 1 && algorithm.index >= 1) {
             throw Failure(std::string(kImportNotAvailable));
         }
         setup.wheelLines = LoadWheel(*file, game, ImportHighestPointer(game, false, 0), WheelSource::Import);
@@ -262,7 +263,7 @@ int RunPick(Context& context, const PickOptions& options) {
     }
     if (options.json) {
         Json lines = Json::array();
-        if (game == Game::DailyPlay) {
+        if (Info(game).sevenBallLines) {
             for (const auto& line : result.DailyPlayPickedLines) {
                 lines.push_back(Numbers(line.Balls));
             }

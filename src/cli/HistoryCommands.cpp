@@ -86,7 +86,7 @@ std::string BoxName(Game game, EntryBox box) {
     }
     switch (box) {
     case EntryBox::BonusBall:
-        return game == Game::DailyPlay ? "ball 7" : "--extra";
+        return std::string(Info(game).extraOption);
     case EntryBox::DrawDate:
         return "--date";
     case EntryBox::BallSet:
@@ -219,9 +219,9 @@ int RunAddDraw(Context& context, const AddDrawOptions& options) {
                          " balls, not " + std::to_string(balls.size()));
     }
     if (options.extra && !hasExtra) {
-        throw UsageError(
-            "--extra: a " + GameName(game) + " draw has no " +
-            (game == Game::DailyPlay ? "extra ball (give all seven balls in --balls)" : "extra ball"));
+        throw UsageError("--extra: a " + GameName(game) + " draw has no " +
+                         (Info(game).mainBalls == kBallBoxes ? "extra ball (give all seven balls in --balls)"
+                                                             : "extra ball"));
     }
     // The boxes the update window would fill, ball 6 of Thunderball left empty.
     for (std::size_t i = 0; i < balls.size(); ++i) {
@@ -360,8 +360,8 @@ int RunStats(Context& context, const StatsOptions& options) {
     if (options.thunderball && !options.averages && !options.lastDrawn) {
         throw UsageError("--thunderball needs --averages or --last-drawn");
     }
-    if (options.thunderball && game != Game::Thunderball) {
-        throw UsageError("--thunderball is only for --game thunderball");
+    if (options.thunderball && !Info(game).extraStatistics) {
+        throw UsageError("--thunderball is only for --game thunderball or thunderball-39");
     }
     return WithDrawRecord(game, [&](auto tag) {
         using Rec = typename decltype(tag)::type;
@@ -381,7 +381,7 @@ int RunStats(Context& context, const StatsOptions& options) {
                          {"frequency", FrequencyJson(stats.BallFrequency)},
                          {"last_drawn", LastDrawnJson(stats.BallLastDrawn)},
                          {"equal_chances", EqualChancesJson(mainTest)}};
-            if (game == Game::Thunderball) {
+            if (Info(game).extraStatistics) {
                 json["thunderball_frequency"] = FrequencyJson(stats.ThunderballFrequency);
                 json["thunderball_last_drawn"] = LastDrawnJson(stats.ThunderballLastDrawn);
                 json["thunderball_equal_chances"] = EqualChancesJson(thunderballTest);
@@ -393,7 +393,7 @@ int RunStats(Context& context, const StatsOptions& options) {
             context.out << item << "\n";
         }
         context.out << "\n" << EqualChanceSentence(mainTest) << "\n";
-        if (game == Game::Thunderball) {
+        if (Info(game).extraStatistics) {
             context.out << "\nThunderball\n";
             for (const auto& item : FrequencyItems(stats.ThunderballFrequency)) {
                 context.out << item << "\n";

@@ -9,7 +9,8 @@ namespace quintara::cli {
 
 void LinesOptions::Define(CLI::App& command) {
     AddOptionalGameOption(command, game, "; by default the game of the file's extension");
-    command.add_option("FILE", file, "the binary lines file (.lot, .fil, .lxt, .thu, .dly)")->required();
+    command.add_option("FILE", file, "the binary lines file (.lot, .fil, .lxt, .thu, .dly, .l59, .t39)")
+        ->required();
     AddJsonFlag(command, json);
 }
 
@@ -26,7 +27,7 @@ int RunLines(Context& context, const LinesOptions& options) {
     const SavedLines& lines = *read;
     // Every ball field of a line: a Thunderball line's sixth is its Thunderball.
     std::vector<std::vector<int>> numbers;
-    if (*game == Game::DailyPlay) {
+    if (Info(*game).sevenBallLines) {
         for (const auto& line : lines.dailyPlay) {
             numbers.emplace_back(line.Balls.begin(), line.Balls.end());
         }

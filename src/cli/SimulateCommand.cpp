@@ -89,7 +89,7 @@ void SimulateOptions::Define(CLI::App& command) {
 
 int RunSimulate(Context& context, const SimulateOptions& options) {
     const Game game = options.pick.game;
-    if (options.thunderball && game != Game::Thunderball) {
+    if (options.thunderball && !Info(game).extraStatistics) {
         throw UsageError("--thunderball: only the Thunderball game has a Thunderball ball");
     }
     const SimulationCommand command =
@@ -97,13 +97,14 @@ int RunSimulate(Context& context, const SimulateOptions& options) {
     const GeneratorSetup setup = SetUpGenerator(context, options.pick);
 
     AppState state;
-    state.CurrentGame = GameName(game);
+    state.CurrentGame = game;
     state.WheelLines = setup.wheelLines;
     const auto drawCount = WithDrawRecord(game, [&]<class Rec>(RecordTag<Rec>) {
         state.Draws<Rec>() = LoadDraws<Rec>(context);
         return static_cast<std::int32_t>(state.Draws<Rec>().Size());
     });
-    if (game == Game::LottoExtra && MakesFortyNineLines(setup.request)) {
+    // The wheel-less generator of a game other than Lotto starts from the Lotto history.
+    if (MakesFortyNineLines(setup.request) && state.LottoDraws.Empty()) {
         state.LottoDraws = LoadDraws<LottoDrawRec>(context);
     }
     if (const auto tooFew = TooFewDrawsToSimulate(game, drawCount)) {

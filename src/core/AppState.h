@@ -12,12 +12,14 @@ namespace quintara {
 
 // The program-wide state: one value owned by the application object and passed by reference.
 struct AppState {
-    std::string CurrentGame = "Lotto";
+    CurrentGameValue CurrentGame = Game::Lotto;
 
     OneBased<LottoDrawRec> LottoDraws;
     OneBased<LottoExtraDrawRec> LottoExtraDraws;
     OneBased<ThunderballDrawRec> ThunderballDraws;
     OneBased<DailyPlayDrawRec> DailyPlayDraws;
+    OneBased<Lotto59DrawRec> Lotto59Draws;
+    OneBased<Thunderball39DrawRec> Thunderball39Draws;
 
     std::int32_t FirstDraw = 1;
     std::int32_t LastDraw = 0;
@@ -61,7 +63,7 @@ struct AppState {
     OneBased<std::string> WheelLines;   // normalised: "1,2,3,4,5,6,"
     OneBased<std::string> WheelBackup;  // taken before an import, restored when the file is refused
 
-    Game CurrentGameId() const { return GameOf(CurrentGame); }
+    Game CurrentGameId() const { return CurrentGame; }
 
     // The statistics as the generators read them.
     GameStatistics Statistics() const {
@@ -92,6 +94,14 @@ inline OneBased<ThunderballDrawRec>& AppState::Draws<ThunderballDrawRec>() {
 template <>
 inline OneBased<DailyPlayDrawRec>& AppState::Draws<DailyPlayDrawRec>() {
     return DailyPlayDraws;
+}
+template <>
+inline OneBased<Lotto59DrawRec>& AppState::Draws<Lotto59DrawRec>() {
+    return Lotto59Draws;
+}
+template <>
+inline OneBased<Thunderball39DrawRec>& AppState::Draws<Thunderball39DrawRec>() {
+    return Thunderball39Draws;
 }
 
 }  // namespace quintara

@@ -25,6 +25,10 @@ decltype(auto) WithDrawRecord(Game game, F&& f) {
         return f(RecordTag<LottoExtraDrawRec>{});
     case Game::Thunderball:
         return f(RecordTag<ThunderballDrawRec>{});
+    case Game::Lotto59:
+        return f(RecordTag<Lotto59DrawRec>{});
+    case Game::Thunderball39:
+        return f(RecordTag<Thunderball39DrawRec>{});
     case Game::DailyPlay:
         break;
     }
@@ -39,11 +43,21 @@ constexpr Game GameOfRecord() {
         return Game::LottoExtra;
     } else if constexpr (std::is_same_v<Rec, ThunderballDrawRec>) {
         return Game::Thunderball;
+    } else if constexpr (std::is_same_v<Rec, Lotto59DrawRec>) {
+        return Game::Lotto59;
+    } else if constexpr (std::is_same_v<Rec, Thunderball39DrawRec>) {
+        return Game::Thunderball39;
     } else {
         static_assert(std::is_same_v<Rec, DailyPlayDrawRec>);
         return Game::DailyPlay;
     }
 }
+
+// Records that carry Lotto's bonus ball, and those that carry a Thunderball.
+template <class Rec>
+inline constexpr bool kHasBonusBall = std::is_base_of_v<LottoDrawRec, Rec>;
+template <class Rec>
+inline constexpr bool kHasThunderball = std::is_base_of_v<ThunderballDrawRec, Rec>;
 
 // One draw of any game in plain values, for display, export and reports: everything that leaves the
 // program, so its text is UTF-8. A writer of records encodes it back (EncodeWindows1252).

@@ -25,7 +25,7 @@ Status LoadHistory(AppState& state, const std::filesystem::path& appDir) {
         state.CurrentDraw = 1;
         state.BallFrequency = std::move(stats.BallFrequency);
         state.BallLastDrawn = std::move(stats.BallLastDrawn);
-        if (game == Game::Thunderball) {
+        if (Info(game).extraStatistics) {
             state.ThunderballFrequency = std::move(stats.ThunderballFrequency);
             state.ThunderballLastDrawn = std::move(stats.ThunderballLastDrawn);
         }
@@ -55,24 +55,12 @@ LoadFailureMessage HistoryLoadFailure(Game game) {
         return crlf + "If not present, you must download the latest " + name + " History file from " +
                std::string(kSupportPageAddress);
     };
-    switch (game) {
-    case Game::Lotto:
-        return {
-            "Error trying to load Lotto History File",
-            "There was an Error trying to load the Lotto History file." + crlf + second + download("Lotto")};
-    case Game::LottoExtra:
-        return {"Error trying to load Lotto Extra History File",
-                "There was an Error trying to load the Lotto Extra History file." + crlf + second +
-                    download("Lotto Extra")};
-    case Game::Thunderball:
-        return {"Error trying to load Thunderball History File",
-                "There was an Error trying to load the Thunderball History file." + crlf + second +
-                    download("Thunderball")};
-    case Game::DailyPlay:
-        break;
-    }
-    return {"Error trying to load Daily play History File",
-            "There was an Error trying to load the Daily Play History file." + crlf + second};
+    const GameInfo& info = Info(game);
+    // Daily Play's text spells its name in full although its title does not, and names no download.
+    const std::string name(info.name);
+    return {std::string(info.loadFailureTitle), "There was an Error trying to load the " + name +
+                                                    " History file." + crlf + second +
+                                                    (info.offersDownload ? download(name) : std::string())};
 }
 
 }  // namespace quintara

@@ -63,11 +63,12 @@ std::vector<std::string> DrawFaults(Game game, const DrawView& draw) {
         }
     }
     if (draw.extra) {
-        const std::string name = game == Game::Lotto ? "the bonus ball" : "the Thunderball";
+        const bool bonus = info.countedFields > info.mainBalls;  // a bonus ball is drawn from the main balls
+        const std::string name = bonus ? "the bonus ball" : "the Thunderball";
         if (*draw.extra < 1 || *draw.extra > info.extraMax) {
             faults.push_back(name + " is " + std::to_string(*draw.extra) + ", not a ball of " +
                              Range(1, info.extraMax));
-        } else if (game == Game::Lotto) {
+        } else if (bonus) {
             for (std::size_t j = 0; j < draw.balls.size(); ++j) {
                 if (draw.balls[j] == *draw.extra) {
                     faults.push_back(name + " is " + std::to_string(*draw.extra) + ", the same as ball" +
@@ -77,7 +78,7 @@ std::vector<std::string> DrawFaults(Game game, const DrawView& draw) {
             }
         }
     }
-    if (game == Game::Lotto && !draw.ballSet.empty() && draw.ballSet.front() == '-') {
+    if (info.ballSetWidth == 0 && !draw.ballSet.empty() && draw.ballSet.front() == '-') {
         faults.push_back("the ball set is " + draw.ballSet + ", a negative number");
     }
     // The program never stores one; it would break every line the field is shown or exported in.
@@ -97,7 +98,7 @@ std::vector<RecordProblem> VerifyDraws(const OneBased<Rec>& draws) {
     constexpr Game game = GameOfRecord<Rec>();
     const auto count = static_cast<std::int32_t>(draws.Size());
     std::vector<RecordProblem> problems;
-    std::unordered_map<double, std::size_t> firstOnDate;
+    std::unordered_map<double, std::pair<std::size_t, int>> onDate;  // first record, records so far
     for (std::size_t r = 1; r <= draws.Size(); ++r) {
         const DrawView view = ViewOf(draws[r]);
         const auto drawNumber = static_cast<std::int32_t>(count + 1 - static_cast<std::int32_t>(r));
@@ -106,11 +107,11 @@ std::vector<RecordProblem> VerifyDraws(const OneBased<Rec>& draws) {
         }
         if (IsDrawDate(view.date)) {
             const double day = std::floor(view.date);
-            const auto [at, inserted] = firstOnDate.emplace(day, r);
-            if (!inserted) {
+            auto& [first, records] = onDate.try_emplace(day, r, 0).first->second;
+            if (++records > RoundsOn(game, day)) {
                 problems.push_back({r, drawNumber,
                                     "a second draw on " + FormatDate(day) + ", the date of record " +
-                                        std::to_string(at->second)});
+                                        std::to_string(first)});
             }
         }
     }
@@ -121,6 +122,8 @@ template std::vector<RecordProblem> VerifyDraws(const OneBased<LottoDrawRec>&);
 template std::vector<RecordProblem> VerifyDraws(const OneBased<LottoExtraDrawRec>&);
 template std::vector<RecordProblem> VerifyDraws(const OneBased<ThunderballDrawRec>&);
 template std::vector<RecordProblem> VerifyDraws(const OneBased<DailyPlayDrawRec>&);
+template std::vector<RecordProblem> VerifyDraws(const OneBased<Lotto59DrawRec>&);
+template std::vector<RecordProblem> VerifyDraws(const OneBased<Thunderball39DrawRec>&);
 
 Result<std::vector<RecordProblem>> VerifyHistory(Game game, const std::filesystem::path& appDir) {
     return WithDrawRecord(game, [&](auto tag) -> Result<std::vector<RecordProblem>> {

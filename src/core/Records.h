@@ -82,6 +82,11 @@ struct DailyPlayDrawRec {
     bool operator==(const DailyPlayDrawRec&) const = default;
 };
 
+// Today's games keep the classic records, field for field; a type of their own lets the game travel
+// with its draws.
+struct Lotto59DrawRec : LottoDrawRec {};
+struct Thunderball39DrawRec : ThunderballDrawRec {};
+
 struct FrequencyRec {
     std::int16_t Ball = 0;
     std::int32_t Count = 0;
@@ -121,5 +126,19 @@ QUINTARA_DECLARE_CODEC(ThunderballDrawRec, 35);
 QUINTARA_DECLARE_CODEC(DailyPlayDrawRec, 37);
 
 #undef QUINTARA_DECLARE_CODEC
+
+// The layout of a record of today's games is that of its classic counterpart.
+template <class Rec, class Base>
+struct SameLayoutCodec {
+    static constexpr std::size_t kFieldBytes = RecordCodec<Base>::kFieldBytes;
+    static void Encode(const Rec& record, std::span<std::byte> slot) {
+        RecordCodec<Base>::Encode(record, slot);
+    }
+    static Rec Decode(std::span<const std::byte> slot) { return Rec{RecordCodec<Base>::Decode(slot)}; }
+};
+template <>
+struct RecordCodec<Lotto59DrawRec> : SameLayoutCodec<Lotto59DrawRec, LottoDrawRec> {};
+template <>
+struct RecordCodec<Thunderball39DrawRec> : SameLayoutCodec<Thunderball39DrawRec, ThunderballDrawRec> {};
 
 }  // namespace quintara

@@ -139,7 +139,7 @@ void SortIntegers(OneBased<std::int16_t>& values, int n) {
 
 GameStatistics ComputeStatistics(Game game, const std::vector<CountedDraw>& draws) {
     GameStatistics stats;
-    if (game == Game::Thunderball) {
+    if (Info(game).extraStatistics) {
         CountBalls(draws, Info(game).extraMax, true, stats.ThunderballFrequency, stats.ThunderballLastDrawn);
         SortFrequencies(stats.ThunderballFrequency);
         SortLastDrawn(stats.ThunderballLastDrawn);

@@ -30,6 +30,10 @@ std::span<const std::string_view> WheelItems(Game game, int algorithmIndex);
 // nothing for an item without a file ("Approx 200 - 500 Line Wheel", "CUSTOM ...", personal picks).
 std::optional<std::string_view> WheelFileName(Game game, std::string_view item);
 
+// Whether an algorithm item of a game is its wheel-less generator, or its seven-number reduction.
+bool IsFortyNineAlgorithm(Game game, std::string_view item);
+bool IsSevenNumbersAlgorithm(Game game, std::string_view item);
+
 // Position of `item` in `items`, if it is there (text compared exactly).
 std::optional<int> ItemIndex(std::span<const std::string_view> items, std::string_view item);
 

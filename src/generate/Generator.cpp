@@ -6,6 +6,24 @@
 
 namespace quintara {
 
+namespace {
+
+// A line checked with its Thunderball carries one: the algorithm's Thunderball numbers in turn.
+void GiveThunderballs(Game game, const OneBased<std::int16_t>& finalNumbers, OneBased<LottoDrawRec>& lines) {
+    const GameInfo& info = Info(game);
+    const auto first = static_cast<std::size_t>(info.numbersChosen) + 1;
+    const std::size_t thunderballs = 4 * info.extraSections.sections.size();
+    if (!info.ChecksLineThunderball() || finalNumbers.Size() < first + thunderballs - 1) {
+        return;
+    }
+    const auto place = static_cast<std::size_t>(info.mainBalls);
+    for (std::size_t i = 1; i <= lines.Size(); ++i) {
+        lines[i].Balls[place] = finalNumbers[first + (i - 1) % thunderballs];
+    }
+}
+
+}  // namespace
+
 bool MakesFortyNineLines(const GeneratorRequest& request) {
     return !request.PersonalPicksActive && request.algorithm == kFortyNineAlgorithm;
 }
@@ -13,7 +31,7 @@ bool MakesFortyNineLines(const GeneratorRequest& request) {
 FinalSelection ChooseFinalNumbers(Game game, std::int16_t generatorMode, const GameStatistics& statistics) {
     FinalSelection selection;
     selection.FinalNumbers = SelectFinalNumbers(statistics, game);
-    if ((game == Game::Lotto || game == Game::LottoExtra) && generatorMode == kSevenNumbersMode) {
+    if (generatorMode == Info(game).sevenNumbersAlgorithm) {
         selection.FinalNumbers = SevenFromTwentyEight(selection.FinalNumbers);
         selection.SevenNumbers = selection.FinalNumbers;
     }
@@ -37,6 +55,9 @@ GeneratorResult GenerateNumbers(const GeneratorRequest& request, const GameStati
     } else {
         PickedLineSet lines = MakeWheelLines(result.FinalNumbers, wheelLines, request.game);
         result.PickedLines = std::move(lines.PickedLines);
+        if (!request.PersonalPicksActive) {
+            GiveThunderballs(request.game, result.FinalNumbers, result.PickedLines);
+        }
         result.DailyPlayPickedLines = std::move(lines.DailyPlayPickedLines);
     }
     result.LinesGeneratedDate = request.today;

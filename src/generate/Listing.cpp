@@ -37,13 +37,15 @@ std::string LinesListing(Game game, const OneBased<LottoDrawRec>& pickedLines,
     writer.EndLine().EndLine().EndLine().EndLine();
 
     std::size_t count = 0;
-    if (game == Game::DailyPlay) {
+    if (Info(game).sevenBallLines) {
         for (const auto& line : dailyPlayPickedLines) {
             WriteEntry(writer, line.Balls, emptyLinesAfterEntry);
         }
         count = dailyPlayPickedLines.Size();
     } else {
-        const auto listed = static_cast<std::size_t>(Info(game).mainBalls);
+        // A line checked with its Thunderball lists it after the main numbers.
+        const auto listed =
+            static_cast<std::size_t>(Info(game).mainBalls + (Info(game).ChecksLineThunderball() ? 1 : 0));
         for (const auto& line : pickedLines) {
             WriteEntry(writer, std::span(line.Balls).first(listed), emptyLinesAfterEntry);
         }

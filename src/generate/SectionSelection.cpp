@@ -13,41 +13,12 @@ namespace quintara {
 
 namespace {
 
-struct Section {
-    int first;  // frequency positions, both ends included
-    int last;
-};
-
-// How one frequency table is cut, and how many gathered candidates the date ordering covers.
-struct SectionLayout {
-    int balls;
-    std::vector<Section> sections;
-    int dateOrdered;
-};
-
-const SectionLayout& LayoutOf(Game game) {
-    static const SectionLayout kLotto{
-        49, {{1, 7}, {8, 14}, {15, 21}, {22, 28}, {29, 35}, {36, 42}, {43, 49}}, 7};
-    static const SectionLayout kThunderball{34, {{1, 6}, {7, 13}, {14, 20}, {21, 27}, {28, 34}}, 5};
-    static const SectionLayout kDailyPlay{27, {{1, 6}, {7, 13}, {14, 20}, {21, 27}}, 4};
-    switch (game) {
-    case Game::Lotto:
-    case Game::LottoExtra:
-        return kLotto;
-    case Game::Thunderball:
-        return kThunderball;
-    case Game::DailyPlay:
-        break;
-    }
-    return kDailyPlay;
-}
-
-const SectionLayout kThunderballBallLayout{14, {{1, 7}, {8, 14}}, 7};
+using Section = BallSection;
 
 // Balls 1..kMostBalls can be kept in a 64-bit set; every layout's balls are among them.
 constexpr int kMostBalls = 63;
 // No section holds more positions than this, and no layout more sections.
-constexpr int kMostInSection = 7;
+constexpr int kMostInSection = 9;
 constexpr std::size_t kMostSections = 7;
 
 bool InBitSet(std::int16_t ball) {
@@ -295,9 +266,9 @@ OneBased<LastDrawnRec> CompleteLastDrawn(const OneBased<LastDrawnRec>& table, in
 
 OneBased<std::int16_t> SelectFinalNumbers(const GameStatistics& statistics, Game game) {
     OneBased<std::int16_t> finalNumbers;
-    SectionRun(statistics.BallFrequency, statistics.BallLastDrawn, LayoutOf(game), finalNumbers).Run();
-    if (game == Game::Thunderball) {
-        SectionRun(statistics.ThunderballFrequency, statistics.ThunderballLastDrawn, kThunderballBallLayout,
+    SectionRun(statistics.BallFrequency, statistics.BallLastDrawn, Info(game).sections, finalNumbers).Run();
+    if (Info(game).extraStatistics) {
+        SectionRun(statistics.ThunderballFrequency, statistics.ThunderballLastDrawn, Info(game).extraSections,
                    finalNumbers)
             .Run();
     }

@@ -19,9 +19,7 @@ WheelRefusal Refusal(WheelProblem problem, int line, const WheelMessage& message
 }
 
 std::string RangeMessage(Game game, int highest, WheelSource source) {
-    const std::string_view lead = game == Game::Thunderball
-                                      ? "Please ensure Wheel Pointers are within the range 1 - "
-                                      : "Please ensure Wheel Pointers are within range 1 - ";
+    const std::string_view lead = Info(game).wheelRangeLead;
     if (source == WheelSource::BuiltIn) {
         return std::string(lead) + std::to_string(Info(game).numbersChosen);
     }

@@ -75,7 +75,7 @@ PickedLineSet MakeWheelLines(const OneBased<std::int16_t>& finalNumbers,
                              const OneBased<std::string>& wheelLines, Game game) {
     PickedLineSet set;
     const auto perLine = static_cast<std::size_t>(Info(game).pointersPerLine);
-    if (game == Game::DailyPlay) {
+    if (Info(game).sevenBallLines) {
         set.DailyPlayPickedLines = LinesOf<DailyPlayDrawRec>(finalNumbers, wheelLines, perLine);
     } else {
         // Thunderball's sixth value is a 0 that sorts first and lands in the Thunderball field, so the five

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Dates.h"
+#include "core/Draws.h"
 #include "core/Records.h"
 #include "core/TextRules.h"
 #include "core/TypedNumbers.h"
@@ -29,8 +30,13 @@ bool WholeNumberText(std::string_view text) {
            std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The last box holds a Thunderball: a ball of its own range that may repeat a main number.
+bool ThunderballBox(Game game, int box) {
+    return Info(game).extraStatistics && box == kBallBoxes;
+}
+
 std::string RangeMessage(Game game, int box) {
-    if (game == Game::Thunderball && box == kBallBoxes) {
+    if (ThunderballBox(game, box)) {
         return "You must enter a numeric value between 1 and 14 in Thunderball box";
     }
     return "You must enter a numeric value between 1 and " + std::to_string(Info(game).maxBall) +
@@ -44,7 +50,7 @@ std::string DuplicateMessage(Game game) {
 
 // Whether box k takes part in the duplicate comparison: every used box but the Thunderball.
 bool Compared(Game game, int box) {
-    return UsesBallBox(game, box) && !(game == Game::Thunderball && box == kBallBoxes);
+    return UsesBallBox(game, box) && !ThunderballBox(game, box);
 }
 
 bool Blank(std::string_view text) {
@@ -61,16 +67,8 @@ bool UsesBallBox(Game game, int box) {
     if (box < 1 || box > kBallBoxes) {
         return false;
     }
-    switch (game) {
-    case Game::LottoExtra:
-        return box <= 6;
-    case Game::Thunderball:
-        return box != 6;
-    case Game::Lotto:
-    case Game::DailyPlay:
-        break;
-    }
-    return true;
+    // The main balls fill the boxes from the first (Daily Play's seventh the last), an extra ball the last.
+    return box <= Info(game).mainBalls || (box == kBallBoxes && Info(game).hasExtra);
 }
 
 int BallBoxHighest(Game game, int box) {
@@ -170,46 +168,28 @@ Result<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields) {
     }
     const std::string ballSet = UpperCaseWindows1252(fields.ballSet);
     const std::string machine = UpperCaseWindows1252(fields.machine);
-    switch (game) {
-    case Game::Lotto: {
-        const auto set = ToInteger(LottoBallSetText(fields.ballSet));
-        if (!set) {
-            return MakeError(ErrorKind::OutOfRange, "The ball set " + Trim(fields.ballSet) + " is too large");
+    return WithDrawRecord(game, [&](auto tag) -> Result<AnyDrawRec> {
+        using Rec = typename decltype(tag)::type;
+        Rec rec;
+        rec.DrawDate = *date;
+        std::copy_n(values.begin(), rec.Balls.size(), rec.Balls.begin());
+        if constexpr (kHasBonusBall<Rec>) {
+            const auto set = ToInteger(LottoBallSetText(fields.ballSet));
+            if (!set) {
+                return MakeError(ErrorKind::OutOfRange,
+                                 "The ball set " + Trim(fields.ballSet) + " is too large");
+            }
+            rec.BonusBall = values[6];
+            rec.BallSet = *set;
+        } else {
+            if constexpr (kHasThunderball<Rec>) {
+                rec.Thunderball = values[6];
+            }
+            rec.BallSet = ballSet;
         }
-        LottoDrawRec rec;
-        rec.DrawDate = *date;
-        std::copy_n(values.begin(), 6, rec.Balls.begin());
-        rec.BonusBall = values[6];
-        rec.BallSet = *set;
         rec.Machine = machine;
         return AnyDrawRec(rec);
-    }
-    case Game::LottoExtra: {
-        LottoExtraDrawRec rec;
-        rec.DrawDate = *date;
-        std::copy_n(values.begin(), 6, rec.Balls.begin());
-        rec.BallSet = ballSet;
-        rec.Machine = machine;
-        return AnyDrawRec(rec);
-    }
-    case Game::Thunderball: {
-        ThunderballDrawRec rec;
-        rec.DrawDate = *date;
-        std::copy_n(values.begin(), 5, rec.Balls.begin());
-        rec.Thunderball = values[6];
-        rec.BallSet = ballSet;
-        rec.Machine = machine;
-        return AnyDrawRec(rec);
-    }
-    case Game::DailyPlay:
-        break;
-    }
-    DailyPlayDrawRec rec;
-    rec.DrawDate = *date;
-    std::copy_n(values.begin(), 7, rec.Balls.begin());
-    rec.BallSet = ballSet;
-    rec.Machine = machine;
-    return AnyDrawRec(rec);
+    });
 }
 
 std::variant<UpdatePlan, EntryRefusal> PrepareUpdate(Game game, const DrawEntryFields& fields,
@@ -240,7 +220,7 @@ std::variant<UpdatePlan, EntryRefusal> PrepareUpdate(Game game, const DrawEntryF
         return *refusal;
     }
     // A negative set is damage to every reader of the file; one beyond the field cannot be stored.
-    if (game == Game::Lotto) {
+    if (Info(game).ballSetWidth == 0) {
         const auto set = ToInteger(LottoBallSetText(fields.ballSet));
         if (!set || *set < 0) {
             return Refusal("The Set box takes a whole number from 0 to " +
@@ -254,7 +234,7 @@ std::variant<UpdatePlan, EntryRefusal> PrepareUpdate(Game game, const DrawEntryF
     }
     const auto& choice = std::get<DrawNumberChoice>(number);
     UpdatePlan plan{*record, choice.number, choice.newDraw, fields.ballSet};
-    if (game == Game::Lotto) {
+    if (Info(game).ballSetWidth == 0) {
         plan.ballSetText = LottoBallSetText(fields.ballSet);
     }
     return plan;
@@ -269,7 +249,7 @@ std::optional<EntryRefusal> EncodeTypedText(Game game, DrawEntryFields& fields) 
     };
     // Lotto's set is a number: text that is not one is stored as 0, whatever its characters.
     std::vector<Field> textFields;
-    if (game != Game::Lotto) {
+    if (Info(game).ballSetWidth > 0) {
         textFields.push_back({&fields.ballSet, Info(game).ballSetWidth, "Set", EntryBox::BallSet});
     }
     textFields.push_back({&fields.machine, Info(game).machineWidth, "Machine", EntryBox::Machine});

@@ -80,13 +80,13 @@ Result<Rec> ParseRow(const std::vector<std::string>& fields, std::size_t line,
         }
         rec.Balls[b] = *ball;
     }
-    if constexpr (std::is_same_v<Rec, LottoDrawRec> || std::is_same_v<Rec, ThunderballDrawRec>) {
+    if constexpr (kHasBonusBall<Rec> || kHasThunderball<Rec>) {
         const auto extra = WholeNumber(fields[at]);
         if (!extra || *extra < 1 || *extra > info.extraMax) {
             return RowError(line, "extra \"" + fields[at] + "\" is not a number from 1 to " +
                                       std::to_string(info.extraMax));
         }
-        if constexpr (std::is_same_v<Rec, LottoDrawRec>) {
+        if constexpr (kHasBonusBall<Rec>) {
             if (std::find(rec.Balls.begin(), rec.Balls.end(), *extra) != rec.Balls.end()) {
                 return RowError(line, "the bonus ball " + std::to_string(*extra) + " is also a main ball");
             }
@@ -97,7 +97,7 @@ Result<Rec> ParseRow(const std::vector<std::string>& fields, std::size_t line,
         ++at;
     }
     const std::string& ballSet = fields[at++];
-    if constexpr (std::is_same_v<Rec, LottoDrawRec>) {
+    if constexpr (kHasBonusBall<Rec>) {
         const auto number = WholeNumber(ballSet);
         // A number the field cannot hold, or a negative one, is a mistake in the file, not text to drop.
         if (!number && IsNumeric(ballSet)) {
@@ -192,23 +192,36 @@ Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesyste
                                                        " damaged records; a merge needs a sound history:\n" +
                                                        DescribeProblems(problems));
         }
-        std::map<double, const Rec*> heldOn;
+        // The records held on each date: one, or a round each where the game draws two.
+        std::map<double, std::vector<std::size_t>> heldOn;
         double newest = -std::numeric_limits<double>::infinity();
-        for (const auto& draw : history) {
-            heldOn.emplace(std::floor(draw.DrawDate), &draw);
-            newest = std::max(newest, draw.DrawDate);
+        for (std::size_t r = 1; r <= history.Size(); ++r) {
+            heldOn[std::floor(history[r].DrawDate)].push_back(r);
+            newest = std::max(newest, history[r].DrawDate);
         }
         OneBased<Rec> result;
+        // Second rounds of held dates, each to go in front of the round the history holds.
+        std::map<std::size_t, std::vector<Rec>> roundsBefore;
         for (std::size_t i = 1; i <= draws.Size(); ++i) {
             const Rec& draw = draws[i];
             const auto same = heldOn.find(draw.DrawDate);
             if (same != heldOn.end()) {
-                if (NumbersOf(draw) != NumbersOf(*same->second)) {
+                auto& held = same->second;
+                const bool isHeld = std::any_of(held.begin(), held.end(), [&](std::size_t r) {
+                    return r > 0 && NumbersOf(draw) == NumbersOf(history[r]);
+                });
+                if (!isHeld && static_cast<int>(held.size()) < RoundsOn(game, draw.DrawDate)) {
+                    roundsBefore[held.front()].push_back(draw);
+                    held.push_back(0);  // a round now taken, by a record not yet written
+                    continue;
+                }
+                if (!isHeld) {
+                    const Rec& first = history[held.front()];
                     return CsvError(RowError(prepared.parsed.lines[i - 1],
                                              "the draw on " + FormatDate(draw.DrawDate) + " (" +
                                                  NumbersText(ViewOf(draw)) +
                                                  ") differs from the draw the history holds on that date (" +
-                                                 NumbersText(ViewOf(*same->second)) + ")"),
+                                                 NumbersText(ViewOf(first)) + ")"),
                                     csvName);
                 }
                 ++report.alreadyHeld;
@@ -218,12 +231,20 @@ Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesyste
                 ++report.older;
             }
         }
-        report.added = result.Size();
-        if (result.Empty()) {
+        for (const auto& [at, rounds] : roundsBefore) {
+            report.added += rounds.size();
+        }
+        report.added += result.Size();
+        if (report.added == 0) {
             return std::optional<std::string>();
         }
-        for (const auto& draw : history) {
-            result.PushBack(draw);
+        for (std::size_t r = 1; r <= history.Size(); ++r) {
+            if (const auto rounds = roundsBefore.find(r); rounds != roundsBefore.end()) {
+                for (const Rec& round : rounds->second) {
+                    result.PushBack(round);
+                }
+            }
+            result.PushBack(history[r]);
         }
         return std::optional<std::string>(EncodeSlots(result, length));
     };
@@ -319,11 +340,14 @@ Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
         return parsed.draws[a + 1].DrawDate > parsed.draws[b + 1].DrawDate;
     });
     // A second draw on a date is a fault of its line; the first such line, or an earlier faulty row, is told.
+    // A date holds one draw, or one row per round where the game draws two.
     std::optional<std::size_t> secondDraw;
+    int onDate = 1;
     for (std::size_t k = 1; k < size; ++k) {
         const auto& earlier = parsed.draws[order[k - 1] + 1];
         const auto& later = parsed.draws[order[k] + 1];
-        if (!(earlier.DrawDate > later.DrawDate)) {
+        onDate = earlier.DrawDate > later.DrawDate ? 1 : onDate + 1;
+        if (onDate > RoundsOn(game, later.DrawDate)) {
             const std::size_t line = parsed.lines[order[k]];
             if (!secondDraw || line < parsed.lines[*secondDraw]) {
                 secondDraw = order[k];
@@ -385,6 +409,8 @@ QUINTARA_INSTANTIATE(LottoDrawRec);
 QUINTARA_INSTANTIATE(LottoExtraDrawRec);
 QUINTARA_INSTANTIATE(ThunderballDrawRec);
 QUINTARA_INSTANTIATE(DailyPlayDrawRec);
+QUINTARA_INSTANTIATE(Lotto59DrawRec);
+QUINTARA_INSTANTIATE(Thunderball39DrawRec);
 #undef QUINTARA_INSTANTIATE
 
 Result<CsvImportReport> ImportHistoryCsv(Game game, std::string_view csv, const std::filesystem::path& appDir,

@@ -80,12 +80,33 @@ std::optional<double> NewestDateIn(const std::string& bytes, Game game) {
     });
 }
 
+// How many records at the top of a history file's bytes share the newest draw's date.
+int RoundsOnNewestDate(const std::string& bytes, Game game) {
+    const auto slotLength = static_cast<std::size_t>(Info(game).recordLength);
+    const auto dateOf = [&](std::int32_t slot) {
+        const auto at = std::span<const std::byte>(
+            reinterpret_cast<const std::byte*>(bytes.data()) + static_cast<std::size_t>(slot) * slotLength,
+            slotLength);
+        return WithDrawRecord(game, [&](auto tag) {
+            using Rec = typename decltype(tag)::type;
+            return RecordCodec<Rec>::Decode(at).DrawDate;
+        });
+    };
+    const std::int32_t slots = WholeSlots(bytes, game);
+    int rounds = 0;
+    while (rounds < slots && dateOf(rounds) == dateOf(0)) {
+        ++rounds;
+    }
+    return rounds;
+}
+
 // The draw first, every older draw one slot further on.
 Result<std::string> Added(const AnyDrawRec& draw, const std::string& old, std::int32_t before,
                           HistoryWritten& written) {
     const auto slotLength = static_cast<std::size_t>(Info(written.game).recordLength);
     const auto newest = NewestDateIn(old, written.game);
-    if (newest && !NewDrawDateFollows(Info(written.game), DrawDateOf(draw), *newest)) {
+    if (newest && !NewDrawDateFollows(Info(written.game), DrawDateOf(draw), *newest,
+                                      RoundsOnNewestDate(old, written.game))) {
         return MakeError(ErrorKind::OutOfRange, NotLaterMessage(DrawDateOf(draw), *newest));
     }
     std::string bytes(slotLength, '\0');
@@ -119,11 +140,8 @@ std::string NotLaterMessage(double date, double newest) {
            FormatDate(date) + ".";
 }
 
-bool NewDrawDateFollows(const GameInfo& info, double date, double newest) {
-    // A game that draws more than once a day would let its later rounds share the newest date; such a
-    // game says so in its info and is let through here.
-    (void)info;
-    return date > newest;
+bool NewDrawDateFollows(const GameInfo& info, double date, double newest, int roundsOnNewest) {
+    return date > newest || (date == newest && roundsOnNewest < RoundsOn(info.game, date));
 }
 
 Result<std::optional<double>> NewestDrawDate(Game game, const std::filesystem::path& appDir) {

@@ -14,7 +14,8 @@
 namespace quintara {
 
 // One draw of any game, as the update writes it; its type decides the file it goes into.
-using AnyDrawRec = std::variant<LottoDrawRec, LottoExtraDrawRec, ThunderballDrawRec, DailyPlayDrawRec>;
+using AnyDrawRec = std::variant<LottoDrawRec, LottoExtraDrawRec, ThunderballDrawRec, DailyPlayDrawRec,
+                                Lotto59DrawRec, Thunderball39DrawRec>;
 
 Game GameOfDraw(const AnyDrawRec& draw);
 
@@ -28,10 +29,11 @@ struct HistoryWritten {
     std::string warning;  // the draw is written, but the user should know (it may not survive a power cut)
 };
 
-// Whether a new draw dated `date` may follow the newest draw held, dated `newest`. Draws come one a day at
-// most, so only a later date may: an equal or earlier one is a draw already held, typed again or typed
-// for the wrong game, and the history would no longer run newest first.
-bool NewDrawDateFollows(const GameInfo& info, double date, double newest);
+// Whether a new draw dated `date` may follow the newest draw held, dated `newest`, of which
+// `roundsOnNewest` records are held. Only a later date may, or the newest date itself while the game draws
+// more rounds that day than are held: anything else is a draw already held, typed again or typed for the
+// wrong game, and the history would no longer run newest first.
+bool NewDrawDateFollows(const GameInfo& info, double date, double newest, int roundsOnNewest = 1);
 
 // What a refused date is told: the newest date held and the date given.
 std::string NotLaterMessage(double date, double newest);

@@ -118,7 +118,7 @@ Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game) {
                                                    " lines of " + std::to_string(slot) + " bytes");
     }
     SavedLines lines{game, {}, {}};
-    if (game == Game::DailyPlay) {
+    if (Info(game).sevenBallLines) {
         lines.dailyPlay = DecodeSlots<DailyPlayDrawRec>(*bytes, LinesSlotLength(game));
         if (lines.dailyPlay.Empty()) {
             lines.dailyPlay.Resize(1);
@@ -147,7 +147,7 @@ Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game) {
 }
 
 std::string EncodeLinesFile(const SavedLines& lines) {
-    if (lines.game == Game::DailyPlay) {
+    if (Info(lines.game).sevenBallLines) {
         return EncodeSlots(lines.dailyPlay, LinesSlotLength(lines.game));
     }
     return EncodeSlots(lines.picked, LinesSlotLength(lines.game));
@@ -155,7 +155,7 @@ std::string EncodeLinesFile(const SavedLines& lines) {
 
 std::string SavedLinesText(const SavedLines& lines, double generatedDate) {
     const int emptyLines =
-        lines.game == Game::DailyPlay ? kEmptyLinesAfterDailyPlayEntry : kEmptyLinesAfterEntry;
+        Info(lines.game).sevenBallLines ? kEmptyLinesAfterDailyPlayEntry : kEmptyLinesAfterEntry;
     return LinesListing(lines.game, lines.picked, lines.dailyPlay, generatedDate, emptyLines);
 }
 

@@ -29,13 +29,13 @@ struct SavedLines {
     OneBased<LottoDrawRec> picked;
     OneBased<DailyPlayDrawRec> dailyPlay;
 
-    std::size_t Count() const { return game == Game::DailyPlay ? dailyPlay.Size() : picked.Size(); }
+    std::size_t Count() const { return Info(game).sevenBallLines ? dailyPlay.Size() : picked.Size(); }
 };
 
 // Slot length of a game's saved-lines file (the history file's record length).
 std::size_t LinesSlotLength(Game game);
 
-// ".lot", ".lxt", ".thu", ".dly".
+// ".lot", ".lxt", ".thu", ".dly", ".l59", ".t39".
 std::string_view LinesExtension(Game game);
 
 // The open dialog's filter of a game's lines files: "(*.lot)|*.lot|(*.fil)|*.fil" for Lotto.

@@ -86,6 +86,45 @@ TEST(CheckLinesTest, WinningLinesAndCountsPerGame) {
     EXPECT_THROW(CheckLines(Game::Lotto, {}, daily), std::invalid_argument);
 }
 
+// Today's prizes: a tier per line, counted in the game's table order, and the report listing every tier.
+TEST(CheckLinesTest, TodaysGamesCountTheirPrizeTiers) {
+    const struct {
+        const char* what;
+        Game game;
+        TypedDraw typed;
+        OneBased<LottoDrawRec> lines;
+        std::vector<WinningLineRec> winners;
+        std::vector<std::int32_t> tierCounts;
+    } cases[] = {
+        {"Lotto 59: two wins a Lucky Dip, the bonus only beside five",
+         Game::Lotto59,
+         {51, 52, 53, 54, 55, 59, 7},
+         {Line({51, 52, 1, 2, 3, 7}), Line({51, 52, 53, 54, 55, 7}), Line({51, 52, 53, 54, 1, 7}),
+          Line({51, 1, 2, 3, 4, 7}), Line({59, 55, 54, 53, 52, 51})},
+         {{2, 1, 0}, {5, 2, 7}, {4, 3, 0}, {6, 5, 0}},
+         {1, 0, 1, 0, 1, 1}},
+        {"Thunderball 39: the line's Thunderball counts, alone or with up to five numbers",
+         Game::Thunderball39,
+         {35, 36, 37, 38, 39, 9, 0},
+         {Line({1, 2, 3, 4, 5, 9}), Line({35, 36, 1, 2, 3, 9}), Line({35, 36, 1, 2, 3, 8}),
+          Line({35, 36, 37, 1, 2, 8}), Line({35, 36, 37, 38, 39, 9}), Line({35, 36, 37, 38, 1, 9})},
+         {{0, 1, 9}, {2, 2, 9}, {3, 4, 0}, {5, 5, 9}, {4, 6, 9}},
+         {1, 0, 1, 1, 0, 0, 1, 0, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CheckResult result = CheckLines(c.game, c.typed, c.lines);
+        EXPECT_EQ(Winners(result), c.winners);
+        EXPECT_EQ(result.tierCounts, c.tierCounts);
+        const std::string report = WinningReportText(result);
+        for (std::size_t t = 0; t < c.tierCounts.size(); ++t) {
+            const std::string row =
+                std::to_string(c.tierCounts[t]) + "  x " + std::string(Info(c.game).tiers[t].label);
+            EXPECT_NE(report.find(row + "\r\n"), std::string::npos) << row;
+        }
+    }
+}
+
 TEST(CheckLinesTest, TypedNumbersAreRoundedHalfToEven) {
     const CheckBoxes boxes{"1", "2.5", "3.5", "10", "11", "12", "13"};
     EXPECT_EQ(TypedFromBoxes(Game::Lotto, boxes), (TypedDraw{1, 2, 4, 10, 11, 12, 13}));

@@ -818,5 +818,39 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
     }
 }
 
+// Today's games take today's balls and refuse the next one up without touching the file; a Lotto 59 date
+// takes its second round.
+TEST_F(CliTest, TodaysGamesTakeTheirRangesAndASecondLottoRound) {
+    const struct {
+        std::string taken;
+        std::string refused;
+        std::string file;
+        std::string message;
+    } cases[] = {
+        {"--game lotto-59 --date 10/06/2026 --balls 5,12,23,41,52,59 --extra 7",
+         "--game lotto-59 --date 13/06/2026 --balls 5,12,23,41,52,60 --extra 7", "Lotto59History.dat",
+         "between 1 and 59"},
+        {"--game thunderball-39 --date 10/06/2026 --balls 1,2,3,4,39 --extra 14",
+         "--game thunderball-39 --date 12/06/2026 --balls 1,2,3,4,40 --extra 14", "Thunderball39History.dat",
+         "between 1 and 39"},
+    };
+    for (const auto& c : cases) {
+        const CliRun taken = Run("add-draw " + c.taken);
+        EXPECT_EQ(taken.status, 0) << taken.err;
+        const std::string held = dir.Read(c.file);
+        const CliRun refused = Run("add-draw " + c.refused);
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_NE(refused.err.find(c.message), std::string::npos) << refused.err;
+        EXPECT_EQ(dir.Read(c.file), held);
+    }
+    EXPECT_EQ(Run("add-draw --game lotto-59 --date 10/06/2026 --balls 1,2,3,4,6,8 --extra 9").status, 0);
+    EXPECT_EQ(Run("draws --game lotto-59").out,
+              "Draw 2  10/06/2026  1 2 3 4 6 8  Bonus Ball 9  Ball Set 0  Machine \n"
+              "Draw 1  10/06/2026  5 12 23 41 52 59  Bonus Ball 7  Ball Set 0  Machine \n");
+    const Json check = Document(
+        Run("check --game lotto-59 --numbers 5,12,1,2,3,4,59 --wheel-file " + app + "mine.txt --json").out);
+    EXPECT_EQ(check["counts"].size(), Info(Game::Lotto59).tiers.size());
+}
+
 }  // namespace
 }  // namespace quintara

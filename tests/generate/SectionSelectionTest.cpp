@@ -174,7 +174,7 @@ GameStatistics RandomStatistics(std::mt19937& rng, Game game, bool damage) {
     };
     GameStatistics stats;
     table(Info(game).maxBall, stats.BallFrequency, stats.BallLastDrawn);
-    if (game == Game::Thunderball) {
+    if (Info(game).extraStatistics) {
         table(Info(game).extraMax, stats.ThunderballFrequency, stats.ThunderballLastDrawn);
     }
     return stats;
@@ -201,6 +201,18 @@ TEST(SectionSelection, ChoosesAsThePlainSelectionForAnyTables) {
         }
     }
     EXPECT_GT(failures, 0);  // the damaged tables reached the failing paths too
+}
+
+TEST(SectionSelection, TodaysGamesCutTheirSectionsAsThePlainSelection) {
+    std::mt19937 rng(20261207);
+    for (int round = 0; round < 1000; ++round) {
+        for (Game game : {Game::Lotto59, Game::Thunderball39}) {
+            const GameStatistics stats = RandomStatistics(rng, game, false);
+            ASSERT_EQ(SelectFinalNumbers(stats, game),
+                      reference::SectionSelectionReference::Select(stats, game))
+                << "round " << round << ", " << GameName(game);
+        }
+    }
 }
 
 }  // namespace

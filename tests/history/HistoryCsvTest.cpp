@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "core/History.h"
+#include "core/HistoryCheck.h"
 #include "history/HistoryCsv.h"
 #include "support/TempDir.h"
 
@@ -95,6 +96,61 @@ TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
                      .Ok());
     EXPECT_EQ(ImportHistoryCsv(Game::LottoExtra, header + good, dir.Path()).GetError().message,
               "line 1: the header must read draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine");
+}
+
+// From 10/06/2026 a Lotto 59 date holds one record per round: the import and the merge take the second
+// round of a date, refuse a third or one that differs from two held, and keep a single round elsewhere.
+TEST(HistoryCsvTest, LottoDrawsOfTwoRoundsAreTwoRecordsOfOneDate) {
+    test::TempDir dir;
+    const std::string header = "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine\n";
+    const std::string older = "2026-06-06,42,10,26,8,35,30,50,7,Lancelot\n";
+    const std::string first = "2026-06-10,1,2,3,4,5,59,7,9,Lotto 6\n";
+    const std::string second = "2026-06-10,11,12,13,14,15,16,17,10,Lotto 4\n";
+    const std::string other = "2026-06-10,21,22,23,24,25,26,27,10,Lotto 4\n";
+
+    ASSERT_TRUE(ImportHistoryCsv(Game::Lotto59, header + first + older, dir.Path()).Ok());
+    const auto merged =
+        ImportHistoryCsv(Game::Lotto59, header + second + first, dir.Path(), ImportMode::Merge);
+    ASSERT_TRUE(merged.Ok()) << merged.GetError().message;
+    EXPECT_EQ(merged->added, 1u);
+    EXPECT_EQ(merged->alreadyHeld, 1u);
+    const auto draws = ReadHistory<Lotto59DrawRec>(dir.Path(), false).Value();
+    ASSERT_EQ(draws.Size(), 3u);
+    EXPECT_EQ(draws[1].DrawDate, draws[2].DrawDate);
+    EXPECT_EQ(draws[1].Balls[0], 11);  // the round merged last stands as the newer record
+    EXPECT_TRUE(VerifyDraws(draws).empty());
+    const std::string held = dir.Read("Lotto59History.dat");
+    EXPECT_EQ(
+        ImportHistoryCsv(Game::Lotto59, header + other, dir.Path(), ImportMode::Merge).GetError().message,
+        "line 2: the draw on 10/06/2026 (21 22 23 24 25 26 + 27) differs from the draw the history holds "
+        "on that date (11 12 13 14 15 16 + 17)");
+    EXPECT_EQ(dir.Read("Lotto59History.dat"), held);
+
+    const struct {
+        Game game;
+        std::string csv;
+    } refused[] = {
+        {Game::Lotto59, header + first + second + other},
+        {Game::Lotto59, header + "2026-06-06,1,2,3,4,5,6,7,1,A\n" + older},
+        {Game::Lotto, header + "2015-10-07,1,2,3,4,5,6,7,1,A\n2015-10-07,8,9,10,11,12,13,14,1,A\n"},
+    };
+    for (const auto& c : refused) {
+        const auto result = ImportHistoryCsv(c.game, c.csv, dir.Path());
+        ASSERT_FALSE(result.Ok()) << c.csv;
+        EXPECT_NE(result.GetError().message.find("a second draw on"), std::string::npos);
+    }
+}
+
+// The shipped histories of today's games hold every draw of their CSV files, sound.
+TEST(HistoryCsvTest, TodaysShippedHistoriesHoldTheirDraws) {
+    const auto lotto = ReadHistory<Lotto59DrawRec>(QUINTARA_APP_DIR, false);
+    ASSERT_TRUE(lotto.Ok());
+    EXPECT_EQ(lotto->Size(), 1113u + 66u);
+    EXPECT_TRUE(VerifyDraws(*lotto).empty());
+    const auto thunderball = ReadHistory<Thunderball39DrawRec>(QUINTARA_APP_DIR, false);
+    ASSERT_TRUE(thunderball.Ok());
+    EXPECT_EQ(thunderball->Size(), 3019u);
+    EXPECT_TRUE(VerifyDraws(*thunderball).empty());
 }
 
 }  // namespace

@@ -224,6 +224,43 @@ TEST_F(ProgramFormsTest, TotalsAndNumbersStandWholeInTheirLabelsAndBoxes) {
     app.forms.UnloadAll();
 }
 
+// Today's games on their shipped histories: the picks summary and the check window stand whole, and the
+// charts draw a bar per ball of the game.
+TEST_F(ProgramFormsTest, TodaysGamesLayTheirWindowsOutWhole) {
+    auto& main = app.forms.Get<frmQuintara>(app);
+    main.Show();
+    CheckCommands check(app, main);
+    for (Game game : {Game::Lotto59, Game::Thunderball39}) {
+        SCOPED_TRACE(GameName(game));
+        main.DrawMenuItems()[static_cast<std::size_t>(game)]->Click();
+        ASSERT_GT(app.state.LastDraw, 0);
+        ExpectRendered(main);
+        auto& picks = app.forms.Get<frmMostLikelyNumbers>(app);
+        ExpectRendered(picks);
+        for (const Label* total :
+             {&picks.lblApproxAverageOccurance, &picks.lblTotalCombinations, &picks.lblMaxFrequency}) {
+            ExpectWhole(desktop, *total);
+        }
+        picks.Unload();
+        auto& checkWindow = app.forms.Get<frmCheckNumbers>(app, check);
+        ExpectRendered(checkWindow);
+        for (const Label* label : {&checkWindow.lblCheckNumbers, &checkWindow.Label1, &checkWindow.Label6}) {
+            ExpectWhole(desktop, *label);
+        }
+        checkWindow.Unload();
+        main.mnuFrequencyBarChart.Click();
+        desktop.ProcessEvents(1);
+        auto* chart = app.forms.Find<frmFrequencyBarChart>();
+        ASSERT_NE(chart, nullptr);
+        auto* view = desktop.Renderer().Window(*chart).findChild<QChartView*>();
+        ASSERT_NE(view, nullptr);
+        const auto* bars = static_cast<QBarSeries*>(view->chart()->series()[0]);
+        EXPECT_EQ(bars->barSets()[0]->count(), Info(game).maxBall);
+        chart->Unload();
+    }
+    app.forms.UnloadAll();
+}
+
 TEST_F(ProgramFormsTest, ChartsDrawOneBarPerBallWithLabelsThatStandApart) {
     auto& main = app.forms.Get<frmQuintara>(app);
     main.Show();
@@ -325,10 +362,10 @@ TEST_F(ProgramFormsTest, TheUpdateWindowOfEveryGameStandsWholeInItsKeyboardOrder
             widget = widget->nextInFocusChain();
         } while (widget != first && widget != nullptr);
         std::vector<std::string> expected = {"txtBall1", "txtBall2", "txtBall3", "txtBall4", "txtBall5"};
-        if (game != Game::Thunderball) {
+        if (Info(game).mainBalls >= 6) {
             expected.push_back("txtBall6");
         }
-        if (game != Game::LottoExtra) {
+        if (Info(game).hasExtra || Info(game).mainBalls == 7) {
             expected.push_back("txtBonusBall");
         }
         for (const char* name :

@@ -29,6 +29,14 @@ public:
                 {{1, 6}, {7, 13}, {14, 20}, {21, 27}, {28, 34}}, 5, final);
             Run(statistics.ThunderballFrequency, statistics.ThunderballLastDrawn, 14, {{1, 7}, {8, 14}}, 7,
                 final);
+        } else if (game == Game::Lotto59) {
+            Run(statistics.BallFrequency, statistics.BallLastDrawn, 59,
+                {{1, 8}, {9, 16}, {17, 24}, {25, 32}, {33, 41}, {42, 50}, {51, 59}}, 7, final);
+        } else if (game == Game::Thunderball39) {
+            Run(statistics.BallFrequency, statistics.BallLastDrawn, 39,
+                {{1, 7}, {8, 15}, {16, 23}, {24, 31}, {32, 39}}, 5, final);
+            Run(statistics.ThunderballFrequency, statistics.ThunderballLastDrawn, 14, {{1, 7}, {8, 14}}, 7,
+                final);
         } else {
             Run(statistics.BallFrequency, statistics.BallLastDrawn, 27, {{1, 6}, {7, 13}, {14, 20}, {21, 27}},
                 4, final);

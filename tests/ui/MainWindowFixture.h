@@ -79,8 +79,9 @@ protected:
                     const auto file = WheelFileName(game, item);
                     if (file && item != "904 Line Wheel") {
                         dir.Write(*file,
-                                  CountingWheel(std::stoi(std::string(item)), Info(game).pointersPerLine,
-                                                a == 2 ? 7 : Info(game).numbersChosen));
+                                  CountingWheel(
+                                      std::stoi(std::string(item)), Info(game).pointersPerLine,
+                                      a == Info(game).sevenNumbersAlgorithm ? 7 : Info(game).numbersChosen));
                     }
                 }
             }

@@ -26,8 +26,9 @@ void CheckCommands::CheckNumbers(const CheckBoxes& boxes) {
         }
     }
     const TypedDraw typed = TypedFromBoxes(game, boxes);
-    const CheckResult result = game == Game::DailyPlay ? CheckLines(game, typed, m_state.DailyPlayPickedLines)
-                                                       : CheckLines(game, typed, m_state.PickedLines);
+    const CheckResult result = Info(game).sevenBallLines
+                                   ? CheckLines(game, typed, m_state.DailyPlayPickedLines)
+                                   : CheckLines(game, typed, m_state.PickedLines);
     m_state.WinningLines = result.winningLines;
     m_state.CurrentLine = m_state.WinningLines[1].LineIndex;
     m_state.WinningLinePosition = 1;

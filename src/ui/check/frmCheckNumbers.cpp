@@ -1,5 +1,7 @@
 #include "ui/check/frmCheckNumbers.h"
 
+#include <algorithm>
+
 #include "check/BallValidation.h"
 #include "ui/check/CheckCommands.h"
 #include "ui/kit/CaptionFit.h"
@@ -30,27 +32,27 @@ frmCheckNumbers::frmCheckNumbers(App& app, CheckCommands& commands)
 void frmCheckNumbers::Form_Load() {
     const Game game = m_app.state.CurrentGameId();
     caption += " - " + m_app.state.CurrentGame + " Draw";
-    switch (game) {
-    case Game::Lotto:
-        lblCheckNumbers.caption = "Enter numbers to be checked below, including Bonus Ball!";
-        break;
-    case Game::LottoExtra:
-        lblCheckNumbers.caption = "Enter numbers to be checked below!";
-        txtBonusBall.visible = Label7.visible = false;
-        width = 5180;
-        break;
-    case Game::Thunderball:
-        lblCheckNumbers.caption = "Enter numbers to be checked below!";
-        txtBall6.visible = Label6.visible = txtBonusBall.visible = Label7.visible = false;
-        width = 4400;
-        break;
-    case Game::DailyPlay:
-        lblCheckNumbers.caption = "Enter numbers to be checked below!";
-        Label7.caption = "Ball 7";
-        Label7.left = 5000;
-        txtBonusBall.left = 5170;
-        width = 6050;
-        break;
+    const GameLayout& layout = Info(game).layout;
+    lblCheckNumbers.caption = std::string(layout.checkPrompt);
+    // The boxes the game does not check are hidden from the right; the last one shown may be renamed.
+    const std::array<Label*, 7> labels{&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7};
+    const auto boxes = Boxes();
+    const auto shown = static_cast<std::size_t>(CheckBoxCount(game));
+    for (std::size_t i = shown; i < boxes.size(); ++i) {
+        boxes[i]->visible = labels[i]->visible = false;
+    }
+    if (!layout.checkLastLabel.empty()) {
+        labels[shown - 1]->caption = std::string(layout.checkLastLabel);
+    }
+    if (layout.checkLastLabelLeft > 0) {
+        labels[shown - 1]->left = layout.checkLastLabelLeft;
+        boxes[shown - 1]->left = layout.checkLastBoxLeft;
+        // A moved label stays centred over its box, widened when its caption needs the room.
+        const int centre = 2 * boxes[shown - 1]->left + boxes[shown - 1]->width;
+        labels[shown - 1]->width = std::max(labels[shown - 1]->width, centre - 2 * layout.checkLastLabelLeft);
+    }
+    if (layout.checkWidth > 0) {
+        width = layout.checkWidth;
     }
     WidenToCaption(*this);
 }

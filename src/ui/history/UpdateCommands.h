@@ -25,13 +25,13 @@ public:
     // The import of the command without its file dialog: the current game's history from this CSV file.
     void ImportHistoryFile(const std::filesystem::path& csvPath);
 
-private:
-    App& m_app;
-    frmQuintara& m_main;
-
     // Switches the main window to the game and opens the update window for it; a window open for
     // another game is closed first, so that no window ever writes a game it was not made for.
     void OpenUpdateWindow(Game game);
+
+private:
+    App& m_app;
+    frmQuintara& m_main;
 };
 
 }  // namespace quintara::ui

@@ -10,10 +10,6 @@ namespace quintara::ui {
 
 namespace {
 
-// Where Daily Play's seventh box stands: next to ball 6, as a main ball.
-constexpr int kDailyPlayBallSevenLabelLeft = 5310;
-constexpr int kDailyPlayBallSevenBoxLeft = 5400;
-
 // The turns the window system gets between the write and the reload.
 constexpr int kEventTurnsBeforeReload = 500;
 
@@ -48,21 +44,16 @@ frmUpdateLottoHistory::frmUpdateLottoHistory(App& app, frmQuintara& main, Game g
 }
 
 void frmUpdateLottoHistory::SetGameLayout() {
-    switch (m_game) {
-    case Game::Lotto:
-        break;
-    case Game::LottoExtra:
-        lblBonusBall.visible = txtBonusBall.visible = false;
-        break;
-    case Game::Thunderball:
-        lblBonusBall.caption = "Thunderball";
-        lblBall6.visible = txtBall6.visible = false;
-        break;
-    case Game::DailyPlay:
-        lblBonusBall.caption = "Ball 7";
-        lblBonusBall.left = kDailyPlayBallSevenLabelLeft;
-        txtBonusBall.left = kDailyPlayBallSevenBoxLeft;
-        break;
+    const GameInfo& info = Info(m_game);
+    const GameLayout& layout = info.layout;
+    lblBonusBall.visible = txtBonusBall.visible = UsesBallBox(m_game, kBallBoxes);
+    lblBall6.visible = txtBall6.visible = UsesBallBox(m_game, 6);
+    if (!layout.updateExtraCaption.empty()) {
+        lblBonusBall.caption = std::string(layout.updateExtraCaption);
+    }
+    if (layout.updateExtraLabelLeft > 0) {
+        lblBonusBall.left = layout.updateExtraLabelLeft;
+        txtBonusBall.left = layout.updateExtraBoxLeft;
     }
 }
 
@@ -188,7 +179,8 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
         }
         busy.emplace(m_app.desktop);
     }
-    if (m_game == Game::Lotto) {
+    if (Info(m_game).ballSetWidth == 0) {
+        // A number-only set shows what was stored.
         txtBallSet.text = plan.ballSetText;
     }
     // Written on the file as it is under its lock: a draw added meanwhile elsewhere stays, and this one
@@ -219,20 +211,7 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
 
 void frmUpdateLottoHistory::ReloadMainWindow() {
     // The game written, not the one the main window shows now: the user sees the draw he typed in.
-    switch (m_game) {
-    case Game::Lotto:
-        m_main.LoadDrawLotto();
-        break;
-    case Game::LottoExtra:
-        m_main.LoadDrawLottoExtra();
-        break;
-    case Game::Thunderball:
-        m_main.LoadDrawThunderball();
-        break;
-    case Game::DailyPlay:
-        m_main.LoadDrawDailyPlay();
-        break;
-    }
+    m_main.LoadDraw(m_game);
 }
 
 }  // namespace quintara::ui

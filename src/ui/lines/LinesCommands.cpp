@@ -12,7 +12,7 @@ namespace {
 // The lines of the current game as the state holds them.
 SavedLines LinesOnShow(const AppState& state) {
     SavedLines lines{state.CurrentGameId(), {}, {}};
-    if (lines.game == Game::DailyPlay) {
+    if (Info(lines.game).sevenBallLines) {
         lines.dailyPlay = state.DailyPlayPickedLines;
     } else {
         lines.picked = state.PickedLines;
@@ -103,7 +103,7 @@ void LinesCommands::mnuFileLoad_Click() {
 Status LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
     const Game game = m_state.CurrentGameId();
     SavedLines lines{game, {}, {}};
-    if (game == Game::DailyPlay) {
+    if (Info(game).sevenBallLines) {
         lines.dailyPlay.Resize(1);
     } else {
         lines.picked.Resize(1);
@@ -116,7 +116,7 @@ Status LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
         }
         lines = std::move(*read);
     }
-    if (game == Game::DailyPlay) {
+    if (Info(game).sevenBallLines) {
         m_state.DailyPlayPickedLines = lines.dailyPlay;
     } else {
         m_state.PickedLines = lines.picked;

@@ -25,17 +25,9 @@ struct ExtraBallLayout {
 };
 
 ExtraBallLayout ExtraLayout(Game game) {
-    switch (game) {
-    case Game::Lotto:
-        return {true, "Bonus Ball", 5480, 5740, 5520};
-    case Game::LottoExtra:
-        return {false, "", 5480, 5740, 5520};
-    case Game::Thunderball:
-        return {true, "Thunderball", 5440, 5740, 5520};
-    case Game::DailyPlay:
-        break;
-    }
-    return {true, "Ball 7", 5270, 5370, 5160};
+    const GameInfo& info = Info(game);
+    return {!info.extraCaption.empty(), info.extraCaption, info.layout.extraHeadingLeft,
+            info.layout.extraNumberLeft, info.layout.extraPictureLeft};
 }
 
 }  // namespace
@@ -142,6 +134,8 @@ frmQuintara::frmQuintara(App& app)
     mnuDrawLottoExtra.onClick = [this] { LoadDrawLottoExtra(); };
     mnuDrawThunderball.onClick = [this] { LoadDrawThunderball(); };
     mnuDrawDailyPlay.onClick = [this] { LoadDrawDailyPlay(); };
+    mnuDrawLotto59.onClick = [this] { LoadDraw(Game::Lotto59); };
+    mnuDrawThunderball39.onClick = [this] { LoadDraw(Game::Thunderball39); };
     mnuShowDraws.onClick = [this] { ShowDraws(); };
     mnuPrint.onClick = [this] { mnuPrint_Click(); };
     mnuFileExit.onClick = [this] { mnuFileExit_Click(); };
@@ -181,6 +175,8 @@ frmQuintara::frmQuintara(App& app)
     mnuUpdateLottoExtraHistory.onClick = [this] { m_update.mnuUpdateLottoExtraHistory_Click(); };
     mnuUpdateThunderballHistory.onClick = [this] { m_update.mnuUpdateThunderballHistory_Click(); };
     mnuUpdateDailyPlayHistory.onClick = [this] { m_update.mnuUpdateDailyPlayHistory_Click(); };
+    mnuUpdateLotto59History.onClick = [this] { m_update.OpenUpdateWindow(Game::Lotto59); };
+    mnuUpdateThunderball39History.onClick = [this] { m_update.OpenUpdateWindow(Game::Thunderball39); };
     mnuUpdateImportHistory.onClick = [this] { m_update.mnuUpdateImportHistory_Click(); };
 
     mnuUpdateGetHistoryFiles.onClick = [this] { m_help.OpenWebPage(kSupportPageAddress); };
@@ -205,7 +201,7 @@ void frmQuintara::Form_Load() {
             // A damaged list only costs the user his recent files.
         }
     }
-    m_state.CurrentGame = GameName(Game::Lotto);
+    m_state.CurrentGame = Game::Lotto;
     try {
         helpFile = m_app.ProgramFile("\\Quintara.html");
         LoadWheel(m_app.ProgramFile("\\5 Line Wheel - 1 Number from 28_Lotto.txt"));
@@ -233,19 +229,18 @@ void frmQuintara::Form_Resize() {
 
 void frmQuintara::LoadDraw(Game game) {
     BusyPointer busy(m_app.desktop);
-    const bool thunderball = game == Game::Thunderball;
+    const bool thunderball = Info(game).extraStatistics;
     for (MenuItem* item :
          {&mnuThunderballFrequencyBarChart, &mnuThunderballLastDrawnBarChart, &mnuThunderballAveragesBarChart,
           &mnuListsThunderballLastDrawn, &mnuListsThunderballAverages, &mnuSimulateThunderballFinalNumbers}) {
         item->enabled = thunderball;
     }
-    m_state.CurrentGame = GameName(game);
+    m_state.CurrentGame = game;
     ShowDraws();
     FillAlgorithms();
-    mnuDrawLotto.checked = game == Game::Lotto;
-    mnuDrawLottoExtra.checked = game == Game::LottoExtra;
-    mnuDrawThunderball.checked = game == Game::Thunderball;
-    mnuDrawDailyPlay.checked = game == Game::DailyPlay;
+    for (const Game other : kAllGames) {
+        DrawMenuItems()[static_cast<std::size_t>(other)]->checked = other == game;
+    }
     SetGameLayout(game);
     lblDrawBallBonus.caption.clear();
     lblDrawBall6.caption.clear();
@@ -261,6 +256,11 @@ void frmQuintara::LoadDraw(Game game) {
     SetLineMenus(false);
 }
 
+std::array<MenuItem*, kAllGames.size()> frmQuintara::DrawMenuItems() {
+    return {&mnuDrawLotto,     &mnuDrawLottoExtra, &mnuDrawThunderball,
+            &mnuDrawDailyPlay, &mnuDrawLotto59,    &mnuDrawThunderball39};
+}
+
 void frmQuintara::PlaceExtraBall(Game game) {
     const ExtraBallLayout extra = ExtraLayout(game);
     lblBonusBall.caption = std::string(extra.caption);
@@ -268,7 +268,8 @@ void frmQuintara::PlaceExtraBall(Game game) {
     lblDrawBallBonus.left = extra.numberLeft;
     Image1.left = extra.pictureLeft;
     // Daily Play's seventh ball is a main ball and looks like one.
-    Image1.picture = m_app.ProgramFile(game == Game::DailyPlay ? "ball.png" : "bonusball.png").string();
+    Image1.picture =
+        m_app.ProgramFile(Info(game).layout.extraIsMainBall ? "ball.png" : "bonusball.png").string();
 }
 
 void frmQuintara::SetGameLayout(Game game) {
@@ -277,9 +278,9 @@ void frmQuintara::SetGameLayout(Game game) {
     if (extra.shown) {
         PlaceExtraBall(game);
     }
-    const bool ballSix = game != Game::Thunderball;
+    const bool ballSix = Info(game).mainBalls >= 6;
     lblBall6.visible = lblDrawBall6.visible = Image2.visible = ballSix;
-    cmbThunderballSorted.visible = lblOccurancesOfThunderball.visible = game == Game::Thunderball;
+    cmbThunderballSorted.visible = lblOccurancesOfThunderball.visible = Info(game).extraStatistics;
 }
 
 void frmQuintara::ShowDraws() {
@@ -316,12 +317,13 @@ void frmQuintara::SetMode(Mode mode) {
         button->visible = walkingLines;
     }
     lblViewOccurances.visible = walkingLines;
-    if (draws && game != Game::LottoExtra) {
+    if (draws && !Info(game).extraCaption.empty()) {
         ShowExtraBall(true);
     }
     if (walkingLines) {
-        // A line has no extra ball, but a Daily Play line shows its seventh number there.
-        ShowExtraBall(game == Game::DailyPlay);
+        // A line has no extra ball, but a Daily Play line shows its seventh number there, and a line
+        // checked with its Thunderball shows that.
+        ShowExtraBall(Info(game).sevenBallLines || Info(game).ChecksLineThunderball());
         lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = true;
         lblDrawLineNumberNumber.caption =
             std::to_string(mode == Mode::WinningLines ? m_state.WinningLinePosition : m_state.CurrentLine);
@@ -366,10 +368,10 @@ void frmQuintara::ShowDraw() {
             for (std::size_t i = 0; i < firstFive.size(); ++i) {
                 firstFive[i]->caption = std::to_string(view.balls[i]);
             }
-            if (game != Game::Thunderball) {
+            if (view.balls.size() >= 6) {
                 lblDrawBall6.caption = std::to_string(view.balls[5]);
             }
-            if (game == Game::DailyPlay) {
+            if (view.balls.size() >= 7) {
                 lblDrawBallBonus.caption = std::to_string(view.balls[6]);
             } else {
                 lblDrawBallBonus.caption = view.extra ? std::to_string(*view.extra) : std::string();
@@ -401,7 +403,7 @@ void frmQuintara::ShowLine() {
             balls[i]->caption = std::to_string(line.Balls[i]);
         }
         lblDrawBallBonus.caption =
-            m_state.CurrentGameId() == Game::Thunderball ? std::to_string(line.Balls[5]) : std::string();
+            Info(m_state.CurrentGameId()).extraStatistics ? std::to_string(line.Balls[5]) : std::string();
         ShowLineNumber();
     } catch (const IndexError&) {
         // No such line: nothing changes.
@@ -464,7 +466,7 @@ void frmQuintara::ShowNoDraws() {
 }
 
 void frmQuintara::FillStatisticsBoxes() {
-    if (m_state.CurrentGameId() == Game::Thunderball) {
+    if (Info(m_state.CurrentGameId()).extraStatistics) {
         cmbThunderballSorted.Clear();
         for (const auto& item : FrequencyItems(m_state.ThunderballFrequency)) {
             cmbThunderballSorted.AddItem(item);
@@ -494,12 +496,12 @@ void frmQuintara::SetLineMenus(bool enabled) {
 }
 
 int frmQuintara::LineCount() const {
-    return static_cast<int>(m_state.CurrentGameId() == Game::DailyPlay ? m_state.DailyPlayPickedLines.Size()
-                                                                       : m_state.PickedLines.Size());
+    return static_cast<int>(Info(m_state.CurrentGameId()).sevenBallLines ? m_state.DailyPlayPickedLines.Size()
+                                                                         : m_state.PickedLines.Size());
 }
 
 void frmQuintara::ShowCurrentLine() {
-    if (m_state.CurrentGameId() == Game::DailyPlay) {
+    if (Info(m_state.CurrentGameId()).sevenBallLines) {
         ShowDailyPlayLine();
     } else {
         ShowLine();

@@ -121,6 +121,8 @@ public:
     MenuItem mnuDrawLottoExtra{this, "mnuDrawLottoExtra", "Lotto Extra Draw", &mnuDraw};
     MenuItem mnuDrawThunderball{this, "mnuDrawThunderball", "Thunderball Draw", &mnuDraw};
     MenuItem mnuDrawDailyPlay{this, "mnuDrawDailyPlay", "Daily Play Draw", &mnuDraw};
+    MenuItem mnuDrawLotto59{this, "mnuDrawLotto59", "Lotto &59 Draw", &mnuDraw};
+    MenuItem mnuDrawThunderball39{this, "mnuDrawThunderball39", "Thunderball &39 Draw", &mnuDraw};
 
     MenuItem mnuPick{this, "mnuPick", "&Pick"};
     MenuItem mnuPick6{this, "mnuPick6", "Pick Numbers", &mnuPick};
@@ -163,6 +165,10 @@ public:
                                          "Update Thunderball History File", &mnuUpdate};
     MenuItem mnuUpdateDailyPlayHistory{this, "mnuUpdateDailyPlayHistory", "Update Daily Play History File",
                                        &mnuUpdate};
+    MenuItem mnuUpdateLotto59History{this, "mnuUpdateLotto59History", "Update Lotto &59 History File",
+                                     &mnuUpdate};
+    MenuItem mnuUpdateThunderball39History{this, "mnuUpdateThunderball39History",
+                                           "Update Thunderball &39 History File", &mnuUpdate};
     MenuItem mnuUpdateImportHistory{this, "mnuUpdateImportHistory", "Import History from CSV File...",
                                     &mnuUpdate};
     MenuItem mnuUpdateGetHistoryFiles{this, "mnuUpdateGetHistoryFiles", "Get History Files From Internet",
@@ -190,6 +196,8 @@ public:
     void LoadDrawThunderball() { LoadDraw(Game::Thunderball); }
     void LoadDrawDailyPlay() { LoadDraw(Game::DailyPlay); }
     void LoadDraw(Game game);
+    // The Draw menu's item of each game, in the games' order.
+    std::array<MenuItem*, kAllGames.size()> DrawMenuItems();
     void ShowDraws();
     void ShowDraw();
     void ShowLine();

@@ -13,7 +13,7 @@ public:
     explicit PersonalLinesKeeper(AppState& state)
         : m_state(state),
           m_keeping(state.LinesFromPersonalPicks),
-          m_dailyPlay(state.CurrentGame == "Daily Play") {
+          m_dailyPlay(Info(state.CurrentGameId()).sevenBallLines) {
         if (!m_keeping) {
             return;
         }

@@ -61,8 +61,7 @@ void PickCommands::cmbAlgorithms_Click() {
     for (const auto item : wheels) {
         m_main.cmbWheels.AddItem(std::string(item));
     }
-    if ((game == Game::Lotto || game == Game::LottoExtra) &&
-        m_state.SelectedAlgorithm == kFortyNineAlgorithm) {
+    if (IsFortyNineAlgorithm(game, m_state.SelectedAlgorithm)) {
         m_main.mnuShowMostLikelyNumbers.enabled = false;
     }
     m_main.cmbWheels.SetListIndex(0);
@@ -143,7 +142,8 @@ void PickCommands::ImportWheelFile(const std::filesystem::path& path) {
 bool PickCommands::BeginImport() {
     m_state.WheelBackup = m_state.WheelLines;
     const Game game = m_state.CurrentGameId();
-    if ((game == Game::Lotto || game == Game::LottoExtra) && m_main.cmbAlgorithms.ListIndex() >= 1) {
+    // Only the first algorithm of a game takes an imported wheel.
+    if (Info(game).algorithms.size() > 1 && m_main.cmbAlgorithms.ListIndex() >= 1) {
         m_app.desktop.MsgBox(kImportNotAvailable, kUntitled);
         return false;
     }
@@ -188,15 +188,9 @@ void PickCommands::ImportWheel(const std::filesystem::path& path, bool builtInRa
 
 void PickCommands::PlaceCustomWheel(const std::string& item) {
     // Where the CUSTOM item goes: the last place before the game's longest built-in wheels.
-    std::size_t fullList = 9;
-    std::size_t position = 8;
-    if (m_state.CurrentGameId() == Game::Thunderball) {
-        fullList = 3;
-        position = 2;
-    } else if (m_state.CurrentGameId() == Game::DailyPlay) {
-        fullList = 4;
-        position = 3;
-    }
+    const GameLayout& layout = Info(m_state.CurrentGameId()).layout;
+    const std::size_t fullList = layout.customWheelListSize;
+    std::size_t position = layout.customWheelPosition;
     ComboBox& wheels = m_main.cmbWheels;
     std::vector<std::string> items = wheels.Items();
     if (items.size() == fullList) {
@@ -307,21 +301,25 @@ void PickCommands::mnuShowMostLikelyNumbers_Click() {
     const bool personalPicks = m_state.PersonalPicksActive;
     m_state.PersonalPicksActive = false;
     const std::string& algorithm = m_state.SelectedAlgorithm;
-    if (algorithm == kFortyNineAlgorithm) {
+    const Game game = m_state.CurrentGameId();
+    // The views run the algorithm without the seven-number reduction unless they show the seven: the classic
+    // games with mode 1, a game whose mode 1 is the reduction with mode 0.
+    const std::int16_t plainMode = Info(game).sevenNumbersAlgorithm == 1 ? 0 : 1;
+    if (IsFortyNineAlgorithm(game, algorithm)) {
         m_app.desktop.MsgBox(kNotAvailable, "Not Available");
     } else {
         try {
-            if (algorithm == kSevenNumbersAlgorithm) {
-                m_state.GeneratorMode = kSevenNumbersMode;
+            if (IsSevenNumbersAlgorithm(game, algorithm)) {
+                m_state.GeneratorMode = static_cast<std::int16_t>(Info(game).sevenNumbersAlgorithm);
                 OpenView<frmMostLikely7Numbers>(m_app);
             } else {
-                m_state.GeneratorMode = 1;
+                m_state.GeneratorMode = plainMode;
                 OpenView<frmMostLikelyNumbers>(m_app);
             }
         } catch (const std::exception&) {
             // A view that cannot be made ends the command without a word.
         }
-        m_state.GeneratorMode = 1;
+        m_state.GeneratorMode = plainMode;
     }
     m_state.PersonalPicksActive = personalPicks;
 }

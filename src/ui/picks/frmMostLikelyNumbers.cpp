@@ -14,46 +14,9 @@ constexpr int kSectionWidth = 2340;
 constexpr int kLineHeight = 230;
 constexpr std::string_view kLineEnd = "\r\n";
 
-// The three fixed summary lines of a game: lines obeying the section rule, all lines, a straight line's odds.
-struct Summary {
-    std::string_view totalCombinations;
-    std::string_view maxFrequency;
-    std::string_view averageOccurance;
-};
-
-Summary SummaryOf(Game game) {
-    switch (game) {
-    case Game::Lotto:
-        return {"Total Possible Combinations Using Criteria = 345,548",
-                "Original Total Possible Combinations with 49 numbers = 13,983,816",
-                "Approx Average Occurance of Straight 6 Numbers = 1 in 20 Draws"};
-    case Game::LottoExtra:
-        return {"Total Possible Combinations Using Criteria = 345,548",
-                "Original Total Possible Combinations with 49 numbers = 13,983,816",
-                "Approx Average Occurance of Straight 6 Numbers = 1 in 50 Draws"};
-    case Game::Thunderball:
-        return {"Total Possible Combinations Using Criteria = 15,200",
-                "Original Total Possible Combinations with 34 numbers = 278,256",
-                "Approx Average Occurance of Straight 5 Numbers = 1 in 15 Draws"};
-    case Game::DailyPlay:
-        break;
-    }
-    return {"Total Possible Combinations Using Criteria = 10,560",
-            "Original Total Possible Combinations with 27 numbers = 888,030",
-            "Approx Average Occurance of Straight 7 Numbers = 1 in 100 Draws"};
-}
-
+// The numbers each criterion column lists: one per section.
 int NumbersPerSection(Game game) {
-    switch (game) {
-    case Game::Thunderball:
-        return 5;
-    case Game::DailyPlay:
-        return 4;
-    case Game::Lotto:
-    case Game::LottoExtra:
-        break;
-    }
-    return 7;
+    return static_cast<int>(Info(game).sections.sections.size());
 }
 
 }  // namespace
@@ -91,7 +54,7 @@ frmMostLikelyNumbers::frmMostLikelyNumbers(App& app)
 
 void frmMostLikelyNumbers::Form_Load() {
     const Game game = m_app.state.CurrentGameId();
-    width = game == Game::Thunderball ? kThunderballWidth : kWidth;
+    width = Info(game).extraStatistics ? kThunderballWidth : kWidth;
     height = kHeight;
     lblTitle.width = lblTitle2.width = ScaleWidth() - 2 * lblTitle.left;
     // The legend's lines reach up to the last number of the shorter sections too.
@@ -115,7 +78,7 @@ void frmMostLikelyNumbers::Form_Load() {
 
 void frmMostLikelyNumbers::FillColumns(int perSection) {
     const auto& finalNumbers = m_app.state.FinalNumbers;
-    if (m_app.state.CurrentGameId() == Game::Thunderball) {
+    if (Info(m_app.state.CurrentGameId()).extraStatistics) {
         for (int column = 0; column <= 1; ++column) {
             for (int position = 21 + 4 * column; position <= 24 + 4 * column; ++position) {
                 lblThunderballNumbers[column].caption +=
@@ -138,7 +101,7 @@ void frmMostLikelyNumbers::FillColumns(int perSection) {
 }
 
 void frmMostLikelyNumbers::SetSummary() {
-    const Summary summary = SummaryOf(m_app.state.CurrentGameId());
+    const GameLayout& summary = Info(m_app.state.CurrentGameId()).layout;
     lblTotalCombinations.caption = std::string(summary.totalCombinations);
     lblMaxFrequency.caption = std::string(summary.maxFrequency);
     lblApproxAverageOccurance.caption = std::string(summary.averageOccurance);
