@@ -49,7 +49,7 @@ std::optional<std::string> LineFault(Game game, std::span<const std::int16_t> ba
         }
     }
     // A line made by a wheel leaves the Thunderball empty (0).
-    if (game == Game::Thunderball && (thunderball < 0 || thunderball > Info(game).extraMax)) {
+    if (Info(game).extraStatistics && (thunderball < 0 || thunderball > Info(game).extraMax)) {
         return "the Thunderball " + std::to_string(thunderball) + " is not a number from 1 to " +
                std::to_string(Info(game).extraMax);
     }
@@ -133,7 +133,7 @@ Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game) {
     if (!bytes->empty()) {
         const auto mainBalls = static_cast<std::size_t>(Info(game).mainBalls);
         for (std::size_t i = 1; i <= lines.Count(); ++i) {
-            const auto fault = game == Game::DailyPlay
+            const auto fault = Info(game).sevenBallLines
                                    ? LineFault(game, std::span(lines.dailyPlay[i].Balls).first(mainBalls), 0)
                                    : LineFault(game, std::span(lines.picked[i].Balls).first(mainBalls),
                                                lines.picked[i].Balls[5]);
