@@ -43,9 +43,10 @@ struct GameLayout {
     int extraHeadingLeft = 0;
     int extraNumberLeft = 0;
     int extraPictureLeft = 0;
-    bool extraIsMainBall = false;  // the extra-ball place holds a main ball (Daily Play's seventh) and looks like one
+    bool extraIsMainBall =
+        false;  // the extra-ball place holds a main ball (Daily Play's seventh) and looks like one
     std::string_view checkPrompt{};
-    int checkWidth = 0;                   // 0 keeps the design's width
+    int checkWidth = 0;                 // 0 keeps the design's width
     std::string_view checkLastLabel{};  // caption of the last box's label, "" keeps it
     int checkLastLabelLeft = 0;
     int checkLastBoxLeft = 0;

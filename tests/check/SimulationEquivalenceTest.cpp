@@ -290,11 +290,12 @@ TEST(SimulationEquivalence, LottoExtraFindsTheLottoDrawsOfEachStepWhateverTheOrd
     request.game = Game::LottoExtra;
     request.algorithm = std::string(kFortyNineAlgorithm);
     request.GeneratorMode = 1;
-    const auto literal = test::RunLiteralSimulation(extra, request, {}, 70, SimulationCommand::MainBalls, lotto);
+    const auto literal =
+        test::RunLiteralSimulation(extra, request, {}, 70, SimulationCommand::MainBalls, lotto);
     ASSERT_TRUE(std::holds_alternative<SimulationRun>(literal));
     for (unsigned threads : {1U, 3U}) {
-        ExpectSameRun(RunSimulation(extra, request, {}, 70, SimulationCommand::MainBalls, lotto, threads), literal,
-                      std::to_string(threads) + " threads");
+        ExpectSameRun(RunSimulation(extra, request, {}, 70, SimulationCommand::MainBalls, lotto, threads),
+                      literal, std::to_string(threads) + " threads");
     }
 }
 
