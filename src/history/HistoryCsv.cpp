@@ -1,6 +1,7 @@
 #include "history/HistoryCsv.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -122,6 +123,79 @@ Result<Rec> ParseRow(const std::vector<std::string>& fields, std::size_t line,
     }
     rec.Machine = *machine;
     return rec;
+}
+
+// The header of the operator's own results file of a game shaped like `Rec`, or "" when it publishes none
+// in that shape. Its columns are ours in the same order, then columns the history has no room for.
+template <class Rec>
+std::string OperatorCsvHeader() {
+    const GameInfo& info = Info(GameOfRecord<Rec>());
+    std::string header = "DrawDate";
+    for (int b = 1; b <= info.mainBalls; ++b) {
+        header += ",Ball " + std::to_string(b);
+    }
+    if constexpr (kHasBonusBall<Rec>) {
+        return header + ",Bonus Ball,Ball Set,Machine,Raffles,DrawNumber";
+    } else if constexpr (kHasThunderball<Rec>) {
+        return header + ",Thunderball,Ball Set,Machine,DrawNumber";
+    } else {
+        return std::string();
+    }
+}
+
+// An operator's date ("03-Dec-2014") as the import's own ("2014-12-03"), or nothing.
+std::optional<std::string> IsoFromOperatorDate(std::string_view text) {
+    static constexpr std::array<std::string_view, 12> kMonths = {"jan", "feb", "mar", "apr", "may", "jun",
+                                                                 "jul", "aug", "sep", "oct", "nov", "dec"};
+    const std::size_t first = text.find('-');
+    const std::size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
+    if (second == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string day(text.substr(0, first));
+    std::string month(text.substr(first + 1, second - first - 1));
+    std::transform(month.begin(), month.end(), month.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    const std::string year(text.substr(second + 1));
+    const auto named = std::find(kMonths.begin(), kMonths.end(), month);
+    if (day.empty() || day.size() > 2 || !IsDigits(day) || year.size() != 4 || !IsDigits(year) ||
+        named == kMonths.end()) {
+        return std::nullopt;
+    }
+    const int monthNumber = static_cast<int>(named - kMonths.begin()) + 1;
+    std::string iso = year + "-" + (monthNumber < 10 ? "0" : "") + std::to_string(monthNumber) + "-" +
+                      (day.size() == 1 ? "0" : "") + day;
+    if (!ParseIsoDate(iso)) {
+        return std::nullopt;  // a day the month does not have
+    }
+    return iso;
+}
+
+// A row of the operator's layout as a row of ours: the date rewritten, the columns past the machine
+// (the raffle codes, the operator's draw count) read past.
+Status ToOwnRow(std::vector<std::string>& fields, std::size_t operatorFields, std::size_t ownFields,
+                std::size_t line) {
+    if (fields.size() != operatorFields) {
+        return RowError(
+            line, std::to_string(fields.size()) + " fields, expected " + std::to_string(operatorFields));
+    }
+    const auto date = IsoFromOperatorDate(fields[0]);
+    if (!date) {
+        return RowError(line, "\"" + fields[0] + "\" is not a date (DD-Mon-YYYY)");
+    }
+    fields[0] = *date;
+    fields.resize(ownFields);
+    return Done{};
+}
+
+// The first line of a CSV as it reads, for a message; a long one is cut short.
+std::string FirstLine(std::string_view csv) {
+    if (csv.starts_with(kUtf8Bom)) {
+        csv.remove_prefix(kUtf8Bom.size());
+    }
+    constexpr std::size_t kShown = 160;
+    const std::string_view line = csv.substr(0, csv.find_first_of("\r\n"));
+    return line.size() > kShown ? std::string(line.substr(0, kShown)) + "..." : std::string(line);
 }
 
 // The numbers of a draw as a set, so that the same draw typed in another order is still the same.
@@ -292,6 +366,9 @@ Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
     constexpr Game game = GameOfRecord<Rec>();
     const std::string header = HistoryCsvHeader(game);
     const std::vector<std::string> headerFields = ReadCsv(header)->front().fields;
+    const std::string operatorHeader = OperatorCsvHeader<Rec>();
+    const std::vector<std::string> operatorFields =
+        operatorHeader.empty() ? std::vector<std::string>() : ReadCsv(operatorHeader)->front().fields;
     // The rows become draws as they are read, so that a long CSV is held once as text and once as
     // draws. A fault of the CSV itself anywhere comes first, then the first faulty row.
     HistoryCsvDraws<Rec> parsed;
@@ -302,17 +379,36 @@ Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
     std::optional<Error> rowError;
     std::optional<std::size_t> rowErrorLine;
     bool first = true;
-    const Status read = ForEachCsvRow(csv, [&](const CsvRow& row) {
+    bool operatorLayout = false;
+    const Status read = ForEachCsvRow(csv, [&](CsvRow& row) {
         if (rowError) {
             return;
         }
         if (first) {
             first = false;
-            if (row.line != 1 || row.fields != headerFields) {
-                rowError = MakeError(ErrorKind::BadFormat, "line 1: the header must read " + header);
-                rowErrorLine = 0;
+            operatorLayout = !operatorFields.empty() && row.line == 1 && row.fields == operatorFields;
+            if (operatorLayout || (row.line == 1 && row.fields == headerFields)) {
+                return;
             }
+            // A header that starts as ours is our layout gone wrong; any other is a layout not known.
+            if (row.fields.front().ends_with(headerFields.front())) {
+                rowError = MakeError(ErrorKind::BadFormat, "line 1: the header must read " + header);
+            } else {
+                rowError = MakeError(ErrorKind::BadFormat,
+                                     "line 1: the header \"" + FirstLine(csv) + "\" is not a layout of " +
+                                         GameName(game) + " draws; it must read " + header +
+                                         (operatorHeader.empty() ? "" : " or " + operatorHeader));
+            }
+            rowErrorLine = 0;
             return;
+        }
+        if (operatorLayout) {
+            if (const Status own = ToOwnRow(row.fields, operatorFields.size(), headerFields.size(), row.line);
+                !own) {
+                rowError = own.GetError();
+                rowErrorLine = row.line;
+                return;
+            }
         }
         auto draw = ParseRow<Rec>(row.fields, row.line, parsed.warnings);
         if (!draw) {
@@ -427,15 +523,16 @@ Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::p
     if (!csv) {
         return csv.GetError();
     }
+    const std::string csvName = csvPath.string();
     return WithDrawRecord(game, [&](auto tag) -> Result<CsvImportReport> {
         using Rec = typename decltype(tag)::type;
-        auto prepared = Prepare<Rec>(*csv, csvPath.string());
+        auto prepared = Prepare<Rec>(*csv, csvName);
         if (!prepared) {
             return prepared.GetError();
         }
         // The draws are all that is written: the text goes before the history is read and written.
         std::string().swap(*csv);
-        return Write(std::move(*prepared), appDir, mode, csvPath.string());
+        return Write(std::move(*prepared), appDir, mode, csvName);
     });
 }
 

@@ -24,6 +24,15 @@ inline const std::string kDailyHeader =
 
 inline const std::vector<CsvCase> kCsvCorpus{
     // Sound files of each game, in the forms spreadsheets write.
+    // The operator's results files, a quoted raffle list and its draw count past the machine.
+    {Game::Lotto59,
+     "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball Set,Machine,Raffles,DrawNumber\r\n"
+     "13-Jun-2026,41,5,59,12,23,52,7,8,Arthur,\"JRZN35120,LRSP53791\",3140\r\n",
+     ""},
+    {Game::Thunderball39,
+     "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunderball,Ball Set,Machine,DrawNumber\n"
+     "12-Jun-2026,39,2,3,4,1,14,T6,Excalibur 7,3500\n",
+     ""},
     {Game::Lotto,
      kLottoHeader + "\n2015-10-07,30,7,44,11,49,5,25,4,Guinevere\n2015-10-03,14,44,8,9,35,7,4,1,Arthur\n",
      ""},

@@ -98,6 +98,74 @@ TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
               "line 1: the header must read draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine");
 }
 
+// The operator's results files hold the draws our layout holds: their dates, a quoted list of raffle
+// codes and the operator's draw count read past, two rounds of a date kept. A header of no layout the
+// game knows, or a date of another form, is refused and quoted.
+TEST(HistoryCsvTest, TheOperatorsLayoutsReadAsOurOwn) {
+    const struct {
+        Game game;
+        std::string theirs;
+        std::string ours;
+    } cases[] = {
+        {Game::Lotto59,
+         "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball "
+         "Set,Machine,Raffles,DrawNumber\r\n"
+         "13-Jun-2026,41,5,59,12,23,52,7,8,Arthur,\"JRZN35120,LRSP53791\",3140\r\n"
+         "10-Jun-2026,1,2,3,4,6,8,9,8,Arthur,\"JRZN35119\",3139\r\n"
+         "10-Jun-2026,5,12,23,41,52,58,7,8,Arthur,\"\",3138\r\n"
+         "6-jun-2026,11,22,33,44,55,57,1,3,Merlin,\"AB1,CD2,EF3\",3137\r\n",
+         "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine\n"
+         "2026-06-13,41,5,59,12,23,52,7,8,Arthur\n"
+         "2026-06-10,1,2,3,4,6,8,9,8,Arthur\n"
+         "2026-06-10,5,12,23,41,52,58,7,8,Arthur\n"
+         "2026-06-06,11,22,33,44,55,57,1,3,Merlin\n"},
+        {Game::Thunderball39,
+         "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunderball,Ball Set,Machine,DrawNumber\n"
+         "12-Jun-2026,39,2,3,4,1,14,T6,Excalibur 7,3500\n"
+         "03-Dec-2026,5,6,7,8,9,1,T12,Excalibur 1,3499\n",
+         "draw_date,ball1,ball2,ball3,ball4,ball5,extra,ball_set,machine\n"
+         "2026-12-03,5,6,7,8,9,1,T12,Excalibur 1\n"
+         "2026-06-12,39,2,3,4,1,14,T6,Excalibur 7\n"},
+    };
+    for (const auto& c : cases) {
+        test::TempDir theirs;
+        test::TempDir ours;
+        const auto imported = ImportHistoryCsv(c.game, c.theirs, theirs.Path());
+        ASSERT_TRUE(imported.Ok()) << imported.GetError().message;
+        ASSERT_TRUE(ImportHistoryCsv(c.game, c.ours, ours.Path()).Ok());
+        EXPECT_EQ(*ExportHistoryCsv(c.game, theirs.Path()), *ExportHistoryCsv(c.game, ours.Path()));
+        EXPECT_EQ(*ExportHistoryCsv(c.game, theirs.Path()), c.ours);
+
+        const std::size_t headerEnd = c.theirs.find_first_of("\r\n");
+        const std::string header = c.theirs.substr(0, headerEnd);
+        const std::size_t rowStart = c.theirs.find('\n', headerEnd) + 1;
+        const std::string row =
+            c.theirs.substr(rowStart, c.theirs.find_first_of("\r\n", rowStart) - rowStart);
+        const std::string pastDate = row.substr(row.find(','));
+        const struct {
+            std::string csv;
+            std::string message;
+        } refused[] = {
+            {"Date,N1,N2\n" + row, "line 1: the header \"Date,N1,N2\" is not a layout of "},
+            {header + ",Extra\n" + row, "line 1: the header \"" + header + ",Extra\" is not a layout of "},
+            {header + "\n30-Feb-2026" + pastDate, "line 2: \"30-Feb-2026\" is not a date"},
+            {header + "\n2026-06-13" + pastDate, "line 2: \"2026-06-13\" is not a date"},
+        };
+        for (const auto& r : refused) {
+            const auto result = ImportHistoryCsv(c.game, r.csv, theirs.Path());
+            ASSERT_FALSE(result.Ok()) << r.csv;
+            EXPECT_EQ(result.GetError().message.rfind(r.message, 0), 0u) << result.GetError().message;
+        }
+    }
+    // A layout is one of the game's own: a Thunderball file is no Lotto history.
+    test::TempDir dir;
+    const auto wrongGame = ImportHistoryCsv(Game::Lotto59, cases[1].theirs, dir.Path());
+    ASSERT_FALSE(wrongGame.Ok());
+    EXPECT_NE(wrongGame.GetError().message.find("is not a layout of Lotto 59 draws; it must read " +
+                                                HistoryCsvHeader(Game::Lotto59)),
+              std::string::npos);
+}
+
 // From 10/06/2026 a Lotto 59 date holds one record per round: the import and the merge take the second
 // round of a date, refuse a third or one that differs from two held, and keep a single round elsewhere.
 TEST(HistoryCsvTest, LottoDrawsOfTwoRoundsAreTwoRecordsOfOneDate) {
