@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "core/Dates.h"
+#include "core/Files.h"
 #include "core/History.h"
 #include "core/HistoryCheck.h"
 #include "core/TextRules.h"
@@ -113,7 +114,11 @@ std::string BoxName(Game game, EntryBox box) {
 
 void ImportHistoryOptions::Define(CLI::App& command) {
     AddGameOption(command, game);
-    command.add_option("--csv", csv, "the CSV file of draws")->required()->type_name("FILE");
+    command
+        .add_option("--csv", csv,
+                    "the CSV file of draws, Quintara's layout or the operator's; - for standard input")
+        ->required()
+        ->type_name("FILE");
     command.add_flag("--merge", merge,
                      "add only the CSV's draws newer than the history's newest instead of replacing it");
 }
@@ -125,7 +130,7 @@ int RunImportHistory(Context& context, const ImportHistoryOptions& options) {
         throw Failure(report.GetError().message);
     }
     for (const auto& warning : report->warnings) {
-        context.err << options.csv.string() << ": " << warning << "\n";
+        context.err << InputName(options.csv) << ": " << warning << "\n";
     }
     if (!report->saveWarning.empty()) {
         context.err << "warning: " << report->saveWarning << "\n";

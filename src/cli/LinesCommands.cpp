@@ -9,7 +9,9 @@ namespace quintara::cli {
 
 void LinesOptions::Define(CLI::App& command) {
     AddOptionalGameOption(command, game, "; by default the game of the file's extension");
-    command.add_option("FILE", file, "the binary lines file (.lot, .fil, .lxt, .thu, .dly, .l59, .t39)")
+    command
+        .add_option("FILE", file,
+                    "the binary lines file (.lot, .fil, .lxt, .thu, .dly, .l59, .t39); - for standard input")
         ->required();
     AddJsonFlag(command, json);
 }

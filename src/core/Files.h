@@ -19,6 +19,18 @@ namespace quintara {
 Result<std::string> ReadWholeFile(const std::filesystem::path& path,
                                   std::size_t limit = std::numeric_limits<std::size_t>::max());
 
+// The name that stands for the standard input where a file is read ("-").
+inline constexpr std::string_view kStandardInput = "-";
+
+// A file the user names to be read once (a CSV to import, a lines file): ReadWholeFile's checks, except
+// that a FIFO or a process substitution is read to its end like a file, and kStandardInput reads the
+// standard input. A device or a folder is still refused with its reason.
+Result<std::string> ReadInputFile(const std::filesystem::path& path,
+                                  std::size_t limit = std::numeric_limits<std::size_t>::max());
+
+// The path as errors name it: "standard input" for kStandardInput.
+std::string InputName(const std::filesystem::path& path);
+
 // The file a path names once every symbolic link on its end is followed; the path itself when it is no
 // link, whether or not it exists. A link to nothing (a drive that is not mounted) is an error naming the
 // link and its target: writing there would put an empty file in place of the user's.

@@ -519,11 +519,11 @@ Result<CsvImportReport> ImportHistoryCsv(Game game, std::string_view csv, const 
 
 Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvPath,
                                              const std::filesystem::path& appDir, ImportMode mode) {
-    auto csv = ReadWholeFile(csvPath);
+    auto csv = ReadInputFile(csvPath);
     if (!csv) {
         return csv.GetError();
     }
-    const std::string csvName = csvPath.string();
+    const std::string csvName = InputName(csvPath);
     return WithDrawRecord(game, [&](auto tag) -> Result<CsvImportReport> {
         using Rec = typename decltype(tag)::type;
         auto prepared = Prepare<Rec>(*csv, csvName);

@@ -5,6 +5,7 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <variant>
 #include <vector>
@@ -820,6 +821,46 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
 
 // Today's games take today's balls and refuse the next one up without touching the file; a Lotto 59 date
 // takes its second round.
+// The operator's file is merged from a pipe, adding only the draws the history lacks; a FIFO reads as a
+// file and `lines -` reads the standard input, while a device is still refused with its reason.
+TEST_F(CliTest, OperatorFilesMergeFromPipesAndFifos) {
+    const std::string header =
+        "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunderball,Ball Set,Machine,DrawNumber\n";
+    const std::string held = "06-Jun-2026,1,2,3,4,5,6,T5,Excalibur 3,3499\n";
+    const auto first = dir.Write("first.csv", header + held);
+    EXPECT_EQ(Run("import-history --game thunderball-39 --csv " + first.string()).status, 0);
+    const auto weekly = dir.Write("weekly.csv", header + "12-Jun-2026,39,2,3,4,1,14,T6,Excalibur 7,3501\n" +
+                                                    "10-Jun-2026,9,8,7,6,5,4,T6,Excalibur 7,3500\n" + held);
+    const std::string merge = "import-history --game thunderball-39 --merge --csv ";
+    const CliRun piped = Cli(dir.Path(), merge + "-", "cat " + weekly.string() + " | ");
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_TRUE(StartsWith(piped.out, "Added 2 of the 3 draws to ")) << piped.out;
+    EXPECT_EQ(Document(Run("draws --game thunderball-39 --json").out)["draws"].size(), 3U);
+
+    ASSERT_EQ(::mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
+    const CliRun fifo =
+        Cli(dir.Path(), merge + app + "pipe.csv", "cat " + weekly.string() + " >" + app + "pipe.csv & ");
+    EXPECT_EQ(fifo.status, 0) << fifo.err;
+    EXPECT_TRUE(StartsWith(fifo.out, "Added 0 of the 3 draws to ")) << fifo.out;
+
+    Run("pick --game lotto --save " + app + "picks.txt");
+    const std::string lines = Run("lines " + app + "picks.lot").out;
+    EXPECT_EQ(Cli(dir.Path(), "lines --game lotto - <" + app + "picks.lot").out, lines);
+    const struct {
+        std::string arguments;
+        std::string message;
+    } refused[] = {
+        {merge + "/dev/null", "/dev/null: is a device, not a file"},
+        {merge + "- </dev/null", "standard input: is a device, not a file"},
+        {"lines --game lotto /dev/null", "/dev/null: is a device, not a file"},
+    };
+    for (const auto& r : refused) {
+        const CliRun run = Run(r.arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "quintara-cli: " + r.message + "\n");
+    }
+}
+
 TEST_F(CliTest, TodaysGamesTakeTheirRangesAndASecondLottoRound) {
     const struct {
         std::string taken;
