@@ -124,13 +124,14 @@ void ImportHistoryOptions::Define(CLI::App& command) {
 }
 
 int RunImportHistory(Context& context, const ImportHistoryOptions& options) {
-    const auto report = ImportHistoryCsvFile(options.game, options.csv, context.appDir,
-                                             options.merge ? ImportMode::Merge : ImportMode::Replace);
+    const auto report =
+        ImportHistoryCsvFile(options.game, options.csv, context.appDir,
+                             options.merge ? ImportMode::Merge : ImportMode::Replace, InputKinds::PipesToo);
     if (!report) {
         throw Failure(report.GetError().message);
     }
     for (const auto& warning : report->warnings) {
-        context.err << InputName(options.csv) << ": " << warning << "\n";
+        context.err << InputName(options.csv, InputKinds::PipesToo) << ": " << warning << "\n";
     }
     if (!report->saveWarning.empty()) {
         context.err << "warning: " << report->saveWarning << "\n";

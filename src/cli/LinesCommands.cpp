@@ -22,7 +22,7 @@ int RunLines(Context& context, const LinesOptions& options) {
         throw UsageError("the game of " + options.file.string() +
                          " is not known from its extension: give it with --game");
     }
-    const auto read = ReadLinesFile(options.file, *game);
+    const auto read = ReadLinesFile(options.file, *game, InputKinds::PipesToo);
     if (!read) {
         throw Failure(read.GetError().message);
     }

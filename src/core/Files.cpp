@@ -375,13 +375,17 @@ Result<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t
     return ReadNamed(path, limit, Streams::Refused);
 }
 
-std::string InputName(const std::filesystem::path& path) {
-    return path == kStandardInput ? std::string("standard input") : path.string();
+std::string InputName(const std::filesystem::path& path, InputKinds kinds) {
+    return kinds == InputKinds::PipesToo && path == kStandardInput ? std::string("standard input")
+                                                                   : path.string();
 }
 
-Result<std::string> ReadInputFile(const std::filesystem::path& path, std::size_t limit) {
+Result<std::string> ReadInputFile(const std::filesystem::path& path, InputKinds kinds, std::size_t limit) {
+    if (kinds == InputKinds::PlainFiles) {
+        return ReadWholeFile(path, limit);
+    }
     if (path == kStandardInput) {
-        return ReadOpened(STDIN_FILENO, InputName(path), limit, Streams::Read);
+        return ReadOpened(STDIN_FILENO, InputName(path, kinds), limit, Streams::Read);
     }
     return ReadNamed(path, limit, Streams::Read);
 }

@@ -22,14 +22,18 @@ Result<std::string> ReadWholeFile(const std::filesystem::path& path,
 // The name that stands for the standard input where a file is read ("-").
 inline constexpr std::string_view kStandardInput = "-";
 
-// A file the user names to be read once (a CSV to import, a lines file): ReadWholeFile's checks, except
-// that a FIFO or a process substitution is read to its end like a file, and kStandardInput reads the
-// standard input. A device or a folder is still refused with its reason.
-Result<std::string> ReadInputFile(const std::filesystem::path& path,
+// What a file the user names may be: a plain file only (the desktop program, whose dialogs and recent
+// files must never wait on a pipe), or on the command line a pipe too.
+enum class InputKinds { PlainFiles, PipesToo };
+
+// A file the user names to be read once (a CSV to import, a lines file). PlainFiles: ReadWholeFile.
+// PipesToo: a FIFO or a process substitution is read to its end like a file, and kStandardInput reads
+// the standard input; a device or a folder is still refused with its reason.
+Result<std::string> ReadInputFile(const std::filesystem::path& path, InputKinds kinds,
                                   std::size_t limit = std::numeric_limits<std::size_t>::max());
 
-// The path as errors name it: "standard input" for kStandardInput.
-std::string InputName(const std::filesystem::path& path);
+// The path as errors name it: "standard input" for kStandardInput where pipes are read.
+std::string InputName(const std::filesystem::path& path, InputKinds kinds);
 
 // The file a path names once every symbolic link on its end is followed; the path itself when it is no
 // link, whether or not it exists. A link to nothing (a drive that is not mounted) is an error naming the

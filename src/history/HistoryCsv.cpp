@@ -518,12 +518,13 @@ Result<CsvImportReport> ImportHistoryCsv(Game game, std::string_view csv, const 
 }
 
 Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvPath,
-                                             const std::filesystem::path& appDir, ImportMode mode) {
-    auto csv = ReadInputFile(csvPath);
+                                             const std::filesystem::path& appDir, ImportMode mode,
+                                             InputKinds kinds) {
+    auto csv = ReadInputFile(csvPath, kinds);
     if (!csv) {
         return csv.GetError();
     }
-    const std::string csvName = InputName(csvPath);
+    const std::string csvName = InputName(csvPath, kinds);
     return WithDrawRecord(game, [&](auto tag) -> Result<CsvImportReport> {
         using Rec = typename decltype(tag)::type;
         auto prepared = Prepare<Rec>(*csv, csvName);

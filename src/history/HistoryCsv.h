@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Files.h"
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Result.h"
@@ -55,9 +56,11 @@ Result<CsvImportReport> ImportHistoryCsv(Game game, std::string_view csv, const 
                                          ImportMode mode = ImportMode::Replace);
 
 // The same from a CSV file; errors of the file or of its rows start with the file's path.
+// `kinds` says whether a pipe or the standard input ("-") is read too.
 Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvPath,
                                              const std::filesystem::path& appDir,
-                                             ImportMode mode = ImportMode::Replace);
+                                             ImportMode mode = ImportMode::Replace,
+                                             InputKinds kinds = InputKinds::PlainFiles);
 
 // Draws as CSV in the import format, newest first: text fields decoded from Windows-1252 to UTF-8,
 // trimmed of blanks, quoted when they must be. The draws must be sound (VerifyDraws finds nothing).

@@ -106,14 +106,15 @@ std::optional<Game> GameOfLinesFile(const std::filesystem::path& path) {
     return std::nullopt;
 }
 
-Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game) {
-    auto bytes = ReadInputFile(path, kMostLinesFileBytes);
+Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game, InputKinds kinds) {
+    auto bytes = ReadInputFile(path, kinds, kMostLinesFileBytes);
     if (!bytes) {
         return bytes.GetError();
     }
     const std::size_t slot = LinesSlotLength(game);
     if (bytes->size() % slot != 0) {
-        return MakeError(ErrorKind::BadFormat, InputName(path) + ": its " + std::to_string(bytes->size()) +
+        return MakeError(ErrorKind::BadFormat, InputName(path, kinds) + ": its " +
+                                                   std::to_string(bytes->size()) +
                                                    " bytes are not a whole number of " + GameName(game) +
                                                    " lines of " + std::to_string(slot) + " bytes");
     }
@@ -139,7 +140,7 @@ Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game) {
                                                lines.picked[i].Balls[5]);
             if (fault) {
                 return MakeError(ErrorKind::BadFormat,
-                                 InputName(path) + ": line " + std::to_string(i) + ": " + *fault);
+                                 InputName(path, kinds) + ": line " + std::to_string(i) + ": " + *fault);
             }
         }
     }

@@ -61,8 +61,10 @@ inline constexpr std::size_t kMostLinesFileBytes = 100 * 1024 * 1024;
 // Anything else that is not a file of the game's lines is refused with an error naming the file and the
 // fault: a size over kMostLinesFileBytes, a length that is not a whole number of slots, a ball outside the
 // game's range, a ball twice in a line (the Thunderball, apart, may be 0: a wheel's line has none). A line
-// of zeros, the empty line the program itself shows and saves, is read as it is.
-Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game);
+// of zeros, the empty line the program itself shows and saves, is read as it is. `kinds` says whether a
+// pipe or the standard input ("-") is read too.
+Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game,
+                                 InputKinds kinds = InputKinds::PlainFiles);
 
 // The bytes of the binary file: line i in slot i.
 std::string EncodeLinesFile(const SavedLines& lines);
