@@ -56,7 +56,7 @@ complete_words() {
         complete "$root/usr/share/bash-completion/completions/quintara-cli" "$@"
 }
 [[ $(complete_words quintara-cli import-h) == import-history ]] || fail "bash does not complete the commands"
-[[ $(complete_words quintara-cli pick --game thu) == thunderball ]] || fail "bash does not complete --game"
+[[ $(complete_words quintara-cli pick --game thu) == "thunderball thunderball-39" ]] || fail "bash does not complete --game"
 
 unset QUINTARA_APP_DIR
 export HOME=$work/home XDG_DATA_HOME=$work/data
