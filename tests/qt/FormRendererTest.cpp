@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -219,13 +220,24 @@ TEST_F(FormRendererTest, ALockedLongTextIsShownLazilyAndStillSelectedAndCopiedWh
     EXPECT_FALSE(edit->isReadOnly());
 }
 
-TEST_F(FormRendererTest, APictureReadAheadIsShownOnceItsReadingIsDone) {
+TEST_F(FormRendererTest, APictureReadAheadIsShownOnceItsReadingIsDoneAtTheSizeItIsShown) {
     const std::string picture = std::string(QUINTARA_APP_DIR) + "/ball.png";
     PrefetchPicture(picture);
     sample.Image1.picture = picture;
+    sample.Image1.stretch = true;
     sample.Show();
     QThreadPool::globalInstance()->waitForDone();
     desktop.ProcessEvents(1);
+    const QLabel& shown = *Widget<QLabel>(sample, "Image1");
+    EXPECT_EQ(shown.pixmap().size(), shown.contentsRect().size() * shown.devicePixelRatio());
+}
+
+TEST_F(FormRendererTest, APictureWhoseNameDoesNotSayItsFormatIsReadByItsContents) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("ball.picture"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUINTARA_APP_DIR "/ball.png"), picture));
+    sample.Image1.picture = picture.toStdString();
+    sample.Show();
     EXPECT_FALSE(Widget<QLabel>(sample, "Image1")->pixmap().isNull());
 }
 
