@@ -18,6 +18,7 @@
 #include <QThreadPool>
 #include <gtest/gtest.h>
 
+#include "qt/AfterFirstPaint.h"
 #include "qt/LongTextView.h"
 #include "qt/Pictures.h"
 #include "qt/QtPlatform.h"
@@ -230,6 +231,19 @@ TEST_F(FormRendererTest, APictureReadAheadIsShownOnceItsReadingIsDoneAtTheSizeIt
     desktop.ProcessEvents(1);
     const QLabel& shown = *Widget<QLabel>(sample, "Image1");
     EXPECT_EQ(shown.pixmap().size(), shown.contentsRect().size() * shown.devicePixelRatio());
+}
+
+TEST_F(FormRendererTest, WorkAfterTheFirstPaintRunsOnceTheWindowIsPaintedAndOnce) {
+    sample.Show();
+    int runs = 0;
+    QWidget& window = desktop.Renderer().Window(sample);
+    AfterFirstPaint(window, [&runs] { ++runs; });
+    EXPECT_EQ(runs, 0);
+    for (int paint = 0; paint < 2; ++paint) {
+        window.repaint();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(runs, 1);
 }
 
 TEST_F(FormRendererTest, APictureWhoseNameDoesNotSayItsFormatIsReadByItsContents) {
