@@ -70,7 +70,7 @@ frmQuintara::frmQuintara(App& app)
     }
     mnuFileRecent[0].visible = false;
     lblProccessing.font.bold = true;
-    lblWebAddress.caption = std::string(kProductWebAddress);
+    lblWebAddress.caption = std::string(kResultsSiteAddress);
     lblWebAddress.themeForeColor = ThemeColor::Link;
     mnuFileLoad.shortcut = StandardShortcut::Open;
     mnuFileSave.shortcut = StandardShortcut::Save;
@@ -168,8 +168,9 @@ frmQuintara::frmQuintara(App& app)
 
     mnuHelpContents.onClick = [this] { m_help.mnuHelpContents_Click(helpFile); };
     mnuHelpAbout.onClick = [this] { m_help.mnuHelpAbout_Click(); };
-    mnuHelpVisitHomePage.onClick = [this] { m_help.OpenWebPage(kProductWebAddress); };
-    lblWebAddress.onClick = [this] { m_help.OpenWebPage(kProductWebAddress); };
+    // Quintara's home is the manual it ships; the link under the window is the operator's results.
+    mnuHelpVisitHomePage.onClick = [this] { ShowManual(m_app, {}); };
+    lblWebAddress.onClick = [this] { m_help.OpenWebPage(kResultsSiteAddress); };
     // Typing draws into the histories and importing them.
     mnuUpdateLottoHistory.onClick = [this] { m_update.mnuUpdateLottoHistory_Click(); };
     mnuUpdateLottoExtraHistory.onClick = [this] { m_update.mnuUpdateLottoExtraHistory_Click(); };
@@ -179,8 +180,10 @@ frmQuintara::frmQuintara(App& app)
     mnuUpdateThunderball39History.onClick = [this] { m_update.OpenUpdateWindow(Game::Thunderball39); };
     mnuUpdateImportHistory.onClick = [this] { m_update.mnuUpdateImportHistory_Click(); };
 
-    mnuUpdateGetHistoryFiles.onClick = [this] { m_help.OpenWebPage(kSupportPageAddress); };
-    mnuUpdateGetDefaultWheels.onClick = [this] { m_help.OpenWebPage(kSupportPageAddress); };
+    mnuUpdateDownloadResults.onClick = [this] { m_update.mnuUpdateDownloadResults_Click(); };
+    mnuUpdateGetHistoryFiles.onClick = [this] { m_update.mnuUpdateGetHistoryFiles_Click(); };
+    // The default wheels ship with the program; the manual says where they are and how to import others.
+    mnuUpdateGetDefaultWheels.onClick = [this] { ShowManual(m_app, kWheelsSection); };
 
     // Simulation over past draws.
     mnuSimulateFinalNumbers.onClick = [this] { m_simulate.mnuSimulateFinalNumbers_Click(); };

@@ -1,5 +1,6 @@
 #include "ui/start/HelpCommands.h"
 
+#include "core/Product.h"
 #include "ui/start/frmAbout.h"
 
 namespace quintara::ui {
@@ -17,6 +18,14 @@ void ShowHelpFile(App& app, const std::filesystem::path& helpFile) {
 
 void ShowChancesHelp(App& app) {
     ShowHelpFile(app, app.ProgramFile(kChancesHelpFile));
+}
+
+void ShowManual(App& app, std::string_view section) {
+    std::string file = app.ProgramFile(kManualFile).string();
+    if (!section.empty()) {
+        file += "#" + std::string(section);
+    }
+    ShowHelpFile(app, file);
 }
 
 void HelpCommands::mnuHelpContents_Click(const std::filesystem::path& helpFile) {

@@ -13,6 +13,9 @@ inline constexpr std::string_view kChancesHelpFile = "\\Chances.html";
 // Opens that page in the help window; says so when it cannot be read.
 void ShowChancesHelp(App& app);
 
+// Opens the manual in the help window at a section ("" for its start); says so when it cannot be read.
+void ShowManual(App& app, std::string_view section);
+
 // The Help menu and the web links: the manual, the About window, the home and support pages.
 class HelpCommands {
 public:
