@@ -88,9 +88,9 @@ OneBased<std::int16_t> ParsePersonalNumbers(Game game, const std::string& text) 
     }
     auto checked = CheckPersonalNumbers(game, fields);
     if (!checked) {
-        throw Failure("--personal: " + checked.GetError().text);
+        throw Failure("--personal: " + checked.error().text);
     }
-    return std::move(checked).Value();
+    return *std::move(checked);
 }
 
 // The program's message for a refused wheel, then the file and what exactly is wrong with it.
