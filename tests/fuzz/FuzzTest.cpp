@@ -219,11 +219,11 @@ TEST(FuzzTest, CsvRowsImportInRangeOrNameTheirLine) {
 bool CheckWheelText(Game game, const std::string& text, const bool* accepted) {
     const int highest = Info(game).numbersChosen;
     const WheelRead read = NormaliseWheelText(text, game);
-    std::optional<WheelRefusal> refusal;
-    if (!read.Ok()) {
-        refusal = read.GetError();
-    } else {
-        refusal = CheckWheel(read.Value(), game, highest, WheelSource::BuiltIn);
+    std::optional<Refusal> refusal;
+    if (!read) {
+        refusal = read.error();
+    } else if (const Checked checked = CheckWheel(*read, game, highest, WheelSource::BuiltIn); !checked) {
+        refusal = checked.error();
     }
     if (accepted) {
         EXPECT_EQ(!refusal, *accepted) << Escaped(text);
