@@ -621,10 +621,10 @@ TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline
     request.algorithm = std::string(AlgorithmItems(Game::Lotto)[0]);
     const auto wheel =
         ReadWheelFile(dir / "5 Line Wheel - 1 Number from 28_Lotto.txt", Game::Lotto, WheelSource::BuiltIn)
-            .Value();
+            .value();
     const auto result = RunSimulation(draws, request, wheel, 30, SimulationCommand::MainBalls);
-    ASSERT_TRUE(std::holds_alternative<SimulationRun>(result));
-    const SimulationRun& run = std::get<SimulationRun>(result);
+    ASSERT_TRUE(result.has_value());
+    const SimulationRun& run = result.value();
     std::string report = run.ReportText;
     std::erase(report, '\r');
 
