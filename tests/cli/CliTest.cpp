@@ -749,7 +749,7 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
             << number;
     }
     // A fraction or text is no draw number; an old draw needs --correct; a new draw must be later.
-    const std::string notWhole = std::get<EntryRefusal>(CheckDrawNumber("2.5", 2065)).text;
+    const std::string notWhole = CheckDrawNumber("2.5", 2065).error().text;
     const std::string newest = Run("draws --game lotto").out.substr(11, 10);
     const struct {
         std::string arguments;
