@@ -47,7 +47,7 @@ void ForgetHistory(AppState& state) {
     state.ThunderballLastDrawn.Clear();
 }
 
-LoadFailureMessage HistoryLoadFailure(Game game) {
+Refusal HistoryLoadFailure(Game game) {
     const std::string second =
         "Please make sure that it is present in the Directory Quintara is installed to!";
     const std::string crlf(kCrLf);
@@ -58,9 +58,10 @@ LoadFailureMessage HistoryLoadFailure(Game game) {
     const GameInfo& info = Info(game);
     // Daily Play's text spells its name in full although its title does not, and names no download.
     const std::string name(info.name);
-    return {std::string(info.loadFailureTitle), "There was an Error trying to load the " + name +
-                                                    " History file." + crlf + second +
-                                                    (info.offersDownload ? download(name) : std::string())};
+    return {.title = std::string(info.loadFailureTitle),
+            .text = "There was an Error trying to load the " + name + " History file." + crlf + second +
+                    (info.offersDownload ? download(name) : std::string()),
+            .cause = RefusalCause::Unreadable};
 }
 
 }  // namespace quintara

@@ -7,6 +7,7 @@
 #include "core/Draws.h"
 #include "core/Games.h"
 #include "core/RecordFile.h"
+#include "core/Refusal.h"
 #include "core/Result.h"
 
 namespace quintara {
@@ -45,11 +46,7 @@ Status LoadHistory(AppState& state, const std::filesystem::path& appDir);
 // or use another game's (or an older file's) draws under this game's name.
 void ForgetHistory(AppState& state);
 
-// The message box a failed history load shows for a game.
-struct LoadFailureMessage {
-    std::string title;
-    std::string text;  // lines joined by CR LF
-};
-LoadFailureMessage HistoryLoadFailure(Game game);
+// The message box a failed history load shows for a game, its lines joined by CR LF.
+Refusal HistoryLoadFailure(Game game);
 
 }  // namespace quintara
