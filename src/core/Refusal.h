@@ -23,7 +23,8 @@ enum class RefusalCause {
     StepFailed,  // a step of a longer run failed
 };
 
-// What the program says when it refuses something, and the box the user goes back to.
+// What the program says when it refuses something, and the box the user goes back to. Every member has an
+// initializer so that a refusal can be written with designated initializers naming only what it needs.
 struct Refusal {
     std::string title{};
     std::string text{};
@@ -31,7 +32,7 @@ struct Refusal {
     int box = 0;            // the box to return to, numbered as its window numbers them; 0 for none
     bool emptyBox = false;  // that box is emptied before the user returns to it
     RefusalCause cause = RefusalCause::Other;
-    std::string detail{};  // more than the message box says, for a reader who wants to know exactly what
+    std::string detail{};  // what exactly is wrong, beyond the message box's fixed text
     bool operator==(const Refusal&) const = default;
 };
 
@@ -42,6 +43,7 @@ using Expected = tl::expected<T, Refusal>;
 // An operation that yields nothing but its refusal, if any.
 using Checked = Expected<void>;
 
+// The failed result of an operation: `return Refuse({.title = ..., .text = ...});`.
 inline tl::unexpected<Refusal> Refuse(Refusal refusal) {
     return tl::unexpected<Refusal>(std::move(refusal));
 }

@@ -10,13 +10,13 @@ namespace quintara {
 
 namespace {
 
-Refusal WheelRefusal(RefusalCause cause, std::string_view title, std::string text, std::string detail) {
+Refusal WheelFault(RefusalCause cause, std::string_view title, std::string text, std::string detail) {
     return {
         .title = std::string(title), .text = std::move(text), .cause = cause, .detail = std::move(detail)};
 }
 
-Refusal WheelRefusal(RefusalCause cause, const WheelMessage& message, std::string detail) {
-    return WheelRefusal(cause, message.title, std::string(message.text), std::move(detail));
+Refusal WheelFault(RefusalCause cause, const WheelMessage& message, std::string detail) {
+    return WheelFault(cause, message.title, std::string(message.text), std::move(detail));
 }
 
 std::string RangeMessage(Game game, int highest, WheelSource source) {
@@ -66,13 +66,13 @@ WheelRead NormaliseWheelText(std::string_view text, Game game) {
         normalised += ',';
         ++fields;
         if (fields != fieldsWanted) {
-            return Refuse(WheelRefusal(RefusalCause::FieldCount, kIncorrectWheel,
-                                       LineHolds(lineNumber, static_cast<std::size_t>(fields), game)));
+            return Refuse(WheelFault(RefusalCause::FieldCount, kIncorrectWheel,
+                                     LineHolds(lineNumber, static_cast<std::size_t>(fields), game)));
         }
         lines.PushBack(std::move(normalised));
     }
     if (lines.Empty()) {
-        return Refuse(WheelRefusal(RefusalCause::NoLines, kIncorrectWheel, "the wheel has no line"));
+        return Refuse(WheelFault(RefusalCause::NoLines, kIncorrectWheel, "the wheel has no line"));
     }
     return lines;
 }
@@ -80,9 +80,9 @@ WheelRead NormaliseWheelText(std::string_view text, Game game) {
 WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSource source) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes) {
-        return Refuse(WheelRefusal(RefusalCause::Unreadable,
-                                   source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled,
-                                   bytes.GetError().message));
+        return Refuse(WheelFault(RefusalCause::Unreadable,
+                                 source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled,
+                                 bytes.GetError().message));
     }
     WheelRead read = NormaliseWheelText(*bytes, game);
     if (!read) {
@@ -95,7 +95,7 @@ WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSourc
 
 Checked CheckWheel(const WheelLines& lines, Game game, int highest, WheelSource source) {
     if (lines.Empty()) {
-        return Refuse(WheelRefusal(RefusalCause::NoLines, kIncorrectWheel, "the wheel has no line"));
+        return Refuse(WheelFault(RefusalCause::NoLines, kIncorrectWheel, "the wheel has no line"));
     }
     const auto wanted = static_cast<std::size_t>(Info(game).pointersPerLine);
     int lineNumber = 0;
@@ -105,7 +105,7 @@ Checked CheckWheel(const WheelLines& lines, Game game, int highest, WheelSource 
         ForEachField(line, [&](std::string_view) { ++fields; });
         if (fields != wanted || line.empty() || line.back() != ',') {
             return Refuse(
-                WheelRefusal(RefusalCause::FieldCount, kIncorrectWheel, LineHolds(lineNumber, fields, game)));
+                WheelFault(RefusalCause::FieldCount, kIncorrectWheel, LineHolds(lineNumber, fields, game)));
         }
     }
     return CheckWheelPointers(lines, game, highest, source);
@@ -136,22 +136,22 @@ Checked CheckWheelPointers(const WheelLines& lines, Game game, int highest, Whee
             if (!IsNumeric(field)) {
                 std::string text = "Line " + std::to_string(lineNumber) + " of the Wheel holds \"" +
                                    std::string(field) + "\", which is not a Wheel Pointer";
-                refusal = WheelRefusal(RefusalCause::NotANumber, kIncorrectWheelFormatTitle, text, text);
+                refusal = WheelFault(RefusalCause::NotANumber, kIncorrectWheelFormatTitle, text, text);
                 return;
             }
             const auto pointer = ToInteger(field);
             if (!pointer || *pointer < 1 || *pointer > highest) {
-                refusal = WheelRefusal(RefusalCause::OutOfRange, kIncorrectWheelFormatTitle,
-                                       RangeMessage(game, highest, source),
-                                       "line " + std::to_string(lineNumber) + " holds the pointer " +
-                                           std::string(field) + ", outside 1 - " + std::to_string(highest));
+                refusal = WheelFault(RefusalCause::OutOfRange, kIncorrectWheelFormatTitle,
+                                     RangeMessage(game, highest, source),
+                                     "line " + std::to_string(lineNumber) + " holds the pointer " +
+                                         std::string(field) + ", outside 1 - " + std::to_string(highest));
                 return;
             }
             if (std::find(seen.begin(), seen.end(), *pointer) != seen.end()) {
                 std::string text = "Line " + std::to_string(lineNumber) +
                                    " of the Wheel holds the Wheel Pointer " + std::to_string(*pointer) +
                                    " twice";
-                refusal = WheelRefusal(RefusalCause::Duplicate, kIncorrectWheelFormatTitle, text, text);
+                refusal = WheelFault(RefusalCause::Duplicate, kIncorrectWheelFormatTitle, text, text);
                 return;
             }
             seen.push_back(*pointer);

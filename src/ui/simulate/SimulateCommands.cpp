@@ -58,12 +58,13 @@ bool SimulateCommands::RunSimulation(std::int16_t n, SimulationCommand command) 
     GeneratorRequest request = RequestFromState(m_state, m_app.Today());
     // The algorithm the box shows, as Pick reads it, even before a first Pick.
     request.GeneratorMode = std::max<std::int16_t>(m_state.SelectedAlgorithmIndex, 0);
-    SimulationResult result = Refuse({});
-    try {
-        result = quintara::RunSimulation(m_state, request, n, command);
-    } catch (const std::exception& error) {
-        result = Refuse(SimulationFailure(RefusalCause::StepFailed, 0, error.what()));
-    }
+    SimulationResult result = [&]() -> SimulationResult {
+        try {
+            return quintara::RunSimulation(m_state, request, n, command);
+        } catch (const std::exception& error) {
+            return Refuse(SimulationFailure(RefusalCause::StepFailed, 0, error.what()));
+        }
+    }();
     m_main.lblProccessing.visible = false;
     m_main.Refresh();
     if (!result) {
