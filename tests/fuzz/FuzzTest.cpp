@@ -239,11 +239,11 @@ bool CheckWheelText(Game game, const std::string& text, const bool* accepted) {
     for (int n = 1; n <= highest; ++n) {
         finalNumbers.PushBack(static_cast<std::int16_t>(Info(game).maxBall + 1 - n));
     }
-    const PickedLineSet lines = MakeWheelLines(finalNumbers, read.Value(), game);
+    const PickedLineSet lines = MakeWheelLines(finalNumbers, *read, game);
     const std::size_t made =
         game == Game::DailyPlay ? lines.DailyPlayPickedLines.Size() : lines.PickedLines.Size();
-    EXPECT_EQ(made, read.Value().Size()) << Escaped(text);
-    for (const auto& line : read.Value()) {
+    EXPECT_EQ(made, read->Size()) << Escaped(text);
+    for (const auto& line : *read) {
         const auto pointers = WheelPointers(line);
         EXPECT_EQ(pointers.size(), static_cast<std::size_t>(Info(game).pointersPerLine)) << Escaped(text);
         for (auto pointer : pointers) {
