@@ -280,7 +280,7 @@ void EngineSimulateFiveLineWheelTenfoldHistory(benchmark::State& state) {
     std::size_t bytes = 0;
     for (auto _ : state) {
         auto result = quintara::RunSimulation(loaded, request, n, quintara::SimulationCommand::MainBalls);
-        bytes = std::get<quintara::SimulationRun>(result).ReportText.size();
+        bytes = result.value().ReportText.size();
     }
     state.counters["draws"] = n;
     state.counters["report_bytes"] = static_cast<double>(bytes);

@@ -43,8 +43,8 @@ OneBased<std::string> WheelOf(Game game, std::string_view item, int highest) {
     if (file) {
         const auto path = std::filesystem::path(QUINTARA_SOURCE_DIR) / "data" / "wheels" / std::string(*file);
         WheelRead read = ReadWheelFile(path, game, WheelSource::BuiltIn);
-        if (read.Ok()) {
-            return read.Value();
+        if (read) {
+            return *read;
         }
     }
     const int lines = std::stoi(std::string(item.substr(0, item.find(' '))));

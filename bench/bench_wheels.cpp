@@ -64,12 +64,11 @@ void BM_WheelGuaranteesOfBuiltInWheel(benchmark::State& state) {
     for (auto _ : state) {
         const auto read = quintara::ReadCheckedWheel(path, game, quintara::Info(game).numbersChosen,
                                                      quintara::WheelSource::BuiltIn);
-        if (!read.Ok()) {
+        if (!read) {
             state.SkipWithError("the wheel file is refused");
             return;
         }
-        benchmark::DoNotOptimize(
-            quintara::WheelGuaranteesText(name, quintara::ProveWheel(read.Value()), "\r\n"));
+        benchmark::DoNotOptimize(quintara::WheelGuaranteesText(name, quintara::ProveWheel(*read), "\r\n"));
     }
 }
 BENCHMARK(BM_WheelGuaranteesOfBuiltInWheel)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <span>
+#include <utility>
 
 #include "core/TextRules.h"
 #include "core/TypedNumbers.h"
@@ -22,57 +23,75 @@ std::string BallDuplicateMessage(Game game) {
            " in each box";
 }
 
-BallVerdict ValidateBall(Game game, const CheckBoxes& boxes, int position) {
+namespace {
+
+Refusal BoxRefusal(int position, std::string text, bool emptyBox, RefusalCause cause) {
+    return {.title = std::string(kInputErrorTitle),
+            .text = std::move(text),
+            .box = position,
+            .emptyBox = emptyBox,
+            .cause = cause};
+}
+
+}  // namespace
+
+Checked ValidateBall(Game game, const CheckBoxes& boxes, int position) {
     const auto shown = static_cast<std::size_t>(CheckBoxCount(game));
     const auto index = static_cast<std::size_t>(position - 1);
     const GameInfo& info = Info(game);
     if (info.ChecksLineThunderball() && index == static_cast<std::size_t>(info.mainBalls)) {
         // A Thunderball checked with the line: its own range, and it may repeat a main number.
-        const std::string range = "You must enter a numeric value between 1 and " +
-                                  std::to_string(info.extraMax) + " in Thunderball box";
-        switch (CheckTypedNumber(boxes.at(index), info.extraMax, {}).fault) {
-        case TypedNumberFault::None:
+        std::string range = "You must enter a numeric value between 1 and " + std::to_string(info.extraMax) +
+                            " in Thunderball box";
+        const auto number = CheckTypedNumber(boxes.at(index), info.extraMax, {});
+        if (number) {
+            return {};
+        }
+        switch (number.error()) {
         case TypedNumberFault::Duplicate:
             return {};
         case TypedNumberFault::OutOfRange:
-            return {true, false, range};
+            return Refuse(BoxRefusal(position, std::move(range), false, RefusalCause::OutOfRange));
         case TypedNumberFault::Empty:
         case TypedNumberFault::NotNumeric:
             break;
         }
-        return {true, true, range};
+        return Refuse(BoxRefusal(position, std::move(range), true, RefusalCause::NotANumber));
     }
     const std::span<const std::string> earlier = std::span(boxes).first(std::min(index, shown));
-    const TypedNumber verdict = CheckTypedNumber(boxes.at(index), Info(game).maxBall, earlier);
-    switch (verdict.fault) {
-    case TypedNumberFault::None:
+    const auto number = CheckTypedNumber(boxes.at(index), Info(game).maxBall, earlier);
+    if (number) {
         return {};
+    }
+    switch (number.error()) {
     case TypedNumberFault::Empty:
     case TypedNumberFault::NotNumeric:
-        return {true, true, BallRangeMessage(game)};
+        return Refuse(BoxRefusal(position, BallRangeMessage(game), true, RefusalCause::NotANumber));
     case TypedNumberFault::OutOfRange:
-        return {true, false, BallRangeMessage(game)};
+        return Refuse(BoxRefusal(position, BallRangeMessage(game), false, RefusalCause::OutOfRange));
     case TypedNumberFault::Duplicate:
-        return {true, true, BallDuplicateMessage(game)};
+        return Refuse(BoxRefusal(position, BallDuplicateMessage(game), true, RefusalCause::Duplicate));
     }
     return {};
 }
 
-std::optional<BoxesRefusal> ValidateBoxes(Game game, const CheckBoxes& boxes) {
+Checked ValidateBoxes(Game game, const CheckBoxes& boxes) {
     const int shown = CheckBoxCount(game);
     for (int position = 1; position <= shown; ++position) {
         if (Trim(boxes[static_cast<std::size_t>(position - 1)]).empty()) {
-            return BoxesRefusal{position, std::string(kEnterNumbersTitle),
-                                std::string(EnterNumbersText(game))};
+            return Refuse({.title = std::string(kEnterNumbersTitle),
+                           .text = std::string(EnterNumbersText(game)),
+                           .icon = RefusalIcon::Exclamation,
+                           .box = position,
+                           .cause = RefusalCause::Missing});
         }
     }
     for (int position = 1; position <= shown; ++position) {
-        const BallVerdict verdict = ValidateBall(game, boxes, position);
-        if (verdict.cancel) {
-            return BoxesRefusal{position, std::string(kInputErrorTitle), verdict.message};
+        if (Checked ball = ValidateBall(game, boxes, position); !ball) {
+            return ball;
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace quintara

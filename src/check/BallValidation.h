@@ -1,11 +1,11 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "check/CheckLines.h"
 #include "core/Games.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
@@ -26,30 +26,16 @@ std::string BallRangeMessage(Game game);
 // "You must enter a DIFFERENT numeric value between 1 and 49 in each box".
 std::string BallDuplicateMessage(Game game);
 
-// What leaving a check box does: nothing, or a message under kInputErrorTitle, after which the box is
-// emptied or keeps its text, and the focus stays in it.
-struct BallVerdict {
-    bool cancel = false;
-    bool emptyBox = false;
-    std::string message;
-};
+// Checks box `position` (1..6 for txtBall1..txtBall6, 7 for txtBonusBall) of `boxes`; a refusal is a
+// message under kInputErrorTitle (no icon) that returns the focus to the box, emptied or keeping its text.
+// Text that is no number gives the range message and empties the box; a value outside 1 to the game's
+// highest ball gives the range message and keeps the text; a number equal to one in a box before it gives
+// the duplicate message and empties the box. Numbers are compared after rounding half to even, so "07"
+// after "7" and "3.5" after "4" are refused.
+Checked ValidateBall(Game game, const CheckBoxes& boxes, int position);
 
-// Checks box `position` (1..6 for txtBall1..txtBall6, 7 for txtBonusBall) of `boxes`. Text that is no
-// number gives the range message and empties the box; a value outside 1 to the game's highest ball gives
-// the range message and keeps the text; a number equal to one in a box before it gives the duplicate
-// message and empties the box. Numbers are compared after rounding half to even, so "07" after "7" and
-// "3.5" after "4" are refused.
-BallVerdict ValidateBall(Game game, const CheckBoxes& boxes, int position);
-
-// A refusal of the whole set of boxes, at the first box at fault in box order.
-struct BoxesRefusal {
-    int position = 0;  // 1..7
-    std::string title;
-    std::string message;
-};
-
-// Every shown box as the window checks them before a check: an empty box gives the empty-box guard, any
-// other fault the box's own message. Nothing when the numbers may be checked.
-std::optional<BoxesRefusal> ValidateBoxes(Game game, const CheckBoxes& boxes);
+// Every shown box as the window checks them before a check, refused at the first box at fault in box
+// order: an empty box gives the empty-box guard, any other fault the box's own message.
+Checked ValidateBoxes(Game game, const CheckBoxes& boxes);
 
 }  // namespace quintara

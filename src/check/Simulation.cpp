@@ -234,7 +234,7 @@ struct StepsDone {
     std::string blocks;
     std::array<std::int32_t, kStrikeCategories> totals{};
     std::vector<SimulatedDraw> steps;
-    std::optional<SimulationError> error;
+    std::optional<Refusal> error;
     GeneratorResult generated;
     OneBased<WinningLineRec> winningLines;
     std::int32_t numbersUsed = 0;
@@ -315,7 +315,7 @@ public:
                     }
                 }
             } catch (const std::exception& error) {
-                done.error = SimulationError{SimulationError::Kind::StepFailed, k, drawNumber, error.what()};
+                done.error = SimulationFailure(RefusalCause::StepFailed, drawNumber, error.what());
                 return done;
             }
             const PositionRange range = ComparedPositions(kGame, m_command, m_request.PersonalPicksActive,
@@ -412,13 +412,13 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& re
     constexpr Game game = GameOfRecord<Rec>();
     const auto u = static_cast<std::int32_t>(draws.Size());
     if (n < 1 || n > MaxSimulationDraws(u)) {
-        return SimulationError{
-            SimulationError::Kind::DrawsOutOfRange, 0, 0,
-            "the number of draws must lie between 1 and " + std::to_string(MaxSimulationDraws(u))};
+        return Refuse(SimulationFailure(
+            RefusalCause::OutOfRange, 0,
+            "the number of draws must lie between 1 and " + std::to_string(MaxSimulationDraws(u))));
     }
     if (command == SimulationCommand::ThunderballBall && !Info(game).extraStatistics) {
-        return SimulationError{SimulationError::Kind::NotThunderballGame, 0, 0,
-                               "only the Thunderball game has a Thunderball ball to simulate"};
+        return Refuse(SimulationFailure(RefusalCause::WrongGame, 0,
+                                        "only the Thunderball game has a Thunderball ball to simulate"));
     }
     const Steps<Rec> steps(draws, request, wheelLines, n, command, lottoDraws);
     std::vector<StepsDone> parts = RunInParts(steps, n, PartsFor(n, threads));
@@ -429,7 +429,7 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& re
     std::size_t length = 0;
     for (const StepsDone& part : parts) {
         if (part.error) {
-            return *part.error;  // the run stops at its first failing step
+            return Refuse(*part.error);  // the run stops at its first failing step
         }
         length += part.blocks.size();
     }
@@ -470,7 +470,7 @@ std::uint64_t Binomial(int n, int k) {
 }
 
 // n draws times ways / all, reduced.
-Fraction Expected(std::uint64_t ways, std::uint64_t all, std::int32_t draws) {
+Fraction ExpectedCount(std::uint64_t ways, std::uint64_t all, std::int32_t draws) {
     if (ways == 0) {
         return Fraction{0, 1};
     }
@@ -520,37 +520,58 @@ std::int32_t MaxSimulationDraws(std::int32_t drawCount) {
     return std::min(drawCount - kHistoryMargin, kMostDraws);
 }
 
-std::optional<DrawsRefusal> TooFewDrawsToSimulate(Game game, std::int32_t drawCount) {
-    if (MaxSimulationDraws(drawCount) >= 1) {
-        return std::nullopt;
+Refusal SimulationFailure(RefusalCause cause, std::int32_t drawNumber, std::string_view reason) {
+    std::string text = "Unable to simulate";
+    if (drawNumber > 0) {
+        text += " draw number " + std::to_string(drawNumber);
     }
-    const std::int32_t margin = drawCount - MaxSimulationDraws(drawCount);
-    return DrawsRefusal{"Not Enough Draws",
-                        "Simulate needs more than " + std::to_string(margin) +
-                            " draws: each simulated draw is "
-                            "chosen from at least the " +
-                            std::to_string(margin) + " draws before it.\r\nThe " + GameName(game) +
-                            " history holds " + std::to_string(drawCount) +
-                            (drawCount == 1 ? " draw." : " draws."),
-                        false};
+    text += ": ";
+    text += reason;
+    return Refusal{.title = "Simulation Stopped",
+                   .text = std::move(text),
+                   .icon = RefusalIcon::Exclamation,
+                   .cause = cause,
+                   .detail = std::string(reason)};
 }
 
-DrawsCheck CheckNumberOfDraws(std::string_view text, std::int32_t drawCount) {
+Checked EnoughDrawsToSimulate(Game game, std::int32_t drawCount) {
+    if (MaxSimulationDraws(drawCount) >= 1) {
+        return {};
+    }
+    const std::int32_t margin = drawCount - MaxSimulationDraws(drawCount);
+    return Refuse({.title = "Not Enough Draws",
+                   .text = "Simulate needs more than " + std::to_string(margin) +
+                           " draws: each simulated draw is "
+                           "chosen from at least the " +
+                           std::to_string(margin) + " draws before it.\r\nThe " + GameName(game) +
+                           " history holds " + std::to_string(drawCount) +
+                           (drawCount == 1 ? " draw." : " draws."),
+                   .icon = RefusalIcon::Exclamation,
+                   .cause = RefusalCause::Missing});
+}
+
+Expected<std::int16_t> CheckNumberOfDraws(std::string_view text, std::int32_t drawCount) {
     const std::string most = std::to_string(MaxSimulationDraws(drawCount));
-    const std::string title = "Incorrect Value";
+    // The box is emptied whatever is wrong; the focus returns to it only for a number out of range.
+    const auto refuse = [](std::string message, bool focus) {
+        return Refuse({.title = "Incorrect Value",
+                       .text = std::move(message),
+                       .box = focus ? 1 : 0,
+                       .emptyBox = true,
+                       .cause = focus ? RefusalCause::OutOfRange : RefusalCause::NotANumber});
+    };
     if (!IsNumeric(text)) {
-        return DrawsRefusal{title, "Please enter a Numeric Value between 1 and " + most, false};
+        return refuse("Please enter a Numeric Value between 1 and " + most, false);
     }
     // A numeric text too large for a double is far beyond either bound, on the side of its sign.
     const auto value = NumericValue(text);
     const bool negative = Trim(text).starts_with('-');
     if (value ? *value > MaxSimulationDraws(drawCount) : !negative) {
-        return DrawsRefusal{
-            title, "Sorry, the Value you entered is too high. Please select a Value between 1 and " + most,
-            true};
+        return refuse("Sorry, the Value you entered is too high. Please select a Value between 1 and " + most,
+                      true);
     }
     if (!value || *value < 1) {
-        return DrawsRefusal{title, "Please enter a Value between 1 and " + most, true};
+        return refuse("Please enter a Value between 1 and " + most, true);
     }
     return static_cast<std::int16_t>(std::nearbyint(*value));
 }
@@ -583,7 +604,7 @@ ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int number
         }
     }
     for (std::size_t c = 0; c < ways.size(); ++c) {
-        baseline.expected[c] = Expected(ways[c], all, draws);
+        baseline.expected[c] = ExpectedCount(ways[c], all, draws);
     }
     return baseline;
 }

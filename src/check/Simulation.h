@@ -5,13 +5,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "core/AppState.h"
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
+#include "core/Refusal.h"
 #include "generate/Generator.h"
 
 namespace quintara {
@@ -76,21 +76,13 @@ struct SimulationRun {
     OneBased<WinningLineRec> WinningLines;  // entry 1 names line 1 when the last draw held a chosen number
 };
 
-// Why a run did not finish. A failing run produces no report.
-struct SimulationError {
-    enum class Kind {
-        DrawsOutOfRange,     // N outside 1 .. draws - 100
-        NotThunderballGame,  // the Thunderball-ball command in another game
-        StepFailed,          // the generator could not run on a step's history
-    };
-    Kind kind = Kind::StepFailed;
-    std::int32_t step = 0;        // StepFailed: the step, 1 for the newest draw
-    std::int32_t drawNumber = 0;  // StepFailed: that step's draw number
-    std::string message;
-    bool operator==(const SimulationError&) const = default;
-};
+// Why a run did not finish, as the program says it: "Unable to simulate draw number N: " and what
+// failed, under "Simulation Stopped" with the exclamation icon; the bare reason goes in `detail`. A
+// drawNumber of 0 names no draw.
+Refusal SimulationFailure(RefusalCause cause, std::int32_t drawNumber, std::string_view reason);
 
-using SimulationResult = std::variant<SimulationRun, SimulationError>;
+// A failing run produces no report.
+using SimulationResult = Expected<SimulationRun>;
 
 // Simulates the generator over the N newest draws of `draws` (the game's history, index 1 newest): before
 // each draw, newest first, the statistics of the draws older than it (main balls and, for Thunderball, the
@@ -122,19 +114,13 @@ SimulationResult RunSimulation(const AppState& state, const GeneratorRequest& re
 // The largest N a history of `drawCount` draws allows: every step keeps at least 100 older draws.
 std::int32_t MaxSimulationDraws(std::int32_t drawCount);
 
-// The check of the number-of-draws box: the accepted N, or the refusal to show.
-struct DrawsRefusal {
-    std::string title;  // "Incorrect Value"
-    std::string text;
-    bool focusBox = false;  // the box also receives the focus (it is emptied in every case)
-    bool operator==(const DrawsRefusal&) const = default;
-};
-using DrawsCheck = std::variant<std::int16_t, DrawsRefusal>;
-DrawsCheck CheckNumberOfDraws(std::string_view text, std::int32_t drawCount);
+// The check of the number-of-draws box: the accepted N, or the refusal to show under "Incorrect Value".
+// The box is emptied in every case; `box` is 1 when it also receives the focus.
+Expected<std::int16_t> CheckNumberOfDraws(std::string_view text, std::int32_t drawCount);
 
 // Said before the number of draws is asked for: a game's history of 100 draws or fewer allows no
 // simulation at all, and the box's range would read "between 1 and" a number below 1.
-std::optional<DrawsRefusal> TooFewDrawsToSimulate(Game game, std::int32_t drawCount);
+Checked EnoughDrawsToSimulate(Game game, std::int32_t drawCount);
 
 // The expected strikes of `numbersCompared` numbers chosen at random, summed over `draws` draws.
 ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int numbersCompared,

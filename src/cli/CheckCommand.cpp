@@ -28,10 +28,11 @@ TypedDraw ParseCheckNumbers(Game game, const std::string& text) {
     if (count > shown) {
         throw UsageError("--numbers: " + GameName(game) + " takes " + std::to_string(shown) + " numbers");
     }
-    if (const auto refusal = ValidateBoxes(game, boxes)) {
-        std::string message = "--numbers: " + refusal->title + ": " + refusal->message;
-        if (refusal->title == kInputErrorTitle) {
-            message += " (number " + std::to_string(refusal->position) + ")";
+    if (const Checked checked = ValidateBoxes(game, boxes); !checked) {
+        const Refusal& refusal = checked.error();
+        std::string message = "--numbers: " + refusal.title + ": " + refusal.text;
+        if (refusal.title == kInputErrorTitle) {
+            message += " (number " + std::to_string(refusal.box) + ")";
         }
         // The numbers were read; a refused ball is refused data, as add-draw says of its balls.
         throw Failure(message);

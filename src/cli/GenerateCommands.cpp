@@ -88,13 +88,13 @@ OneBased<std::int16_t> ParsePersonalNumbers(Game game, const std::string& text) 
     }
     auto checked = CheckPersonalNumbers(game, fields);
     if (!checked) {
-        throw Failure("--personal: " + checked.GetError().text);
+        throw Failure("--personal: " + checked.error().text);
     }
-    return std::move(checked).Value();
+    return *std::move(checked);
 }
 
 // The program's message for a refused wheel, then the file and what exactly is wrong with it.
-std::string RefusalText(const WheelRefusal& refusal) {
+std::string RefusalText(const Refusal& refusal) {
     std::string text = refusal.title + ": " + refusal.text;
     if (!refusal.detail.empty() && refusal.detail != refusal.text) {
         text += "\n" + refusal.detail;
@@ -106,10 +106,10 @@ std::string RefusalText(const WheelRefusal& refusal) {
 OneBased<std::string> LoadWheel(const std::filesystem::path& path, Game game, int highest,
                                 WheelSource source) {
     WheelRead read = ReadCheckedWheel(path, game, highest, source);
-    if (!read.Ok()) {
-        throw Failure(RefusalText(read.GetError()));
+    if (!read) {
+        throw Failure(RefusalText(read.error()));
     }
-    return std::move(read).Value();
+    return *std::move(read);
 }
 
 GameStatistics LoadStatistics(const Context& context, Game game) {

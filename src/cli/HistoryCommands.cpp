@@ -104,12 +104,12 @@ std::string BoxName(Game game, EntryBox box) {
     }
 }
 
-[[noreturn]] void Refuse(Game game, const EntryRefusal& refusal) {
+[[noreturn]] void Refuse(Game game, const Refusal& refusal) {
     std::string text = refusal.title + ": " + refusal.text;
     for (auto at = text.find(kCrLf); at != std::string::npos; at = text.find(kCrLf, at)) {
         text.replace(at, kCrLf.size(), "\n");
     }
-    const std::string box = BoxName(game, refusal.box);
+    const std::string box = BoxName(game, EntryBoxOf(refusal));
     throw Failure(box.empty() ? text : text + " (" + box + ")");
 }
 
@@ -287,28 +287,28 @@ int RunAddDraw(Context& context, const AddDrawOptions& options) {
     // The window's order: each box as it is left, then the checks of Update.
     for (int box = 1; box <= kBallBoxes; ++box) {
         if (UsesBallBox(game, box) && !fields.balls[static_cast<std::size_t>(box - 1)].empty()) {
-            if (auto refusal = CheckBallBox(game, box, fields.balls)) {
-                Refuse(game, *refusal);
+            if (const Checked ball = CheckBallBox(game, box, fields.balls); !ball) {
+                Refuse(game, ball.error());
             }
         }
     }
-    if (auto refusal = CheckDrawDateBox(fields.drawDate)) {
-        Refuse(game, *refusal);
+    if (const Checked date = CheckDrawDateBox(fields.drawDate); !date) {
+        Refuse(game, date.error());
     }
-    if (auto refusal = EncodeTypedText(game, fields)) {
-        Refuse(game, *refusal);
+    if (const Checked encoded = EncodeTypedText(game, fields); !encoded) {
+        Refuse(game, encoded.error());
     }
-    const auto prepared = PrepareUpdate(game, fields, *held);
-    if (const auto* refusal = std::get_if<EntryRefusal>(&prepared)) {
-        Refuse(game, *refusal);
+    const Expected<UpdatePlan> prepared = PrepareUpdate(game, fields, *held);
+    if (!prepared) {
+        Refuse(game, prepared.error());
     }
-    const auto& plan = std::get<UpdatePlan>(prepared);
+    const UpdatePlan& plan = *prepared;
     const auto newest = NewestDrawDate(game, context.appDir);
     if (!newest) {
         throw Failure(newest.GetError().message);
     }
-    if (auto refusal = CheckNewDrawDate(game, plan, *newest)) {
-        Refuse(game, *refusal);
+    if (const Checked follows = CheckNewDrawDate(game, plan, *newest); !follows) {
+        Refuse(game, follows.error());
     }
     if (CorrectionNeedsConfirmation({plan.drawNumber, plan.newDraw}, *held) && !options.correct) {
         throw Failure("draw " + std::to_string(plan.drawNumber) +

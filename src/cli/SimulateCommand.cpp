@@ -1,4 +1,3 @@
-#include <variant>
 
 #include "check/ChanceComparison.h"
 #include "check/Simulation.h"
@@ -107,23 +106,19 @@ int RunSimulate(Context& context, const SimulateOptions& options) {
     if (MakesFortyNineLines(setup.request) && state.LottoDraws.Empty()) {
         state.LottoDraws = LoadDraws<LottoDrawRec>(context);
     }
-    if (const auto tooFew = TooFewDrawsToSimulate(game, drawCount)) {
-        throw Failure(WithLf(tooFew->text));
+    if (const Checked enough = EnoughDrawsToSimulate(game, drawCount); !enough) {
+        throw Failure(WithLf(enough.error().text));
     }
-    const DrawsCheck check = CheckNumberOfDraws(options.draws, drawCount);
-    if (const auto* refusal = std::get_if<DrawsRefusal>(&check)) {
-        throw UsageError("--draws: " + refusal->text);
+    const Expected<std::int16_t> check = CheckNumberOfDraws(options.draws, drawCount);
+    if (!check) {
+        throw UsageError("--draws: " + check.error().text);
     }
 
-    SimulationResult result = RunSimulation(state, setup.request, std::get<std::int16_t>(check), command);
-    if (const auto* error = std::get_if<SimulationError>(&result)) {
-        std::string text = "Unable to simulate";
-        if (error->drawNumber > 0) {
-            text += " draw number " + std::to_string(error->drawNumber);
-        }
-        throw Failure(text + ": " + error->message);
+    const SimulationResult result = RunSimulation(state, setup.request, *check, command);
+    if (!result) {
+        throw Failure(result.error().text);
     }
-    const SimulationRun& run = std::get<SimulationRun>(result);
+    const SimulationRun& run = *result;
     if (options.json) {
         WriteJson(context, SimulationJson(game, setup, run, command));
         return 0;

@@ -57,16 +57,17 @@ std::string HowToGetDraws(Game game) {
            std::string(info.name) + " History File\".";
 }
 
-LoadFailureMessage HistoryLoadFailure(Game game) {
+Refusal HistoryLoadFailure(Game game) {
     const std::string second =
         "Please make sure that it is present in the Directory Quintara is installed to!";
     const std::string crlf(kCrLf);
     const GameInfo& info = Info(game);
     // Daily Play's text spells its name in full although its title does not, and names no way to get draws.
     const std::string name(info.name);
-    return {std::string(info.loadFailureTitle),
-            "There was an Error trying to load the " + name + " History file." + crlf + second +
-                (info.offersDownload ? crlf + "If not present: " + HowToGetDraws(game) : std::string())};
+    return {.title = std::string(info.loadFailureTitle),
+            .text = "There was an Error trying to load the " + name + " History file." + crlf + second +
+                    (info.offersDownload ? crlf + "If not present: " + HowToGetDraws(game) : std::string()),
+            .cause = RefusalCause::Unreadable};
 }
 
 }  // namespace quintara

@@ -7,6 +7,7 @@
 #include "core/Draws.h"
 #include "core/Games.h"
 #include "core/RecordFile.h"
+#include "core/Refusal.h"
 #include "core/Result.h"
 
 namespace quintara {
@@ -45,12 +46,8 @@ Status LoadHistory(AppState& state, const std::filesystem::path& appDir);
 // or use another game's (or an older file's) draws under this game's name.
 void ForgetHistory(AppState& state);
 
-// The message box a failed history load shows for a game.
-struct LoadFailureMessage {
-    std::string title;
-    std::string text;  // lines joined by CR LF
-};
-LoadFailureMessage HistoryLoadFailure(Game game);
+// The message box a failed history load shows for a game, its lines joined by CR LF.
+Refusal HistoryLoadFailure(Game game);
 
 // How a player gets a game's draws: the Update menu's commands that download, import or type them in.
 std::string HowToGetDraws(Game game);

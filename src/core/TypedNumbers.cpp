@@ -7,43 +7,43 @@
 
 namespace quintara {
 
-TypedNumber CheckTypedNumber(std::string_view text, int highest, std::span<const std::string> earlier) {
+tl::expected<std::int16_t, TypedNumberFault> CheckTypedNumber(std::string_view text, int highest,
+                                                              std::span<const std::string> earlier) {
+    using Fault = tl::unexpected<TypedNumberFault>;
     if (Trim(text).empty()) {
-        return {TypedNumberFault::Empty};
+        return Fault(TypedNumberFault::Empty);
     }
     const auto raw = NumericValue(text);
     if (!raw) {
-        return {TypedNumberFault::NotNumeric};
+        return Fault(TypedNumberFault::NotNumeric);
     }
     if (*raw < 1 || *raw > highest) {
-        return {TypedNumberFault::OutOfRange};
+        return Fault(TypedNumberFault::OutOfRange);
     }
     const auto value = ToInteger(text);
     if (!value) {
-        return {TypedNumberFault::OutOfRange};
+        return Fault(TypedNumberFault::OutOfRange);
     }
     for (const auto& before : earlier) {
         if (ToInteger(before) == value) {
-            return {TypedNumberFault::Duplicate, *value};
+            return Fault(TypedNumberFault::Duplicate);
         }
     }
-    return {TypedNumberFault::None, *value};
+    return *value;
 }
 
-TypedNumbersCheck CheckTypedNumbers(std::span<const std::string> texts, int highest) {
-    TypedNumbersCheck check;
-    check.numbers.Reserve(texts.size());
+tl::expected<OneBased<std::int16_t>, TypedNumbersFault> CheckTypedNumbers(std::span<const std::string> texts,
+                                                                          int highest) {
+    OneBased<std::int16_t> numbers;
+    numbers.Reserve(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const auto verdict = CheckTypedNumber(texts[i], highest, texts.first(i));
-        if (!verdict.Ok()) {
-            check.fault = verdict.fault;
-            check.position = i + 1;
-            check.numbers.Clear();
-            return check;
+        const auto number = CheckTypedNumber(texts[i], highest, texts.first(i));
+        if (!number) {
+            return tl::unexpected<TypedNumbersFault>({number.error(), i + 1});
         }
-        check.numbers.PushBack(verdict.value);
+        numbers.PushBack(*number);
     }
-    return check;
+    return numbers;
 }
 
 std::optional<std::int16_t> TypedBall(std::string_view text, int highest) {

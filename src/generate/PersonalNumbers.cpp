@@ -4,27 +4,32 @@
 
 namespace quintara {
 
-Result<OneBased<std::int16_t>, PersonalRefusal> CheckPersonalNumbers(Game game,
-                                                                     std::span<const std::string> boxes) {
-    using Problem = PersonalRefusal::Problem;
+Expected<OneBased<std::int16_t>> CheckPersonalNumbers(Game game, std::span<const std::string> boxes) {
     const int highest = Info(game).maxBall;
-    TypedNumbersCheck check = CheckTypedNumbers(boxes, highest);
-    if (check.Ok()) {
-        return std::move(check.numbers);
+    auto check = CheckTypedNumbers(boxes, highest);
+    if (check) {
+        return *std::move(check);
     }
-    const int box = static_cast<int>(check.position);
-    switch (check.fault) {
+    const int box = static_cast<int>(check.error().position);
+    switch (check.error().fault) {
     case TypedNumberFault::Empty:
-        return PersonalRefusal{Problem::Missing, box, "Missing Numbers(s)",
-                               "Please enter Numbers in all boxes"};
+        return Refuse({.title = "Missing Numbers(s)",
+                       .text = "Please enter Numbers in all boxes",
+                       .cause = RefusalCause::Missing});
     case TypedNumberFault::Duplicate:
-        return PersonalRefusal{Problem::Duplicate, box, "Number Same",
-                               "Please enter a different Number in each box"};
+        return Refuse({.title = "Number Same",
+                       .text = "Please enter a different Number in each box",
+                       .box = box,
+                       .emptyBox = true,
+                       .cause = RefusalCause::Duplicate});
     default:
         break;
     }
-    return PersonalRefusal{Problem::OutOfRange, box, "Incorrect Number",
-                           "Please enter a Number between 1 and " + std::to_string(highest) + " in each box"};
+    return Refuse({.title = "Incorrect Number",
+                   .text = "Please enter a Number between 1 and " + std::to_string(highest) + " in each box",
+                   .box = box,
+                   .emptyBox = true,
+                   .cause = RefusalCause::OutOfRange});
 }
 
 }  // namespace quintara

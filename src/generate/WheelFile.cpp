@@ -10,12 +10,13 @@ namespace quintara {
 
 namespace {
 
-WheelRefusal Refusal(WheelProblem problem, int line, std::string_view title, std::string text) {
-    return WheelRefusal{problem, line, std::string(title), std::move(text), std::string()};
+Refusal WheelFault(RefusalCause cause, std::string_view title, std::string text, std::string detail) {
+    return {
+        .title = std::string(title), .text = std::move(text), .cause = cause, .detail = std::move(detail)};
 }
 
-WheelRefusal Refusal(WheelProblem problem, int line, const WheelMessage& message) {
-    return Refusal(problem, line, message.title, std::string(message.text));
+Refusal WheelFault(RefusalCause cause, const WheelMessage& message, std::string detail) {
+    return WheelFault(cause, message.title, std::string(message.text), std::move(detail));
 }
 
 std::string RangeMessage(Game game, int highest, WheelSource source) {
@@ -65,16 +66,13 @@ WheelRead NormaliseWheelText(std::string_view text, Game game) {
         normalised += ',';
         ++fields;
         if (fields != fieldsWanted) {
-            WheelRefusal refusal = Refusal(WheelProblem::FieldCount, lineNumber, kIncorrectWheel);
-            refusal.detail = LineHolds(lineNumber, static_cast<std::size_t>(fields), game);
-            return refusal;
+            return Refuse(WheelFault(RefusalCause::FieldCount, kIncorrectWheel,
+                                     LineHolds(lineNumber, static_cast<std::size_t>(fields), game)));
         }
         lines.PushBack(std::move(normalised));
     }
     if (lines.Empty()) {
-        WheelRefusal refusal = Refusal(WheelProblem::NoLines, 0, kIncorrectWheel);
-        refusal.detail = "the wheel has no line";
-        return refusal;
+        return Refuse(WheelFault(RefusalCause::NoLines, kIncorrectWheel, "the wheel has no line"));
     }
     return lines;
 }
@@ -82,27 +80,22 @@ WheelRead NormaliseWheelText(std::string_view text, Game game) {
 WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSource source) {
     const auto bytes = ReadWholeFile(path);
     if (!bytes) {
-        WheelRefusal refusal =
-            Refusal(WheelProblem::Unreadable, 0,
-                    source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled);
-        refusal.detail = bytes.GetError().message;
-        return refusal;
+        return Refuse(WheelFault(RefusalCause::Unreadable,
+                                 source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled,
+                                 bytes.GetError().message));
     }
     WheelRead read = NormaliseWheelText(*bytes, game);
-    if (!read.Ok()) {
-        WheelRefusal refusal = read.GetError();
+    if (!read) {
+        Refusal& refusal = read.error();
         refusal.detail =
             path.string() + ": " + (bytes->empty() ? std::string("the file is empty") : refusal.detail);
-        return refusal;
     }
     return read;
 }
 
-std::optional<WheelRefusal> CheckWheel(const WheelLines& lines, Game game, int highest, WheelSource source) {
+Checked CheckWheel(const WheelLines& lines, Game game, int highest, WheelSource source) {
     if (lines.Empty()) {
-        WheelRefusal refusal = Refusal(WheelProblem::NoLines, 0, kIncorrectWheel);
-        refusal.detail = "the wheel has no line";
-        return refusal;
+        return Refuse(WheelFault(RefusalCause::NoLines, kIncorrectWheel, "the wheel has no line"));
     }
     const auto wanted = static_cast<std::size_t>(Info(game).pointersPerLine);
     int lineNumber = 0;
@@ -111,9 +104,8 @@ std::optional<WheelRefusal> CheckWheel(const WheelLines& lines, Game game, int h
         std::size_t fields = 0;
         ForEachField(line, [&](std::string_view) { ++fields; });
         if (fields != wanted || line.empty() || line.back() != ',') {
-            WheelRefusal refusal = Refusal(WheelProblem::FieldCount, lineNumber, kIncorrectWheel);
-            refusal.detail = LineHolds(lineNumber, fields, game);
-            return refusal;
+            return Refuse(
+                WheelFault(RefusalCause::FieldCount, kIncorrectWheel, LineHolds(lineNumber, fields, game)));
         }
     }
     return CheckWheelPointers(lines, game, highest, source);
@@ -121,57 +113,54 @@ std::optional<WheelRefusal> CheckWheel(const WheelLines& lines, Game game, int h
 
 WheelRead ReadCheckedWheel(const std::filesystem::path& path, Game game, int highest, WheelSource source) {
     WheelRead read = ReadWheelFile(path, game, source);
-    if (read.Ok()) {
-        if (auto refusal = CheckWheel(read.Value(), game, highest, source)) {
-            refusal->detail = path.string() + ": " + refusal->detail;
-            return *refusal;
+    if (read) {
+        if (Checked checked = CheckWheel(*read, game, highest, source); !checked) {
+            checked.error().detail = path.string() + ": " + checked.error().detail;
+            return Refuse(std::move(checked).error());
         }
     }
     return read;
 }
 
-std::optional<WheelRefusal> CheckWheelPointers(const WheelLines& lines, Game game, int highest,
-                                               WheelSource source) {
+Checked CheckWheelPointers(const WheelLines& lines, Game game, int highest, WheelSource source) {
     int lineNumber = 0;
     std::vector<std::int16_t> seen;
     for (const auto& line : lines) {
         ++lineNumber;
-        std::optional<WheelRefusal> refusal;
+        std::optional<Refusal> refusal;
         seen.clear();
         ForEachField(line, [&](std::string_view field) {
             if (refusal) {
                 return;
             }
             if (!IsNumeric(field)) {
-                refusal = Refusal(WheelProblem::NotANumber, lineNumber, kIncorrectWheelFormatTitle,
-                                  "Line " + std::to_string(lineNumber) + " of the Wheel holds \"" +
-                                      std::string(field) + "\", which is not a Wheel Pointer");
-                refusal->detail = refusal->text;
+                std::string text = "Line " + std::to_string(lineNumber) + " of the Wheel holds \"" +
+                                   std::string(field) + "\", which is not a Wheel Pointer";
+                refusal = WheelFault(RefusalCause::NotANumber, kIncorrectWheelFormatTitle, text, text);
                 return;
             }
             const auto pointer = ToInteger(field);
             if (!pointer || *pointer < 1 || *pointer > highest) {
-                refusal = Refusal(WheelProblem::OutOfRange, lineNumber, kIncorrectWheelFormatTitle,
-                                  RangeMessage(game, highest, source));
-                refusal->detail = "line " + std::to_string(lineNumber) + " holds the pointer " +
-                                  std::string(field) + ", outside 1 - " + std::to_string(highest);
+                refusal = WheelFault(RefusalCause::OutOfRange, kIncorrectWheelFormatTitle,
+                                     RangeMessage(game, highest, source),
+                                     "line " + std::to_string(lineNumber) + " holds the pointer " +
+                                         std::string(field) + ", outside 1 - " + std::to_string(highest));
                 return;
             }
             if (std::find(seen.begin(), seen.end(), *pointer) != seen.end()) {
-                refusal =
-                    Refusal(WheelProblem::Repeated, lineNumber, kIncorrectWheelFormatTitle,
-                            "Line " + std::to_string(lineNumber) + " of the Wheel holds the Wheel Pointer " +
-                                std::to_string(*pointer) + " twice");
-                refusal->detail = refusal->text;
+                std::string text = "Line " + std::to_string(lineNumber) +
+                                   " of the Wheel holds the Wheel Pointer " + std::to_string(*pointer) +
+                                   " twice";
+                refusal = WheelFault(RefusalCause::Duplicate, kIncorrectWheelFormatTitle, text, text);
                 return;
             }
             seen.push_back(*pointer);
         });
         if (refusal) {
-            return refusal;
+            return Refuse(std::move(*refusal));
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 int ImportHighestPointer(Game game, bool personalPicksActive, std::size_t personalNumbers) {

@@ -2,14 +2,13 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/Games.h"
 #include "core/OneBased.h"
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
@@ -33,25 +32,15 @@ inline constexpr std::string_view kImportNotAvailable = "This option is not avai
 // The file-open dialog filter of the import.
 inline constexpr std::string_view kWheelFileFilter = "(*.txt)|*.txt";
 
-enum class WheelProblem { Unreadable, NoLines, FieldCount, NotANumber, OutOfRange, Repeated };
-
-// Why a wheel is refused, with the message box the program shows for it.
-struct WheelRefusal {
-    WheelProblem problem = WheelProblem::FieldCount;
-    int line = 0;  // the text line at fault, from 1; 0 when the whole file is
-    std::string title;
-    std::string text;
-    // What exactly is wrong, for a reader who wants more than the message box's fixed text: the file and
-    // the reason it cannot be read ("/x/w.txt: no such file", "...: is a folder, not a file", "...: no
-    // permission to read it", "...: the file is empty") or the line and what it holds.
-    std::string detail;
-};
-
 // A wheel's lines in normalised form ("1,2,3,4,5,6,"), as the program holds them.
 using WheelLines = OneBased<std::string>;
 
-// A wheel read from text, or why it was refused.
-using WheelRead = Result<WheelLines, WheelRefusal>;
+// A wheel read from text, or why it was refused: the message box the program shows for it, its cause
+// (Unreadable, NoLines, FieldCount, NotANumber, OutOfRange, Duplicate) and, in `detail`, what exactly is
+// wrong for a reader who wants more than the message box's fixed text: the file and the reason it cannot be
+// read ("/x/w.txt: no such file", "...: is a folder, not a file", "...: no permission to read it", "...: the
+// file is empty") or the line at fault and what it holds.
+using WheelRead = Expected<WheelLines>;
 
 // Whose messages a read or a check shows: loading a built-in wheel, or importing one.
 enum class WheelSource { BuiltIn, Import };
@@ -68,14 +57,13 @@ WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSourc
 // A field that is not a number is refused with its line; a pointer outside the range with the range
 // message of `source` (a built-in message names the game's fixed range whatever `highest` is); a pointer
 // a line holds twice with its line, as it would make a line with one number twice.
-std::optional<WheelRefusal> CheckWheelPointers(const WheelLines& lines, Game game, int highest,
-                                               WheelSource source);
+Checked CheckWheelPointers(const WheelLines& lines, Game game, int highest, WheelSource source);
 
 // Every check a wheel must pass before lines are made from it: at least one line, each normalised line
 // holding exactly the game's pointers per line (a comma in the file adds a pointer the blank count missed:
 // "1 2 3 4 5 6,7"), and every pointer a number of 1..highest. The first fault, in line order, is returned
 // with the message the program shows for it ("Incorrect Wheel" for the line count and the field count).
-std::optional<WheelRefusal> CheckWheel(const WheelLines& lines, Game game, int highest, WheelSource source);
+Checked CheckWheel(const WheelLines& lines, Game game, int highest, WheelSource source);
 
 // Reads a wheel file and runs CheckWheel over it: what selecting or importing a wheel file needs. A
 // refused wheel comes back with no lines, so the caller keeps the wheel it had.

@@ -57,11 +57,21 @@ bool Blank(std::string_view text) {
     return Trim(text).empty();
 }
 
-EntryRefusal Refusal(std::string text, std::string_view title, EntryBox box, bool emptyBox) {
-    return EntryRefusal{std::move(text), std::string(title), box, emptyBox};
+Refusal AtBox(std::string text, std::string_view title, EntryBox box, bool emptyBox) {
+    return {.title = std::string(title),
+            .text = std::move(text),
+            .box = static_cast<int>(box),
+            .emptyBox = emptyBox};
 }
 
 }  // namespace
+
+EntryBox EntryBoxOf(const Refusal& refusal) {
+    return refusal.box >= static_cast<int>(EntryBox::Ball1) &&
+                   refusal.box <= static_cast<int>(EntryBox::DrawNumber)
+               ? static_cast<EntryBox>(refusal.box)
+               : EntryBox::None;
+}
 
 bool UsesBallBox(Game game, int box) {
     if (box < 1 || box > kBallBoxes) {
@@ -75,51 +85,51 @@ int BallBoxHighest(Game game, int box) {
     return box == kBallBoxes && Info(game).hasExtra ? Info(game).extraMax : Info(game).maxBall;
 }
 
-std::optional<EntryRefusal> CheckBallBox(Game game, int box,
-                                         const std::array<std::string, kBallBoxes>& balls) {
+Checked CheckBallBox(Game game, int box, const std::array<std::string, kBallBoxes>& balls) {
     const auto boxId = static_cast<EntryBox>(box);
     const std::string& text = balls[static_cast<std::size_t>(box - 1)];
     if (!TypedBall(text, BallBoxHighest(game, box))) {
-        return Refusal(RangeMessage(game, box), kInputError, boxId, true);
+        return Refuse(AtBox(RangeMessage(game, box), kInputError, boxId, true));
     }
     if (!Compared(game, box)) {
-        return std::nullopt;
+        return {};
     }
     for (int earlier = 1; earlier < box; ++earlier) {
         if (Compared(game, earlier) && SameTypedNumber(balls[static_cast<std::size_t>(earlier - 1)], text)) {
-            return Refusal(DuplicateMessage(game), kInputError, boxId, true);
+            return Refuse(AtBox(DuplicateMessage(game), kInputError, boxId, true));
         }
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<EntryRefusal> CheckDrawDateBox(std::string_view text) {
+Checked CheckDrawDateBox(std::string_view text) {
     if (text.empty()) {
-        return Refusal("You must enter a Draw Date, in Format DD/MM/YYYY", "Draw Date", EntryBox::DrawDate,
-                       false);
+        return Refuse(AtBox("You must enter a Draw Date, in Format DD/MM/YYYY", "Draw Date",
+                            EntryBox::DrawDate, false));
     }
     const auto date = ParseDate(text);
     if (!date || FormatDate(*date) != text) {
-        return Refusal("You must enter Draw Date in Format DD/MM/YYYY", "Draw Date", EntryBox::DrawDate,
-                       true);
+        return Refuse(
+            AtBox("You must enter Draw Date in Format DD/MM/YYYY", "Draw Date", EntryBox::DrawDate, true));
     }
-    return std::nullopt;
+    return {};
 }
 
-std::variant<DrawNumberChoice, EntryRefusal> CheckDrawNumber(std::string_view text, std::int32_t lastDraw) {
+Expected<DrawNumberChoice> CheckDrawNumber(std::string_view text, std::int32_t lastDraw) {
     if (Blank(text)) {
-        return Refusal("Please Enter Draw Number", "Draw Number Missing", EntryBox::DrawNumber, false);
+        return Refuse(AtBox("Please Enter Draw Number", "Draw Number Missing", EntryBox::DrawNumber, false));
     }
     if (!WholeNumberText(text)) {
-        return Refusal(std::string(kInvalidDrawNumber) + std::string(kCrLf) +
-                           "A draw number is a whole number: 1 to " + std::to_string(lastDraw) +
-                           " corrects a draw, " + std::to_string(static_cast<std::int64_t>(lastDraw) + 1) +
-                           " adds the next one.",
-                       kIncorrectDrawNumber, EntryBox::DrawNumber, true);
+        return Refuse(AtBox(
+            std::string(kInvalidDrawNumber) + std::string(kCrLf) + "A draw number is a whole number: 1 to " +
+                std::to_string(lastDraw) + " corrects a draw, " +
+                std::to_string(static_cast<std::int64_t>(lastDraw) + 1) + " adds the next one.",
+            kIncorrectDrawNumber, EntryBox::DrawNumber, true));
     }
     const auto number = ToLong(text);
     if (!number || *number < 1 || *number > static_cast<std::int64_t>(lastDraw) + 1) {
-        return Refusal(std::string(kInvalidDrawNumber), kIncorrectDrawNumber, EntryBox::DrawNumber, true);
+        return Refuse(
+            AtBox(std::string(kInvalidDrawNumber), kIncorrectDrawNumber, EntryBox::DrawNumber, true));
     }
     return DrawNumberChoice{*number, *number == lastDraw + 1};
 }
@@ -128,21 +138,19 @@ bool CorrectionNeedsConfirmation(const DrawNumberChoice& choice, std::int32_t la
     return !choice.newDraw && choice.number < lastDraw;
 }
 
-EntryRefusal CorrectionQuestion(std::int32_t drawNumber, std::int32_t lastDraw) {
-    return Refusal("Draw Number " + std::to_string(drawNumber) +
-                       " is already in the history (the newest is " + std::to_string(lastDraw) + ")." +
-                       std::string(kCrLf) + "Do you want to replace draw " + std::to_string(drawNumber) +
-                       " with the draw you entered?",
-                   "Correct Draw", EntryBox::DrawNumber, false);
+Refusal CorrectionQuestion(std::int32_t drawNumber, std::int32_t lastDraw) {
+    return AtBox("Draw Number " + std::to_string(drawNumber) + " is already in the history (the newest is " +
+                     std::to_string(lastDraw) + ")." + std::string(kCrLf) + "Do you want to replace draw " +
+                     std::to_string(drawNumber) + " with the draw you entered?",
+                 "Correct Draw", EntryBox::DrawNumber, false);
 }
 
-std::optional<EntryRefusal> CheckNewDrawDate(Game game, const UpdatePlan& plan,
-                                             std::optional<double> newest) {
+Checked CheckNewDrawDate(Game game, const UpdatePlan& plan, std::optional<double> newest) {
     const double date = std::visit([](const auto& record) { return record.DrawDate; }, plan.record);
     if (!plan.newDraw || !newest || NewDrawDateFollows(Info(game), date, *newest)) {
-        return std::nullopt;
+        return {};
     }
-    return Refusal(NotLaterMessage(date, *newest), "Draw Date", EntryBox::DrawDate, false);
+    return Refuse(AtBox(NotLaterMessage(date, *newest), "Draw Date", EntryBox::DrawDate, false));
 }
 
 std::string LottoBallSetText(std::string_view typed) {
@@ -192,47 +200,46 @@ Result<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields) {
     });
 }
 
-std::variant<UpdatePlan, EntryRefusal> PrepareUpdate(Game game, const DrawEntryFields& fields,
-                                                     std::int32_t lastDraw) {
+Expected<UpdatePlan> PrepareUpdate(Game game, const DrawEntryFields& fields, std::int32_t lastDraw) {
     for (int box = 1; box <= kBallBoxes; ++box) {
         if (UsesBallBox(game, box) && Blank(fields.balls[static_cast<std::size_t>(box - 1)])) {
-            return Refusal("Data Missing. Can not complete Update. Please check and try again.",
-                           "Data Missing", EntryBox::None, false);
+            return Refuse(AtBox("Data Missing. Can not complete Update. Please check and try again.",
+                                "Data Missing", EntryBox::None, false));
         }
     }
     if (Blank(fields.drawDate)) {
-        return Refusal("Data Missing. Can not complete Update. Please check and try again.", "Data Missing",
-                       EntryBox::None, false);
+        return Refuse(AtBox("Data Missing. Can not complete Update. Please check and try again.",
+                            "Data Missing", EntryBox::None, false));
     }
     const auto number = CheckDrawNumber(fields.drawNumber, lastDraw);
-    if (const auto* refusal = std::get_if<EntryRefusal>(&number)) {
-        return *refusal;
+    if (!number) {
+        return Refuse(number.error());
     }
     for (int box = 1; box <= kBallBoxes; ++box) {
         if (!UsesBallBox(game, box)) {
             continue;
         }
-        if (auto refusal = CheckBallBox(game, box, fields.balls)) {
-            return *refusal;
+        if (const Checked ball = CheckBallBox(game, box, fields.balls); !ball) {
+            return Refuse(ball.error());
         }
     }
-    if (auto refusal = CheckDrawDateBox(fields.drawDate)) {
-        return *refusal;
+    if (const Checked date = CheckDrawDateBox(fields.drawDate); !date) {
+        return Refuse(date.error());
     }
     // A negative set is damage to every reader of the file; one beyond the field cannot be stored.
     if (Info(game).ballSetWidth == 0) {
         const auto set = ToInteger(LottoBallSetText(fields.ballSet));
         if (!set || *set < 0) {
-            return Refusal("The Set box takes a whole number from 0 to " +
-                               std::to_string(std::numeric_limits<std::int16_t>::max()) + ".",
-                           kInputError, EntryBox::BallSet, false);
+            return Refuse(AtBox("The Set box takes a whole number from 0 to " +
+                                    std::to_string(std::numeric_limits<std::int16_t>::max()) + ".",
+                                kInputError, EntryBox::BallSet, false));
         }
     }
     auto record = BuildDrawRecord(game, fields);
     if (!record) {
-        return UpdateFailure(record.GetError());
+        return Refuse(UpdateFailure(record.GetError()));
     }
-    const auto& choice = std::get<DrawNumberChoice>(number);
+    const DrawNumberChoice& choice = *number;
     UpdatePlan plan{*record, choice.number, choice.newDraw, fields.ballSet};
     if (Info(game).ballSetWidth == 0) {
         plan.ballSetText = LottoBallSetText(fields.ballSet);
@@ -240,7 +247,7 @@ std::variant<UpdatePlan, EntryRefusal> PrepareUpdate(Game game, const DrawEntryF
     return plan;
 }
 
-std::optional<EntryRefusal> EncodeTypedText(Game game, DrawEntryFields& fields) {
+Checked EncodeTypedText(Game game, DrawEntryFields& fields) {
     struct Field {
         std::string* text;
         int width;
@@ -256,30 +263,30 @@ std::optional<EntryRefusal> EncodeTypedText(Game game, DrawEntryFields& fields) 
     for (const Field& field : textFields) {
         const Windows1252Text encoded = EncodeWindows1252Field(*field.text);
         if (!encoded.Ok()) {
-            return Refusal(
+            return Refuse(AtBox(
                 "The " + std::string(field.name) + " box holds " + encoded.fault->Describe(*field.text) + ".",
-                kInputError, field.box, false);
+                kInputError, field.box, false));
         }
         if (encoded.bytes.size() > static_cast<std::size_t>(field.width)) {
-            return Refusal("The " + std::string(field.name) + " box takes at most " +
-                               std::to_string(field.width) + " characters.",
-                           kInputError, field.box, false);
+            return Refuse(AtBox("The " + std::string(field.name) + " box takes at most " +
+                                    std::to_string(field.width) + " characters.",
+                                kInputError, field.box, false));
         }
         *field.text = encoded.bytes;
     }
-    return std::nullopt;
+    return {};
 }
 
-EntryRefusal UpdateFailure(const Error& error) {
-    return Refusal(
+Refusal UpdateFailure(const Error& error) {
+    return AtBox(
         "An Error occured Updating History File, unable to Complete" + std::string(kCrLf) + error.message,
         "Error Updating", EntryBox::None, false);
 }
 
-EntryRefusal UpdateCompleted(const std::string& warning) {
-    return Refusal(warning.empty() ? std::string("Update of History Completed")
-                                   : "Update of History Completed" + std::string(kCrLf) + warning,
-                   "Updated", EntryBox::None, false);
+Refusal UpdateCompleted(const std::string& warning) {
+    return AtBox(warning.empty() ? std::string("Update of History Completed")
+                                 : "Update of History Completed" + std::string(kCrLf) + warning,
+                 "Updated", EntryBox::None, false);
 }
 
 }  // namespace quintara

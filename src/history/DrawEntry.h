@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "core/Games.h"
+#include "core/Refusal.h"
 #include "core/Result.h"
 #include "history/HistoryUpdate.h"
 
@@ -40,14 +40,8 @@ struct DrawEntryFields {
     std::string drawNumber;
 };
 
-// A refused entry: the message box to show, the box to put the focus in, and whether to empty it first.
-struct EntryRefusal {
-    std::string text;
-    std::string title;
-    EntryBox box = EntryBox::None;
-    bool emptyBox = false;
-    bool operator==(const EntryRefusal&) const = default;
-};
+// A refused entry's box to put the focus in (a refusal's box is the EntryBox's number).
+EntryBox EntryBoxOf(const Refusal& refusal);
 
 // Whether ball box k (1..7) is shown and filled for the game: Lotto 1-7, Lotto Extra 1-6,
 // Thunderball 1-5 and 7, Daily Play 1-7.
@@ -59,11 +53,10 @@ int BallBoxHighest(Game game, int box);
 // Leaving ball box k: the text must be a number within the box's range and differ in value from the
 // earlier boxes the game compares (Lotto's bonus against all six balls, never the Thunderball). Values
 // are compared after rounding, so "5" and "05" are the same ball.
-std::optional<EntryRefusal> CheckBallBox(Game game, int box,
-                                         const std::array<std::string, kBallBoxes>& balls);
+Checked CheckBallBox(Game game, int box, const std::array<std::string, kBallBoxes>& balls);
 
 // Leaving the date box: it must hold a date written exactly DD/MM/YYYY.
-std::optional<EntryRefusal> CheckDrawDateBox(std::string_view text);
+Checked CheckDrawDateBox(std::string_view text);
 
 // A draw number of a history of lastDraw draws: N + 1 adds a draw, 1..N corrects one. It must be typed as a
 // whole number: a fraction such as 2.5 would otherwise round onto an old draw and overwrite it, and text
@@ -73,14 +66,14 @@ struct DrawNumberChoice {
     std::int32_t number = 0;
     bool newDraw = false;
 };
-std::variant<DrawNumberChoice, EntryRefusal> CheckDrawNumber(std::string_view text, std::int32_t lastDraw);
+Expected<DrawNumberChoice> CheckDrawNumber(std::string_view text, std::int32_t lastDraw);
 
 // Whether writing draw `choice` must be confirmed first: a correction of any draw but the newest, which a
 // typing slip in the draw number would otherwise overwrite without a word.
 bool CorrectionNeedsConfirmation(const DrawNumberChoice& choice, std::int32_t lastDraw);
 
-// The question asked before such a correction.
-EntryRefusal CorrectionQuestion(std::int32_t drawNumber, std::int32_t lastDraw);
+// The question asked before such a correction, as a message box.
+Refusal CorrectionQuestion(std::int32_t drawNumber, std::int32_t lastDraw);
 
 // What Lotto stores and shows for its number-only ball set: the typed text, or "0" when it is empty or
 // not a number.
@@ -96,13 +89,12 @@ struct UpdatePlan {
 
 // A new draw's date against the date of the newest draw held (NewDrawDateFollows); refused at the date
 // box. A correction keeps its own date rules.
-std::optional<EntryRefusal> CheckNewDrawDate(Game game, const UpdatePlan& plan, std::optional<double> newest);
+Checked CheckNewDrawDate(Game game, const UpdatePlan& plan, std::optional<double> newest);
 
 // The checks of "Update" in the window's order: required boxes, draw number, then every ball box and the
 // date once more (a box changed after the boxes behind it were checked must not slip a duplicate
 // through), and the record built from the boxes.
-std::variant<UpdatePlan, EntryRefusal> PrepareUpdate(Game game, const DrawEntryFields& fields,
-                                                     std::int32_t lastDraw);
+Expected<UpdatePlan> PrepareUpdate(Game game, const DrawEntryFields& fields, std::int32_t lastDraw);
 
 // The record the boxes make: balls as whole numbers rounded half to even, in box order; the set and
 // machine in upper case, cut or padded to the game's widths. The boxes must have passed their checks.
@@ -111,12 +103,12 @@ Result<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields);
 // The set and machine as typed (UTF-8) turned into the single-byte text the record holds. A character
 // the code page cannot hold, or more characters than the field takes, is refused at its box: a record
 // must never take bytes it would show as something else, nor silently lose what the user typed.
-std::optional<EntryRefusal> EncodeTypedText(Game game, DrawEntryFields& fields);
+Checked EncodeTypedText(Game game, DrawEntryFields& fields);
 
 // The message of a write that failed, with the reason and the file on a line of its own.
-EntryRefusal UpdateFailure(const Error& error);
+Refusal UpdateFailure(const Error& error);
 
-// The message of a successful update, with what the user should still know on a line of its own.
-EntryRefusal UpdateCompleted(const std::string& warning = {});
+// The message box of a successful update, with what the user should still know on a line of its own.
+Refusal UpdateCompleted(const std::string& warning = {});
 
 }  // namespace quintara

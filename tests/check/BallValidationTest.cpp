@@ -8,12 +8,17 @@ namespace {
 TEST(BallValidationTest, MessagesAndWhatHappensToTheBox) {
     const std::string range49 = "You must enter a numeric value between 1 and 49 in each box";
     const std::string twice49 = "You must enter a DIFFERENT numeric value between 1 and 49 in each box";
+    struct Verdict {
+        bool cancel = false;
+        bool emptyBox = false;
+        std::string message;
+    };
     const struct {
         const char* what;
         Game game;
         CheckBoxes boxes;
         int position;
-        BallVerdict verdict;
+        Verdict verdict;
     } cases[] = {
         {"a number in range", Game::Lotto, {"7", "8"}, 2, {}},
         {"not a number", Game::Lotto, {"7", "x"}, 2, {true, true, range49}},
@@ -43,29 +48,33 @@ TEST(BallValidationTest, MessagesAndWhatHappensToTheBox) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const BallVerdict verdict = ValidateBall(c.game, c.boxes, c.position);
-        EXPECT_EQ(verdict.cancel, c.verdict.cancel);
-        EXPECT_EQ(verdict.emptyBox, c.verdict.emptyBox);
-        EXPECT_EQ(verdict.message, c.verdict.message);
+        const Checked ball = ValidateBall(c.game, c.boxes, c.position);
+        ASSERT_EQ(!ball, c.verdict.cancel);
+        if (!ball) {
+            EXPECT_EQ(ball.error().box, c.position);
+            EXPECT_EQ(ball.error().emptyBox, c.verdict.emptyBox);
+            EXPECT_EQ(ball.error().text, c.verdict.message);
+        }
     }
 }
 
 TEST(BallValidationTest, AllBoxesBeforeACheck) {
-    EXPECT_EQ(ValidateBoxes(Game::Lotto, {"1", "2", "3", "4", "5", "6", "7"}), std::nullopt);
-    EXPECT_EQ(ValidateBoxes(Game::Thunderball, {"1", "2", "3", "4", "5"}), std::nullopt);
+    EXPECT_TRUE(ValidateBoxes(Game::Lotto, {"1", "2", "3", "4", "5", "6", "7"}));
+    EXPECT_TRUE(ValidateBoxes(Game::Thunderball, {"1", "2", "3", "4", "5"}));
 
     const auto empty = ValidateBoxes(Game::Lotto, {"1", "2", "3", "4", "5", "6", ""});
-    ASSERT_TRUE(empty.has_value());
-    EXPECT_EQ(empty->position, 7);
-    EXPECT_EQ(empty->title, "Enter Numbers");
-    EXPECT_EQ(empty->message, "Please enter a number in each of boxes 1-6 and Bonus Ball");
-    EXPECT_EQ(ValidateBoxes(Game::DailyPlay, {"1"})->message, "Please enter a number in each of boxes 1-7");
+    ASSERT_FALSE(empty.has_value());
+    EXPECT_EQ(empty.error().box, 7);
+    EXPECT_EQ(empty.error().title, "Enter Numbers");
+    EXPECT_EQ(empty.error().text, "Please enter a number in each of boxes 1-6 and Bonus Ball");
+    EXPECT_EQ(ValidateBoxes(Game::DailyPlay, {"1"}).error().text,
+              "Please enter a number in each of boxes 1-7");
 
     const auto twice = ValidateBoxes(Game::Thunderball, {"9", "1", "2", "09", "3"});
-    ASSERT_TRUE(twice.has_value());
-    EXPECT_EQ(twice->position, 4);
-    EXPECT_EQ(twice->title, "Input Error");
-    EXPECT_EQ(twice->message, "You must enter a DIFFERENT numeric value between 1 and 34 in each box");
+    ASSERT_FALSE(twice.has_value());
+    EXPECT_EQ(twice.error().box, 4);
+    EXPECT_EQ(twice.error().title, "Input Error");
+    EXPECT_EQ(twice.error().text, "You must enter a DIFFERENT numeric value between 1 and 34 in each box");
 }
 
 }  // namespace

@@ -78,14 +78,16 @@ TEST(NumberOfDraws, AcceptsOneToHundredFewerThanTheDrawsAndRefusesTheRestWithIts
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const DrawsCheck check = CheckNumberOfDraws(c.text, 150);
+        const Expected<std::int16_t> check = CheckNumberOfDraws(c.text, 150);
         if (const auto* n = std::get_if<int>(&c.expected)) {
-            ASSERT_TRUE(std::holds_alternative<std::int16_t>(check));
-            EXPECT_EQ(std::get<std::int16_t>(check), *n);
+            ASSERT_TRUE(check.has_value());
+            EXPECT_EQ(*check, *n);
         } else {
-            ASSERT_TRUE(std::holds_alternative<DrawsRefusal>(check));
-            EXPECT_EQ(std::get<DrawsRefusal>(check),
-                      (DrawsRefusal{"Incorrect Value", std::get<std::string>(c.expected), c.focus}));
+            ASSERT_FALSE(check.has_value());
+            EXPECT_EQ(check.error().title, "Incorrect Value");
+            EXPECT_EQ(check.error().text, std::get<std::string>(c.expected));
+            EXPECT_EQ(check.error().box, c.focus ? 1 : 0);
+            EXPECT_TRUE(check.error().emptyBox);
         }
     }
     EXPECT_EQ(MaxSimulationDraws(150), 50);
@@ -97,8 +99,8 @@ TEST(Simulation, OneDrawReportsTheNewestDrawAsNumberUWithTotalsFirst) {
     const auto result =
         RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})),
                       kSixPointers, 1, SimulationCommand::MainBalls);
-    ASSERT_TRUE(std::holds_alternative<SimulationRun>(result));
-    const auto& run = std::get<SimulationRun>(result);
+    ASSERT_TRUE(result.has_value());
+    const auto& run = result.value();
     EXPECT_EQ(run.ReportText,
               "Total Strikes from 1 Draws using all 10 Numbers:\r\n\r\n"
               "0  x 1 Number\r\n0  x 2 Numbers\r\n0  x 3 Numbers\r\n0  x 4 Numbers\r\n0  x 5 Numbers\r\n"
@@ -141,7 +143,7 @@ TEST(Simulation, CountsTheBonusBallOnlyAfterFiveOrSixMainBalls) {
         const auto result =
             RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})),
                           kSixPointers, 1, SimulationCommand::MainBalls);
-        const auto& run = std::get<SimulationRun>(result);
+        const auto& run = result.value();
         const std::string block = "\r\n\r\nDraw Number: 110\r\n\r\n" + c.heading +
                                   "\r\n\r\nWheel Pointers:\r\n" + PointerList(10, c.marked) + "\r\n\r\n" +
                                   kBlockStars;
@@ -157,7 +159,7 @@ TEST(Simulation, ARunWithoutAnyStrikeSaysSoInTheTotalsAndEveryBlock) {
     const auto history = LottoHistory({}, 103);
     const auto result = RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7})),
                                       kSixPointers, 3, SimulationCommand::MainBalls);
-    const auto& run = std::get<SimulationRun>(result);
+    const auto& run = result.value();
     std::string expected =
         "Total Strikes from 3 Draws using all 7 Numbers:\r\n\r\nSorry, there were no wins at all!\r\n\r\n" +
         kTotalsStars + kCrLfText;
@@ -186,8 +188,8 @@ TEST(Simulation, ThunderballBallRunListsEightPointersAndOneTotalsLineFromStatist
     const OneBased<std::string> wheel{"1,2,3,4,5,", "16,17,18,19,20,"};
     const int n = 6;
     const auto result = RunSimulation(draws, request, wheel, n, SimulationCommand::ThunderballBall);
-    ASSERT_TRUE(std::holds_alternative<SimulationRun>(result));
-    const auto& run = std::get<SimulationRun>(result);
+    ASSERT_TRUE(result.has_value());
+    const auto& run = result.value();
 
     const auto older = OneBased<ThunderballDrawRec>::FromVector(
         std::vector<ThunderballDrawRec>(draws.begin() + n, draws.end()));
@@ -221,8 +223,7 @@ TEST(Simulation, ThunderballBallRunListsEightPointersAndOneTotalsLineFromStatist
     EXPECT_EQ(run.numbersUsed, 8);
 
     // The main-ball run of the same game names its 20 main numbers.
-    const auto main =
-        std::get<SimulationRun>(RunSimulation(draws, request, wheel, n, SimulationCommand::MainBalls));
+    const auto main = RunSimulation(draws, request, wheel, n, SimulationCommand::MainBalls).value();
     EXPECT_TRUE(main.ReportText.starts_with("Total Strikes from 6 Draws using all 20 Numbers:"));
     EXPECT_TRUE(main.ReportText.find("\r\n20 = ") != std::string::npos);
     EXPECT_TRUE(main.ReportText.find("\r\n21 = ") == std::string::npos);
@@ -234,21 +235,20 @@ TEST(Simulation, RefusesWhatItCannotRunAndReportsTheFailingStep) {
     for (int n : {0, -1, 21}) {
         const auto result =
             RunSimulation(history.Draws(), request, kSixPointers, n, SimulationCommand::MainBalls);
-        ASSERT_TRUE(std::holds_alternative<SimulationError>(result));
-        EXPECT_EQ(std::get<SimulationError>(result).kind, SimulationError::Kind::DrawsOutOfRange);
+        ASSERT_FALSE(result.has_value());
+        EXPECT_EQ(result.error().cause, RefusalCause::OutOfRange);
     }
     const auto thunderballBall =
         RunSimulation(history.Draws(), request, kSixPointers, 5, SimulationCommand::ThunderballBall);
-    EXPECT_EQ(std::get<SimulationError>(thunderballBall).kind, SimulationError::Kind::NotThunderballGame);
+    EXPECT_EQ(thunderballBall.error().cause, RefusalCause::WrongGame);
 
     const OneBased<std::string> tooFar{"1,2,3,4,5,7,"};
     const auto failed = RunSimulation(history.Draws(), request, tooFar, 5, SimulationCommand::MainBalls);
-    ASSERT_TRUE(std::holds_alternative<SimulationError>(failed));
-    const auto& error = std::get<SimulationError>(failed);
-    EXPECT_EQ(error.kind, SimulationError::Kind::StepFailed);
-    EXPECT_EQ(error.step, 1);
-    EXPECT_EQ(error.drawNumber, 120);
-    EXPECT_NE(error.message.find("wheel pointer 7"), std::string::npos) << error.message;
+    ASSERT_FALSE(failed.has_value());
+    const Refusal& error = failed.error();
+    EXPECT_EQ(error.cause, RefusalCause::StepFailed);
+    EXPECT_TRUE(error.text.starts_with("Unable to simulate draw number 120: ")) << error.text;
+    EXPECT_NE(error.detail.find("wheel pointer 7"), std::string::npos) << error.detail;
 }
 
 TEST(Simulation, LottoExtraFortyNineNumbersStartFromTheLottoDrawsBeforeEachDraw) {
@@ -264,12 +264,12 @@ TEST(Simulation, LottoExtraFortyNineNumbersStartFromTheLottoDrawsBeforeEachDraw)
     request.GeneratorMode = 1;
     const auto run =
         RunSimulation(extra.Draws(), request, {}, 3, SimulationCommand::MainBalls, lotto.Draws());
-    ASSERT_TRUE(std::holds_alternative<SimulationRun>(run));
-    EXPECT_FALSE(std::get<SimulationRun>(run).PickedLines.Empty());
+    ASSERT_TRUE(run.has_value());
+    EXPECT_FALSE(run->PickedLines.Empty());
 
     const auto withoutLotto = RunSimulation(extra.Draws(), request, {}, 3, SimulationCommand::MainBalls, {});
-    ASSERT_TRUE(std::holds_alternative<SimulationError>(withoutLotto));
-    EXPECT_EQ(std::get<SimulationError>(withoutLotto).step, 1);
+    ASSERT_FALSE(withoutLotto.has_value());
+    EXPECT_TRUE(withoutLotto.error().text.starts_with("Unable to simulate draw number 110: "));
 }
 
 TEST(Simulation, ProgramStateOverloadRunsTheCurrentGamesDrawsAndWheel) {
@@ -288,9 +288,9 @@ TEST(Simulation, ProgramStateOverloadRunsTheCurrentGamesDrawsAndWheel) {
     const auto viaState = RunSimulation(state, request, 5, SimulationCommand::MainBalls);
     const auto direct =
         RunSimulation(state.DailyPlayDraws, request, state.WheelLines, 5, SimulationCommand::MainBalls);
-    ASSERT_TRUE(std::holds_alternative<SimulationRun>(viaState));
-    EXPECT_EQ(std::get<SimulationRun>(viaState).ReportText, std::get<SimulationRun>(direct).ReportText);
-    EXPECT_EQ(std::get<SimulationRun>(viaState).DailyPlayPickedLines.Size(), 2u);
+    ASSERT_TRUE(viaState.has_value());
+    EXPECT_EQ(viaState.value().ReportText, direct.value().ReportText);
+    EXPECT_EQ(viaState.value().DailyPlayPickedLines.Size(), 2u);
 }
 
 TEST(ChanceBaseline, IsTheExactHypergeometricExpectationOverTheDraws) {

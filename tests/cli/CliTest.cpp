@@ -623,10 +623,10 @@ TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline
     request.algorithm = std::string(AlgorithmItems(Game::Lotto)[0]);
     const auto wheel =
         ReadWheelFile(dir / "5 Line Wheel - 1 Number from 28_Lotto.txt", Game::Lotto, WheelSource::BuiltIn)
-            .Value();
+            .value();
     const auto result = RunSimulation(draws, request, wheel, 30, SimulationCommand::MainBalls);
-    ASSERT_TRUE(std::holds_alternative<SimulationRun>(result));
-    const SimulationRun& run = std::get<SimulationRun>(result);
+    ASSERT_TRUE(result.has_value());
+    const SimulationRun& run = result.value();
     std::string report = run.ReportText;
     std::erase(report, '\r');
 
@@ -751,7 +751,7 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
             << number;
     }
     // A fraction or text is no draw number; an old draw needs --correct; a new draw must be later.
-    const std::string notWhole = std::get<EntryRefusal>(CheckDrawNumber("2.5", 2065)).text;
+    const std::string notWhole = CheckDrawNumber("2.5", 2065).error().text;
     const std::string newest = Run("draws --game lotto").out.substr(11, 10);
     const struct {
         std::string arguments;

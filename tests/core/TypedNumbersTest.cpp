@@ -23,15 +23,15 @@ TEST(TypedNumbersTest, FirstFaultInOrderWithDuplicatesByValue) {
     };
     for (const auto& c : cases) {
         const auto check = CheckTypedNumbers(c.texts, 49);
-        EXPECT_EQ(check.fault, c.fault) << c.texts.back();
-        EXPECT_EQ(check.position, c.position) << c.texts.back();
-        EXPECT_TRUE(check.numbers.Empty());
+        ASSERT_FALSE(check) << c.texts.back();
+        EXPECT_EQ(check.error().fault, c.fault) << c.texts.back();
+        EXPECT_EQ(check.error().position, c.position) << c.texts.back();
     }
 
     const std::vector<std::string> good{"1", " 2 ", "2.5e1", "48.5", "3.5"};
     const auto check = CheckTypedNumbers(good, 49);
-    ASSERT_TRUE(check.Ok());
-    EXPECT_EQ(check.numbers.ToVector(), (std::vector<std::int16_t>{1, 2, 25, 48, 4}));
+    ASSERT_TRUE(check.has_value());
+    EXPECT_EQ(check->ToVector(), (std::vector<std::int16_t>{1, 2, 25, 48, 4}));
 }
 
 }  // namespace

@@ -219,11 +219,11 @@ TEST(FuzzTest, CsvRowsImportInRangeOrNameTheirLine) {
 bool CheckWheelText(Game game, const std::string& text, const bool* accepted) {
     const int highest = Info(game).numbersChosen;
     const WheelRead read = NormaliseWheelText(text, game);
-    std::optional<WheelRefusal> refusal;
-    if (!read.Ok()) {
-        refusal = read.GetError();
-    } else {
-        refusal = CheckWheel(read.Value(), game, highest, WheelSource::BuiltIn);
+    std::optional<Refusal> refusal;
+    if (!read) {
+        refusal = read.error();
+    } else if (const Checked checked = CheckWheel(*read, game, highest, WheelSource::BuiltIn); !checked) {
+        refusal = checked.error();
     }
     if (accepted) {
         EXPECT_EQ(!refusal, *accepted) << Escaped(text);
@@ -239,11 +239,11 @@ bool CheckWheelText(Game game, const std::string& text, const bool* accepted) {
     for (int n = 1; n <= highest; ++n) {
         finalNumbers.PushBack(static_cast<std::int16_t>(Info(game).maxBall + 1 - n));
     }
-    const PickedLineSet lines = MakeWheelLines(finalNumbers, read.Value(), game);
+    const PickedLineSet lines = MakeWheelLines(finalNumbers, *read, game);
     const std::size_t made =
         game == Game::DailyPlay ? lines.DailyPlayPickedLines.Size() : lines.PickedLines.Size();
-    EXPECT_EQ(made, read.Value().Size()) << Escaped(text);
-    for (const auto& line : read.Value()) {
+    EXPECT_EQ(made, read->Size()) << Escaped(text);
+    for (const auto& line : *read) {
         const auto pointers = WheelPointers(line);
         EXPECT_EQ(pointers.size(), static_cast<std::size_t>(Info(game).pointersPerLine)) << Escaped(text);
         for (auto pointer : pointers) {

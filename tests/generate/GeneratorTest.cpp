@@ -24,7 +24,7 @@ OneBased<std::int16_t> Numbers(std::initializer_list<int> values) {
 }
 
 OneBased<std::string> Wheel(Game game, const char* text) {
-    return NormaliseWheelText(text, game).Value();
+    return NormaliseWheelText(text, game).value();
 }
 
 template <class Rec>

@@ -7,36 +7,39 @@ namespace {
 
 // The typed-number rules themselves are tested with CheckTypedNumbers; here, what each fault says.
 TEST(PersonalNumbersTest, EachFaultGivesThePersonalPicksMessageForItsBox) {
-    using Problem = PersonalRefusal::Problem;
     const struct {
         std::vector<std::string> boxes;
-        Problem problem;
+        RefusalCause cause;
         int box;
         const char* title;
         const char* text;
     } cases[] = {
-        {{"1", ""}, Problem::Missing, 2, "Missing Numbers(s)", "Please enter Numbers in all boxes"},
+        {{"1", ""}, RefusalCause::Missing, 0, "Missing Numbers(s)", "Please enter Numbers in all boxes"},
         {{"1", "35"},
-         Problem::OutOfRange,
+         RefusalCause::OutOfRange,
          2,
          "Incorrect Number",
          "Please enter a Number between 1 and 34 in each box"},
         {{"7", "x"},
-         Problem::OutOfRange,
+         RefusalCause::OutOfRange,
          2,
          "Incorrect Number",
          "Please enter a Number between 1 and 34 in each box"},
-        {{"7", "07"}, Problem::Duplicate, 2, "Number Same", "Please enter a different Number in each box"},
+        {{"7", "07"},
+         RefusalCause::Duplicate,
+         2,
+         "Number Same",
+         "Please enter a different Number in each box"},
     };
     for (const auto& c : cases) {
         const auto checked = CheckPersonalNumbers(Game::Thunderball, c.boxes);
-        ASSERT_FALSE(checked.Ok()) << c.boxes.back();
-        EXPECT_EQ(checked.GetError().problem, c.problem) << c.boxes.back();
-        EXPECT_EQ(checked.GetError().box, c.box);
-        EXPECT_EQ(checked.GetError().title, c.title);
-        EXPECT_EQ(checked.GetError().text, c.text);
+        ASSERT_FALSE(checked.has_value()) << c.boxes.back();
+        EXPECT_EQ(checked.error().cause, c.cause) << c.boxes.back();
+        EXPECT_EQ(checked.error().box, c.box);
+        EXPECT_EQ(checked.error().title, c.title);
+        EXPECT_EQ(checked.error().text, c.text);
     }
-    EXPECT_EQ(CheckPersonalNumbers(Game::Lotto, std::vector<std::string>{"2.5", "49"}).Value(),
+    EXPECT_EQ(CheckPersonalNumbers(Game::Lotto, std::vector<std::string>{"2.5", "49"}).value(),
               (OneBased<std::int16_t>{2, 49}));
 }
 

@@ -11,8 +11,22 @@ using Balls = std::array<std::string, kBallBoxes>;
 const std::string kRange49 = "You must enter a numeric value between 1 and 49 in each box";
 const std::string kDifferent49 = "You must enter a DIFFERENT numeric value between 1 and 49 in each box";
 
-EntryRefusal InputError(const std::string& text, int box) {
-    return EntryRefusal{text, "Input Error", static_cast<EntryBox>(box), true};
+// A refusal at a box of the update window.
+Refusal At(std::string text, std::string title, EntryBox box, bool emptyBox) {
+    return {.title = std::move(title),
+            .text = std::move(text),
+            .box = static_cast<int>(box),
+            .emptyBox = emptyBox};
+}
+
+Refusal InputError(const std::string& text, int box) {
+    return At(text, "Input Error", static_cast<EntryBox>(box), true);
+}
+
+// The refusal of a check, or nothing when it passed.
+template <class Checked>
+std::optional<Refusal> RefusalOf(const Checked& checked) {
+    return checked ? std::nullopt : std::optional<Refusal>(checked.error());
 }
 
 TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
@@ -20,7 +34,7 @@ TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
         Game game;
         int box;
         Balls balls;
-        std::optional<EntryRefusal> expected;
+        std::optional<Refusal> expected;
     };
     const std::vector<Case> cases = {
         // The Thunderball has its own range and message, and may equal a main ball.
@@ -68,7 +82,7 @@ TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
         {Game::DailyPlay, 7, {"1", "2", "3", "4", "5", "6", "27"}, std::nullopt},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(CheckBallBox(c.game, c.box, c.balls), c.expected)
+        EXPECT_EQ(RefusalOf(CheckBallBox(c.game, c.box, c.balls)), c.expected)
             << GameName(c.game) << " box " << c.box << " \"" << c.balls[static_cast<std::size_t>(c.box - 1)]
             << "\"";
     }
@@ -78,29 +92,29 @@ TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
 }
 
 TEST(DrawEntryTest, TheDateBoxTakesExactlyDayMonthYear) {
-    EXPECT_EQ(CheckDrawDateBox("05/03/2005"), std::nullopt);
-    EXPECT_EQ(CheckDrawDateBox(""), (EntryRefusal{"You must enter a Draw Date, in Format DD/MM/YYYY",
-                                                  "Draw Date", EntryBox::DrawDate, false}));
+    EXPECT_EQ(RefusalOf(CheckDrawDateBox("05/03/2005")), std::nullopt);
+    EXPECT_EQ(RefusalOf(CheckDrawDateBox("")), (At("You must enter a Draw Date, in Format DD/MM/YYYY",
+                                                   "Draw Date", EntryBox::DrawDate, false)));
     for (const char* text :
          {"5/3/2005", "05-03-2005", "31/02/2005", "05/03/05", " 05/03/2005", "next week"}) {
-        EXPECT_EQ(CheckDrawDateBox(text), (EntryRefusal{"You must enter Draw Date in Format DD/MM/YYYY",
-                                                        "Draw Date", EntryBox::DrawDate, true}))
+        EXPECT_EQ(RefusalOf(CheckDrawDateBox(text)), (At("You must enter Draw Date in Format DD/MM/YYYY",
+                                                         "Draw Date", EntryBox::DrawDate, true)))
             << text;
     }
 }
 
 TEST(DrawEntryTest, DrawNumbersAddOrCorrectWithinTheHistory) {
-    const EntryRefusal invalid{"Draw Number Invalid. Please re-enter.", "Incorrect Draw Number",
-                               EntryBox::DrawNumber, true};
-    const EntryRefusal notWhole{
-        "Draw Number Invalid. Please re-enter.\r\nA draw number is a whole number: 1 to "
-        "1000 corrects a draw, 1001 adds the next one.",
-        "Incorrect Draw Number", EntryBox::DrawNumber, true};
-    const EntryRefusal missing{"Please Enter Draw Number", "Draw Number Missing", EntryBox::DrawNumber,
-                               false};
+    const Refusal invalid =
+        At("Draw Number Invalid. Please re-enter.", "Incorrect Draw Number", EntryBox::DrawNumber, true);
+    const Refusal notWhole =
+        At("Draw Number Invalid. Please re-enter.\r\nA draw number is a whole number: 1 to "
+           "1000 corrects a draw, 1001 adds the next one.",
+           "Incorrect Draw Number", EntryBox::DrawNumber, true);
+    const Refusal missing =
+        At("Please Enter Draw Number", "Draw Number Missing", EntryBox::DrawNumber, false);
     struct Case {
         const char* text;
-        std::variant<DrawNumberChoice, EntryRefusal> expected;
+        std::variant<DrawNumberChoice, Refusal> expected;
     };
     const std::vector<Case> cases = {
         {"1001", DrawNumberChoice{1001, true}},
@@ -122,12 +136,12 @@ TEST(DrawEntryTest, DrawNumbersAddOrCorrectWithinTheHistory) {
     };
     for (const auto& c : cases) {
         const auto got = CheckDrawNumber(c.text, 1000);
-        ASSERT_EQ(got.index(), c.expected.index()) << c.text;
-        if (const auto* choice = std::get_if<DrawNumberChoice>(&got)) {
-            EXPECT_EQ(choice->number, std::get<DrawNumberChoice>(c.expected).number) << c.text;
-            EXPECT_EQ(choice->newDraw, std::get<DrawNumberChoice>(c.expected).newDraw) << c.text;
+        ASSERT_EQ(got.has_value(), c.expected.index() == 0) << c.text;
+        if (got) {
+            EXPECT_EQ(got->number, std::get<DrawNumberChoice>(c.expected).number) << c.text;
+            EXPECT_EQ(got->newDraw, std::get<DrawNumberChoice>(c.expected).newDraw) << c.text;
         } else {
-            EXPECT_EQ(std::get<EntryRefusal>(got), std::get<EntryRefusal>(c.expected)) << c.text;
+            EXPECT_EQ(got.error(), std::get<Refusal>(c.expected)) << c.text;
         }
     }
     // Only a correction of a draw older than the newest must be confirmed.
@@ -135,16 +149,16 @@ TEST(DrawEntryTest, DrawNumbersAddOrCorrectWithinTheHistory) {
     EXPECT_FALSE(CorrectionNeedsConfirmation({1000, false}, 1000));
     EXPECT_FALSE(CorrectionNeedsConfirmation({1001, true}, 1000));
     // An empty history takes draw 1 only.
-    EXPECT_TRUE(std::get<DrawNumberChoice>(CheckDrawNumber("1", 0)).newDraw);
-    EXPECT_EQ(std::get<EntryRefusal>(CheckDrawNumber("2", 0)), invalid);
+    EXPECT_TRUE(CheckDrawNumber("1", 0).value().newDraw);
+    EXPECT_EQ(CheckDrawNumber("2", 0).error(), invalid);
 }
 
 TEST(DrawEntryTest, RecordsAreBuiltFromTheBoxesAsTheFileStoresThem) {
     DrawEntryFields lotto{
         {"49", "2.5", "3.5", "5", "6", "7", "8"}, "05/03/2005", "", "lancelot the long", "12"};
     auto plan = PrepareUpdate(Game::Lotto, lotto, 11);
-    ASSERT_TRUE(std::holds_alternative<UpdatePlan>(plan));
-    const auto& lottoPlan = std::get<UpdatePlan>(plan);
+    ASSERT_TRUE(plan.has_value());
+    const auto& lottoPlan = plan.value();
     EXPECT_TRUE(lottoPlan.newDraw);
     EXPECT_EQ(lottoPlan.drawNumber, 12);
     EXPECT_EQ(lottoPlan.ballSetText, "0");
@@ -160,50 +174,47 @@ TEST(DrawEntryTest, RecordsAreBuiltFromTheBoxesAsTheFileStoresThem) {
         lotto.ballSet = typed;
         lotto.balls = {"1", "2", "3", "4", "5", "6", "7"};
         const auto built = PrepareUpdate(Game::Lotto, lotto, 11);
-        EXPECT_EQ(std::get<LottoDrawRec>(std::get<UpdatePlan>(built).record).BallSet, stored) << typed;
+        EXPECT_EQ(std::get<LottoDrawRec>(built.value().record).BallSet, stored) << typed;
     }
 
     const DrawEntryFields thunderball{
         {"1", "2", "3", "4", "34", "", "1"}, "01/06/2010", "t8", "excalibur", "3"};
-    const auto tb = std::get<ThunderballDrawRec>(
-        std::get<UpdatePlan>(PrepareUpdate(Game::Thunderball, thunderball, 5)).record);
+    const auto tb =
+        std::get<ThunderballDrawRec>(PrepareUpdate(Game::Thunderball, thunderball, 5).value().record);
     EXPECT_EQ(tb.Balls, (std::array<std::int16_t, 5>{1, 2, 3, 4, 34}));
     EXPECT_EQ(tb.Thunderball, 1);
     EXPECT_EQ(tb.BallSet.Text(), "T8  ");
     EXPECT_EQ(tb.Machine.Text(), "EXCALIBUR  ");
 
     const DrawEntryFields dailyPlay{{"1", "2", "3", "4", "5", "6", "27"}, "01/06/2010", "set12345", "a", "1"};
-    const auto dp =
-        std::get<DailyPlayDrawRec>(std::get<UpdatePlan>(PrepareUpdate(Game::DailyPlay, dailyPlay, 0)).record);
+    const auto dp = std::get<DailyPlayDrawRec>(PrepareUpdate(Game::DailyPlay, dailyPlay, 0).value().record);
     EXPECT_EQ(dp.Balls[6], 27);
     EXPECT_EQ(dp.BallSet.Text(), "SET1");
     EXPECT_EQ(dp.Machine.Text(), "A          ");
 
     const DrawEntryFields extra{{"1", "2", "3", "4", "5", "6", "99"}, "01/06/2010", "", "", "1"};
-    EXPECT_TRUE(std::holds_alternative<LottoExtraDrawRec>(
-        std::get<UpdatePlan>(PrepareUpdate(Game::LottoExtra, extra, 0)).record));
+    EXPECT_TRUE(
+        std::holds_alternative<LottoExtraDrawRec>(PrepareUpdate(Game::LottoExtra, extra, 0).value().record));
 }
 
 TEST(DrawEntryTest, UpdateRefusesMissingBoxesBadNumbersAndLateDuplicates) {
-    const EntryRefusal dataMissing{"Data Missing. Can not complete Update. Please check and try again.",
-                                   "Data Missing", EntryBox::None, false};
+    const Refusal dataMissing = At("Data Missing. Can not complete Update. Please check and try again.",
+                                   "Data Missing", EntryBox::None, false);
     DrawEntryFields fields{{"1", "2", "3", "4", "5", "", "9"}, "01/06/2010", "", "", ""};
     // Box 6 of Thunderball is hidden: its emptiness is no missing data, the empty draw number is.
-    EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Thunderball, fields, 10)).text,
-              "Please Enter Draw Number");
-    EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Lotto, fields, 10)), dataMissing);
+    EXPECT_EQ(PrepareUpdate(Game::Thunderball, fields, 10).error().text, "Please Enter Draw Number");
+    EXPECT_EQ(PrepareUpdate(Game::Lotto, fields, 10).error(), dataMissing);
     fields.drawNumber = "12";
-    EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Thunderball, fields, 10)).title,
-              "Incorrect Draw Number");
+    EXPECT_EQ(PrepareUpdate(Game::Thunderball, fields, 10).error().title, "Incorrect Draw Number");
     fields.drawNumber = "11";
     fields.drawDate = "";
-    EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Thunderball, fields, 10)), dataMissing);
+    EXPECT_EQ(PrepareUpdate(Game::Thunderball, fields, 10).error(), dataMissing);
     fields.drawDate = "01/06/2010";
-    EXPECT_TRUE(std::holds_alternative<UpdatePlan>(PrepareUpdate(Game::Thunderball, fields, 10)));
+    EXPECT_TRUE(PrepareUpdate(Game::Thunderball, fields, 10).has_value());
 
     // Box 1 changed to box 2's ball after box 2 was checked: the update finds it at box 2.
     fields.balls[0] = "02";
-    EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Thunderball, fields, 10)),
+    EXPECT_EQ(PrepareUpdate(Game::Thunderball, fields, 10).error(),
               InputError("You must enter a DIFFERENT numeric value between 1 and 34 in each box", 2));
 
     const auto failure = UpdateFailure(MakeError(ErrorKind::Unwritable, "/x/LottoHistory.dat: write error."));
@@ -219,7 +230,7 @@ TEST(DrawEntryTest, TypedTextBecomesTheRecordsCodePageOrIsRefusedAtItsBox) {
     DrawEntryFields fields;
     fields.ballSet = "é1";
     fields.machine = "Ämbrosius";
-    EXPECT_EQ(EncodeTypedText(Game::Thunderball, fields), std::nullopt);
+    EXPECT_TRUE(EncodeTypedText(Game::Thunderball, fields));
     EXPECT_EQ(fields.ballSet,
               "\xE9"
               "1");
@@ -227,41 +238,39 @@ TEST(DrawEntryTest, TypedTextBecomesTheRecordsCodePageOrIsRefusedAtItsBox) {
 
     fields = DrawEntryFields{};
     fields.ballSet = "12345";
-    EXPECT_EQ(
-        EncodeTypedText(Game::DailyPlay, fields),
-        (EntryRefusal{"The Set box takes at most 4 characters.", "Input Error", EntryBox::BallSet, false}));
+    EXPECT_EQ(EncodeTypedText(Game::DailyPlay, fields).error(),
+              (At("The Set box takes at most 4 characters.", "Input Error", EntryBox::BallSet, false)));
     // Lotto's set is a number: any other text is stored as 0, never refused.
-    EXPECT_EQ(EncodeTypedText(Game::Lotto, fields), std::nullopt);
+    EXPECT_TRUE(EncodeTypedText(Game::Lotto, fields));
     fields.machine = "Gwenhwyfar";
-    EXPECT_EQ(EncodeTypedText(Game::Lotto, fields)->text, "The Machine box takes at most 9 characters.");
+    EXPECT_EQ(EncodeTypedText(Game::Lotto, fields).error().text,
+              "The Machine box takes at most 9 characters.");
     fields.ballSet = "";
     fields.machine = "Gwenhwyfar";
-    EXPECT_EQ(EncodeTypedText(Game::Thunderball, fields), std::nullopt);
+    EXPECT_TRUE(EncodeTypedText(Game::Thunderball, fields));
     fields.machine = "Łucja";
-    EXPECT_EQ(
-        EncodeTypedText(Game::LottoExtra, fields),
-        (EntryRefusal{"The Machine box holds the character \"Ł\" (U+0141), which Windows-1252 cannot hold.",
-                      "Input Error", EntryBox::Machine, false}));
+    EXPECT_EQ(EncodeTypedText(Game::LottoExtra, fields).error(),
+              (At("The Machine box holds the character \"Ł\" (U+0141), which Windows-1252 cannot hold.",
+                  "Input Error", EntryBox::Machine, false)));
     fields.machine = "Arthur\r\nKing";
-    EXPECT_EQ(EncodeTypedText(Game::Lotto, fields)->text,
+    EXPECT_EQ(EncodeTypedText(Game::Lotto, fields).error().text,
               "The Machine box holds the control character U+000D.");
     fields.machine = "";
     fields.ballSet = "T\t1";
-    EXPECT_EQ(EncodeTypedText(Game::Thunderball, fields)->box, EntryBox::BallSet);
+    EXPECT_EQ(EntryBoxOf(EncodeTypedText(Game::Thunderball, fields).error()), EntryBox::BallSet);
 
     // Lotto's set is a whole number the field can hold: a negative one or a larger one is refused at its box;
     // the machine is upper-cased in the code page, accented letters too.
     DrawEntryFields lotto{{"1", "2", "3", "4", "5", "6", "7"}, "05/03/2005", "", "\xE9lan", "1"};
     for (const std::string set : {"-1", "-0.6", "32768"}) {
         lotto.ballSet = set;
-        EXPECT_EQ(std::get<EntryRefusal>(PrepareUpdate(Game::Lotto, lotto, 0)),
-                  (EntryRefusal{"The Set box takes a whole number from 0 to 32767.", "Input Error",
-                                EntryBox::BallSet, false}))
+        EXPECT_EQ(PrepareUpdate(Game::Lotto, lotto, 0).error(),
+                  (At("The Set box takes a whole number from 0 to 32767.", "Input Error", EntryBox::BallSet,
+                      false)))
             << set;
     }
     lotto.ballSet = "32767";
-    const auto built =
-        std::get<LottoDrawRec>(std::get<UpdatePlan>(PrepareUpdate(Game::Lotto, lotto, 0)).record);
+    const auto built = std::get<LottoDrawRec>(PrepareUpdate(Game::Lotto, lotto, 0).value().record);
     EXPECT_EQ(built.BallSet, 32767);
     EXPECT_EQ(built.Machine.Text(), "\xC9LAN     ");
 }

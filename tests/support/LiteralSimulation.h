@@ -40,13 +40,13 @@ public:
     SimulationResult Run(std::int32_t n) {
         const auto u = static_cast<std::int32_t>(m_saved.Size());
         if (n < 1 || n > MaxSimulationDraws(u)) {
-            return SimulationError{
-                SimulationError::Kind::DrawsOutOfRange, 0, 0,
-                "the number of draws must lie between 1 and " + std::to_string(MaxSimulationDraws(u))};
+            return Refuse(SimulationFailure(
+                RefusalCause::OutOfRange, 0,
+                "the number of draws must lie between 1 and " + std::to_string(MaxSimulationDraws(u))));
         }
         if (m_command == SimulationCommand::ThunderballBall && kGame != Game::Thunderball) {
-            return SimulationError{SimulationError::Kind::NotThunderballGame, 0, 0,
-                                   "only the Thunderball game has a Thunderball ball to simulate"};
+            return Refuse(SimulationFailure(RefusalCause::WrongGame, 0,
+                                            "only the Thunderball game has a Thunderball ball to simulate"));
         }
         SimulationRun run;
         run.draws = n;
@@ -61,7 +61,7 @@ public:
                 run.DailyPlayPickedLines = std::move(result.DailyPlayPickedLines);
                 run.LinesGeneratedDate = result.LinesGeneratedDate;
             } catch (const std::exception& error) {
-                return SimulationError{SimulationError::Kind::StepFailed, k, u + 1 - k, error.what()};
+                return Refuse(SimulationFailure(RefusalCause::StepFailed, u + 1 - k, error.what()));
             }
             ReportSimulatedFinalNumbers(run, u + 1 - k);
         }

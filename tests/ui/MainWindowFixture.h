@@ -99,7 +99,7 @@ protected:
 
     // The wheel as the program holds it, read from a file of the test folder.
     OneBased<std::string> WheelOf(std::string_view file, Game game) {
-        return ReadWheelFile(dir / file, game, WheelSource::BuiltIn).Value();
+        return ReadWheelFile(dir / file, game, WheelSource::BuiltIn).value();
     }
 
     // The lines a run of the algorithm at `algorithmIndex` makes with `wheel` on the loaded statistics.

@@ -20,8 +20,8 @@ SimulationRun EngineRun(const App& app, int algorithmIndex, std::int16_t n, Simu
     GeneratorRequest request = RequestFromState(app.state, app.Today());
     request.GeneratorMode = static_cast<std::int16_t>(algorithmIndex);
     auto result = RunSimulation(app.state, request, n, command);
-    EXPECT_TRUE(std::holds_alternative<SimulationRun>(result));
-    return std::get<SimulationRun>(std::move(result));
+    EXPECT_TRUE(result.has_value());
+    return std::move(result).value();
 }
 
 // Answers the number-of-draws window with `text` and presses Check.
@@ -224,12 +224,13 @@ TEST_F(MainWindowTest, NumberOfDrawsRefusesOutsideOneToTheDrawsLessAHundredAndIt
     main.mnuDrawLotto.Click();
     const auto showings = desktop.showings.size();
     main.mnuSimulateFinalNumbers.Click();
-    const auto tooFew = TooFewDrawsToSimulate(Game::Lotto, 100);
-    ASSERT_TRUE(tooFew.has_value());
-    EXPECT_EQ(desktop.messages.back(), (Message{tooFew->text, tooFew->title, MsgBoxIcon::Exclamation}));
+    const auto enough = EnoughDrawsToSimulate(Game::Lotto, 100);
+    ASSERT_FALSE(enough.has_value());
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{enough.error().text, enough.error().title, MsgBoxIcon::Exclamation}));
     EXPECT_EQ(desktop.showings.size(), showings);
-    EXPECT_TRUE(tooFew->text.starts_with("Simulate needs more than 100 draws"));
-    EXPECT_FALSE(TooFewDrawsToSimulate(Game::Lotto, 101).has_value());
+    EXPECT_TRUE(enough.error().text.starts_with("Simulate needs more than 100 draws"));
+    EXPECT_TRUE(EnoughDrawsToSimulate(Game::Lotto, 101).has_value());
 }
 
 TEST_F(MainWindowTest, FailingStepShowsItsMessageAndNoReportAndChangesNothing) {

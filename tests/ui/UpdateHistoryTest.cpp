@@ -146,14 +146,14 @@ TEST_F(UpdateHistoryTest, WholeDrawNumbersLaterNewDrawsAndOldCorrectionsOnlyOnAY
     const auto path = HistoryPath(dir.Path(), Game::Lotto);
     const std::string before = Bytes(path);
     const double newest = app.state.LottoDraws[1].DrawDate;
-    const auto refusal = [](const EntryRefusal& r) { return Message{r.text, r.title, MsgBoxIcon::None}; };
+    const auto refusal = [](const Refusal& r) { return Message{r.text, r.title, MsgBoxIcon::None}; };
     const struct {
         std::string number;
         std::string date;
         Message message;
     } refused[] = {
-        {"2.5", "05/12/2026", refusal(std::get<EntryRefusal>(CheckDrawNumber("2.5", n)))},
-        {"abc", "05/12/2026", refusal(std::get<EntryRefusal>(CheckDrawNumber("abc", n)))},
+        {"2.5", "05/12/2026", refusal(CheckDrawNumber("2.5", n).error())},
+        {"abc", "05/12/2026", refusal(CheckDrawNumber("abc", n).error())},
         {std::to_string(n + 1),
          FormatDate(newest),
          {NotLaterMessage(newest, newest), "Draw Date", MsgBoxIcon::None}},

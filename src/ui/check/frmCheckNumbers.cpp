@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "check/BallValidation.h"
+#include "ui/Refusals.h"
 #include "ui/check/CheckCommands.h"
 #include "ui/kit/CaptionFit.h"
 
@@ -67,13 +68,13 @@ CheckBoxes frmCheckNumbers::BoxTexts() {
 }
 
 void frmCheckNumbers::ValidateBall(int position, bool& cancel) {
-    const BallVerdict verdict = quintara::ValidateBall(m_app.state.CurrentGameId(), BoxTexts(), position);
-    cancel = verdict.cancel;
-    if (!verdict.cancel) {
+    const Checked ball = quintara::ValidateBall(m_app.state.CurrentGameId(), BoxTexts(), position);
+    cancel = !ball;
+    if (ball) {
         return;
     }
-    m_app.desktop.MsgBox(verdict.message, kInputErrorTitle);
-    if (verdict.emptyBox) {
+    ShowRefusal(m_app.desktop, ball.error());
+    if (ball.error().emptyBox) {
         Boxes()[static_cast<std::size_t>(position - 1)]->text.clear();
     }
 }

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "history/HistoryUpdate.h"
+#include "ui/Refusals.h"
 #include "ui/main/frmQuintara.h"
 
 namespace quintara::ui {
@@ -101,33 +102,33 @@ TextBox* frmUpdateLottoHistory::BoxOf(EntryBox box) {
 }
 
 void frmUpdateLottoHistory::BallBox_Validate(int box, bool& cancel) {
-    const auto refusal = CheckBallBox(m_game, box, Fields().balls);
-    if (!refusal) {
+    const Checked ball = CheckBallBox(m_game, box, Fields().balls);
+    if (ball) {
         return;
     }
-    m_app.desktop.MsgBox(refusal->text, refusal->title);
+    ShowRefusal(m_app.desktop, ball.error());
     BallBoxes()[static_cast<std::size_t>(box - 1)]->text.clear();
     cancel = true;
 }
 
 void frmUpdateLottoHistory::txtDrawDate_Validate(bool& cancel) {
-    const auto refusal = CheckDrawDateBox(txtDrawDate.text);
-    if (!refusal) {
+    const Checked date = CheckDrawDateBox(txtDrawDate.text);
+    if (date) {
         return;
     }
-    if (refusal->emptyBox) {
+    if (date.error().emptyBox) {
         txtDrawDate.text.clear();
     }
-    m_app.desktop.MsgBox(refusal->text, refusal->title);
+    ShowRefusal(m_app.desktop, date.error());
     cancel = true;
 }
 
-void frmUpdateLottoHistory::Refuse(const EntryRefusal& refusal) {
-    TextBox* box = BoxOf(refusal.box);
+void frmUpdateLottoHistory::Refuse(const Refusal& refusal) {
+    TextBox* box = BoxOf(EntryBoxOf(refusal));
     if (box != nullptr && refusal.emptyBox) {
         box->text.clear();
     }
-    m_app.desktop.MsgBox(refusal.text, refusal.title);
+    ShowRefusal(m_app.desktop, refusal);
     if (box != nullptr) {
         box->SetFocus();
     }
@@ -145,19 +146,19 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
     }
     DrawEntryFields fields = Fields();
     auto prepared = PrepareUpdate(m_game, fields, *draws);
-    if (std::holds_alternative<UpdatePlan>(prepared)) {
-        if (auto refusal = EncodeTypedText(m_game, fields)) {
-            prepared = *refusal;
+    if (prepared) {
+        if (const Checked encoded = EncodeTypedText(m_game, fields); !encoded) {
+            prepared = quintara::Refuse(encoded.error());
         } else {
             prepared = PrepareUpdate(m_game, fields, *draws);
         }
     }
-    if (const auto* refusal = std::get_if<EntryRefusal>(&prepared)) {
+    if (!prepared) {
         busy->Restore();
-        Refuse(*refusal);
+        Refuse(prepared.error());
         return;
     }
-    const auto& plan = std::get<UpdatePlan>(prepared);
+    const UpdatePlan& plan = *prepared;
     const bool newDraw = plan.newDraw || (!m_offeredNumber.empty() && txtDrawNumber.text == m_offeredNumber);
     const auto newest = NewestDrawDate(m_game, m_app.appDir);
     if (!newest) {
@@ -165,14 +166,14 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
         Refuse(UpdateFailure(newest.GetError()));
         return;
     }
-    if (auto refusal = CheckNewDrawDate(m_game, plan, *newest)) {
+    if (const Checked follows = CheckNewDrawDate(m_game, plan, *newest); !follows) {
         busy->Restore();
-        Refuse(*refusal);
+        Refuse(follows.error());
         return;
     }
     if (CorrectionNeedsConfirmation({plan.drawNumber, newDraw}, *draws)) {
         busy->Restore();
-        const EntryRefusal question = CorrectionQuestion(plan.drawNumber, *draws);
+        const Refusal question = CorrectionQuestion(plan.drawNumber, *draws);
         if (!m_app.desktop.AskYesNo(question.text, question.title)) {
             txtDrawNumber.SetFocus();
             return;
@@ -201,8 +202,7 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
         box->text.clear();
     }
     busy->Restore();
-    const EntryRefusal done = UpdateCompleted(written->warning);
-    m_app.desktop.MsgBox(done.text, done.title);
+    ShowRefusal(m_app.desktop, UpdateCompleted(written->warning));
     txtDrawNumber.text = std::to_string(static_cast<std::int64_t>(written->drawNumber) + 1);
     // After a correction the number offered is the next draw to correct, not a new one.
     m_offeredNumber = written->added ? txtDrawNumber.text : std::string();

@@ -68,7 +68,7 @@ private:
     void txtDrawDate_Validate(bool& cancel);
     void cmdUpdate_Click();
     // Shows a refusal of "Update": the box emptied where the check says so, the message, the focus there.
-    void Refuse(const EntryRefusal& refusal);
+    void Refuse(const Refusal& refusal);
     void ReloadMainWindow();
 };
 

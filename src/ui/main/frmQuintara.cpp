@@ -8,6 +8,7 @@
 #include "core/Product.h"
 #include "core/TextRules.h"
 #include "generate/Catalogue.h"
+#include "ui/Refusals.h"
 #include "ui/picks/frmWheelGuarantees.h"
 #include "ui/start/frmSplash.h"
 
@@ -442,8 +443,7 @@ bool frmQuintara::LoadHistory() {
             // A game not yet started is no error: say how to get its draws instead of blaming a file.
             m_app.desktop.MsgBox(NoDrawsMessage(game), kNoDrawsTitle);
         } else {
-            const LoadFailureMessage message = HistoryLoadFailure(game);
-            m_app.desktop.MsgBox(message.text, message.title);
+            ShowRefusal(m_app.desktop, HistoryLoadFailure(game));
         }
         return false;
     }

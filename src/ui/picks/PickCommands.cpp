@@ -9,6 +9,7 @@
 #include "generate/Generator.h"
 #include "generate/Listing.h"
 #include "generate/WheelFile.h"
+#include "ui/Refusals.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/picks/frmMostLikely7Numbers.h"
 #include "ui/picks/frmMostLikelyNumbers.h"
@@ -91,30 +92,31 @@ void PickCommands::LoadWheel(const std::filesystem::path& path) {
         const int highest =
             std::max(Info(game).numbersChosen,
                      ImportHighestPointer(game, m_state.PersonalPicksActive, m_state.PersonalNumbers.Size()));
-        if (const auto refusal =
-                CheckWheelPointers(m_state.WheelLines, game, highest, WheelSource::BuiltIn)) {
+        if (const Checked checked =
+                CheckWheelPointers(m_state.WheelLines, game, highest, WheelSource::BuiltIn);
+            !checked) {
             busy.Restore();
-            if (refusal->problem == WheelProblem::NotANumber) {
+            if (checked.error().cause == RefusalCause::NotANumber) {
                 m_app.desktop.MsgBox(kDefaultWheelNotLoaded.text, kDefaultWheelNotLoaded.title);
                 return;
             }
-            m_app.desktop.MsgBox(refusal->text, refusal->title);
+            ShowRefusal(m_app.desktop, checked.error());
         }
     } else {
         WheelRead read = ReadCheckedWheel(path, game, Info(game).numbersChosen, WheelSource::BuiltIn);
-        if (!read.Ok()) {
+        if (!read) {
             // A wheel that fails a check is never selected: the one loaded before stays (the copy an import
             // took may be empty, and Pick must not run over a wheel without lines).
-            const WheelRefusal& refusal = read.GetError();
+            const Refusal& refusal = read.error();
             busy.Restore();
-            if (refusal.problem == WheelProblem::NotANumber) {
+            if (refusal.cause == RefusalCause::NotANumber) {
                 m_app.desktop.MsgBox(kDefaultWheelNotLoaded.text, kDefaultWheelNotLoaded.title);
             } else {
-                m_app.desktop.MsgBox(refusal.text, refusal.title);
+                ShowRefusal(m_app.desktop, refusal);
             }
             return;
         }
-        m_state.WheelLines = std::move(read).Value();
+        m_state.WheelLines = *std::move(read);
     }
     // A built-in wheel is the program's own file, chosen from the wheel box: it is no recent file of the
     // player's, and adding it at every start and game switch pushed the player's files off the list.
@@ -158,22 +160,22 @@ void PickCommands::ImportWheel(const std::filesystem::path& path, bool builtInRa
             ImportHighestPointer(game, m_state.PersonalPicksActive, m_state.PersonalNumbers.Size());
         WheelRead read = ReadCheckedWheel(path, game, highest,
                                           builtInRangeMessages ? WheelSource::BuiltIn : WheelSource::Import);
-        if (!read.Ok()) {
+        if (!read) {
             // A refused file leaves the wheel the box names.
             m_state.WheelLines = m_state.WheelBackup;
             busy.Restore();
-            const WheelRefusal& refusal = read.GetError();
-            if (refusal.problem == WheelProblem::Unreadable || refusal.problem == WheelProblem::NotANumber) {
+            const Refusal& refusal = read.error();
+            if (refusal.cause == RefusalCause::Unreadable || refusal.cause == RefusalCause::NotANumber) {
                 // The import's own message, and below it the file and what is wrong with it.
                 m_app.desktop.MsgBox(std::string(kImportCancelled.text) + "\r\n" + refusal.detail,
                                      kImportCancelled.title);
             } else {
-                m_app.desktop.MsgBox(refusal.text, refusal.title);
+                ShowRefusal(m_app.desktop, refusal);
             }
             return;
         }
-        const std::size_t lineCount = read.Value().Size();
-        m_state.WheelLines = std::move(read).Value();
+        const std::size_t lineCount = read->Size();
+        m_state.WheelLines = *std::move(read);
         PlaceCustomWheel(CustomWheelItem(lineCount));
         // Personal picks wait for a wheel of their own before they can be picked.
         m_main.mnuPick6.enabled = true;
@@ -235,8 +237,9 @@ void PickCommands::mnuPick6_Click() {
             const int highest = std::max(
                 Info(game).numbersChosen,
                 ImportHighestPointer(game, m_state.PersonalPicksActive, m_state.PersonalNumbers.Size()));
-            if (const auto refusal = CheckWheel(m_state.WheelLines, game, highest, WheelSource::Import)) {
-                throw GenerateError(refusal->detail);
+            if (const Checked wheel = CheckWheel(m_state.WheelLines, game, highest, WheelSource::Import);
+                !wheel) {
+                throw GenerateError(wheel.error().detail);
             }
         }
         GenerateNumbers(m_state, today);
@@ -340,9 +343,9 @@ void PickCommands::mnuShowPersonalPicks_Click() {
     SelectOnlyItem(m_main.cmbAlgorithms, std::string(kPersonalPicksItem));
     const Game game = m_state.CurrentGameId();
     const bool fits = !m_savedWheelCaption.empty() &&
-                      !CheckWheelPointers(m_savedWheelLines, game,
-                                          ImportHighestPointer(game, true, m_state.PersonalNumbers.Size()),
-                                          WheelSource::Import);
+                      CheckWheelPointers(m_savedWheelLines, game,
+                                         ImportHighestPointer(game, true, m_state.PersonalNumbers.Size()),
+                                         WheelSource::Import);
     if (fits) {
         // Selected first: its reaction checks the wheel then loaded against the game's own range, which
         // the saved wheel may outrun when the personal numbers do.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "generate/PersonalNumbers.h"
+#include "ui/Refusals.h"
 #include "ui/main/frmQuintara.h"
 
 namespace quintara::ui {
@@ -53,15 +54,15 @@ void frmPersonalPicks::cmdOK_Click() {
     // window leaves the numbers of the last accepted entry.
     auto checked = CheckPersonalNumbers(m_app.state.CurrentGameId(), boxes);
     if (!checked) {
-        const PersonalRefusal& refusal = checked.GetError();
-        if (refusal.problem == PersonalRefusal::Problem::Missing) {
-            m_app.desktop.MsgBox(refusal.text, refusal.title);
+        const Refusal& refusal = checked.error();
+        if (refusal.box == 0) {
+            ShowRefusal(m_app.desktop, refusal);
         } else {
             Refuse(refusal.box, refusal.text, refusal.title);
         }
         return;
     }
-    m_app.state.PersonalNumbers = std::move(checked).Value();
+    m_app.state.PersonalNumbers = *std::move(checked);
     if (auto* main = m_app.forms.Find<frmQuintara>()) {
         main->EnterPersonalPicksMode();
     }

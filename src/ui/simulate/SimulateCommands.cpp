@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <exception>
-#include <variant>
 
 #include "check/ChanceComparison.h"
 #include "core/TextRules.h"
 #include "generate/Generator.h"
+#include "ui/Refusals.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/simulate/frmNumberOfDraws.h"
 #include "ui/simulate/frmSimulatedWins.h"
@@ -17,16 +17,8 @@ namespace {
 
 // One turn of the window system shows the label before the run; the run itself takes milliseconds.
 constexpr int kRepaintTurns = 1000;
-constexpr std::string_view kFailedTitle = "Simulation Stopped";
-
-std::string FailureText(const SimulationError& error) {
-    std::string text = "Unable to simulate";
-    if (error.drawNumber > 0) {
-        text += " draw number " + std::to_string(error.drawNumber);
-    }
-    return text + ": " + error.message +
-           ".\r\nNo report was made; the history and its statistics are as they were.";
-}
+constexpr std::string_view kNothingChanged =
+    ".\r\nNo report was made; the history and its statistics are as they were.";
 
 }  // namespace
 
@@ -35,8 +27,8 @@ void SimulateCommands::Simulate(SimulationCommand command) {
         return;
     }
     const std::int32_t drawCount = m_state.LastDraw;
-    if (const auto tooFew = TooFewDrawsToSimulate(m_state.CurrentGameId(), drawCount)) {
-        m_app.desktop.MsgBox(tooFew->text, tooFew->title, MsgBoxIcon::Exclamation);
+    if (const Checked enough = EnoughDrawsToSimulate(m_state.CurrentGameId(), drawCount); !enough) {
+        ShowRefusal(m_app.desktop, enough.error());
         return;
     }
     FormManager::ReactionScope keepAlive(&m_app.forms);
@@ -66,21 +58,23 @@ bool SimulateCommands::RunSimulation(std::int16_t n, SimulationCommand command) 
     GeneratorRequest request = RequestFromState(m_state, m_app.Today());
     // The algorithm the box shows, as Pick reads it, even before a first Pick.
     request.GeneratorMode = std::max<std::int16_t>(m_state.SelectedAlgorithmIndex, 0);
-    SimulationResult result = SimulationError{};
-    try {
-        result = quintara::RunSimulation(m_state, request, n, command);
-    } catch (const std::exception& error) {
-        result = SimulationError{SimulationError::Kind::StepFailed, 0, 0, error.what()};
-    }
+    SimulationResult result = [&]() -> SimulationResult {
+        try {
+            return quintara::RunSimulation(m_state, request, n, command);
+        } catch (const std::exception& error) {
+            return Refuse(SimulationFailure(RefusalCause::StepFailed, 0, error.what()));
+        }
+    }();
     m_main.lblProccessing.visible = false;
     m_main.Refresh();
-    if (auto* error = std::get_if<SimulationError>(&result)) {
+    if (!result) {
         // The run worked on copies: the history, its statistics and the draw on show are untouched.
         busy.Restore();
-        m_app.desktop.MsgBox(FailureText(*error), kFailedTitle, MsgBoxIcon::Exclamation);
+        const Refusal& failure = result.error();
+        m_app.desktop.MsgBox(failure.text + std::string(kNothingChanged), failure.title, IconOf(failure));
         return false;
     }
-    auto& run = std::get<SimulationRun>(result);
+    SimulationRun& run = *result;
     m_chance = ChanceReportText(run, command, kCrLf);
     // Only the report is kept. The run's steps made lines, final numbers and a winning line of their own,
     // but the player's picked or loaded lines, the check on show and the main window's walk through them

@@ -1,9 +1,8 @@
 #include "ui/simulate/frmNumberOfDraws.h"
 
-#include <variant>
-
 #include "check/Simulation.h"
 #include "core/Draws.h"
+#include "ui/Refusals.h"
 #include "ui/kit/CaptionFit.h"
 
 namespace quintara::ui {
@@ -30,11 +29,14 @@ void frmNumberOfDraws::cmdCheck_Click() {
     const auto drawCount = WithDrawRecord(state.CurrentGameId(), [&]<class Rec>(RecordTag<Rec>) {
         return static_cast<std::int32_t>(state.Draws<Rec>().Size());
     });
-    const DrawsCheck check = CheckNumberOfDraws(txtNumberOfDraws.text, drawCount);
-    if (const auto* refusal = std::get_if<DrawsRefusal>(&check)) {
-        m_app.desktop.MsgBox(refusal->text, refusal->title);
-        txtNumberOfDraws.text.clear();
-        if (refusal->focusBox) {
+    const Expected<std::int16_t> check = CheckNumberOfDraws(txtNumberOfDraws.text, drawCount);
+    if (!check) {
+        const Refusal& refusal = check.error();
+        ShowRefusal(m_app.desktop, refusal);
+        if (refusal.emptyBox) {
+            txtNumberOfDraws.text.clear();
+        }
+        if (refusal.box != 0) {
             txtNumberOfDraws.SetFocus();
         }
         return;
@@ -42,7 +44,7 @@ void frmNumberOfDraws::cmdCheck_Click() {
     // Hidden first: that ends the modal showing, and the starting command goes on once the run is over.
     Hide();
     if (m_run) {
-        m_run(std::get<std::int16_t>(check));
+        m_run(*check);
     }
 }
 
