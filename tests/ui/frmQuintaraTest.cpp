@@ -38,7 +38,6 @@ TEST_F(MainWindowTest, ThunderballRelaysTheWindowAndLottoPutsItBack) {
     EXPECT_EQ(Shown(main), "964 08/05/2010 | 5 6 7 8 10  | 13 | 3 Excalibur 5");
     EXPECT_FALSE(main.lblBall6.visible || main.lblDrawBall6.visible || main.Image2.visible);
     EXPECT_EQ(main.lblBonusBall.caption, "Thunderball");
-    EXPECT_EQ(main.lblBonusBall.left, 5440);
     EXPECT_TRUE(main.cmbThunderballSorted.visible);
     EXPECT_EQ(main.cmbThunderballSorted.ListCount(), 14);
     EXPECT_EQ(main.cmbSorted.ListCount(), 34);
@@ -54,7 +53,6 @@ TEST_F(MainWindowTest, ThunderballRelaysTheWindowAndLottoPutsItBack) {
     main.mnuDrawLotto.Click();
     EXPECT_TRUE(main.lblBall6.visible);
     EXPECT_EQ(main.lblBonusBall.caption, "Bonus Ball");
-    EXPECT_EQ(main.lblBonusBall.left, 5480);
     EXPECT_FALSE(main.cmbThunderballSorted.visible || main.mnuThunderballAveragesBarChart.enabled);
     EXPECT_EQ(Shown(main), "2065 07/10/2015 | 30 7 44 11 49 5 | 25 | 4 Guinevere");
     EXPECT_TRUE(desktop.messages.empty());
@@ -70,9 +68,6 @@ TEST_F(MainWindowTest, DailyPlayShowsItsSeventhBallAndLottoExtraHidesTheExtra) {
     main.mnuDrawDailyPlay.Click();
     EXPECT_EQ(Shown(main), "2 23/10/2003 | 27 1 23 19 5 7 | 12 |  ");
     EXPECT_EQ(main.lblBonusBall.caption, "Ball 7");
-    EXPECT_EQ(main.lblBonusBall.left, 5270);
-    EXPECT_EQ(main.lblDrawBallBonus.left, 5370);
-    EXPECT_EQ(main.Image1.left, 5160);
     EXPECT_EQ(main.cmbSorted.ListCount(), 27);
 
     main.mnuDrawLottoExtra.Click();
