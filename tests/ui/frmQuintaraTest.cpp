@@ -136,15 +136,13 @@ TEST_F(MainWindowTest, NumberSearchFindsEveryCountedFieldAndWalksTheMatches) {
         EXPECT_EQ(app.state.CurrentDraw, draw) << button->Name();
     }
 
-    desktop.inputAnswers = {"41", "abc", ""};
+    desktop.inputAnswers = {"41", "abc"};
     main.cmdNumberSearch.Click();
     EXPECT_EQ(desktop.messages.back(), (Message{"No match was found!", "No match", MsgBoxIcon::None}));
     EXPECT_EQ(app.state.OccurrenceDraws.Size(), 3u);
-    for (int i = 0; i < 2; ++i) {
-        main.cmdNumberSearch.Click();
-        EXPECT_EQ(desktop.messages.back(),
-                  (Message{"Incorrect Data entered. Please try again!", "Error", MsgBoxIcon::None}));
-    }
+    main.cmdNumberSearch.Click();
+    EXPECT_EQ(desktop.messages.back(),
+              (Message{"Incorrect Data entered. Please try again!", "Error", MsgBoxIcon::None}));
 
     main.mnuShowDraws.Click();
     EXPECT_TRUE(app.state.OccurrenceDraws.Empty());
@@ -153,7 +151,7 @@ TEST_F(MainWindowTest, NumberSearchFindsEveryCountedFieldAndWalksTheMatches) {
 
 TEST_F(MainWindowTest, DateSearchHitMissAndBadInput) {
     frmQuintara& main = Start();
-    desktop.inputAnswers = {"08/05/2010", "09/05/2010", "2010-05-31", "31/02/2010"};
+    desktop.inputAnswers = {"08/05/2010", "09/05/2010", "31/02/2010"};
     main.cmdDateSearch.Click();
     EXPECT_EQ(desktop.questions.back().prompt, "Enter a date to search for using format: dd/mm/yyyy");
     EXPECT_EQ(desktop.messages.back().title, "Date match");
@@ -162,8 +160,6 @@ TEST_F(MainWindowTest, DateSearchHitMissAndBadInput) {
     main.cmdDateSearch.Click();
     EXPECT_EQ(desktop.messages.back(), (Message{"No match was found!", "No match", MsgBoxIcon::None}));
     EXPECT_EQ(main.txtDrawNumber.text, "1500");
-    main.cmdDateSearch.Click();
-    EXPECT_EQ(desktop.messages.back().title, "No match");
     main.cmdDateSearch.Click();
     EXPECT_EQ(desktop.messages.back().text, "Incorrect Data entered. Please try again!");
 }
