@@ -222,6 +222,7 @@ TEST(LinesFileTest, AFailedSaveLeavesTheOldFilesWhole) {
         ASSERT_FALSE(result.Ok());
         EXPECT_TRUE(result.GetError().message.starts_with((place / "old.lot").string() + ": "))
             << result.GetError().message;
+        EXPECT_EQ(result.GetError().message.find("could not be put back"), std::string::npos);
         EXPECT_EQ(place.Read("old.txt"), c.oldPair ? "old text" : "");
         EXPECT_EQ(std::filesystem::exists(place / "old.txt"), c.oldPair);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(place.Path()), {}), c.oldPair ? 2 : 0);
