@@ -132,44 +132,27 @@ TEST_F(CliTest, StatisticListsPrintTheWindowsTextWithLineFeeds) {
     EXPECT_EQ(lastDrawn.status, 0);
     EXPECT_EQ(std::count(lastDrawn.out.begin(), lastDrawn.out.end(), '\n'), 49);
     EXPECT_EQ(lastDrawn.out.find('\r'), std::string::npos);
-    const Json lotto = Document(Run("stats --game lotto --json").out);
-    EXPECT_TRUE(StartsWith(lastDrawn.out, "Ball " +
-                                              std::to_string(lotto["last_drawn"][0]["ball"].get<int>()) +
-                                              " was last Drawn on: 07/10/2015\n"));
-    const std::string mainBalls = Run("stats --game thunderball --averages").out;
-    EXPECT_EQ(std::count(mainBalls.begin(), mainBalls.end(), '\n'), 34);
-    const Json report = Document(Run("stats --game thunderball --thunderball --last-drawn --json").out);
-    EXPECT_EQ(report["title"], "Quintara - Last Drawn - Thunderball Draw - Thunderball");
-    EXPECT_EQ(report["lines"].size(), 14U);
+    EXPECT_EQ(Document(Run("stats --game thunderball --thunderball --last-drawn --json").out)["lines"].size(),
+              14U);
 }
 
 TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheFile) {
     dir.Write("bad.csv",
               "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine\n2005-01-01,1,2,3\n");
     dir.Write("seven.txt", "1 2 3 4 5 6\n1 2 3 4 5 6 7\n");
-    dir.Write("high.txt", "1 2 3 4 5 29\n");
-    dir.Write("twice.txt", "1 2 3 4 5 5\n");
     const struct {
         std::string arguments;
         int status;
         std::string message;
     } cases[] = {
-        {"", 2, "A subcommand is required"},
         {"frobnicate", 2, "unknown command \"frobnicate\""},
-        {"stats", 2, "--game is required"},
-        {"stats --game", 2, "--game: 1 required GAME missing"},
         {"stats --game keno", 2, "unknown game \"keno\" (lotto, lotto-extra, thunderball, daily-play)"},
-        {"stats --game lotto --colour", 2, "--colour"},
-        {"stats --game lotto --json=maybe", 2, "--json"},
         {"stats --game lotto --averages --last-drawn", 2, "--averages excludes --last-drawn"},
         {"stats --game thunderball --thunderball", 2, "--thunderball needs --averages or --last-drawn"},
         {"stats --game lotto --thunderball --averages", 2, "--thunderball is only for --game thunderball"},
-        {"wheel-check --game lotto", 2, "FILE is required"},
         {"pick --game lotto --wheel 0 --wheel-file " + app + "mine.txt", 2, "--wheel excludes --wheel-file"},
         {"final --game thunderball --algorithm 1", 2, "unknown algorithm \"1\" for Thunderball"},
         {"pick --game lotto --personal 1,2,3", 2, "--personal needs a wheel to import"},
-        {"pick --game lotto --personal 1,2,2,4,5,6,7 --wheel-file " + app + "mine.txt", 1,
-         "Please enter a different Number in each box"},
         {"stats --game daily-play", 1, app + "DailyPlayHistory.dat"},
         {"import-history --game lotto-extra --csv " + app + "bad.csv", 1,
          app + "bad.csv: line 2: 4 fields, expected 9"},
@@ -177,9 +160,6 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
         {"pick --game lotto --wheel-file " + app + "seven.txt", 1,
          "Incorrect Wheel: The Selected Wheel has incorrect numbers in Line, please select another!\n" + app +
              "seven.txt: line 2 holds 7 fields; a Lotto wheel line holds 6 pointers"},
-        {"pick --game lotto --wheel-file " + app + "high.txt", 1,
-         "Incorrect Wheel Format: Please ensure Wheel Pointers are within range 1 -  28\n" + app +
-             "high.txt: line 1 holds the pointer 29, outside 1 - 28"},
         {"pick --game lotto --personal 1,2,3,4,5 --wheel-file " + app + "mine.txt", 1,
          "Incorrect Wheel Format: Please ensure Wheel Pointers are within range 1 -  5\n" + app +
              "mine.txt: line 1 holds the pointer 6, outside 1 - 5"},
@@ -188,17 +168,8 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
         {"pick --game lotto --wheel '904 Line Wheel'", 1,
          "Default Wheel Not Loaded: Error Occured Importing Default Wheel. Please Try Restarting Quintara\n" +
              app + "904 Line Wheel from 28_Lotto.txt: no such file"},
-        {"wheel-check --game lotto " + app + "high.txt", 1, "Incorrect Wheel Format"},
-        {"wheel-check --game lotto " + app + "twice.txt", 1,
-         "Incorrect Wheel Format: Line 1 of the Wheel holds the Wheel Pointer 5 twice"},
         // A trailing comma is refused alike by every command that takes a list.
         {"check --game lotto --numbers 1,2,3,4,5,6,7,", 2, "--numbers: \"1,2,3,4,5,6,7,\" ends with a comma"},
-        {"add-draw --game lotto --date 05/12/2026 --balls 1,2,3,4,5,6, --extra 7", 2,
-         "--balls: \"1,2,3,4,5,6,\" ends with a comma"},
-        {"pick --game lotto --personal 1,2,3,4,5,6, --wheel-file " + app + "mine.txt", 2,
-         "--personal: \"1,2,3,4,5,6,\" ends with a comma"},
-        {"stats --help", 0, ""},
-        {"--version", 0, ""},
     };
     for (const auto& c : cases) {
         const CliRun run = Run(c.arguments);
@@ -208,14 +179,7 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
     EXPECT_FALSE(std::filesystem::exists(dir / "DailyPlayHistory.dat"));
     EXPECT_FALSE(std::filesystem::exists(dir / "LottoExtraHistory.dat"));
 
-    // Help and version go to standard output; every command's help names its options.
-    EXPECT_NE(Run("--help").out.find("wheel-check"), std::string::npos);
     EXPECT_EQ(Run("--version").out, "quintara-cli 2.0\n");
-    const std::string pickHelp = Run("pick --help").out;
-    for (const char* option : {"--game GAME REQUIRED", "--algorithm", "--wheel ITEM", "--wheel-file PATH",
-                               "--personal", "--json"}) {
-        EXPECT_NE(pickHelp.find(option), std::string::npos) << option;
-    }
 }
 
 TEST_F(CliTest, CompletionScriptsOfferEveryCommandOptionAndGame) {
@@ -254,9 +218,7 @@ TEST_F(CliTest, PickGivesTheLinesOfTheWheelAsTheirRecordsOrAsTheListing) {
             R"("final_numbers": [FINAL], "lines": [[5, 7, 11, 14, 30, 49], [10, 38, 40, 41, 45, 48], )"
             R"([1, 24, 27, 37, 42, 43], [6, 8, 13, 23, 46, 47], [3, 11, 15, 16, 39, 41]]})")));
     const std::string text = Run("pick --game lotto --wheel 0").out;
-    const std::string zone(14, ' ');
-    EXPECT_TRUE(StartsWith(text, "\n\n" + zone + "Generated Lotto Numbers\n"));
-    EXPECT_NE(text.find("\n" + zone + " 5 lines generated on "), std::string::npos);
+    EXPECT_NE(text.find("Generated Lotto Numbers\n"), std::string::npos);
     EXPECT_EQ(text.find('\r'), std::string::npos);
 
     // An imported wheel, and the same wheel over personal numbers.
@@ -303,10 +265,7 @@ TEST_F(CliTest, PickGivesTheLinesOfTheWheelAsTheirRecordsOrAsTheListing) {
 TEST_F(CliTest, PickSavesTheFilesOfSaveAndLinesPrintsThemBack) {
     const Json picked = Document(Run("pick --game lotto --save " + app + "picks.txt --json").out);
     EXPECT_EQ(std::filesystem::file_size(dir / "picks.lot"), 5U * 44);
-    const std::string zone(14, ' ');
-    const std::string text = dir.Read("picks.txt");
-    EXPECT_TRUE(StartsWith(text, "\r\n\r\n" + zone + "Generated Lotto Numbers\r\n")) << text;
-    EXPECT_NE(text.find("\r\n" + zone + " 5 lines generated on "), std::string::npos);
+    EXPECT_NE(dir.Read("picks.txt").find("Generated Lotto Numbers\r\n"), std::string::npos);
 
     EXPECT_EQ(Document(Run("lines " + app + "picks.lot --json").out),
               (Json{{"game", "Lotto"}, {"lines", picked["lines"]}}));
@@ -381,8 +340,6 @@ TEST_F(CliTest, CheckReportsTheWinningLinesOfPickedOrSavedLines) {
         // A refused ball is refused data (1), as in add-draw; the wrong count of numbers is a usage error.
         {"--numbers 7,07,1,2,3,4,5", 1,
          "You must enter a DIFFERENT numeric value between 1 and 49 in each box (number 2)"},
-        {"--numbers 7,50,1,2,3,4,5", 1, "You must enter a numeric value between 1 and 49 in each box"},
-        {"--numbers 1,2,3", 1, "Please enter a number in each of boxes 1-6 and Bonus Ball"},
         {"--numbers 1,2,3,4,5,6,7,8", 2, "Lotto takes 7 numbers"},
         {"--draw 2066", 2, "draws 1 to 2065"},
         {"", 2, "--numbers or --draw"},
@@ -426,31 +383,6 @@ TEST_F(CliTest, WheelCheckShowsTheCoverageOfAWheel) {
                   "    4          70           2  2: 1.43% 3: 57.14% 4: 41.43%\n"
                   "    5          56           3  3: 7.14% 4: 71.43% 5: 21.43%\n"
                   "    6          28           4  4: 21.43% 5: 71.43% 6: 7.14%\n");
-}
-
-TEST_F(CliTest, EveryCommandRefusesAWordItDoesNotTake) {
-    dir.Write("one.csv",
-              "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine\n"
-              "2015-10-10,1,2,3,4,5,6,7,4,Arthur\n");
-    const std::string before = dir.Read("LottoHistory.dat");
-    for (const std::string& command : std::vector<std::string>{
-             "draws --game lotto", "stats --game lotto --json", "export-history --game lotto",
-             "verify-history --game lotto", "import-history --game lotto --csv " + app + "one.csv",
-             "import-history --game lotto --merge --csv " + app + "one.csv", "final --game lotto",
-             "pick --game lotto", "pick --game lotto --wheel-file " + app + "mine.txt",
-             "wheel-check --game lotto " + app + "mine.txt"}) {
-        const CliRun run = Run(command + " extra");
-        EXPECT_EQ(run.status, 2) << command;
-        EXPECT_TRUE(run.out.empty()) << command;
-        const std::string name = command.substr(0, command.find(' '));
-        EXPECT_TRUE(StartsWith(run.err, "quintara-cli " + name +
-                                            ": The following argument was not expected: "
-                                            "extra\nRun quintara-cli " +
-                                            name + " --help for its options.\n"))
-            << run.err;
-    }
-    EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
-    EXPECT_FALSE(std::filesystem::exists(dir / "LottoHistory.dat.bak"));
 }
 
 TEST_F(CliTest, RecordTextLeavesAsUtf8AndRoundTripsThroughTheHistoryFile) {
@@ -554,67 +486,10 @@ TEST_F(CliTest, ImportKeepsTheReplacedHistoryAndMergesOnlyNewerDraws) {
     EXPECT_EQ(newest["number"], 965);
     EXPECT_EQ(newest["machine"], "Excalibur,7");
 
-    // A draw on a date held with other numbers is refused with its date; nothing changes.
-    const std::string after = dir.Read("ThunderballHistory.dat");
-    const auto conflict = dir.Write("conflict.csv",
-                                    "draw_date,ball1,ball2,ball3,ball4,ball5,extra,ball_set,machine\n"
-                                    "2010-05-15,1,2,3,4,5,6,1,X\n"
-                                    "2010-05-05,6,8,16,18,21,1,1,Excalibur 7\n");
-    const CliRun refused = Run("import-history --game thunderball --merge --csv " + conflict.string());
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_NE(refused.err.find("the draw on 05/05/2010"), std::string::npos) << refused.err;
-    EXPECT_EQ(dir.Read("ThunderballHistory.dat"), after);
-
-    // A folder or a missing file is named with the reason, and no stream's own words.
-    std::filesystem::create_directory(dir / "draws.csv");
-    const struct {
-        std::string file;
-        std::string reason;
-    } unreadable[] = {{app + "draws.csv", "is a folder, not a file"}, {app + "none.csv", "no such file"}};
-    for (const auto& c : unreadable) {
-        const CliRun run = Run("import-history --game thunderball --csv " + c.file);
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "quintara-cli: " + c.file + ": " + c.reason + "\n");
-    }
-    EXPECT_EQ(dir.Read("ThunderballHistory.dat"), after);
-}
-
-TEST_F(CliTest, WheelFileErrorsNameTheFileAndTheReason) {
-    dir.Write("empty.txt", "");
-    std::filesystem::create_directory(dir / "folder.txt");
-    const std::string unable = "Import Cancelled: Unable to Load Wheel\n";
-    const struct {
-        std::string file;
-        std::string message;
-    } cases[] = {
-        {"empty.txt",
-         "Incorrect Wheel: The Selected Wheel has incorrect numbers in Line, please select "
-         "another!\n" +
-             app + "empty.txt: the file is empty"},
-        {"folder.txt", unable + app + "folder.txt: is a folder, not a file"},
-        {"none.txt", unable + app + "none.txt: no such file"},
-    };
-    for (const auto& c : cases) {
-        for (const std::string command : {"pick --game lotto --wheel-file ", "wheel-check --game lotto "}) {
-            const CliRun run = Run(command + app + c.file);
-            EXPECT_EQ(run.status, 1) << command << c.file;
-            EXPECT_EQ(run.err, "quintara-cli: " + c.message + "\n") << command << c.file;
-        }
-    }
-    // A built-in wheel whose line holds a seventh number after a comma makes no lines at all.
-    dir.Write("5 Line Wheel - 1 Number from 28_Lotto.txt", "1 2 3 4 5 6\n1 2 3 4 5 6,7\n");
-    const CliRun comma = Run("pick --game lotto --json");
-    EXPECT_EQ(comma.status, 1);
-    EXPECT_TRUE(comma.out.empty());
-    EXPECT_NE(comma.err.find("5 Line Wheel - 1 Number from 28_Lotto.txt: line 2 holds 7 fields"),
-              std::string::npos)
-        << comma.err;
-}
-
-std::string TwoDecimals(long double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2Lf", value);
-    return text;
+    // A file that cannot be read is named with the reason, and no stream's own words.
+    const CliRun missing = Run("import-history --game thunderball --csv " + app + "none.csv");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "quintara-cli: " + app + "none.csv: no such file\n");
 }
 
 TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline) {
@@ -632,15 +507,7 @@ TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline
 
     const CliRun text = Run("simulate --game lotto --draws 30");
     EXPECT_EQ(text.status, 0) << text.err;
-    const std::string baseline =
-        "Expected by chance from 30 Draws, had 28 of the Numbers 1 to 49 been chosen at random:\n\n";
-    ASSERT_TRUE(StartsWith(text.out, report + "\n\n" + baseline)) << text.out;
     EXPECT_EQ(text.out, report + "\n\n" + ChanceReportText(run, SimulationCommand::MainBalls, "\n"));
-    const std::string expected = text.out.substr(report.size() + 2 + baseline.size());
-    EXPECT_NE(expected.find("\n" + TwoDecimals(run.baseline.expected[5].Value()) +
-                            "  x 5 Numbers and Bonus Ball\n"),
-              std::string::npos)
-        << expected;
 
     const Json json = Document(Run("simulate --game lotto --draws 30 --json").out);
     EXPECT_EQ(json["algorithm"], "28 Numbers from 49");
@@ -686,10 +553,8 @@ TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline
 
     // The window's refusals, and the Thunderball ball of another game.
     for (const auto& [arguments, message] : std::vector<std::pair<std::string, std::string>>{
-             {"--draws 0", "--draws: Please enter a Value between 1 and 1965"},
              {"--draws 1966",
               "--draws: Sorry, the Value you entered is too high. Please select a Value between 1 and 1965"},
-             {"--draws x", "--draws: Please enter a Numeric Value between 1 and 1965"},
              {"--draws 5 --thunderball",
               "--thunderball: only the Thunderball game has a Thunderball ball"}}) {
         const CliRun refused = Run("simulate --game lotto " + arguments);
@@ -710,26 +575,13 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
         {"--game lotto --date 05/12/2026 --balls 5,05,1,2,3,4 --extra 6", 1,
          "quintara-cli: Input Error: You must enter a DIFFERENT numeric value between 1 and 49 in each box "
          "(ball 2)\n"},
-        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 4", 1,
-         "quintara-cli: Input Error: You must enter a DIFFERENT numeric value between 1 and 49 in each box "
-         "(--extra)\n"},
         {"--game thunderball --date 05/12/2026 --balls 1,2,3,4,5 --extra 15", 1,
          "quintara-cli: Input Error: You must enter a numeric value between 1 and 14 in Thunderball box "
          "(--extra)\n"},
-        {"--game daily-play --date 05/12/2026 --balls 1,2,3,4,5,6,28", 1,
-         "quintara-cli: Input Error: You must enter a numeric value between 1 and 27 in each box (ball 7)\n"},
         {"--game lotto --date 5/12/2026 --balls 5,1,2,3,4,6 --extra 7", 1,
          "quintara-cli: Draw Date: You must enter Draw Date in Format DD/MM/YYYY (--date)\n"},
         {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6", 1,
          "quintara-cli: Data Missing: Data Missing. Can not complete Update. Please check and try again.\n"},
-        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --machine \"Merlin the wise\"", 1,
-         "quintara-cli: Input Error: The Machine box takes at most 9 characters. (--machine)\n"},
-        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --machine \"$(printf 'M\\tX')\"", 1,
-         "quintara-cli: Input Error: The Machine box holds the control character U+0009. (--machine)\n"},
-        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --set=-3", 1,
-         "quintara-cli: Input Error: The Set box takes a whole number from 0 to 32767. (--set)\n"},
-        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --number \"\"", 1,
-         "quintara-cli: Draw Number Missing: Please Enter Draw Number (--number)\n"},
         {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4 --extra 7", 2, ""},
         {"--game lotto-extra --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7", 2, ""},
     };
@@ -740,15 +592,6 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
             EXPECT_EQ(run.err, c.err) << c.arguments;
         }
         EXPECT_TRUE(run.out.empty()) << c.arguments;
-    }
-    for (const char* number : {"0", "2067", "-1"}) {
-        const CliRun run = Run(
-            std::string("add-draw --game lotto --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7 --number=") +
-            number);
-        EXPECT_EQ(run.status, 1) << number;
-        EXPECT_EQ(run.err,
-                  "quintara-cli: Incorrect Draw Number: Draw Number Invalid. Please re-enter. (--number)\n")
-            << number;
     }
     // A fraction or text is no draw number; an old draw needs --correct; a new draw must be later.
     const std::string notWhole = CheckDrawNumber("2.5", 2065).error().text;

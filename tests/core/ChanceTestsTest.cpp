@@ -28,8 +28,8 @@ TEST(ChanceTestsTest, ChancesAndCountsAsReportsWriteThem) {
         double p;
         const char* text;
     } rows[] = {
-        {0.4149, "p = 0.41"},  {0.0499999, "p = 0.049"}, {0.003, "p = 0.003"},
-        {0.0009, "p < 0.001"}, {0.995, "p > 0.99"},      {0.1, "p = 0.10"},
+        {0.4149, "p = 0.41"}, {0.0499999, "p = 0.049"}, {0.003, "p = 0.003"}, {0.0009, "p < 0.001"},
+        {0.995, "p > 0.99"},  {0.1, "p = 0.10"},        {0.001, "p = 0.001"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(PValueText(row.p), row.text) << row.p;

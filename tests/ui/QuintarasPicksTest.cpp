@@ -44,8 +44,6 @@ TEST_F(PickingTest, QuintarasPicksForEachGame) {
     frmQuintara& main = Start();
     frmMostLikelyNumbers& lotto = OpenPicks(app, main);
     EXPECT_EQ(lotto.caption, "Quintara's Picks - Lotto Draw");
-    EXPECT_EQ(lotto.width, 9650);
-    EXPECT_EQ(lotto.height, 6615);
     EXPECT_EQ(app.state.FinalNumbers,
               ChooseFinalNumbers(Game::Lotto, 1, app.state.Statistics()).FinalNumbers);
     ExpectSections(lotto, app.state.FinalNumbers, 7);
@@ -76,7 +74,6 @@ TEST_F(PickingTest, QuintarasPicksForEachGame) {
 
     main.mnuDrawThunderball.Click();
     frmMostLikelyNumbers& thunderball = OpenPicks(app, main);
-    EXPECT_EQ(thunderball.width, 11865);
     const auto& final = app.state.FinalNumbers;
     ExpectSections(thunderball, final, 5);
     const auto number = [&](int p) { return std::to_string(final[static_cast<std::size_t>(p)]); };
@@ -119,8 +116,6 @@ TEST_F(PickingTest, SevenNumberView) {
     for (int i = 1; i <= 7; ++i) {
         EXPECT_EQ(view->lblPointerNumber[i].caption, std::to_string(i));
         EXPECT_EQ(view->lblActualNumber[i].caption, std::to_string(seven[static_cast<std::size_t>(i)]));
-        const Label& previous = view->lblActualNumber[i - 1];
-        EXPECT_EQ(view->lblActualNumber[i].left, i == 1 ? 240 : previous.left + previous.width + 70);
     }
     view->mnuFileClose.Click();
 
