@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/AppDir.h"
+#include "core/Version.h"
 #include "qt/Pictures.h"
 #include "qt/QtPlatform.h"
 #include "ui/App.h"
@@ -20,7 +21,7 @@ namespace {
 void DescribeProgram() {
     QCoreApplication::setOrganizationName("Quintara");
     QCoreApplication::setApplicationName("Quintara");
-    QCoreApplication::setApplicationVersion("2.0");
+    QCoreApplication::setApplicationVersion(quintara::kVersion);
 }
 
 void DefineOptions(QCommandLineParser& options) {
