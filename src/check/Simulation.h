@@ -136,10 +136,6 @@ DrawsCheck CheckNumberOfDraws(std::string_view text, std::int32_t drawCount);
 // simulation at all, and the box's range would read "between 1 and" a number below 1.
 std::optional<DrawsRefusal> TooFewDrawsToSimulate(Game game, std::int32_t drawCount);
 
-// The expected strikes of `numbersCompared` numbers chosen at random, summed over `draws` draws.
-ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int numbersCompared,
-                                std::int32_t draws);
-
 // The totals text of a run (ending with its star line and CR LF).
 std::string SimulationTotalsText(std::int32_t draws, std::int32_t numbersUsed,
                                  const std::array<std::int32_t, kStrikeCategories>& totals,
