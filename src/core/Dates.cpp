@@ -40,14 +40,16 @@ bool IsValidDate(const CivilDate& date) {
         date.day > 31) {
         return false;
     }
-    const std::chrono::year_month_day day{std::chrono::year{date.year} / static_cast<unsigned>(date.month) /
-                                          static_cast<unsigned>(date.day)};
+    const std::chrono::year_month_day day{std::chrono::year{date.year} /
+                                          std::chrono::month{static_cast<unsigned>(date.month)} /
+                                          std::chrono::day{static_cast<unsigned>(date.day)}};
     return day.ok();
 }
 
 double SerialFromCivil(const CivilDate& date) {
-    const std::chrono::sys_days day{std::chrono::year{date.year} / static_cast<unsigned>(date.month) /
-                                    static_cast<unsigned>(date.day)};
+    const std::chrono::sys_days day{std::chrono::year{date.year} /
+                                    std::chrono::month{static_cast<unsigned>(date.month)} /
+                                    std::chrono::day{static_cast<unsigned>(date.day)}};
     return static_cast<double>((day - kEpoch).count());
 }
 

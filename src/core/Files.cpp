@@ -405,9 +405,10 @@ WriteStatus WriteFilesAtomically(const std::vector<FileContents>& files) {
         const bool later = std::any_of(distinct.begin(), distinct.end(),
                                        [&](const FileContents* kept) { return kept->path == it->path; });
         if (!later) {
-            distinct.insert(distinct.begin(), &*it);
+            distinct.push_back(&*it);
         }
     }
+    std::reverse(distinct.begin(), distinct.end());
     std::vector<PendingFile> pending;
     pending.reserve(distinct.size());
     for (const auto* file : distinct) {
