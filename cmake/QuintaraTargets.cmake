@@ -16,6 +16,9 @@ function(quintara_library name folder)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PRIVATE quintara_warnings PUBLIC ${arg_UNPARSED_ARGUMENTS})
+    # Only the engine and window libraries: GCC cannot see through the tests' assertions nor Qt's guarded
+    # pointers, and reports dereferences their null checks already rule out.
+    target_compile_options(${name} PRIVATE -Wnull-dereference)
 endfunction()
 
 # One GoogleTest executable per layer, from every .cpp under tests/<folder> and its subfolders.
@@ -26,9 +29,6 @@ function(quintara_tests name folder)
     endif()
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE quintara_warnings quintara_test_support GTest::gtest_main ${ARGN})
-    # A test dereferences what it has just found (a window, a file's bytes); GCC cannot see through the
-    # assertions that guard it and reports the null case the assertion already failed on.
-    target_compile_options(${name} PRIVATE -Wno-null-dereference)
     target_compile_definitions(${name} PRIVATE
         QUINTARA_SOURCE_DIR="${PROJECT_SOURCE_DIR}" QUINTARA_APP_DIR="${QUINTARA_APP_DIR}")
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
