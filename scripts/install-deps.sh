@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
     libexpected-dev libboost-dev libcurl4-openssl-dev dpkg-dev file help2man lintian appstream
-    desktop-file-utils gcovr)
+    desktop-file-utils gcovr clang-format clang-tidy-14)
 if [[ "${1:-}" != "--no-qt" ]]; then
     packages+=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev xvfb xauth imagemagick fonts-dejavu-core poppler-utils)
 fi

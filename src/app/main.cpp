@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/AppDir.h"
+#include "core/Version.h"
 #include "qt/AfterFirstPaint.h"
 #include "qt/Pictures.h"
 #include "qt/QtPlatform.h"
@@ -21,7 +22,7 @@ namespace {
 void DescribeProgram() {
     QCoreApplication::setOrganizationName("Quintara");
     QCoreApplication::setApplicationName("Quintara");
-    QCoreApplication::setApplicationVersion("2.0");
+    QCoreApplication::setApplicationVersion(quintara::kVersion);
 }
 
 void DefineOptions(QCommandLineParser& options) {

@@ -7,6 +7,10 @@
 
 namespace quintara {
 
+// The expected strikes of `numbersCompared` numbers chosen at random, summed over `draws` draws.
+ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int numbersCompared,
+                                std::int32_t draws);
+
 // How a simulation's strikes compare with choosing the same count of numbers at random: a chi-square test
 // of the draws per strike class (none, then the report's categories) against the chance baseline.
 struct ChanceComparison {

@@ -11,6 +11,7 @@
 #include <system_error>
 #include <thread>
 
+#include "check/ChanceComparison.h"
 #include "check/SimulationStatistics.h"
 #include "core/Draws.h"
 #include "core/TextRules.h"
@@ -457,31 +458,6 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& re
     return run;
 }
 
-std::uint64_t Binomial(int n, int k) {
-    if (k < 0 || k > n) {
-        return 0;
-    }
-    k = std::min(k, n - k);
-    std::uint64_t result = 1;
-    for (int i = 1; i <= k; ++i) {
-        result = result * static_cast<std::uint64_t>(n - k + i) / static_cast<std::uint64_t>(i);
-    }
-    return result;
-}
-
-// n draws times ways / all, reduced.
-Fraction ExpectedCount(std::uint64_t ways, std::uint64_t all, std::int32_t draws) {
-    if (ways == 0) {
-        return Fraction{0, 1};
-    }
-    const std::uint64_t g = std::gcd(ways, all);
-    ways /= g;
-    all /= g;
-    const auto n = static_cast<std::uint64_t>(draws);
-    const std::uint64_t h = std::gcd(n, all);
-    return Fraction{ways * (n / h), all / h};
-}
-
 }  // namespace
 
 SimulationResult RunSimulation(const OneBased<LottoDrawRec>& draws, const GeneratorRequest& request,
@@ -574,39 +550,6 @@ Expected<std::int16_t> CheckNumberOfDraws(std::string_view text, std::int32_t dr
         return refuse("Please enter a Value between 1 and " + most, true);
     }
     return static_cast<std::int16_t>(std::nearbyint(*value));
-}
-
-ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int numbersCompared,
-                                std::int32_t draws) {
-    ChanceBaseline baseline;
-    const bool thunderballBall = command == SimulationCommand::ThunderballBall;
-    baseline.range = thunderballBall ? Info(game).extraMax : Info(game).maxBall;
-    const int range = baseline.range;
-    const int k = std::clamp(numbersCompared, 0, range);
-    baseline.numbersChosen = k;
-    const int drawnCount = thunderballBall ? 1 : Info(game).mainBalls;
-    const bool bonusDrawn = Info(game).countedFields > Info(game).mainBalls;
-    const int bonusCount = bonusDrawn && !thunderballBall ? 1 : 0;
-    const int others = range - drawnCount - bonusCount;
-    const std::uint64_t all = Binomial(range, k);
-    std::array<std::uint64_t, kStrikeCategories> ways{};
-    for (int m = 1; m <= drawnCount; ++m) {
-        for (int b = 0; b <= bonusCount; ++b) {
-            const std::uint64_t w =
-                Binomial(drawnCount, m) * Binomial(bonusCount, b) * Binomial(others, k - m - b);
-            int category = StrikeCategory(m);
-            if (b == 1 && m == 5) {
-                category = kFiveAndBonusCategory;
-            } else if (b == 1 && m == 6) {
-                category = StrikeCategory(7);
-            }
-            ways[static_cast<std::size_t>(category)] += w;
-        }
-    }
-    for (std::size_t c = 0; c < ways.size(); ++c) {
-        baseline.expected[c] = ExpectedCount(ways[c], all, draws);
-    }
-    return baseline;
 }
 
 std::string SimulationTotalsText(std::int32_t draws, std::int32_t numbersUsed,

@@ -122,10 +122,6 @@ Expected<std::int16_t> CheckNumberOfDraws(std::string_view text, std::int32_t dr
 // simulation at all, and the box's range would read "between 1 and" a number below 1.
 Checked EnoughDrawsToSimulate(Game game, std::int32_t drawCount);
 
-// The expected strikes of `numbersCompared` numbers chosen at random, summed over `draws` draws.
-ChanceBaseline ExpectedByChance(Game game, SimulationCommand command, int numbersCompared,
-                                std::int32_t draws);
-
 // The totals text of a run (ending with its star line and CR LF).
 std::string SimulationTotalsText(std::int32_t draws, std::int32_t numbersUsed,
                                  const std::array<std::int32_t, kStrikeCategories>& totals,

@@ -2,10 +2,7 @@
 
 #include "cli/Completion.h"
 #include "core/AppDir.h"
-
-#ifndef QUINTARA_VERSION
-#define QUINTARA_VERSION "unknown"
-#endif
+#include "core/Version.h"
 
 namespace quintara::cli {
 
@@ -60,7 +57,7 @@ void AddJsonFlag(CLI::App& command, bool& json) {
 CommandLine::CommandLine()
     : m_app("Quintara on the command line: draw histories, statistics and number picks for UK lottery games.",
             "quintara-cli") {
-    m_app.set_version_flag("--version", "quintara-cli " QUINTARA_VERSION);
+    m_app.set_version_flag("--version", std::string("quintara-cli ") + kVersion);
     m_app.add_option("--app-dir", m_appDirOption, "the folder of the history and wheel files")
         ->type_name("DIR");
     m_app.require_subcommand(1);

@@ -9,30 +9,8 @@ namespace quintara {
 
 namespace {
 
-// Days from 1970-01-01 to a proleptic Gregorian date, and back (Howard Hinnant's algorithms).
-constexpr long DaysFromCivil(long y, unsigned m, unsigned d) {
-    y -= m <= 2 ? 1 : 0;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<long>(doe) - 719468;
-}
-
-CivilDate CivilFromDays(long z) {
-    z += 719468;
-    const long era = (z >= 0 ? z : z - 146096) / 146097;
-    const auto doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long y = static_cast<long>(yoe) + era * 400;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
-    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
-    return CivilDate{static_cast<int>(y + (m <= 2 ? 1 : 0)), static_cast<int>(m), static_cast<int>(d)};
-}
-
-constexpr long kEpochDays = DaysFromCivil(1899, 12, 30);
+// The day every serial counts from.
+constexpr std::chrono::sys_days kEpoch{std::chrono::year{1899} / std::chrono::December / 30};
 
 bool Digits(std::string_view text, std::size_t from, std::size_t count, int& value) {
     if (from + count > text.size()) {
@@ -58,26 +36,30 @@ std::optional<double> Checked(const CivilDate& date) {
 }  // namespace
 
 bool IsValidDate(const CivilDate& date) {
-    if (date.year < 100 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1) {
+    if (date.year < 100 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1 ||
+        date.day > 31) {
         return false;
     }
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (date.year % 4 == 0 && date.year % 100 != 0) || date.year % 400 == 0;
-    const int days = kDays[date.month - 1] + (date.month == 2 && leap ? 1 : 0);
-    return date.day <= days;
+    const std::chrono::year_month_day day{std::chrono::year{date.year} /
+                                          std::chrono::month{static_cast<unsigned>(date.month)} /
+                                          std::chrono::day{static_cast<unsigned>(date.day)}};
+    return day.ok();
 }
 
 double SerialFromCivil(const CivilDate& date) {
-    return static_cast<double>(
-        DaysFromCivil(date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)) -
-        kEpochDays);
+    const std::chrono::sys_days day{std::chrono::year{date.year} /
+                                    std::chrono::month{static_cast<unsigned>(date.month)} /
+                                    std::chrono::day{static_cast<unsigned>(date.day)}};
+    return static_cast<double>((day - kEpoch).count());
 }
 
 CivilDate CivilFromSerial(double serial) {
     if (!std::isfinite(serial) || std::fabs(serial) > 3.0e6) {
         return CivilDate{};
     }
-    return CivilFromDays(static_cast<long>(std::floor(serial)) + kEpochDays);
+    const std::chrono::year_month_day date{kEpoch + std::chrono::days{static_cast<long>(std::floor(serial))}};
+    return CivilDate{static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+                     static_cast<int>(static_cast<unsigned>(date.day()))};
 }
 
 std::string FormatDate(double serial) {

@@ -13,35 +13,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/FileDescriptor.h"
+
 namespace quintara {
 
+using files::FileDescriptor;
+using files::FileError;
+
 namespace {
-
-// Closes a descriptor when it goes out of scope.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() { Close(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-    // The close result matters for a written file: some file systems report write errors only there.
-    int Close() {
-        int result = 0;
-        if (m_fd >= 0) {
-            result = ::close(m_fd);
-            m_fd = -1;
-        }
-        return result;
-    }
-
-private:
-    int m_fd;
-};
-
-Error FileError(ErrorKind kind, const std::filesystem::path& path, const std::string& reason) {
-    return MakeError(kind, path.string() + ": " + reason);
-}
 
 WriteFault& Fault() {
     static WriteFault fault;
@@ -279,117 +258,6 @@ Result<std::filesystem::path> FileBehindLinks(const std::filesystem::path& path)
     return FileError(ErrorKind::Unreadable, path, "is a chain of symbolic links too long to follow");
 }
 
-namespace {
-
-// What a reader takes besides plain files: nothing, or pipes too (a FIFO, a process substitution, the
-// standard input), which are read to their end however long the writer takes.
-enum class Streams { Refused, Read };
-
-// The bytes of an open descriptor up to its end; `shown` names it in errors.
-Result<std::string> ReadOpened(int fd, const std::filesystem::path& shown, std::size_t limit,
-                               Streams streams) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        return FileError(ErrorKind::Unreadable, shown, "cannot be read (" + FileErrorReason(errno) + ")");
-    }
-    if (S_ISDIR(info.st_mode)) {
-        return FileError(ErrorKind::Unreadable, shown, "is a folder, not a file");
-    }
-    const bool stream = S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode);
-    if (streams == Streams::Read && (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))) {
-        // A device would block or never end.
-        return FileError(ErrorKind::Unreadable, shown, "is a device, not a file");
-    }
-    if (!S_ISREG(info.st_mode) && !(stream && streams == Streams::Read)) {
-        // A pipe or a device would block or never end; the program reads only plain files.
-        return FileError(ErrorKind::Unreadable, shown, "is not a plain file");
-    }
-    if (static_cast<std::uintmax_t>(info.st_size) > limit) {
-        return FileError(ErrorKind::Unreadable, shown,
-                         "is " + std::to_string(info.st_size) +
-                             " bytes long, larger than any such file (at most " + std::to_string(limit) +
-                             " bytes)");
-    }
-    if (stream) {
-        // Opened without waiting for a writer; the reads now wait for the writer's bytes and its end.
-        const int flags = ::fcntl(fd, F_GETFL);
-        if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-            return FileError(ErrorKind::Unreadable, shown, "cannot be read (" + FileErrorReason(errno) + ")");
-        }
-    }
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    while (true) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return FileError(ErrorKind::Unreadable, shown, "read error (" + FileErrorReason(errno) + ")");
-        }
-        if (got == 0) {
-            return bytes;
-        }
-        if (bytes.size() + static_cast<std::size_t>(got) > limit) {
-            return FileError(ErrorKind::Unreadable, shown,
-                             "is larger than any such file (at most " + std::to_string(limit) + " bytes)");
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-}
-
-Result<std::string> ReadNamed(const std::filesystem::path& path, std::size_t limit, Streams streams) {
-    // Not waiting in open: a FIFO without a writer yet must not hang before its type is known.
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (fd.Get() < 0) {
-        const int error = errno;
-        if (error == ENOENT) {
-            // A link to nothing is not a missing file: a history behind it must not be taken for empty.
-            if (auto behind = FileBehindLinks(path); !behind) {
-                return behind.GetError();
-            }
-            return FileError(ErrorKind::Missing, path, "no such file");
-        }
-        return FileError(ErrorKind::Unreadable, path,
-                         error == EACCES || error == EPERM
-                             ? "no permission to read it"
-                             : "cannot be opened (" + FileErrorReason(error) + ")");
-    }
-    struct stat info {};
-    if (streams == Streams::Read && ::fstat(fd.Get(), &info) == 0 && S_ISFIFO(info.st_mode)) {
-        // A FIFO opened without waiting reads as ended until a writer comes: open it again, waiting for one.
-        FileDescriptor waiting(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
-        if (waiting.Get() < 0) {
-            return FileError(ErrorKind::Unreadable, path,
-                             "cannot be opened (" + FileErrorReason(errno) + ")");
-        }
-        return ReadOpened(waiting.Get(), path, limit, streams);
-    }
-    return ReadOpened(fd.Get(), path, limit, streams);
-}
-
-}  // namespace
-
-Result<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t limit) {
-    return ReadNamed(path, limit, Streams::Refused);
-}
-
-std::string InputName(const std::filesystem::path& path, InputKinds kinds) {
-    return kinds == InputKinds::PipesToo && path == kStandardInput ? std::string("standard input")
-                                                                   : path.string();
-}
-
-Result<std::string> ReadInputFile(const std::filesystem::path& path, InputKinds kinds, std::size_t limit) {
-    if (kinds == InputKinds::PlainFiles) {
-        return ReadWholeFile(path, limit);
-    }
-    if (path == kStandardInput) {
-        return ReadOpened(STDIN_FILENO, InputName(path, kinds), limit, Streams::Read);
-    }
-    return ReadNamed(path, limit, Streams::Read);
-}
-
 PendingFile::PendingFile(std::filesystem::path shown, std::filesystem::path target,
                          std::filesystem::path temporary, int lockDescriptor)
     : m_shown(std::move(shown)),
@@ -537,9 +405,10 @@ WriteStatus WriteFilesAtomically(const std::vector<FileContents>& files) {
         const bool later = std::any_of(distinct.begin(), distinct.end(),
                                        [&](const FileContents* kept) { return kept->path == it->path; });
         if (!later) {
-            distinct.insert(distinct.begin(), &*it);
+            distinct.push_back(&*it);
         }
     }
+    std::reverse(distinct.begin(), distinct.end());
     std::vector<PendingFile> pending;
     pending.reserve(distinct.size());
     for (const auto* file : distinct) {

@@ -101,7 +101,7 @@ std::vector<RecordProblem> VerifyDraws(const OneBased<Rec>& draws) {
     std::unordered_map<double, std::pair<std::size_t, int>> onDate;  // first record, records so far
     for (std::size_t r = 1; r <= draws.Size(); ++r) {
         const DrawView view = ViewOf(draws[r]);
-        const auto drawNumber = static_cast<std::int32_t>(count + 1 - static_cast<std::int32_t>(r));
+        const std::int32_t drawNumber = count + 1 - static_cast<std::int32_t>(r);
         for (auto& what : DrawFaults(game, view)) {
             problems.push_back({r, drawNumber, std::move(what)});
         }

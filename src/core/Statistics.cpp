@@ -78,7 +78,7 @@ void CountBalls(const std::vector<CountedDraw>& draws, int n, bool thunderballFi
                 OneBased<FrequencyRec>& frequency, OneBased<LastDrawnRec>& lastDrawn) {
     frequency = OneBased<FrequencyRec>(static_cast<std::size_t>(n));
     lastDrawn = OneBased<LastDrawnRec>(static_cast<std::size_t>(n));
-    for (int b = 1; b <= n; ++b) {
+    for (std::size_t b = 1; b <= frequency.Size(); ++b) {
         frequency[b] = FrequencyRec{static_cast<std::int16_t>(b), 0};
         lastDrawn[b] = LastDrawnRec{0.0, static_cast<std::int16_t>(b)};
     }

@@ -283,17 +283,17 @@ Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesyste
             const Rec& draw = draws[i];
             const auto same = heldOn.find(draw.DrawDate);
             if (same != heldOn.end()) {
-                auto& held = same->second;
-                const bool isHeld = std::any_of(held.begin(), held.end(), [&](std::size_t r) {
+                auto& rounds = same->second;
+                const bool isHeld = std::any_of(rounds.begin(), rounds.end(), [&](std::size_t r) {
                     return r > 0 && NumbersOf(draw) == NumbersOf(history[r]);
                 });
-                if (!isHeld && static_cast<int>(held.size()) < RoundsOn(game, draw.DrawDate)) {
-                    roundsBefore[held.front()].push_back(draw);
-                    held.push_back(0);  // a round now taken, by a record not yet written
+                if (!isHeld && static_cast<int>(rounds.size()) < RoundsOn(game, draw.DrawDate)) {
+                    roundsBefore[rounds.front()].push_back(draw);
+                    rounds.push_back(0);  // a round now taken, by a record not yet written
                     continue;
                 }
                 if (!isHeld) {
-                    const Rec& first = history[held.front()];
+                    const Rec& first = history[rounds.front()];
                     return CsvError(RowError(prepared.parsed.lines[i - 1],
                                              "the draw on " + FormatDate(draw.DrawDate) + " (" +
                                                  NumbersText(ViewOf(draw)) +

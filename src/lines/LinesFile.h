@@ -55,7 +55,7 @@ std::optional<Game> GameOfLinesFile(const std::filesystem::path& path);
 
 // The most bytes a saved-lines file is read from: far beyond any the program writes (the largest wheel
 // makes 904 lines of at most 52 bytes), so that a wrong file is refused at once, not read for minutes.
-inline constexpr std::size_t kMostLinesFileBytes = 100 * 1024 * 1024;
+inline constexpr std::size_t kMostLinesFileBytes = std::size_t{100} * 1024 * 1024;
 
 // The lines of a saved-lines file, one per slot. A file of zero bytes gives the single zeroed line 1.
 // Anything else that is not a file of the game's lines is refused with an error naming the file and the

@@ -15,8 +15,11 @@ namespace quintara::ui {
 class App {
 public:
     // shareDir: where the program's own files are when appDir lacks them (an install's share/quintara).
-    App(Platform& desktop, std::filesystem::path appDir, std::filesystem::path shareDir = {})
-        : desktop(desktop), forms(desktop), appDir(std::move(appDir)), shareDir(std::move(shareDir)) {}
+    App(Platform& platform, std::filesystem::path appFolder, std::filesystem::path shareFolder = {})
+        : desktop(platform),
+          forms(platform),
+          appDir(std::move(appFolder)),
+          shareDir(std::move(shareFolder)) {}
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 

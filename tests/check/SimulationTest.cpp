@@ -293,28 +293,5 @@ TEST(Simulation, ProgramStateOverloadRunsTheCurrentGamesDrawsAndWheel) {
     EXPECT_EQ(viaState.value().DailyPlayPickedLines.Size(), 2u);
 }
 
-TEST(ChanceBaseline, IsTheExactHypergeometricExpectationOverTheDraws) {
-    // Six numbers in Lotto: the known odds of 1 in 13,983,816 for six, 6 in it for five and the bonus,
-    // 252 for five.
-    const auto six = ExpectedByChance(Game::Lotto, SimulationCommand::MainBalls, 6, 1);
-    EXPECT_EQ(six.expected[6], (Fraction{1, 13983816}));
-    EXPECT_EQ(six.expected[kFiveAndBonusCategory], (Fraction{1, 2330636}));
-    EXPECT_EQ(six.expected[4], (Fraction{3, 166474}));  // 252 / 13983816
-    EXPECT_EQ(six.expected[7], (Fraction{0, 1}));
-    // Eight Thunderball numbers of 14 over 7 draws: one strike expected 7 x 8/14 = 4 times.
-    const auto thunderball = ExpectedByChance(Game::Thunderball, SimulationCommand::ThunderballBall, 8, 7);
-    EXPECT_EQ(thunderball.expected[0], (Fraction{4, 1}));
-    EXPECT_EQ(thunderball.range, 14);
-    // Every category of a 28-number Lotto run together: every draw but those holding none of the 28, which
-    // happens C(21, 6) times in C(49, 6).
-    const auto wide = ExpectedByChance(Game::Lotto, SimulationCommand::MainBalls, 28, 1000);
-    EXPECT_EQ(wide.numbersChosen, 28);
-    long double sum = 0;
-    for (const auto& f : wide.expected) {
-        sum += f.Value();
-    }
-    EXPECT_NEAR(static_cast<double>(sum), 1000.0 * (13983816.0 - 54264.0) / 13983816.0, 1e-9);
-}
-
 }  // namespace
 }  // namespace quintara

@@ -13,8 +13,8 @@ std::string Hex(const Rec& rec, std::size_t slotLength) {
     const std::string bytes = EncodeSlots(OneBased<Rec>{rec}, slotLength);
     std::string hex;
     char pair[3];
-    for (unsigned char c : bytes) {
-        std::snprintf(pair, sizeof pair, "%02x", c);
+    for (const char c : bytes) {
+        std::snprintf(pair, sizeof pair, "%02x", static_cast<unsigned char>(c));
         hex += pair;
     }
     return hex;

@@ -56,7 +56,7 @@ TEST(StatisticsTest, TheBranchFreeOrderIsTheShellSortsOrder) {
     for (int round = 0; round < 20000; ++round) {
         const int n = 1 + static_cast<int>(rng() % kMostOrdered);
         // Few distinct keys make many ties; a wide spread reaches the rank words far apart.
-        const int spread = round % 3 == 0 ? 3 : round % 3 == 1 ? 60 : 4095;
+        const unsigned spread = round % 3 == 0 ? 3 : round % 3 == 1 ? 60 : 4095;
         std::vector<std::int32_t> keys(static_cast<std::size_t>(n) + 1);
         std::vector<std::int16_t> balls(static_cast<std::size_t>(n) + 1);
         for (int i = 1; i <= n; ++i) {
@@ -78,7 +78,8 @@ TEST(StatisticsTest, TheBranchFreeOrderIsTheShellSortsOrder) {
         std::vector<double> dates(static_cast<std::size_t>(n) + 1);
         std::vector<std::int16_t> balls(static_cast<std::size_t>(n) + 1);
         for (int i = 1; i <= n; ++i) {
-            dates[static_cast<std::size_t>(i)] = 40000.0 + static_cast<double>(rng() % (1 + round % 5));
+            dates[static_cast<std::size_t>(i)] =
+                40000.0 + static_cast<double>(rng() % static_cast<unsigned>(1 + round % 5));
             balls[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i);
         }
         const int first = ShellSortFirst(dates.data(), n);

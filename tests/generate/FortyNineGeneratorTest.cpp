@@ -115,7 +115,7 @@ TEST(FortyNineGenerator, GivesTheKnownLinesOfTheRealHistoryAndEndsAtTheHundredth
 // the real history and the histories as they stood 1 to 300 draws ago (so each meets its end differently).
 TEST(FortyNineGenerator, MakesTheStraightforwardVersionsLinesOnEveryHistory) {
     const auto history = ReadHistory<LottoDrawRec>(QUINTARA_APP_DIR, false).Value();
-    for (std::size_t dropped : {0, 1, 7, 44, 120, 300}) {
+    for (const std::size_t dropped : {0UL, 1UL, 7UL, 44UL, 120UL, 300UL}) {
         OneBased<LottoDrawRec> older;
         for (std::size_t i = dropped + 1; i <= history.Size(); ++i) {
             older.PushBack(history[i]);

@@ -154,7 +154,7 @@ GameStatistics RandomStatistics(std::mt19937& rng, Game game, bool damage) {
         std::vector<int> order = test::BallsUpTo(balls);
         std::shuffle(order.begin(), order.end(), rng);
         frequency = test::FrequencyInOrder(order);
-        const int draws = 1 + static_cast<int>(rng() % 12);
+        const auto draws = 1 + rng() % 12;
         lastDrawn =
             test::LastDrawnBy(balls, [&](int) { return 40000.0 - static_cast<double>(rng() % draws); });
         if (!damage) {
@@ -162,8 +162,10 @@ GameStatistics RandomStatistics(std::mt19937& rng, Game game, bool damage) {
         }
         for (int k = static_cast<int>(rng() % 4); k > 0; --k) {
             const auto pos = 1 + rng() % frequency.Size();
-            frequency[pos].Ball = static_cast<std::int16_t>(static_cast<int>(rng() % (balls + 3)) - 1);
-            lastDrawn[1 + rng() % lastDrawn.Size()].Ball = static_cast<std::int16_t>(rng() % (balls + 2));
+            frequency[pos].Ball =
+                static_cast<std::int16_t>(static_cast<int>(rng() % static_cast<unsigned>(balls + 3)) - 1);
+            lastDrawn[1 + rng() % lastDrawn.Size()].Ball =
+                static_cast<std::int16_t>(rng() % static_cast<unsigned>(balls + 2));
         }
         if (rng() % 3 == 0) {
             lastDrawn.Resize(lastDrawn.Size() - 1 - rng() % 5);

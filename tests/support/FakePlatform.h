@@ -112,9 +112,9 @@ public:
         ++printerDialogs;
         return Answer(printerAnswers, "printer dialog");
     }
-    bool PrintText(std::string_view text, const ui::PrintSettings& settings) override {
+    bool PrintText(std::string_view text, const ui::PrintSettings& printSettings) override {
         if (printSucceeds) {
-            printouts.push_back({std::string(text), settings});
+            printouts.push_back({std::string(text), printSettings});
         }
         return printSucceeds;
     }

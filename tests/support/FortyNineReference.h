@@ -76,7 +76,8 @@ inline FortyNineReferenceRun ReferenceFortyNineLines(const OneBased<LottoDrawRec
                 latestBallSlot = 1;
             }
         }
-        const int n1 = latestBallSlot == 7 ? newest.BonusBall : newest.Balls[latestBallSlot - 1];
+        const int n1 = latestBallSlot == 7 ? newest.BonusBall
+                                           : newest.Balls[static_cast<std::size_t>(latestBallSlot - 1)];
         int n2 = 0;
         if (n1 != ballFrequency[1].Ball) {
             n2 = ballFrequency[1].Ball;

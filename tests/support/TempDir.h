@@ -3,6 +3,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -38,7 +39,9 @@ public:
 
     std::string Read(std::string_view name) const {
         std::ifstream in(*this / name, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
     }
 
 private:

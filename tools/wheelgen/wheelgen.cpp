@@ -288,7 +288,7 @@ private:
                 } else {
                     const int count = ElementsOf(drawn, elements);
                     ForEachChoice(elements, count, state.t, 0, [&](Mask subset) {
-                        covered += state.tCount[kBinomials.Rank(subset)] != 0 ? 1 : 0;
+                        covered += state.tCount[kBinomials.Rank(subset)] != 0 ? 1U : 0U;
                     });
                     state.mCount[rank] = covered;
                 }

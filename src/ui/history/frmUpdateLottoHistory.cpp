@@ -3,6 +3,7 @@
 #include <optional>
 #include <variant>
 
+#include "core/Version.h"
 #include "history/HistoryUpdate.h"
 #include "ui/Refusals.h"
 #include "ui/main/frmQuintara.h"
@@ -17,7 +18,8 @@ constexpr int kEventTurnsBeforeReload = 500;
 }  // namespace
 
 frmUpdateLottoHistory::frmUpdateLottoHistory(App& app, frmQuintara& main, Game game)
-    : Form("frmUpdateLottoHistory", "Quintara 2.0 - Update History - " + GameName(game) + " Draw"),
+    : Form("frmUpdateLottoHistory",
+           std::string("Quintara ") + kVersion + " - Update History - " + GameName(game) + " Draw"),
       m_app(app),
       m_main(main),
       m_game(game) {

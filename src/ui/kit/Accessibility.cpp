@@ -43,6 +43,22 @@ std::optional<int> GapBefore(const Label& label, const Element& element) {
     return std::nullopt;
 }
 
+// The caption nearest before `element` within reach, or none.
+const Label* ClosestCaption(const std::vector<const Label*>& captions, const Element& element) {
+    const Label* best = nullptr;
+    int bestGap = std::numeric_limits<int>::max();
+    for (const Label* label : captions) {
+        if (label->caption.empty()) {
+            continue;
+        }
+        if (const auto gap = GapBefore(*label, element); gap && *gap <= kMostGap && *gap < bestGap) {
+            best = label;
+            bestGap = *gap;
+        }
+    }
+    return best;
+}
+
 std::string WithoutAccelerators(const std::string& caption) {
     std::string text;
     for (std::size_t i = 0; i < caption.size(); ++i) {
@@ -87,18 +103,7 @@ AccessibleNames::AccessibleNames(const Form& form) {
             kind != ElementKind::RichTextBox && kind != ElementKind::Chart) {
             continue;
         }
-        const Label* best = nullptr;
-        int bestGap = std::numeric_limits<int>::max();
-        for (const Label* label : captions) {
-            if (label->caption.empty()) {
-                continue;
-            }
-            if (const auto gap = GapBefore(*label, *element); gap && *gap <= kMostGap && *gap < bestGap) {
-                best = label;
-                bestGap = *gap;
-            }
-        }
-        if (best != nullptr) {
+        if (const Label* best = ClosestCaption(captions, *element)) {
             m_headings.emplace(element, best);
         }
     }

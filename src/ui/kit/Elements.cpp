@@ -14,13 +14,13 @@ void Place(Element& element, const Geometry& bounds) {
 
 }  // namespace
 
-Label::Label(Form* owner, std::string name, std::string caption, Geometry bounds)
-    : Element(owner, std::move(name)), LabelState{std::move(caption)} {
+Label::Label(Form* owner, std::string name, std::string initialCaption, Geometry bounds)
+    : Element(owner, std::move(name)), LabelState{std::move(initialCaption)} {
     Place(*this, bounds);
 }
 
-TextBox::TextBox(Form* owner, std::string name, std::string text, Geometry bounds)
-    : Element(owner, std::move(name)), TextBoxState{std::move(text)} {
+TextBox::TextBox(Form* owner, std::string name, std::string initialText, Geometry bounds)
+    : Element(owner, std::move(name)), TextBoxState{std::move(initialText)} {
     Place(*this, bounds);
 }
 
@@ -106,13 +106,13 @@ bool ComboBox::UserTypes(std::string_view newText) {
     return true;
 }
 
-CommandButton::CommandButton(Form* owner, std::string name, std::string caption, Geometry bounds)
-    : Element(owner, std::move(name)), CommandButtonState{std::move(caption)} {
+CommandButton::CommandButton(Form* owner, std::string name, std::string initialCaption, Geometry bounds)
+    : Element(owner, std::move(name)), CommandButtonState{std::move(initialCaption)} {
     Place(*this, bounds);
 }
 
-MenuItem::MenuItem(Form* owner, std::string name, std::string caption, MenuItem* parent)
-    : Element(owner, std::move(name)), MenuItemState{std::move(caption)}, m_parent(parent) {}
+MenuItem::MenuItem(Form* owner, std::string name, std::string initialCaption, MenuItem* parent)
+    : Element(owner, std::move(name)), MenuItemState{std::move(initialCaption)}, m_parent(parent) {}
 
 bool MenuItem::Usable() const {
     return visible && enabled && (m_parent == nullptr || m_parent->Usable());
@@ -126,8 +126,8 @@ bool RichTextBox::UserTypes(std::string_view newText) {
     return TypeInto(text, locked, newText);
 }
 
-Image::Image(Form* owner, std::string name, std::string picture, Geometry bounds)
-    : Element(owner, std::move(name)), ImageState{std::move(picture)} {
+Image::Image(Form* owner, std::string name, std::string initialPicture, Geometry bounds)
+    : Element(owner, std::move(name)), ImageState{std::move(initialPicture)} {
     Place(*this, bounds);
 }
 

@@ -8,7 +8,8 @@
 
 namespace quintara::ui {
 
-Form::Form(std::string name, std::string caption) : caption(std::move(caption)), m_name(std::move(name)) {}
+Form::Form(std::string name, std::string initialCaption)
+    : caption(std::move(initialCaption)), m_name(std::move(name)) {}
 
 Form::~Form() = default;
 

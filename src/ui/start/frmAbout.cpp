@@ -4,7 +4,7 @@
 
 namespace quintara::ui {
 
-frmAbout::frmAbout(App& app) : Form("frmAbout", "About Quintara 2.0") {
+frmAbout::frmAbout(App& app) : Form("frmAbout", std::string("About Quintara ") + kVersion) {
     imgLogo.picture = app.ProgramFile("about.png").string();
     imgLogo.stretch = true;
     lblTitle.font.size = 14;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Version.h"
 #include "ui/App.h"
 #include "ui/kit/Elements.h"
 #include "ui/kit/Form.h"
@@ -12,7 +13,7 @@ public:
     explicit frmAbout(App& app);
 
     Image imgLogo{this, "imgLogo", "", {240, 240, 2400, 1140}};
-    Label lblTitle{this, "lblTitle", "Quintara 2.0", {2880, 300, 2700, 360}};
+    Label lblTitle{this, "lblTitle", std::string("Quintara ") + kVersion, {2880, 300, 2700, 360}};
     Label lblDescription{this,
                          "lblDescription",
                          "Draw histories, statistics, number picks and wheels for Lotto, Lotto Extra, "

@@ -4,7 +4,7 @@
 
 namespace quintara::ui {
 
-frmSplash::frmSplash(App& app) : Form("frmSplash", "Quintara Version 2.0") {
+frmSplash::frmSplash(App& app) : Form("frmSplash", std::string("Quintara Version ") + kVersion) {
     imgSplash.picture = app.ProgramFile(kSplashPicture).string();
     imgSplash.stretch = true;
     lblVersion.alignment = Alignment::Center;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Version.h"
 #include "ui/App.h"
 #include "ui/kit/Elements.h"
 #include "ui/kit/Form.h"
@@ -15,7 +16,7 @@ public:
     explicit frmSplash(App& app);
 
     Image imgSplash{this, "imgSplash", "", {0, 0, 6300, 3000}};
-    Label lblVersion{this, "lblVersion", "Quintara Version 2.0", {0, 3060, 6300, 300}};
+    Label lblVersion{this, "lblVersion", std::string("Quintara Version ") + kVersion, {0, 3060, 6300, 300}};
 };
 
 // The start-up sequence: a pause, the splash, another pause, the main window, and the splash closed.

@@ -41,11 +41,11 @@ void StatisticsChartForm::Form_Load() {
     const quintara::ChartData data = MakeChart(m_kind, state.CurrentGameId(), BallsOf(state), state);
     caption = data.windowTitle;
     // Centred on a screen tall enough for it, at the top of a smaller one.
-    const int top = std::max((m_app.desktop.ScreenHeight() - kChartHeight - 1000) / 2, 0);
-    MSChartLotto.Move(kChartLeft, top, kChartWidth, kChartHeight);
+    const int chartTop = std::max((m_app.desktop.ScreenHeight() - kChartHeight - 1000) / 2, 0);
+    MSChartLotto.Move(kChartLeft, chartTop, kChartWidth, kChartHeight);
     ShowChartData(MSChartLotto, data);
-    lblEqualChances.Move(kChartLeft, top + kChartHeight + 60);
-    lblChancesHelp.Move(kChartLeft, top + kChartHeight + 560);
+    lblEqualChances.Move(kChartLeft, chartTop + kChartHeight + 60);
+    lblChancesHelp.Move(kChartLeft, chartTop + kChartHeight + 560);
     if (lblEqualChances.visible) {
         lblEqualChances.caption = EqualChanceSentence(
             TestEqualChances(state.CurrentGameId(), BallsOf(state), state.Statistics(), state.LastDraw));
