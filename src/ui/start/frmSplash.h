@@ -18,7 +18,4 @@ public:
     Label lblVersion{this, "lblVersion", "Quintara Version 2.0", {0, 3060, 6300, 300}};
 };
 
-// The start-up sequence: a pause, the splash, another pause, the main window, and the splash closed.
-void StartUp(App& app);
-
 }  // namespace quintara::ui
