@@ -11,6 +11,8 @@
 
 namespace quintara::ui {
 
+class MainWindow;
+
 // The running program: its state, the desktop it runs on, its windows and its folder.
 class App {
 public:
@@ -31,6 +33,9 @@ public:
     std::function<void()> readRecentFiles;
     std::function<void(const std::string& path)> addRecentFile;
     std::function<void()> saveRecentFiles;
+
+    // The main window while it is loaded, for the windows that report back to it.
+    MainWindow* mainWindow = nullptr;
 
     // A file the program keeps beside itself, "\Name" as the program writes it.
     std::filesystem::path AppFile(std::string_view name) const;

@@ -3,9 +3,15 @@
 #include "check/BallValidation.h"
 #include "ui/check/frmCheckNumbers.h"
 #include "ui/check/frmWins.h"
-#include "ui/main/frmQuintara.h"
 
 namespace quintara::ui {
+
+void CheckCommands::BindTo(MainWindow& main) {
+    static constexpr auto kReactions = std::to_array<Reaction<CheckCommands>>({
+        {"mnuCheckNumbers", &CheckCommands::mnuCheckNumbers_Click},
+    });
+    BindReactions(main, *this, kReactions);
+}
 
 void CheckCommands::mnuCheckNumbers_Click() {
     if (!m_state.LinesMode) {
@@ -51,22 +57,18 @@ void CheckCommands::CheckNumbers(const CheckBoxes& boxes) {
 }
 
 void CheckCommands::ShowWinningLines(const CheckResult& result) {
-    m_main.SetMode(frmQuintara::Mode::WinningLines);
+    m_main.SetMode(MainWindow::Mode::WinningLines);
     if (result.winners == 0) {
-        m_main.lblViewOccurances.caption.clear();
-        for (Label* ball :
-             {&m_main.lblDrawBall1, &m_main.lblDrawBall2, &m_main.lblDrawBall3, &m_main.lblDrawBall4,
-              &m_main.lblDrawBall5, &m_main.lblDrawBall6, &m_main.lblDrawBallBonus}) {
-            ball->caption.clear();
-        }
+        m_main.SetOccurrenceCaption("");
+        m_main.ClearBalls();
         // No winning line to count.
-        m_main.lblDrawLineNumberNumber.caption.clear();
+        m_main.SetLineNumberCaption("");
         return;
     }
-    m_main.lblViewOccurances.caption = WinningLinesCaption(result.winners);
+    m_main.SetOccurrenceCaption(WinningLinesCaption(result.winners));
     // The window shows the first winning line, which its line number names; the walk starts there.
     m_main.ShowCurrentLine();
-    m_main.lblDrawLineNumberNumber.caption = std::to_string(m_state.WinningLinePosition);
+    m_main.SetLineNumberCaption(std::to_string(m_state.WinningLinePosition));
     m_state.CurrentLine = 1;
 }
 

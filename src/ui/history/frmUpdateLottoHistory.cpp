@@ -4,7 +4,6 @@
 #include <variant>
 
 #include "history/HistoryUpdate.h"
-#include "ui/main/frmQuintara.h"
 
 namespace quintara::ui {
 
@@ -15,7 +14,7 @@ constexpr int kEventTurnsBeforeReload = 500;
 
 }  // namespace
 
-frmUpdateLottoHistory::frmUpdateLottoHistory(App& app, frmQuintara& main, Game game)
+frmUpdateLottoHistory::frmUpdateLottoHistory(App& app, MainWindow& main, Game game)
     : Form("frmUpdateLottoHistory", "Quintara 2.0 - Update History - " + GameName(game) + " Draw"),
       m_app(app),
       m_main(main),

@@ -6,7 +6,6 @@
 #include "core/OneBased.h"
 #include "core/Search.h"
 #include "core/TextRules.h"
-#include "ui/main/frmQuintara.h"
 
 namespace quintara::ui {
 
@@ -35,6 +34,22 @@ int Moved(BrowseCommands::Step step, int position, int last, bool newestIsLast) 
 }
 
 }  // namespace
+
+void BrowseCommands::BindTo(MainWindow& main) {
+    static constexpr auto kReactions = std::to_array<Reaction<BrowseCommands>>({
+        {"cmdBOF", &BrowseCommands::cmdBOF_Click},
+        {"cmdBack", &BrowseCommands::cmdBack_Click},
+        {"cmdNext", &BrowseCommands::cmdNext_Click},
+        {"cmdEOF", &BrowseCommands::cmdEOF_Click},
+        {"cmdFirstOccurance", &BrowseCommands::cmdFirstOccurance_Click},
+        {"cmdPreviousOccurance", &BrowseCommands::cmdPreviousOccurance_Click},
+        {"cmdNextOccurance", &BrowseCommands::cmdNextOccurance_Click},
+        {"cmdLastOccurance", &BrowseCommands::cmdLastOccurance_Click},
+        {"cmdNumberSearch", &BrowseCommands::cmdNumberSearch_Click},
+        {"cmdDateSearch", &BrowseCommands::cmdDateSearch_Click},
+    });
+    BindReactions(main, *this, kReactions);
+}
 
 void BrowseCommands::cmdBOF_Click() {
     m_state.CurrentDraw = m_state.FirstDraw;
@@ -76,7 +91,7 @@ void BrowseCommands::WalkOccurrences(Step step) {
             m_state.WinningLinePosition = position;
             m_state.CurrentLine = line;
             m_main.ShowCurrentLine();
-            m_main.lblDrawLineNumberNumber.caption = std::to_string(m_state.WinningLinePosition);
+            m_main.SetLineNumberCaption(std::to_string(m_state.WinningLinePosition));
         } else {
             const int last = static_cast<int>(m_state.OccurrenceDraws.Size());
             m_state.OccurrencePosition =
@@ -108,17 +123,13 @@ void BrowseCommands::cmdNumberSearch_Click() {
     m_main.ShowDraw();
     for (std::size_t i = 1; i <= m_state.BallFrequency.Size(); ++i) {
         if (m_state.BallFrequency[i].Ball == *number) {
-            m_main.cmbSorted.SetListIndex(static_cast<int>(i) - 1);
+            m_main.SelectBallFrequency(static_cast<int>(i) - 1);
             break;
         }
     }
-    m_main.lblViewOccurances.caption = "View occurances of number " + std::to_string(*number);
+    m_main.SetOccurrenceCaption("View occurances of number " + std::to_string(*number));
     // Without these the matches could not be walked; View Draws hides them again.
-    m_main.lblViewOccurances.visible = true;
-    for (CommandButton* button : {&m_main.cmdFirstOccurance, &m_main.cmdPreviousOccurance,
-                                  &m_main.cmdNextOccurance, &m_main.cmdLastOccurance}) {
-        button->visible = true;
-    }
+    m_main.ShowOccurrenceWalk();
     m_app.desktop.MsgBox("We have a match!", "Latest Number match");
 }
 

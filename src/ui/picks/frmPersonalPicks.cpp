@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "generate/PersonalNumbers.h"
-#include "ui/main/frmQuintara.h"
+#include "ui/main/MainWindow.h"
 
 namespace quintara::ui {
 
@@ -62,8 +62,8 @@ void frmPersonalPicks::cmdOK_Click() {
         return;
     }
     m_app.state.PersonalNumbers = std::move(checked).Value();
-    if (auto* main = m_app.forms.Find<frmQuintara>()) {
-        main->EnterPersonalPicksMode();
+    if (m_app.mainWindow != nullptr) {
+        m_app.mainWindow->EnterPersonalPicksMode();
     }
     Unload();
 }

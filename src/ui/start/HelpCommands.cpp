@@ -1,5 +1,6 @@
 #include "ui/start/HelpCommands.h"
 
+#include "core/Product.h"
 #include "ui/start/frmAbout.h"
 
 namespace quintara::ui {
@@ -19,16 +20,32 @@ void ShowChancesHelp(App& app) {
     ShowHelpFile(app, app.ProgramFile(kChancesHelpFile));
 }
 
-void HelpCommands::mnuHelpContents_Click(const std::filesystem::path& helpFile) {
-    ShowHelpFile(m_app, helpFile);
+void HelpCommands::BindTo(MainWindow& main) {
+    static constexpr auto kReactions = std::to_array<Reaction<HelpCommands>>({
+        {"mnuHelpContents", &HelpCommands::mnuHelpContents_Click},
+        {"mnuHelpAbout", &HelpCommands::mnuHelpAbout_Click},
+        {"mnuHelpVisitHomePage", &HelpCommands::OpenHomePage},
+        {"lblWebAddress", &HelpCommands::OpenHomePage},
+        {"mnuUpdateGetHistoryFiles", &HelpCommands::OpenSupportPage},
+        {"mnuUpdateGetDefaultWheels", &HelpCommands::OpenSupportPage},
+    });
+    BindReactions(main, *this, kReactions);
+}
+
+void HelpCommands::mnuHelpContents_Click() {
+    ShowHelpFile(m_app, m_main.HelpFile());
 }
 
 void HelpCommands::mnuHelpAbout_Click() {
     m_app.forms.Get<frmAbout>(m_app).Show(ShowMode::Modal);
 }
 
-void HelpCommands::OpenWebPage(std::string_view address) {
-    m_app.desktop.ShellOpen(address);
+void HelpCommands::OpenHomePage() {
+    m_app.desktop.ShellOpen(kProductWebAddress);
+}
+
+void HelpCommands::OpenSupportPage() {
+    m_app.desktop.ShellOpen(kSupportPageAddress);
 }
 
 }  // namespace quintara::ui

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "ui/App.h"
+#include "ui/main/MainWindow.h"
 
 namespace quintara::ui {
 
@@ -16,14 +17,21 @@ void ShowChancesHelp(App& app);
 // The Help menu and the web links: the manual, the About window, the home and support pages.
 class HelpCommands {
 public:
-    explicit HelpCommands(App& app) : m_app(app) {}
+    HelpCommands(App& app, MainWindow& main) : m_app(app), m_main(main) {}
+    HelpCommands(const HelpCommands&) = delete;
+    HelpCommands& operator=(const HelpCommands&) = delete;
 
-    void mnuHelpContents_Click(const std::filesystem::path& helpFile);
+    void BindTo(MainWindow& main);
+
+    void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
-    void OpenWebPage(std::string_view address);
+    void OpenHomePage();
+    // Where the history files and the default wheels are offered.
+    void OpenSupportPage();
 
 private:
     App& m_app;
+    MainWindow& m_main;
 };
 
 }  // namespace quintara::ui
