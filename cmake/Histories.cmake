@@ -5,3 +5,10 @@ set(QUINTARA_HISTORIES
     "thunderball|ThunderballHistory.dat|thunderball.csv"
     "lotto-59|Lotto59History.dat|lotto59.csv|lotto59_two_rounds.csv"
     "thunderball-39|Thunderball39History.dat|thunderball39.csv")
+
+# Splits one entry of the table above into its game, its history file and its CSV files (first the one
+# it is made from, then those merged into it).
+macro(quintara_history_entry entry game file csvs)
+    string(REPLACE "|" ";" ${csvs} "${entry}")
+    list(POP_FRONT ${csvs} ${game} ${file})
+endmacro()
