@@ -6,6 +6,7 @@
 
 #include "core/AppState.h"
 #include "core/Dates.h"
+#include "ui/SessionState.h"
 #include "ui/kit/FormManager.h"
 #include "ui/kit/Platform.h"
 
@@ -23,6 +24,7 @@ public:
     App& operator=(const App&) = delete;
 
     AppState state;
+    SessionState session;
     Platform& desktop;
     FormManager forms;
     std::filesystem::path appDir;

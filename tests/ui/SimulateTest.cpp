@@ -111,6 +111,7 @@ TEST_F(MainWindowTest, ThePlayersLinesCaptionsAndArrowsSurviveASimulation) {
     main.mnuPick6.Click();
     main.cmdNextOccurance.Click();
     const AppState before = app.state;
+    const SessionState beforeSession = app.session;
     const std::string shown = Shown(main);
     const std::vector<std::string> captions = {main.caption, main.lblViewOccurances.caption,
                                                main.lblDrawLineNumberNumber.caption};
@@ -121,17 +122,17 @@ TEST_F(MainWindowTest, ThePlayersLinesCaptionsAndArrowsSurviveASimulation) {
     EXPECT_EQ(app.state.PickedLines, before.PickedLines);
     EXPECT_EQ(app.state.FinalNumbers, before.FinalNumbers);
     EXPECT_EQ(app.state.WinningLines, before.WinningLines);
-    EXPECT_EQ(app.state.CurrentLine, before.CurrentLine);
+    EXPECT_EQ(app.session.CurrentLine, beforeSession.CurrentLine);
     EXPECT_EQ(app.state.GeneratorMode, before.GeneratorMode);
-    EXPECT_EQ(app.state.PrintListing, before.PrintListing);
-    EXPECT_TRUE(app.state.LinesMode && !app.state.WinningLinesMode);
+    EXPECT_EQ(app.session.PrintListing, beforeSession.PrintListing);
+    EXPECT_TRUE(app.session.LinesMode && !app.session.WinningLinesMode);
     EXPECT_EQ(Shown(main), shown);
     EXPECT_EQ((std::vector<std::string>{main.caption, main.lblViewOccurances.caption,
                                         main.lblDrawLineNumberNumber.caption}),
               captions);
     // The arrows walk the player's lines on from where they were.
     main.cmdNextOccurance.Click();
-    EXPECT_EQ(app.state.CurrentLine, before.CurrentLine + 1);
+    EXPECT_EQ(app.session.CurrentLine, beforeSession.CurrentLine + 1);
 }
 
 TEST_F(MainWindowTest, ThunderballBallRunRefillsTheOpenReportWithItsOwnCaption) {
@@ -199,7 +200,7 @@ TEST_F(MainWindowTest, NumberOfDrawsRefusesOutsideOneToTheDrawsLessAHundredAndIt
     EXPECT_EQ(app.forms.Find<frmSimulatedWins>(), nullptr);
     EXPECT_EQ(app.forms.Find<frmNumberOfDraws>(), nullptr);
     EXPECT_EQ(app.state.ReportText, reportBefore);
-    EXPECT_FALSE(app.state.WinningLinesMode);
+    EXPECT_FALSE(app.session.WinningLinesMode);
     EXPECT_EQ(desktop.eventTurns, turnsBefore);
     EXPECT_TRUE(main.cmbAlgorithms.enabled && main.cmbWheels.enabled);
 
@@ -238,6 +239,7 @@ TEST_F(MainWindowTest, FailingStepShowsItsMessageAndNoReportAndChangesNothing) {
     // A wheel whose pointer 29 names none of the 28 final numbers.
     app.state.WheelLines = OneBased<std::string>{"1,2,3,4,5,29,"};
     const AppState before = app.state;
+    const SessionState beforeSession = app.session;
     const std::string shown = Shown(main);
     const std::string caption = main.caption;
 
@@ -255,9 +257,9 @@ TEST_F(MainWindowTest, FailingStepShowsItsMessageAndNoReportAndChangesNothing) {
     EXPECT_EQ(app.state.FinalNumbers, before.FinalNumbers);
     EXPECT_EQ(app.state.PickedLines, before.PickedLines);
     EXPECT_EQ(app.state.WinningLines, before.WinningLines);
-    EXPECT_EQ(app.state.LinesMode, before.LinesMode);
-    EXPECT_EQ(app.state.WinningLinesMode, before.WinningLinesMode);
-    EXPECT_EQ(app.state.PrintListing, before.PrintListing);
+    EXPECT_EQ(app.session.LinesMode, beforeSession.LinesMode);
+    EXPECT_EQ(app.session.WinningLinesMode, beforeSession.WinningLinesMode);
+    EXPECT_EQ(app.session.PrintListing, beforeSession.PrintListing);
     EXPECT_EQ(app.state.LottoDraws, before.LottoDraws);
     EXPECT_EQ(app.state.BallFrequency, before.BallFrequency);
     EXPECT_EQ(app.state.LastDraw, before.LastDraw);

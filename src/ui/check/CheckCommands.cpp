@@ -14,7 +14,7 @@ void CheckCommands::BindTo(MainWindow& main) {
 }
 
 void CheckCommands::mnuCheckNumbers_Click() {
-    if (!m_state.LinesMode) {
+    if (!m_app.session.LinesMode) {
         m_app.desktop.MsgBox(kCheckRefusedText, kCheckRefusedTitle, MsgBoxIcon::Exclamation);
         return;
     }
@@ -36,11 +36,11 @@ void CheckCommands::CheckNumbers(const CheckBoxes& boxes) {
                                    ? CheckLines(game, typed, m_state.DailyPlayPickedLines)
                                    : CheckLines(game, typed, m_state.PickedLines);
     m_state.WinningLines = result.winningLines;
-    m_state.CurrentLine = m_state.WinningLines[1].LineIndex;
-    m_state.WinningLinePosition = 1;
+    m_app.session.CurrentLine = m_state.WinningLines[1].LineIndex;
+    m_app.session.WinningLinePosition = 1;
     m_main.SetPrintListing("");
-    m_state.LinesMode = false;
-    m_state.WinningLinesMode = true;
+    m_app.session.LinesMode = false;
+    m_app.session.WinningLinesMode = true;
     m_state.ReportText = WinningReportText(result);
     ShowWinningLines(result);
 
@@ -68,8 +68,8 @@ void CheckCommands::ShowWinningLines(const CheckResult& result) {
     m_main.SetOccurrenceCaption(WinningLinesCaption(result.winners));
     // The window shows the first winning line, which its line number names; the walk starts there.
     m_main.ShowCurrentLine();
-    m_main.SetLineNumberCaption(std::to_string(m_state.WinningLinePosition));
-    m_state.CurrentLine = 1;
+    m_main.SetLineNumberCaption(std::to_string(m_app.session.WinningLinePosition));
+    m_app.session.CurrentLine = 1;
 }
 
 }  // namespace quintara::ui

@@ -63,7 +63,7 @@ double LinesCommands::GeneratedDate() const {
 }
 
 void LinesCommands::mnuFileSave_Click() {
-    if (!m_state.LinesMode) {
+    if (!m_app.session.LinesMode) {
         m_app.desktop.MsgBox(kSaveNoLinesText, kSaveNoLinesTitle, MsgBoxIcon::Exclamation);
         return;
     }
@@ -129,8 +129,8 @@ Status LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
     } else {
         m_state.PickedLines = lines.picked;
     }
-    m_state.CurrentLine = 1;
-    m_state.LinesMode = true;
+    m_app.session.CurrentLine = 1;
+    m_app.session.LinesMode = true;
     m_main.ShowCurrentLine();
     m_main.SetOccurrenceCaption("View all " + std::to_string(lines.Count()) + " saved lines.");
     m_main.SetMode(MainWindow::Mode::SavedLines);

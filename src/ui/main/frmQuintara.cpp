@@ -253,9 +253,9 @@ void frmQuintara::ShowDraws() {
     mnuShowMostLikelyNumbers.enabled = true;
     FillAlgorithms();
     lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = false;
-    m_state.OccurrenceDraws.Clear();
-    m_state.LinesMode = false;
-    m_state.WinningLinesMode = false;
+    m_app.session.OccurrenceDraws.Clear();
+    m_app.session.LinesMode = false;
+    m_app.session.WinningLinesMode = false;
     m_state.CurrentDraw = 1;
     ShowDraw();
     lblViewOccurances.caption.clear();
@@ -288,8 +288,8 @@ void frmQuintara::SetMode(Mode mode) {
         // checked with its Thunderball shows that.
         ShowExtraBall(Info(game).sevenBallLines || Info(game).ChecksLineThunderball());
         lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = true;
-        lblDrawLineNumberNumber.caption =
-            std::to_string(mode == Mode::WinningLines ? m_state.WinningLinePosition : m_state.CurrentLine);
+        lblDrawLineNumberNumber.caption = std::to_string(
+            mode == Mode::WinningLines ? m_app.session.WinningLinePosition : m_app.session.CurrentLine);
     }
     if (mode == Mode::PersonalPicks) {
         for (TextBox* box : {&txtBallSet, &txtDrawDate, &txtMachine, &txtDrawNumber}) {
@@ -354,12 +354,12 @@ void frmQuintara::ShowLineNumber() {
     txtDrawDate.text.clear();
     txtDrawNumber.text.clear();
     lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = true;
-    lblDrawLineNumberNumber.caption = std::to_string(m_state.CurrentLine);
+    lblDrawLineNumberNumber.caption = std::to_string(m_app.session.CurrentLine);
 }
 
 void frmQuintara::ShowLine() {
     try {
-        const LottoDrawRec& line = m_state.PickedLines[static_cast<std::size_t>(m_state.CurrentLine)];
+        const LottoDrawRec& line = m_state.PickedLines[static_cast<std::size_t>(m_app.session.CurrentLine)];
         std::array<Label*, 6> balls{&lblDrawBall1, &lblDrawBall2, &lblDrawBall3,
                                     &lblDrawBall4, &lblDrawBall5, &lblDrawBall6};
         for (std::size_t i = 0; i < balls.size(); ++i) {
@@ -376,7 +376,7 @@ void frmQuintara::ShowLine() {
 void frmQuintara::ShowDailyPlayLine() {
     try {
         const DailyPlayDrawRec& line =
-            m_state.DailyPlayPickedLines[static_cast<std::size_t>(m_state.CurrentLine)];
+            m_state.DailyPlayPickedLines[static_cast<std::size_t>(m_app.session.CurrentLine)];
         std::array<Label*, 7> balls{&lblDrawBall1, &lblDrawBall2, &lblDrawBall3,    &lblDrawBall4,
                                     &lblDrawBall5, &lblDrawBall6, &lblDrawBallBonus};
         for (std::size_t i = 0; i < balls.size(); ++i) {
@@ -493,7 +493,7 @@ void frmQuintara::EnterPersonalPicksMode() {
 
 void frmQuintara::SetPrintListing(std::string text) {
     txtPrint.text = text;
-    m_state.PrintListing = std::move(text);
+    m_app.session.PrintListing = std::move(text);
 }
 
 void frmQuintara::ClearBalls() {
@@ -558,12 +558,12 @@ void frmQuintara::ShowRecentFiles(const std::vector<std::string>& captions, bool
 }
 
 void frmQuintara::mnuPrint_Click() {
-    if (m_state.PrintListing.empty()) {
+    if (m_app.session.PrintListing.empty()) {
         m_app.desktop.MsgBox("You must pick numbers or load saved numbers before you can print them!",
                              "Pick Numbers", MsgBoxIcon::Exclamation);
         return;
     }
-    PrintTextBlock(m_app.desktop, m_state.PrintListing);
+    PrintTextBlock(m_app.desktop, m_app.session.PrintListing);
 }
 
 void frmQuintara::mnuFileExit_Click() {

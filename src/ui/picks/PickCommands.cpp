@@ -242,7 +242,7 @@ void PickCommands::mnuPick6_Click() {
         BusyPointer busy(m_app.desktop);
         const double today = m_app.Today();
         m_state.GeneratorMode = m_state.SelectedAlgorithmIndex;
-        m_state.WheelIndex = static_cast<std::int16_t>(m_main.WheelIndex());
+        m_app.session.WheelIndex = static_cast<std::int16_t>(m_main.WheelIndex());
         if (!MakesFortyNineLines(RequestFromState(m_state, today))) {
             // Lines come only from a wheel that passes every check: a wheel without lines, or with a line
             // of the wrong length, would leave nothing to show but the newest draw.
@@ -255,9 +255,10 @@ void PickCommands::mnuPick6_Click() {
             }
         }
         GenerateNumbers(m_state, today);
+        m_app.session.LinesMode = true;
         // Only now: a run that fails leaves the lines, and so their listing, as they were.
         m_main.SetPrintListing("");
-        m_state.CurrentLine = 1;
+        m_app.session.CurrentLine = 1;
         m_main.ShowCurrentLine();
         m_main.SetOccurrenceCaption("View all " + SignBlank(m_main.LineCount()) + " lines generated.");
 
@@ -294,8 +295,8 @@ void PickCommands::mnuPickPersonal_Click() {
 }
 
 void PickCommands::mnuShowPickedNumbers_Click() {
-    m_state.LinesMode = true;
-    m_state.CurrentLine = 1;
+    m_app.session.LinesMode = true;
+    m_app.session.CurrentLine = 1;
     // Hidden before the line is shown, so that a Daily Play line keeps its seventh number in view.
     m_main.ShowExtraBall(false);
     m_main.ShowCurrentLine();
