@@ -39,10 +39,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # No Homepage field until the product's web site exists.
 # The run-time libraries come from the binaries themselves (dpkg-shlibdeps): the Qt 6 libraries and the C++
-# run time, nothing the build used. Qt loads its platform plugins at run time, so no library names them.
+# run time, libcurl of quintara-cli, nothing the build used. Qt loads its platform plugins at run time, and
+# its TLS plugin loads OpenSSL at run time, so no library names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET quintara)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libssl3")
 endif()
 set(CPACK_STRIP_FILES ON)
 include(CPack)

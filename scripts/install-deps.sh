@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
-    libboost-dev dpkg-dev file help2man lintian appstream desktop-file-utils)
+    libboost-dev libcurl4-openssl-dev dpkg-dev file help2man lintian appstream desktop-file-utils)
 if [[ "${1:-}" != "--no-qt" ]]; then
     packages+=(qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev xvfb xauth imagemagick fonts-dejavu-core poppler-utils)
 fi

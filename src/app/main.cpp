@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/AppDir.h"
+#include "qt/AfterFirstPaint.h"
 #include "qt/Pictures.h"
 #include "qt/QtPlatform.h"
 #include "ui/App.h"
@@ -66,11 +67,6 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("quintara"));
-    QIcon shipped;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        shipped.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/quintara.png").arg(size));
-    }
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quintara"), shipped));
     QCommandLineParser options;
     DefineOptions(options);
     options.process(application);
@@ -100,6 +96,17 @@ int main(int argc, char** argv) {
     quintara::ui::StartUp(app);
     if (app.forms.Forms().empty()) {
         return 0;
+    }
+    if (auto* main = app.forms.Find<quintara::ui::frmQuintara>()) {
+        // Looking the icon up in the icon theme and handing every size of it to the window system cost
+        // about a tenth of the start; the window needs it only once it is seen.
+        quintara::AfterFirstPaint(desktop.Renderer().Window(*main), [] {
+            QIcon shipped;
+            for (const int size : {16, 32, 48, 64, 128, 256}) {
+                shipped.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/quintara.png").arg(size));
+            }
+            QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quintara"), shipped));
+        });
     }
     const QStringList files = options.positionalArguments();
     if (!files.isEmpty()) {

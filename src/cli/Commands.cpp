@@ -9,6 +9,8 @@ void RegisterCommands(CommandLine& commandLine) {
         "import-history",
         "replace a game's history file with the draws of a CSV file, or --merge the newer ones into it",
         RunImportHistory);
+    commandLine.Add<UpdateOptions>("update", "download a game's latest results and add their newer draws",
+                                   RunUpdate);
     commandLine.Add<ExportHistoryOptions>(
         "export-history", "write a game's history as CSV to standard output", RunExportHistory);
     commandLine.Add<VerifyHistoryOptions>("verify-history", "list every damaged record of a game's history",

@@ -26,6 +26,16 @@ struct ImportHistoryOptions {
 };
 int RunImportHistory(Context& context, const ImportHistoryOptions& options);
 
+// update: downloads a game's latest results and merges their newer draws into its history, as
+// import-history --merge does.
+struct UpdateOptions {
+    Game game{};
+    std::optional<std::string> url;
+    long timeout = 120;
+    void Define(CLI::App& command);
+};
+int RunUpdate(Context& context, const UpdateOptions& options);
+
 // export-history: writes a game's history as CSV to standard output.
 struct ExportHistoryOptions {
     Game game{};

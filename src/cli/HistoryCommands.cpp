@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <sstream>
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/Download.h"
 #include "core/Dates.h"
 #include "core/Files.h"
 #include "core/History.h"
@@ -10,6 +12,7 @@
 #include "history/DrawEntry.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryUpdate.h"
+#include "history/ResultsDownload.h"
 #include "stats/EqualChances.h"
 #include "stats/StatisticReports.h"
 
@@ -145,6 +148,41 @@ int RunImportHistory(Context& context, const ImportHistoryOptions& options) {
     } else {
         context.out << "Imported " << report->draws << " draws into " << history << "\n";
     }
+    if (report->backup) {
+        context.out << "The history as it was is kept in " << report->backup->string() << "\n";
+    }
+    return 0;
+}
+
+void UpdateOptions::Define(CLI::App& command) {
+    AddGameOption(command, game);
+    command.add_option("--url", url, "the address to download from instead of the game's results address")
+        ->type_name("URL");
+    command.add_option("--timeout", timeout, "give the download up after this many seconds (default 120)")
+        ->check(CLI::Range(1L, 86400L))
+        ->type_name("SECONDS");
+}
+
+int RunUpdate(Context& context, const UpdateOptions& options) {
+    const std::string address = options.url.value_or(ResultsAddress(options.game, DesktopResultsSettings()));
+    if (address.empty()) {
+        throw Failure(GameName(options.game) +
+                      " is no longer drawn and no results address is set for it; give one "
+                      "with --url");
+    }
+    const DownloadLimits limits{std::min(options.timeout, DownloadLimits{}.connectSeconds), options.timeout};
+    const auto body = DownloadBytes(address, limits);
+    if (!body) {
+        throw Failure(ResultsFailureText(options.game, address, body.GetError().message));
+    }
+    const auto report = MergeDownloadedResults(options.game, *body, context.appDir);
+    if (!report) {
+        throw Failure(ResultsFailureText(options.game, address, report.GetError().message));
+    }
+    if (!report->saveWarning.empty()) {
+        context.err << "warning: " << report->saveWarning << "\n";
+    }
+    context.out << ResultsMergeText(options.game, *report) << "\n";
     if (report->backup) {
         context.out << "The history as it was is kept in " << report->backup->string() << "\n";
     }

@@ -90,7 +90,11 @@ struct GameInfo {
     std::span<const PrizeTier> tiers;  // today's prize tiers; empty for the classic report
     std::string_view enterNumbersText;
     std::string_view loadFailureTitle;
-    bool offersDownload;           // the load failure names the support page
+    bool offersDownload;  // the load failure names the support page
+    // Where the operator publishes the game's recent draws as a CSV file, and its results page for people;
+    // both "" for a game it no longer draws.
+    std::string_view resultsCsvAddress;
+    std::string_view resultsPage;
     std::string_view extraOption;  // how add-draw names the extra ball in its messages
     double twoRoundsFrom;          // draws from this day on have two rounds, each its own record; 0: never
 

@@ -1,6 +1,5 @@
 #include "core/History.h"
 
-#include "core/Product.h"
 #include "core/TextRules.h"
 
 namespace quintara {
@@ -47,20 +46,27 @@ void ForgetHistory(AppState& state) {
     state.ThunderballLastDrawn.Clear();
 }
 
+std::string HowToGetDraws(Game game) {
+    const GameInfo& info = Info(game);
+    const std::string download = info.resultsCsvAddress.empty()
+                                     ? ""
+                                     : "download its latest results with \"Download Latest Results\", ";
+    return "In the Update menu, " + download +
+           "import a CSV file of draws with \"Import History from CSV File...\", or type the draws in with "
+           "\"Update " +
+           std::string(info.name) + " History File\".";
+}
+
 LoadFailureMessage HistoryLoadFailure(Game game) {
     const std::string second =
         "Please make sure that it is present in the Directory Quintara is installed to!";
     const std::string crlf(kCrLf);
-    auto download = [&](const std::string& name) {
-        return crlf + "If not present, you must download the latest " + name + " History file from " +
-               std::string(kSupportPageAddress);
-    };
     const GameInfo& info = Info(game);
-    // Daily Play's text spells its name in full although its title does not, and names no download.
+    // Daily Play's text spells its name in full although its title does not, and names no way to get draws.
     const std::string name(info.name);
-    return {std::string(info.loadFailureTitle), "There was an Error trying to load the " + name +
-                                                    " History file." + crlf + second +
-                                                    (info.offersDownload ? download(name) : std::string())};
+    return {std::string(info.loadFailureTitle),
+            "There was an Error trying to load the " + name + " History file." + crlf + second +
+                (info.offersDownload ? crlf + "If not present: " + HowToGetDraws(game) : std::string())};
 }
 
 }  // namespace quintara

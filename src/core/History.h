@@ -52,4 +52,7 @@ struct LoadFailureMessage {
 };
 LoadFailureMessage HistoryLoadFailure(Game game);
 
+// How a player gets a game's draws: the Update menu's commands that download, import or type them in.
+std::string HowToGetDraws(Game game);
+
 }  // namespace quintara

@@ -4,9 +4,12 @@
 
 namespace quintara {
 
-// The product's web site. A placeholder until the site exists; every link of the program uses it.
-inline constexpr std::string_view kProductWebAddress = "https://www.quintara.example/";
-inline constexpr std::string_view kSupportPageAddress = "https://www.quintara.example/support.aspx";
-inline constexpr std::string_view kSupportEmailAddress = "support@quintara.example";
+// The operator's page of the latest results, the fixed link of the main window.
+inline constexpr std::string_view kResultsSiteAddress = "https://www.national-lottery.co.uk/results";
+
+// The shipped manual, and its section on getting and updating histories, as the program names its files.
+inline constexpr std::string_view kManualFile = "\\Quintara.html";
+inline constexpr std::string_view kHistoriesSection = "updating";
+inline constexpr std::string_view kWheelsSection = "wheels";
 
 }  // namespace quintara

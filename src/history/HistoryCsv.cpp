@@ -257,6 +257,9 @@ Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesyste
     const HistoryChange change = [&](const std::string& held) -> Result<std::optional<std::string>> {
         if (mode == ImportMode::Replace) {
             report.added = report.draws;
+            if (draws.Size() > 0) {
+                report.newestAdded = draws[1].DrawDate;
+            }
             return std::optional<std::string>(EncodeSlots(draws, length));
         }
         const OneBased<Rec> history = DecodeSlots<Rec>(held, length);
@@ -307,8 +310,14 @@ Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesyste
         }
         for (const auto& [at, rounds] : roundsBefore) {
             report.added += rounds.size();
+            report.newestAdded =
+                std::max(report.newestAdded.value_or(rounds.front().DrawDate), rounds.front().DrawDate);
         }
         report.added += result.Size();
+        if (result.Size() > 0) {
+            report.newestAdded =
+                std::max(report.newestAdded.value_or(result[1].DrawDate), result[1].DrawDate);
+        }
         if (report.added == 0) {
             return std::optional<std::string>();
         }

@@ -23,6 +23,7 @@ struct CsvImportReport {
     std::size_t added = 0;        // draws written (Replace: all of them; Merge: the newer ones)
     std::size_t alreadyHeld = 0;  // Merge: CSV draws the history holds already, the same numbers
     std::size_t older = 0;        // Merge: CSV draws older than the history's newest and not held; left out
+    std::optional<double> newestAdded;  // the date of the newest draw written, when one was
     std::vector<std::string> warnings;
     std::optional<std::filesystem::path> backup;  // where the history replaced was kept
     std::string saveWarning;  // the history was written, but the user should know (a power cut, the backup)

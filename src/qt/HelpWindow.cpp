@@ -62,11 +62,23 @@ HelpWindow::HelpWindow(QWidget* parent)
 }
 
 bool HelpWindow::Open(const QString& htmlFile) {
-    const QFileInfo file(htmlFile);
+    // "Quintara.html#updating" opens the manual at that section, unless a file has that very name.
+    QString path = htmlFile;
+    QString section;
+    if (const qsizetype hash = htmlFile.lastIndexOf(QLatin1Char('#'));
+        hash > 0 && !QFileInfo(htmlFile).isFile()) {
+        path = htmlFile.left(hash);
+        section = htmlFile.mid(hash + 1);
+    }
+    const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable()) {
         return false;
     }
-    m_browser->setSource(QUrl::fromLocalFile(file.absoluteFilePath()), QTextDocument::HtmlResource);
+    QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+    if (!section.isEmpty()) {
+        url.setFragment(section);
+    }
+    m_browser->setSource(url, QTextDocument::HtmlResource);
     // The history starts anew at the manual's own start, which Contents comes back to.
     m_browser->clearHistory();
     ShowTitle();

@@ -13,7 +13,8 @@ class HelpWindow : public QWidget {
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Opens the manual at its start; false, with the window left as it was, when the file cannot be read.
+    // Opens the manual at its start, or at the section named after a "#"; false, with the window left as it
+    // was, when the file cannot be read.
     bool Open(const QString& htmlFile);
 
     QTextBrowser& Browser() { return *m_browser; }

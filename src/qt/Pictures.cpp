@@ -1,6 +1,7 @@
 #include "qt/Pictures.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
@@ -9,6 +10,8 @@
 #include <QThreadPool>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 #include "qt/QtText.h"
@@ -19,11 +22,20 @@ namespace {
 
 constexpr const char* kPictureProperty = "quintaraPicture";
 
-// A picture being read ahead of need, and the labels waiting for it. Touched by the GUI thread only.
+// A picture being read ahead of need, and the labels waiting for it.
 struct Prefetch {
+    // The size the picture is shown at, in device pixels, once a stretching label has asked for it: the
+    // reading thread fits the picture to it, if it comes in time.
+    std::mutex mutex;
+    QSize shownSize;
+    // Touched by the GUI thread only.
     bool done = false;
     QImage image;
-    std::vector<QPointer<QLabel>> waiting;
+    struct Waiting {
+        QPointer<QLabel> label;
+        bool stretch;
+    };
+    std::vector<Waiting> waiting;
 };
 
 std::map<std::string, std::shared_ptr<Prefetch>>& Prefetches() {
@@ -36,14 +48,51 @@ bool Wants(const QLabel& label, const std::string& path) {
     return label.property(kPictureProperty).toString() == ToQt(path);
 }
 
-// A picture decoded here; a stretched one decoded once at the size it is shown (in device pixels), so that
-// neither the conversion for the screen nor each paint works on more pixels than are shown.
-// Many labels showing one picture at one size (the balls) share one decoding.
+// The size a label shows its picture at, in device pixels; empty when it shows it as it is.
+QSize ShownSize(const QLabel& label, bool stretch) {
+    return stretch ? label.contentsRect().size() * label.devicePixelRatio() : QSize();
+}
+
+// The picture of a file. The format its name gives is tried first: the shipped PNGs are then read without
+// any image plugin, where Qt would otherwise load every plugin to ask each about the file. A file whose
+// name does not say what it holds is still read by its contents.
+QImage ReadPicture(const QString& path) {
+    QImageReader byName(path, QFileInfo(path).suffix().toLower().toLatin1());
+    byName.setAutoDetectImageFormat(false);
+    QImage image = byName.read();
+    if (image.isNull()) {
+        image = QImageReader(path).read();
+    }
+    return image;
+}
+
+// The picture at the size it is shown (when it is stretched), in the pixel format a pixmap keeps, so that
+// neither turning it into a pixmap nor each paint works on more pixels than are shown.
+QImage FitPicture(QImage image, const QSize& size) {
+    if (!size.isEmpty() && !image.isNull() && image.size() != size) {
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    const QImage::Format format =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (!image.isNull() && image.format() != format) {
+        image.convertTo(format);
+    }
+    return image;
+}
+
+QPixmap ToPixmap(QImage image, const QLabel& label, bool stretch) {
+    QPixmap picture = QPixmap::fromImage(FitPicture(std::move(image), ShownSize(label, stretch)));
+    if (stretch) {
+        picture.setDevicePixelRatio(label.devicePixelRatio());
+    }
+    return picture;
+}
+
+// A picture decoded here. Many labels showing one picture at one size (the balls) share one decoding.
 QPixmap Decode(const std::string& path, const QLabel& label, bool stretch) {
-    QImageReader reader(ToQt(path));
-    const QSize size = stretch ? label.contentsRect().size() * label.devicePixelRatio() : QSize();
+    const QSize size = ShownSize(label, stretch);
     const QString key = QStringLiteral("quintara:%1:%2x%3@%4")
-                            .arg(reader.fileName())
+                            .arg(ToQt(path))
                             .arg(size.width())
                             .arg(size.height())
                             .arg(label.devicePixelRatio());
@@ -51,13 +100,7 @@ QPixmap Decode(const std::string& path, const QLabel& label, bool stretch) {
     if (QPixmapCache::find(key, &picture)) {
         return picture;
     }
-    if (!size.isEmpty()) {
-        reader.setScaledSize(size);
-    }
-    picture = QPixmap::fromImage(reader.read());
-    if (!size.isEmpty()) {
-        picture.setDevicePixelRatio(label.devicePixelRatio());
-    }
+    picture = ToPixmap(ReadPicture(ToQt(path)), label, stretch);
     QPixmapCache::insert(key, picture);
     return picture;
 }
@@ -68,19 +111,26 @@ void PrefetchPicture(const std::string& path) {
     auto prefetch = std::make_shared<Prefetch>();
     Prefetches()[path] = prefetch;
     QThreadPool::globalInstance()->start([prefetch, path] {
-        QImage image(ToQt(path));
+        QImage image = ReadPicture(ToQt(path));
+        QSize size;
+        {
+            const std::lock_guard lock(prefetch->mutex);
+            size = prefetch->shownSize;
+        }
+        image = FitPicture(std::move(image), size);
         // The application outlives the pool's work: it waits for the pool before it goes.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [prefetch, path, image = std::move(image)] {
+            [prefetch, path, image = std::move(image)]() mutable {
                 prefetch->done = true;
-                prefetch->image = image;
-                for (const QPointer<QLabel>& label : prefetch->waiting) {
+                if (prefetch->waiting.empty()) {
+                    prefetch->image = std::move(image);  // for the window about to ask for it
+                }
+                for (const auto& [label, stretch] : std::exchange(prefetch->waiting, {})) {
                     if (label != nullptr && Wants(*label, path)) {
-                        label->setPixmap(QPixmap::fromImage(image));
+                        label->setPixmap(ToPixmap(image, *label, stretch));
                     }
                 }
-                prefetch->waiting.clear();
             },
             Qt::QueuedConnection);
     });
@@ -98,10 +148,14 @@ void ShowPicture(QLabel& label, const std::string& path, bool stretch) {
     const std::shared_ptr<Prefetch> prefetch = found->second;
     prefetches.erase(found);
     if (prefetch->done) {
-        label.setPixmap(QPixmap::fromImage(std::move(prefetch->image)));
+        label.setPixmap(ToPixmap(std::move(prefetch->image), label, stretch));
     } else {
+        {
+            const std::lock_guard lock(prefetch->mutex);
+            prefetch->shownSize = ShownSize(label, stretch);
+        }
         label.setPixmap(QPixmap());
-        prefetch->waiting.emplace_back(&label);
+        prefetch->waiting.push_back({&label, stretch});
     }
 }
 

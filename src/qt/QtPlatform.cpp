@@ -4,21 +4,27 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <iostream>
@@ -314,6 +320,79 @@ bool QtPlatform::ShellOpen(std::string_view target) {
     const bool isAddress =
         address.contains(QStringLiteral("://")) || address.startsWith(QStringLiteral("mailto:"));
     return QDesktopServices::openUrl(isAddress ? QUrl(address) : QUrl::fromLocalFile(address));
+}
+
+ui::Downloaded QtPlatform::Download(std::string_view address, std::string_view title, std::size_t mostBytes) {
+    m_renderer.RefreshAll();
+    const ReactivateAfterwards owner;
+    QNetworkAccessManager network;
+    QNetworkRequest request(QUrl(ToQt(address)));
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Quintara"));
+    // A server that stops sending is given up after this long without a byte.
+    request.setTransferTimeout(m_downloadTimeoutMs);
+    QNetworkReply* reply = network.get(request);
+    reply->setReadBufferSize(0);
+
+    QProgressDialog progress(QObject::tr("Downloading %1").arg(ToQt(address)), QObject::tr("Cancel"), 0, 0,
+                             owner.Window());
+    progress.setWindowTitle(ToQt(title));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+
+    enum class Ended { No, Cancelled, TooLarge, TimedOut };
+    Ended ended = Ended::No;
+    const auto end = [&](Ended why) {
+        if (ended == Ended::No) {
+            ended = why;
+            reply->abort();
+        }
+    };
+    QObject::connect(&progress, &QProgressDialog::canceled, reply, [&] { end(Ended::Cancelled); });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, &progress, [&](qint64 received, qint64 total) {
+        if (received > static_cast<qint64>(mostBytes)) {
+            end(Ended::TooLarge);
+        } else if (total > 0) {
+            progress.setMaximum(100);
+            progress.setValue(static_cast<int>(received * 100 / total));
+        }
+    });
+    // The whole transfer has a limit too, as a trickle of bytes would never trip the one above.
+    QTimer whole;
+    whole.setSingleShot(true);
+    QObject::connect(&whole, &QTimer::timeout, reply, [&] { end(Ended::TimedOut); });
+    whole.start(m_downloadTimeoutMs * 4);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    progress.show();
+    if (!reply->isFinished()) {
+        loop.exec();
+    }
+    progress.hide();
+
+    ui::Downloaded downloaded;
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QNetworkReply::NetworkError error = reply->error();
+    const QString errorText = reply->errorString();
+    reply->deleteLater();
+    if (ended == Ended::Cancelled) {
+        downloaded.failure = "the download was cancelled";
+    } else if (ended == Ended::TooLarge) {
+        downloaded.failure = "the answer is larger than " + std::to_string(mostBytes / (1024 * 1024)) +
+                             " MB, which no results file is";
+    } else if (ended == Ended::TimedOut || error == QNetworkReply::OperationCanceledError) {
+        downloaded.failure = "the server did not answer in time";
+    } else if (status >= 400) {
+        downloaded.failure = "the server answered HTTP " + std::to_string(status);
+    } else if (error != QNetworkReply::NoError) {
+        downloaded.failure = errorText.toStdString();
+    } else {
+        downloaded.ok = true;
+        downloaded.body = reply->readAll().toStdString();
+    }
+    return downloaded;
 }
 
 bool QtPlatform::ShowHelp(std::string_view htmlFile) {

@@ -50,6 +50,7 @@ public:
     ui::SettingsSection ReadSettings(std::string_view section) override;
     void WriteSettings(std::string_view section, const ui::SettingsSection& values) override;
     bool ShellOpen(std::string_view target) override;
+    ui::Downloaded Download(std::string_view address, std::string_view title, std::size_t mostBytes) override;
     bool ShowHelp(std::string_view htmlFile) override;
     void ProcessEvents(int times) override;
     void SetBusyPointer(bool busy) override;
@@ -77,6 +78,7 @@ private:
     bool m_answerPrinterDialog = false;
     std::unique_ptr<HelpWindow> m_help;
     bool m_busy = false;
+    int m_downloadTimeoutMs = 30000;  // without a byte; the whole transfer may take four times as long
 };
 
 }  // namespace quintara

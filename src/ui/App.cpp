@@ -2,6 +2,7 @@
 
 #include "core/AppDir.h"
 #include "core/Files.h"
+#include "core/History.h"
 #include "core/TextRules.h"
 
 namespace quintara::ui {
@@ -15,12 +16,7 @@ std::filesystem::path App::ProgramFile(std::string_view name) const {
 }
 
 std::string NoDrawsMessage(Game game) {
-    const std::string name(GameName(game));
-    return "There are no " + name + " draws yet." + std::string(kCrLf) +
-           "In the Update menu, import a CSV file of draws with \"Import History from CSV File...\", "
-           "download a history file with \"Get History Files From Internet\", or type the draws in with "
-           "\"Update " +
-           name + " History File\".";
+    return "There are no " + GameName(game) + " draws yet." + std::string(kCrLf) + HowToGetDraws(game);
 }
 
 bool RequireDraws(App& app) {

@@ -18,7 +18,9 @@
 #include "generate/Catalogue.h"
 #include "generate/WheelFile.h"
 #include "history/DrawEntry.h"
+#include "history/ResultsDownload.h"
 #include "support/HistoryBuilder.h"
+#include "support/LocalHttpServer.h"
 #include "support/TempDir.h"
 
 namespace quintara {
@@ -859,6 +861,62 @@ TEST_F(CliTest, OperatorFilesMergeFromPipesAndFifos) {
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, "quintara-cli: " + r.message + "\n");
     }
+}
+
+// update fetches the results over HTTP, following a redirect, from the address given or the one the
+// desktop's settings hold, and merges them as the engine does; a failed download names the address and
+// its reason and changes nothing.
+TEST_F(CliTest, UpdateDownloadsTheResultsAndMergesThem) {
+    test::LocalHttpServer server;
+    const std::string header =
+        "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunderball,Ball Set,Machine,DrawNumber\n";
+    const std::string held = "06-Jun-2026,1,2,3,4,5,6,T5,Excalibur 3,3499\n";
+    const std::string weekly = header + "12-Jun-2026,39,2,3,4,1,14,T6,Excalibur 7,3501\n" + held;
+    ASSERT_EQ(
+        Run("import-history --game thunderball-39 --csv " + dir.Write("first.csv", header + held).string())
+            .status,
+        0);
+    test::TempDir engine;
+    std::filesystem::copy_file(dir / "Thunderball39History.dat", engine / "Thunderball39History.dat");
+    const std::string history = dir.Read("Thunderball39History.dat");
+    server.Serve("/results.csv", test::LocalHttpServer::Answer::With(200, weekly));
+    server.Serve("/moved", test::LocalHttpServer::Answer::Redirect("/results.csv"));
+    server.Serve("/gone", test::LocalHttpServer::Answer::With(404, "gone"));
+    server.Serve("/drops", test::LocalHttpServer::Answer::HangUp());
+    server.Serve("/hangs", test::LocalHttpServer::Answer::Silent());
+    const std::string update = "update --game thunderball-39 --url ";
+    const struct {
+        std::string address;
+        std::string reason;
+    } failed[] = {
+        {server.Address("/gone"), "the server answered HTTP 404"},
+        {test::LocalHttpServer::ClosedAddress("/results.csv"), ""},
+        {server.Address("/drops"), ""},
+        {server.Address("/hangs") + " --timeout 1", ""},
+    };
+    for (const auto& f : failed) {
+        const CliRun run = Run(update + f.address);
+        EXPECT_EQ(run.status, 1) << f.address;
+        const std::string address = f.address.substr(0, f.address.find(' '));
+        EXPECT_TRUE(StartsWith(run.err,
+                               "quintara-cli: " + ResultsFailureText(Game::Thunderball39, address, f.reason)))
+            << run.err;
+        EXPECT_EQ(dir.Read("Thunderball39History.dat"), history);
+    }
+    const auto merged = MergeDownloadedResults(Game::Thunderball39, weekly, engine.Path());
+    ASSERT_TRUE(merged.Ok());
+    const CliRun added = Run(update + server.Address("/moved"));
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_TRUE(StartsWith(added.out, ResultsMergeText(Game::Thunderball39, *merged) + "\n")) << added.out;
+    EXPECT_EQ(dir.Read("Thunderball39History.dat"), engine.Read("Thunderball39History.dat"));
+
+    std::filesystem::create_directories(dir / "config/Quintara");
+    dir.Write("config/Quintara/Quintara.conf",
+              "[Recent%20Files]\nRecentFile0=/a.lot\n[Results]\nThunderball%2039=" +
+                  server.Address("/results.csv") + "\n");
+    const CliRun settled =
+        Cli(dir.Path(), "update --game thunderball-39", "XDG_CONFIG_HOME=" + app + "config ");
+    EXPECT_EQ(settled.out, "The Thunderball 39 history was already up to date.\n") << settled.err;
 }
 
 TEST_F(CliTest, TodaysGamesTakeTheirRangesAndASecondLottoRound) {

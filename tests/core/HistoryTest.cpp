@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/History.h"
-#include "core/Product.h"
 #include "support/HistoryBuilder.h"
 #include "support/TempDir.h"
 
@@ -77,10 +76,10 @@ TEST(HistoryTest, EachGameHasItsOwnFailureMessage) {
     EXPECT_EQ(HistoryLoadFailure(Game::Lotto).text,
               "There was an Error trying to load the Lotto History file.\r\n"
               "Please make sure that it is present in the Directory Quintara is installed to!\r\n"
-              "If not present, you must download the latest Lotto History file from " +
-                  std::string(kSupportPageAddress));
-    EXPECT_NE(HistoryLoadFailure(Game::Thunderball).text.find("latest Thunderball History file from https"),
-              std::string::npos);
+              "If not present: " +
+                  HowToGetDraws(Game::Lotto));
+    EXPECT_NE(HowToGetDraws(Game::Thunderball39).find("\"Download Latest Results\""), std::string::npos);
+    EXPECT_EQ(HowToGetDraws(Game::Lotto).find("Download"), std::string::npos);
     EXPECT_EQ(HistoryLoadFailure(Game::DailyPlay).text,
               "There was an Error trying to load the Daily Play History file.\r\n"
               "Please make sure that it is present in the Directory Quintara is installed to!");

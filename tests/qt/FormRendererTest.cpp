@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include <QThreadPool>
 #include <gtest/gtest.h>
 
+#include "qt/AfterFirstPaint.h"
 #include "qt/LongTextView.h"
 #include "qt/Pictures.h"
 #include "qt/QtPlatform.h"
@@ -219,13 +221,37 @@ TEST_F(FormRendererTest, ALockedLongTextIsShownLazilyAndStillSelectedAndCopiedWh
     EXPECT_FALSE(edit->isReadOnly());
 }
 
-TEST_F(FormRendererTest, APictureReadAheadIsShownOnceItsReadingIsDone) {
+TEST_F(FormRendererTest, APictureReadAheadIsShownOnceItsReadingIsDoneAtTheSizeItIsShown) {
     const std::string picture = std::string(QUINTARA_APP_DIR) + "/ball.png";
     PrefetchPicture(picture);
     sample.Image1.picture = picture;
+    sample.Image1.stretch = true;
     sample.Show();
     QThreadPool::globalInstance()->waitForDone();
     desktop.ProcessEvents(1);
+    const QLabel& shown = *Widget<QLabel>(sample, "Image1");
+    EXPECT_EQ(shown.pixmap().size(), shown.contentsRect().size() * shown.devicePixelRatio());
+}
+
+TEST_F(FormRendererTest, WorkAfterTheFirstPaintRunsOnceTheWindowIsPaintedAndOnce) {
+    sample.Show();
+    int runs = 0;
+    QWidget& window = desktop.Renderer().Window(sample);
+    AfterFirstPaint(window, [&runs] { ++runs; });
+    EXPECT_EQ(runs, 0);
+    for (int paint = 0; paint < 2; ++paint) {
+        window.repaint();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(runs, 1);
+}
+
+TEST_F(FormRendererTest, APictureWhoseNameDoesNotSayItsFormatIsReadByItsContents) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("ball.picture"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUINTARA_APP_DIR "/ball.png"), picture));
+    sample.Image1.picture = picture.toStdString();
+    sample.Show();
     EXPECT_FALSE(Widget<QLabel>(sample, "Image1")->pixmap().isNull());
 }
 

@@ -52,6 +52,7 @@ public:
     std::vector<std::string> printedForms;
     std::vector<std::string> shellOpens;
     std::vector<std::string> helpShown;
+    std::vector<std::string> downloads;  // the addresses asked for
     std::vector<Showing> showings;
     std::vector<std::string> broughtToFront;
     std::vector<std::string> unloaded;
@@ -67,6 +68,7 @@ public:
     bool printSucceeds = true;
     bool shellOpenSucceeds = true;
     bool helpSucceeds = true;
+    ui::Downloaded download;                                             // what every download brings
     std::map<std::string, std::map<std::string, std::string>> settings;  // section -> key -> value
     int settingsWrites = 0;   // each writes a whole section and reaches the disk once
     int screenWidth = 15360;  // 1024 x 768 pixels at 96 per inch
@@ -136,6 +138,11 @@ public:
     bool ShellOpen(std::string_view target) override {
         shellOpens.emplace_back(target);
         return shellOpenSucceeds;
+    }
+    ui::Downloaded Download(std::string_view address, std::string_view /*title*/,
+                            std::size_t /*mostBytes*/) override {
+        downloads.emplace_back(address);
+        return download;
     }
     bool ShowHelp(std::string_view htmlFile) override {
         helpShown.emplace_back(htmlFile);

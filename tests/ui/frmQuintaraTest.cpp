@@ -217,8 +217,7 @@ TEST_F(MainWindowTest, AGameWithoutDrawsSaysHowToGetThemAndCreatesNoFile) {
     };
     main.mnuDrawLottoExtra.Click();
     EXPECT_EQ(desktop.messages, std::vector<Message>{noDraws(Game::LottoExtra)});
-    for (const MenuItem* command :
-         {&main.mnuUpdateImportHistory, &main.mnuUpdateGetHistoryFiles, &main.mnuUpdateLottoExtraHistory}) {
+    for (const MenuItem* command : {&main.mnuUpdateImportHistory, &main.mnuUpdateLottoExtraHistory}) {
         EXPECT_NE(noDraws(Game::LottoExtra).text.find('"' + command->caption + '"'), std::string::npos);
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "LottoExtraHistory.dat"));
@@ -277,10 +276,22 @@ TEST_F(MainWindowTest, PrintingHelpLinksAboutAndExit) {
     desktop.helpSucceeds = false;
     main.mnuHelpContents.Click();
     EXPECT_EQ(desktop.messages.back().title, "Unable to Load Help File");
+    // Every link opens something that exists: the manual's sections, or the operator's pages.
+    const std::string manual = (dir / "Quintara.html").string();
     main.mnuUpdateGetDefaultWheels.Click();
-    EXPECT_EQ(desktop.shellOpens.back(), kSupportPageAddress);
+    EXPECT_EQ(desktop.helpShown.back(), manual + "#" + std::string(kWheelsSection));
     main.mnuHelpVisitHomePage.Click();
-    EXPECT_EQ(desktop.shellOpens.back(), kProductWebAddress);
+    EXPECT_EQ(desktop.helpShown.back(), manual);
+    main.lblWebAddress.Click();
+    EXPECT_EQ(desktop.shellOpens.back(), kResultsSiteAddress);
+    main.mnuUpdateGetHistoryFiles.Click();
+    EXPECT_EQ(desktop.helpShown.back(), manual + "#" + std::string(kHistoriesSection));
+    main.mnuUpdateDownloadResults.Click();
+    EXPECT_TRUE(desktop.downloads.empty());
+    EXPECT_NE(desktop.messages.back().text.find(HowToGetDraws(Game::Lotto)), std::string::npos);
+    main.mnuDrawThunderball39.Click();
+    main.mnuUpdateGetHistoryFiles.Click();
+    EXPECT_EQ(desktop.shellOpens.back(), Info(Game::Thunderball39).resultsPage);
 
     desktop.WhenShownModally<frmAbout>("frmAbout", [](frmAbout& about) {
         EXPECT_EQ(about.caption, "About Quintara 2.0");

@@ -1,10 +1,13 @@
 #include "ui/history/UpdateCommands.h"
 
 #include "core/History.h"
+#include "core/Product.h"
 #include "core/TextRules.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryUpdate.h"
+#include "history/ResultsDownload.h"
 #include "ui/history/frmUpdateLottoHistory.h"
+#include "ui/start/HelpCommands.h"
 
 namespace quintara::ui {
 
@@ -12,6 +15,7 @@ namespace {
 
 constexpr std::string_view kCsvFilter = "CSV files (*.csv)|*.csv";
 constexpr std::string_view kImportTitle = "Import History";
+constexpr std::string_view kDownloadTitle = "Download Latest Results";
 
 std::string Draws(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " draw" : " draws");
@@ -40,6 +44,8 @@ void UpdateCommands::BindTo(MainWindow& main) {
     }
     static constexpr auto kReactions = std::to_array<Reaction<UpdateCommands>>({
         {"mnuUpdateImportHistory", &UpdateCommands::mnuUpdateImportHistory_Click},
+        {"mnuUpdateDownloadResults", &UpdateCommands::mnuUpdateDownloadResults_Click},
+        {"mnuUpdateGetHistoryFiles", &UpdateCommands::mnuUpdateGetHistoryFiles_Click},
     });
     BindReactions(main, *this, kReactions);
 }
@@ -52,6 +58,62 @@ void UpdateCommands::OpenUpdateWindow(Game game) {
     }
     m_main.LoadDraw(game);
     m_app.forms.Get<frmUpdateLottoHistory>(m_app, m_main, game).Show();
+}
+
+void UpdateCommands::ShowChangedHistory(Game game) {
+    m_main.LoadDraw(game);
+    if (auto* window = m_app.forms.Find<frmUpdateLottoHistory>();
+        window != nullptr && window->BoundGame() == game) {
+        window->OfferNextDraw();
+    }
+}
+
+void UpdateCommands::mnuUpdateDownloadResults_Click() {
+    const Game game = m_app.state.CurrentGameId();
+    const std::string address = ResultsAddress(game, m_app.desktop.ReadSettings(kResultsSection));
+    if (address.empty()) {
+        m_app.desktop.MsgBox("No results of " + GameName(game) +
+                                 " are published for downloading: it is no "
+                                 "longer drawn." +
+                                 std::string(kCrLf) + HowToGetDraws(game),
+                             kDownloadTitle, MsgBoxIcon::Exclamation);
+        return;
+    }
+    const Downloaded downloaded = m_app.desktop.Download(address, kDownloadTitle, kMostResultsBytes);
+    if (!downloaded.ok) {
+        m_app.desktop.MsgBox(ResultsFailureText(game, address, downloaded.failure), kDownloadTitle,
+                             MsgBoxIcon::Exclamation);
+        return;
+    }
+    BusyPointer busy(m_app.desktop);
+    const auto report = MergeDownloadedResults(game, downloaded.body, m_app.appDir);
+    if (!report) {
+        busy.Restore();
+        m_app.desktop.MsgBox(ResultsFailureText(game, address, report.GetError().message), kDownloadTitle,
+                             MsgBoxIcon::Exclamation);
+        return;
+    }
+    if (report->added > 0) {
+        ShowChangedHistory(game);
+    }
+    std::string text = ResultsMergeText(game, *report);
+    if (report->backup) {
+        text += std::string(kCrLf) + "The previous history is kept as " + report->backup->string() + ".";
+    }
+    if (!report->saveWarning.empty()) {
+        text += std::string(kCrLf) + report->saveWarning;
+    }
+    busy.Restore();
+    m_app.desktop.MsgBox(text, kDownloadTitle);
+}
+
+void UpdateCommands::mnuUpdateGetHistoryFiles_Click() {
+    const std::string_view page = Info(m_app.state.CurrentGameId()).resultsPage;
+    if (page.empty()) {
+        ShowManual(m_app, kHistoriesSection);
+    } else {
+        m_app.desktop.ShellOpen(page);
+    }
 }
 
 void UpdateCommands::mnuUpdateImportHistory_Click() {
@@ -84,11 +146,7 @@ void UpdateCommands::ImportHistoryFile(const std::filesystem::path& csvPath) {
             kImportTitle, MsgBoxIcon::Exclamation);
         return;
     }
-    m_main.LoadDraw(game);
-    if (auto* window = m_app.forms.Find<frmUpdateLottoHistory>();
-        window != nullptr && window->BoundGame() == game) {
-        window->OfferNextDraw();
-    }
+    ShowChangedHistory(game);
     std::string text = "Imported " + std::to_string(report->added) + " " + name +
                        (report->added == 1 ? " draw" : " draws") + " into " + historyPath.string() + ".";
     if (report->backup) {

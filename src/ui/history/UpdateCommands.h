@@ -26,7 +26,16 @@ public:
     // another game is closed first, so that no window ever writes a game it was not made for.
     void OpenUpdateWindow(Game game);
 
+    // Downloads the latest results of the game on show and merges their newer draws into its history.
+    void mnuUpdateDownloadResults_Click();
+    // The operator's results page of the game on show, or the manual's section on histories.
+    void mnuUpdateGetHistoryFiles_Click();
+
 private:
+    // After the history was replaced or added to: the main window shows it, the update window offers the
+    // next draw number.
+    void ShowChangedHistory(Game game);
+
     App& m_app;
     MainWindow& m_main;
 };

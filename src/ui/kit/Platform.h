@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,6 +18,13 @@ struct PrintSettings {
     bool fontBold = false;
     int fontSize = 10;
     bool operator==(const PrintSettings&) const = default;
+};
+
+// What a download brought: the body, or why there is none (Cancel included).
+struct Downloaded {
+    bool ok = false;
+    std::string body;
+    std::string failure;
 };
 
 // Key and value pairs of one section of the settings store, in key order.
@@ -61,6 +69,10 @@ public:
     // Opens a file or web address with the program the desktop associates with it; false when that
     // could not be started.
     virtual bool ShellOpen(std::string_view target) = 0;
+    // Fetches a web address while a progress window titled `title` with a Cancel button is shown. Redirects
+    // are followed; a network failure, an HTTP status from 400, a time-out, a body over `mostBytes` and
+    // Cancel give their reason.
+    virtual Downloaded Download(std::string_view address, std::string_view title, std::size_t mostBytes) = 0;
     // Shows the program's HTML manual in its own help window; false when the file cannot be read.
     virtual bool ShowHelp(std::string_view htmlFile) = 0;
     // Lets the window system handle its waiting repaint and input events, as `times` turns of an event

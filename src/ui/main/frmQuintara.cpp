@@ -69,7 +69,7 @@ frmQuintara::frmQuintara(App& app)
     }
     mnuFileRecent[0].visible = false;
     lblProccessing.font.bold = true;
-    lblWebAddress.caption = std::string(kProductWebAddress);
+    lblWebAddress.caption = std::string(kResultsSiteAddress);
     lblWebAddress.themeForeColor = ThemeColor::Link;
     mnuFileLoad.shortcut = StandardShortcut::Open;
     mnuFileSave.shortcut = StandardShortcut::Save;

@@ -173,6 +173,8 @@ public:
                                            "Update Thunderball &39 History File", &mnuUpdate};
     MenuItem mnuUpdateImportHistory{this, "mnuUpdateImportHistory", "Import History from CSV File...",
                                     &mnuUpdate};
+    MenuItem mnuUpdateDownloadResults{this, "mnuUpdateDownloadResults", "Download Latest Results",
+                                      &mnuUpdate};
     MenuItem mnuUpdateGetHistoryFiles{this, "mnuUpdateGetHistoryFiles", "Get History Files From Internet",
                                       &mnuUpdate};
     MenuItem mnuUpdateGetDefaultWheels{this, "mnuUpdateGetDefaultWheels", "Get Default Wheels from Internet",

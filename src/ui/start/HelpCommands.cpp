@@ -20,14 +20,21 @@ void ShowChancesHelp(App& app) {
     ShowHelpFile(app, app.ProgramFile(kChancesHelpFile));
 }
 
+void ShowManual(App& app, std::string_view section) {
+    std::string file = app.ProgramFile(kManualFile).string();
+    if (!section.empty()) {
+        file += "#" + std::string(section);
+    }
+    ShowHelpFile(app, file);
+}
+
 void HelpCommands::BindTo(MainWindow& main) {
     static constexpr auto kReactions = std::to_array<Reaction<HelpCommands>>({
         {"mnuHelpContents", &HelpCommands::mnuHelpContents_Click},
         {"mnuHelpAbout", &HelpCommands::mnuHelpAbout_Click},
-        {"mnuHelpVisitHomePage", &HelpCommands::OpenHomePage},
-        {"lblWebAddress", &HelpCommands::OpenHomePage},
-        {"mnuUpdateGetHistoryFiles", &HelpCommands::OpenSupportPage},
-        {"mnuUpdateGetDefaultWheels", &HelpCommands::OpenSupportPage},
+        {"mnuHelpVisitHomePage", &HelpCommands::mnuHelpVisitHomePage_Click},
+        {"lblWebAddress", &HelpCommands::OpenResultsSite},
+        {"mnuUpdateGetDefaultWheels", &HelpCommands::mnuUpdateGetDefaultWheels_Click},
     });
     BindReactions(main, *this, kReactions);
 }
@@ -40,12 +47,18 @@ void HelpCommands::mnuHelpAbout_Click() {
     m_app.forms.Get<frmAbout>(m_app).Show(ShowMode::Modal);
 }
 
-void HelpCommands::OpenHomePage() {
-    m_app.desktop.ShellOpen(kProductWebAddress);
+void HelpCommands::mnuHelpVisitHomePage_Click() {
+    // Quintara's home is the manual it ships.
+    ShowManual(m_app, {});
 }
 
-void HelpCommands::OpenSupportPage() {
-    m_app.desktop.ShellOpen(kSupportPageAddress);
+void HelpCommands::OpenResultsSite() {
+    m_app.desktop.ShellOpen(kResultsSiteAddress);
+}
+
+void HelpCommands::mnuUpdateGetDefaultWheels_Click() {
+    // The default wheels ship with the program; the manual says where they are and how to import others.
+    ShowManual(m_app, kWheelsSection);
 }
 
 }  // namespace quintara::ui

@@ -14,7 +14,10 @@ inline constexpr std::string_view kChancesHelpFile = "\\Chances.html";
 // Opens that page in the help window; says so when it cannot be read.
 void ShowChancesHelp(App& app);
 
-// The Help menu and the web links: the manual, the About window, the home and support pages.
+// Opens the manual in the help window at a section ("" for its start); says so when it cannot be read.
+void ShowManual(App& app, std::string_view section);
+
+// The Help menu and the links: the manual, the About window, the results site, the wheels section.
 class HelpCommands {
 public:
     HelpCommands(App& app, MainWindow& main) : m_app(app), m_main(main) {}
@@ -25,9 +28,10 @@ public:
 
     void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
-    void OpenHomePage();
-    // Where the history files and the default wheels are offered.
-    void OpenSupportPage();
+    void mnuHelpVisitHomePage_Click();
+    // The link under the main window: the operator's results.
+    void OpenResultsSite();
+    void mnuUpdateGetDefaultWheels_Click();
 
 private:
     App& m_app;

@@ -1,6 +1,6 @@
 #include "ui/start/frmAbout.h"
 
-#include "core/Product.h"
+#include "ui/start/HelpCommands.h"
 
 namespace quintara::ui {
 
@@ -9,12 +9,14 @@ frmAbout::frmAbout(App& app) : Form("frmAbout", "About Quintara 2.0") {
     imgLogo.stretch = true;
     lblTitle.font.size = 14;
     lblTitle.font.bold = true;
-    lblWebAddress.caption = "Web: " + std::string(kProductWebAddress);
-    lblSupportEmail.caption = "Support: " + std::string(kSupportEmailAddress);
+    // Quintara has no web site or support address of its own: the manual it ships is where help is.
+    lblWebAddress.caption = "Help: the manual, under Help > Contents";
+    lblWebAddress.themeForeColor = ThemeColor::Link;
+    lblSupportEmail.visible = false;
     cmdOK.isDefault = true;
     cmdOK.isCancel = true;
     SetScaleSize(5820, 3780);
-    lblWebAddress.onClick = [&app] { app.desktop.ShellOpen(kProductWebAddress); };
+    lblWebAddress.onClick = [&app] { ShowManual(app, {}); };
     cmdOK.onClick = [this] { Unload(); };
 }
 
