@@ -14,6 +14,7 @@
 #include "qt/Pictures.h"
 #include "qt/QtPlatform.h"
 #include "ui/App.h"
+#include "ui/main/StartUp.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/start/frmSplash.h"
 

@@ -10,7 +10,8 @@
 
 namespace quintara {
 
-// The program-wide state: one value owned by the application object and passed by reference.
+// The program-wide data of the engine: one value owned by the application object and passed by reference.
+// What the main window shows and where its walks stand is the window's own session, kept beside it.
 struct AppState {
     CurrentGameValue CurrentGame = Game::Lotto;
 
@@ -31,28 +32,18 @@ struct AppState {
     OneBased<FrequencyRec> ThunderballFrequency;
     OneBased<LastDrawnRec> ThunderballLastDrawn;
 
-    OneBased<std::int16_t> OccurrenceDraws;
-    std::int16_t OccurrencePosition = 0;
-
     OneBased<LottoDrawRec> PickedLines;
     OneBased<DailyPlayDrawRec> DailyPlayPickedLines;
-    std::int32_t CurrentLine = 0;
-    bool LinesMode = false;
     bool LinesAvailable = false;
     double LinesGeneratedDate = 0;
-    bool WinningLinesMode = false;
     OneBased<WinningLineRec> WinningLines;
     std::string ReportText;
-    // The listing of the lines on show, as the print box holds it.
-    std::string PrintListing;
-    std::int16_t WinningLinePosition = 0;
     bool ThunderballStatistics = false;
 
     // The generator's state: the last run's numbers, the selections it ran with, personal picks, the wheel.
     OneBased<std::int16_t> FinalNumbers;
     OneBased<std::int16_t> SevenNumbers;
     std::int16_t GeneratorMode = 0;
-    std::int16_t WheelIndex = 0;
     // The algorithm selected in the main window's box, as its text and its list position; every
     // generator run (Pick, the picks views, the simulation) reads it here, never from the box.
     std::string SelectedAlgorithm;

@@ -84,7 +84,6 @@ void GenerateNumbers(AppState& state, double today) {
     }
     state.PickedLines = std::move(result.PickedLines);
     state.DailyPlayPickedLines = std::move(result.DailyPlayPickedLines);
-    state.LinesMode = true;
     state.LinesGeneratedDate = result.LinesGeneratedDate;
 }
 

@@ -59,8 +59,8 @@ GeneratorResult GenerateNumbers(const GeneratorRequest& request, const GameStati
 GeneratorRequest RequestFromState(const AppState& state, double today);
 
 // One run over the program's state (its statistics, loaded wheel and Lotto history), storing the final
-// numbers, the seven numbers of a seven-number run and the lines, and entering lines mode. Throws
-// GenerateError when the lines cannot be made; the state then keeps the previous run.
+// numbers, the seven numbers of a seven-number run and the lines. Throws GenerateError when the lines
+// cannot be made; the state then keeps the previous run.
 void GenerateNumbers(AppState& state, double today);
 
 }  // namespace quintara

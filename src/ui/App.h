@@ -6,10 +6,13 @@
 
 #include "core/AppState.h"
 #include "core/Dates.h"
+#include "ui/SessionState.h"
 #include "ui/kit/FormManager.h"
 #include "ui/kit/Platform.h"
 
 namespace quintara::ui {
+
+class MainWindow;
 
 // The running program: its state, the desktop it runs on, its windows and its folder.
 class App {
@@ -24,6 +27,7 @@ public:
     App& operator=(const App&) = delete;
 
     AppState state;
+    SessionState session;
     Platform& desktop;
     FormManager forms;
     std::filesystem::path appDir;
@@ -34,6 +38,9 @@ public:
     std::function<void()> readRecentFiles;
     std::function<void(const std::string& path)> addRecentFile;
     std::function<void()> saveRecentFiles;
+
+    // The main window while it is loaded, for the windows that report back to it.
+    MainWindow* mainWindow = nullptr;
 
     // A file the program keeps beside itself, "\Name" as the program writes it.
     std::filesystem::path AppFile(std::string_view name) const;

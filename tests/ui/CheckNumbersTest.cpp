@@ -34,8 +34,8 @@ protected:
     frmQuintara& StartWithLines(const OneBased<LottoDrawRec>& lines) {
         frmQuintara& main = Start();
         app.state.PickedLines = lines;
-        app.state.LinesMode = true;
-        app.state.CurrentLine = 1;
+        app.session.LinesMode = true;
+        app.session.CurrentLine = 1;
         main.SetMode(frmQuintara::Mode::Pick);
         main.SetLineMenus(true);
         main.SetPrintListing("listing");
@@ -77,15 +77,15 @@ TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
     EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr) << "the report window unloads the check window";
 
     // The main window is on the winning lines, showing the first.
-    EXPECT_FALSE(app.state.LinesMode);
-    EXPECT_TRUE(app.state.WinningLinesMode);
+    EXPECT_FALSE(app.session.LinesMode);
+    EXPECT_TRUE(app.session.WinningLinesMode);
     ASSERT_EQ(app.state.WinningLines.Size(), 3u);
     EXPECT_EQ(app.state.WinningLines[2].LineIndex, 3);
     EXPECT_EQ(app.state.WinningLines[2].BonusNumber, 7);
-    EXPECT_EQ(app.state.WinningLinePosition, 1);
-    EXPECT_EQ(app.state.CurrentLine, 1);
+    EXPECT_EQ(app.session.WinningLinePosition, 1);
+    EXPECT_EQ(app.session.CurrentLine, 1);
     EXPECT_EQ(main.txtPrint.text, "");
-    EXPECT_EQ(app.state.PrintListing, "");
+    EXPECT_EQ(app.session.PrintListing, "");
     EXPECT_EQ(main.lblViewOccurances.caption, "View 3 Winning Lines");
     EXPECT_TRUE(main.lblViewOccurances.visible && main.cmdNextOccurance.visible);
     EXPECT_FALSE(main.cmdNext.visible || main.cmdNumberSearch.visible);
@@ -111,8 +111,8 @@ TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
     };
     for (const Move& move : walk) {
         move.button->Click();
-        EXPECT_EQ(app.state.WinningLinePosition, move.position) << move.button->Name();
-        EXPECT_EQ(app.state.CurrentLine, move.line) << move.button->Name();
+        EXPECT_EQ(app.session.WinningLinePosition, move.position) << move.button->Name();
+        EXPECT_EQ(app.session.CurrentLine, move.line) << move.button->Name();
         EXPECT_EQ(main.lblDrawLineNumberNumber.caption, std::to_string(move.position)) << move.button->Name();
         EXPECT_EQ(Balls(main), move.balls) << move.button->Name();
     }
@@ -132,7 +132,7 @@ TEST_F(CheckNumbersTest, OneWinnerAndNoneAndTheRefusalBeforeAnyLines) {
     desktop.messages.clear();
 
     app.state.PickedLines = {Line({1, 2, 3, 4, 5, 6}), Line({11, 12, 13, 14, 15, 16})};
-    app.state.LinesMode = true;
+    app.session.LinesMode = true;
     // Four numbers and the bonus ball count as four.
     Check(main, {"14", "13", "12", "11", "41", "42", "16"});
     EXPECT_EQ(main.lblViewOccurances.caption, "View Winning Line");
@@ -140,10 +140,10 @@ TEST_F(CheckNumbersTest, OneWinnerAndNoneAndTheRefusalBeforeAnyLines) {
     EXPECT_EQ(Balls(main), "11 12 13 14 15 16 ");
 
     // Nothing won: the report says so, and the main window shows no line and cannot walk to one.
-    app.state.LinesMode = true;
+    app.session.LinesMode = true;
     Check(main, {"31", "32", "33", "34", "35", "36", "1"});
     EXPECT_EQ(app.forms.Find<frmWins>()->txtWins.text, app.state.ReportText);
-    EXPECT_EQ(app.state.CurrentLine, 0);
+    EXPECT_EQ(app.session.CurrentLine, 0);
     EXPECT_EQ(main.lblViewOccurances.caption, "");
     EXPECT_EQ(Balls(main), "      ");
     main.cmdLastOccurance.Click();
@@ -267,7 +267,7 @@ TEST_F(CheckNumbersTest, TheCheckButtonWaitsForEveryBoxAndTheCheckGuardsItsBoxes
 
     // The check's own guard: an empty box gives its message and the check window again.
     app.state.CurrentGame = GameName(Game::Thunderball);
-    app.state.LinesMode = true;
+    app.session.LinesMode = true;
     CheckCommands commands(app, main);
     desktop.WhenShownModally<frmCheckNumbers>("frmCheckNumbers",
                                               [](frmCheckNumbers& form) { form.Unload(); });
@@ -277,7 +277,7 @@ TEST_F(CheckNumbersTest, TheCheckButtonWaitsForEveryBoxAndTheCheckGuardsItsBoxes
     EXPECT_EQ(desktop.messages, std::vector<Message>{guard});
     EXPECT_EQ(desktop.showings.back().form, "frmCheckNumbers");
     EXPECT_EQ(desktop.showings.back().mode, ShowMode::Modal);
-    EXPECT_TRUE(app.state.LinesMode);
+    EXPECT_TRUE(app.session.LinesMode);
 }
 
 TEST_F(CheckNumbersTest, DailyPlayChecksItsSevenNumberLines) {
@@ -288,7 +288,7 @@ TEST_F(CheckNumbersTest, DailyPlayChecksItsSevenNumberLines) {
     three.Balls = {1, 2, 3, 20, 21, 22, 23};
     five.Balls = {1, 2, 3, 4, 21, 22, 27};
     app.state.DailyPlayPickedLines = {three, five};
-    app.state.LinesMode = true;
+    app.session.LinesMode = true;
     Check(main, {"1", "2", "3", "4", "5", "6", "27"});
     EXPECT_EQ(app.state.WinningLines.Size(), 1u);
     EXPECT_EQ(app.state.WinningLines[1].LineIndex, 2);
@@ -338,7 +338,7 @@ TEST_F(CheckNumbersTest, AnOpenReportWindowTakesTheGameOfItsNewReport) {
     ASSERT_EQ(app.forms.Find<frmWins>()->caption, "Win - Lotto Draw");
     main.mnuDrawThunderball.Click();
     app.state.PickedLines = {Line({1, 2, 3, 4, 5, 0})};
-    app.state.LinesMode = true;
+    app.session.LinesMode = true;
     main.mnuCheckNumbers.enabled = true;
     Check(main, {"1", "2", "3", "4", "5"});
     EXPECT_EQ(app.forms.Find<frmWins>()->caption, "Win - Thunderball Draw");

@@ -14,6 +14,7 @@
 #include "support/FakePlatform.h"
 #include "support/HistoryBuilder.h"
 #include "support/TempDir.h"
+#include "ui/main/StartUp.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/start/frmSplash.h"
 

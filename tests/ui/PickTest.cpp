@@ -62,7 +62,7 @@ TEST_F(PickingTest, ThunderballListsFiveNumbersAndDailyPlayShowsSeven) {
     main.cmbWheels.SetListIndex(1);
     main.mnuPick6.Click();
     EXPECT_EQ(main.caption, "Quintara - Pick Mode - Daily Play Draw");
-    EXPECT_EQ(app.state.WheelIndex, 1);
+    EXPECT_EQ(app.session.WheelIndex, 1);
     const auto& lines = app.state.DailyPlayPickedLines;
     EXPECT_EQ(lines, ExpectedLines(Game::DailyPlay, 0,
                                    WheelOf("10 Line Wheel frm 16_DailyPlay.txt", Game::DailyPlay))
@@ -101,7 +101,7 @@ TEST_F(PickingTest, AlgorithmAndWheelBoxesFollowTheUser) {
     // Pick copies both positions; the picks views leave GeneratorMode at 1 until the next Pick.
     main.cmbWheels.UserSelects(1);
     main.mnuPick6.Click();
-    EXPECT_EQ(app.state.WheelIndex, 1);
+    EXPECT_EQ(app.session.WheelIndex, 1);
     EXPECT_EQ(app.state.PickedLines.Size(), 10u);
     main.mnuShowMostLikelyNumbers.Click();
     EXPECT_EQ(app.state.GeneratorMode, 1);

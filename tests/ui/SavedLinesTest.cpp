@@ -52,7 +52,7 @@ protected:
     void PickWith(frmQuintara& main, std::string_view wheelFile, std::string_view wheel) {
         main.ImportWheelFile(dir.Write(wheelFile, wheel));
         main.mnuPick6.Click();
-        ASSERT_TRUE(app.state.LinesMode);
+        ASSERT_TRUE(app.session.LinesMode);
     }
 
     void SaveAs(frmQuintara& main, const std::filesystem::path& name) {
@@ -101,8 +101,8 @@ TEST_F(SavedLinesTest, SavedLottoLinesWriteBothFilesAndLoadBackInLinesMode) {
     EXPECT_EQ(desktop.fileQuestions.back().save, false);
     EXPECT_EQ(desktop.fileQuestions.back().proposedName, "");
     EXPECT_EQ(app.state.PickedLines, picked);
-    EXPECT_TRUE(app.state.LinesMode);
-    EXPECT_EQ(app.state.CurrentLine, 1);
+    EXPECT_TRUE(app.session.LinesMode);
+    EXPECT_EQ(app.session.CurrentLine, 1);
     EXPECT_EQ(main.caption, "Quintara - View Saved Lines Mode - Lotto Draw");
     EXPECT_EQ(main.lblViewOccurances.caption, "View all 3 saved lines.");
     EXPECT_TRUE(main.lblViewOccurances.visible && main.cmdFirstOccurance.visible &&
@@ -118,7 +118,7 @@ TEST_F(SavedLinesTest, SavedLottoLinesWriteBothFilesAndLoadBackInLinesMode) {
     EXPECT_TRUE(main.mnuFileSave.enabled && main.mnuPrint.enabled && main.mnuCheckNumbers.enabled);
     // Print prints the lines on show.
     EXPECT_EQ(main.txtPrint.text, dir.Read("picks.txt"));
-    EXPECT_EQ(app.state.PrintListing, main.txtPrint.text);
+    EXPECT_EQ(app.session.PrintListing, main.txtPrint.text);
     main.cmdLastOccurance.Click();
     EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "3");
     EXPECT_EQ(main.lblDrawBall1.caption, std::to_string(picked[3].Balls[0]));

@@ -27,10 +27,10 @@ SimulationRun EngineRun(const App& app, int algorithmIndex, std::int16_t n, Simu
 
 // What a simulation leaves as it found it: the history and its statistics, the draw on show, and the
 // player's lines and modes.
-auto Kept(const AppState& s) {
+auto Kept(const AppState& s, const SessionState& ui) {
     return std::tie(s.LottoDraws, s.BallFrequency, s.BallLastDrawn, s.LastDraw, s.FirstDraw, s.CurrentDraw,
-                    s.FinalNumbers, s.PickedLines, s.WinningLines, s.CurrentLine, s.LinesMode,
-                    s.WinningLinesMode, s.PrintListing);
+                    s.FinalNumbers, s.PickedLines, s.WinningLines, ui.CurrentLine, ui.LinesMode,
+                    ui.WinningLinesMode, ui.PrintListing);
 }
 
 // Answers the number-of-draws window with `text` and presses Check.
@@ -51,6 +51,7 @@ TEST_F(MainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatisticsAndT
     const std::string shown = Shown(main);
     const Items sorted = SortedItems(main.cmbSorted);
     const AppState before = app.state;
+    const SessionState beforeSession = app.session;
     const SimulationRun expected = EngineRun(app, 2, 25, SimulationCommand::MainBalls);
     ASSERT_EQ(expected.FinalNumbers.Size(), 7u);
     const int turnsBefore = desktop.eventTurns;
@@ -80,7 +81,7 @@ TEST_F(MainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatisticsAndT
     // The history, its statistics, the draw on show and the sorted list are those of before the run.
     EXPECT_EQ(Shown(main), shown);
     EXPECT_EQ(SortedItems(main.cmbSorted), sorted);
-    EXPECT_TRUE(Kept(app.state) == Kept(before));
+    EXPECT_TRUE(Kept(app.state, app.session) == Kept(before, beforeSession));
     EXPECT_EQ(app.state.CurrentDraw, 3);
     EXPECT_FALSE(app.state.ThunderballStatistics);
 
@@ -115,6 +116,7 @@ TEST_F(MainWindowTest, ThePlayersLinesCaptionsAndArrowsSurviveASimulation) {
     main.mnuPick6.Click();
     main.cmdNextOccurance.Click();
     const AppState before = app.state;
+    const SessionState beforeSession = app.session;
     const std::string shown = Shown(main);
     const std::vector<std::string> captions = {main.caption, main.lblViewOccurances.caption,
                                                main.lblDrawLineNumberNumber.caption};
@@ -122,16 +124,16 @@ TEST_F(MainWindowTest, ThePlayersLinesCaptionsAndArrowsSurviveASimulation) {
     main.mnuSimulateFinalNumbers.Click();
     ASSERT_NE(app.forms.Find<frmSimulatedWins>(), nullptr);
 
-    EXPECT_TRUE(Kept(app.state) == Kept(before));
+    EXPECT_TRUE(Kept(app.state, app.session) == Kept(before, beforeSession));
     EXPECT_EQ(app.state.GeneratorMode, before.GeneratorMode);
-    EXPECT_TRUE(app.state.LinesMode && !app.state.WinningLinesMode);
+    EXPECT_TRUE(app.session.LinesMode && !app.session.WinningLinesMode);
     EXPECT_EQ(Shown(main), shown);
     EXPECT_EQ((std::vector<std::string>{main.caption, main.lblViewOccurances.caption,
                                         main.lblDrawLineNumberNumber.caption}),
               captions);
     // The arrows walk the player's lines on from where they were.
     main.cmdNextOccurance.Click();
-    EXPECT_EQ(app.state.CurrentLine, before.CurrentLine + 1);
+    EXPECT_EQ(app.session.CurrentLine, beforeSession.CurrentLine + 1);
 }
 
 TEST_F(MainWindowTest, ThunderballBallRunRefillsTheOpenReportWithItsOwnCaption) {
@@ -196,7 +198,7 @@ TEST_F(MainWindowTest, NumberOfDrawsRefusesOutsideOneToTheDrawsLessAHundredAndIt
     EXPECT_EQ(app.forms.Find<frmSimulatedWins>(), nullptr);
     EXPECT_EQ(app.forms.Find<frmNumberOfDraws>(), nullptr);
     EXPECT_EQ(app.state.ReportText, reportBefore);
-    EXPECT_FALSE(app.state.WinningLinesMode);
+    EXPECT_FALSE(app.session.WinningLinesMode);
     EXPECT_EQ(desktop.eventTurns, turnsBefore);
     EXPECT_TRUE(main.cmbAlgorithms.enabled && main.cmbWheels.enabled);
 
@@ -236,6 +238,7 @@ TEST_F(MainWindowTest, FailingStepShowsItsMessageAndNoReportAndChangesNothing) {
     // A wheel whose pointer 29 names none of the 28 final numbers.
     app.state.WheelLines = OneBased<std::string>{"1,2,3,4,5,29,"};
     const AppState before = app.state;
+    const SessionState beforeSession = app.session;
     const std::string shown = Shown(main);
     const std::string caption = main.caption;
 
@@ -249,7 +252,7 @@ TEST_F(MainWindowTest, FailingStepShowsItsMessageAndNoReportAndChangesNothing) {
     EXPECT_EQ(app.forms.Find<frmSimulatedWins>(), nullptr);
     EXPECT_EQ(app.forms.Find<frmNumberOfDraws>(), nullptr);
 
-    EXPECT_TRUE(Kept(app.state) == Kept(before));
+    EXPECT_TRUE(Kept(app.state, app.session) == Kept(before, beforeSession));
     EXPECT_EQ(app.state.ReportText, before.ReportText);
     EXPECT_EQ(Shown(main), shown);
     EXPECT_EQ(main.caption, caption);

@@ -119,8 +119,8 @@ TEST_F(MainWindowTest, NumberSearchFindsEveryCountedFieldAndWalksTheMatches) {
     EXPECT_EQ(desktop.questions.back().title, "Number Search");
     EXPECT_EQ(desktop.messages.back(),
               (Message{"We have a match!", "Latest Number match", MsgBoxIcon::None}));
-    EXPECT_EQ(app.state.OccurrenceDraws, (OneBased<std::int16_t>{7, 3, 1}));
-    EXPECT_EQ(app.state.OccurrencePosition, 3);
+    EXPECT_EQ(app.session.OccurrenceDraws, (OneBased<std::int16_t>{7, 3, 1}));
+    EXPECT_EQ(app.session.OccurrencePosition, 3);
     EXPECT_EQ(main.txtDrawNumber.text, "10");
     EXPECT_EQ(main.cmbSorted.Text(), "Number 40 has occured 3 times.");
     EXPECT_EQ(main.lblViewOccurances.caption, "View occurances of number 40");
@@ -139,13 +139,13 @@ TEST_F(MainWindowTest, NumberSearchFindsEveryCountedFieldAndWalksTheMatches) {
     desktop.inputAnswers = {"41", "abc"};
     main.cmdNumberSearch.Click();
     EXPECT_EQ(desktop.messages.back(), (Message{"No match was found!", "No match", MsgBoxIcon::None}));
-    EXPECT_EQ(app.state.OccurrenceDraws.Size(), 3u);
+    EXPECT_EQ(app.session.OccurrenceDraws.Size(), 3u);
     main.cmdNumberSearch.Click();
     EXPECT_EQ(desktop.messages.back(),
               (Message{"Incorrect Data entered. Please try again!", "Error", MsgBoxIcon::None}));
 
     main.mnuShowDraws.Click();
-    EXPECT_TRUE(app.state.OccurrenceDraws.Empty());
+    EXPECT_TRUE(app.session.OccurrenceDraws.Empty());
     EXPECT_FALSE(main.cmdNextOccurance.visible || main.lblViewOccurances.visible);
 }
 
@@ -167,9 +167,9 @@ TEST_F(MainWindowTest, DateSearchHitMissAndBadInput) {
 TEST_F(MainWindowTest, ViewDrawsAfterBrowsingLines) {
     frmQuintara& main = Start();
     app.state.PickedLines = {{0, {1, 2, 3, 4, 5, 6}, 0, 0, ""}, {0, {7, 8, 9, 10, 11, 12}, 0, 0, ""}};
-    app.state.LinesMode = true;
+    app.session.LinesMode = true;
     app.state.LinesAvailable = true;
-    app.state.CurrentLine = 1;
+    app.session.CurrentLine = 1;
     main.ShowLine();
     EXPECT_EQ(main.txtDrawDate.text, "");
     EXPECT_TRUE(main.lblDrawLineNumber.visible);
@@ -177,21 +177,21 @@ TEST_F(MainWindowTest, ViewDrawsAfterBrowsingLines) {
     EXPECT_EQ(main.lblDrawBall1.caption, "7");
     EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "2");
     main.cmdNextOccurance.Click();
-    EXPECT_EQ(app.state.CurrentLine, 2);
+    EXPECT_EQ(app.session.CurrentLine, 2);
 
     // Winning lines count their own positions while showing the lines they name.
-    app.state.LinesMode = false;
-    app.state.WinningLinesMode = true;
+    app.session.LinesMode = false;
+    app.session.WinningLinesMode = true;
     app.state.WinningLines = {{3, 2, 0}, {4, 1, 0}};
-    app.state.WinningLinePosition = 1;
+    app.session.WinningLinePosition = 1;
     main.cmdNextOccurance.Click();
-    EXPECT_EQ(app.state.CurrentLine, 1);
+    EXPECT_EQ(app.session.CurrentLine, 1);
     EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "2");
     EXPECT_EQ(main.lblDrawBall1.caption, "1");
 
     main.mnuShowDraws.Click();
     EXPECT_EQ(main.txtDrawNumber.text, "2065");
-    EXPECT_FALSE(app.state.LinesMode || app.state.WinningLinesMode);
+    EXPECT_FALSE(app.session.LinesMode || app.session.WinningLinesMode);
     EXPECT_TRUE(main.cmdBOF.visible && main.cmdDateSearch.visible);
     EXPECT_FALSE(main.cmdFirstOccurance.visible || main.lblDrawLineNumber.visible);
     EXPECT_TRUE(main.mnuFileSave.enabled && main.mnuCheckNumbers.enabled);

@@ -3,12 +3,18 @@
 #include "check/BallValidation.h"
 #include "ui/check/frmCheckNumbers.h"
 #include "ui/check/frmWins.h"
-#include "ui/main/frmQuintara.h"
 
 namespace quintara::ui {
 
+void CheckCommands::BindTo(MainWindow& main) {
+    static constexpr auto kReactions = std::to_array<Reaction<CheckCommands>>({
+        {"mnuCheckNumbers", &CheckCommands::mnuCheckNumbers_Click},
+    });
+    BindReactions(main, *this, kReactions);
+}
+
 void CheckCommands::mnuCheckNumbers_Click() {
-    if (!m_state.LinesMode) {
+    if (!m_app.session.LinesMode) {
         m_app.desktop.MsgBox(kCheckRefusedText, kCheckRefusedTitle, MsgBoxIcon::Exclamation);
         return;
     }
@@ -30,11 +36,11 @@ void CheckCommands::CheckNumbers(const CheckBoxes& boxes) {
                                    ? CheckLines(game, typed, m_state.DailyPlayPickedLines)
                                    : CheckLines(game, typed, m_state.PickedLines);
     m_state.WinningLines = result.winningLines;
-    m_state.CurrentLine = m_state.WinningLines[1].LineIndex;
-    m_state.WinningLinePosition = 1;
+    m_app.session.CurrentLine = m_state.WinningLines[1].LineIndex;
+    m_app.session.WinningLinePosition = 1;
     m_main.SetPrintListing("");
-    m_state.LinesMode = false;
-    m_state.WinningLinesMode = true;
+    m_app.session.LinesMode = false;
+    m_app.session.WinningLinesMode = true;
     m_state.ReportText = WinningReportText(result);
     ShowWinningLines(result);
 
@@ -51,23 +57,19 @@ void CheckCommands::CheckNumbers(const CheckBoxes& boxes) {
 }
 
 void CheckCommands::ShowWinningLines(const CheckResult& result) {
-    m_main.SetMode(frmQuintara::Mode::WinningLines);
+    m_main.SetMode(MainWindow::Mode::WinningLines);
     if (result.winners == 0) {
-        m_main.lblViewOccurances.caption.clear();
-        for (Label* ball :
-             {&m_main.lblDrawBall1, &m_main.lblDrawBall2, &m_main.lblDrawBall3, &m_main.lblDrawBall4,
-              &m_main.lblDrawBall5, &m_main.lblDrawBall6, &m_main.lblDrawBallBonus}) {
-            ball->caption.clear();
-        }
+        m_main.SetOccurrenceCaption("");
+        m_main.ClearBalls();
         // No winning line to count.
-        m_main.lblDrawLineNumberNumber.caption.clear();
+        m_main.SetLineNumberCaption("");
         return;
     }
-    m_main.lblViewOccurances.caption = WinningLinesCaption(result.winners);
+    m_main.SetOccurrenceCaption(WinningLinesCaption(result.winners));
     // The window shows the first winning line, which its line number names; the walk starts there.
     m_main.ShowCurrentLine();
-    m_main.lblDrawLineNumberNumber.caption = std::to_string(m_state.WinningLinePosition);
-    m_state.CurrentLine = 1;
+    m_main.SetLineNumberCaption(std::to_string(m_app.session.WinningLinePosition));
+    m_app.session.CurrentLine = 1;
 }
 
 }  // namespace quintara::ui

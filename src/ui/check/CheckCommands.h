@@ -2,18 +2,19 @@
 
 #include "check/CheckLines.h"
 #include "ui/App.h"
+#include "ui/main/MainWindow.h"
 
 namespace quintara::ui {
-
-class frmQuintara;
 
 // Checking a draw against the lines on show: the Check Numbers command, the check itself and the main
 // window's winning-lines state it leaves.
 class CheckCommands {
 public:
-    CheckCommands(App& app, frmQuintara& main) : m_app(app), m_main(main), m_state(app.state) {}
+    CheckCommands(App& app, MainWindow& main) : m_app(app), m_main(main), m_state(app.state) {}
     CheckCommands(const CheckCommands&) = delete;
     CheckCommands& operator=(const CheckCommands&) = delete;
+
+    void BindTo(MainWindow& main);
 
     void mnuCheckNumbers_Click();
     // Checks the numbers typed into the check window's boxes (in box order) against every line, leaves the
@@ -22,7 +23,7 @@ public:
 
 private:
     App& m_app;
-    frmQuintara& m_main;
+    MainWindow& m_main;
     AppState& m_state;
 
     void ShowWinningLines(const CheckResult& result);

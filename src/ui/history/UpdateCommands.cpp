@@ -7,7 +7,6 @@
 #include "history/HistoryUpdate.h"
 #include "history/ResultsDownload.h"
 #include "ui/history/frmUpdateLottoHistory.h"
-#include "ui/main/frmQuintara.h"
 #include "ui/start/HelpCommands.h"
 
 namespace quintara::ui {
@@ -22,7 +21,34 @@ std::string Draws(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " draw" : " draws");
 }
 
+// The Update menu's item of each game.
+struct UpdateItem {
+    std::string_view element;
+    Game game;
+};
+constexpr auto kUpdateItems = std::to_array<UpdateItem>({
+    {"mnuUpdateLottoHistory", Game::Lotto},
+    {"mnuUpdateLottoExtraHistory", Game::LottoExtra},
+    {"mnuUpdateThunderballHistory", Game::Thunderball},
+    {"mnuUpdateDailyPlayHistory", Game::DailyPlay},
+    {"mnuUpdateLotto59History", Game::Lotto59},
+    {"mnuUpdateThunderball39History", Game::Thunderball39},
+});
+
 }  // namespace
+
+void UpdateCommands::BindTo(MainWindow& main) {
+    for (const UpdateItem& item : kUpdateItems) {
+        main.Bind(item.element, MainWindow::Event::Click,
+                  [this, game = item.game] { OpenUpdateWindow(game); });
+    }
+    static constexpr auto kReactions = std::to_array<Reaction<UpdateCommands>>({
+        {"mnuUpdateImportHistory", &UpdateCommands::mnuUpdateImportHistory_Click},
+        {"mnuUpdateDownloadResults", &UpdateCommands::mnuUpdateDownloadResults_Click},
+        {"mnuUpdateGetHistoryFiles", &UpdateCommands::mnuUpdateGetHistoryFiles_Click},
+    });
+    BindReactions(main, *this, kReactions);
+}
 
 void UpdateCommands::OpenUpdateWindow(Game game) {
     FormManager::ReactionScope keepAlive(&m_app.forms);

@@ -4,23 +4,20 @@
 
 #include "core/Games.h"
 #include "ui/App.h"
+#include "ui/main/MainWindow.h"
 
 namespace quintara::ui {
-
-class frmQuintara;
 
 // The Update menu's commands: typing draws into a game's history, and importing a history from a CSV
 // file.
 class UpdateCommands {
 public:
-    UpdateCommands(App& app, frmQuintara& main) : m_app(app), m_main(main) {}
+    UpdateCommands(App& app, MainWindow& main) : m_app(app), m_main(main) {}
     UpdateCommands(const UpdateCommands&) = delete;
     UpdateCommands& operator=(const UpdateCommands&) = delete;
 
-    void mnuUpdateLottoHistory_Click() { OpenUpdateWindow(Game::Lotto); }
-    void mnuUpdateLottoExtraHistory_Click() { OpenUpdateWindow(Game::LottoExtra); }
-    void mnuUpdateThunderballHistory_Click() { OpenUpdateWindow(Game::Thunderball); }
-    void mnuUpdateDailyPlayHistory_Click() { OpenUpdateWindow(Game::DailyPlay); }
+    void BindTo(MainWindow& main);
+
     void mnuUpdateImportHistory_Click();
     // The import of the command without its file dialog: the current game's history from this CSV file.
     void ImportHistoryFile(const std::filesystem::path& csvPath);
@@ -40,7 +37,7 @@ private:
     void ShowChangedHistory(Game game);
 
     App& m_app;
-    frmQuintara& m_main;
+    MainWindow& m_main;
 };
 
 }  // namespace quintara::ui

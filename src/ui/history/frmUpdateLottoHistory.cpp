@@ -6,7 +6,6 @@
 #include "core/Version.h"
 #include "history/HistoryUpdate.h"
 #include "ui/Refusals.h"
-#include "ui/main/frmQuintara.h"
 
 namespace quintara::ui {
 
@@ -17,7 +16,7 @@ constexpr int kEventTurnsBeforeReload = 500;
 
 }  // namespace
 
-frmUpdateLottoHistory::frmUpdateLottoHistory(App& app, frmQuintara& main, Game game)
+frmUpdateLottoHistory::frmUpdateLottoHistory(App& app, MainWindow& main, Game game)
     : Form("frmUpdateLottoHistory",
            std::string("Quintara ") + kVersion + " - Update History - " + GameName(game) + " Draw"),
       m_app(app),

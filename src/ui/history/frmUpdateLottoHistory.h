@@ -7,16 +7,15 @@
 #include "ui/App.h"
 #include "ui/kit/Elements.h"
 #include "ui/kit/Form.h"
+#include "ui/main/MainWindow.h"
 
 namespace quintara::ui {
-
-class frmQuintara;
 
 // Typing in a new draw, or a correction of an old one, for the game the window was opened for: its
 // layout, its checks and the history file it writes stay that game's whatever the main window shows.
 class frmUpdateLottoHistory : public Form {
 public:
-    frmUpdateLottoHistory(App& app, frmQuintara& main, Game game);
+    frmUpdateLottoHistory(App& app, MainWindow& main, Game game);
 
     // Declared in the keyboard order: the ball boxes, the last box, date, set, machine, Update, Cancel
     // and the draw number last.
@@ -54,7 +53,7 @@ public:
 
 private:
     App& m_app;
-    frmQuintara& m_main;
+    MainWindow& m_main;
     Game m_game;
     // The number the window last offered for a new draw, if its last offer was one; left as it is, it
     // means "a new draw", even when another Quintara has added one since and the number names that draw.

@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "lines/LinesFile.h"
-#include "ui/main/frmQuintara.h"
 
 namespace quintara::ui {
 
@@ -22,7 +21,7 @@ SavedLines LinesOnShow(const AppState& state) {
 
 }  // namespace
 
-LinesCommands::LinesCommands(App& app, frmQuintara& main) : m_app(app), m_main(main), m_state(app.state) {
+LinesCommands::LinesCommands(App& app, MainWindow& main) : m_app(app), m_main(main), m_state(app.state) {
     // A hook already filled belongs to whoever filled it (a test watching the files opened).
     if (!m_app.readRecentFiles) {
         m_app.readRecentFiles = [this] { ReadRecentFiles(); };
@@ -50,12 +49,21 @@ LinesCommands::~LinesCommands() {
     }
 }
 
+void LinesCommands::BindTo(MainWindow& main) {
+    static constexpr auto kReactions = std::to_array<Reaction<LinesCommands>>({
+        {"mnuFileSave", &LinesCommands::mnuFileSave_Click},
+        {"mnuFileLoad", &LinesCommands::mnuFileLoad_Click},
+    });
+    BindReactions(main, *this, kReactions);
+    main.BindRecentFiles([this](int index) { mnuFileRecent_Click(index); });
+}
+
 double LinesCommands::GeneratedDate() const {
     return m_state.LinesGeneratedDate != 0 ? m_state.LinesGeneratedDate : m_app.Today();
 }
 
 void LinesCommands::mnuFileSave_Click() {
-    if (!m_state.LinesMode) {
+    if (!m_app.session.LinesMode) {
         m_app.desktop.MsgBox(kSaveNoLinesText, kSaveNoLinesTitle, MsgBoxIcon::Exclamation);
         return;
     }
@@ -121,19 +129,17 @@ Status LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
     } else {
         m_state.PickedLines = lines.picked;
     }
-    m_state.CurrentLine = 1;
-    m_state.LinesMode = true;
+    m_app.session.CurrentLine = 1;
+    m_app.session.LinesMode = true;
     m_main.ShowCurrentLine();
-    m_main.lblViewOccurances.caption = "View all " + std::to_string(lines.Count()) + " saved lines.";
-    m_main.SetMode(frmQuintara::Mode::SavedLines);
+    m_main.SetOccurrenceCaption("View all " + std::to_string(lines.Count()) + " saved lines.");
+    m_main.SetMode(MainWindow::Mode::SavedLines);
     // Print prints the lines on show, not those of an earlier Pick.
     m_main.SetPrintListing(SavedLinesText(lines, GeneratedDate()));
     if (m_app.addRecentFile) {
         m_app.addRecentFile(path.string());
     }
-    m_main.mnuFileSave.enabled = true;
-    m_main.mnuPrint.enabled = true;
-    m_main.mnuCheckNumbers.enabled = true;
+    m_main.EnableLoadedLinesMenus();
     return Done{};
 }
 
@@ -194,15 +200,7 @@ void LinesCommands::SaveRecentFiles() {
 }
 
 void LinesCommands::ShowRecentItems() {
-    const std::vector<std::string> captions = m_recent.Captions();
-    m_main.mnuFileHyphen3.visible = m_recent.Shown();
-    for (int k = 0; k < static_cast<int>(captions.size()); ++k) {
-        MenuItem& item =
-            m_main.mnuFileRecent.Exists(k) ? m_main.mnuFileRecent[k] : m_main.mnuFileRecent.Load(k);
-        item.caption = captions[static_cast<std::size_t>(k)];
-        item.literalCaption = true;
-        item.visible = true;
-    }
+    m_main.ShowRecentFiles(m_recent.Captions(), m_recent.Shown());
 }
 
 }  // namespace quintara::ui

@@ -5,10 +5,9 @@
 
 #include "lines/RecentFiles.h"
 #include "ui/App.h"
+#include "ui/main/MainWindow.h"
 
 namespace quintara::ui {
-
-class frmQuintara;
 
 // The recent-files list's store: the desktop's per-user settings of the program.
 class PlatformSettingsStore : public SettingsStore {
@@ -30,10 +29,12 @@ private:
 // list it keeps and hands to the program through the App's recent-file hooks.
 class LinesCommands {
 public:
-    LinesCommands(App& app, frmQuintara& main);
+    LinesCommands(App& app, MainWindow& main);
     ~LinesCommands();
     LinesCommands(const LinesCommands&) = delete;
     LinesCommands& operator=(const LinesCommands&) = delete;
+
+    void BindTo(MainWindow& main);
 
     void mnuFileSave_Click();
     void mnuFileLoad_Click();
@@ -52,7 +53,7 @@ public:
 
 private:
     App& m_app;
-    frmQuintara& m_main;
+    MainWindow& m_main;
     AppState& m_state;
     RecentFiles m_recent;
     // The App hooks this list filled, emptied again when it goes.

@@ -6,7 +6,6 @@
 #include "core/OneBased.h"
 #include "core/Search.h"
 #include "core/TextRules.h"
-#include "ui/main/frmQuintara.h"
 
 namespace quintara::ui {
 
@@ -36,6 +35,22 @@ int Moved(BrowseCommands::Step step, int position, int last, bool newestIsLast) 
 
 }  // namespace
 
+void BrowseCommands::BindTo(MainWindow& main) {
+    static constexpr auto kReactions = std::to_array<Reaction<BrowseCommands>>({
+        {"cmdBOF", &BrowseCommands::cmdBOF_Click},
+        {"cmdBack", &BrowseCommands::cmdBack_Click},
+        {"cmdNext", &BrowseCommands::cmdNext_Click},
+        {"cmdEOF", &BrowseCommands::cmdEOF_Click},
+        {"cmdFirstOccurance", &BrowseCommands::cmdFirstOccurance_Click},
+        {"cmdPreviousOccurance", &BrowseCommands::cmdPreviousOccurance_Click},
+        {"cmdNextOccurance", &BrowseCommands::cmdNextOccurance_Click},
+        {"cmdLastOccurance", &BrowseCommands::cmdLastOccurance_Click},
+        {"cmdNumberSearch", &BrowseCommands::cmdNumberSearch_Click},
+        {"cmdDateSearch", &BrowseCommands::cmdDateSearch_Click},
+    });
+    BindReactions(main, *this, kReactions);
+}
+
 void BrowseCommands::cmdBOF_Click() {
     m_state.CurrentDraw = m_state.FirstDraw;
     m_main.ShowDraw();
@@ -62,27 +77,27 @@ void BrowseCommands::cmdEOF_Click() {
 
 void BrowseCommands::WalkOccurrences(Step step) {
     try {
-        if (m_state.LinesMode) {
-            m_state.CurrentLine = Moved(step, m_state.CurrentLine, m_main.LineCount(), false);
+        if (m_app.session.LinesMode) {
+            m_app.session.CurrentLine = Moved(step, m_app.session.CurrentLine, m_main.LineCount(), false);
             m_main.ShowCurrentLine();
-        } else if (m_state.WinningLinesMode) {
+        } else if (m_app.session.WinningLinesMode) {
             const int last = static_cast<int>(m_state.WinningLines.Size());
             const auto position =
-                static_cast<std::int16_t>(Moved(step, m_state.WinningLinePosition, last, false));
+                static_cast<std::int16_t>(Moved(step, m_app.session.WinningLinePosition, last, false));
             const std::int32_t line = m_state.WinningLines[static_cast<std::size_t>(position)].LineIndex;
             if (line < 1 || line > m_main.LineCount()) {
                 return;  // the empty entry of a check that found no winner: no line to show
             }
-            m_state.WinningLinePosition = position;
-            m_state.CurrentLine = line;
+            m_app.session.WinningLinePosition = position;
+            m_app.session.CurrentLine = line;
             m_main.ShowCurrentLine();
-            m_main.lblDrawLineNumberNumber.caption = std::to_string(m_state.WinningLinePosition);
+            m_main.SetLineNumberCaption(std::to_string(m_app.session.WinningLinePosition));
         } else {
-            const int last = static_cast<int>(m_state.OccurrenceDraws.Size());
-            m_state.OccurrencePosition =
-                static_cast<std::int16_t>(Moved(step, m_state.OccurrencePosition, last, true));
+            const int last = static_cast<int>(m_app.session.OccurrenceDraws.Size());
+            m_app.session.OccurrencePosition =
+                static_cast<std::int16_t>(Moved(step, m_app.session.OccurrencePosition, last, true));
             m_state.CurrentDraw =
-                m_state.OccurrenceDraws[static_cast<std::size_t>(m_state.OccurrencePosition)];
+                m_app.session.OccurrenceDraws[static_cast<std::size_t>(m_app.session.OccurrencePosition)];
             m_main.ShowDraw();
         }
     } catch (const IndexError&) {
@@ -91,7 +106,7 @@ void BrowseCommands::WalkOccurrences(Step step) {
 }
 
 void BrowseCommands::cmdNumberSearch_Click() {
-    m_state.LinesMode = false;
+    m_app.session.LinesMode = false;
     const auto number = ToInteger(m_app.desktop.InputBox("Enter a Number to search for:", "Number Search"));
     if (!number) {
         m_app.desktop.MsgBox(kBadEntry, "Error");
@@ -102,23 +117,19 @@ void BrowseCommands::cmdNumberSearch_Click() {
         m_app.desktop.MsgBox(kNoMatch, "No match");
         return;
     }
-    m_state.OccurrenceDraws = OneBased<std::int16_t>::FromVector(matches);
-    m_state.OccurrencePosition = static_cast<std::int16_t>(matches.size());
+    m_app.session.OccurrenceDraws = OneBased<std::int16_t>::FromVector(matches);
+    m_app.session.OccurrencePosition = static_cast<std::int16_t>(matches.size());
     m_state.CurrentDraw = matches.back();
     m_main.ShowDraw();
     for (std::size_t i = 1; i <= m_state.BallFrequency.Size(); ++i) {
         if (m_state.BallFrequency[i].Ball == *number) {
-            m_main.cmbSorted.SetListIndex(static_cast<int>(i) - 1);
+            m_main.SelectBallFrequency(static_cast<int>(i) - 1);
             break;
         }
     }
-    m_main.lblViewOccurances.caption = "View occurances of number " + std::to_string(*number);
+    m_main.SetOccurrenceCaption("View occurances of number " + std::to_string(*number));
     // Without these the matches could not be walked; View Draws hides them again.
-    m_main.lblViewOccurances.visible = true;
-    for (CommandButton* button : {&m_main.cmdFirstOccurance, &m_main.cmdPreviousOccurance,
-                                  &m_main.cmdNextOccurance, &m_main.cmdLastOccurance}) {
-        button->visible = true;
-    }
+    m_main.ShowOccurrenceWalk();
     m_app.desktop.MsgBox("We have a match!", "Latest Number match");
 }
 

@@ -39,7 +39,7 @@ frmQuintara::frmQuintara(App& app)
       m_state(app.state),
       m_pick(app, *this),
       m_browse(app, *this),
-      m_help(app),
+      m_help(app, *this),
       m_lines(app, *this),
       m_check(app, *this),
       m_stats(app),
@@ -104,6 +104,9 @@ frmQuintara::frmQuintara(App& app)
         }
     };
     onUnload = [this] {
+        if (m_app.mainWindow == this) {
+            m_app.mainWindow = nullptr;
+        }
         if (m_app.saveRecentFiles) {
             m_app.saveRecentFiles();
         }
@@ -111,86 +114,44 @@ frmQuintara::frmQuintara(App& app)
         m_app.forms.UnloadAll();
     };
 
-    cmbAlgorithms.onClick = [this] { m_pick.cmbAlgorithms_Click(); };
-    cmbAlgorithms.onChange = [this] { m_pick.cmbAlgorithms_Change(); };
-    cmbWheels.onClick = [this] { m_pick.cmbWheels_Click(); };
-    cmbWheels.onChange = [this] { m_pick.cmbWheels_Change(); };
-    // What the loaded wheel guarantees, proved from its lines.
-    mnuOptionsWheelGuarantees.onClick = [this] { ShowWheelGuarantees(m_app, cmbWheels.Text()); };
-    cmdWheelGuarantees.onClick = [this] { ShowWheelGuarantees(m_app, cmbWheels.Text()); };
+    BindTo(*this);
+    m_pick.BindTo(*this);
+    m_browse.BindTo(*this);
+    m_help.BindTo(*this);
+    m_lines.BindTo(*this);
+    m_check.BindTo(*this);
+    m_stats.BindTo(*this);
+    m_simulate.BindTo(*this);
+    m_update.BindTo(*this);
+    m_app.mainWindow = this;
+}
 
-    using Step = BrowseCommands::Step;
-    cmdBOF.onClick = [this] { m_browse.cmdBOF_Click(); };
-    cmdBack.onClick = [this] { m_browse.cmdBack_Click(); };
-    cmdNext.onClick = [this] { m_browse.cmdNext_Click(); };
-    cmdEOF.onClick = [this] { m_browse.cmdEOF_Click(); };
-    cmdFirstOccurance.onClick = [this] { m_browse.WalkOccurrences(Step::First); };
-    cmdPreviousOccurance.onClick = [this] { m_browse.WalkOccurrences(Step::Previous); };
-    cmdNextOccurance.onClick = [this] { m_browse.WalkOccurrences(Step::Next); };
-    cmdLastOccurance.onClick = [this] { m_browse.WalkOccurrences(Step::Last); };
-    cmdNumberSearch.onClick = [this] { m_browse.cmdNumberSearch_Click(); };
-    cmdDateSearch.onClick = [this] { m_browse.cmdDateSearch_Click(); };
+frmQuintara::~frmQuintara() {
+    if (m_app.mainWindow == this) {
+        m_app.mainWindow = nullptr;
+    }
+}
 
-    mnuDrawLotto.onClick = [this] { LoadDrawLotto(); };
-    mnuDrawLottoExtra.onClick = [this] { LoadDrawLottoExtra(); };
-    mnuDrawThunderball.onClick = [this] { LoadDrawThunderball(); };
-    mnuDrawDailyPlay.onClick = [this] { LoadDrawDailyPlay(); };
-    mnuDrawLotto59.onClick = [this] { LoadDraw(Game::Lotto59); };
-    mnuDrawThunderball39.onClick = [this] { LoadDraw(Game::Thunderball39); };
-    mnuShowDraws.onClick = [this] { ShowDraws(); };
-    mnuPrint.onClick = [this] { mnuPrint_Click(); };
-    mnuFileExit.onClick = [this] { mnuFileExit_Click(); };
+void frmQuintara::BindTo(MainWindow& main) {
+    for (const Game game : kAllGames) {
+        main.Bind(DrawMenuItems()[static_cast<std::size_t>(game)]->Name(), Event::Click,
+                  [this, game] { LoadDraw(game); });
+    }
+    static constexpr auto kReactions = std::to_array<Reaction<frmQuintara>>({
+        {"mnuShowDraws", &frmQuintara::ShowDraws},
+        {"mnuPrint", &frmQuintara::mnuPrint_Click},
+        {"mnuFileExit", &frmQuintara::mnuFileExit_Click},
+    });
+    BindReactions(main, *this, kReactions);
+}
 
-    mnuPick6.onClick = [this] { m_pick.mnuPick6_Click(); };
-    mnuPickPersonal.onClick = [this] { m_pick.mnuPickPersonal_Click(); };
-    mnuShowPickedNumbers.onClick = [this] { m_pick.mnuShowPickedNumbers_Click(); };
-    mnuListsPickedNumbers.onClick = [this] { m_pick.mnuListsPickedNumbers_Click(); };
-    mnuFileImportWheel.onClick = [this] { m_pick.mnuFileImportWheel_Click(); };
-    mnuShowMostLikelyNumbers.onClick = [this] { m_pick.mnuShowMostLikelyNumbers_Click(); };
-    mnuShowPersonalPicks.onClick = [this] { m_pick.mnuShowPersonalPicks_Click(); };
+void frmQuintara::Bind(std::string_view element, Event event, std::function<void()> reaction) {
+    auto& target = Get<Element>(element);
+    (event == Event::Click ? target.onClick : target.onChange) = std::move(reaction);
+}
 
-    // Saved lines and the recent files.
-    mnuFileSave.onClick = [this] { m_lines.mnuFileSave_Click(); };
-    mnuFileLoad.onClick = [this] { m_lines.mnuFileLoad_Click(); };
-    mnuFileRecent.onClick = [this](int index) { m_lines.mnuFileRecent_Click(index); };
-    // Checking.
-    mnuCheckNumbers.onClick = [this] { m_check.mnuCheckNumbers_Click(); };
-    // Lists and charts of the ball statistics.
-    mnuListsLastDrawn.onClick = [this] { m_stats.mnuListsLastDrawn_Click(); };
-    mnuListsThunderballLastDrawn.onClick = [this] { m_stats.mnuListsThunderballLastDrawn_Click(); };
-    mnuListsBallAverages.onClick = [this] { m_stats.mnuListsBallAverages_Click(); };
-    mnuListsThunderballAverages.onClick = [this] { m_stats.mnuListsThunderballAverages_Click(); };
-    mnuFrequencyBarChart.onClick = [this] { m_stats.mnuFrequencyBarChart_Click(); };
-    mnuThunderballFrequencyBarChart.onClick = [this] { m_stats.mnuThunderballFrequencyBarChart_Click(); };
-    mnuLastDrawnBarChart.onClick = [this] { m_stats.mnuLastDrawnBarChart_Click(); };
-    mnuThunderballLastDrawnBarChart.onClick = [this] { m_stats.mnuThunderballLastDrawnBarChart_Click(); };
-    mnuBallAveragesBarChart.onClick = [this] { m_stats.mnuBallAveragesBarChart_Click(); };
-    mnuThunderballAveragesBarChart.onClick = [this] { m_stats.mnuThunderballAveragesBarChart_Click(); };
-
-    mnuHelpContents.onClick = [this] { m_help.mnuHelpContents_Click(helpFile); };
-    mnuHelpAbout.onClick = [this] { m_help.mnuHelpAbout_Click(); };
-    // Quintara's home is the manual it ships; the link under the window is the operator's results.
-    mnuHelpVisitHomePage.onClick = [this] { ShowManual(m_app, {}); };
-    lblWebAddress.onClick = [this] { m_help.OpenWebPage(kResultsSiteAddress); };
-    // Typing draws into the histories and importing them.
-    mnuUpdateLottoHistory.onClick = [this] { m_update.mnuUpdateLottoHistory_Click(); };
-    mnuUpdateLottoExtraHistory.onClick = [this] { m_update.mnuUpdateLottoExtraHistory_Click(); };
-    mnuUpdateThunderballHistory.onClick = [this] { m_update.mnuUpdateThunderballHistory_Click(); };
-    mnuUpdateDailyPlayHistory.onClick = [this] { m_update.mnuUpdateDailyPlayHistory_Click(); };
-    mnuUpdateLotto59History.onClick = [this] { m_update.OpenUpdateWindow(Game::Lotto59); };
-    mnuUpdateThunderball39History.onClick = [this] { m_update.OpenUpdateWindow(Game::Thunderball39); };
-    mnuUpdateImportHistory.onClick = [this] { m_update.mnuUpdateImportHistory_Click(); };
-
-    mnuUpdateDownloadResults.onClick = [this] { m_update.mnuUpdateDownloadResults_Click(); };
-    mnuUpdateGetHistoryFiles.onClick = [this] { m_update.mnuUpdateGetHistoryFiles_Click(); };
-    // The default wheels ship with the program; the manual says where they are and how to import others.
-    mnuUpdateGetDefaultWheels.onClick = [this] { ShowManual(m_app, kWheelsSection); };
-
-    // Simulation over past draws.
-    mnuSimulateFinalNumbers.onClick = [this] { m_simulate.mnuSimulateFinalNumbers_Click(); };
-    mnuSimulateThunderballFinalNumbers.onClick = [this] {
-        m_simulate.mnuSimulateThunderballFinalNumbers_Click();
-    };
+void frmQuintara::BindRecentFiles(std::function<void(int index)> reaction) {
+    mnuFileRecent.onClick = std::move(reaction);
 }
 
 void frmQuintara::Form_Load() {
@@ -294,9 +255,9 @@ void frmQuintara::ShowDraws() {
     mnuShowMostLikelyNumbers.enabled = true;
     FillAlgorithms();
     lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = false;
-    m_state.OccurrenceDraws.Clear();
-    m_state.LinesMode = false;
-    m_state.WinningLinesMode = false;
+    m_app.session.OccurrenceDraws.Clear();
+    m_app.session.LinesMode = false;
+    m_app.session.WinningLinesMode = false;
     m_state.CurrentDraw = 1;
     ShowDraw();
     lblViewOccurances.caption.clear();
@@ -329,8 +290,8 @@ void frmQuintara::SetMode(Mode mode) {
         // checked with its Thunderball shows that.
         ShowExtraBall(Info(game).sevenBallLines || Info(game).ChecksLineThunderball());
         lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = true;
-        lblDrawLineNumberNumber.caption =
-            std::to_string(mode == Mode::WinningLines ? m_state.WinningLinePosition : m_state.CurrentLine);
+        lblDrawLineNumberNumber.caption = std::to_string(
+            mode == Mode::WinningLines ? m_app.session.WinningLinePosition : m_app.session.CurrentLine);
     }
     if (mode == Mode::PersonalPicks) {
         for (TextBox* box : {&txtBallSet, &txtDrawDate, &txtMachine, &txtDrawNumber}) {
@@ -395,12 +356,12 @@ void frmQuintara::ShowLineNumber() {
     txtDrawDate.text.clear();
     txtDrawNumber.text.clear();
     lblDrawLineNumber.visible = lblDrawLineNumberNumber.visible = true;
-    lblDrawLineNumberNumber.caption = std::to_string(m_state.CurrentLine);
+    lblDrawLineNumberNumber.caption = std::to_string(m_app.session.CurrentLine);
 }
 
 void frmQuintara::ShowLine() {
     try {
-        const LottoDrawRec& line = m_state.PickedLines[static_cast<std::size_t>(m_state.CurrentLine)];
+        const LottoDrawRec& line = m_state.PickedLines[static_cast<std::size_t>(m_app.session.CurrentLine)];
         std::array<Label*, 6> balls{&lblDrawBall1, &lblDrawBall2, &lblDrawBall3,
                                     &lblDrawBall4, &lblDrawBall5, &lblDrawBall6};
         for (std::size_t i = 0; i < balls.size(); ++i) {
@@ -417,7 +378,7 @@ void frmQuintara::ShowLine() {
 void frmQuintara::ShowDailyPlayLine() {
     try {
         const DailyPlayDrawRec& line =
-            m_state.DailyPlayPickedLines[static_cast<std::size_t>(m_state.CurrentLine)];
+            m_state.DailyPlayPickedLines[static_cast<std::size_t>(m_app.session.CurrentLine)];
         std::array<Label*, 7> balls{&lblDrawBall1, &lblDrawBall2, &lblDrawBall3,    &lblDrawBall4,
                                     &lblDrawBall5, &lblDrawBall6, &lblDrawBallBonus};
         for (std::size_t i = 0; i < balls.size(); ++i) {
@@ -456,10 +417,7 @@ bool frmQuintara::LoadHistory() {
 
 void frmQuintara::ShowNoDraws() {
     ForgetHistory(m_state);
-    for (Label* ball : {&lblDrawBall1, &lblDrawBall2, &lblDrawBall3, &lblDrawBall4, &lblDrawBall5,
-                        &lblDrawBall6, &lblDrawBallBonus}) {
-        ball->caption.clear();
-    }
+    ClearBalls();
     for (TextBox* box : {&txtDrawDate, &txtDrawNumber, &txtBallSet, &txtMachine}) {
         box->text.clear();
     }
@@ -536,16 +494,77 @@ void frmQuintara::EnterPersonalPicksMode() {
 
 void frmQuintara::SetPrintListing(std::string text) {
     txtPrint.text = text;
-    m_state.PrintListing = std::move(text);
+    m_app.session.PrintListing = std::move(text);
+}
+
+void frmQuintara::ClearBalls() {
+    for (Label* ball : {&lblDrawBall1, &lblDrawBall2, &lblDrawBall3, &lblDrawBall4, &lblDrawBall5,
+                        &lblDrawBall6, &lblDrawBallBonus}) {
+        ball->caption.clear();
+    }
+}
+
+void frmQuintara::SetLineNumberCaption(std::string text) {
+    lblDrawLineNumberNumber.caption = std::move(text);
+}
+
+void frmQuintara::SetOccurrenceCaption(std::string text) {
+    lblViewOccurances.caption = std::move(text);
+}
+
+void frmQuintara::ShowOccurrenceWalk() {
+    lblViewOccurances.visible = true;
+    for (CommandButton* button :
+         {&cmdFirstOccurance, &cmdPreviousOccurance, &cmdNextOccurance, &cmdLastOccurance}) {
+        button->visible = true;
+    }
+}
+
+void frmQuintara::SelectBallFrequency(int position) {
+    cmbSorted.SetListIndex(position);
+}
+
+void frmQuintara::SetAlgorithmList(const std::vector<std::string>& items) {
+    cmbAlgorithms.Clear();
+    for (const auto& item : items) {
+        cmbAlgorithms.AddItem(item);
+    }
+}
+
+void frmQuintara::SetWheelList(const std::vector<std::string>& items) {
+    cmbWheels.Clear();
+    for (const auto& item : items) {
+        cmbWheels.AddItem(item);
+    }
+}
+
+void frmQuintara::EnableGeneratorBoxes(bool enabled) {
+    cmbAlgorithms.enabled = cmbWheels.enabled = enabled;
+}
+
+void frmQuintara::EnableLoadedLinesMenus() {
+    for (MenuItem* item : {&mnuFileSave, &mnuPrint, &mnuCheckNumbers}) {
+        item->enabled = true;
+    }
+}
+
+void frmQuintara::ShowRecentFiles(const std::vector<std::string>& captions, bool shown) {
+    mnuFileHyphen3.visible = shown;
+    for (int k = 0; k < static_cast<int>(captions.size()); ++k) {
+        MenuItem& item = mnuFileRecent.Exists(k) ? mnuFileRecent[k] : mnuFileRecent.Load(k);
+        item.caption = captions[static_cast<std::size_t>(k)];
+        item.literalCaption = true;
+        item.visible = true;
+    }
 }
 
 void frmQuintara::mnuPrint_Click() {
-    if (m_state.PrintListing.empty()) {
+    if (m_app.session.PrintListing.empty()) {
         m_app.desktop.MsgBox("You must pick numbers or load saved numbers before you can print them!",
                              "Pick Numbers", MsgBoxIcon::Exclamation);
         return;
     }
-    PrintTextBlock(m_app.desktop, m_state.PrintListing);
+    PrintTextBlock(m_app.desktop, m_app.session.PrintListing);
 }
 
 void frmQuintara::mnuFileExit_Click() {

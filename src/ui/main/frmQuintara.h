@@ -13,6 +13,7 @@
 #include "ui/kit/Form.h"
 #include "ui/lines/LinesCommands.h"
 #include "ui/main/BrowseCommands.h"
+#include "ui/main/MainWindow.h"
 #include "ui/picks/PickCommands.h"
 #include "ui/simulate/SimulateCommands.h"
 #include "ui/start/HelpCommands.h"
@@ -22,12 +23,13 @@ namespace quintara::ui {
 
 // The main window: browsing draws and lines, the statistics boxes, the generator boxes and the menus
 // of every command.
-class frmQuintara : public Form {
+class frmQuintara : public Form, public MainWindow {
 public:
     static constexpr int kWidth = 7695;
     static constexpr int kHeight = 7605;
 
     explicit frmQuintara(App& app);
+    ~frmQuintara() override;
 
     // Draw fields.
     Label lblDrawDate{this, "lblDrawDate", "Draw Date", {240, 120, 1300, 240}};
@@ -188,48 +190,71 @@ public:
     MenuItem mnuHelpAbout{this, "mnuHelpAbout", "About", &mnuHelp};
     MenuItem mnuHelpVisitHomePage{this, "mnuHelpVisitHomePage", "Visit Home Page", &mnuHelp};
 
-    // What the window is showing: which buttons walk what, the extra ball and the caption.
-    enum class Mode { Draw, Pick, SavedLines, PersonalPicks, WinningLines };
-    void SetMode(Mode mode);
+    void SetMode(Mode mode) override;
 
     // The shared routines other windows and commands call.
     void LoadDrawLotto() { LoadDraw(Game::Lotto); }
     void LoadDrawLottoExtra() { LoadDraw(Game::LottoExtra); }
     void LoadDrawThunderball() { LoadDraw(Game::Thunderball); }
     void LoadDrawDailyPlay() { LoadDraw(Game::DailyPlay); }
-    void LoadDraw(Game game);
+    void LoadDraw(Game game) override;
     // The Draw menu's item of each game, in the games' order.
     std::array<MenuItem*, kAllGames.size()> DrawMenuItems();
     void ShowDraws();
-    void ShowDraw();
+    void ShowDraw() override;
     void ShowLine();
     void ShowDailyPlayLine();
     // ShowLine or ShowDailyPlayLine, as the game's lines need.
-    void ShowCurrentLine();
+    void ShowCurrentLine() override;
     // Loads the game's history into the state and the statistics boxes; false after its message.
     bool LoadHistory();
     // Reads and checks a built-in wheel file into WheelLines (an empty path keeps the loaded wheel).
     void LoadWheel(const std::filesystem::path& path);
     // Imports a wheel file as Import Wheel does, without asking for the file.
-    void ImportWheelFile(const std::filesystem::path& path);
+    void ImportWheelFile(const std::filesystem::path& path) override;
     // Shows a saved-lines file of the current game in lines mode; false when it cannot be read.
     bool LoadLinesFile(const std::filesystem::path& path);
     // Opens a saved-lines file named when the program was started (from a file manager): in the game of
     // its extension, as Load Saved shows it; a file that cannot be shown is reported.
     void OpenLinesFile(const std::filesystem::path& path);
     // Puts the window into personal picks mode once the personal numbers have been accepted.
-    void EnterPersonalPicksMode();
+    void EnterPersonalPicksMode() override;
     // Fills the algorithm box with the current game's algorithms and selects the first.
     void FillAlgorithms();
-    // Save, Print, Check and the two picked-numbers commands, which need lines.
-    void SetLineMenus(bool enabled);
-    // The listing of the lines on show: the print box and the state agree.
-    void SetPrintListing(std::string text);
-    // The number of lines the walk covers in the current game.
-    int LineCount() const;
+    void SetLineMenus(bool enabled) override;
+    void SetPrintListing(std::string text) override;
+    int LineCount() const override;
 
     // The help file the Contents command opens.
     std::filesystem::path helpFile;
+    std::filesystem::path HelpFile() const override { return helpFile; }
+    void Repaint() override { Refresh(); }
+
+    // The intents of the commands.
+    void ShowExtraBall(bool shown) override;
+    void ClearBalls() override;
+    void SetLineNumberCaption(std::string text) override;
+    void SetOccurrenceCaption(std::string text) override;
+    void ShowOccurrenceWalk() override;
+    void SelectBallFrequency(int position) override;
+    std::string AlgorithmText() const override { return cmbAlgorithms.Text(); }
+    int AlgorithmIndex() const override { return cmbAlgorithms.ListIndex(); }
+    void SetAlgorithmList(const std::vector<std::string>& items) override;
+    void SelectAlgorithm(int position) override { cmbAlgorithms.SetListIndex(position); }
+    std::string WheelText() const override { return cmbWheels.Text(); }
+    int WheelIndex() const override { return cmbWheels.ListIndex(); }
+    std::vector<std::string> WheelList() const override { return cmbWheels.Items(); }
+    void SetWheelList(const std::vector<std::string>& items) override;
+    void SelectWheel(int position) override { cmbWheels.SetListIndex(position); }
+    void EnableGeneratorBoxes(bool enabled) override;
+    void ShowProcessing(bool shown) override { lblProccessing.visible = shown; }
+    void EnablePick(bool enabled) override { mnuPick6.enabled = enabled; }
+    void EnableQuintarasPicks(bool enabled) override { mnuShowMostLikelyNumbers.enabled = enabled; }
+    void EnablePersonalPicksView(bool enabled) override { mnuShowPersonalPicks.enabled = enabled; }
+    void EnableLoadedLinesMenus() override;
+    void ShowRecentFiles(const std::vector<std::string>& captions, bool shown) override;
+    void Bind(std::string_view element, Event event, std::function<void()> reaction) override;
+    void BindRecentFiles(std::function<void(int index)> reaction) override;
 
 private:
     App& m_app;
@@ -250,12 +275,12 @@ private:
     void SetGameLayout(Game game);
     // Puts the extra ball's heading, number and picture where the game has them.
     void PlaceExtraBall(Game game);
-    void ShowExtraBall(bool shown);
     // A line carries no draw fields, only its number.
     void ShowLineNumber();
     void FillStatisticsBoxes();
     // A game whose history would not load shows no draw and no statistics.
     void ShowNoDraws();
+    void BindTo(MainWindow& main);
     void mnuPrint_Click();
     void mnuFileExit_Click();
 };

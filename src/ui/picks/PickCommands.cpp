@@ -10,12 +10,12 @@
 #include "generate/Listing.h"
 #include "generate/WheelFile.h"
 #include "ui/Refusals.h"
-#include "ui/main/frmQuintara.h"
 #include "ui/picks/frmMostLikely7Numbers.h"
 #include "ui/picks/frmMostLikelyNumbers.h"
 #include "ui/picks/frmNumberOfPersonalPicks.h"
 #include "ui/picks/frmPickedNumbers.h"
 #include "ui/picks/frmViewPersonalPicks.h"
+#include "ui/picks/frmWheelGuarantees.h"
 
 namespace quintara::ui {
 
@@ -25,14 +25,18 @@ constexpr std::string_view kNotAvailable = "This Option is not available for thi
 // A window without a title of its own is captioned with the program's name.
 constexpr std::string_view kUntitled = "Quintara";
 
-void SelectOnlyItem(ComboBox& box, const std::string& item) {
-    box.Clear();
-    box.AddItem(item);
-    box.SetListIndex(0);
-}
-
 // Opens a picks view: made and filled on first use, brought forward when open. A view whose filling
 // failed has closed itself and is not shown.
+void SelectOnlyAlgorithm(MainWindow& main, const std::string& item) {
+    main.SetAlgorithmList({item});
+    main.SelectAlgorithm(0);
+}
+
+void SelectOnlyWheel(MainWindow& main, const std::string& item) {
+    main.SetWheelList({item});
+    main.SelectWheel(0);
+}
+
 template <class View>
 void OpenView(App& app) {
     FormManager::ReactionScope keepAlive(&app.forms);
@@ -44,12 +48,30 @@ void OpenView(App& app) {
 
 }  // namespace
 
+void PickCommands::BindTo(MainWindow& main) {
+    static constexpr auto kReactions = std::to_array<Reaction<PickCommands>>({
+        {"cmbAlgorithms", &PickCommands::cmbAlgorithms_Click},
+        {"cmbAlgorithms", &PickCommands::cmbAlgorithms_Change, MainWindow::Event::Change},
+        {"cmbWheels", &PickCommands::cmbWheels_Click},
+        {"cmbWheels", &PickCommands::cmbWheels_Change, MainWindow::Event::Change},
+        {"mnuOptionsWheelGuarantees", &PickCommands::ShowWheelGuarantees},
+        {"cmdWheelGuarantees", &PickCommands::ShowWheelGuarantees},
+        {"mnuPick6", &PickCommands::mnuPick6_Click},
+        {"mnuPickPersonal", &PickCommands::mnuPickPersonal_Click},
+        {"mnuShowPickedNumbers", &PickCommands::mnuShowPickedNumbers_Click},
+        {"mnuListsPickedNumbers", &PickCommands::mnuListsPickedNumbers_Click},
+        {"mnuFileImportWheel", &PickCommands::mnuFileImportWheel_Click},
+        {"mnuShowMostLikelyNumbers", &PickCommands::mnuShowMostLikelyNumbers_Click},
+        {"mnuShowPersonalPicks", &PickCommands::mnuShowPersonalPicks_Click},
+    });
+    BindReactions(main, *this, kReactions);
+}
+
 void PickCommands::cmbAlgorithms_Click() {
-    ComboBox& algorithms = m_main.cmbAlgorithms;
-    m_state.SelectedAlgorithm = algorithms.Text();
-    m_state.SelectedAlgorithmIndex = static_cast<std::int16_t>(algorithms.ListIndex());
-    m_main.mnuShowMostLikelyNumbers.enabled = true;
-    const int index = algorithms.ListIndex();
+    m_state.SelectedAlgorithm = m_main.AlgorithmText();
+    m_state.SelectedAlgorithmIndex = static_cast<std::int16_t>(m_main.AlgorithmIndex());
+    m_main.EnableQuintarasPicks(true);
+    const int index = m_main.AlgorithmIndex();
     if (index < 0) {
         return;
     }
@@ -58,28 +80,25 @@ void PickCommands::cmbAlgorithms_Click() {
     if (wheels.empty()) {
         return;
     }
-    m_main.cmbWheels.Clear();
-    for (const auto item : wheels) {
-        m_main.cmbWheels.AddItem(std::string(item));
-    }
+    m_main.SetWheelList(std::vector<std::string>(wheels.begin(), wheels.end()));
     if (IsFortyNineAlgorithm(game, m_state.SelectedAlgorithm)) {
-        m_main.mnuShowMostLikelyNumbers.enabled = false;
+        m_main.EnableQuintarasPicks(false);
     }
-    m_main.cmbWheels.SetListIndex(0);
+    m_main.SelectWheel(0);
 }
 
 void PickCommands::cmbAlgorithms_Change() {
-    m_main.cmbAlgorithms.SetListIndex(0);
+    m_main.SelectAlgorithm(0);
     m_app.desktop.MsgBox("Please ensure you select an Algorithm from List!", "No Algorithm Selected");
 }
 
 void PickCommands::cmbWheels_Click() {
-    const auto file = WheelFileName(m_state.CurrentGameId(), m_main.cmbWheels.Text());
+    const auto file = WheelFileName(m_state.CurrentGameId(), m_main.WheelText());
     LoadWheel(file ? m_app.ProgramFile(*file) : std::filesystem::path());
 }
 
 void PickCommands::cmbWheels_Change() {
-    m_main.cmbWheels.SetListIndex(0);
+    m_main.SelectWheel(0);
     m_app.desktop.MsgBox("Please ensure you select Wheel from List!", "No Wheel Selected");
 }
 
@@ -145,7 +164,7 @@ bool PickCommands::BeginImport() {
     m_state.WheelBackup = m_state.WheelLines;
     const Game game = m_state.CurrentGameId();
     // Only the first algorithm of a game takes an imported wheel.
-    if (Info(game).algorithms.size() > 1 && m_main.cmbAlgorithms.ListIndex() >= 1) {
+    if (Info(game).algorithms.size() > 1 && m_main.AlgorithmIndex() >= 1) {
         m_app.desktop.MsgBox(kImportNotAvailable, kUntitled);
         return false;
     }
@@ -178,7 +197,7 @@ void PickCommands::ImportWheel(const std::filesystem::path& path, bool builtInRa
         m_state.WheelLines = *std::move(read);
         PlaceCustomWheel(CustomWheelItem(lineCount));
         // Personal picks wait for a wheel of their own before they can be picked.
-        m_main.mnuPick6.enabled = true;
+        m_main.EnablePick(true);
         if (m_app.addRecentFile) {
             m_app.addRecentFile(path.string());
         }
@@ -193,8 +212,7 @@ void PickCommands::PlaceCustomWheel(const std::string& item) {
     const GameLayout& layout = Info(m_state.CurrentGameId()).layout;
     const std::size_t fullList = layout.customWheelListSize;
     std::size_t position = layout.customWheelPosition;
-    ComboBox& wheels = m_main.cmbWheels;
-    std::vector<std::string> items = wheels.Items();
+    std::vector<std::string> items = m_main.WheelList();
     if (items.size() == fullList) {
         items[position] = item;
     } else if (items.size() == 1) {
@@ -204,11 +222,8 @@ void PickCommands::PlaceCustomWheel(const std::string& item) {
         position = std::min(position, items.size());
         items.insert(items.begin() + static_cast<std::ptrdiff_t>(position), item);
     }
-    wheels.Clear();
-    for (auto& entry : items) {
-        wheels.AddItem(std::move(entry));
-    }
-    wheels.SetListIndex(static_cast<int>(position));
+    m_main.SetWheelList(items);
+    m_main.SelectWheel(static_cast<int>(position));
 }
 
 void PickCommands::mnuPick6_Click() {
@@ -216,9 +231,9 @@ void PickCommands::mnuPick6_Click() {
     if (m_state.SelectedAlgorithm != kPersonalPicksItem && !RequireDraws(m_app)) {
         return;
     }
-    m_main.lblBonusBall.visible = m_main.lblDrawBallBonus.visible = m_main.Image1.visible = false;
+    m_main.ShowExtraBall(false);
     const bool personalPicksBox = m_state.SelectedAlgorithm == kPersonalPicksItem;
-    if (personalPicksBox && m_main.cmbWheels.Text() == kLoadCustomWheelItem) {
+    if (personalPicksBox && m_main.WheelText() == kLoadCustomWheelItem) {
         m_app.desktop.MsgBox("Please Load a Wheel to continue", "No Wheel Loaded");
         return;
     }
@@ -229,7 +244,7 @@ void PickCommands::mnuPick6_Click() {
         BusyPointer busy(m_app.desktop);
         const double today = m_app.Today();
         m_state.GeneratorMode = m_state.SelectedAlgorithmIndex;
-        m_state.WheelIndex = static_cast<std::int16_t>(m_main.cmbWheels.ListIndex());
+        m_app.session.WheelIndex = static_cast<std::int16_t>(m_main.WheelIndex());
         if (!MakesFortyNineLines(RequestFromState(m_state, today))) {
             // Lines come only from a wheel that passes every check: a wheel without lines, or with a line
             // of the wrong length, would leave nothing to show but the newest draw.
@@ -243,11 +258,12 @@ void PickCommands::mnuPick6_Click() {
             }
         }
         GenerateNumbers(m_state, today);
+        m_app.session.LinesMode = true;
         // Only now: a run that fails leaves the lines, and so their listing, as they were.
         m_main.SetPrintListing("");
-        m_state.CurrentLine = 1;
+        m_app.session.CurrentLine = 1;
         m_main.ShowCurrentLine();
-        m_main.lblViewOccurances.caption = "View all " + SignBlank(m_main.LineCount()) + " lines generated.";
+        m_main.SetOccurrenceCaption("View all " + SignBlank(m_main.LineCount()) + " lines generated.");
 
         const auto listing = m_app.AppFile(kPrintTempFile);
         // A scratch file, remade by every pick: whole, but not worth a flush to disk.
@@ -258,7 +274,7 @@ void PickCommands::mnuPick6_Click() {
             .Value();
         m_main.SetPrintListing(ReadWholeFile(listing).Value());
 
-        m_main.SetMode(frmQuintara::Mode::Pick);
+        m_main.SetMode(MainWindow::Mode::Pick);
         busy.Restore();
         m_app.desktop.Beep();
         m_main.SetLineMenus(true);
@@ -271,8 +287,8 @@ void PickCommands::mnuPick6_Click() {
         }
     } catch (const std::exception&) {
         // Any run-time error of the command, the generator's and the listing file's alike.
-        m_main.cmbWheels.SetListIndex(0);
-        m_main.cmbAlgorithms.SetListIndex(0);
+        m_main.SelectWheel(0);
+        m_main.SelectAlgorithm(0);
         m_app.desktop.MsgBox("Please ensure you choose a selection from List", "Error");
     }
 }
@@ -282,13 +298,13 @@ void PickCommands::mnuPickPersonal_Click() {
 }
 
 void PickCommands::mnuShowPickedNumbers_Click() {
-    m_state.LinesMode = true;
-    m_state.CurrentLine = 1;
+    m_app.session.LinesMode = true;
+    m_app.session.CurrentLine = 1;
     // Hidden before the line is shown, so that a Daily Play line keeps its seventh number in view.
-    m_main.lblBonusBall.visible = m_main.lblDrawBallBonus.visible = m_main.Image1.visible = false;
+    m_main.ShowExtraBall(false);
     m_main.ShowCurrentLine();
-    m_main.lblViewOccurances.caption = "View all " + SignBlank(m_main.LineCount()) + " lines generated.";
-    m_main.SetMode(frmQuintara::Mode::Pick);
+    m_main.SetOccurrenceCaption("View all " + SignBlank(m_main.LineCount()) + " lines generated.");
+    m_main.SetMode(MainWindow::Mode::Pick);
     m_main.SetLineMenus(true);
 }
 
@@ -329,18 +345,18 @@ void PickCommands::mnuShowMostLikelyNumbers_Click() {
 
 void PickCommands::EnterPersonalPicksMode() {
     m_state.PersonalPicksActive = true;
-    m_main.SetMode(frmQuintara::Mode::PersonalPicks);
-    SelectOnlyItem(m_main.cmbAlgorithms, std::string(kPersonalPicksItem));
-    SelectOnlyItem(m_main.cmbWheels, std::string(kLoadCustomWheelItem));
-    m_main.mnuShowPersonalPicks.enabled = true;
-    m_main.mnuPick6.enabled = false;
+    m_main.SetMode(MainWindow::Mode::PersonalPicks);
+    SelectOnlyAlgorithm(m_main, std::string(kPersonalPicksItem));
+    SelectOnlyWheel(m_main, std::string(kLoadCustomWheelItem));
+    m_main.EnablePersonalPicksView(true);
+    m_main.EnablePick(false);
     m_main.SetLineMenus(false);
 }
 
 void PickCommands::mnuShowPersonalPicks_Click() {
     m_state.PersonalPicksActive = true;
     // Selecting the algorithm item loads the game's first wheel, so the saved lines go back after it.
-    SelectOnlyItem(m_main.cmbAlgorithms, std::string(kPersonalPicksItem));
+    SelectOnlyAlgorithm(m_main, std::string(kPersonalPicksItem));
     const Game game = m_state.CurrentGameId();
     const bool fits = !m_savedWheelCaption.empty() &&
                       CheckWheelPointers(m_savedWheelLines, game,
@@ -349,24 +365,29 @@ void PickCommands::mnuShowPersonalPicks_Click() {
     if (fits) {
         // Selected first: its reaction checks the wheel then loaded against the game's own range, which
         // the saved wheel may outrun when the personal numbers do.
-        SelectOnlyItem(m_main.cmbWheels, m_savedWheelCaption);
+        SelectOnlyWheel(m_main, m_savedWheelCaption);
         m_state.WheelLines = m_savedWheelLines;
     } else {
         // Without a saved wheel, or with one whose pointers outrun the personal numbers entered since.
-        SelectOnlyItem(m_main.cmbWheels, std::string(kLoadCustomWheelItem));
+        SelectOnlyWheel(m_main, std::string(kLoadCustomWheelItem));
     }
-    m_main.SetMode(frmQuintara::Mode::PersonalPicks);
-    m_main.mnuShowPersonalPicks.enabled = true;
+    m_main.SetMode(MainWindow::Mode::PersonalPicks);
+    m_main.EnablePersonalPicksView(true);
     m_main.SetLineMenus(m_state.LinesFromPersonalPicks);
-    m_main.mnuPick6.enabled = m_main.cmbWheels.Text() != kLoadCustomWheelItem;
+    m_main.EnablePick(m_main.WheelText() != kLoadCustomWheelItem);
     m_app.forms.Get<frmViewPersonalPicks>(m_app).Show();
 }
 
 void PickCommands::KeepCustomWheel() {
-    if (m_state.PersonalPicksActive && m_main.cmbWheels.Text() != kLoadCustomWheelItem) {
-        m_savedWheelCaption = m_main.cmbWheels.Text();
+    if (m_state.PersonalPicksActive && m_main.WheelText() != kLoadCustomWheelItem) {
+        m_savedWheelCaption = m_main.WheelText();
         m_savedWheelLines = m_state.WheelLines;
     }
+}
+
+void PickCommands::ShowWheelGuarantees() {
+    // What the loaded wheel guarantees, proved from its lines.
+    ui::ShowWheelGuarantees(m_app, m_main.WheelText());
 }
 
 void PickCommands::ForgetCustomWheel() {

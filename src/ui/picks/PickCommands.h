@@ -5,18 +5,20 @@
 
 #include "core/OneBased.h"
 #include "ui/App.h"
+#include "ui/main/MainWindow.h"
 
 namespace quintara::ui {
-
-class frmQuintara;
 
 // The picking commands of the main window: the algorithm and wheel boxes, wheels and their import, Pick,
 // the picks views and personal picks.
 class PickCommands {
 public:
-    PickCommands(App& app, frmQuintara& main) : m_app(app), m_main(main), m_state(app.state) {}
+    PickCommands(App& app, MainWindow& main) : m_app(app), m_main(main), m_state(app.state) {}
     PickCommands(const PickCommands&) = delete;
     PickCommands& operator=(const PickCommands&) = delete;
+
+    // Binds the picking reactions of the main window's menus, buttons and boxes.
+    void BindTo(MainWindow& main);
 
     void cmbAlgorithms_Click();
     void cmbAlgorithms_Change();
@@ -32,6 +34,7 @@ public:
     void mnuShowMostLikelyNumbers_Click();
     void mnuShowPersonalPicks_Click();
     void EnterPersonalPicksMode();
+    void ShowWheelGuarantees();
     // View Draws is about to leave personal picks mode: the custom wheel is kept for View Personal Picks.
     void KeepCustomWheel();
     // A new game: the custom wheel belonged to the old game's personal numbers.
@@ -39,7 +42,7 @@ public:
 
 private:
     App& m_app;
-    frmQuintara& m_main;
+    MainWindow& m_main;
     AppState& m_state;
     // The custom wheel of personal picks mode, kept when View Draws leaves the mode and put back by View
     // Personal Picks: the wheel box's item and the wheel's lines.

@@ -33,6 +33,7 @@ void frmMostLikely7Numbers::Form_Load() {
     PersonalLinesKeeper keeper(m_app.state);
     try {
         GenerateNumbers(m_app.state, m_app.Today());
+        m_app.session.LinesMode = true;
         caption += " - " + m_app.state.CurrentGame + " Draw";
         LayOutRows();
     } catch (const std::exception&) {

@@ -68,6 +68,7 @@ void frmMostLikelyNumbers::Form_Load() {
     caption += " - " + m_app.state.CurrentGame + " Draw";
     try {
         GenerateNumbers(m_app.state, m_app.Today());
+        m_app.session.LinesMode = true;
         FillColumns(NumbersPerSection(game));
         SetSummary();
     } catch (const std::exception&) {

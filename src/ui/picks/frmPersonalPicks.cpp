@@ -4,7 +4,7 @@
 
 #include "generate/PersonalNumbers.h"
 #include "ui/Refusals.h"
-#include "ui/main/frmQuintara.h"
+#include "ui/main/MainWindow.h"
 
 namespace quintara::ui {
 
@@ -63,8 +63,8 @@ void frmPersonalPicks::cmdOK_Click() {
         return;
     }
     m_app.state.PersonalNumbers = *std::move(checked);
-    if (auto* main = m_app.forms.Find<frmQuintara>()) {
-        main->EnterPersonalPicksMode();
+    if (m_app.mainWindow != nullptr) {
+        m_app.mainWindow->EnterPersonalPicksMode();
     }
     Unload();
 }

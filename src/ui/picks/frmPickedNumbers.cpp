@@ -18,7 +18,7 @@ frmPickedNumbers::frmPickedNumbers(App& app) : Form("frmPickedNumbers", "Picked 
 
 void frmPickedNumbers::Form_Load() {
     caption = "Picked Numbers - " + m_app.state.CurrentGame + " Draw";
-    txtPickedNumbers.text = m_app.state.PrintListing;
+    txtPickedNumbers.text = m_app.session.PrintListing;
     left = (m_app.desktop.ScreenWidth() - width) / 2;
     top = (m_app.desktop.ScreenHeight() - height) / 2;
 }

@@ -7,7 +7,6 @@
 #include "core/TextRules.h"
 #include "generate/Generator.h"
 #include "ui/Refusals.h"
-#include "ui/main/frmQuintara.h"
 #include "ui/simulate/frmNumberOfDraws.h"
 #include "ui/simulate/frmSimulatedWins.h"
 
@@ -22,6 +21,14 @@ constexpr std::string_view kNothingChanged =
 
 }  // namespace
 
+void SimulateCommands::BindTo(MainWindow& main) {
+    static constexpr auto kReactions = std::to_array<Reaction<SimulateCommands>>({
+        {"mnuSimulateFinalNumbers", &SimulateCommands::mnuSimulateFinalNumbers_Click},
+        {"mnuSimulateThunderballFinalNumbers", &SimulateCommands::mnuSimulateThunderballFinalNumbers_Click},
+    });
+    BindReactions(main, *this, kReactions);
+}
+
 void SimulateCommands::Simulate(SimulationCommand command) {
     if (!RequireDraws(m_app)) {
         return;
@@ -33,13 +40,13 @@ void SimulateCommands::Simulate(SimulationCommand command) {
     }
     FormManager::ReactionScope keepAlive(&m_app.forms);
     m_state.ThunderballStatistics = command == SimulationCommand::ThunderballBall;
-    m_main.cmbAlgorithms.enabled = m_main.cmbWheels.enabled = false;
+    m_main.EnableGeneratorBoxes(false);
     bool finished = false;
     auto& numberOfDraws = m_app.forms.Get<frmNumberOfDraws>(
         m_app, [this, command, &finished](std::int16_t n) { finished = RunSimulation(n, command); });
     numberOfDraws.ShowSimulationReport = true;
     numberOfDraws.Show(ShowMode::Modal);
-    m_main.Refresh();
+    m_main.Repaint();
     // Closed by its close box, the window has unloaded and cleared the flag: nothing ran.
     if (finished && numberOfDraws.ShowSimulationReport) {
         auto& report = m_app.forms.Get<frmSimulatedWins>(m_app);
@@ -47,12 +54,12 @@ void SimulateCommands::Simulate(SimulationCommand command) {
         report.Show();
     }
     numberOfDraws.Unload();
-    m_main.cmbAlgorithms.enabled = m_main.cmbWheels.enabled = true;
-    m_main.Refresh();
+    m_main.EnableGeneratorBoxes(true);
+    m_main.Repaint();
 }
 
 bool SimulateCommands::RunSimulation(std::int16_t n, SimulationCommand command) {
-    m_main.lblProccessing.visible = true;
+    m_main.ShowProcessing(true);
     m_app.desktop.ProcessEvents(kRepaintTurns);
     BusyPointer busy(m_app.desktop);
     GeneratorRequest request = RequestFromState(m_state, m_app.Today());
@@ -65,8 +72,8 @@ bool SimulateCommands::RunSimulation(std::int16_t n, SimulationCommand command) 
             return Refuse(SimulationFailure(RefusalCause::StepFailed, 0, error.what()));
         }
     }();
-    m_main.lblProccessing.visible = false;
-    m_main.Refresh();
+    m_main.ShowProcessing(false);
+    m_main.Repaint();
     if (!result) {
         // The run worked on copies: the history, its statistics and the draw on show are untouched.
         busy.Restore();

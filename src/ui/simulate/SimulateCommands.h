@@ -5,25 +5,26 @@
 
 #include "check/Simulation.h"
 #include "ui/App.h"
+#include "ui/main/MainWindow.h"
 
 namespace quintara::ui {
-
-class frmQuintara;
 
 // The simulation commands of the main window: the number of draws, the run over the history in memory
 // and its report.
 class SimulateCommands {
 public:
-    SimulateCommands(App& app, frmQuintara& main) : m_app(app), m_main(main), m_state(app.state) {}
+    SimulateCommands(App& app, MainWindow& main) : m_app(app), m_main(main), m_state(app.state) {}
     SimulateCommands(const SimulateCommands&) = delete;
     SimulateCommands& operator=(const SimulateCommands&) = delete;
+
+    void BindTo(MainWindow& main);
 
     void mnuSimulateFinalNumbers_Click() { Simulate(SimulationCommand::MainBalls); }
     void mnuSimulateThunderballFinalNumbers_Click() { Simulate(SimulationCommand::ThunderballBall); }
 
 private:
     App& m_app;
-    frmQuintara& m_main;
+    MainWindow& m_main;
     AppState& m_state;
     // The last run's comparison with chance, shown beside its report.
     std::string m_chance;

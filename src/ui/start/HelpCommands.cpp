@@ -28,16 +28,37 @@ void ShowManual(App& app, std::string_view section) {
     ShowHelpFile(app, file);
 }
 
-void HelpCommands::mnuHelpContents_Click(const std::filesystem::path& helpFile) {
-    ShowHelpFile(m_app, helpFile);
+void HelpCommands::BindTo(MainWindow& main) {
+    static constexpr auto kReactions = std::to_array<Reaction<HelpCommands>>({
+        {"mnuHelpContents", &HelpCommands::mnuHelpContents_Click},
+        {"mnuHelpAbout", &HelpCommands::mnuHelpAbout_Click},
+        {"mnuHelpVisitHomePage", &HelpCommands::mnuHelpVisitHomePage_Click},
+        {"lblWebAddress", &HelpCommands::OpenResultsSite},
+        {"mnuUpdateGetDefaultWheels", &HelpCommands::mnuUpdateGetDefaultWheels_Click},
+    });
+    BindReactions(main, *this, kReactions);
+}
+
+void HelpCommands::mnuHelpContents_Click() {
+    ShowHelpFile(m_app, m_main.HelpFile());
 }
 
 void HelpCommands::mnuHelpAbout_Click() {
     m_app.forms.Get<frmAbout>(m_app).Show(ShowMode::Modal);
 }
 
-void HelpCommands::OpenWebPage(std::string_view address) {
-    m_app.desktop.ShellOpen(address);
+void HelpCommands::mnuHelpVisitHomePage_Click() {
+    // Quintara's home is the manual it ships.
+    ShowManual(m_app, {});
+}
+
+void HelpCommands::OpenResultsSite() {
+    m_app.desktop.ShellOpen(kResultsSiteAddress);
+}
+
+void HelpCommands::mnuUpdateGetDefaultWheels_Click() {
+    // The default wheels ship with the program; the manual says where they are and how to import others.
+    ShowManual(m_app, kWheelsSection);
 }
 
 }  // namespace quintara::ui

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "ui/App.h"
+#include "ui/main/MainWindow.h"
 
 namespace quintara::ui {
 
@@ -16,17 +17,25 @@ void ShowChancesHelp(App& app);
 // Opens the manual in the help window at a section ("" for its start); says so when it cannot be read.
 void ShowManual(App& app, std::string_view section);
 
-// The Help menu and the web links: the manual, the About window, the home and support pages.
+// The Help menu and the links: the manual, the About window, the results site, the wheels section.
 class HelpCommands {
 public:
-    explicit HelpCommands(App& app) : m_app(app) {}
+    HelpCommands(App& app, MainWindow& main) : m_app(app), m_main(main) {}
+    HelpCommands(const HelpCommands&) = delete;
+    HelpCommands& operator=(const HelpCommands&) = delete;
 
-    void mnuHelpContents_Click(const std::filesystem::path& helpFile);
+    void BindTo(MainWindow& main);
+
+    void mnuHelpContents_Click();
     void mnuHelpAbout_Click();
-    void OpenWebPage(std::string_view address);
+    void mnuHelpVisitHomePage_Click();
+    // The link under the main window: the operator's results.
+    void OpenResultsSite();
+    void mnuUpdateGetDefaultWheels_Click();
 
 private:
     App& m_app;
+    MainWindow& m_main;
 };
 
 }  // namespace quintara::ui

@@ -19,7 +19,4 @@ public:
     Label lblVersion{this, "lblVersion", std::string("Quintara Version ") + kVersion, {0, 3060, 6300, 300}};
 };
 
-// The start-up sequence: a pause, the splash, another pause, the main window, and the splash closed.
-void StartUp(App& app);
-
 }  // namespace quintara::ui

@@ -21,6 +21,22 @@ void Open(App& app, bool thunderball) {
 
 }  // namespace
 
+void StatsCommands::BindTo(MainWindow& main) {
+    static constexpr auto kReactions = std::to_array<Reaction<StatsCommands>>({
+        {"mnuListsLastDrawn", &StatsCommands::mnuListsLastDrawn_Click},
+        {"mnuListsThunderballLastDrawn", &StatsCommands::mnuListsThunderballLastDrawn_Click},
+        {"mnuListsBallAverages", &StatsCommands::mnuListsBallAverages_Click},
+        {"mnuListsThunderballAverages", &StatsCommands::mnuListsThunderballAverages_Click},
+        {"mnuFrequencyBarChart", &StatsCommands::mnuFrequencyBarChart_Click},
+        {"mnuThunderballFrequencyBarChart", &StatsCommands::mnuThunderballFrequencyBarChart_Click},
+        {"mnuLastDrawnBarChart", &StatsCommands::mnuLastDrawnBarChart_Click},
+        {"mnuThunderballLastDrawnBarChart", &StatsCommands::mnuThunderballLastDrawnBarChart_Click},
+        {"mnuBallAveragesBarChart", &StatsCommands::mnuBallAveragesBarChart_Click},
+        {"mnuThunderballAveragesBarChart", &StatsCommands::mnuThunderballAveragesBarChart_Click},
+    });
+    BindReactions(main, *this, kReactions);
+}
+
 void StatsCommands::mnuListsLastDrawn_Click() {
     Open<frmBallLastDrawn>(m_app, false);
 }

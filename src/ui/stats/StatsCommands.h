@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/App.h"
+#include "ui/main/MainWindow.h"
 
 namespace quintara::ui {
 
@@ -11,6 +12,8 @@ public:
     explicit StatsCommands(App& app) : m_app(app) {}
     StatsCommands(const StatsCommands&) = delete;
     StatsCommands& operator=(const StatsCommands&) = delete;
+
+    void BindTo(MainWindow& main);
 
     void mnuListsLastDrawn_Click();
     void mnuListsThunderballLastDrawn_Click();

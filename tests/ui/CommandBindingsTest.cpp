@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+#include "ui/check/CheckCommands.h"
+#include "ui/history/UpdateCommands.h"
+#include "ui/lines/LinesCommands.h"
+#include "ui/main/BrowseCommands.h"
+#include "ui/main/frmQuintara.h"
+#include "ui/picks/PickCommands.h"
+#include "ui/simulate/SimulateCommands.h"
+#include "ui/start/HelpCommands.h"
+#include "ui/stats/StatsCommands.h"
+
+namespace quintara::ui::test {
+namespace {
+
+// A main window that does nothing but count what the commands bind to it.
+class FakeMainWindow : public MainWindow {
+public:
+    std::map<std::pair<std::string, Event>, int> bound;
+    int recentFileBindings = 0;
+
+    void Bind(std::string_view element, Event event, std::function<void()>) override {
+        ++bound[{std::string(element), event}];
+    }
+    void BindRecentFiles(std::function<void(int)>) override { ++recentFileBindings; }
+
+    void SetMode(Mode) override {}
+    void LoadDraw(Game) override {}
+    void ShowDraw() override {}
+    void ShowCurrentLine() override {}
+    int LineCount() const override { return 0; }
+    void SetLineMenus(bool) override {}
+    void SetPrintListing(std::string) override {}
+    void ImportWheelFile(const std::filesystem::path&) override {}
+    void EnterPersonalPicksMode() override {}
+    std::filesystem::path HelpFile() const override { return {}; }
+    void Repaint() override {}
+    void ShowExtraBall(bool) override {}
+    void ClearBalls() override {}
+    void SetLineNumberCaption(std::string) override {}
+    void SetOccurrenceCaption(std::string) override {}
+    void ShowOccurrenceWalk() override {}
+    void SelectBallFrequency(int) override {}
+    std::string AlgorithmText() const override { return {}; }
+    int AlgorithmIndex() const override { return -1; }
+    void SetAlgorithmList(const std::vector<std::string>&) override {}
+    void SelectAlgorithm(int) override {}
+    std::string WheelText() const override { return {}; }
+    int WheelIndex() const override { return -1; }
+    std::vector<std::string> WheelList() const override { return {}; }
+    void SetWheelList(const std::vector<std::string>&) override {}
+    void SelectWheel(int) override {}
+    void EnableGeneratorBoxes(bool) override {}
+    void ShowProcessing(bool) override {}
+    void EnablePick(bool) override {}
+    void EnableQuintarasPicks(bool) override {}
+    void EnablePersonalPicksView(bool) override {}
+    void EnableLoadedLinesMenus() override {}
+    void ShowRecentFiles(const std::vector<std::string>&, bool) override {}
+};
+
+// A row left out of a table leaves a command dead; a row in two tables silently loses one of them.
+TEST(CommandBindingsTest, EveryCommandOfTheMainWindowReactsThroughOneRowOfOneTable) {
+    quintara::test::TempDir dir;
+    quintara::test::FakePlatform desktop;
+    App app{desktop, dir.Path()};
+    FakeMainWindow fake;
+    PickCommands pick(app, fake);
+    BrowseCommands browse(app, fake);
+    HelpCommands help(app, fake);
+    LinesCommands lines(app, fake);
+    CheckCommands check(app, fake);
+    StatsCommands stats(app);
+    SimulateCommands simulate(app, fake);
+    UpdateCommands update(app, fake);
+    pick.BindTo(fake);
+    browse.BindTo(fake);
+    help.BindTo(fake);
+    lines.BindTo(fake);
+    check.BindTo(fake);
+    stats.BindTo(fake);
+    simulate.BindTo(fake);
+    update.BindTo(fake);
+    for (const auto& [binding, count] : fake.bound) {
+        EXPECT_EQ(count, 1) << binding.first;
+    }
+    EXPECT_EQ(fake.recentFileBindings, 1);
+
+    // The real window binds the same tables, and would throw on an element it lacks.
+    frmQuintara main(app);
+    std::set<const MenuItem*> menus;
+    std::vector<std::string> unbound;
+    for (const Element* element : main.Elements()) {
+        if (const auto* item = dynamic_cast<const MenuItem*>(element)) {
+            menus.insert(item->Parent());
+        }
+    }
+    for (const Element* element : main.Elements()) {
+        const auto* item = dynamic_cast<const MenuItem*>(element);
+        const bool command = item != nullptr
+                                 ? item->Parent() != nullptr && !item->IsSeparator() && !menus.contains(item)
+                                 : dynamic_cast<const CommandButton*>(element) != nullptr;
+        if (command && !element->onClick) {
+            unbound.push_back(element->Name());
+        }
+    }
+    // Properties is a menu item without an action.
+    EXPECT_EQ(unbound, std::vector<std::string>{"mnuOptionsProperties"});
+}
+
+}  // namespace
+}  // namespace quintara::ui::test
