@@ -87,7 +87,7 @@ std::string SoundSlots() {
 
 std::vector<std::string> SlotDictionary() {
     std::vector<std::string> words;
-    for (std::int16_t value : {0, -1, 32767, -32768, 50, 35, 15, 14, 28, 49}) {
+    for (const int value : {0, -1, 32767, -32768, 50, 35, 15, 14, 28, 49}) {
         words.push_back(std::string{static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)});
     }
     for (double date : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),

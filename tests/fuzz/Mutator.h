@@ -15,7 +15,7 @@ public:
     explicit Mutator(std::uint64_t seed) : m_engine(seed) {}
 
     std::uint64_t Next() { return m_engine(); }
-    std::size_t Below(std::size_t n) { return n == 0 ? 0 : static_cast<std::size_t>(Next() % n); }
+    std::size_t Below(std::size_t n) { return n == 0 ? 0 : Next() % n; }
     bool OneIn(std::size_t n) { return Below(n) == 0; }
 
     // One to four mutations of `input` (one in half the cases, so that many inputs stay close to sound

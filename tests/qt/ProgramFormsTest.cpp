@@ -255,7 +255,7 @@ TEST_F(ProgramFormsTest, ChartsDrawOneBarPerBallWithLabelsThatStandApart) {
     EXPECT_EQ(shown[0], QString::fromStdString(form.MSChartLotto.Data().columnLabels[0]));
     EXPECT_EQ(axis.endValue(shown[0]), 0.0);
     const qreal step = axis.endValue(shown[1]) - axis.endValue(shown[0]);
-    EXPECT_EQ(axis.endValue(shown.back()), step * (shown.size() - 1));
+    EXPECT_EQ(axis.endValue(shown.back()), step * static_cast<qreal>(shown.size() - 1));
     EXPECT_GT(axis.endValue(shown.back()) + step, 48.0);
     const qreal room = chart.plotArea().width() / 49 * step;
     EXPECT_GE(room, QFontMetricsF(axis.labelsFont()).height()) << shown.size() << " labels shown";
