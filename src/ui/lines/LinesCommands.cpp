@@ -158,7 +158,9 @@ void LinesCommands::mnuFileRecent_Click(int index) {
             return;
         }
         // A wheel of no game is imported for the game on show, whose import says what is wrong with it.
-        if (*game) {
+        // The width of its lines names a classic game; a game on show with lines of that width keeps the
+        // wheel (a Lotto 59 player's six-number wheel stays in Lotto 59).
+        if (*game && Info(**game).pointersPerLine != Info(m_state.CurrentGameId()).pointersPerLine) {
             m_main.LoadDraw(**game);
         }
         m_main.ImportWheelFile(path);
