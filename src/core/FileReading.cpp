@@ -1,6 +1,7 @@
 // Reading the files and pipes the user names, every failure named with its reason.
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -92,13 +93,21 @@ Result<std::string> ReadNamed(const std::filesystem::path& path, std::size_t lim
     }
     struct stat info {};
     if (streams == Streams::Read && ::fstat(fd.Get(), &info) == 0 && S_ISFIFO(info.st_mode)) {
-        // A FIFO opened without waiting reads as ended until a writer comes: open it again, waiting for one.
-        FileDescriptor waiting(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
-        if (waiting.Get() < 0) {
-            return FileError(ErrorKind::Unreadable, path,
-                             "cannot be opened (" + FileErrorReason(errno) + ")");
+        // A FIFO opened without waiting reads as ended until a writer comes. Wait on this descriptor for
+        // the first bytes or a writer's close (Linux reports no hang-up before a writer has come), then
+        // read it blocking. Opening the FIFO again to wait would wait for ever for a writer that has
+        // already written everything and gone while this descriptor held the bytes.
+        pollfd ready{fd.Get(), POLLIN, 0};
+        while (::poll(&ready, 1, -1) < 0) {
+            if (errno != EINTR) {
+                return FileError(ErrorKind::Unreadable, path,
+                                 "cannot be read (" + FileErrorReason(errno) + ")");
+            }
         }
-        return ReadOpened(waiting.Get(), path, limit, streams);
+        const int flags = ::fcntl(fd.Get(), F_GETFL);
+        if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) < 0) {
+            return FileError(ErrorKind::Unreadable, path, "cannot be read (" + FileErrorReason(errno) + ")");
+        }
     }
     return ReadOpened(fd.Get(), path, limit, streams);
 }

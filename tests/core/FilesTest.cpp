@@ -174,5 +174,21 @@ TEST(FilesTest, AFileLargerThanTheLimitIsNotRead) {
               path.string() + ": is 5 bytes long, larger than any such file (at most 4 bytes)");
 }
 
+// A FIFO whose writer has written everything and gone before the reader waits is still read whole: the
+// bytes wait in the FIFO as long as a reader holds it open (here the test's own descriptor).
+TEST(FilesTest, AFifoWhoseWriterHasAlreadyGoneIsReadWhole) {
+    test::TempDir dir;
+    const auto fifo = dir.Path() / "draws.csv";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int held = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(held, 0);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::write(writer, "a,b\n", 4), 4);
+    ::close(writer);
+    EXPECT_EQ(ReadInputFile(fifo, InputKinds::PipesToo).Value(), "a,b\n");
+    ::close(held);
+}
+
 }  // namespace
 }  // namespace quintara
