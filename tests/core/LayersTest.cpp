@@ -58,7 +58,7 @@ TEST(LayersTest, NoFolderIncludesALayerAboveIt) {
         {"stats", {"ui/", "qt/", "Q", "cli/"}},
         {"cli", {"ui/", "qt/", "Q"}},
         {"ui", {"qt/", "Q"}},
-        {"ui/kit",
+        {"formkit",
          {"ui/main/", "ui/picks/", "ui/start/", "ui/lines/", "ui/check/", "ui/simulate/", "ui/stats/",
           "ui/history/", "ui/App.h", "core/", "generate/"}},
         {"qt",
