@@ -27,11 +27,11 @@
 #include <unistd.h>
 #include <vector>
 
-#include "check/Simulation.h"
 #include "core/History.h"
 #include "core/RecordFile.h"
 #include "qt/Pictures.h"
 #include "qt/QtPlatform.h"
+#include "simulate/Simulation.h"
 #include "ui/App.h"
 #include "ui/main/StartUp.h"
 #include "ui/main/frmQuintara.h"

@@ -7,11 +7,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "check/Simulation.h"
 #include "core/History.h"
 #include "generate/Catalogue.h"
 #include "generate/WheelFile.h"
 #include "history/HistoryCsv.h"
+#include "simulate/Simulation.h"
 #include "support/LiteralSimulation.h"
 
 namespace {

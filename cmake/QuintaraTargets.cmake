@@ -1,21 +1,26 @@
+# Gives a target an include root of its own that holds only `folder` (a link to src/<folder>), so that
+# "folder/Header.h" is found there and a header of a library the target does not link is not found at
+# all: a layer that includes one above it fails to compile.
+function(quintara_include_root target scope folder)
+    set(root ${PROJECT_BINARY_DIR}/include/${target})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${root}/${folder} SYMBOLIC)
+    target_include_directories(${target} ${scope} ${root})
+endfunction()
+
 # One library per layer, from every .cpp under its folder and its subfolders, so a new subfolder can
-# never be left out of the build in silence. `EXCLUDE folder...` leaves out subfolders that are
-# libraries of their own.
+# never be left out of the build in silence; the libraries it links follow the folder.
 function(quintara_library name folder)
-    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "EXCLUDE")
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp)
-    foreach(excluded ${arg_EXCLUDE})
-        list(FILTER sources EXCLUDE REGEX "^${PROJECT_SOURCE_DIR}/src/${folder}/${excluded}/")
-    endforeach()
     if(NOT sources)
         add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-        target_link_libraries(${name} INTERFACE ${arg_UNPARSED_ARGUMENTS})
+        quintara_include_root(${name} INTERFACE ${folder})
+        target_link_libraries(${name} INTERFACE ${ARGN})
         return()
     endif()
     add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} PRIVATE quintara_warnings PUBLIC ${arg_UNPARSED_ARGUMENTS})
+    quintara_include_root(${name} PUBLIC ${folder})
+    target_link_libraries(${name} PRIVATE quintara_warnings PUBLIC ${ARGN})
     # Only the engine and window libraries: GCC cannot see through the tests' assertions nor Qt's guarded
     # pointers, and reports dereferences their null checks already rule out.
     target_compile_options(${name} PRIVATE -Wnull-dereference)

@@ -1,6 +1,4 @@
 
-#include "check/ChanceComparison.h"
-#include "check/Simulation.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/GeneratorSetup.h"
@@ -8,6 +6,8 @@
 #include "core/Dates.h"
 #include "core/Draws.h"
 #include "generate/Catalogue.h"
+#include "simulate/ChanceComparison.h"
+#include "simulate/Simulation.h"
 
 namespace quintara::cli {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/kit/Elements.h"
+#include "formkit/Elements.h"
 
 class QChart;
 class QChartView;

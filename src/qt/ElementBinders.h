@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/kit/Elements.h"
+#include "formkit/Elements.h"
 
 namespace quintara {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <unordered_map>
 
-#include "ui/kit/Form.h"
+#include "formkit/Form.h"
 
 class QWidget;
 

@@ -9,9 +9,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "formkit/Accessibility.h"
+#include "formkit/Form.h"
 #include "qt/ElementBinders.h"
-#include "ui/kit/Accessibility.h"
-#include "ui/kit/Form.h"
 
 class QMenu;
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "formkit/Platform.h"
 #include "qt/FormRenderer.h"
-#include "ui/kit/Platform.h"
 
 class QPrinter;
 class QSettings;

@@ -6,9 +6,9 @@
 
 #include "core/AppState.h"
 #include "core/Dates.h"
+#include "formkit/FormManager.h"
+#include "formkit/Platform.h"
 #include "ui/SessionState.h"
-#include "ui/kit/FormManager.h"
-#include "ui/kit/Platform.h"
 
 namespace quintara::ui {
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "core/Refusal.h"
-#include "ui/kit/Platform.h"
+#include "formkit/Platform.h"
 
 namespace quintara::ui {
 

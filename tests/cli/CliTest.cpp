@@ -10,8 +10,6 @@
 #include <variant>
 #include <vector>
 
-#include "check/ChanceComparison.h"
-#include "check/Simulation.h"
 #include "core/Dates.h"
 #include "core/History.h"
 #include "core/RecordFile.h"
@@ -19,6 +17,8 @@
 #include "generate/WheelFile.h"
 #include "history/DrawEntry.h"
 #include "history/ResultsDownload.h"
+#include "simulate/ChanceComparison.h"
+#include "simulate/Simulation.h"
 #include "support/HistoryBuilder.h"
 #include "support/LocalHttpServer.h"
 #include "support/TempDir.h"

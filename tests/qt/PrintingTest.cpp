@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "formkit/FormManager.h"
 #include "qt/QtPlatform.h"
 #include "support/TempDir.h"
-#include "ui/kit/FormManager.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/picks/frmMostLikelyNumbers.h"
 #include "ui/picks/frmPickedNumbers.h"

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <set>
 
+#include "formkit/Accessibility.h"
 #include "lines/LinesFile.h"
 #include "qt/QtPlatform.h"
 #include "support/TempDir.h"
@@ -20,7 +21,6 @@
 #include "ui/check/frmCheckNumbers.h"
 #include "ui/check/frmWins.h"
 #include "ui/history/frmUpdateLottoHistory.h"
-#include "ui/kit/Accessibility.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/picks/frmMostLikely7Numbers.h"
 #include "ui/picks/frmMostLikelyNumbers.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/kit/Platform.h"
+#include "formkit/Platform.h"
 
 namespace quintara::test {
 

@@ -9,13 +9,13 @@
 #include <type_traits>
 #include <vector>
 
-#include "check/Simulation.h"
 #include "core/Draws.h"
 #include "core/History.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
 #include "core/Statistics.h"
 #include "generate/Generator.h"
+#include "simulate/Simulation.h"
 
 namespace quintara::test {
 

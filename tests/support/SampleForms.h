@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/kit/ControlArray.h"
-#include "ui/kit/Elements.h"
-#include "ui/kit/FormManager.h"
+#include "formkit/ControlArray.h"
+#include "formkit/Elements.h"
+#include "formkit/FormManager.h"
 
 namespace quintara::test {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "formkit/Accessibility.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/history/frmUpdateLottoHistory.h"
-#include "ui/kit/Accessibility.h"
 
 namespace quintara::ui::test {
 namespace {

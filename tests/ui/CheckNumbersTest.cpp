@@ -2,11 +2,11 @@
 #include <set>
 
 #include "check/BallValidation.h"
+#include "formkit/CaptionFit.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/check/CheckCommands.h"
 #include "ui/check/frmCheckNumbers.h"
 #include "ui/check/frmWins.h"
-#include "ui/kit/CaptionFit.h"
 
 namespace quintara::ui::test {
 namespace {

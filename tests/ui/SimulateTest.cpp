@@ -1,9 +1,9 @@
 #include <tuple>
 #include <variant>
 
-#include "check/ChanceComparison.h"
-#include "check/Simulation.h"
 #include "core/TextRules.h"
+#include "simulate/ChanceComparison.h"
+#include "simulate/Simulation.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/simulate/frmNumberOfDraws.h"
 #include "ui/simulate/frmSimulatedWins.h"

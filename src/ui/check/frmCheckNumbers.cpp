@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "check/BallValidation.h"
+#include "formkit/CaptionFit.h"
 #include "ui/Refusals.h"
 #include "ui/check/CheckCommands.h"
-#include "ui/kit/CaptionFit.h"
 
 namespace quintara::ui {
 

@@ -3,9 +3,9 @@
 #include <array>
 
 #include "check/CheckLines.h"
+#include "formkit/Elements.h"
+#include "formkit/Form.h"
 #include "ui/App.h"
-#include "ui/kit/Elements.h"
-#include "ui/kit/Form.h"
 
 namespace quintara::ui {
 

@@ -3,10 +3,10 @@
 #include <array>
 
 #include "core/Games.h"
+#include "formkit/Elements.h"
+#include "formkit/Form.h"
 #include "history/DrawEntry.h"
 #include "ui/App.h"
-#include "ui/kit/Elements.h"
-#include "ui/kit/Form.h"
 #include "ui/main/MainWindow.h"
 
 namespace quintara::ui {

@@ -1,7 +1,7 @@
 #include "ui/picks/frmNumberOfPersonalPicks.h"
 
 #include "core/TextRules.h"
-#include "ui/kit/CaptionFit.h"
+#include "formkit/CaptionFit.h"
 #include "ui/picks/frmPersonalPicks.h"
 
 namespace quintara::ui {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/OneBased.h"
+#include "formkit/ControlArray.h"
+#include "formkit/Elements.h"
+#include "formkit/Form.h"
 #include "ui/App.h"
-#include "ui/kit/ControlArray.h"
-#include "ui/kit/Elements.h"
-#include "ui/kit/Form.h"
 
 namespace quintara::ui {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "formkit/ControlArray.h"
+#include "formkit/Elements.h"
+#include "formkit/Form.h"
 #include "ui/App.h"
-#include "ui/kit/ControlArray.h"
-#include "ui/kit/Elements.h"
-#include "ui/kit/Form.h"
 
 namespace quintara::ui {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <exception>
 
-#include "check/ChanceComparison.h"
 #include "core/TextRules.h"
 #include "generate/Generator.h"
+#include "simulate/ChanceComparison.h"
 #include "ui/Refusals.h"
 #include "ui/simulate/frmNumberOfDraws.h"
 #include "ui/simulate/frmSimulatedWins.h"

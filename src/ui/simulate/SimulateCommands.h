@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "check/Simulation.h"
+#include "simulate/Simulation.h"
 #include "ui/App.h"
 #include "ui/main/MainWindow.h"
 

@@ -1,9 +1,9 @@
 #include "ui/simulate/frmNumberOfDraws.h"
 
-#include "check/Simulation.h"
 #include "core/Draws.h"
+#include "formkit/CaptionFit.h"
+#include "simulate/Simulation.h"
 #include "ui/Refusals.h"
-#include "ui/kit/CaptionFit.h"
 
 namespace quintara::ui {
 

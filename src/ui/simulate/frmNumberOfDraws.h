@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <functional>
 
+#include "formkit/Elements.h"
+#include "formkit/Form.h"
 #include "ui/App.h"
-#include "ui/kit/Elements.h"
-#include "ui/kit/Form.h"
 
 namespace quintara::ui {
 

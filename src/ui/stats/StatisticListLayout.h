@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "ui/kit/Elements.h"
-#include "ui/kit/Form.h"
-#include "ui/kit/Platform.h"
+#include "formkit/Elements.h"
+#include "formkit/Form.h"
+#include "formkit/Platform.h"
 
 namespace quintara::ui {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "formkit/Elements.h"
+#include "formkit/Form.h"
 #include "stats/BarCharts.h"
 #include "ui/App.h"
-#include "ui/kit/Elements.h"
-#include "ui/kit/Form.h"
 
 namespace quintara::ui {
 

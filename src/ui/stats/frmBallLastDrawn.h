@@ -1,8 +1,8 @@
 #pragma once
 
+#include "formkit/Elements.h"
+#include "formkit/Form.h"
 #include "ui/App.h"
-#include "ui/kit/Elements.h"
-#include "ui/kit/Form.h"
 
 namespace quintara::ui {
 

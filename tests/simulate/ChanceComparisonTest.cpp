@@ -1,8 +1,8 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-#include "check/ChanceComparison.h"
 #include "core/ChanceTests.h"
+#include "simulate/ChanceComparison.h"
 
 namespace quintara {
 namespace {

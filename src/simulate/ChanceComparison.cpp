@@ -1,4 +1,4 @@
-#include "check/ChanceComparison.h"
+#include "simulate/ChanceComparison.h"
 
 #include <algorithm>
 #include <cstdint>

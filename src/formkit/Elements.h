@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/kit/Element.h"
+#include "formkit/Element.h"
 
 namespace quintara::ui {
 

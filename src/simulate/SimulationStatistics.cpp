@@ -1,4 +1,4 @@
-#include "check/SimulationStatistics.h"
+#include "simulate/SimulationStatistics.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "check/Simulation.h"
+#include "simulate/Simulation.h"
 
 namespace quintara {
 

@@ -1,11 +1,11 @@
-#include "ui/kit/Accessibility.h"
+#include "formkit/Accessibility.h"
 
 #include <algorithm>
 #include <limits>
 #include <optional>
 
-#include "ui/kit/Elements.h"
-#include "ui/kit/Form.h"
+#include "formkit/Elements.h"
+#include "formkit/Form.h"
 
 namespace quintara::ui {
 

@@ -1,6 +1,6 @@
-#include "ui/kit/Element.h"
+#include "formkit/Element.h"
 
-#include "ui/kit/Form.h"
+#include "formkit/Form.h"
 
 namespace quintara::ui {
 

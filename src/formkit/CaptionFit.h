@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "ui/kit/Form.h"
+#include "formkit/Form.h"
 
 namespace quintara::ui {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/kit/Form.h"
+#include "formkit/Form.h"
 
 namespace quintara::ui {
 

@@ -1,8 +1,8 @@
-#include "ui/kit/Elements.h"
+#include "formkit/Elements.h"
 
 #include <stdexcept>
 
-#include "ui/kit/Form.h"
+#include "formkit/Form.h"
 
 namespace quintara::ui {
 

@@ -1,4 +1,4 @@
-#include "check/Simulation.h"
+#include "simulate/Simulation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,13 +11,13 @@
 #include <system_error>
 #include <thread>
 
-#include "check/ChanceComparison.h"
-#include "check/SimulationStatistics.h"
 #include "core/Draws.h"
 #include "core/TextRules.h"
 #include "generate/FortyNineGenerator.h"
 #include "generate/GenerateError.h"
 #include "generate/WheelLines.h"
+#include "simulate/ChanceComparison.h"
+#include "simulate/SimulationStatistics.h"
 
 namespace quintara {
 

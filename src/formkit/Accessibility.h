@@ -3,7 +3,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "ui/kit/Element.h"
+#include "formkit/Element.h"
 
 namespace quintara::ui {
 

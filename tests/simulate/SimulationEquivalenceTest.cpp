@@ -7,11 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "check/Simulation.h"
-#include "check/SimulationStatistics.h"
 #include "core/Draws.h"
 #include "core/Statistics.h"
 #include "generate/Catalogue.h"
+#include "simulate/Simulation.h"
+#include "simulate/SimulationStatistics.h"
 #include "support/LiteralSimulation.h"
 
 namespace quintara {

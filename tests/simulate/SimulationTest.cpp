@@ -2,11 +2,11 @@
 #include <string>
 #include <vector>
 
-#include "check/Simulation.h"
 #include "core/Draws.h"
 #include "core/Statistics.h"
 #include "generate/Catalogue.h"
 #include "generate/Generator.h"
+#include "simulate/Simulation.h"
 #include "support/HistoryBuilder.h"
 
 namespace quintara {

@@ -1,8 +1,8 @@
-#include "ui/kit/FormManager.h"
+#include "formkit/FormManager.h"
 
 #include <algorithm>
 
-#include "ui/kit/Platform.h"
+#include "formkit/Platform.h"
 
 namespace quintara::ui {
 

@@ -1,10 +1,10 @@
-#include "ui/kit/Form.h"
+#include "formkit/Form.h"
 
 #include <algorithm>
 
-#include "ui/kit/Elements.h"
-#include "ui/kit/FormManager.h"
-#include "ui/kit/Platform.h"
+#include "formkit/Elements.h"
+#include "formkit/FormManager.h"
+#include "formkit/Platform.h"
 
 namespace quintara::ui {
 
