@@ -39,17 +39,12 @@ protected:
     }
 };
 
-bool StartsWith(const std::string& text, const std::string& start) {
-    return text.rfind(start, 0) == 0;
-}
-
 // Download Latest Results against a local server: the new draw shows, and a server that fails, a closed
 // port or Cancel leave the history as it was and say which address and why.
 TEST(DownloadResultsTest, TheGameOnShowGetsItsNewDrawsOrKeepsItsHistory) {
     test::TempDir dir;
-    test::CopyBuiltAppFolder(dir.Path());
     test::LocalHttpServer server;
-    QtPlatform desktop(dir.Path().string(), QString::fromStdString((dir / "settings.ini").string()));
+    QtPlatform desktop(test::CopiedAppFolder(dir), QString::fromStdString((dir / "settings.ini").string()));
     App app(desktop, dir.Path());
     auto& main = app.forms.Get<frmQuintara>(app);
     main.Show();
@@ -78,7 +73,7 @@ TEST(DownloadResultsTest, TheGameOnShowGetsItsNewDrawsOrKeepsItsHistory) {
         answerer.cancel = f.cancel;
         main.mnuUpdateDownloadResults.Click();
         ASSERT_FALSE(answerer.messages.empty());
-        EXPECT_TRUE(StartsWith(answerer.messages.back(), ResultsFailureText(game, f.address, f.reason)))
+        EXPECT_TRUE(answerer.messages.back().starts_with(ResultsFailureText(game, f.address, f.reason)))
             << answerer.messages.back();
         EXPECT_TRUE(dir.Read(file) == before);
     }
@@ -90,7 +85,7 @@ TEST(DownloadResultsTest, TheGameOnShowGetsItsNewDrawsOrKeepsItsHistory) {
     desktop.WriteSettings(kResultsSection, {{GameName(game), server.Address("/results.csv")}});
     answerer.cancel = false;
     main.mnuUpdateDownloadResults.Click();
-    EXPECT_TRUE(StartsWith(answerer.messages.back(), ResultsMergeText(game, *merged)))
+    EXPECT_TRUE(answerer.messages.back().starts_with(ResultsMergeText(game, *merged)))
         << answerer.messages.back();
     EXPECT_TRUE(dir.Read(file) == engine.Read(file));
     EXPECT_EQ(main.txtDrawDate.text, "03/10/2026");
