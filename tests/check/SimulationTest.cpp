@@ -15,13 +15,7 @@ const std::string kCrLfText = "\r\n";
 const std::string kTotalsStars(36, '*');
 const std::string kBlockStars(31, '*');
 
-OneBased<std::int16_t> Numbers(std::initializer_list<int> values) {
-    OneBased<std::int16_t> numbers;
-    for (int v : values) {
-        numbers.PushBack(static_cast<std::int16_t>(v));
-    }
-    return numbers;
-}
+using Numbers = OneBased<std::int16_t>;
 
 GeneratorRequest Personal(Game game, OneBased<std::int16_t> numbers) {
     GeneratorRequest request;
@@ -96,7 +90,7 @@ TEST(NumberOfDraws, AcceptsOneToHundredFewerThanTheDrawsAndRefusesTheRestWithIts
 TEST(Simulation, OneDrawReportsTheNewestDrawAsNumberUWithTotalsFirst) {
     const auto history = LottoHistory({{{1, 2, 3, 4, 5, 40}, 6}}, 101);
     const auto result =
-        RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})),
+        RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}),
                       kSixPointers, 1, SimulationCommand::MainBalls);
     ASSERT_TRUE(result.has_value());
     const auto& run = result.value();
@@ -110,7 +104,7 @@ TEST(Simulation, OneDrawReportsTheNewestDrawAsNumberUWithTotalsFirst) {
                   "\r\n\r\n" +
                   kBlockStars);
     // The state the last step leaves: its numbers, its lines and its winning entry.
-    EXPECT_EQ(run.FinalNumbers, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(run.FinalNumbers, (Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     ASSERT_EQ(run.PickedLines.Size(), 1u);
     EXPECT_EQ(run.PickedLines[1].Balls, (std::array<std::int16_t, 6>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(run.WinningLines, OneBased<WinningLineRec>{(WinningLineRec{5, 1, 6})});
@@ -140,7 +134,7 @@ TEST(Simulation, CountsTheBonusBallOnlyAfterFiveOrSixMainBalls) {
         SCOPED_TRACE(c.heading);
         const auto history = LottoHistory({{c.balls, c.bonus}}, 110);
         const auto result =
-            RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10})),
+            RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}),
                           kSixPointers, 1, SimulationCommand::MainBalls);
         const auto& run = result.value();
         const std::string block = "\r\n\r\nDraw Number: 110\r\n\r\n" + c.heading +
@@ -156,7 +150,7 @@ TEST(Simulation, CountsTheBonusBallOnlyAfterFiveOrSixMainBalls) {
 
 TEST(Simulation, ARunWithoutAnyStrikeSaysSoInTheTotalsAndEveryBlock) {
     const auto history = LottoHistory({}, 103);
-    const auto run = RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6, 7})),
+    const auto run = RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers{1, 2, 3, 4, 5, 6, 7}),
                                    kSixPointers, 3, SimulationCommand::MainBalls)
                          .value();
     EXPECT_TRUE(
@@ -170,7 +164,7 @@ TEST(Simulation, ARunWithoutAnyStrikeSaysSoInTheTotalsAndEveryBlock) {
 
 TEST(Simulation, RefusesWhatItCannotRunAndReportsTheFailingStep) {
     const auto history = LottoHistory({}, 120);
-    const auto request = Personal(Game::Lotto, Numbers({1, 2, 3, 4, 5, 6}));
+    const auto request = Personal(Game::Lotto, Numbers{1, 2, 3, 4, 5, 6});
     for (int n : {0, -1, 21}) {
         const auto result =
             RunSimulation(history.Draws(), request, kSixPointers, n, SimulationCommand::MainBalls);
