@@ -159,12 +159,6 @@ TEST(SectionSelection, SevenNumbersTakeOnePositionFromEachGroupOfFour) {
     EXPECT_FALSE(notReduced.SevenNumbers.has_value());
 }
 
-}  // namespace
-}  // namespace quintara
-
-namespace quintara {
-namespace {
-
 // Tables as a history leaves them (every ball once, dates from a few draws so that many are equal) and,
 // now and then, damaged: repeated or foreign balls, missing records, a short frequency table.
 GameStatistics RandomStatistics(std::mt19937& rng, Game game, bool damage) {

@@ -329,12 +329,6 @@ TEST_F(ProgramFormsTest, TheUpdateWindowOfEveryGameStandsWholeInItsKeyboardOrder
     app.forms.UnloadAll();
 }
 
-}  // namespace
-}  // namespace quintara::ui
-
-namespace quintara::ui {
-namespace {
-
 // A theme whose text is light on dark grey, as dark desktop themes have it.
 QPalette DarkPalette() {
     QPalette dark;
