@@ -126,9 +126,9 @@ TEST_F(ProgramFormsTest, SavedLinesModeAndTheRecentFilesOfTheFileMenu) {
     QWidget& window = desktop.Renderer().Window(main);
     const auto* occurrences = window.findChild<QLabel*>("lblViewOccurances");
     ASSERT_NE(occurrences, nullptr);
-    EXPECT_EQ(occurrences->text(), "View all 3 saved lines.");
+    EXPECT_EQ(occurrences->text().toStdString(), main.lblViewOccurances.caption);
     EXPECT_TRUE(occurrences->isVisible());
-    EXPECT_EQ(window.windowTitle(), "Quintara - View Saved Lines Mode - Lotto Draw");
+    EXPECT_EQ(window.windowTitle().toStdString(), main.caption);  // the texts are SavedLinesTest's
 
     // The recent items stand between the second and third separators, newest first, by file name.
     const auto* file = window.findChild<QAction*>("mnuFile");
