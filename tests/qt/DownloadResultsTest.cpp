@@ -1,9 +1,6 @@
-#include <QApplication>
-#include <QMessageBox>
-#include <QProgressDialog>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "MessageBoxAnswerer.h"
 #include "history/ResultsDownload.h"
 #include "qt/QtPlatform.h"
 #include "support/LocalHttpServer.h"
@@ -12,32 +9,6 @@
 
 namespace quintara::ui {
 namespace {
-
-// Notes the text of every message box shown while it lives and presses OK; with `cancel`, presses Cancel
-// on a progress window as soon as it shows.
-class Answerer : public QObject {
-public:
-    Answerer() { qApp->installEventFilter(this); }
-    ~Answerer() override { qApp->removeEventFilter(this); }
-    std::vector<std::string> messages;
-    bool cancel = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show) {
-            return false;
-        }
-        if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-            messages.push_back(box->text().toStdString());
-            QMetaObject::invokeMethod(box, &QDialog::accept, Qt::QueuedConnection);
-        } else if (auto* progress = qobject_cast<QProgressDialog*>(watched); progress != nullptr && cancel) {
-            if (auto* button = progress->findChild<QPushButton*>()) {
-                QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
-            }
-        }
-        return false;
-    }
-};
 
 // Download Latest Results against a local server: the new draw shows, and a server that fails, a closed
 // port or Cancel leave the history as it was and say which address and why.
@@ -48,7 +19,7 @@ TEST(DownloadResultsTest, TheGameOnShowGetsItsNewDrawsOrKeepsItsHistory) {
     App app(desktop, dir.Path());
     auto& main = app.forms.Get<frmQuintara>(app);
     main.Show();
-    Answerer answerer;
+    test::MessageBoxAnswerer answerer;
     main.mnuDrawThunderball39.Click();
     const Game game = Game::Thunderball39;
     const std::string file(Info(game).historyFile);
