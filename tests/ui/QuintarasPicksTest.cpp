@@ -65,13 +65,6 @@ TEST_F(PickingTest, QuintarasPicksForEachGame) {
     desktop.messages.clear();
     lotto.mnuFileClose.Click();
 
-    main.mnuDrawLottoExtra.Click();
-    frmMostLikelyNumbers& extra = OpenPicks(app, main);
-    EXPECT_EQ(extra.caption, "Quintara's Picks - Lotto Extra Draw");
-    EXPECT_EQ(extra.lblApproxAverageOccurance.caption,
-              "Approx Average Occurance of Straight 6 Numbers = 1 in 50 Draws");
-    extra.UserCloses();
-
     main.mnuDrawThunderball.Click();
     frmMostLikelyNumbers& thunderball = OpenPicks(app, main);
     const auto& final = app.state.FinalNumbers;
