@@ -1,5 +1,3 @@
-#include <functional>
-
 #include "stats/BarCharts.h"
 #include "stats/EqualChances.h"
 #include "ui/MainWindowFixture.h"
@@ -73,52 +71,34 @@ TEST_F(StatsTest, ListsShowTheEnginesReportsAndPrintThem) {
 TEST_F(StatsTest, ThunderballWindowsAreSharedWithTheMainBalls) {
     frmQuintara& main = Start();
     main.mnuDrawThunderball.Click();
-    const AppState& state = app.state;
     using Balls = StatisticBalls;
-    const struct {
-        MenuItem* thunderball;
-        MenuItem* mainBalls;
-        const char* form;
-        std::function<std::string(Balls)> title;
-        std::function<bool(Balls)> showsEngines;
-    } rows[] = {
-        {&main.mnuListsThunderballAverages, &main.mnuListsBallAverages, "frmBallAverages",
-         [](Balls b) { return BallAveragesTitle(Game::Thunderball, b); },
-         [&](Balls b) {
-             return app.forms.Find<frmBallAverages>()->txtBallAverages.text == BallAveragesReport(state, b);
-         }},
-        {&main.mnuListsThunderballLastDrawn, &main.mnuListsLastDrawn, "frmBallLastDrawn",
-         [](Balls b) { return LastDrawnTitle(Game::Thunderball, b); },
-         [&](Balls b) {
-             return app.forms.Find<frmBallLastDrawn>()->txtLastDrawn.text == LastDrawnReport(state, b);
-         }},
-        {&main.mnuThunderballFrequencyBarChart, &main.mnuFrequencyBarChart, "frmFrequencyBarChart",
-         [](Balls b) { return ChartWindowTitle(ChartKind::Frequency, Game::Thunderball, b); },
-         [&](Balls b) {
-             return app.forms.Find<frmFrequencyBarChart>()->MSChartLotto.Data() ==
-                    EngineChart(ChartKind::Frequency, state, b);
-         }},
+    main.mnuListsThunderballAverages.Click();
+    main.mnuListsThunderballLastDrawn.Click();
+    main.mnuThunderballFrequencyBarChart.Click();
+    auto& averages = *app.forms.Find<frmBallAverages>();
+    auto& lastDrawn = *app.forms.Find<frmBallLastDrawn>();
+    auto& frequency = *app.forms.Find<frmFrequencyBarChart>();
+    const auto showThunderball = [&] {
+        EXPECT_EQ(averages.caption, BallAveragesTitle(Game::Thunderball, Balls::Thunderball));
+        EXPECT_EQ(averages.txtBallAverages.text, BallAveragesReport(app.state, Balls::Thunderball));
+        EXPECT_EQ(lastDrawn.caption, LastDrawnTitle(Game::Thunderball, Balls::Thunderball));
+        EXPECT_EQ(lastDrawn.txtLastDrawn.text, LastDrawnReport(app.state, Balls::Thunderball));
+        EXPECT_EQ(frequency.caption,
+                  ChartWindowTitle(ChartKind::Frequency, Game::Thunderball, Balls::Thunderball));
+        EXPECT_EQ(frequency.MSChartLotto.Data(),
+                  EngineChart(ChartKind::Frequency, app.state, Balls::Thunderball));
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.form);
-        row.thunderball->Click();
-        Form* window = app.forms.Find(row.form);
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(window->caption, row.title(Balls::Thunderball));
-        EXPECT_TRUE(row.showsEngines(Balls::Thunderball));
+    showThunderball();
+    main.mnuListsBallAverages.Click();
+    main.mnuListsLastDrawn.Click();
+    main.mnuFrequencyBarChart.Click();
+    showThunderball();
+    EXPECT_EQ(desktop.broughtToFront, (Items{"frmBallAverages", "frmBallLastDrawn", "frmFrequencyBarChart"}));
 
-        row.mainBalls->Click();
-        EXPECT_EQ(app.forms.Find(row.form), window);
-        EXPECT_EQ(window->caption, row.title(Balls::Thunderball));
-        EXPECT_TRUE(row.showsEngines(Balls::Thunderball));
-        EXPECT_EQ(desktop.broughtToFront.back(), row.form);
-
-        window->Unload();
-        row.mainBalls->Click();
-        ASSERT_NE(app.forms.Find(row.form), nullptr);
-        EXPECT_EQ(app.forms.Find(row.form)->caption, row.title(Balls::Main));
-        EXPECT_TRUE(row.showsEngines(Balls::Main));
-    }
+    averages.mnuFileClose.Click();
+    main.mnuListsBallAverages.Click();
+    EXPECT_EQ(app.forms.Find<frmBallAverages>()->txtBallAverages.text,
+              BallAveragesReport(app.state, Balls::Main));
     EXPECT_TRUE(desktop.messages.empty());
 }
 
