@@ -160,14 +160,7 @@ TEST_F(UpdateHistoryTest, EachGameHasItsOwnBoxesAndCancelChecksNothing) {
 TEST_F(UpdateHistoryTest, AGameWithoutDrawsRefusesItsCommandsUntilTheFirstDrawIsTypedIn) {
     frmQuintara& main = Start();
     main.mnuPick6.Click();  // Lotto lines, so that a stale line would show
-    desktop.messages.clear();
     main.mnuDrawLottoExtra.Click();
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, "No Draws");
-
-    EXPECT_EQ(Shown(main), "  |       |  |  ");
-    EXPECT_EQ(main.cmbSorted.ListCount(), 0);
-
     const Message noDraws{NoDrawsMessage(Game::LottoExtra), "No Draws", MsgBoxIcon::Exclamation};
     const auto lines = app.state.PickedLines;
     for (MenuItem* command : {&main.mnuPick6, &main.mnuShowMostLikelyNumbers, &main.mnuSimulateFinalNumbers,
