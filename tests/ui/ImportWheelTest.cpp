@@ -40,21 +40,20 @@ TEST_F(PickingTest, ImportPlacesCustomWheelsPerGameAndPicksWithThem) {
     main.mnuFileImportWheel.Click();
     EXPECT_EQ(desktop.messages.back(), kUnableToLoad);
 
-    // Thunderball inserts after its two wheels, then replaces its own; Daily Play likewise after three.
-    main.mnuDrawThunderball.Click();
-    desktop.fileAnswers = {dir.Write("tb.txt", CountingWheel(4, 5, 20)).string(),
-                           dir.Write("tb2.txt", CountingWheel(6, 5, 20)).string()};
-    main.mnuFileImportWheel.Click();
-    main.mnuFileImportWheel.Click();
-    EXPECT_EQ(main.cmbWheels.Items(),
-              (Items{"12 Line Wheel - 1 Pair", "8 Line Wheel", "CUSTOM  6 Line Wheel"}));
-    main.mnuDrawDailyPlay.Click();
-    desktop.fileAnswers = {dir.Write("dp.txt", CountingWheel(2, 7, 16)).string(),
-                           dir.Write("dp2.txt", CountingWheel(5, 7, 16)).string()};
-    main.mnuFileImportWheel.Click();
-    main.mnuFileImportWheel.Click();
-    EXPECT_EQ(main.cmbWheels.Items(),
-              (Items{"3 Line Wheel", "10 Line Wheel", "4 Line Wheel", "CUSTOM  5 Line Wheel"}));
+    // Thunderball and Daily Play insert after their own wheels, then replace their custom one.
+    for (const auto& [command, game] : {std::pair{&main.mnuDrawThunderball, Game::Thunderball},
+                                        {&main.mnuDrawDailyPlay, Game::DailyPlay}}) {
+        command->Click();
+        const Items builtIn = main.cmbWheels.Items();
+        const int perLine = Info(game).pointersPerLine;
+        desktop.fileAnswers = {dir.Write("a.txt", CountingWheel(2, perLine, 16)).string(),
+                               dir.Write("b.txt", CountingWheel(5, perLine, 16)).string()};
+        main.mnuFileImportWheel.Click();
+        main.mnuFileImportWheel.Click();
+        Items expected = builtIn;
+        expected.push_back("CUSTOM  5 Line Wheel");
+        EXPECT_EQ(main.cmbWheels.Items(), expected) << GameName(game);
+    }
     EXPECT_EQ(desktop.messages.size(), 2u);
 }
 
