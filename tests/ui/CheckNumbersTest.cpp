@@ -126,12 +126,6 @@ TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
         EXPECT_EQ(main.lblDrawLineNumberNumber.caption, std::to_string(move.position)) << move.button->Name();
         EXPECT_EQ(Balls(main), move.balls) << move.button->Name();
     }
-
-    // A second check waits for lines to be picked or loaded again.
-    main.mnuCheckNumbers.Click();
-    EXPECT_EQ(desktop.messages, std::vector<Message>{kRefused});
-    EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr);
-    EXPECT_EQ(app.state.ReportText, report);
 }
 
 TEST_F(CheckNumbersTest, OneWinnerAndNoneAndTheRefusalBeforeAnyLines) {
