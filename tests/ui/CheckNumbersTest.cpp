@@ -268,10 +268,13 @@ TEST_F(CheckNumbersTest, DailyPlayChecksItsSevenNumberLines) {
     five.Balls = {1, 2, 3, 4, 21, 22, 27};
     app.state.DailyPlayPickedLines = {three, five};
     app.session.LinesMode = true;
-    Check(main, {"1", "2", "3", "4", "5", "6", "27"});
-    EXPECT_EQ(app.state.WinningLines.Size(), 1u);
-    EXPECT_EQ(app.state.WinningLines[1].LineIndex, 2);
-    EXPECT_EQ(app.state.WinningLines[1].Matches, 5);
+    const Texts typed{"1", "2", "3", "4", "5", "6", "27"};
+    Check(main, typed);
+    EXPECT_EQ(app.state.WinningLines,
+              CheckLines(Game::DailyPlay, TypedFromBoxes(Game::DailyPlay, CheckBoxesOf(typed)),
+                         app.state.DailyPlayPickedLines)
+                  .winningLines);
+    ASSERT_EQ(app.state.WinningLines.Size(), 1u);
     EXPECT_EQ(Balls(main), "1 2 3 4 21 22 27");
     EXPECT_TRUE(main.lblDrawBallBonus.visible);
     EXPECT_EQ(main.lblBonusBall.caption, "Ball 7");
