@@ -107,8 +107,6 @@ TEST_F(SavedLinesTest, SavedLottoLinesWriteBothFilesAndLoadBackInLinesMode) {
     EXPECT_EQ(main.lblViewOccurances.caption, "View all 3 saved lines.");
     EXPECT_TRUE(main.lblViewOccurances.visible && main.cmdFirstOccurance.visible &&
                 main.cmdLastOccurance.visible);
-    EXPECT_FALSE(main.cmdBOF.visible || main.cmdNext.visible || main.cmdNumberSearch.visible ||
-                 main.cmdDateSearch.visible);
     EXPECT_FALSE(main.lblBonusBall.visible || main.lblDrawBallBonus.visible || main.Image1.visible);
     EXPECT_EQ(main.lblDrawBall1.caption, std::to_string(picked[1].Balls[0]));
     EXPECT_EQ(main.txtDrawDate.text, "");
