@@ -94,6 +94,21 @@ protected:
     }
     CliRun Run(const std::string& arguments) { return Cli(dir.Path(), arguments); }
 
+    struct Refusal {
+        std::string arguments;
+        int status;
+        std::string message;
+    };
+    // Each command, after `prefix`, fails with its status, prints nothing and says its message.
+    void ExpectRefused(const std::vector<Refusal>& refusals, const std::string& prefix = "") {
+        for (const Refusal& r : refusals) {
+            const CliRun run = Run(prefix + r.arguments);
+            EXPECT_EQ(run.status, r.status) << r.arguments;
+            EXPECT_NE(run.err.find(r.message), std::string::npos) << r.arguments << ": " << run.err;
+            EXPECT_EQ(run.out, "") << r.arguments;
+        }
+    }
+
     test::TempDir dir;
     const std::string app = dir.Path().string() + "/";
 };
@@ -143,11 +158,7 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
     dir.Write("bad.csv",
               "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine\n2005-01-01,1,2,3\n");
     dir.Write("seven.txt", "1 2 3 4 5 6\n1 2 3 4 5 6 7\n");
-    const struct {
-        std::string arguments;
-        int status;
-        std::string message;
-    } cases[] = {
+    ExpectRefused({
         {"frobnicate", 2, "unknown command \"frobnicate\""},
         {"stats --game keno", 2, "unknown game \"keno\" (lotto, lotto-extra, thunderball, daily-play)"},
         {"stats --game lotto --averages --last-drawn", 2, "--averages excludes --last-drawn"},
@@ -166,12 +177,7 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
          "This option is not available for this Algorithm"},
         // A trailing comma is refused alike by every command that takes a list.
         {"check --game lotto --numbers 1,2,3,4,5,6,7,", 2, "--numbers: \"1,2,3,4,5,6,7,\" ends with a comma"},
-    };
-    for (const auto& c : cases) {
-        const CliRun run = Run(c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments;
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
-    }
+    });
     EXPECT_FALSE(std::filesystem::exists(dir / "DailyPlayHistory.dat"));
     EXPECT_FALSE(std::filesystem::exists(dir / "LottoExtraHistory.dat"));
 }
@@ -277,21 +283,12 @@ TEST_F(CliTest, PickSavesTheFilesOfSaveAndLinesPrintsThemBack) {
 
     // Files the command cannot use, and a save that cannot be written.
     dir.Write("blocker", "not a folder");
-    const struct {
-        std::string arguments;
-        int status;
-        std::string message;
-    } cases[] = {
+    ExpectRefused({
         {"lines " + app + "tb.bin", 2, "tb.bin is not known from its extension: give it with --game"},
         {"lines " + app + "gone.lot", 1, app + "gone.lot"},
         {"lines --game keno " + app + "picks.lot", 2, "unknown game \"keno\""},
         {"pick --game lotto --save " + app + "blocker/p.txt", 1, app + "blocker/p.txt: cannot be written"},
-    };
-    for (const auto& c : cases) {
-        const CliRun run = Run(c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments;
-        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
-    }
+    });
     EXPECT_EQ(dir.Read("blocker"), "not a folder");
 }
 
@@ -329,29 +326,21 @@ TEST_F(CliTest, CheckReportsTheWinningLinesOfPickedOrSavedLines) {
     EXPECT_EQ(saved["counts"], Json::parse(R"({"3": 1, "4": 0, "5": 0, "5_and_bonus": 0, "6": 1, "7": 0})"));
 
     // The check window's refusals, and options that do not fit together.
-    struct Refusal {
-        std::string arguments;
-        int status;
-        std::string message;
-    };
-    const std::vector<Refusal> refusals{
-        // A refused ball is refused data (1), as in add-draw; the wrong count of numbers is a usage error.
-        {"--numbers 7,07,1,2,3,4,5", 1,
-         "You must enter a DIFFERENT numeric value between 1 and 49 in each box (number 2)"},
-        {"--numbers 1,2,3,4,5,6,7,8", 2, "Lotto takes 7 numbers"},
-        {"--draw 2066", 2, "draws 1 to 2065"},
-        {"", 2, "--numbers or --draw"},
-        {"--numbers 1,2,3,4,5,6,7 --draw 1", 2, "excludes"},
-        {"--lines " + app + "mine.lot --algorithm 0 --draw 1", 2, "excludes"},
-        {"--lines " + app + "mine.thu --draw 1", 2, "holds Thunderball lines, not Lotto lines"},
-        {"--lines " + app + "missing.lot --draw 1", 1, app + "missing.lot"},
-    };
-    for (const Refusal& refusal : refusals) {
-        const CliRun run = Run("check --game lotto " + refusal.arguments);
-        EXPECT_EQ(run.status, refusal.status) << refusal.arguments;
-        EXPECT_NE(run.err.find(refusal.message), std::string::npos) << refusal.arguments << ": " << run.err;
-        EXPECT_EQ(run.out, "") << refusal.arguments;
-    }
+    ExpectRefused(
+        {
+            // A refused ball is refused data (1), as in add-draw; the wrong count of numbers is a usage
+            // error.
+            {"--numbers 7,07,1,2,3,4,5", 1,
+             "You must enter a DIFFERENT numeric value between 1 and 49 in each box (number 2)"},
+            {"--numbers 1,2,3,4,5,6,7,8", 2, "Lotto takes 7 numbers"},
+            {"--draw 2066", 2, "draws 1 to 2065"},
+            {"", 2, "--numbers or --draw"},
+            {"--numbers 1,2,3,4,5,6,7 --draw 1", 2, "excludes"},
+            {"--lines " + app + "mine.lot --algorithm 0 --draw 1", 2, "excludes"},
+            {"--lines " + app + "mine.thu --draw 1", 2, "holds Thunderball lines, not Lotto lines"},
+            {"--lines " + app + "missing.lot --draw 1", 1, app + "missing.lot"},
+        },
+        "check --game lotto ");
     EXPECT_NE(Run("check --game thunderball --numbers 1,2,3,4,5,6").err.find("Thunderball takes 5 numbers"),
               std::string::npos);
 }
@@ -536,65 +525,48 @@ TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline
     EXPECT_EQ(personal["last_final_numbers"], Json::parse("[1, 2, 3, 4, 5, 6, 7, 8]"));
 
     // The window's refusals, and the Thunderball ball of another game.
-    for (const auto& [arguments, message] : std::vector<std::pair<std::string, std::string>>{
-             {"--draws 1966",
-              "--draws: Sorry, the Value you entered is too high. Please select a Value between 1 and 1965"},
-             {"--draws 5 --thunderball",
-              "--thunderball: only the Thunderball game has a Thunderball ball"}}) {
-        const CliRun refused = Run("simulate --game lotto " + arguments);
-        EXPECT_EQ(refused.status, 2) << arguments;
-        EXPECT_NE(refused.err.find(message), std::string::npos) << refused.err;
-        EXPECT_TRUE(refused.out.empty());
-    }
+    ExpectRefused(
+        {{"--draws 1966", 2,
+          "--draws: Sorry, the Value you entered is too high. Please select a Value between 1 and 1965"},
+         {"--draws 5 --thunderball", 2, "--thunderball: only the Thunderball game has a Thunderball ball"}},
+        "simulate --game lotto ");
 }
 
 TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
     const std::string lottoFile = app + "LottoHistory.dat";
     const std::string before = dir.Read("LottoHistory.dat");
-    const struct {
-        std::string arguments;
-        int status;
-        std::string err;
-    } refused[] = {
-        {"--game lotto --date 05/12/2026 --balls 5,05,1,2,3,4 --extra 6", 1,
-         "quintara-cli: Input Error: You must enter a DIFFERENT numeric value between 1 and 49 in each box "
-         "(ball 2)\n"},
-        {"--game thunderball --date 05/12/2026 --balls 1,2,3,4,5 --extra 15", 1,
-         "quintara-cli: Input Error: You must enter a numeric value between 1 and 14 in Thunderball box "
-         "(--extra)\n"},
-        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6", 1,
-         "quintara-cli: Data Missing: Data Missing. Can not complete Update. Please check and try again.\n"},
-        {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4 --extra 7", 2, ""},
-        {"--game lotto-extra --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7", 2, ""},
-    };
-    for (const auto& c : refused) {
-        const CliRun run = Run("add-draw " + c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments;
-        if (!c.err.empty()) {
-            EXPECT_EQ(run.err, c.err) << c.arguments;
-        }
-        EXPECT_TRUE(run.out.empty()) << c.arguments;
-    }
+    ExpectRefused(
+        {
+            {"--game lotto --date 05/12/2026 --balls 5,05,1,2,3,4 --extra 6", 1,
+             "quintara-cli: Input Error: You must enter a DIFFERENT numeric value between 1 and 49 in each "
+             "box "
+             "(ball 2)\n"},
+            {"--game thunderball --date 05/12/2026 --balls 1,2,3,4,5 --extra 15", 1,
+             "quintara-cli: Input Error: You must enter a numeric value between 1 and 14 in Thunderball box "
+             "(--extra)\n"},
+            {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4,6", 1,
+             "quintara-cli: Data Missing: Data Missing. Can not complete Update. Please check and try "
+             "again.\n"},
+            {"--game lotto --date 05/12/2026 --balls 5,1,2,3,4 --extra 7", 2, ""},
+            {"--game lotto-extra --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7", 2, ""},
+        },
+        "add-draw ");
     // A fraction or text is no draw number; an old draw needs --correct; a new draw must be later.
     const std::string notWhole = CheckDrawNumber("2.5", 2065).error().text;
     const std::string newest = Run("draws --game lotto").out.substr(11, 10);
-    const struct {
-        std::string arguments;
-        std::string err;
-    } wiring[] = {
-        {"--date 05/12/2026 --number 2.5",
-         "Incorrect Draw Number: " + notWhole.substr(0, notWhole.find('\r')) + "\n" +
-             notWhole.substr(notWhole.find('\n') + 1) + " (--number)"},
-        {"--date 05/12/2026 --number 2",
-         "draw 2 is already in the history (the newest is 2065); give --correct to replace it"},
-        {"--date " + newest,
-         "Draw Date: " + NotLaterMessage(*ParseDate(newest), *ParseDate(newest)) + " (--date)"},
-    };
-    for (const auto& c : wiring) {
-        const CliRun run = Run("add-draw --game lotto --balls 5,1,2,3,4,6 --extra 7 " + c.arguments);
-        EXPECT_EQ(run.status, 1) << c.arguments;
-        EXPECT_EQ(run.err, "quintara-cli: " + c.err + "\n") << c.arguments;
-    }
+    ExpectRefused(
+        {
+            {"--date 05/12/2026 --number 2.5", 1,
+             "quintara-cli: Incorrect Draw Number: " + notWhole.substr(0, notWhole.find('\r')) + "\n" +
+                 notWhole.substr(notWhole.find('\n') + 1) + " (--number)\n"},
+            {"--date 05/12/2026 --number 2", 1,
+             "quintara-cli: draw 2 is already in the history (the newest is 2065); give --correct to replace "
+             "it\n"},
+            {"--date " + newest, 1,
+             "quintara-cli: Draw Date: " + NotLaterMessage(*ParseDate(newest), *ParseDate(newest)) +
+                 " (--date)\n"},
+        },
+        "add-draw --game lotto --balls 5,1,2,3,4,6 --extra 7 ");
     EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
     EXPECT_FALSE(std::filesystem::exists(dir / "DailyPlayHistory.dat"));
 
@@ -670,19 +642,11 @@ TEST_F(CliTest, OperatorFilesMergeFromPipesAndFifos) {
     Run("pick --game lotto --save " + app + "picks.txt");
     const std::string lines = Run("lines " + app + "picks.lot").out;
     EXPECT_EQ(Cli(dir.Path(), "lines --game lotto - <" + app + "picks.lot").out, lines);
-    const struct {
-        std::string arguments;
-        std::string message;
-    } refused[] = {
-        {merge + "/dev/null", "/dev/null: is a device, not a file"},
-        {merge + "- </dev/null", "standard input: is a device, not a file"},
-        {"lines --game lotto /dev/null", "/dev/null: is a device, not a file"},
-    };
-    for (const auto& r : refused) {
-        const CliRun run = Run(r.arguments);
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, "quintara-cli: " + r.message + "\n");
-    }
+    ExpectRefused({
+        {merge + "/dev/null", 1, "quintara-cli: /dev/null: is a device, not a file\n"},
+        {merge + "- </dev/null", 1, "quintara-cli: standard input: is a device, not a file\n"},
+        {"lines --game lotto /dev/null", 1, "quintara-cli: /dev/null: is a device, not a file\n"},
+    });
 }
 
 // update fetches the results over HTTP, following a redirect, from the address given or the one the
