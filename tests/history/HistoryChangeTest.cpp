@@ -167,24 +167,5 @@ TEST(HistoryChangeTest, TheBackupFollowsTheNewHistoryAndKeepsItsPermissions) {
     EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir.Path()).Value(), 2);
 }
 
-TEST(HistoryChangeTest, AHistoryBehindALinkIsWrittenThroughItAndALinkToNothingIsRefused) {
-    test::TempDir dir;
-    fs::create_directory(dir / "drive");
-    test::HistoryBuilder<LottoDrawRec>().Draw({1, 2, 3, 4, 5, 6}, 7).WriteTo(dir / "drive");
-    fs::create_directory(dir / "app");
-    fs::create_symlink(dir / "drive/LottoHistory.dat", dir / "app/LottoHistory.dat");
-    ASSERT_TRUE(AddDraw(dir / "app", DrawOn(2)).Ok());
-    EXPECT_TRUE(fs::is_symlink(dir / "app/LottoHistory.dat"));
-    EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir / "drive").Value(), 2);
-
-    // The writer's own message for a link to nothing (FilesTest), and the history's word after it.
-    fs::remove_all(dir / "drive");
-    const auto refused = AddDraw(dir / "app", DrawOn(3));
-    ASSERT_FALSE(refused.Ok());
-    EXPECT_TRUE(
-        refused.GetError().message.ends_with(", which does not exist. The history file was not changed."));
-    EXPECT_FALSE(fs::exists(dir / "drive"));
-}
-
 }  // namespace
 }  // namespace quintara
