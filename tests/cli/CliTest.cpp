@@ -356,8 +356,6 @@ TEST_F(CliTest, WheelCheckShowsTheCoverageOfAWheel) {
     EXPECT_EQ(json, Json::parse(R"({"game": "Lotto", "file": ")" + app +
                                 R"(mine.txt", "lines": 2, "numbers": 8, "per_line": 6})"));
     ASSERT_EQ(coverage.size(), 6U);
-    EXPECT_EQ(coverage[0],
-              Json::parse(R"({"drawn": 1, "sets": 8, "guaranteed": 1, "sets_by_best_match": [0, 8]})"));
     EXPECT_EQ(coverage[3], Json::parse(R"({"drawn": 4, "sets": 70, "guaranteed": 2, )"
                                        R"("sets_by_best_match": [0, 0, 1, 40, 29]})"));
     EXPECT_EQ(Run("wheel-check --game lotto " + app + "mine.txt").out,
@@ -372,35 +370,18 @@ TEST_F(CliTest, WheelCheckShowsTheCoverageOfAWheel) {
                   "    6          28           4  4: 21.43% 5: 71.43% 6: 7.14%\n");
 }
 
-TEST_F(CliTest, RecordTextLeavesAsUtf8AndRoundTripsThroughTheHistoryFile) {
-    // A machine name and a ball set beyond ASCII go in and come out as UTF-8 (the file's bytes are the
-    // import's tests').
-    const std::string csv =
-        "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine\n"
-        "2015-10-07,1,2,3,4,5,6,\xC3\xA9t\xC3\xA9,M\xC3\xA9rlin\n"
-        "2015-10-03,7,8,9,10,11,12,B,\"Me,\"\"in\"\"\"\n";
-    const auto file = dir.Write("extra.csv", csv);
-    const CliRun imported = Run("import-history --game lotto-extra --csv " + file.string());
-    ASSERT_EQ(imported.status, 0) << imported.err;
-    EXPECT_EQ(imported.out, "Imported 2 draws into " + app + "LottoExtraHistory.dat\n");
-    const std::string bytes = dir.Read("LottoExtraHistory.dat");
-
-    const CliRun draws = Run("draws --game lotto-extra --json");
-    EXPECT_EQ(draws.status, 0);
-    const Json json = Document(draws.out);
-    EXPECT_EQ(json["draws"][0]["machine"], "M\u00E9rlin");
+TEST_F(CliTest, RecordTextLeavesAsUtf8EvenFromABytesNoUtf8Holds) {
+    // Windows-1252 in the file (the import's tests show how it gets there); 0xFF would start no UTF-8.
+    const OneBased<LottoExtraDrawRec> draws{
+        {SerialFromCivil({2015, 10, 7}), {1, 2, 3, 4, 5, 6}, "\xE9t\xE9", "\xFF\xE9rlin"}};
+    ASSERT_TRUE(WriteRecordFile(dir / "LottoExtraHistory.dat", 48, draws).Ok());
+    const Json json = Document(Run("draws --game lotto-extra --json").out);
+    EXPECT_EQ(json["draws"][0]["machine"], "\u00FF\u00E9rlin");
     EXPECT_EQ(json["draws"][0]["ball_set"], "\u00E9t\u00E9");
-    EXPECT_EQ(json["draws"][1]["machine"], "Me,\"in\"");
-    EXPECT_NE(Run("draws --game lotto-extra").out.find("Ball Set \xC3\xA9t\xC3\xA9  Machine M\xC3\xA9rlin\n"),
+    EXPECT_NE(Run("draws --game lotto-extra").out.find("Ball Set \u00E9t\u00E9  Machine \u00FF\u00E9rlin\n"),
               std::string::npos);
-    EXPECT_EQ(Run("export-history --game lotto-extra").out, csv);
-
-    // A byte that is no UTF-8 on its own, written straight into the file, still makes valid JSON.
-    std::string raw = bytes;
-    raw[24] = '\xFF';
-    dir.Write("LottoExtraHistory.dat", raw);
-    EXPECT_EQ(Document(Run("draws --game lotto-extra --json").out)["draws"][0]["machine"],
-              "\u00FF\u00E9rlin");
+    EXPECT_EQ(Run("export-history --game lotto-extra").out,
+              ExportHistoryCsv(Game::LottoExtra, dir.Path()).Value());
 }
 
 TEST_F(CliTest, VerifyAndExportNameEveryDamagedRecord) {
@@ -496,7 +477,6 @@ TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline
     EXPECT_EQ(json["numbers_used"], 28);
     ASSERT_EQ(json["steps"].size(), 30U);
     EXPECT_EQ(json["steps"][0]["draw_number"], 2065);
-    EXPECT_EQ(json["steps"][0]["date"], "07/10/2015");
     EXPECT_EQ(json["steps"][0]["iso_date"], "2015-10-07");
     for (std::size_t c = 0; c < run.totals.size(); ++c) {
         const std::string key = c == 5 ? "5+bonus" : std::to_string(c < 5 ? c + 1 : c);
