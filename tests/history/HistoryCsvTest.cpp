@@ -198,7 +198,6 @@ TEST(HistoryCsvTest, LottoDrawsOfTwoRoundsAreTwoRecordsOfOneDate) {
     } refused[] = {
         {Game::Lotto59, header + first + second + other},
         {Game::Lotto59, header + "2026-06-06,1,2,3,4,5,6,7,1,A\n" + older},
-        {Game::Lotto, header + "2015-10-07,1,2,3,4,5,6,7,1,A\n2015-10-07,8,9,10,11,12,13,14,1,A\n"},
     };
     for (const auto& c : refused) {
         const auto result = ImportHistoryCsv(c.game, c.csv, dir.Path());

@@ -133,13 +133,8 @@ TEST(LinesFileTest, OnlyWholeFilesOfTheGamesLinesAreRead) {
     EXPECT_EQ(daily->Count(), 1U);
     EXPECT_EQ(daily->dailyPlay[1], DailyPlayDrawRec{});
 
-    const auto missing = ReadLinesFile(dir / "gone.lot", Game::Lotto);
-    ASSERT_FALSE(missing.Ok());
-    EXPECT_EQ(missing.GetError().kind, ErrorKind::Missing);
-    EXPECT_NE(missing.GetError().message.find("gone.lot"), std::string::npos);
-    const auto folder = ReadLinesFile(dir.Path(), Game::Lotto);
-    ASSERT_FALSE(folder.Ok());
-    EXPECT_EQ(folder.GetError().kind, ErrorKind::Unreadable);
+    // The reader's own errors are FilesTest's.
+    EXPECT_EQ(ReadLinesFile(dir / "gone.lot", Game::Lotto).GetError().kind, ErrorKind::Missing);
 }
 
 TEST(LinesFileTest, NamesExtensionsAndFilters) {
@@ -231,10 +226,10 @@ TEST(LinesFileTest, AFileLargerThanAnySavedLinesIsNotRead) {
     TempDir dir;
     const auto huge = dir / "huge.lot";
     std::filesystem::resize_file(dir.Write("huge.lot", ""), kMostLinesFileBytes + 1);
-    EXPECT_EQ(ReadLinesFile(huge, Game::Lotto).GetError().message,
-              huge.string() + ": is " + std::to_string(kMostLinesFileBytes + 1) +
-                  " bytes long, larger than any such file (at most " + std::to_string(kMostLinesFileBytes) +
-                  " bytes)");
+    // The message is FilesTest's; here, the limit the reader gives.
+    EXPECT_TRUE(ReadLinesFile(huge, Game::Lotto)
+                    .GetError()
+                    .message.ends_with("(at most " + std::to_string(kMostLinesFileBytes) + " bytes)"));
 }
 
 }  // namespace
