@@ -76,6 +76,8 @@ TEST(WheelCoverageTest, CountsBestMatchesOfHandCheckableWheels) {
     EXPECT_THROW(ComputeCoverage({{1, 2, 11}}, 10), std::invalid_argument);
     EXPECT_THROW(ComputeCoverage({{0, 2, 3}}, 10), std::invalid_argument);
     EXPECT_THROW(ComputeCoverage({{1, 2}}, 65), std::invalid_argument);
+    EXPECT_THROW(ComputeCoverage({{1}}, 0), std::invalid_argument);
+    EXPECT_EQ(ComputeCoverage({{1}}, 1).rows.size(), 1U);
 }
 
 TEST(WheelCoverageTest, AgreesWithPopcountReferenceOnIrregularWheels) {

@@ -76,6 +76,8 @@ TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
     EXPECT_FALSE(UsesBallBox(Game::Thunderball, 6));
     EXPECT_FALSE(UsesBallBox(Game::LottoExtra, 7));
     EXPECT_TRUE(UsesBallBox(Game::DailyPlay, 7));
+    EXPECT_FALSE(UsesBallBox(Game::DailyPlay, 0));
+    EXPECT_FALSE(UsesBallBox(Game::DailyPlay, 8));
 }
 
 TEST(DrawEntryTest, TheDateBoxTakesExactlyDayMonthYear) {
