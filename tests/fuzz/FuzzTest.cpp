@@ -180,27 +180,11 @@ TEST(FuzzTest, CsvCorpusKeepsItsOutcomes) {
 }
 
 TEST(FuzzTest, CsvRowsImportInRangeOrNameTheirLine) {
-    const std::vector<std::string> dictionary{",",
-                                              "\"",
-                                              "\"\"",
-                                              "\r\n",
-                                              "\n",
-                                              " ",
-                                              "\t",
-                                              "0",
-                                              "-1",
-                                              "50",
-                                              "1e3",
-                                              "2.5",
-                                              "\xEF\xBB\xBF",
-                                              "\xC3\xA9",
-                                              "\xE2\x82\xAC",
-                                              "\xC5\x81",
-                                              "\xE9",
-                                              "2015-02-30",
-                                              "31/12/9999",
-                                              "00/00/0000",
-                                              "Excalibur 10"};
+    // clang-format off
+    const std::vector<std::string> dictionary{",", "\"", "\"\"", "\r\n", "\n", " ", "\t", "0", "-1", "50", "1e3",
+        "2.5", "\xEF\xBB\xBF", "\xC3\xA9", "\xE2\x82\xAC", "\xC5\x81", "\xE9", "2015-02-30", "31/12/9999",
+        "00/00/0000", "Excalibur 10"};
+    // clang-format on
     Mutator mutator(2001);
     int imported = 0;
     for (int i = 0; i < kCasesPerReader && !HasFailure(); ++i) {

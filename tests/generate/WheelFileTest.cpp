@@ -37,9 +37,6 @@ TEST(WheelFile, RefusesALineWithTheWrongFieldCount) {
         ASSERT_FALSE(read.has_value()) << c.text;
         EXPECT_EQ(read.error().cause, RefusalCause::FieldCount);
         EXPECT_TRUE(read.error().detail.starts_with("line " + std::to_string(c.line) + " ")) << c.text;
-        EXPECT_EQ(read.error().title, "Incorrect Wheel");
-        EXPECT_EQ(read.error().text,
-                  "The Selected Wheel has incorrect numbers in Line, please select another!");
     }
     const WheelRead empty = NormaliseWheelText("", Game::Lotto);
     ASSERT_FALSE(empty.has_value());
@@ -93,7 +90,7 @@ TEST(WheelFile, ChecksPointerRangesWithTheBuiltInAndImportMessages) {
               RefusalCause::NotANumber);
 }
 
-TEST(WheelFile, ReadsFilesAndNamesTheFailureOfEachCommand) {
+TEST(WheelFile, ReadsFilesIntoCommaTerminatedLines) {
     test::TempDir dir;
     const auto path = dir.Write("wheel.txt", "3 1 2 4 5 6\r\n7 8 9 10 11 12\r\n");
     const WheelRead read = ReadWheelFile(path, Game::Lotto, WheelSource::Import);
@@ -101,15 +98,6 @@ TEST(WheelFile, ReadsFilesAndNamesTheFailureOfEachCommand) {
     EXPECT_EQ(read.value(), (Lines{"3,1,2,4,5,6,", "7,8,9,10,11,12,"}));
     EXPECT_EQ(WheelPointers(read.value()[1]), (std::vector<std::int16_t>{3, 1, 2, 4, 5, 6}));
     EXPECT_THROW(WheelPointers("1,x,3,"), GenerateError);
-
-    const WheelRead builtIn = ReadWheelFile(dir / "none.txt", Game::Lotto, WheelSource::BuiltIn);
-    ASSERT_FALSE(builtIn.has_value());
-    EXPECT_EQ(builtIn.error().cause, RefusalCause::Unreadable);
-    EXPECT_EQ(builtIn.error().title, "Default Wheel Not Loaded");
-    EXPECT_EQ(builtIn.error().text, "Error Occured Importing Default Wheel. Please Try Restarting Quintara");
-    const WheelRead import = ReadWheelFile(dir / "none.txt", Game::Lotto, WheelSource::Import);
-    EXPECT_EQ(import.error().title, "Import Cancelled");
-    EXPECT_EQ(import.error().text, "Unable to Load Wheel");
 }
 
 TEST(WheelFile, FileErrorsNameTheFileAndTheReason) {
@@ -134,13 +122,16 @@ TEST(WheelFile, FileErrorsNameTheFileAndTheReason) {
             ASSERT_FALSE(read.has_value()) << c.path;
             EXPECT_EQ(read.error().cause, c.problem);
             EXPECT_EQ(read.error().detail, c.detail);
-            // The message box keeps its own fixed text.
-            if (c.problem == RefusalCause::Unreadable) {
-                EXPECT_EQ(read.error().text, source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded.text
-                                                                            : kImportCancelled.text);
-            } else {
-                EXPECT_EQ(read.error().text, kIncorrectWheel.text);
-            }
+            // The message box keeps its own fixed text: a file that cannot be read says which command failed.
+            const bool unreadable = c.problem == RefusalCause::Unreadable;
+            const bool builtIn = source == WheelSource::BuiltIn;
+            EXPECT_EQ(read.error().title, !unreadable ? "Incorrect Wheel"
+                                          : builtIn   ? "Default Wheel Not Loaded"
+                                                      : "Import Cancelled");
+            EXPECT_EQ(read.error().text,
+                      !unreadable ? "The Selected Wheel has incorrect numbers in Line, please select another!"
+                      : builtIn   ? "Error Occured Importing Default Wheel. Please Try Restarting Quintara"
+                                  : "Unable to Load Wheel");
         }
     }
 }
@@ -154,8 +145,6 @@ TEST(WheelFile, EveryCheckABuiltInWheelMustPassBeforeItIsSelected) {
     const WheelRead checked = ReadCheckedWheel(comma, Game::Lotto, 28, WheelSource::BuiltIn);
     ASSERT_FALSE(checked.has_value());
     EXPECT_EQ(checked.error().cause, RefusalCause::FieldCount);
-    EXPECT_EQ(checked.error().title, kIncorrectWheel.title);
-    EXPECT_EQ(checked.error().text, kIncorrectWheel.text);
     EXPECT_EQ(checked.error().detail,
               comma.string() + ": line 2 holds 7 fields; a Lotto wheel line holds 6 pointers");
 

@@ -8,9 +8,6 @@ namespace {
 
 using Balls = std::array<std::string, kBallBoxes>;
 
-const std::string kRange49 = "You must enter a numeric value between 1 and 49 in each box";
-const std::string kDifferent49 = "You must enter a DIFFERENT numeric value between 1 and 49 in each box";
-
 // A refusal at a box of the update window.
 Refusal At(std::string text, std::string title, EntryBox box, bool emptyBox) {
     return {.title = std::move(title),
@@ -21,6 +18,17 @@ Refusal At(std::string text, std::string title, EntryBox box, bool emptyBox) {
 
 Refusal InputError(const std::string& text, int box) {
     return At(text, "Input Error", static_cast<EntryBox>(box), true);
+}
+
+// The refusals of a main ball outside 1..max, and of one typed twice.
+Refusal Range(int max, int box) {
+    return InputError("You must enter a numeric value between 1 and " + std::to_string(max) + " in each box",
+                      box);
+}
+Refusal Different(int max, int box) {
+    return InputError(
+        "You must enter a DIFFERENT numeric value between 1 and " + std::to_string(max) + " in each box",
+        box);
 }
 
 // The refusal of a check, or nothing when it passed.
@@ -44,32 +52,20 @@ TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
          {"1", "2", "3", "4", "5", "", "15"},
          InputError("You must enter a numeric value between 1 and 14 in Thunderball box", 7)},
         {Game::Thunderball, 7, {"1", "2", "3", "4", "5", "", "5"}, std::nullopt},
-        {Game::Thunderball,
-         5,
-         {"1", "2", "3", "4", "35", "", ""},
-         InputError("You must enter a numeric value between 1 and 34 in each box", 5)},
+        {Game::Thunderball, 5, {"1", "2", "3", "4", "35", "", ""}, Range(34, 5)},
         {Game::Thunderball, 5, {"1", "2", "3", "4", "34", "", ""}, std::nullopt},
-        {Game::Thunderball,
-         4,
-         {"1", "2", "3", "3", "", "", ""},
-         InputError("You must enter a DIFFERENT numeric value between 1 and 34 in each box", 4)},
+        {Game::Thunderball, 4, {"1", "2", "3", "3", "", "", ""}, Different(34, 4)},
         // Lotto's bonus ball is compared with all six balls.
-        {Game::Lotto, 7, {"1", "2", "30", "4", "5", "6", "30"}, InputError(kDifferent49, 7)},
+        {Game::Lotto, 7, {"1", "2", "30", "4", "5", "6", "30"}, Different(49, 7)},
         {Game::Lotto, 7, {"1", "2", "30", "4", "5", "6", "49"}, std::nullopt},
-        {Game::Lotto, 2, {"5", "05", "", "", "", "", ""}, InputError(kDifferent49, 2)},
+        {Game::Lotto, 2, {"5", "05", "", "", "", "", ""}, Different(49, 2)},
         {Game::Lotto, 3, {"5", "", "6", "", "", "", ""}, std::nullopt},
-        {Game::Lotto, 1, {"50", "", "", "", "", "", ""}, InputError(kRange49, 1)},
-        {Game::Lotto, 1, {"", "", "", "", "", "", ""}, InputError(kRange49, 1)},
-        {Game::LottoExtra, 6, {"1", "2", "3", "4", "5", "1", ""}, InputError(kDifferent49, 6)},
+        {Game::Lotto, 1, {"50", "", "", "", "", "", ""}, Range(49, 1)},
+        {Game::Lotto, 1, {"", "", "", "", "", "", ""}, Range(49, 1)},
+        {Game::LottoExtra, 6, {"1", "2", "3", "4", "5", "1", ""}, Different(49, 6)},
         // Daily Play: seven balls of 1 to 27, the seventh compared too.
-        {Game::DailyPlay,
-         7,
-         {"1", "2", "3", "4", "5", "6", "28"},
-         InputError("You must enter a numeric value between 1 and 27 in each box", 7)},
-        {Game::DailyPlay,
-         7,
-         {"1", "2", "3", "4", "5", "6", "02"},
-         InputError("You must enter a DIFFERENT numeric value between 1 and 27 in each box", 7)},
+        {Game::DailyPlay, 7, {"1", "2", "3", "4", "5", "6", "28"}, Range(27, 7)},
+        {Game::DailyPlay, 7, {"1", "2", "3", "4", "5", "6", "02"}, Different(27, 7)},
         {Game::DailyPlay, 7, {"1", "2", "3", "4", "5", "6", "27"}, std::nullopt},
     };
     for (const auto& c : cases) {
@@ -80,6 +76,8 @@ TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
     EXPECT_FALSE(UsesBallBox(Game::Thunderball, 6));
     EXPECT_FALSE(UsesBallBox(Game::LottoExtra, 7));
     EXPECT_TRUE(UsesBallBox(Game::DailyPlay, 7));
+    EXPECT_FALSE(UsesBallBox(Game::DailyPlay, 0));
+    EXPECT_FALSE(UsesBallBox(Game::DailyPlay, 8));
 }
 
 TEST(DrawEntryTest, TheDateBoxTakesExactlyDayMonthYear) {
@@ -205,8 +203,7 @@ TEST(DrawEntryTest, UpdateRefusesMissingBoxesBadNumbersAndLateDuplicates) {
 
     // Box 1 changed to box 2's ball after box 2 was checked: the update finds it at box 2.
     fields.balls[0] = "02";
-    EXPECT_EQ(PrepareUpdate(Game::Thunderball, fields, 10).error(),
-              InputError("You must enter a DIFFERENT numeric value between 1 and 34 in each box", 2));
+    EXPECT_EQ(PrepareUpdate(Game::Thunderball, fields, 10).error(), Different(34, 2));
 
     const auto failure = UpdateFailure(MakeError(ErrorKind::Unwritable, "/x/LottoHistory.dat: write error."));
     EXPECT_EQ(

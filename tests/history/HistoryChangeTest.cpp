@@ -167,28 +167,5 @@ TEST(HistoryChangeTest, TheBackupFollowsTheNewHistoryAndKeepsItsPermissions) {
     EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir.Path()).Value(), 2);
 }
 
-TEST(HistoryChangeTest, AHistoryBehindALinkIsWrittenThroughItAndALinkToNothingIsRefused) {
-    test::TempDir dir;
-    fs::create_directory(dir / "drive");
-    test::HistoryBuilder<LottoDrawRec>().Draw({1, 2, 3, 4, 5, 6}, 7).WriteTo(dir / "drive");
-    ASSERT_EQ(::chmod((dir / "drive/LottoHistory.dat").c_str(), 0640), 0);
-    fs::create_directory(dir / "app");
-    fs::create_symlink(dir / "drive/LottoHistory.dat", dir / "app/LottoHistory.dat");
-    ASSERT_TRUE(AddDraw(dir / "app", DrawOn(2)).Ok());
-    EXPECT_TRUE(fs::is_symlink(dir / "app/LottoHistory.dat"));
-    EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir / "drive").Value(), 2);
-    EXPECT_EQ(fs::status(dir / "drive/LottoHistory.dat").permissions(), fs::perms(0640));
-
-    fs::remove_all(dir / "drive");
-    const auto refused = AddDraw(dir / "app", DrawOn(3));
-    ASSERT_FALSE(refused.Ok());
-    EXPECT_EQ(refused.GetError().message, (dir / "app/LottoHistory.dat").string() +
-                                              ": is a symbolic link to " +
-                                              (dir / "drive/LottoHistory.dat").string() +
-                                              ", which does not exist. The history file was not changed.");
-    EXPECT_FALSE(ReadHistory<LottoDrawRec>(dir / "app").Ok());
-    EXPECT_FALSE(fs::exists(dir / "drive"));
-}
-
 }  // namespace
 }  // namespace quintara

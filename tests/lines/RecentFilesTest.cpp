@@ -116,11 +116,9 @@ TEST(RecentFilesTest, ChosenFilesByExtensionAndWheelGames) {
         const char* path;
         RecentFileTarget target;
     } files[] = {
-        {"/d/Saved.Lot", {Kind::Lines, Game::Lotto}},
+        // The games of the extensions are LinesFileTest's.
         {"C:\\Old\\saved.FIL", {Kind::Lines, Game::Lotto}},
-        {"/d/x.lxt", {Kind::Lines, Game::LottoExtra}},
         {"/d/x.THU", {Kind::Lines, Game::Thunderball}},
-        {"/d/x.dly", {Kind::Lines, Game::DailyPlay}},
         {"/d/wheel.TXT", {Kind::Wheel, std::nullopt}},
         {"/d/notes.doc", {}},
         {"", {}},

@@ -1,9 +1,6 @@
-#include <QApplication>
-#include <QMessageBox>
-#include <QProgressDialog>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "MessageBoxAnswerer.h"
 #include "history/ResultsDownload.h"
 #include "qt/QtPlatform.h"
 #include "support/LocalHttpServer.h"
@@ -13,47 +10,16 @@
 namespace quintara::ui {
 namespace {
 
-// Notes the text of every message box shown while it lives and presses OK; with `cancel`, presses Cancel
-// on a progress window as soon as it shows.
-class Answerer : public QObject {
-public:
-    Answerer() { qApp->installEventFilter(this); }
-    ~Answerer() override { qApp->removeEventFilter(this); }
-    std::vector<std::string> messages;
-    bool cancel = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show) {
-            return false;
-        }
-        if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-            messages.push_back(box->text().toStdString());
-            QMetaObject::invokeMethod(box, &QDialog::accept, Qt::QueuedConnection);
-        } else if (auto* progress = qobject_cast<QProgressDialog*>(watched); progress != nullptr && cancel) {
-            if (auto* button = progress->findChild<QPushButton*>()) {
-                QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
-            }
-        }
-        return false;
-    }
-};
-
-bool StartsWith(const std::string& text, const std::string& start) {
-    return text.rfind(start, 0) == 0;
-}
-
 // Download Latest Results against a local server: the new draw shows, and a server that fails, a closed
 // port or Cancel leave the history as it was and say which address and why.
 TEST(DownloadResultsTest, TheGameOnShowGetsItsNewDrawsOrKeepsItsHistory) {
     test::TempDir dir;
-    test::CopyBuiltAppFolder(dir.Path());
     test::LocalHttpServer server;
-    QtPlatform desktop(dir.Path().string(), QString::fromStdString((dir / "settings.ini").string()));
+    QtPlatform desktop(test::CopiedAppFolder(dir), QString::fromStdString((dir / "settings.ini").string()));
     App app(desktop, dir.Path());
     auto& main = app.forms.Get<frmQuintara>(app);
     main.Show();
-    Answerer answerer;
+    test::MessageBoxAnswerer answerer;
     main.mnuDrawThunderball39.Click();
     const Game game = Game::Thunderball39;
     const std::string file(Info(game).historyFile);
@@ -78,7 +44,7 @@ TEST(DownloadResultsTest, TheGameOnShowGetsItsNewDrawsOrKeepsItsHistory) {
         answerer.cancel = f.cancel;
         main.mnuUpdateDownloadResults.Click();
         ASSERT_FALSE(answerer.messages.empty());
-        EXPECT_TRUE(StartsWith(answerer.messages.back(), ResultsFailureText(game, f.address, f.reason)))
+        EXPECT_TRUE(answerer.messages.back().starts_with(ResultsFailureText(game, f.address, f.reason)))
             << answerer.messages.back();
         EXPECT_TRUE(dir.Read(file) == before);
     }
@@ -90,7 +56,7 @@ TEST(DownloadResultsTest, TheGameOnShowGetsItsNewDrawsOrKeepsItsHistory) {
     desktop.WriteSettings(kResultsSection, {{GameName(game), server.Address("/results.csv")}});
     answerer.cancel = false;
     main.mnuUpdateDownloadResults.Click();
-    EXPECT_TRUE(StartsWith(answerer.messages.back(), ResultsMergeText(game, *merged)))
+    EXPECT_TRUE(answerer.messages.back().starts_with(ResultsMergeText(game, *merged)))
         << answerer.messages.back();
     EXPECT_TRUE(dir.Read(file) == engine.Read(file));
     EXPECT_EQ(main.txtDrawDate.text, "03/10/2026");

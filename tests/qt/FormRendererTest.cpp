@@ -8,9 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -18,6 +16,7 @@
 #include <QThreadPool>
 #include <gtest/gtest.h>
 
+#include "MessageBoxAnswerer.h"
 #include "qt/AfterFirstPaint.h"
 #include "qt/LongTextView.h"
 #include "qt/Pictures.h"
@@ -35,39 +34,7 @@ namespace {
 using test::frmBoxes;
 using test::frmDialog;
 using test::frmSample;
-
-// Presses OK on every message box shown while it lives, from inside the event loop that shows the box.
-// Like a window manager that is quick about it, it activates the box's owner again before the box's loop
-// has ended, which hands the focus back to the widget the user had moved it to.
-class MessageBoxAnswerer : public QObject {
-public:
-    MessageBoxAnswerer() { qApp->installEventFilter(this); }
-    ~MessageBoxAnswerer() override { qApp->removeEventFilter(this); }
-    int answered = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = qobject_cast<QMessageBox*>(watched);
-        if (box != nullptr && event->type() == QEvent::Show) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, box = QPointer<QMessageBox>(box)] {
-                    if (box == nullptr) {
-                        return;
-                    }
-                    ++answered;
-                    QWidget* owner = box->parentWidget();
-                    box->accept();
-                    if (owner != nullptr) {
-                        owner->activateWindow();
-                        QCoreApplication::processEvents();
-                    }
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
+using test::MessageBoxAnswerer;
 
 class FormRendererTest : public testing::Test {
 protected:
@@ -359,7 +326,7 @@ TEST_F(FormRendererTest, LeavingABoxChecksItOnceAndARefusalPutsTheFocusBack) {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     ASSERT_EQ(QApplication::activeWindow(), &window);
-    EXPECT_EQ(messages.answered, 1);
+    EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(boxes.checked.size(), 1u)
         << "the message box taking the focus and giving it back checks nothing";
     EXPECT_EQ(QApplication::focusWidget(), ball1);
@@ -369,7 +336,7 @@ TEST_F(FormRendererTest, LeavingABoxChecksItOnceAndARefusalPutsTheFocusBack) {
     ball2->insert(QStringLiteral("5"));
     QCoreApplication::processEvents();
     EXPECT_EQ(boxes.checked.size(), 2u);
-    EXPECT_EQ(messages.answered, 2);
+    EXPECT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(ball2->text(), "");
     EXPECT_EQ(boxes.txtBall2.text, "");
 
@@ -381,7 +348,7 @@ TEST_F(FormRendererTest, LeavingABoxChecksItOnceAndARefusalPutsTheFocusBack) {
     Widget<QPushButton>(boxes, "cmdOK")->click();
     QCoreApplication::processEvents();
     EXPECT_EQ(boxes.checked.size(), 3u);
-    EXPECT_EQ(messages.answered, 3);
+    EXPECT_EQ(messages.messages.size(), 3u);
     EXPECT_EQ(boxes.okClicks, 0);
     EXPECT_EQ(QApplication::focusWidget(), ball1);
 

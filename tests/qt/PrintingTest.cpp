@@ -87,15 +87,9 @@ TEST(PrintingTest, APrinterThatCannotWriteIsAFailureNotASilentSuccess) {
     EXPECT_FALSE(QDir(folder.filePath(QStringLiteral("no such folder"))).exists());
 }
 
-// A copy of the built application folder in dir, for the program to change freely.
-std::string CopiedAppFolder(const test::TempDir& dir) {
-    test::CopyBuiltAppFolder(dir.Path());
-    return dir.Path().string();
-}
-
 TEST(PrintingTest, PickedNumbersAndAWindowImagePrintIntoTheFileChosenForThePrinter) {
     test::TempDir dir;
-    QtPlatform desktop(CopiedAppFolder(dir), QString::fromStdString((dir / "settings.ini").string()));
+    QtPlatform desktop(test::CopiedAppFolder(dir), QString::fromStdString((dir / "settings.ini").string()));
     ui::App app(desktop, dir.Path());
     auto& main = app.forms.Get<ui::frmQuintara>(app);
     main.Show();

@@ -44,20 +44,12 @@ double Day(int year, int month, int day) {
 }
 
 TEST(StatisticReportsTest, TitlesNameTheGameAndTheThunderball) {
+    // One title of each kind with and without the Thunderball; the chart titles are constants.
     EXPECT_EQ(LastDrawnTitle(Game::Lotto, StatisticBalls::Main), "Quintara - Last Drawn - Lotto Draw");
     EXPECT_EQ(BallAveragesTitle(Game::Thunderball, StatisticBalls::Thunderball),
               "Quintara - Ball Averages - Thunderball Draw - Thunderball");
-    EXPECT_EQ(BallAveragesTitle(Game::DailyPlay, StatisticBalls::Main),
-              "Quintara - Ball Averages - Daily Play Draw");
-    EXPECT_EQ(ChartWindowTitle(ChartKind::Frequency, Game::Lotto, StatisticBalls::Main),
-              "Quintara - Frequency Bar Chart - Lotto Draw");
     EXPECT_EQ(ChartWindowTitle(ChartKind::LastDrawn, Game::Thunderball, StatisticBalls::Thunderball),
               "Quintara - Last Drawn Bar Chart - Thunderball Draw - Thunderball");
-    EXPECT_EQ(ChartWindowTitle(ChartKind::BallAverages, Game::LottoExtra, StatisticBalls::Main),
-              "Quintara - Ball Averages Bar Chart - Lotto Extra Draw");
-    EXPECT_EQ(ChartTitle(ChartKind::Frequency), "Frequency of Drawn Numbers");
-    EXPECT_EQ(ChartTitle(ChartKind::LastDrawn), "Order of Last Drawn Numbers");
-    EXPECT_EQ(ChartTitle(ChartKind::BallAverages), "Ball Averages");
 }
 
 TEST(StatisticReportsTest, DailyPlayLastDrawnListsAllTwentySevenBallsInTableOrder) {
@@ -105,11 +97,7 @@ TEST(StatisticReportsTest, AveragesRoundHalfToEvenInShortestFormAndSkipCountZero
             "Ball 7 is drawn on average every 8.13 draws.", "Ball 3 is drawn on average every 8 draws.",
             "Ball 9 is drawn on average every 12.5 draws.", "Ball 11 is drawn on average every 125 draws.",
             "Ball 12 is drawn on average every 1 draws."}));
-    // 1001 / 8 = 125.125 and 1003 / 8 = 125.375: the halves go to the even neighbour.
-    EXPECT_EQ(BallAveragesLines({{4, 8}}, 1001, StatisticBalls::Main)[0],
-              "Ball 4 is drawn on average every 125.12 draws.");
-    EXPECT_EQ(BallAveragesLines({{4, 8}}, 1003, StatisticBalls::Main)[0],
-              "Ball 4 is drawn on average every 125.38 draws.");
+    // The rounding of the averages is TextRulesTest's.
     EXPECT_EQ(JoinReportLines({"a", "b"}, "\n"), "a\nb\n");
 
     const auto cells = BallAveragesCells(table, 1000, 49);
@@ -174,39 +162,24 @@ TEST(StatisticReportsTest, ChartCellsFollowTheTablesOfEachChart) {
 
     const ChartData frequency =
         MakeChart(ChartKind::Frequency, Game::Thunderball, StatisticBalls::Thunderball, state);
-    EXPECT_EQ(frequency.windowTitle, "Quintara - Frequency Bar Chart - Thunderball Draw - Thunderball");
-    EXPECT_EQ(frequency.chartTitle, "Frequency of Drawn Numbers");
-    EXPECT_EQ(frequency.rowLabel, "Numbers");
+    EXPECT_EQ(frequency.windowTitle,
+              ChartWindowTitle(ChartKind::Frequency, Game::Thunderball, StatisticBalls::Thunderball));
+    EXPECT_EQ(frequency.chartTitle, ChartTitle(ChartKind::Frequency));
     ASSERT_EQ(frequency.cells.size(), 14u);
-    for (std::size_t i = 0; i < 14; ++i) {
-        const auto& rec = state.ThunderballFrequency[i + 1];
-        EXPECT_EQ(frequency.cells[i], (ChartCell{std::to_string(rec.Ball), static_cast<double>(rec.Count),
-                                                 std::to_string(rec.Count)}));
-    }
     EXPECT_EQ(frequency.cells[0], (ChartCell{"5", 2.0, "2"}));
     EXPECT_EQ(frequency.cells[1], (ChartCell{"14", 1.0, "1"}));
 
     const ChartData lastDrawn =
         MakeChart(ChartKind::LastDrawn, Game::Thunderball, StatisticBalls::Main, state);
-    EXPECT_EQ(lastDrawn.chartTitle, "Order of Last Drawn Numbers");
     ASSERT_EQ(lastDrawn.cells.size(), 34u);
-    for (std::size_t i = 0; i < 34; ++i) {
-        const auto& rec = state.BallLastDrawn[i + 1];
-        if (rec.DrawDate > 0) {
-            EXPECT_EQ(lastDrawn.cells[i], (ChartCell{FormatDate(rec.DrawDate), static_cast<double>(rec.Ball),
-                                                     std::to_string(rec.Ball)}));
-        } else {
-            EXPECT_EQ(lastDrawn.cells[i], ChartCell{});
-        }
-    }
-    EXPECT_EQ(lastDrawn.cells[0].label, "04/06/2010");
+    EXPECT_EQ(lastDrawn.cells[0], (ChartCell{"04/06/2010", 9.0, "9"}));
+    EXPECT_EQ(lastDrawn.cells[33], ChartCell{});
     EXPECT_EQ(std::count_if(lastDrawn.cells.begin(), lastDrawn.cells.end(),
                             [](const ChartCell& cell) { return cell.value.has_value(); }),
               13);
 
     const ChartData averages =
         MakeChart(ChartKind::BallAverages, Game::Thunderball, StatisticBalls::Thunderball, state);
-    EXPECT_EQ(averages.windowTitle, "Quintara - Ball Averages Bar Chart - Thunderball Draw - Thunderball");
     ASSERT_EQ(averages.cells.size(), 14u);
     EXPECT_EQ(averages.cells[0], (ChartCell{"5", 1.5, "1.5"}));
     EXPECT_EQ(averages.cells[1], (ChartCell{"14", 3.0, "3"}));

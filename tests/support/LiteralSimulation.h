@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <exception>
@@ -216,12 +217,9 @@ private:
         } else if (bonus > 0) {
             m_report += crlf + crlf + "Draw Number: " + std::to_string(drawNumber) + crlf + crlf +
                         "5 Numbers and Bonus Ball Drawn:" + crlf;
-        } else if (m == 1) {
-            m_report += crlf + crlf + "Draw Number: " + std::to_string(drawNumber) + crlf + crlf + "1" +
-                        " Number Drawn:" + crlf;
         } else {
             m_report += crlf + crlf + "Draw Number: " + std::to_string(drawNumber) + crlf + crlf +
-                        std::to_string(m) + " Numbers Drawn:" + crlf;
+                        std::to_string(m) + (m == 1 ? " Number" : " Numbers") + " Drawn:" + crlf;
         }
         m_report += crlf + "Wheel Pointers:" + crlf;
         for (int p = first; p <= last; ++p) {
@@ -235,23 +233,16 @@ private:
         const std::string crlf = "\r\n";
         std::string text = "Total Strikes from " + std::to_string(n) + " Draws using all " +
                            std::to_string(numbersUsed) + " Numbers:" + crlf + crlf;
-        bool none = true;
-        for (auto count : m_totals) {
-            none = none && count == 0;
-        }
-        if (none) {
+        if (std::all_of(m_totals.begin(), m_totals.end(), [](std::int32_t count) { return count == 0; })) {
             text += "Sorry, there were no wins at all!" + crlf;
-        } else if (m_command == SimulationCommand::ThunderballBall) {
-            text += std::to_string(m_totals[0]) + "  x 1 Number" + crlf;
         } else {
-            text += std::to_string(m_totals[0]) + "  x 1 Number" + crlf;
-            text += std::to_string(m_totals[1]) + "  x 2 Numbers" + crlf;
-            text += std::to_string(m_totals[2]) + "  x 3 Numbers" + crlf;
-            text += std::to_string(m_totals[3]) + "  x 4 Numbers" + crlf;
-            text += std::to_string(m_totals[4]) + "  x 5 Numbers" + crlf;
-            text += std::to_string(m_totals[5]) + "  x 5 Numbers and Bonus Ball" + crlf;
-            text += std::to_string(m_totals[6]) + "  x 6 Numbers" + crlf;
-            text += std::to_string(m_totals[7]) + "  x 7 Numbers" + crlf;
+            const char* labels[] = {"1 Number",  "2 Numbers", "3 Numbers",
+                                    "4 Numbers", "5 Numbers", "5 Numbers and Bonus Ball",
+                                    "6 Numbers", "7 Numbers"};
+            const std::size_t shown = m_command == SimulationCommand::ThunderballBall ? 1 : 8;
+            for (std::size_t c = 0; c < shown; ++c) {
+                text += std::to_string(m_totals[c]) + "  x " + labels[c] + crlf;
+            }
         }
         return text + crlf + std::string(36, '*') + crlf;
     }

@@ -60,4 +60,10 @@ inline void CopyBuiltAppFolder(const std::filesystem::path& to) {
     }
 }
 
+// The same into `dir`, giving its path as the program's application folder.
+inline std::string CopiedAppFolder(const TempDir& dir) {
+    CopyBuiltAppFolder(dir.Path());
+    return dir.Path().string();
+}
+
 }  // namespace quintara::test

@@ -1,5 +1,5 @@
 #include <algorithm>
-#include <set>
+#include <tuple>
 
 #include "check/BallValidation.h"
 #include "formkit/CaptionFit.h"
@@ -17,6 +17,12 @@ LottoDrawRec Line(std::initializer_list<int> balls) {
     LottoDrawRec line;
     std::transform(balls.begin(), balls.end(), line.Balls.begin(), [](int b) { return std::int16_t(b); });
     return line;
+}
+
+CheckBoxes CheckBoxesOf(const Texts& typed) {
+    CheckBoxes boxes;
+    std::copy(typed.begin(), typed.end(), boxes.begin());
+    return boxes;
 }
 
 std::string Balls(const frmQuintara& main) {
@@ -60,33 +66,37 @@ protected:
 };
 
 TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
-    frmQuintara& main =
-        StartWithLines({Line({1, 2, 3, 10, 11, 12}), Line({20, 21, 22, 23, 24, 25}), Line({1, 2, 3, 4, 5, 7}),
-                        Line({1, 2, 3, 4, 30, 31}), Line({40, 41, 42, 43, 44, 45})});
+    const OneBased<LottoDrawRec> lines{Line({1, 2, 3, 10, 11, 12}), Line({20, 21, 22, 23, 24, 25}),
+                                       Line({1, 2, 3, 4, 5, 7}), Line({1, 2, 3, 4, 30, 31}),
+                                       Line({40, 41, 42, 43, 44, 45})};
+    frmQuintara& main = StartWithLines(lines);
     const std::string caption = main.caption;
-    Check(main, {"1", "2", "3", "4", "5", "6", "7"});
+    const Texts typed{"1", "2", "3", "4", "5", "6", "7"};
+    Check(main, typed);
     EXPECT_TRUE(desktop.messages.empty());
 
+    // The engine's check of the typed numbers: its report, its winning lines, its caption.
+    const CheckResult expected =
+        CheckLines(Game::Lotto, TypedFromBoxes(Game::Lotto, CheckBoxesOf(typed)), lines);
+    ASSERT_EQ(expected.winners, 3);
     const std::string report = app.state.ReportText;
+    EXPECT_EQ(report, WinningReportText(expected));
+    EXPECT_EQ(app.state.WinningLines, expected.winningLines);
     auto* wins = app.forms.Find<frmWins>();
     ASSERT_NE(wins, nullptr);
     EXPECT_TRUE(wins->Visible());
     EXPECT_EQ(wins->txtWins.text, report);
-    EXPECT_EQ(desktop.showings.back().form, "frmWins");
     EXPECT_EQ(desktop.showings.back().mode, ShowMode::Modeless);
     EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr) << "the report window unloads the check window";
 
     // The main window is on the winning lines, showing the first.
     EXPECT_FALSE(app.session.LinesMode);
     EXPECT_TRUE(app.session.WinningLinesMode);
-    ASSERT_EQ(app.state.WinningLines.Size(), 3u);
-    EXPECT_EQ(app.state.WinningLines[2].LineIndex, 3);
-    EXPECT_EQ(app.state.WinningLines[2].BonusNumber, 7);
     EXPECT_EQ(app.session.WinningLinePosition, 1);
     EXPECT_EQ(app.session.CurrentLine, 1);
     EXPECT_EQ(main.txtPrint.text, "");
     EXPECT_EQ(app.session.PrintListing, "");
-    EXPECT_EQ(main.lblViewOccurances.caption, "View 3 Winning Lines");
+    EXPECT_EQ(main.lblViewOccurances.caption, WinningLinesCaption(expected.winners));
     EXPECT_TRUE(main.lblViewOccurances.visible && main.cmdNextOccurance.visible);
     EXPECT_FALSE(main.cmdNext.visible || main.cmdNumberSearch.visible);
     EXPECT_EQ(main.caption, caption);
@@ -116,30 +126,17 @@ TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
         EXPECT_EQ(main.lblDrawLineNumberNumber.caption, std::to_string(move.position)) << move.button->Name();
         EXPECT_EQ(Balls(main), move.balls) << move.button->Name();
     }
-
-    // A second check waits for lines to be picked or loaded again.
-    main.mnuCheckNumbers.Click();
-    EXPECT_EQ(desktop.messages, std::vector<Message>{kRefused});
-    EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr);
-    EXPECT_EQ(app.state.ReportText, report);
 }
 
-TEST_F(CheckNumbersTest, OneWinnerAndNoneAndTheRefusalBeforeAnyLines) {
+TEST_F(CheckNumbersTest, NoWinnerAndTheRefusalBeforeAnyLines) {
     frmQuintara& main = Start();
     main.mnuCheckNumbers.Click();
     EXPECT_EQ(desktop.messages, std::vector<Message>{kRefused});
     EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr);
     desktop.messages.clear();
 
-    app.state.PickedLines = {Line({1, 2, 3, 4, 5, 6}), Line({11, 12, 13, 14, 15, 16})};
-    app.session.LinesMode = true;
-    // Four numbers and the bonus ball count as four.
-    Check(main, {"14", "13", "12", "11", "41", "42", "16"});
-    EXPECT_EQ(main.lblViewOccurances.caption, "View Winning Line");
-    EXPECT_EQ(app.state.WinningLines[1].Matches, 4);
-    EXPECT_EQ(Balls(main), "11 12 13 14 15 16 ");
-
     // Nothing won: the report says so, and the main window shows no line and cannot walk to one.
+    app.state.PickedLines = {Line({1, 2, 3, 4, 5, 6}), Line({11, 12, 13, 14, 15, 16})};
     app.session.LinesMode = true;
     Check(main, {"31", "32", "33", "34", "35", "36", "1"});
     EXPECT_EQ(app.forms.Find<frmWins>()->txtWins.text, app.state.ReportText);
@@ -153,83 +150,58 @@ TEST_F(CheckNumbersTest, OneWinnerAndNoneAndTheRefusalBeforeAnyLines) {
     EXPECT_TRUE(desktop.messages.empty());
 }
 
-TEST_F(CheckNumbersTest, EachGameHasItsOwnBoxesCaptionsAndWidth) {
+// The game table sets the boxes and captions; here, each game's window shows its boxes, fits its caption
+// and keeps every box inside.
+TEST_F(CheckNumbersTest, EachGameHasItsOwnBoxesAndWidth) {
     frmQuintara& main = Start();
     CheckCommands commands(app, main);
-    struct Layout {
-        Game game;
-        std::string instruction;
-        int shown;
-        std::string label7;
-    };
-    const std::vector<Layout> layouts{
-        {Game::Lotto, "Enter numbers to be checked below, including Bonus Ball!", 7, "Bonus Ball"},
-        {Game::LottoExtra, "Enter numbers to be checked below!", 6, "Bonus Ball"},
-        {Game::Thunderball, "Enter numbers to be checked below!", 5, "Bonus Ball"},
-        {Game::DailyPlay, "Enter numbers to be checked below!", 7, "Ball 7"},
-    };
-    for (const Layout& layout : layouts) {
-        SCOPED_TRACE(GameName(layout.game));
-        app.state.CurrentGame = GameName(layout.game);
+    for (const Game game : {Game::Lotto, Game::LottoExtra, Game::Thunderball, Game::DailyPlay}) {
+        SCOPED_TRACE(GameName(game));
+        app.state.CurrentGame = GameName(game);
         auto& form = app.forms.Get<frmCheckNumbers>(app, commands);
-        EXPECT_EQ(form.caption, "Check Numbers - " + GameName(layout.game) + " Draw");
-        EXPECT_EQ(form.lblCheckNumbers.caption, layout.instruction);
+        EXPECT_EQ(form.caption, "Check Numbers - " + GameName(game) + " Draw");
+        EXPECT_EQ(form.lblCheckNumbers.caption, Info(game).layout.checkPrompt);
         EXPECT_GE(form.width, CaptionFitWidth(form.caption));
         const auto boxes = form.Boxes();
         const std::array<Label*, 7> labels{&form.Label1, &form.Label2, &form.Label3, &form.Label4,
                                            &form.Label5, &form.Label6, &form.Label7};
-        for (int i = 0; i < 7; ++i) {
-            EXPECT_EQ(boxes[std::size_t(i)]->visible, i < layout.shown) << i;
-            EXPECT_EQ(labels[std::size_t(i)]->visible, i < layout.shown) << i;
-            if (i < layout.shown) {
-                EXPECT_LE(boxes[std::size_t(i)]->left + boxes[std::size_t(i)]->width, form.ScaleWidth()) << i;
-            }
+        for (std::size_t i = 0; i < 7; ++i) {
+            const bool shown = int(i) < Info(game).checkBoxes;
+            EXPECT_EQ(boxes[i]->visible, shown) << i;
+            EXPECT_EQ(labels[i]->visible, shown) << i;
+            EXPECT_TRUE(!shown || boxes[i]->left + boxes[i]->width <= form.ScaleWidth()) << i;
         }
-        EXPECT_EQ(form.Label7.caption, layout.label7);
+        if (const auto last = Info(game).layout.checkLastLabel; !last.empty()) {
+            EXPECT_EQ(labels[std::size_t(Info(game).checkBoxes - 1)]->caption, last);
+        }
         form.Unload();
     }
 }
 
-TEST_F(CheckNumbersTest, LeavingABoxChecksItWithTheGamesMessages) {
+// Which texts pass and what each refusal says is the ball validation's own test; here, leaving a box
+// runs it for the game on show, the message reaches the user and the box keeps the focus.
+TEST_F(CheckNumbersTest, LeavingABoxChecksItForTheGameOnShow) {
     frmQuintara& main = Start();
     CheckCommands commands(app, main);
-    struct Case {
-        Game game;
-        Texts typed;  // typed in box order; the last box is then left
-        std::string message;
-        std::string left;  // what the last box then holds
-    };
-    const std::string lotto = "between 1 and 49 in each box";
-    // Which numbers pass is the typed-number rules' own test; here, each game's messages and what the
-    // box keeps.
-    const std::vector<Case> cases{
-        {Game::Lotto, {"7", "07"}, "You must enter a DIFFERENT numeric value " + lotto, ""},
-        {Game::Lotto, {"7", "50"}, "You must enter a numeric value " + lotto, "50"},
-        {Game::Thunderball, {"35"}, "You must enter a numeric value between 1 and 34 in each box", "35"},
-        {Game::Thunderball, {"34", "1"}, "", "1"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(GameName(c.game) + " " + c.typed.back());
+    for (const auto& [game, typed, left] :
+         {std::tuple{Game::Lotto, Texts{"7", "07"}, ""}, {Game::Thunderball, Texts{"35"}, "35"}}) {
+        SCOPED_TRACE(GameName(game));
         desktop.messages.clear();
-        app.state.CurrentGame = GameName(c.game);
+        app.state.CurrentGame = GameName(game);
         auto& form = app.forms.Get<frmCheckNumbers>(app, commands);
         form.Show();
         const auto boxes = form.Boxes();
-        for (std::size_t i = 0; i < c.typed.size(); ++i) {
-            ASSERT_TRUE(boxes[i]->UserTypes(c.typed[i]));
+        for (std::size_t i = 0; i < typed.size(); ++i) {
+            ASSERT_TRUE(boxes[i]->UserTypes(typed[i]));
         }
-        TextBox& last = *boxes[c.typed.size() - 1];
-        const bool moved = form.cmdCheckNumbers.UserFocus();
-        if (c.message.empty()) {
-            EXPECT_TRUE(moved);
-            EXPECT_TRUE(desktop.messages.empty());
-        } else {
-            EXPECT_FALSE(moved);
-            EXPECT_EQ(form.ActiveControl(), &last);
-            const Message refusal{c.message, "Input Error", MsgBoxIcon::None};
-            EXPECT_EQ(desktop.messages, std::vector<Message>{refusal});
-        }
-        EXPECT_EQ(last.text, c.left);
+        TextBox& last = *boxes[typed.size() - 1];
+        EXPECT_FALSE(form.cmdCheckNumbers.UserFocus());
+        EXPECT_EQ(form.ActiveControl(), &last);
+        const Checked verdict = ValidateBall(game, CheckBoxesOf(typed), static_cast<int>(typed.size()));
+        ASSERT_FALSE(verdict);
+        EXPECT_EQ(desktop.messages,
+                  (std::vector<Message>{{verdict.error().text, "Input Error", MsgBoxIcon::None}}));
+        EXPECT_EQ(last.text, left);
         // Cancel leaves without a check.
         desktop.messages.clear();
         EXPECT_TRUE(form.cmdCancel.UserClick());
@@ -289,10 +261,13 @@ TEST_F(CheckNumbersTest, DailyPlayChecksItsSevenNumberLines) {
     five.Balls = {1, 2, 3, 4, 21, 22, 27};
     app.state.DailyPlayPickedLines = {three, five};
     app.session.LinesMode = true;
-    Check(main, {"1", "2", "3", "4", "5", "6", "27"});
-    EXPECT_EQ(app.state.WinningLines.Size(), 1u);
-    EXPECT_EQ(app.state.WinningLines[1].LineIndex, 2);
-    EXPECT_EQ(app.state.WinningLines[1].Matches, 5);
+    const Texts typed{"1", "2", "3", "4", "5", "6", "27"};
+    Check(main, typed);
+    EXPECT_EQ(app.state.WinningLines,
+              CheckLines(Game::DailyPlay, TypedFromBoxes(Game::DailyPlay, CheckBoxesOf(typed)),
+                         app.state.DailyPlayPickedLines)
+                  .winningLines);
+    ASSERT_EQ(app.state.WinningLines.Size(), 1u);
     EXPECT_EQ(Balls(main), "1 2 3 4 21 22 27");
     EXPECT_TRUE(main.lblDrawBallBonus.visible);
     EXPECT_EQ(main.lblBonusBall.caption, "Ball 7");
@@ -343,46 +318,6 @@ TEST_F(CheckNumbersTest, AnOpenReportWindowTakesTheGameOfItsNewReport) {
     Check(main, {"1", "2", "3", "4", "5"});
     EXPECT_EQ(app.forms.Find<frmWins>()->caption, "Win - Thunderball Draw");
     EXPECT_EQ(app.forms.Find<frmWins>()->txtWins.text, app.state.ReportText);
-}
-
-TEST_F(PickingTest, PickedLinesWinWhenTheirOwnNumbersAreChecked) {
-    frmQuintara& main = Start();
-    main.mnuPick6.Click();
-    const OneBased<LottoDrawRec> lines = app.state.PickedLines;
-    ASSERT_EQ(lines.Size(), 5u);
-    // Line 1 whole except its last number, which is the bonus ball: five and the bonus ball.
-    Texts typed;
-    std::set<int> taken;
-    for (int i = 0; i < 5; ++i) {
-        typed.push_back(std::to_string(lines[1].Balls[std::size_t(i)]));
-        taken.insert(lines[1].Balls[std::size_t(i)]);
-    }
-    int other = 1;
-    while (taken.count(other) || other == lines[1].Balls[5]) {
-        ++other;
-    }
-    typed.push_back(std::to_string(other));
-    typed.push_back(std::to_string(lines[1].Balls[5]));
-
-    desktop.WhenShownModally<frmCheckNumbers>("frmCheckNumbers", [typed](frmCheckNumbers& form) {
-        for (std::size_t i = 0; i < typed.size(); ++i) {
-            form.Boxes()[i]->UserTypes(typed[i]);
-        }
-        form.cmdCheckNumbers.UserClick();
-    });
-    main.mnuCheckNumbers.Click();
-    EXPECT_TRUE(desktop.messages.empty());
-    CheckBoxes boxes;
-    std::copy(typed.begin(), typed.end(), boxes.begin());
-    const CheckResult expected = CheckLines(Game::Lotto, TypedFromBoxes(Game::Lotto, boxes), lines);
-    ASSERT_GE(expected.winners, 1);
-    EXPECT_EQ(expected.winningLines[1].BonusNumber, lines[1].Balls[5]);
-    EXPECT_EQ(app.state.WinningLines, expected.winningLines);
-    EXPECT_EQ(app.state.ReportText, WinningReportText(expected));
-    EXPECT_EQ(app.forms.Find<frmWins>()->txtWins.text, app.state.ReportText);
-    EXPECT_EQ(main.lblViewOccurances.caption, WinningLinesCaption(expected.winners));
-    EXPECT_EQ(main.txtPrint.text, "");
-    EXPECT_EQ(main.caption, "Quintara - Pick Mode - Lotto Draw");
 }
 
 }  // namespace
