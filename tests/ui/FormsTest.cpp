@@ -200,8 +200,7 @@ TEST_F(FormsTest, TheInnerAreaLeavesRoomForFrameAndMenuBar) {
     auto& dialog = forms.Get<frmDialog>();
     main.height = 7605;
     main.SetScaleSize(main.ScaleWidth(), main.ScaleHeight());
-    EXPECT_EQ(main.width, 7695);
-    EXPECT_EQ(main.height, 7605);
+    EXPECT_EQ(std::pair(main.width, main.height), std::pair(7695, 7605));
     dialog.height = main.height;
     EXPECT_EQ(dialog.ScaleHeight() - main.ScaleHeight(), Form::kMenuBarTwips);
     main.mnuFile.visible = false;

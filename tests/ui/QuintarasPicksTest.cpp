@@ -40,8 +40,7 @@ frmMostLikelyNumbers& OpenPicks(App& app, frmQuintara& main) {
     return *view;
 }
 
-TEST_F(PickingTest, QuintarasPicksForEachGame) {
-    frmQuintara& main = Start();
+TEST_F(StartedPickingTest, QuintarasPicksForEachGame) {
     frmMostLikelyNumbers& lotto = OpenPicks(app, main);
     EXPECT_EQ(lotto.caption, "Quintara's Picks - Lotto Draw");
     EXPECT_EQ(app.state.FinalNumbers,
@@ -89,8 +88,7 @@ TEST_F(PickingTest, QuintarasPicksForEachGame) {
     EXPECT_EQ(app.forms.Find<frmMostLikelyNumbers>(), nullptr);
 }
 
-TEST_F(PickingTest, SevenNumberView) {
-    frmQuintara& main = Start();
+TEST_F(StartedPickingTest, SevenNumberView) {
     main.cmbAlgorithms.UserSelects(2);
     main.mnuShowMostLikelyNumbers.Click();
     auto* view = app.forms.Find<frmMostLikely7Numbers>();
