@@ -34,7 +34,7 @@ std::string Balls(const frmQuintara& main) {
     return text;
 }
 
-class CheckNumbersTest : public MainWindowTest {
+class CheckNumbersTest : public StartedMainWindowTest {
 protected:
     // Lines on show as if they had just been picked or loaded.
     void ShowLines(const OneBased<LottoDrawRec>& lines) {
@@ -61,7 +61,6 @@ protected:
 
     const Message kRefused{std::string(kCheckRefusedText), std::string(kCheckRefusedTitle),
                            MsgBoxIcon::Exclamation};
-    frmQuintara& main = Start();
 };
 
 TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {

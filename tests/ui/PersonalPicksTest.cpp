@@ -7,7 +7,7 @@
 namespace quintara::ui::test {
 namespace {
 
-class PersonalPicksTest : public PickingTest {
+class PersonalPicksTest : public StartedPickingTest {
 protected:
     // Answers the count window with `count`; the window for the numbers is left open.
     frmPersonalPicks& AskFor(std::string_view count) {
@@ -17,8 +17,6 @@ protected:
         window.cmdOK.Click();
         return *app.forms.Find<frmPersonalPicks>();
     }
-
-    frmQuintara& main = Start();
 };
 
 TEST_F(PersonalPicksTest, CountWindowTakesOneToTwentyEight) {

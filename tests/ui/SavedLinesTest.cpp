@@ -42,7 +42,7 @@ std::string LottoLinesFile(std::initializer_list<std::array<std::int16_t, 6>> ba
     return EncodeLinesFile(lines);
 }
 
-class SavedLinesTest : public MainWindowTest {
+class SavedLinesTest : public StartedMainWindowTest {
 protected:
     SavedLinesTest() {
         app.clock = [] { return kToday; };
@@ -64,8 +64,6 @@ protected:
         desktop.fileAnswers = {name.string()};
         main.mnuFileLoad.Click();
     }
-
-    frmQuintara& main = Start();
 };
 
 TEST_F(SavedLinesTest, SavedLottoLinesWriteBothFilesAndLoadBackInLinesMode) {

@@ -15,7 +15,7 @@ const Message kInvalidNumber{"Draw Number Invalid. Please re-enter.", "Incorrect
                              MsgBoxIcon::None};
 const Message kCompleted{"Update of History Completed", "Updated", MsgBoxIcon::None};
 
-class UpdateHistoryTest : public MainWindowTest {
+class UpdateHistoryTest : public StartedMainWindowTest {
 protected:
     // The update window, opened first by `command` if one is given.
     frmUpdateLottoHistory& Window(MenuItem* command = nullptr) {
@@ -53,8 +53,6 @@ protected:
     std::string Bytes(const std::filesystem::path& path) const { return dir.Read(path.filename().string()); }
 
     std::int32_t LottoDraws() { return HistoryDrawCount(Game::Lotto, dir.Path()).Value(); }
-
-    frmQuintara& main = Start();
 };
 
 // Which texts, draws and dates pass is the draw entry's own test; here, a refused box is emptied and keeps
