@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "check/BallValidation.h"
 
@@ -48,9 +49,8 @@ TEST(BallValidationTest, MessagesAndWhatHappensToTheBox) {
         const Checked ball = ValidateBall(c.game, c.boxes, c.position);
         ASSERT_EQ(!ball, c.verdict.cancel);
         if (!ball) {
-            EXPECT_EQ(ball.error().box, c.position);
-            EXPECT_EQ(ball.error().emptyBox, c.verdict.emptyBox);
-            EXPECT_EQ(ball.error().text, c.verdict.message);
+            EXPECT_EQ(std::tie(ball.error().box, ball.error().emptyBox, ball.error().text),
+                      std::tie(c.position, c.verdict.emptyBox, c.verdict.message));
         }
     }
 }
@@ -61,17 +61,16 @@ TEST(BallValidationTest, AllBoxesBeforeACheck) {
 
     const auto empty = ValidateBoxes(Game::Lotto, {"1", "2", "3", "4", "5", "6", ""});
     ASSERT_FALSE(empty.has_value());
-    EXPECT_EQ(empty.error().box, 7);
-    EXPECT_EQ(empty.error().title, "Enter Numbers");
-    EXPECT_EQ(empty.error().text, "Please enter a number in each of boxes 1-6 and Bonus Ball");
+    EXPECT_EQ(std::tie(empty.error().box, empty.error().title, empty.error().text),
+              std::tuple(7, "Enter Numbers", "Please enter a number in each of boxes 1-6 and Bonus Ball"));
     EXPECT_EQ(ValidateBoxes(Game::DailyPlay, {"1"}).error().text,
               "Please enter a number in each of boxes 1-7");
 
     const auto twice = ValidateBoxes(Game::Thunderball, {"9", "1", "2", "09", "3"});
     ASSERT_FALSE(twice.has_value());
-    EXPECT_EQ(twice.error().box, 4);
-    EXPECT_EQ(twice.error().title, "Input Error");
-    EXPECT_EQ(twice.error().text, "You must enter a DIFFERENT numeric value between 1 and 34 in each box");
+    EXPECT_EQ(std::tie(twice.error().box, twice.error().title, twice.error().text),
+              std::tuple(4, "Input Error",
+                         "You must enter a DIFFERENT numeric value between 1 and 34 in each box"));
 }
 
 }  // namespace
