@@ -73,9 +73,8 @@ TEST_F(StartedPickingTest, RefusedImportsKeepTheWheelTheBoxNames) {
     EXPECT_EQ(main.cmbWheels.Text(), "CUSTOM  1 Line Wheel");
 }
 
-TEST_F(PickingTest, BuiltInWheelFaults) {
+TEST_F(StartedPickingTest, BuiltInWheelFaults) {
     const std::string fiveLine = "5 Line Wheel - 1 Number from 28_Lotto.txt";
-    frmQuintara& main = Start();
     main.cmbWheels.UserSelects(1);
     const auto tenLines = app.state.WheelLines;
     recentFiles.clear();

@@ -106,10 +106,9 @@ TEST_F(StartedPickingTest, AlgorithmAndWheelBoxesFollowTheUser) {
     EXPECT_EQ(app.state.GeneratorMode, 0);
 }
 
-TEST_F(PickingTest, PickReportsAWheelItsAlgorithmCannotServe) {
+TEST_F(StartedPickingTest, PickReportsAWheelItsAlgorithmCannotServe) {
     // A seven-number wheel naming the 28th number, which a seven-number run does not have.
     dir.Write("7 Line Wheel 40 if 3 Numbers from 7_Lotto.txt", "1 2 3 4 5 28\r\n");
-    frmQuintara& main = Start();
     main.mnuPick6.Click();
     const auto before = app.state.PickedLines;
     main.cmbAlgorithms.UserSelects(2);

@@ -113,9 +113,8 @@ TEST_F(StartedPickingTest, SevenNumberView) {
               "Quintara - Quintara's Picks - Lotto Extra Draw");
 }
 
-TEST_F(PickingTest, AViewThatCannotBeFilledClosesQuietly) {
+TEST_F(StartedPickingTest, AViewThatCannotBeFilledClosesQuietly) {
     dir.Write("7 Line Wheel 40 if 3 Numbers from 7_Lotto.txt", "1 2 3 4 5 28\r\n");
-    frmQuintara& main = Start();
     const OneBased<LottoDrawRec> personal{{0, {1, 2, 3, 4, 5, 6}, 0, 0, ""}};
     app.state.PickedLines = personal;
     app.state.LinesFromPersonalPicks = true;
