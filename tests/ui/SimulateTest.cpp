@@ -1,5 +1,4 @@
 #include <tuple>
-#include <variant>
 
 #include "check/ChanceComparison.h"
 #include "check/Simulation.h"
@@ -107,7 +106,7 @@ TEST_F(StartedMainWindowTest, ThePlayersLinesSurviveAFailingAndASuccessfulRun) {
     const AppState before = app.state;
     const SessionState beforeSession = app.session;
     const std::string shown = Shown(main);
-    const auto captions = [&main] {
+    const auto captions = [this] {
         return std::vector<std::string>{main.caption, main.lblViewOccurances.caption,
                                         main.lblDrawLineNumberNumber.caption};
     };
