@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "check/BallValidation.h"
 
@@ -8,6 +9,8 @@ namespace {
 TEST(BallValidationTest, MessagesAndWhatHappensToTheBox) {
     const std::string range49 = "You must enter a numeric value between 1 and 49 in each box";
     const std::string twice49 = "You must enter a DIFFERENT numeric value between 1 and 49 in each box";
+    const std::string range34 = "You must enter a numeric value between 1 and 34 in each box";
+    const std::string twice27 = "You must enter a DIFFERENT numeric value between 1 and 27 in each box";
     struct Verdict {
         bool cancel = false;
         bool emptyBox = false;
@@ -26,21 +29,9 @@ TEST(BallValidationTest, MessagesAndWhatHappensToTheBox) {
         {"out of range keeps the text", Game::Lotto, {"50"}, 1, {true, false, range49}},
         {"07 after 7", Game::Lotto, {"7", "07"}, 2, {true, true, twice49}},
         {"2.5 after 4 is 2", Game::Lotto, {"4", "2.5"}, 2, {}},
-        {"the bonus against the six",
-         Game::Lotto,
-         {"1", "2", "3", "4", "5", "6", " 6 "},
-         7,
-         {true, true, twice49}},
-        {"Thunderball's range",
-         Game::Thunderball,
-         {"35"},
-         1,
-         {true, false, "You must enter a numeric value between 1 and 34 in each box"}},
-        {"Daily Play's seventh ball",
-         Game::DailyPlay,
-         {"1", "2", "3", "4", "5", "6", "1"},
-         7,
-         {true, true, "You must enter a DIFFERENT numeric value between 1 and 27 in each box"}},
+        {"bonus vs the six", Game::Lotto, {"1", "2", "3", "4", "5", "6", " 6 "}, 7, {true, true, twice49}},
+        {"Thunderball's range", Game::Thunderball, {"35"}, 1, {true, false, range34}},
+        {"Daily Play's 7th", Game::DailyPlay, {"1", "2", "3", "4", "5", "6", "1"}, 7, {true, true, twice27}},
         {"a hidden box is not compared", Game::LottoExtra, {"1", "2", "3", "4", "5", "6", "6"}, 6, {}},
     };
     for (const auto& c : cases) {
@@ -48,9 +39,8 @@ TEST(BallValidationTest, MessagesAndWhatHappensToTheBox) {
         const Checked ball = ValidateBall(c.game, c.boxes, c.position);
         ASSERT_EQ(!ball, c.verdict.cancel);
         if (!ball) {
-            EXPECT_EQ(ball.error().box, c.position);
-            EXPECT_EQ(ball.error().emptyBox, c.verdict.emptyBox);
-            EXPECT_EQ(ball.error().text, c.verdict.message);
+            EXPECT_EQ(std::tie(ball.error().box, ball.error().emptyBox, ball.error().text),
+                      std::tie(c.position, c.verdict.emptyBox, c.verdict.message));
         }
     }
 }
@@ -61,17 +51,16 @@ TEST(BallValidationTest, AllBoxesBeforeACheck) {
 
     const auto empty = ValidateBoxes(Game::Lotto, {"1", "2", "3", "4", "5", "6", ""});
     ASSERT_FALSE(empty.has_value());
-    EXPECT_EQ(empty.error().box, 7);
-    EXPECT_EQ(empty.error().title, "Enter Numbers");
-    EXPECT_EQ(empty.error().text, "Please enter a number in each of boxes 1-6 and Bonus Ball");
+    EXPECT_EQ(std::tie(empty.error().box, empty.error().title, empty.error().text),
+              std::tuple(7, "Enter Numbers", "Please enter a number in each of boxes 1-6 and Bonus Ball"));
     EXPECT_EQ(ValidateBoxes(Game::DailyPlay, {"1"}).error().text,
               "Please enter a number in each of boxes 1-7");
 
     const auto twice = ValidateBoxes(Game::Thunderball, {"9", "1", "2", "09", "3"});
     ASSERT_FALSE(twice.has_value());
-    EXPECT_EQ(twice.error().box, 4);
-    EXPECT_EQ(twice.error().title, "Input Error");
-    EXPECT_EQ(twice.error().text, "You must enter a DIFFERENT numeric value between 1 and 34 in each box");
+    EXPECT_EQ(std::tie(twice.error().box, twice.error().title, twice.error().text),
+              std::tuple(4, "Input Error",
+                         "You must enter a DIFFERENT numeric value between 1 and 34 in each box"));
 }
 
 }  // namespace

@@ -48,8 +48,7 @@ TEST(WheelCoverageTest, CountsBestMatchesOfHandCheckableWheels) {
     EXPECT_EQ(halves.rows[1].countByMatch, (std::vector<std::uint64_t>{0, 9, 6}));
     EXPECT_EQ(halves.rows[2].countByMatch, (std::vector<std::uint64_t>{0, 0, 18, 2}));
     EXPECT_EQ(halves.rows[2].subsets, 20U);
-    EXPECT_EQ(halves.rows[1].guaranteed, 1);
-    EXPECT_EQ(halves.rows[2].guaranteed, 2);
+    EXPECT_EQ(std::pair(halves.rows[1].guaranteed, halves.rows[2].guaranteed), std::pair(1, 2));
     EXPECT_TRUE(MeetsGuarantee(halves, 2, 3));
     EXPECT_FALSE(MeetsGuarantee(halves, 3, 3));
     EXPECT_FALSE(MeetsGuarantee(halves, 2, 2));

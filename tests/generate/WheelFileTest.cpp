@@ -51,10 +51,10 @@ TEST(WheelFile, ChecksPointerRangesWithTheBuiltInAndImportMessages) {
     EXPECT_TRUE(builtIn({"1,2,3,4,5,28,"}, Game::Lotto, 28));
     const auto range = builtIn({"1,2,3,4,5,6,", "1,2,3,4,5,29,"}, Game::Lotto, 28);
     ASSERT_FALSE(range);
-    EXPECT_EQ(range.error().cause, RefusalCause::OutOfRange);
     EXPECT_TRUE(range.error().detail.starts_with("line 2 "));
-    EXPECT_EQ(range.error().title, "Incorrect Wheel Format");
-    EXPECT_EQ(range.error().text, "Please ensure Wheel Pointers are within range 1 - 28");
+    EXPECT_EQ(std::tie(range.error().cause, range.error().title, range.error().text),
+              std::tuple(RefusalCause::OutOfRange, "Incorrect Wheel Format",
+                         "Please ensure Wheel Pointers are within range 1 - 28"));
     EXPECT_EQ(builtIn({"1,2,3,4,21,"}, Game::Thunderball, 20).error().text,
               "Please ensure Wheel Pointers are within the range 1 - 20");
     EXPECT_EQ(builtIn({"1,2,3,4,5,6,17,"}, Game::DailyPlay, 16).error().text,
@@ -82,8 +82,8 @@ TEST(WheelFile, ChecksPointerRangesWithTheBuiltInAndImportMessages) {
     // A field that is no number is refused with its line; the first fault in line order wins.
     const auto notANumber = builtIn({"1,2,3,4,5,6,", "1,2,x,4,5,6,", "1,2,3,4,5,99,"}, Game::Lotto, 28);
     ASSERT_FALSE(notANumber);
-    EXPECT_EQ(notANumber.error().cause, RefusalCause::NotANumber);
-    EXPECT_EQ(notANumber.error().title, "Incorrect Wheel Format");
+    EXPECT_EQ(std::tie(notANumber.error().cause, notANumber.error().title),
+              std::tuple(RefusalCause::NotANumber, "Incorrect Wheel Format"));
     EXPECT_TRUE(notANumber.error().text.starts_with("Line 2 "));
     // A trailing blank leaves an empty sixth field in a Lotto line.
     EXPECT_EQ(builtIn(NormaliseWheelText("1 2 3 4 5 \n", Game::Lotto).value(), Game::Lotto, 28).error().cause,
@@ -120,8 +120,7 @@ TEST(WheelFile, FileErrorsNameTheFileAndTheReason) {
         for (const WheelSource source : {WheelSource::BuiltIn, WheelSource::Import}) {
             const WheelRead read = ReadWheelFile(c.path, Game::Lotto, source);
             ASSERT_FALSE(read.has_value()) << c.path;
-            EXPECT_EQ(read.error().cause, c.problem);
-            EXPECT_EQ(read.error().detail, c.detail);
+            EXPECT_EQ(std::tie(read.error().cause, read.error().detail), std::tie(c.problem, c.detail));
             // The message box keeps its own fixed text: a file that cannot be read says which command failed.
             const bool unreadable = c.problem == RefusalCause::Unreadable;
             const bool builtIn = source == WheelSource::BuiltIn;

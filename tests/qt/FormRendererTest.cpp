@@ -335,8 +335,7 @@ TEST_F(FormRendererTest, LeavingABoxChecksItOnceAndARefusalPutsTheFocusBack) {
     // Typing into the other box is refused the same way, and what was typed there disappears.
     ball2->insert(QStringLiteral("5"));
     QCoreApplication::processEvents();
-    EXPECT_EQ(boxes.checked.size(), 2u);
-    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(std::pair(boxes.checked.size(), messages.messages.size()), std::pair(2UL, 2UL));
     EXPECT_EQ(ball2->text(), "");
     EXPECT_EQ(boxes.txtBall2.text, "");
 
@@ -347,8 +346,7 @@ TEST_F(FormRendererTest, LeavingABoxChecksItOnceAndARefusalPutsTheFocusBack) {
     EXPECT_EQ(boxes.checked.size(), 2u);
     Widget<QPushButton>(boxes, "cmdOK")->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(boxes.checked.size(), 3u);
-    EXPECT_EQ(messages.messages.size(), 3u);
+    EXPECT_EQ(std::pair(boxes.checked.size(), messages.messages.size()), std::pair(3UL, 3UL));
     EXPECT_EQ(boxes.okClicks, 0);
     EXPECT_EQ(QApplication::focusWidget(), ball1);
 

@@ -60,8 +60,8 @@ TEST(QtPlatformTest, FileDialogsOpenInTheFolderLastUsedForTheirKindOfFile) {
                   root.filePath(QStringLiteral("reports/report.txt")).toStdString());
     }
     ASSERT_EQ(startedIn.size(), 4);
-    EXPECT_EQ(startedIn[2], root.filePath(QStringLiteral("lines")));
-    EXPECT_EQ(startedIn[3], root.filePath(QStringLiteral("reports")));
+    EXPECT_EQ(startedIn.mid(2), (QStringList{root.filePath(QStringLiteral("lines")),
+                                             root.filePath(QStringLiteral("reports"))}));
 }
 
 TEST(QtPlatformTest, SettingsComeBackInIndexOrderAndAMissingSectionIsEmpty) {
@@ -121,8 +121,7 @@ TEST(QtPlatformTest, HelpShowsTheManualInItsOwnWindowAndWalksItsLinks) {
     QTextBrowser& browser = help->Browser();
     const QUrl start = browser.source();
     EXPECT_EQ(start, QUrl::fromLocalFile(QString::fromStdString(manual)));
-    EXPECT_FALSE(help->BackButton().isEnabled());
-    EXPECT_FALSE(help->ForwardButton().isEnabled());
+    EXPECT_FALSE(help->BackButton().isEnabled() || help->ForwardButton().isEnabled());
 
     // Click the contents' first link as the user does.
     QTextCursor link = browser.document()->find(QStringLiteral("The main window"));

@@ -36,8 +36,7 @@ TEST(ChanceComparisonTest, StrikeClassesAreTestedAgainstChanceAndTheVerdictNames
     };
     for (const auto& row : rows) {
         const ChanceComparison comparison = CompareWithChance(ThunderballRun(140, row.struck));
-        EXPECT_EQ(comparison.classes, 2);
-        EXPECT_EQ(comparison.degreesOfFreedom, 1);
+        EXPECT_EQ(std::pair(comparison.classes, comparison.degreesOfFreedom), std::pair(2, 1));
         EXPECT_NEAR(comparison.chiSquare, row.chiSquare, 1e-9) << row.struck;
         EXPECT_NEAR(comparison.pValue, std::erfc(std::sqrt(row.chiSquare / 2)), 1e-9) << row.struck;
         EXPECT_EQ(comparison.verdict, row.verdict) << row.struck;
@@ -48,8 +47,8 @@ TEST(ChanceComparisonTest, StrikeClassesAreTestedAgainstChanceAndTheVerdictNames
 
     // Eight draws expect 4.57 with the Thunderball and 3.43 without: pooled, nothing is left to test.
     const ChanceComparison few = CompareWithChance(ThunderballRun(8, 8));
-    EXPECT_EQ(few.verdict, ChanceComparison::Verdict::TooFewDraws);
-    EXPECT_EQ(few.degreesOfFreedom, 0);
+    EXPECT_EQ(std::pair(few.verdict, few.degreesOfFreedom),
+              std::pair(ChanceComparison::Verdict::TooFewDraws, 0));
     EXPECT_EQ(few.sentence,
               "Too few draws were simulated to tell these results from choosing numbers at random.");
 }
@@ -64,9 +63,8 @@ TEST(ChanceComparisonTest, LottoClassesExpectingFewerThanFiveDrawsArePooled) {
     }
     const ChanceComparison comparison = CompareWithChance(run);
     // Of 300 draws no strike expects 1.2 and joins 1 strike (12.2); 6 expects 3.9 and joins 7 (4.1).
-    EXPECT_EQ(comparison.classes, 7);
-    EXPECT_EQ(comparison.degreesOfFreedom, 6);
-    EXPECT_EQ(comparison.verdict, ChanceComparison::Verdict::InLine);
+    EXPECT_EQ(std::tuple(comparison.classes, comparison.degreesOfFreedom, comparison.verdict),
+              std::tuple(7, 6, ChanceComparison::Verdict::InLine));
 
     const std::string text = ChanceReportText(run, SimulationCommand::MainBalls, "\n");
     EXPECT_TRUE(text.starts_with(

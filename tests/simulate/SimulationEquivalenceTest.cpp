@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -119,17 +120,12 @@ void ExpectSameRun(const SimulationResult& fast, const SimulationResult& literal
         return;
     }
     const auto& a = fast.value();
-    const auto& b = literal.value();
-    EXPECT_EQ(a.ReportText, b.ReportText);
-    EXPECT_EQ(a.draws, b.draws);
-    EXPECT_EQ(a.numbersUsed, b.numbersUsed);
-    EXPECT_EQ(a.totals, b.totals);
-    EXPECT_EQ(a.FinalNumbers, b.FinalNumbers);
-    EXPECT_EQ(a.SevenNumbers, b.SevenNumbers);
-    EXPECT_EQ(a.PickedLines, b.PickedLines);
-    EXPECT_EQ(a.DailyPlayPickedLines, b.DailyPlayPickedLines);
-    EXPECT_EQ(a.LinesGeneratedDate, b.LinesGeneratedDate);
-    EXPECT_EQ(a.WinningLines, b.WinningLines);
+    const auto fields = [](const SimulationRun& run) {
+        return std::tie(run.ReportText, run.draws, run.numbersUsed, run.totals, run.FinalNumbers,
+                        run.SevenNumbers, run.PickedLines, run.DailyPlayPickedLines, run.LinesGeneratedDate,
+                        run.WinningLines);
+    };
+    EXPECT_EQ(fields(a), fields(literal.value()));
     // The per-draw figures agree with the totals they add up to.
     std::array<std::int32_t, kStrikeCategories> sum{};
     for (const auto& step : a.steps) {

@@ -17,8 +17,7 @@ void ExpectEveryControlNamed(const Form& form) {
     }
 }
 
-TEST_F(MainWindowTest, ScreenReadersFindANameOnEveryBoxListButtonAndBall) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, ScreenReadersFindANameOnEveryBoxListButtonAndBall) {
     ExpectEveryControlNamed(main);
     const AccessibleNames names(main);
     const struct {

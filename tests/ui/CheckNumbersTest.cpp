@@ -34,22 +34,20 @@ std::string Balls(const frmQuintara& main) {
     return text;
 }
 
-class CheckNumbersTest : public MainWindowTest {
+class CheckNumbersTest : public StartedMainWindowTest {
 protected:
     // Lines on show as if they had just been picked or loaded.
-    frmQuintara& StartWithLines(const OneBased<LottoDrawRec>& lines) {
-        frmQuintara& main = Start();
+    void ShowLines(const OneBased<LottoDrawRec>& lines) {
         app.state.PickedLines = lines;
         app.session.LinesMode = true;
         app.session.CurrentLine = 1;
         main.SetMode(frmQuintara::Mode::Pick);
         main.SetLineMenus(true);
         main.SetPrintListing("listing");
-        return main;
     }
 
     // Check Numbers with these box texts typed in box order, then the check button.
-    void Check(frmQuintara& main, const Texts& numbers) {
+    void Check(const Texts& numbers) {
         desktop.WhenShownModally<frmCheckNumbers>("frmCheckNumbers", [numbers](frmCheckNumbers& form) {
             const auto boxes = form.Boxes();
             for (std::size_t i = 0; i < numbers.size(); ++i) {
@@ -69,10 +67,10 @@ TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
     const OneBased<LottoDrawRec> lines{Line({1, 2, 3, 10, 11, 12}), Line({20, 21, 22, 23, 24, 25}),
                                        Line({1, 2, 3, 4, 5, 7}), Line({1, 2, 3, 4, 30, 31}),
                                        Line({40, 41, 42, 43, 44, 45})};
-    frmQuintara& main = StartWithLines(lines);
+    ShowLines(lines);
     const std::string caption = main.caption;
     const Texts typed{"1", "2", "3", "4", "5", "6", "7"};
-    Check(main, typed);
+    Check(typed);
     EXPECT_TRUE(desktop.messages.empty());
 
     // The engine's check of the typed numbers: its report, its winning lines, its caption.
@@ -90,12 +88,10 @@ TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
     EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr) << "the report window unloads the check window";
 
     // The main window is on the winning lines, showing the first.
-    EXPECT_FALSE(app.session.LinesMode);
-    EXPECT_TRUE(app.session.WinningLinesMode);
-    EXPECT_EQ(app.session.WinningLinePosition, 1);
-    EXPECT_EQ(app.session.CurrentLine, 1);
-    EXPECT_EQ(main.txtPrint.text, "");
-    EXPECT_EQ(app.session.PrintListing, "");
+    const SessionState& session = app.session;
+    EXPECT_EQ(std::tuple(session.LinesMode, session.WinningLinesMode, session.WinningLinePosition,
+                         session.CurrentLine, main.txtPrint.text, session.PrintListing),
+              std::tuple(false, true, 1, 1, "", ""));
     EXPECT_EQ(main.lblViewOccurances.caption, WinningLinesCaption(expected.winners));
     EXPECT_TRUE(main.lblViewOccurances.visible && main.cmdNextOccurance.visible);
     EXPECT_FALSE(main.cmdNext.visible || main.cmdNumberSearch.visible);
@@ -121,15 +117,14 @@ TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
     };
     for (const Move& move : walk) {
         move.button->Click();
-        EXPECT_EQ(app.session.WinningLinePosition, move.position) << move.button->Name();
-        EXPECT_EQ(app.session.CurrentLine, move.line) << move.button->Name();
-        EXPECT_EQ(main.lblDrawLineNumberNumber.caption, std::to_string(move.position)) << move.button->Name();
-        EXPECT_EQ(Balls(main), move.balls) << move.button->Name();
+        EXPECT_EQ(std::tuple(app.session.WinningLinePosition, app.session.CurrentLine,
+                             main.lblDrawLineNumberNumber.caption, Balls(main)),
+                  std::tuple(move.position, move.line, std::to_string(move.position), move.balls))
+            << move.button->Name();
     }
 }
 
 TEST_F(CheckNumbersTest, NoWinnerAndTheRefusalBeforeAnyLines) {
-    frmQuintara& main = Start();
     main.mnuCheckNumbers.Click();
     EXPECT_EQ(desktop.messages, std::vector<Message>{kRefused});
     EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr);
@@ -138,7 +133,7 @@ TEST_F(CheckNumbersTest, NoWinnerAndTheRefusalBeforeAnyLines) {
     // Nothing won: the report says so, and the main window shows no line and cannot walk to one.
     app.state.PickedLines = {Line({1, 2, 3, 4, 5, 6}), Line({11, 12, 13, 14, 15, 16})};
     app.session.LinesMode = true;
-    Check(main, {"31", "32", "33", "34", "35", "36", "1"});
+    Check({"31", "32", "33", "34", "35", "36", "1"});
     EXPECT_EQ(app.forms.Find<frmWins>()->txtWins.text, app.state.ReportText);
     EXPECT_EQ(app.session.CurrentLine, 0);
     EXPECT_EQ(main.lblViewOccurances.caption, "");
@@ -153,7 +148,6 @@ TEST_F(CheckNumbersTest, NoWinnerAndTheRefusalBeforeAnyLines) {
 // The game table sets the boxes and captions; here, each game's window shows its boxes, fits its caption
 // and keeps every box inside.
 TEST_F(CheckNumbersTest, EachGameHasItsOwnBoxesAndWidth) {
-    frmQuintara& main = Start();
     CheckCommands commands(app, main);
     for (const Game game : {Game::Lotto, Game::LottoExtra, Game::Thunderball, Game::DailyPlay}) {
         SCOPED_TRACE(GameName(game));
@@ -181,7 +175,6 @@ TEST_F(CheckNumbersTest, EachGameHasItsOwnBoxesAndWidth) {
 // Which texts pass and what each refusal says is the ball validation's own test; here, leaving a box
 // runs it for the game on show, the message reaches the user and the box keeps the focus.
 TEST_F(CheckNumbersTest, LeavingABoxChecksItForTheGameOnShow) {
-    frmQuintara& main = Start();
     CheckCommands commands(app, main);
     for (const auto& [game, typed, left] :
          {std::tuple{Game::Lotto, Texts{"7", "07"}, ""}, {Game::Thunderball, Texts{"35"}, "35"}}) {
@@ -211,7 +204,7 @@ TEST_F(CheckNumbersTest, LeavingABoxChecksItForTheGameOnShow) {
 }
 
 TEST_F(CheckNumbersTest, TheCheckButtonWaitsForEveryBoxAndTheCheckGuardsItsBoxes) {
-    frmQuintara& main = StartWithLines({Line({1, 2, 3, 4, 5, 6})});
+    ShowLines({Line({1, 2, 3, 4, 5, 6})});
     desktop.WhenShownModally<frmCheckNumbers>("frmCheckNumbers", [](frmCheckNumbers& form) {
         const auto boxes = form.Boxes();
         for (std::size_t i = 0; i < 6; ++i) {
@@ -253,7 +246,6 @@ TEST_F(CheckNumbersTest, TheCheckButtonWaitsForEveryBoxAndTheCheckGuardsItsBoxes
 }
 
 TEST_F(CheckNumbersTest, DailyPlayChecksItsSevenNumberLines) {
-    frmQuintara& main = Start();
     app.state.CurrentGame = GameName(Game::DailyPlay);
     DailyPlayDrawRec three;
     DailyPlayDrawRec five;
@@ -262,7 +254,7 @@ TEST_F(CheckNumbersTest, DailyPlayChecksItsSevenNumberLines) {
     app.state.DailyPlayPickedLines = {three, five};
     app.session.LinesMode = true;
     const Texts typed{"1", "2", "3", "4", "5", "6", "27"};
-    Check(main, typed);
+    Check(typed);
     EXPECT_EQ(app.state.WinningLines,
               CheckLines(Game::DailyPlay, TypedFromBoxes(Game::DailyPlay, CheckBoxesOf(typed)),
                          app.state.DailyPlayPickedLines)
@@ -274,8 +266,8 @@ TEST_F(CheckNumbersTest, DailyPlayChecksItsSevenNumberLines) {
 }
 
 TEST_F(CheckNumbersTest, TheReportWindowPrintsAndSavesTheReportUnderTheNameAsTyped) {
-    frmQuintara& main = StartWithLines({Line({1, 2, 3, 4, 5, 6})});
-    Check(main, {"1", "2", "3", "7", "8", "9", "10"});
+    ShowLines({Line({1, 2, 3, 4, 5, 6})});
+    Check({"1", "2", "3", "7", "8", "9", "10"});
     auto& wins = *app.forms.Find<frmWins>();
     const std::string report = app.state.ReportText;
 
@@ -308,14 +300,14 @@ TEST_F(CheckNumbersTest, TheReportWindowPrintsAndSavesTheReportUnderTheNameAsTyp
 }
 
 TEST_F(CheckNumbersTest, AnOpenReportWindowTakesTheGameOfItsNewReport) {
-    frmQuintara& main = StartWithLines({Line({1, 2, 3, 4, 5, 6})});
-    Check(main, {"1", "2", "3", "7", "8", "9", "10"});
+    ShowLines({Line({1, 2, 3, 4, 5, 6})});
+    Check({"1", "2", "3", "7", "8", "9", "10"});
     ASSERT_EQ(app.forms.Find<frmWins>()->caption, "Win - Lotto Draw");
     main.mnuDrawThunderball.Click();
     app.state.PickedLines = {Line({1, 2, 3, 4, 5, 0})};
     app.session.LinesMode = true;
     main.mnuCheckNumbers.enabled = true;
-    Check(main, {"1", "2", "3", "4", "5"});
+    Check({"1", "2", "3", "4", "5"});
     EXPECT_EQ(app.forms.Find<frmWins>()->caption, "Win - Thunderball Draw");
     EXPECT_EQ(app.forms.Find<frmWins>()->txtWins.text, app.state.ReportText);
 }

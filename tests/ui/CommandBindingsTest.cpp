@@ -36,22 +36,14 @@ TEST(CommandBindingsTest, EveryCommandOfTheMainWindowReactsThroughOneRowOfOneTab
     quintara::test::FakePlatform desktop;
     App app{desktop, dir.Path()};
     CountingMainWindow fake(app);
-    PickCommands pick(app, fake);
-    BrowseCommands browse(app, fake);
-    HelpCommands help(app, fake);
-    LinesCommands lines(app, fake);
-    CheckCommands check(app, fake);
-    StatsCommands stats(app);
-    SimulateCommands simulate(app, fake);
-    UpdateCommands update(app, fake);
-    pick.BindTo(fake);
-    browse.BindTo(fake);
-    help.BindTo(fake);
-    lines.BindTo(fake);
-    check.BindTo(fake);
-    stats.BindTo(fake);
-    simulate.BindTo(fake);
-    update.BindTo(fake);
+    PickCommands(app, fake).BindTo(fake);
+    BrowseCommands(app, fake).BindTo(fake);
+    HelpCommands(app, fake).BindTo(fake);
+    LinesCommands(app, fake).BindTo(fake);
+    CheckCommands(app, fake).BindTo(fake);
+    StatsCommands(app).BindTo(fake);
+    SimulateCommands(app, fake).BindTo(fake);
+    UpdateCommands(app, fake).BindTo(fake);
     for (const auto& [binding, count] : fake.bound) {
         EXPECT_EQ(count, 1) << binding.first;
     }

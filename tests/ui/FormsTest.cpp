@@ -19,10 +19,10 @@ protected:
 
     test::FakePlatform desktop;
     FormManager forms{desktop};
+    frmSample& sample = forms.Get<frmSample>();
 };
 
 TEST_F(FormsTest, SelectingFromCodeOrByTheUserClicksWhileTypingChanges) {
-    frmSample& sample = forms.Get<frmSample>();
     sample.Show();
     auto& combo = sample.cmbAlgorithms;
     EXPECT_EQ(combo.ListIndex(), -1);
@@ -55,7 +55,6 @@ TEST_F(FormsTest, SelectingFromCodeOrByTheUserClicksWhileTypingChanges) {
 }
 
 TEST_F(FormsTest, ElementsAreFoundByIdAndRaiseTheirReactionsThroughIt) {
-    frmSample& sample = forms.Get<frmSample>();
     EXPECT_EQ(sample.Find("lblBall(0)"), &sample.lblBall[0]);
     EXPECT_EQ(sample.Find("lblBall"), nullptr);
     EXPECT_EQ(&sample.Get<CommandButton>("cmdAsk"), &sample.cmdAsk);
@@ -74,7 +73,6 @@ TEST_F(FormsTest, ElementsAreFoundByIdAndRaiseTheirReactionsThroughIt) {
 }
 
 TEST_F(FormsTest, ControlArraysGrowFromTheirDesignElementAndKeepTheirPlaceInTheForm) {
-    frmSample& sample = forms.Get<frmSample>();
     auto& ball = sample.lblBall;
     ball[0].visible = false;
     Label& second = ball.Load(2);
@@ -119,7 +117,6 @@ TEST_F(FormsTest, ControlArraysGrowFromTheirDesignElementAndKeepTheirPlaceInTheF
 }
 
 TEST_F(FormsTest, ChartCellsCountFromOneAndStayUnsetUntilGivenAValue) {
-    frmSample& sample = forms.Get<frmSample>();
     Chart& chart = sample.MSChartLotto;
     chart.SetValue(1, 3, 2.5);
     chart.SetColumnLabel(3, "49");
@@ -163,31 +160,30 @@ TEST_F(FormsTest, AFormIsMadeOnceAndAShownOneIsOnlyBroughtToTheFront) {
 }
 
 TEST_F(FormsTest, AModalShowRunsTheTestsStepsAndReturnsWhenTheDialogIsDone) {
-    auto& main = forms.Get<frmSample>();
-    main.Show();
+    sample.Show();
     desktop.WhenShownModally<frmDialog>("frmDialog", [](frmDialog& dialog) {
         dialog.txtAnswer.UserTypes("42");
         dialog.cmdOK.UserClick();
     });
     desktop.WhenShownModally<frmDialog>("frmDialog", [](frmDialog& dialog) { dialog.cmdCancel.UserClick(); });
 
-    EXPECT_TRUE(main.cmdAsk.UserClick());
-    EXPECT_EQ(main.lblStatus.caption, "42 read twice");
+    EXPECT_TRUE(sample.cmdAsk.UserClick());
+    EXPECT_EQ(sample.lblStatus.caption, "42 read twice");
     EXPECT_EQ(forms.Find<frmDialog>(), nullptr);
-    EXPECT_TRUE(main.cmdAsk.UserClick());
-    EXPECT_EQ(main.lblStatus.caption, "cancelled");
+    EXPECT_TRUE(sample.cmdAsk.UserClick());
+    EXPECT_EQ(sample.lblStatus.caption, "cancelled");
     EXPECT_EQ(desktop.PendingModalSteps(), 0u);
     EXPECT_EQ(frmDialog::unloads, 2);
 
     // A modal show of another window than the script expects is a fault of the test.
     desktop.WhenShownModally("frmOther", [](Form&) {});
-    EXPECT_NONFATAL_FAILURE(main.cmdAsk.UserClick(), "frmDialog was shown modally while the script waits");
+    EXPECT_NONFATAL_FAILURE(sample.cmdAsk.UserClick(), "frmDialog was shown modally while the script waits");
 }
 
 TEST_F(FormsTest, UnloadingEveryFormEndsTheProgram) {
     int ends = 0;
     forms.onLastUnloaded = [&ends] { ++ends; };
-    forms.Get<frmSample>().Show();
+    sample.Show();
     forms.Get<frmDialog>();
     forms.UnloadAll();
     EXPECT_EQ(ends, 1);
@@ -196,17 +192,15 @@ TEST_F(FormsTest, UnloadingEveryFormEndsTheProgram) {
 }
 
 TEST_F(FormsTest, TheInnerAreaLeavesRoomForFrameAndMenuBar) {
-    auto& main = forms.Get<frmSample>();
     auto& dialog = forms.Get<frmDialog>();
-    main.height = 7605;
-    main.SetScaleSize(main.ScaleWidth(), main.ScaleHeight());
-    EXPECT_EQ(main.width, 7695);
-    EXPECT_EQ(main.height, 7605);
-    dialog.height = main.height;
-    EXPECT_EQ(dialog.ScaleHeight() - main.ScaleHeight(), Form::kMenuBarTwips);
-    main.mnuFile.visible = false;
-    main.mnuHelp.visible = false;
-    EXPECT_EQ(dialog.ScaleHeight(), main.ScaleHeight());
+    sample.height = 7605;
+    sample.SetScaleSize(sample.ScaleWidth(), sample.ScaleHeight());
+    EXPECT_EQ(std::pair(sample.width, sample.height), std::pair(7695, 7605));
+    dialog.height = sample.height;
+    EXPECT_EQ(dialog.ScaleHeight() - sample.ScaleHeight(), Form::kMenuBarTwips);
+    sample.mnuFile.visible = false;
+    sample.mnuHelp.visible = false;
+    EXPECT_EQ(dialog.ScaleHeight(), sample.ScaleHeight());
 }
 
 TEST(BusyPointerTest, PutsBackThePointerItFoundOnEveryWayOut) {

@@ -10,8 +10,7 @@ const Message kIncorrectWheel{"The Selected Wheel has incorrect numbers in Line,
                               "Incorrect Wheel", MsgBoxIcon::None};
 const Message kUnableToLoad{"Unable to Load Wheel", "Import Cancelled", MsgBoxIcon::None};
 
-TEST_F(PickingTest, ImportPlacesCustomWheelsPerGameAndPicksWithThem) {
-    frmQuintara& main = Start();
+TEST_F(StartedPickingTest, ImportPlacesCustomWheelsPerGameAndPicksWithThem) {
     const auto twelve = dir.Write("mine.txt", CountingWheel(12, 6, 28));
     desktop.fileAnswers = {twelve.string(), dir.Write("three.txt", CountingWheel(3, 6, 28)).string()};
     main.mnuFileImportWheel.Click();
@@ -57,8 +56,7 @@ TEST_F(PickingTest, ImportPlacesCustomWheelsPerGameAndPicksWithThem) {
     EXPECT_EQ(desktop.messages.size(), 2u);
 }
 
-TEST_F(PickingTest, RefusedImportsKeepTheWheelTheBoxNames) {
-    frmQuintara& main = Start();
+TEST_F(StartedPickingTest, RefusedImportsKeepTheWheelTheBoxNames) {
     const auto loaded = app.state.WheelLines;
     // Which files pass is the wheel file's own test; here, a refusal reaches the user and changes nothing.
     desktop.fileAnswers = {dir.Write("bad.txt", "1 2 3 4 5 6\r\n1 2 3 4 5 6 7\r\n").string()};
@@ -75,9 +73,8 @@ TEST_F(PickingTest, RefusedImportsKeepTheWheelTheBoxNames) {
     EXPECT_EQ(main.cmbWheels.Text(), "CUSTOM  1 Line Wheel");
 }
 
-TEST_F(PickingTest, BuiltInWheelFaults) {
+TEST_F(StartedPickingTest, BuiltInWheelFaults) {
     const std::string fiveLine = "5 Line Wheel - 1 Number from 28_Lotto.txt";
-    frmQuintara& main = Start();
     main.cmbWheels.UserSelects(1);
     const auto tenLines = app.state.WheelLines;
     recentFiles.clear();
@@ -128,8 +125,7 @@ TEST_F(PickingTest, PickNeverShowsALineThatWasNotMade) {
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Thunderball Draw");
 }
 
-TEST_F(MainWindowTest, WheelGuaranteesShowWhatTheLoadedWheelProvesAndPrintAndSaveIt) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, WheelGuaranteesShowWhatTheLoadedWheelProvesAndPrintAndSaveIt) {
     main.cmdWheelGuarantees.Click();
     auto* window = app.forms.Find<frmWheelGuarantees>();
     ASSERT_NE(window, nullptr);

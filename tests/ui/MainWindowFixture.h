@@ -113,4 +113,13 @@ protected:
     std::vector<std::string> recentFiles;
 };
 
+// The folder of `Folder` with the main window started on it.
+template <class Folder>
+class Started : public Folder {
+protected:
+    frmQuintara& main = this->Start();
+};
+using StartedMainWindowTest = Started<MainWindowTest>;
+using StartedPickingTest = Started<PickingTest>;
+
 }  // namespace quintara::ui::test

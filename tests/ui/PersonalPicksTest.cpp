@@ -7,10 +7,10 @@
 namespace quintara::ui::test {
 namespace {
 
-class PersonalPicksTest : public PickingTest {
+class PersonalPicksTest : public StartedPickingTest {
 protected:
     // Answers the count window with `count`; the window for the numbers is left open.
-    frmPersonalPicks& AskFor(frmQuintara& main, std::string_view count) {
+    frmPersonalPicks& AskFor(std::string_view count) {
         main.mnuPickPersonal.Click();
         auto& window = *app.forms.Find<frmNumberOfPersonalPicks>();
         window.txtNumberOfPersonalPicks.UserTypes(count);
@@ -20,7 +20,6 @@ protected:
 };
 
 TEST_F(PersonalPicksTest, CountWindowTakesOneToTwentyEight) {
-    frmQuintara& main = Start();
     main.mnuDrawThunderball.Click();
     main.mnuPickPersonal.Click();
     auto* window = app.forms.Find<frmNumberOfPersonalPicks>();
@@ -69,9 +68,8 @@ TEST_F(PersonalPicksTest, CountWindowTakesOneToTwentyEight) {
 }
 
 TEST_F(PersonalPicksTest, PersonalNumbersWheeledEndToEnd) {
-    frmQuintara& main = Start();
     main.mnuPick6.Click();
-    frmPersonalPicks& picks = AskFor(main, "10");
+    frmPersonalPicks& picks = AskFor("10");
     const std::vector<std::string> typed{"40", "3", "17", "22", "9", "31", "48", "1", "26", "35"};
     const auto submit = [&](int box, std::string_view text) {
         for (int i = 1; i <= 10; ++i) {
@@ -146,15 +144,14 @@ TEST_F(PersonalPicksTest, PersonalNumbersWheeledEndToEnd) {
 }
 
 TEST_F(PersonalPicksTest, AbandonedEntryKeepsTheNumbersInUse) {
-    frmQuintara& main = Start();
-    frmPersonalPicks& first = AskFor(main, "6");
+    frmPersonalPicks& first = AskFor("6");
     for (int i = 1; i <= 6; ++i) {
         first.txtBall[i].text = std::to_string(i * 7);
     }
     first.cmdOK.Click();
     const auto numbers = app.state.PersonalNumbers;
     ASSERT_EQ(numbers.Size(), 6u);
-    frmPersonalPicks& second = AskFor(main, "2");
+    frmPersonalPicks& second = AskFor("2");
     second.txtBall[1].text = "5";
     second.cmdOK.Click();
     second.UserCloses();

@@ -6,8 +6,7 @@
 namespace quintara::ui::test {
 namespace {
 
-TEST_F(PickingTest, FiveLineLottoPickShowsListsAndPrintsItsLines) {
-    frmQuintara& main = Start();
+TEST_F(StartedPickingTest, FiveLineLottoPickShowsListsAndPrintsItsLines) {
     main.mnuPick6.Click();
     EXPECT_TRUE(desktop.messages.empty());
     const auto wheel = WheelOf("5 Line Wheel - 1 Number from 28_Lotto.txt", Game::Lotto);
@@ -49,8 +48,7 @@ TEST_F(PickingTest, FiveLineLottoPickShowsListsAndPrintsItsLines) {
     EXPECT_EQ(desktop.printouts[0].text, text + "\r\n");
 }
 
-TEST_F(PickingTest, ThunderballListsFiveNumbersAndDailyPlayShowsSeven) {
-    frmQuintara& main = Start();
+TEST_F(StartedPickingTest, ThunderballListsFiveNumbersAndDailyPlayShowsSeven) {
     main.mnuDrawThunderball.Click();
     main.mnuPick6.Click();
     const auto wheel = WheelOf("12 Line Wheel 1 Pair from 20_Thunderball.txt", Game::Thunderball);
@@ -78,8 +76,7 @@ TEST_F(PickingTest, ThunderballListsFiveNumbersAndDailyPlayShowsSeven) {
     }
 }
 
-TEST_F(PickingTest, AlgorithmAndWheelBoxesFollowTheUser) {
-    frmQuintara& main = Start();
+TEST_F(StartedPickingTest, AlgorithmAndWheelBoxesFollowTheUser) {
     // Built-in wheels, at start-up or chosen through the boxes, are no recent files of the player's.
     main.cmbAlgorithms.UserSelects(1);
     EXPECT_EQ(main.cmbWheels.Items(), Items{"Approx 200 - 500 Line Wheel"});
@@ -109,10 +106,9 @@ TEST_F(PickingTest, AlgorithmAndWheelBoxesFollowTheUser) {
     EXPECT_EQ(app.state.GeneratorMode, 0);
 }
 
-TEST_F(PickingTest, PickReportsAWheelItsAlgorithmCannotServe) {
+TEST_F(StartedPickingTest, PickReportsAWheelItsAlgorithmCannotServe) {
     // A seven-number wheel naming the 28th number, which a seven-number run does not have.
     dir.Write("7 Line Wheel 40 if 3 Numbers from 7_Lotto.txt", "1 2 3 4 5 28\r\n");
-    frmQuintara& main = Start();
     main.mnuPick6.Click();
     const auto before = app.state.PickedLines;
     main.cmbAlgorithms.UserSelects(2);
@@ -125,8 +121,7 @@ TEST_F(PickingTest, PickReportsAWheelItsAlgorithmCannotServe) {
     EXPECT_FALSE(main.txtPrint.text.empty() || desktop.busy);
 }
 
-TEST_F(PickingTest, FortyNineNumbersPickOnTheRealLottoHistory) {
-    frmQuintara& main = Start();
+TEST_F(StartedPickingTest, FortyNineNumbersPickOnTheRealLottoHistory) {
     main.cmbAlgorithms.UserSelects(1);
     main.mnuPick6.Click();
     EXPECT_TRUE(desktop.messages.empty());

@@ -40,8 +40,7 @@ frmMostLikelyNumbers& OpenPicks(App& app, frmQuintara& main) {
     return *view;
 }
 
-TEST_F(PickingTest, QuintarasPicksForEachGame) {
-    frmQuintara& main = Start();
+TEST_F(StartedPickingTest, QuintarasPicksForEachGame) {
     frmMostLikelyNumbers& lotto = OpenPicks(app, main);
     EXPECT_EQ(lotto.caption, "Quintara's Picks - Lotto Draw");
     EXPECT_EQ(app.state.FinalNumbers,
@@ -89,8 +88,7 @@ TEST_F(PickingTest, QuintarasPicksForEachGame) {
     EXPECT_EQ(app.forms.Find<frmMostLikelyNumbers>(), nullptr);
 }
 
-TEST_F(PickingTest, SevenNumberView) {
-    frmQuintara& main = Start();
+TEST_F(StartedPickingTest, SevenNumberView) {
     main.cmbAlgorithms.UserSelects(2);
     main.mnuShowMostLikelyNumbers.Click();
     auto* view = app.forms.Find<frmMostLikely7Numbers>();
@@ -115,9 +113,8 @@ TEST_F(PickingTest, SevenNumberView) {
               "Quintara - Quintara's Picks - Lotto Extra Draw");
 }
 
-TEST_F(PickingTest, AViewThatCannotBeFilledClosesQuietly) {
+TEST_F(StartedPickingTest, AViewThatCannotBeFilledClosesQuietly) {
     dir.Write("7 Line Wheel 40 if 3 Numbers from 7_Lotto.txt", "1 2 3 4 5 28\r\n");
-    frmQuintara& main = Start();
     const OneBased<LottoDrawRec> personal{{0, {1, 2, 3, 4, 5, 6}, 0, 0, ""}};
     app.state.PickedLines = personal;
     app.state.LinesFromPersonalPicks = true;

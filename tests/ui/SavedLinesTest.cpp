@@ -42,42 +42,41 @@ std::string LottoLinesFile(std::initializer_list<std::array<std::int16_t, 6>> ba
     return EncodeLinesFile(lines);
 }
 
-class SavedLinesTest : public MainWindowTest {
+class SavedLinesTest : public StartedMainWindowTest {
 protected:
     SavedLinesTest() {
         app.clock = [] { return kToday; };
     }
 
     // Picks the lines of a wheel file imported for the game on show.
-    void PickWith(frmQuintara& main, std::string_view wheelFile, std::string_view wheel) {
+    void PickWith(std::string_view wheelFile, std::string_view wheel) {
         main.ImportWheelFile(dir.Write(wheelFile, wheel));
         main.mnuPick6.Click();
         ASSERT_TRUE(app.session.LinesMode);
     }
 
-    void SaveAs(frmQuintara& main, const std::filesystem::path& name) {
+    void SaveAs(const std::filesystem::path& name) {
         desktop.fileAnswers = {name.string()};
         main.mnuFileSave.Click();
     }
 
-    void LoadSaved(frmQuintara& main, const std::filesystem::path& name) {
+    void LoadSaved(const std::filesystem::path& name) {
         desktop.fileAnswers = {name.string()};
         main.mnuFileLoad.Click();
     }
 };
 
 TEST_F(SavedLinesTest, SavedLottoLinesWriteBothFilesAndLoadBackInLinesMode) {
-    frmQuintara& main = Start();
     // Nothing on show yet.
     main.mnuFileSave.Click();
     EXPECT_EQ(desktop.messages.back(), (Message{"You must pick numbers before you can save them!",
                                                 "Pick Nmumbers", MsgBoxIcon::Exclamation}));
     EXPECT_TRUE(desktop.fileQuestions.empty());
 
-    PickWith(main, "three.txt", CountingWheel(3, 6, 28));
+    PickWith("three.txt", CountingWheel(3, 6, 28));
     const OneBased<LottoDrawRec> picked = app.state.PickedLines;
     ASSERT_EQ(picked.Size(), 3u);
-    SaveAs(main, dir / "picks.txt");
+    SaveAs(dir / "picks.txt");
     EXPECT_EQ(desktop.fileQuestions.back().save, true);
     EXPECT_EQ(desktop.fileQuestions.back().proposedName, ProposedLinesName(Game::Lotto));
     EXPECT_EQ(std::filesystem::file_size(dir / "picks.lot"), 3u * 44);
@@ -88,16 +87,16 @@ TEST_F(SavedLinesTest, SavedLottoLinesWriteBothFilesAndLoadBackInLinesMode) {
     EXPECT_EQ(dir.Read("picks.txt"), SavedLinesText({Game::Lotto, picked, {}}, kToday));
 
     // Two dots: the binary name keeps the first; cancelling the dialog writes nothing.
-    SaveAs(main, dir / "a.b.txt");
+    SaveAs(dir / "a.b.txt");
     EXPECT_TRUE(std::filesystem::exists(dir / "a.b.lot"));
     const auto files = std::distance(std::filesystem::directory_iterator(dir.Path()), {});
-    SaveAs(main, "");
+    SaveAs("");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), files);
 
     // Back to the draws with other lines, then the saved ones come back.
     main.mnuShowDraws.Click();
     app.state.PickedLines.Clear();
-    LoadSaved(main, dir / "picks.lot");
+    LoadSaved(dir / "picks.lot");
     EXPECT_EQ(desktop.fileQuestions.back().save, false);
     EXPECT_EQ(desktop.fileQuestions.back().proposedName, "");
     EXPECT_EQ(app.state.PickedLines, picked);
@@ -120,24 +119,22 @@ TEST_F(SavedLinesTest, SavedLottoLinesWriteBothFilesAndLoadBackInLinesMode) {
 }
 
 TEST_F(SavedLinesTest, ThunderballLinesKeepTheirThunderballInTheBinaryFileOnly) {
-    frmQuintara& main = Start();
     main.LoadDrawThunderball();
-    PickWith(main, "tb.txt", CountingWheel(2, 5, 20));
+    PickWith("tb.txt", CountingWheel(2, 5, 20));
     app.state.PickedLines[1].Balls[5] = 9;  // a Thunderball, as a line of one's own would carry
     const auto picked = app.state.PickedLines;
-    SaveAs(main, dir / "thunder.txt");
+    SaveAs(dir / "thunder.txt");
     EXPECT_EQ(dir.Read("thunder.txt"), SavedLinesText({Game::Thunderball, picked, {}}, kToday));
 
     main.mnuShowDraws.Click();
-    LoadSaved(main, dir / "thunder.thu");
+    LoadSaved(dir / "thunder.thu");
     EXPECT_EQ(app.state.PickedLines, picked);
     EXPECT_EQ(main.caption, "Quintara - View Saved Lines Mode - Thunderball Draw");
     EXPECT_FALSE(main.lblDrawBallBonus.visible || main.lblDrawBall6.visible);
 }
 
 TEST_F(SavedLinesTest, EmptyShortMissingAndUnwritableFiles) {
-    frmQuintara& main = Start();
-    LoadSaved(main, dir.Write("one.lot", LottoLinesFile({{3, 9, 17, 25, 33, 41}})));
+    LoadSaved(dir.Write("one.lot", LottoLinesFile({{3, 9, 17, 25, 33, 41}})));
     // Which files read is the lines file's own test; here, a file that is not the game's lines, or a name
     // typed past the filter, is refused with the file and the reason; the lines and captions on show stay.
     const auto before = app.state.PickedLines;
@@ -149,7 +146,7 @@ TEST_F(SavedLinesTest, EmptyShortMissingAndUnwritableFiles) {
           {dir / "notes.txt", (dir / "notes.txt").string() + ": not a Lotto saved lines file " +
                                   LinesFileFilter(Game::Lotto)}}) {
         desktop.messages.clear();
-        LoadSaved(main, name);
+        LoadSaved(name);
         EXPECT_EQ(desktop.messages,
                   (std::vector<Message>{{"Unable to open " + reason + ".\r\nThe lines on show are unchanged.",
                                          "Unable to open", MsgBoxIcon::Exclamation}}));
@@ -160,7 +157,7 @@ TEST_F(SavedLinesTest, EmptyShortMissingAndUnwritableFiles) {
 
     // A save that cannot be written says so and leaves the old files as they were.
     const auto blocker = dir.Write("blocker", "not a folder");
-    SaveAs(main, blocker / "picks.txt");
+    SaveAs(blocker / "picks.txt");
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages.back().title, "Unable to Save");
     EXPECT_TRUE(desktop.messages.back().text.starts_with("Unable to save the picked numbers!\r\n" +
@@ -169,7 +166,6 @@ TEST_F(SavedLinesTest, EmptyShortMissingAndUnwritableFiles) {
 }
 
 TEST_F(SavedLinesTest, RecentFilesKeepTheFiveNewestOnceAndSurviveARestart) {
-    frmQuintara& main = Start();
     // Loading the built-in default wheel at start-up adds nothing.
     EXPECT_TRUE(RecentCaptions(main).empty());
     EXPECT_FALSE(main.mnuFileHyphen3.visible);
@@ -177,7 +173,7 @@ TEST_F(SavedLinesTest, RecentFilesKeepTheFiveNewestOnceAndSurviveARestart) {
     for (int i = 1; i <= 6; ++i) {
         const std::string name = "lines" + std::to_string(i) + ".lot";
         dir.Write(name, LottoLinesFile({{static_cast<std::int16_t>(i), 12, 13, 14, 15, 16}}));
-        LoadSaved(main, dir / name);
+        LoadSaved(dir / name);
     }
     EXPECT_EQ(RecentCaptions(main),
               (Items{"lines6.lot", "lines5.lot", "lines4.lot", "lines3.lot", "lines2.lot"}));
@@ -204,10 +200,9 @@ TEST_F(SavedLinesTest, RecentFilesKeepTheFiveNewestOnceAndSurviveARestart) {
 }
 
 TEST_F(SavedLinesTest, RecentItemsOpenInTheirGameByExtension) {
-    frmQuintara& main = Start();
     // A Lotto lines file whose extension is written in mixed case.
     const auto mixed = dir.Write("Mixed.Lot", LottoLinesFile({{3, 9, 17, 25, 33, 41}}));
-    LoadSaved(main, mixed);
+    LoadSaved(mixed);
     // A Thunderball wheel imported while Thunderball is on show.
     main.LoadDrawThunderball();
     const auto wheel = dir.Write("tb wheel.txt", CountingWheel(3, 5, 15));

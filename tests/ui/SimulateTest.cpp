@@ -1,5 +1,4 @@
 #include <tuple>
-#include <variant>
 
 #include "core/TextRules.h"
 #include "simulate/ChanceComparison.h"
@@ -10,11 +9,6 @@
 
 namespace quintara::ui::test {
 namespace {
-
-// What the main window shows outside the draw fields: the two sorted lists.
-Items SortedItems(const ComboBox& box) {
-    return box.Items();
-}
 
 // The run the engine makes over the state as it stands, for the algorithm at `algorithmIndex`.
 SimulationRun EngineRun(const App& app, int algorithmIndex, std::int16_t n, SimulationCommand command) {
@@ -41,15 +35,14 @@ void EnterDraws(quintara::test::FakePlatform& desktop, std::string text) {
     });
 }
 
-TEST_F(MainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatisticsAndTheDrawOnShow) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatisticsAndTheDrawOnShow) {
     app.clock = [] { return SerialFromCivil({2026, 12, 6}); };
     main.cmdNext.Click();
     main.cmdNext.Click();
     // "7 Numbers from 28 from 49", chosen in the box without a Pick.
     ASSERT_TRUE(main.cmbAlgorithms.UserSelects(2));
     const std::string shown = Shown(main);
-    const Items sorted = SortedItems(main.cmbSorted);
+    const Items sorted = main.cmbSorted.Items();
     const AppState before = app.state;
     const SessionState beforeSession = app.session;
     const SimulationRun expected = EngineRun(app, 2, 25, SimulationCommand::MainBalls);
@@ -76,7 +69,7 @@ TEST_F(MainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatisticsAndT
 
     // The history, its statistics, the draw on show and the sorted list are those of before the run.
     EXPECT_EQ(Shown(main), shown);
-    EXPECT_EQ(SortedItems(main.cmbSorted), sorted);
+    EXPECT_EQ(main.cmbSorted.Items(), sorted);
     EXPECT_TRUE(Kept(app.state, app.session) == Kept(before, beforeSession));
     EXPECT_EQ(app.state.CurrentDraw, 3);
     EXPECT_FALSE(app.state.ThunderballStatistics);
@@ -89,11 +82,10 @@ TEST_F(MainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatisticsAndT
 
     // The report box follows the window's size, the comparison with chance keeping its width beside it.
     report->UserResizes(14000, 8000);
-    EXPECT_EQ(report->txtSimulatedWins.left, 0);
-    EXPECT_EQ(report->txtSimulatedWins.top, 0);
-    EXPECT_EQ(report->txtSimulatedWins.width + report->txtChance.width, 13800);
-    EXPECT_EQ(report->txtChance.left, report->txtSimulatedWins.width + 100);
-    EXPECT_EQ(report->txtSimulatedWins.height, 7600);
+    const auto& wins = report->txtSimulatedWins;
+    EXPECT_EQ(std::tuple(wins.left, wins.top, wins.width + report->txtChance.width, wins.height),
+              std::tuple(0, 0, 13800, 7600));
+    EXPECT_EQ(report->txtChance.left, wins.width + 100);
 
     // Beside the totals, what chance would have given and how the two compare; Print and Save give both.
     EXPECT_EQ(report->txtChance.text, ChanceReportText(expected, SimulationCommand::MainBalls, kCrLf));
@@ -108,14 +100,13 @@ TEST_F(MainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatisticsAndT
 }
 
 // A run that fails and one that succeeds both leave the player's lines, captions and arrows as they were.
-TEST_F(MainWindowTest, ThePlayersLinesSurviveAFailingAndASuccessfulRun) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, ThePlayersLinesSurviveAFailingAndASuccessfulRun) {
     main.mnuPick6.Click();
     main.cmdNextOccurance.Click();
     const AppState before = app.state;
     const SessionState beforeSession = app.session;
     const std::string shown = Shown(main);
-    const auto captions = [&main] {
+    const auto captions = [this] {
         return std::vector<std::string>{main.caption, main.lblViewOccurances.caption,
                                         main.lblDrawLineNumberNumber.caption};
     };
@@ -126,8 +117,8 @@ TEST_F(MainWindowTest, ThePlayersLinesSurviveAFailingAndASuccessfulRun) {
     EnterDraws(desktop, "10");
     main.mnuSimulateFinalNumbers.Click();
     ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, "Simulation Stopped");
-    EXPECT_EQ(desktop.messages[0].icon, MsgBoxIcon::Exclamation);
+    EXPECT_EQ(std::pair(desktop.messages[0].title, desktop.messages[0].icon),
+              std::pair(std::string("Simulation Stopped"), MsgBoxIcon::Exclamation));
     EXPECT_TRUE(desktop.messages[0].text.starts_with("Unable to simulate draw number 2065: "))
         << desktop.messages[0].text;
     EXPECT_EQ(app.forms.Find<frmSimulatedWins>(), nullptr);
@@ -153,8 +144,7 @@ TEST_F(MainWindowTest, ThePlayersLinesSurviveAFailingAndASuccessfulRun) {
     EXPECT_EQ(app.session.CurrentLine, beforeSession.CurrentLine + 1);
 }
 
-TEST_F(MainWindowTest, ThunderballBallRunRefillsTheOpenReportWithItsOwnCaption) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, ThunderballBallRunRefillsTheOpenReportWithItsOwnCaption) {
     EXPECT_FALSE(main.mnuSimulateThunderballFinalNumbers.enabled);
     EnterDraws(desktop, "3");
     main.mnuSimulateFinalNumbers.Click();

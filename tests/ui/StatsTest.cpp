@@ -21,9 +21,9 @@ ChartData EngineChart(ChartKind kind, const AppState& state, StatisticBalls ball
 }
 
 // Lotto Extra draws in which ball 49 is never drawn: its cells stay unset.
-class StatsTest : public MainWindowTest {
+class StatsFolder : public MainWindowTest {
 protected:
-    StatsTest() {
+    StatsFolder() {
         quintara::test::HistoryBuilder<LottoExtraDrawRec> lottoExtra;
         for (int draw = 0; draw < 8; ++draw) {
             lottoExtra.Draw(
@@ -32,9 +32,9 @@ protected:
         lottoExtra.WriteTo(dir.Path());
     }
 };
+using StatsTest = Started<StatsFolder>;
 
 TEST_F(StatsTest, ListsShowTheEnginesReportsAndPrintThem) {
-    frmQuintara& main = Start();
     main.mnuDrawLottoExtra.Click();
     main.mnuListsLastDrawn.Click();
     auto* lastDrawn = app.forms.Find<frmBallLastDrawn>();
@@ -69,7 +69,6 @@ TEST_F(StatsTest, ListsShowTheEnginesReportsAndPrintThem) {
 // A list or chart window shows one variant: the other variant's command finds it open and only brings it
 // forward as it is; closed, it is made anew for the variant asked for.
 TEST_F(StatsTest, ThunderballWindowsAreSharedWithTheMainBalls) {
-    frmQuintara& main = Start();
     main.mnuDrawThunderball.Click();
     using Balls = StatisticBalls;
     main.mnuListsThunderballAverages.Click();
@@ -103,7 +102,6 @@ TEST_F(StatsTest, ThunderballWindowsAreSharedWithTheMainBalls) {
 }
 
 TEST_F(StatsTest, ChartsShowTheEnginesChartAndFillTheirWindow) {
-    frmQuintara& main = Start();
     main.mnuDrawLottoExtra.Click();
     main.mnuFrequencyBarChart.Click();
     main.mnuBallAveragesBarChart.Click();
@@ -141,7 +139,6 @@ TEST_F(StatsTest, ChartsShowTheEnginesChartAndFillTheirWindow) {
 }
 
 TEST_F(StatsTest, FrequencyChartAndAveragesListSayWhetherTheCountsAreInLineWithEqualChances) {
-    frmQuintara& main = Start();
     main.mnuDrawThunderball.Click();
     const AppState& state = app.state;
     const auto sentence = [&](StatisticBalls balls) {

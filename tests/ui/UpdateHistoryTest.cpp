@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <fstream>
 
 #include "history/HistoryCsv.h"
 #include "history/HistoryUpdate.h"
@@ -16,14 +15,13 @@ const Message kInvalidNumber{"Draw Number Invalid. Please re-enter.", "Incorrect
                              MsgBoxIcon::None};
 const Message kCompleted{"Update of History Completed", "Updated", MsgBoxIcon::None};
 
-std::string Bytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-class UpdateHistoryTest : public MainWindowTest {
+class UpdateHistoryTest : public StartedMainWindowTest {
 protected:
-    frmUpdateLottoHistory& Window() {
+    // The update window, opened first by `command` if one is given.
+    frmUpdateLottoHistory& Window(MenuItem* command = nullptr) {
+        if (command != nullptr) {
+            command->Click();
+        }
         auto* window = app.forms.Find<frmUpdateLottoHistory>();
         EXPECT_NE(window, nullptr);
         return *window;
@@ -51,16 +49,17 @@ protected:
                window.txtMachine.UserTypes(machine);
     }
 
+    // The bytes of a file of the test folder.
+    std::string Bytes(const std::filesystem::path& path) const { return dir.Read(path.filename().string()); }
+
     std::int32_t LottoDraws() { return HistoryDrawCount(Game::Lotto, dir.Path()).Value(); }
 };
 
 // Which texts, draws and dates pass is the draw entry's own test; here, a refused box is emptied and keeps
 // the focus, a refused update writes nothing, and a new draw is written and shown.
 TEST_F(UpdateHistoryTest, LottoChecksItsBoxesAndAddsDrawNPlusOne) {
-    frmQuintara& main = Start();
     const std::int32_t n = LottoDraws();
-    main.mnuUpdateLottoHistory.Click();
-    auto& window = Window();
+    auto& window = Window(&main.mnuUpdateLottoHistory);
     EXPECT_EQ(window.txtDrawNumber.text, std::to_string(n + 1));
     EXPECT_EQ(window.ActiveControl(), &window.txtBall1);
 
@@ -104,9 +103,7 @@ TEST_F(UpdateHistoryTest, LottoChecksItsBoxesAndAddsDrawNPlusOne) {
 }
 
 TEST_F(UpdateHistoryTest, WholeDrawNumbersLaterNewDrawsAndOldCorrectionsOnlyOnAYes) {
-    frmQuintara& main = Start();
-    main.mnuUpdateLottoHistory.Click();
-    auto& window = Window();
+    auto& window = Window(&main.mnuUpdateLottoHistory);
     const std::int32_t n = LottoDraws();
     const auto path = HistoryPath(dir.Path(), Game::Lotto);
     const std::string before = Bytes(path);
@@ -134,12 +131,10 @@ TEST_F(UpdateHistoryTest, WholeDrawNumbersLaterNewDrawsAndOldCorrectionsOnlyOnAY
 }
 
 TEST_F(UpdateHistoryTest, EachGameHasItsOwnBoxesAndCancelChecksNothing) {
-    frmQuintara& main = Start();
     for (const auto& [command, game] : {std::pair{&main.mnuUpdateThunderballHistory, Game::Thunderball},
                                         {&main.mnuUpdateDailyPlayHistory, Game::DailyPlay}}) {
         SCOPED_TRACE(GameName(game));
-        command->Click();
-        auto& window = Window();
+        auto& window = Window(command);
         EXPECT_EQ(window.BoundGame(), game);
         EXPECT_EQ(window.caption, "Quintara 2.0 - Update History - " + GameName(game) + " Draw");
         EXPECT_EQ(window.lblBonusBall.caption, Info(game).layout.updateExtraCaption);
@@ -161,7 +156,6 @@ TEST_F(UpdateHistoryTest, EachGameHasItsOwnBoxesAndCancelChecksNothing) {
 }
 
 TEST_F(UpdateHistoryTest, AGameWithoutDrawsRefusesItsCommandsUntilTheFirstDrawIsTypedIn) {
-    frmQuintara& main = Start();
     main.mnuPick6.Click();  // Lotto lines, so that a stale line would show
     main.mnuDrawLottoExtra.Click();
     const Message noDraws{NoDrawsMessage(Game::LottoExtra), "No Draws", MsgBoxIcon::Exclamation};
@@ -179,8 +173,7 @@ TEST_F(UpdateHistoryTest, AGameWithoutDrawsRefusesItsCommandsUntilTheFirstDrawIs
 
     // The window opens on the empty history and offers draw 1; the first draw makes the game usable.
     desktop.messages.clear();
-    main.mnuUpdateLottoExtraHistory.Click();
-    auto& window = Window();
+    auto& window = Window(&main.mnuUpdateLottoExtraHistory);
     EXPECT_FALSE(window.txtBonusBall.visible || window.lblBonusBall.visible);
     EXPECT_EQ(window.txtDrawNumber.text, "1");
     ASSERT_TRUE(TypeDraw(window, {"3", "14", "25", "36", "47", "8"}, "05/12/2026", "x1", "avalon"));
@@ -195,12 +188,10 @@ TEST_F(UpdateHistoryTest, AGameWithoutDrawsRefusesItsCommandsUntilTheFirstDrawIs
 }
 
 TEST_F(UpdateHistoryTest, TheWindowWritesItsOwnGameWhateverTheMainWindowShows) {
-    frmQuintara& main = Start();
     const std::int32_t n = LottoDraws();
     const auto thunderballPath = HistoryPath(dir.Path(), Game::Thunderball);
     const std::string thunderballBefore = Bytes(thunderballPath);
-    main.mnuUpdateLottoHistory.Click();
-    auto& window = Window();
+    auto& window = Window(&main.mnuUpdateLottoHistory);
     main.mnuDrawThunderball.Click();
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Thunderball Draw");
 
@@ -227,9 +218,7 @@ TEST_F(UpdateHistoryTest, TheWindowWritesItsOwnGameWhateverTheMainWindowShows) {
 }
 
 TEST_F(UpdateHistoryTest, AFailedWriteLeavesTheFileAsItWasAndSaysWhy) {
-    frmQuintara& main = Start();
-    main.mnuUpdateLottoHistory.Click();
-    auto& window = Window();
+    auto& window = Window(&main.mnuUpdateLottoHistory);
     const auto path = HistoryPath(dir.Path(), Game::Lotto);
     const std::string before = Bytes(path);
     ASSERT_TRUE(TypeDraw(window, {"1", "2", "3", "4", "5", "6", "7"}, "05/12/2026", "", "Arthur"));
@@ -250,10 +239,8 @@ TEST_F(UpdateHistoryTest, AFailedWriteLeavesTheFileAsItWasAndSaysWhy) {
 // Another Quintara adds a draw while the window is open: the draw typed here goes after it, as the
 // new draw it was offered as, and the other draw stays.
 TEST_F(UpdateHistoryTest, ADrawAddedElsewhereMeanwhileIsKept) {
-    frmQuintara& main = Start();
     const std::int32_t n = LottoDraws();
-    main.mnuUpdateLottoHistory.Click();
-    auto& window = Window();
+    auto& window = Window(&main.mnuUpdateLottoHistory);
     const LottoDrawRec elsewhere{SerialFromCivil({2026, 12, 1}), {9, 8, 7, 6, 5, 4}, 3, 1, "OTHER"};
     ASSERT_TRUE(AddDraw(dir.Path(), elsewhere).Ok());
     ASSERT_TRUE(TypeDraw(window, {"1", "2", "3", "4", "5", "6", "7"}, "05/12/2026", "", "Arthur"));
@@ -266,7 +253,6 @@ TEST_F(UpdateHistoryTest, ADrawAddedElsewhereMeanwhileIsKept) {
 }
 
 TEST_F(UpdateHistoryTest, ACsvFileReplacesAHistoryOnlyWhenTheUserSaysSo) {
-    frmQuintara& main = Start();
     main.mnuDrawDailyPlay.Click();
     ASSERT_TRUE(main.mnuUpdateImportHistory.visible && main.mnuUpdateImportHistory.Usable());
     const std::string header = HistoryCsvHeader(Game::DailyPlay) + "\n";

@@ -6,8 +6,7 @@
 namespace quintara::ui::test {
 namespace {
 
-TEST_F(MainWindowTest, StartUpShowsTheNewestRealLottoDraw) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, StartUpShowsTheNewestRealLottoDraw) {
     EXPECT_TRUE(desktop.messages.empty()) << desktop.messages.front().text;
     EXPECT_EQ(app.forms.Find<frmSplash>(), nullptr);
     EXPECT_GE(desktop.eventTurns, 1000);
@@ -24,12 +23,10 @@ TEST_F(MainWindowTest, StartUpShowsTheNewestRealLottoDraw) {
 
     // The window keeps its size.
     main.UserResizes(9000, 9000);
-    EXPECT_EQ(main.width, 7695);
-    EXPECT_EQ(main.height, 7605);
+    EXPECT_EQ(std::pair(main.width, main.height), std::pair(7695, 7605));
 }
 
-TEST_F(MainWindowTest, ThunderballRelaysTheWindowAndLottoPutsItBack) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, ThunderballRelaysTheWindowAndLottoPutsItBack) {
     main.mnuDrawThunderball.Click();
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Thunderball Draw");
     EXPECT_EQ(Shown(main), "964 08/05/2010 | 5 6 7 8 10  | 13 | 3 Excalibur 5");
@@ -83,8 +80,7 @@ TEST_F(MainWindowTest, RecordTextIsShownAsUtf8) {
     EXPECT_EQ(main.txtMachine.text, "M\u00E9rlin \u20AC");
 }
 
-TEST_F(MainWindowTest, BrowsingStopsAtBothEnds) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, BrowsingStopsAtBothEnds) {
     main.cmdBack.Click();
     EXPECT_EQ(main.txtDrawNumber.text, "2065");
     main.cmdNext.Click();
@@ -144,8 +140,7 @@ TEST_F(MainWindowTest, NumberSearchFindsEveryCountedFieldAndWalksTheMatches) {
     EXPECT_FALSE(main.cmdNextOccurance.visible || main.lblViewOccurances.visible);
 }
 
-TEST_F(MainWindowTest, DateSearchHitMissAndBadInput) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, DateSearchHitMissAndBadInput) {
     desktop.inputAnswers = {"08/05/2010", "09/05/2010", "31/02/2010"};
     main.cmdDateSearch.Click();
     EXPECT_EQ(desktop.questions.back().prompt, "Enter a date to search for using format: dd/mm/yyyy");
@@ -159,8 +154,7 @@ TEST_F(MainWindowTest, DateSearchHitMissAndBadInput) {
     EXPECT_EQ(desktop.messages.back().text, "Incorrect Data entered. Please try again!");
 }
 
-TEST_F(MainWindowTest, ViewDrawsAfterBrowsingLines) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, ViewDrawsAfterBrowsingLines) {
     app.state.PickedLines = {{0, {1, 2, 3, 4, 5, 6}, 0, 0, ""}, {0, {7, 8, 9, 10, 11, 12}, 0, 0, ""}};
     app.session.LinesMode = true;
     app.state.LinesAvailable = true;
@@ -187,8 +181,7 @@ TEST_F(MainWindowTest, ViewDrawsAfterBrowsingLines) {
     EXPECT_FALSE(main.mnuFileSave.enabled);
 }
 
-TEST_F(MainWindowTest, AGameWithoutDrawsSaysHowToGetThemAndCreatesNoFile) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, AGameWithoutDrawsSaysHowToGetThemAndCreatesNoFile) {
     const auto noDraws = [](Game game) {
         return Message{NoDrawsMessage(game), "No Draws", MsgBoxIcon::None};
     };
@@ -227,8 +220,7 @@ TEST_F(MainWindowTest, AGameWithoutDrawsSaysHowToGetThemAndCreatesNoFile) {
     EXPECT_EQ(desktop.messages.back(), (Message{failure.text, failure.title, MsgBoxIcon::None}));
 }
 
-TEST_F(MainWindowTest, PrintingHelpLinksAboutAndExit) {
-    frmQuintara& main = Start();
+TEST_F(StartedMainWindowTest, PrintingHelpLinksAboutAndExit) {
     main.mnuPrint.Click();
     EXPECT_EQ(desktop.messages.back(),
               (Message{"You must pick numbers or load saved numbers before you can print them!",
