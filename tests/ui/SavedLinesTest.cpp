@@ -224,6 +224,11 @@ TEST_F(SavedLinesTest, RecentItemsOpenInTheirGameByExtension) {
     EXPECT_EQ(main.cmbWheels.Text(), "CUSTOM  3 Line Wheel");
     EXPECT_EQ(RecentCaptions(main).front(), "tb wheel.txt");
     EXPECT_TRUE(desktop.messages.empty());
+    // Today's Thunderball has lines of five too: the wheel comes in without a change of game.
+    main.LoadDraw(Game::Thunderball39);
+    main.mnuFileRecent[RecentItem(main, "tb wheel.txt")].Click();
+    EXPECT_EQ(app.state.CurrentGame, Game::Thunderball39);
+    EXPECT_EQ(app.state.WheelLines.Size(), 3u);
 
     // Files that are gone: the lines file after its game switch, the wheel before any.
     std::filesystem::remove(mixed);
