@@ -117,5 +117,30 @@ TEST(GenerateNumbers, DispatchesByGameAlgorithmAndPersonalPicks) {
     EXPECT_EQ(BallsOf(personal.PickedLines), (Lines{{4, 9, 17, 22, 30, 0}, {1, 4, 9, 17, 22, 0}}));
 }
 
+// Today's Thunderball lines are checked with their Thunderball: line after line takes the algorithm's eight
+// Thunderball numbers (the final numbers after the twenty) in turn, the ninth line the first again.
+TEST(GenerateNumbers, TodaysThunderballLinesTakeTheThunderballNumbersInTurn) {
+    const auto date = [](int b) { return 40000.0 + b; };
+    const GameStatistics stats{test::FrequencyInOrder(test::BallsUpTo(39)), test::LastDrawnBy(39, date),
+                               test::FrequencyInOrder(test::BallsUpTo(14)), test::LastDrawnBy(14, date)};
+    GeneratorRequest request;
+    request.game = Game::Thunderball39;
+    request.algorithm = std::string(Info(Game::Thunderball39).algorithms[0]);
+    std::string nine;
+    for (int line = 0; line < 9; ++line) {
+        nine += "1 2 3 4 20\n";
+    }
+    const GeneratorResult result =
+        GenerateNumbers(request, stats, Wheel(Game::Thunderball39, nine.c_str()), OneBased<LottoDrawRec>{});
+    ASSERT_EQ(result.FinalNumbers.Size(), 28u);
+    std::vector<int> thunderballs;
+    for (const auto& line : result.PickedLines) {
+        thunderballs.push_back(line.Balls[5]);
+    }
+    std::vector<int> expected(result.FinalNumbers.begin() + 20, result.FinalNumbers.end());
+    expected.push_back(result.FinalNumbers[21]);
+    EXPECT_EQ(thunderballs, expected);
+}
+
 }  // namespace
 }  // namespace quintara
