@@ -10,7 +10,7 @@ TEST(TextRulesTest, NumericTextAndIntegerConversion) {
     for (const char* text : {"7", " 07 ", "-3", "+4", "2.5", ".5", "1e3", "12."}) {
         EXPECT_TRUE(IsNumeric(text)) << text;
     }
-    for (const char* text : {"", " ", "7a", ".", "-", "1e", "1 2", "0x10", "1,000"}) {
+    for (const char* text : {"", " ", "7a", ".", "-", "1e", "1e5x", "1 2", "0x10", "1,000"}) {
         EXPECT_FALSE(IsNumeric(text)) << text;
     }
     EXPECT_EQ(ToInteger("3.5"), 4);
