@@ -236,7 +236,7 @@ std::string FileErrorReason(int errorNumber) {
 Result<std::filesystem::path> FileBehindLinks(const std::filesystem::path& path) {
     constexpr int kMostLinks = 40;  // what the system itself follows before it gives up
     std::filesystem::path current = path;
-    for (int hop = 0; hop < kMostLinks; ++hop) {
+    for (int hop = 0; hop <= kMostLinks; ++hop) {  // kMostLinks links, then what the last names
         struct stat info {};
         if (::lstat(current.c_str(), &info) != 0) {
             if (hop > 0 && (errno == ENOENT || errno == ENOTDIR)) {

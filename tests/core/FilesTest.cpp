@@ -136,6 +136,15 @@ TEST(FilesTest, ALinkIsWrittenThroughAndALinkToNothingIsAnError) {
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_FALSE(CreateEmptyFile(link));
     EXPECT_FALSE(fs::exists(dir / "drive"));
+
+    // Links are followed as far as the system follows them, 40, and no further.
+    const auto file = dir.Write("0", "end");
+    for (int n = 1; n <= 41; ++n) {
+        fs::create_symlink(std::to_string(n - 1), dir / std::to_string(n));
+    }
+    EXPECT_EQ(FileBehindLinks(dir / "40").Value(), file);
+    EXPECT_EQ(FileBehindLinks(dir / "41").GetError().message,
+              (dir / "41").string() + ": is a chain of symbolic links too long to follow");
 }
 
 // A killed writer leaves its temporary file; the next write in the folder removes it, but never one a
