@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "qt/DeferredIcons.h"
 #include "qt/HelpWindow.h"
 #include "qt/QtText.h"
 
@@ -103,7 +104,9 @@ QStringList ToQtNameFilters(std::string_view filter) {
 }
 
 QtPlatform::QtPlatform(std::string applicationDirectory, const QString& settingsFile)
-    : m_applicationDirectory(std::move(applicationDirectory)), m_settings(OpenSettings(settingsFile)) {}
+    : m_applicationDirectory(std::move(applicationDirectory)), m_settings(OpenSettings(settingsFile)) {
+    DeferOverflowIcons();
+}
 
 QtPlatform::~QtPlatform() {
     SetBusyPointer(false);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -15,6 +16,7 @@
 #include <sys/stat.h>
 #include <utility>
 
+#include "qt/DeferredIcons.h"
 #include "qt/HelpWindow.h"
 #include "qt/QtPlatform.h"
 #include "qt/QtText.h"
@@ -151,6 +153,21 @@ TEST(QtPlatformTest, HelpShowsTheManualInItsOwnWindowAndWalksItsLinks) {
     ASSERT_TRUE(desktop.ShowHelp(manual));
     EXPECT_EQ(desktop.Help(), help);
     EXPECT_EQ(browser.source(), start);
+}
+
+TEST(QtPlatformTest, TheMenuBarsOverflowArrowIsTheStylesOwnWhenItIsShown) {
+    const QtPlatform desktop(QDir::tempPath().toStdString());
+    DeferOverflowIcons();  // a second time: still one style over the one Qt chose
+    QStyle* style = QApplication::style();
+    const auto* proxy = qobject_cast<QProxyStyle*>(style);
+    ASSERT_NE(proxy, nullptr);
+    EXPECT_EQ(qobject_cast<const QProxyStyle*>(proxy->baseStyle()), nullptr);
+    for (const auto which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon arrow = style->standardIcon(which);
+        EXPECT_FALSE(arrow.isNull());
+        EXPECT_EQ(arrow.pixmap(16).toImage(), proxy->baseStyle()->standardIcon(which).pixmap(16).toImage());
+    }
 }
 
 }  // namespace
