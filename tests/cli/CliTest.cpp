@@ -15,6 +15,7 @@
 #include "core/History.h"
 #include "core/HistoryCheck.h"
 #include "core/RecordFile.h"
+#include "core/Version.h"
 #include "generate/Catalogue.h"
 #include "generate/WheelFile.h"
 #include "history/DrawEntry.h"
@@ -180,6 +181,7 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
     });
     EXPECT_FALSE(std::filesystem::exists(dir / "DailyPlayHistory.dat"));
     EXPECT_FALSE(std::filesystem::exists(dir / "LottoExtraHistory.dat"));
+    EXPECT_EQ(Run("--version").out, std::string("quintara-cli ") + kVersion + "\n");
 }
 
 TEST_F(CliTest, CompletionScriptsOfferEveryCommandOptionAndGame) {
@@ -530,7 +532,8 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
             {"--game lotto-extra --date 05/12/2026 --balls 5,1,2,3,4,6 --extra 7", 2, ""},
         },
         "add-draw ");
-    // A fraction or text is no draw number; an old draw needs --correct; a new draw must be later.
+    // A fraction or text is no draw number; an old draw needs --correct; a date is DD/MM/YYYY, checked
+    // before the text boxes as in the window, and later than the newest draw.
     const std::string notWhole = CheckDrawNumber("2.5", 2065).error().text;
     const std::string newest = Run("draws --game lotto").out.substr(11, 10);
     ExpectRefused(
@@ -541,6 +544,7 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
             {"--date 05/12/2026 --number 2", 1,
              "quintara-cli: draw 2 is already in the history (the newest is 2065); give --correct to replace "
              "it\n"},
+            {"--date 5/12/2026 --machine Gwenhwyfarthelong", 1, CheckDrawDateBox("5/12/2026").error().text},
             {"--date " + newest, 1,
              "quintara-cli: Draw Date: " + NotLaterMessage(*ParseDate(newest), *ParseDate(newest)) +
                  " (--date)\n"},

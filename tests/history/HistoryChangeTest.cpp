@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "core/Dates.h"
+#include "core/Files.h"
 #include "core/History.h"
 #include "history/HistoryChange.h"
 #include "history/HistoryCsv.h"
@@ -98,6 +99,11 @@ TEST(HistoryChangeTest, ABusyHistoryIsRefusedAndLeftAlone) {
     EXPECT_FALSE(changed);
     EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
     EXPECT_TRUE(fs::exists(HistoryLockPath(path)));
+
+    // A history behind a link to nothing is refused as its link is: there is no file to lock.
+    const auto dangling = dir / "LottoExtraHistory.dat";
+    fs::create_symlink(dir / "gone.dat", dangling);
+    EXPECT_EQ(LockHistory(dangling).GetError().message, FileBehindLinks(dangling).GetError().message);
 }
 
 // The backup is written before the history is replaced and takes its place only after it: a failure

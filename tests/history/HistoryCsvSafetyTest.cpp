@@ -71,6 +71,11 @@ TEST(HistoryCsvSafetyTest, TextFieldsAreEncodedCheckedAndRoundTrip) {
                           "2010-05-05,5,6,7,8,11,12,x,Arthur\n");
     ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, *first, dir.Path()).Ok());
     EXPECT_EQ(ExportHistoryCsv(Game::Thunderball, dir.Path()).Value(), *first);
+    // Lotto Extra's set is text too, and may go beyond ASCII.
+    const std::string extra =
+        HistoryCsvHeader(Game::LottoExtra) + "\n2015-10-07,1,2,3,4,5,6,\u00E9t\u00E9,Merlin\n";
+    ASSERT_TRUE(ImportHistoryCsv(Game::LottoExtra, extra, dir.Path()).Ok());
+    EXPECT_EQ(ExportHistoryCsv(Game::LottoExtra, dir.Path()).Value(), extra);
 
     const struct {
         Game game;

@@ -234,6 +234,13 @@ TEST_F(UpdateHistoryTest, AFailedWriteLeavesTheFileAsItWasAndSaysWhy) {
     EXPECT_EQ(window.txtBallSet.text, "0");  // the set Lotto stores, shown until the boxes are emptied
     EXPECT_EQ(window.txtBall1.text, "1");
     EXPECT_FALSE(desktop.busy);
+
+    // A machine the record cannot hold is refused at its box, the file untouched.
+    window.txtMachine.text = "Gwenhwyfar the long";
+    window.cmdUpdate.UserClick();
+    EXPECT_EQ(desktop.messages.back().title, "Input Error");
+    EXPECT_EQ(window.ActiveControl(), &window.txtMachine);
+    EXPECT_EQ(Bytes(path), before);
 }
 
 // Another Quintara adds a draw while the window is open: the draw typed here goes after it, as the
