@@ -22,7 +22,7 @@ std::string GameNames(bool today) {
 const std::string kGames = "(" + GameNames(false) + ") or today's (" + GameNames(true) + ")";
 
 // --game: the game's name checked, then handed to `chosen`.
-CLI::Option* AddGameOptionCalling(CLI::App& command, std::function<void(Game)> chosen,
+CLI::Option* AddGameOptionCalling(CLI::App& command, const std::function<void(Game)>& chosen,
                                   const std::string& help) {
     const CLI::Validator knownGame(
         [](std::string& name) {

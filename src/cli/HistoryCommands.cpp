@@ -252,7 +252,11 @@ void AddDrawOptions::Define(CLI::App& command) {
     command.add_flag("--correct", correct, "allow --number to replace a draw older than the newest");
 }
 
-int RunAddDraw(Context& context, const AddDrawOptions& options) {
+namespace {
+
+// The boxes the update window would fill from the options, ball 6 of Thunderball left empty; the draw
+// number is added by the caller.
+DrawEntryFields TypedFields(const AddDrawOptions& options) {
     const Game game = options.game;
     DrawEntryFields fields;
     const std::vector<std::string> balls = CommaList("--balls", options.balls);
@@ -267,7 +271,6 @@ int RunAddDraw(Context& context, const AddDrawOptions& options) {
                          (Info(game).mainBalls == kBallBoxes ? "extra ball (give all seven balls in --balls)"
                                                              : "extra ball"));
     }
-    // The boxes the update window would fill, ball 6 of Thunderball left empty.
     for (std::size_t i = 0; i < balls.size(); ++i) {
         fields.balls[i] = balls[i];
     }
@@ -277,14 +280,12 @@ int RunAddDraw(Context& context, const AddDrawOptions& options) {
     fields.drawDate = options.date;
     fields.ballSet = options.ballSet;
     fields.machine = options.machine;
+    return fields;
+}
 
-    const auto held = HistoryDrawCount(game, context.appDir);
-    if (!held) {
-        throw Failure(held.GetError().message);
-    }
-    fields.drawNumber = options.number.value_or(std::to_string(static_cast<long long>(*held) + 1));
-
-    // The window's order: each box as it is left, then the checks of Update.
+// The checks of the update window in its order: each box as it is left, then those of Update, which
+// leave the typed texts encoded as the record holds them.
+void CheckAsTheWindowDoes(Game game, DrawEntryFields& fields) {
     for (int box = 1; box <= kBallBoxes; ++box) {
         if (UsesBallBox(game, box) && !fields.balls[static_cast<std::size_t>(box - 1)].empty()) {
             if (const Checked ball = CheckBallBox(game, box, fields.balls); !ball) {
@@ -298,6 +299,19 @@ int RunAddDraw(Context& context, const AddDrawOptions& options) {
     if (const Checked encoded = EncodeTypedText(game, fields); !encoded) {
         Refuse(game, encoded.error());
     }
+}
+
+}  // namespace
+
+int RunAddDraw(Context& context, const AddDrawOptions& options) {
+    const Game game = options.game;
+    DrawEntryFields fields = TypedFields(options);
+    const auto held = HistoryDrawCount(game, context.appDir);
+    if (!held) {
+        throw Failure(held.GetError().message);
+    }
+    fields.drawNumber = options.number.value_or(std::to_string(static_cast<long long>(*held) + 1));
+    CheckAsTheWindowDoes(game, fields);
     const Expected<UpdatePlan> prepared = PrepareUpdate(game, fields, *held);
     if (!prepared) {
         Refuse(game, prepared.error());

@@ -130,7 +130,7 @@ ShareCopyReport CopyMissingHistories(const fs::path& shareFolder, const fs::path
 }
 
 fs::path FindProgramFile(const fs::path& folder, const fs::path& shareFolder, std::string_view name) {
-    const fs::path own = InAppDir(folder, name);
+    fs::path own = InAppDir(folder, name);
     if (shareFolder.empty()) {
         return own;
     }
