@@ -49,55 +49,61 @@ Result<std::string> TextField(const std::string& text, std::size_t width, std::s
     return encoded.bytes;
 }
 
+// A row's draw date, as yyyy-mm-dd or DD/MM/YYYY.
+Result<double> RowDate(const std::string& field, std::size_t line) {
+    auto date = ParseIsoDate(field);
+    if (!date) {
+        date = ParseDate(field);
+    }
+    if (!date) {
+        return RowError(line, "\"" + field + "\" is not a date (yyyy-mm-dd or DD/MM/YYYY)");
+    }
+    return *date;
+}
+
+// The main balls from field `at` on, each in range and drawn once.
 template <class Rec>
-Result<Rec> ParseRow(const std::vector<std::string>& fields, std::size_t line,
-                     std::vector<std::string>& warnings) {
-    constexpr Game game = GameOfRecord<Rec>();
-    const GameInfo& info = Info(game);
-    const std::size_t expected = 1 + static_cast<std::size_t>(info.mainBalls) + (info.hasExtra ? 1 : 0) + 2;
-    if (fields.size() != expected) {
-        return RowError(line,
-                        std::to_string(fields.size()) + " fields, expected " + std::to_string(expected));
-    }
-    Rec rec;
-    auto date = ParseIsoDate(fields[0]);
-    if (!date) {
-        date = ParseDate(fields[0]);
-    }
-    if (!date) {
-        return RowError(line, "\"" + fields[0] + "\" is not a date (yyyy-mm-dd or DD/MM/YYYY)");
-    }
-    rec.DrawDate = *date;
-    std::size_t at = 1;
+Status ReadMainBalls(Rec& rec, const std::vector<std::string>& fields, std::size_t at, std::size_t line) {
+    const GameInfo& info = Info(GameOfRecord<Rec>());
     for (std::size_t b = 0; b < static_cast<std::size_t>(info.mainBalls); ++b, ++at) {
         const auto ball = WholeNumber(fields[at]);
         if (!ball || *ball < 1 || *ball > info.maxBall) {
             return RowError(line, "ball" + std::to_string(b + 1) + " \"" + fields[at] +
                                       "\" is not a number from 1 to " + std::to_string(info.maxBall));
         }
-        if (std::find(rec.Balls.begin(), rec.Balls.begin() + static_cast<std::ptrdiff_t>(b), *ball) !=
-            rec.Balls.begin() + static_cast<std::ptrdiff_t>(b)) {
+        const auto before = rec.Balls.begin() + static_cast<std::ptrdiff_t>(b);
+        if (std::find(rec.Balls.begin(), before, *ball) != before) {
             return RowError(line, "ball " + std::to_string(*ball) + " appears twice");
         }
         rec.Balls[b] = *ball;
     }
-    if constexpr (kHasBonusBall<Rec> || kHasThunderball<Rec>) {
-        const auto extra = WholeNumber(fields[at]);
-        if (!extra || *extra < 1 || *extra > info.extraMax) {
-            return RowError(line, "extra \"" + fields[at] + "\" is not a number from 1 to " +
-                                      std::to_string(info.extraMax));
-        }
-        if constexpr (kHasBonusBall<Rec>) {
-            if (std::find(rec.Balls.begin(), rec.Balls.end(), *extra) != rec.Balls.end()) {
-                return RowError(line, "the bonus ball " + std::to_string(*extra) + " is also a main ball");
-            }
-            rec.BonusBall = *extra;
-        } else {
-            rec.Thunderball = *extra;
-        }
-        ++at;
+    return Done{};
+}
+
+// The bonus ball or the Thunderball, for the records that have one.
+template <class Rec>
+Status ReadExtraBall(Rec& rec, const std::string& field, std::size_t line) {
+    const GameInfo& info = Info(GameOfRecord<Rec>());
+    const auto extra = WholeNumber(field);
+    if (!extra || *extra < 1 || *extra > info.extraMax) {
+        return RowError(line,
+                        "extra \"" + field + "\" is not a number from 1 to " + std::to_string(info.extraMax));
     }
-    const std::string& ballSet = fields[at++];
+    if constexpr (kHasBonusBall<Rec>) {
+        if (std::find(rec.Balls.begin(), rec.Balls.end(), *extra) != rec.Balls.end()) {
+            return RowError(line, "the bonus ball " + std::to_string(*extra) + " is also a main ball");
+        }
+        rec.BonusBall = *extra;
+    } else {
+        rec.Thunderball = *extra;
+    }
+    return Done{};
+}
+
+// The ball set: a number for the records that keep it as one, else text.
+template <class Rec>
+Status ReadBallSet(Rec& rec, const std::string& ballSet, std::size_t line,
+                   std::vector<std::string>& warnings) {
     if constexpr (kHasBonusBall<Rec>) {
         const auto number = WholeNumber(ballSet);
         // A number the field cannot hold, or a negative one, is a mistake in the file, not text to drop.
@@ -111,11 +117,43 @@ Result<Rec> ParseRow(const std::vector<std::string>& fields, std::size_t line,
         }
         rec.BallSet = number.value_or(0);
     } else {
-        auto bytes = TextField(ballSet, decltype(rec.BallSet)::Width(), "ball_set", game, line);
+        auto bytes =
+            TextField(ballSet, decltype(rec.BallSet)::Width(), "ball_set", GameOfRecord<Rec>(), line);
         if (!bytes) {
             return bytes.GetError();
         }
         rec.BallSet = *bytes;
+    }
+    return Done{};
+}
+
+template <class Rec>
+Result<Rec> ParseRow(const std::vector<std::string>& fields, std::size_t line,
+                     std::vector<std::string>& warnings) {
+    constexpr Game game = GameOfRecord<Rec>();
+    const GameInfo& info = Info(game);
+    const std::size_t expected = 1 + static_cast<std::size_t>(info.mainBalls) + (info.hasExtra ? 1 : 0) + 2;
+    if (fields.size() != expected) {
+        return RowError(line,
+                        std::to_string(fields.size()) + " fields, expected " + std::to_string(expected));
+    }
+    Rec rec;
+    const auto date = RowDate(fields[0], line);
+    if (!date) {
+        return date.GetError();
+    }
+    rec.DrawDate = *date;
+    if (const Status balls = ReadMainBalls(rec, fields, 1, line); !balls) {
+        return balls.GetError();
+    }
+    std::size_t at = 1 + static_cast<std::size_t>(info.mainBalls);
+    if constexpr (kHasBonusBall<Rec> || kHasThunderball<Rec>) {
+        if (const Status extra = ReadExtraBall(rec, fields[at++], line); !extra) {
+            return extra.GetError();
+        }
+    }
+    if (const Status ballSet = ReadBallSet(rec, fields[at++], line, warnings); !ballSet) {
+        return ballSet.GetError();
     }
     auto machine = TextField(fields[at], decltype(rec.Machine)::Width(), "machine", game, line);
     if (!machine) {
