@@ -14,87 +14,128 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+namespace {
+
+Error LineError(std::size_t line, const std::string& what) {
+    return MakeError(ErrorKind::BadFormat, "line " + std::to_string(line) + ": " + what);
+}
+
+// Walks a CSV text row by row, counting the lines it passes.
+class CsvReader {
+public:
+    explicit CsvReader(std::string_view text) : m_text(text) {}
+
+    bool AtEnd() const { return m_at >= m_text.size(); }
+
+    // The next row's fields; `anyQuoted` tells whether one of them was quoted.
+    Status ReadRow(CsvRow& row, bool& anyQuoted) {
+        row.line = m_line;
+        row.fields.clear();
+        anyQuoted = false;
+        while (true) {
+            SkipSpaces();
+            if (Peek('"')) {
+                anyQuoted = true;
+                if (const Status quoted = ReadQuoted(row); !quoted) {
+                    return quoted;
+                }
+            } else {
+                ReadPlain(row);
+            }
+            if (!Peek(',')) {
+                break;
+            }
+            ++m_at;
+        }
+        if (SkipLineEnd()) {
+            ++m_line;
+        }
+        return Done{};
+    }
+
+private:
+    bool Peek(char c) const { return m_at < m_text.size() && m_text[m_at] == c; }
+    bool AtFieldEnd() const { return AtEnd() || Peek(',') || Peek('\r') || Peek('\n'); }
+
+    void SkipSpaces() {
+        while (Peek(' ')) {
+            ++m_at;
+        }
+    }
+
+    // Consumes a line end if there is one (LF, CR LF or a lone CR).
+    bool SkipLineEnd() {
+        if (Peek('\r')) {
+            ++m_at;
+            if (Peek('\n')) {
+                ++m_at;
+            }
+            return true;
+        }
+        if (Peek('\n')) {
+            ++m_at;
+            return true;
+        }
+        return false;
+    }
+
+    // A field that does not start with a quote, taken as it stands up to the next comma or line end.
+    void ReadPlain(CsvRow& row) {
+        const std::size_t start = m_at;
+        while (!AtFieldEnd()) {
+            ++m_at;
+        }
+        row.fields.emplace_back(TrimBlanks(m_text.substr(start, m_at - start)));
+    }
+
+    // A quoted field: doubled quotes stand for one, line ends inside it are kept.
+    Status ReadQuoted(CsvRow& row) {
+        const std::size_t openedOn = m_line;
+        ++m_at;
+        std::string field;
+        while (true) {
+            if (AtEnd()) {
+                return LineError(openedOn, "a quoted field is not closed");
+            }
+            const char c = m_text[m_at++];
+            if (c == '"') {
+                if (!Peek('"')) {
+                    break;
+                }
+                ++m_at;
+            } else if (c == '\n' || (c == '\r' && !Peek('\n'))) {
+                ++m_line;
+            }
+            field += c;
+        }
+        SkipSpaces();
+        if (!AtFieldEnd()) {
+            return LineError(
+                m_line, "text after the closing quote of field " + std::to_string(row.fields.size() + 1));
+        }
+        row.fields.emplace_back(TrimBlanks(field));
+        return Done{};
+    }
+
+    std::string_view m_text;
+    std::size_t m_at = 0;
+    std::size_t m_line = 1;
+};
+
+}  // namespace
+
 Status ForEachCsvRow(std::string_view text, const std::function<void(CsvRow&)>& visit) {
     if (text.starts_with(kUtf8Bom)) {
         text.remove_prefix(kUtf8Bom.size());
     }
+    CsvReader reader(text);
     CsvRow row;
-    std::size_t line = 1;
-    std::size_t at = 0;
-    auto lineError = [](std::size_t where, const std::string& what) {
-        return MakeError(ErrorKind::BadFormat, "line " + std::to_string(where) + ": " + what);
-    };
-    // Consumes a line end at `at` if there is one (LF, CR LF or a lone CR).
-    auto atLineEnd = [&]() {
-        if (at < text.size() && text[at] == '\r') {
-            ++at;
-            if (at < text.size() && text[at] == '\n') {
-                ++at;
-            }
-            return true;
-        }
-        if (at < text.size() && text[at] == '\n') {
-            ++at;
-            return true;
-        }
-        return false;
-    };
-    while (at < text.size()) {
-        row.line = line;
-        row.fields.clear();
+    while (!reader.AtEnd()) {
         bool anyQuoted = false;
-        while (true) {
-            while (at < text.size() && text[at] == ' ') {
-                ++at;
-            }
-            std::string field;
-            if (at < text.size() && text[at] == '"') {
-                anyQuoted = true;
-                const std::size_t openedOn = line;
-                ++at;
-                while (true) {
-                    if (at >= text.size()) {
-                        return lineError(openedOn, "a quoted field is not closed");
-                    }
-                    const char c = text[at++];
-                    if (c == '"') {
-                        if (at < text.size() && text[at] == '"') {
-                            field += '"';
-                            ++at;
-                            continue;
-                        }
-                        break;
-                    }
-                    if (c == '\n' || (c == '\r' && (at >= text.size() || text[at] != '\n'))) {
-                        ++line;
-                    }
-                    field += c;
-                }
-                while (at < text.size() && text[at] == ' ') {
-                    ++at;
-                }
-                if (at < text.size() && text[at] != ',' && text[at] != '\r' && text[at] != '\n') {
-                    return lineError(line, "text after the closing quote of field " +
-                                               std::to_string(row.fields.size() + 1));
-                }
-                row.fields.emplace_back(TrimBlanks(field));
-            } else {
-                const std::size_t start = at;
-                // A quote inside a field that does not start with one is taken as it stands.
-                while (at < text.size() && text[at] != ',' && text[at] != '\r' && text[at] != '\n') {
-                    ++at;
-                }
-                row.fields.emplace_back(TrimBlanks(text.substr(start, at - start)));
-            }
-            if (at < text.size() && text[at] == ',') {
-                ++at;
-                continue;
-            }
-            break;
+        if (const Status read = reader.ReadRow(row, anyQuoted); !read) {
+            return read;
         }
-        if (atLineEnd()) {
-            ++line;
-        }
+        // A blank line is no row.
         if (!anyQuoted && row.fields.size() == 1 && row.fields[0].empty()) {
             continue;
         }
