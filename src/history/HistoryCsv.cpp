@@ -281,6 +281,94 @@ Result<PreparedImport<Rec>> Prepare(std::string_view csv, const std::string& csv
     return prepared;
 }
 
+// Where the draws of a merge go: after the newest draw held, or in front of a held round of their date.
+template <class Rec>
+struct MergePlaces {
+    OneBased<Rec> newer;
+    // Second rounds of held dates, each to go in front of the round the history holds.
+    std::map<std::size_t, std::vector<Rec>> roundsBefore;
+};
+
+// Sorts the CSV's draws against the sound history `history`: held already, older than its newest (both
+// counted in the report), new, or a second round of a held date; a draw that differs from the one held on
+// its date is refused.
+template <class Rec>
+Result<MergePlaces<Rec>> PlaceDraws(const PreparedImport<Rec>& prepared, const OneBased<Rec>& history,
+                                    CsvImportReport& report, const std::string& csvName) {
+    constexpr Game game = GameOfRecord<Rec>();
+    // The records held on each date: one, or a round each where the game draws two.
+    std::map<double, std::vector<std::size_t>> heldOn;
+    double newest = -std::numeric_limits<double>::infinity();
+    for (std::size_t r = 1; r <= history.Size(); ++r) {
+        heldOn[std::floor(history[r].DrawDate)].push_back(r);
+        newest = std::max(newest, history[r].DrawDate);
+    }
+    MergePlaces<Rec> places;
+    const OneBased<Rec>& draws = prepared.parsed.draws;
+    for (std::size_t i = 1; i <= draws.Size(); ++i) {
+        const Rec& draw = draws[i];
+        const auto same = heldOn.find(draw.DrawDate);
+        if (same == heldOn.end()) {
+            if (draw.DrawDate > newest) {
+                places.newer.PushBack(draw);
+            } else {
+                ++report.older;
+            }
+            continue;
+        }
+        auto& rounds = same->second;
+        const bool isHeld = std::any_of(rounds.begin(), rounds.end(), [&](std::size_t r) {
+            return r > 0 && NumbersOf(draw) == NumbersOf(history[r]);
+        });
+        if (isHeld) {
+            ++report.alreadyHeld;
+        } else if (static_cast<int>(rounds.size()) < RoundsOn(game, draw.DrawDate)) {
+            places.roundsBefore[rounds.front()].push_back(draw);
+            rounds.push_back(0);  // a round now taken, by a record not yet written
+        } else {
+            const Rec& first = history[rounds.front()];
+            return CsvError(
+                RowError(prepared.parsed.lines[i - 1],
+                         "the draw on " + FormatDate(draw.DrawDate) + " (" + NumbersText(ViewOf(draw)) +
+                             ") differs from the draw the history holds on that date (" +
+                             NumbersText(ViewOf(first)) + ")"),
+                csvName);
+        }
+    }
+    return places;
+}
+
+// Counts the draws a merge adds, and the newest of them, into the report.
+template <class Rec>
+void CountAdded(const MergePlaces<Rec>& places, CsvImportReport& report) {
+    const auto added = [&report](std::size_t count, double date) {
+        report.added += count;
+        report.newestAdded = std::max(report.newestAdded.value_or(date), date);
+    };
+    for (const auto& [at, rounds] : places.roundsBefore) {
+        added(rounds.size(), rounds.front().DrawDate);
+    }
+    if (places.newer.Size() > 0) {
+        added(places.newer.Size(), places.newer[1].DrawDate);
+    }
+}
+
+// The history after a merge: the new draws first, then the history with the second rounds in front of
+// theirs.
+template <class Rec>
+OneBased<Rec> Merged(MergePlaces<Rec> places, const OneBased<Rec>& history) {
+    OneBased<Rec> result = std::move(places.newer);
+    for (std::size_t r = 1; r <= history.Size(); ++r) {
+        if (const auto rounds = places.roundsBefore.find(r); rounds != places.roundsBefore.end()) {
+            for (const Rec& round : rounds->second) {
+                result.PushBack(round);
+            }
+        }
+        result.PushBack(history[r]);
+    }
+    return result;
+}
+
 // Writes the import through ChangeHistory, keeping the history it replaces. A merge is worked out on the
 // history as it is under the lock: a draw added meanwhile by another Quintara is merged with, never
 // written over.
@@ -291,8 +379,8 @@ Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesyste
     const auto length = static_cast<std::size_t>(Info(game).recordLength);
     const auto historyPath = HistoryPath(appDir, game);
     CsvImportReport& report = prepared.report;
-    const OneBased<Rec>& draws = prepared.parsed.draws;
     const HistoryChange change = [&](const std::string& held) -> Result<std::optional<std::string>> {
+        const OneBased<Rec>& draws = prepared.parsed.draws;
         if (mode == ImportMode::Replace) {
             report.added = report.draws;
             if (draws.Size() > 0) {
@@ -307,67 +395,15 @@ Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesyste
                                                        " damaged records; a merge needs a sound history:\n" +
                                                        DescribeProblems(problems));
         }
-        // The records held on each date: one, or a round each where the game draws two.
-        std::map<double, std::vector<std::size_t>> heldOn;
-        double newest = -std::numeric_limits<double>::infinity();
-        for (std::size_t r = 1; r <= history.Size(); ++r) {
-            heldOn[std::floor(history[r].DrawDate)].push_back(r);
-            newest = std::max(newest, history[r].DrawDate);
+        auto places = PlaceDraws(prepared, history, report, csvName);
+        if (!places) {
+            return places.GetError();
         }
-        OneBased<Rec> result;
-        // Second rounds of held dates, each to go in front of the round the history holds.
-        std::map<std::size_t, std::vector<Rec>> roundsBefore;
-        for (std::size_t i = 1; i <= draws.Size(); ++i) {
-            const Rec& draw = draws[i];
-            const auto same = heldOn.find(draw.DrawDate);
-            if (same != heldOn.end()) {
-                auto& rounds = same->second;
-                const bool isHeld = std::any_of(rounds.begin(), rounds.end(), [&](std::size_t r) {
-                    return r > 0 && NumbersOf(draw) == NumbersOf(history[r]);
-                });
-                if (!isHeld && static_cast<int>(rounds.size()) < RoundsOn(game, draw.DrawDate)) {
-                    roundsBefore[rounds.front()].push_back(draw);
-                    rounds.push_back(0);  // a round now taken, by a record not yet written
-                    continue;
-                }
-                if (!isHeld) {
-                    const Rec& first = history[rounds.front()];
-                    return CsvError(RowError(prepared.parsed.lines[i - 1],
-                                             "the draw on " + FormatDate(draw.DrawDate) + " (" +
-                                                 NumbersText(ViewOf(draw)) +
-                                                 ") differs from the draw the history holds on that date (" +
-                                                 NumbersText(ViewOf(first)) + ")"),
-                                    csvName);
-                }
-                ++report.alreadyHeld;
-            } else if (draw.DrawDate > newest) {
-                result.PushBack(draw);
-            } else {
-                ++report.older;
-            }
-        }
-        for (const auto& [at, rounds] : roundsBefore) {
-            report.added += rounds.size();
-            report.newestAdded =
-                std::max(report.newestAdded.value_or(rounds.front().DrawDate), rounds.front().DrawDate);
-        }
-        report.added += result.Size();
-        if (result.Size() > 0) {
-            report.newestAdded =
-                std::max(report.newestAdded.value_or(result[1].DrawDate), result[1].DrawDate);
-        }
+        CountAdded(*places, report);
         if (report.added == 0) {
             return std::optional<std::string>();
         }
-        for (std::size_t r = 1; r <= history.Size(); ++r) {
-            if (const auto rounds = roundsBefore.find(r); rounds != roundsBefore.end()) {
-                for (const Rec& round : rounds->second) {
-                    result.PushBack(round);
-                }
-            }
-            result.PushBack(history[r]);
-        }
-        return std::optional<std::string>(EncodeSlots(result, length));
+        return std::optional<std::string>(EncodeSlots(Merged(std::move(*places), history), length));
     };
     const auto changed = ChangeHistory(historyPath, change, HistoryBackup::Keep);
     if (!changed) {
