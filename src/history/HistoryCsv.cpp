@@ -444,104 +444,74 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& historyPath) {
     return backup;
 }
 
+namespace {
+
+// The header fields of a game's own layout and of its operator's (empty when it publishes none).
+struct CsvLayouts {
+    std::string header;
+    std::vector<std::string> headerFields;
+    std::string operatorHeader;
+    std::vector<std::string> operatorFields;
+};
+
 template <class Rec>
-Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
-    constexpr Game game = GameOfRecord<Rec>();
-    const std::string header = HistoryCsvHeader(game);
-    const std::vector<std::string> headerFields = ReadCsv(header)->front().fields;
-    const std::string operatorHeader = OperatorCsvHeader<Rec>();
-    const std::vector<std::string> operatorFields =
-        operatorHeader.empty() ? std::vector<std::string>() : ReadCsv(operatorHeader)->front().fields;
-    // The rows become draws as they are read, so that a long CSV is held once as text and once as
-    // draws. A fault of the CSV itself anywhere comes first, then the first faulty row.
-    HistoryCsvDraws<Rec> parsed;
-    // Room for a draw a line, so that growing never holds the draws twice over.
-    const auto lines = static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')) + 1;
-    parsed.draws.Reserve(lines);
-    parsed.lines.reserve(lines);
-    std::optional<Error> rowError;
-    std::optional<std::size_t> rowErrorLine;
-    bool first = true;
-    bool operatorLayout = false;
-    const Status read = ForEachCsvRow(csv, [&](CsvRow& row) {
-        if (rowError) {
-            return;
-        }
-        if (first) {
-            first = false;
-            operatorLayout = !operatorFields.empty() && row.line == 1 && row.fields == operatorFields;
-            if (operatorLayout || (row.line == 1 && row.fields == headerFields)) {
-                return;
-            }
-            // A header that starts as ours is our layout gone wrong; any other is a layout not known.
-            if (row.fields.front().ends_with(headerFields.front())) {
-                rowError = MakeError(ErrorKind::BadFormat, "line 1: the header must read " + header);
-            } else {
-                rowError = MakeError(ErrorKind::BadFormat,
-                                     "line 1: the header \"" + FirstLine(csv) + "\" is not a layout of " +
-                                         GameName(game) + " draws; it must read " + header +
-                                         (operatorHeader.empty() ? "" : " or " + operatorHeader));
-            }
-            rowErrorLine = 0;
-            return;
-        }
-        if (operatorLayout) {
-            if (const Status own = ToOwnRow(row.fields, operatorFields.size(), headerFields.size(), row.line);
-                !own) {
-                rowError = own.GetError();
-                rowErrorLine = row.line;
-                return;
-            }
-        }
-        auto draw = ParseRow<Rec>(row.fields, row.line, parsed.warnings);
-        if (!draw) {
-            rowError = draw.GetError();
-            rowErrorLine = row.line;
-            return;
-        }
-        parsed.draws.PushBack(*draw);
-        parsed.lines.push_back(row.line);
-    });
-    if (!read) {
-        return read.GetError();
+CsvLayouts LayoutsOf() {
+    CsvLayouts layouts;
+    layouts.header = HistoryCsvHeader(GameOfRecord<Rec>());
+    layouts.headerFields = ReadCsv(layouts.header)->front().fields;
+    layouts.operatorHeader = OperatorCsvHeader<Rec>();
+    if (!layouts.operatorHeader.empty()) {
+        layouts.operatorFields = ReadCsv(layouts.operatorHeader)->front().fields;
     }
-    if (first) {
-        return MakeError(ErrorKind::BadFormat, "line 1: the header must read " + header);
+    return layouts;
+}
+
+// Why the first row of `csv` is no header of the game's layouts: a header that starts as ours is our
+// layout gone wrong; any other is a layout not known.
+Error HeaderError(const CsvRow& row, std::string_view csv, const CsvLayouts& layouts, Game game) {
+    if (row.fields.front().ends_with(layouts.headerFields.front())) {
+        return MakeError(ErrorKind::BadFormat, "line 1: the header must read " + layouts.header);
     }
-    if (rowErrorLine == std::size_t{0}) {
-        return *rowError;
-    }
-    // Newest first, draws of one date in the order of their lines: `order[k]` is the draw read k-th.
-    const std::size_t size = parsed.draws.Size();
-    std::vector<std::uint32_t> order(size);
+    return MakeError(ErrorKind::BadFormat,
+                     "line 1: the header \"" + FirstLine(csv) + "\" is not a layout of " + GameName(game) +
+                         " draws; it must read " + layouts.header +
+                         (layouts.operatorHeader.empty() ? "" : " or " + layouts.operatorHeader));
+}
+
+// Newest first, draws of one date in the order of their lines: `order[k]` is the draw read k-th.
+template <class Rec>
+std::vector<std::uint32_t> NewestFirst(const HistoryCsvDraws<Rec>& parsed) {
+    std::vector<std::uint32_t> order(parsed.draws.Size());
     std::iota(order.begin(), order.end(), std::uint32_t{0});
     std::stable_sort(order.begin(), order.end(), [&parsed](std::uint32_t a, std::uint32_t b) {
         return parsed.draws[a + 1].DrawDate > parsed.draws[b + 1].DrawDate;
     });
-    // A second draw on a date is a fault of its line; the first such line, or an earlier faulty row, is told.
-    // A date holds one draw, or one row per round where the game draws two.
-    std::optional<std::size_t> secondDraw;
+    return order;
+}
+
+// The draw (as read) of the first line that puts a draw too many on its date: a date holds one draw, or
+// one row per round where the game draws two.
+template <class Rec>
+std::optional<std::size_t> FirstDrawTooMany(const HistoryCsvDraws<Rec>& parsed,
+                                            const std::vector<std::uint32_t>& order) {
+    std::optional<std::size_t> tooMany;
     int onDate = 1;
-    for (std::size_t k = 1; k < size; ++k) {
+    for (std::size_t k = 1; k < order.size(); ++k) {
         const auto& earlier = parsed.draws[order[k - 1] + 1];
         const auto& later = parsed.draws[order[k] + 1];
         onDate = earlier.DrawDate > later.DrawDate ? 1 : onDate + 1;
-        if (onDate > RoundsOn(game, later.DrawDate)) {
-            const std::size_t line = parsed.lines[order[k]];
-            if (!secondDraw || line < parsed.lines[*secondDraw]) {
-                secondDraw = order[k];
-            }
+        if (onDate > RoundsOn(GameOfRecord<Rec>(), later.DrawDate) &&
+            (!tooMany || parsed.lines[order[k]] < parsed.lines[*tooMany])) {
+            tooMany = order[k];
         }
     }
-    if (secondDraw) {
-        return RowError(parsed.lines[*secondDraw],
-                        "a second draw on " + FormatDate(parsed.draws[*secondDraw + 1].DrawDate));
-    }
-    if (rowError) {
-        return *rowError;
-    }
-    // Puts the draws in that order where they are, a cycle of the permutation at a time.
-    for (std::size_t k = 0; k < size; ++k) {
+    return tooMany;
+}
+
+// Puts the draws in `order` where they are, a cycle of the permutation at a time.
+template <class Rec>
+void Reorder(HistoryCsvDraws<Rec>& parsed, std::vector<std::uint32_t> order) {
+    for (std::size_t k = 0; k < order.size(); ++k) {
         if (order[k] == k) {
             continue;
         }
@@ -561,6 +531,74 @@ Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
             at = from;
         }
     }
+}
+
+}  // namespace
+
+template <class Rec>
+Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
+    const CsvLayouts layouts = LayoutsOf<Rec>();
+    // The rows become draws as they are read, so that a long CSV is held once as text and once as
+    // draws. A fault of the CSV itself anywhere comes first, then the first faulty row.
+    HistoryCsvDraws<Rec> parsed;
+    // Room for a draw a line, so that growing never holds the draws twice over.
+    const auto lines = static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')) + 1;
+    parsed.draws.Reserve(lines);
+    parsed.lines.reserve(lines);
+    std::optional<Error> rowError;
+    bool headerError = false;
+    bool first = true;
+    bool operatorLayout = false;
+    const Status read = ForEachCsvRow(csv, [&](CsvRow& row) {
+        if (rowError) {
+            return;
+        }
+        if (first) {
+            first = false;
+            operatorLayout =
+                !layouts.operatorFields.empty() && row.line == 1 && row.fields == layouts.operatorFields;
+            if (!operatorLayout && (row.line != 1 || row.fields != layouts.headerFields)) {
+                rowError = HeaderError(row, csv, layouts, GameOfRecord<Rec>());
+                headerError = true;
+            }
+            return;
+        }
+        if (operatorLayout) {
+            const Status own =
+                ToOwnRow(row.fields, layouts.operatorFields.size(), layouts.headerFields.size(), row.line);
+            if (!own) {
+                rowError = own.GetError();
+                return;
+            }
+        }
+        auto draw = ParseRow<Rec>(row.fields, row.line, parsed.warnings);
+        if (!draw) {
+            rowError = draw.GetError();
+            return;
+        }
+        parsed.draws.PushBack(*draw);
+        parsed.lines.push_back(row.line);
+    });
+    if (!read) {
+        return read.GetError();
+    }
+    if (first) {
+        return MakeError(ErrorKind::BadFormat, "line 1: the header must read " + layouts.header);
+    }
+    if (headerError) {
+        return *rowError;
+    }
+    // A draw too many on a date is a fault of its line; the first such line, or an earlier faulty row, is
+    // told.
+    std::vector<std::uint32_t> order = NewestFirst(parsed);
+    if (const auto tooMany = FirstDrawTooMany(parsed, order)) {
+        return RowError(parsed.lines[*tooMany],
+                        "a second draw on " + FormatDate(parsed.draws[*tooMany + 1].DrawDate));
+    }
+    if (rowError) {
+        return *rowError;
+    }
+    Reorder(parsed, std::move(order));
     return parsed;
 }
 
