@@ -383,7 +383,8 @@ ui::Downloaded QtPlatform::Download(std::string_view address, std::string_view t
     if (ended == Ended::Cancelled) {
         downloaded.failure = "the download was cancelled";
     } else if (ended == Ended::TooLarge) {
-        downloaded.failure = "the answer is larger than " + std::to_string(mostBytes / (1024 * 1024)) +
+        downloaded.failure = "the answer is larger than " +
+                             std::to_string(mostBytes / (std::size_t{1024} * 1024)) +
                              " MB, which no results file is";
     } else if (ended == Ended::TimedOut || error == QNetworkReply::OperationCanceledError) {
         downloaded.failure = "the server did not answer in time";
