@@ -67,10 +67,6 @@ std::string WithLottoFinal(std::string json) {
     return json.replace(json.find("FINAL"), 5, kLottoFinal);
 }
 
-bool StartsWith(const std::string& text, const std::string& start) {
-    return text.rfind(start, 0) == 0;
-}
-
 using Json = nlohmann::ordered_json;
 
 // One JSON document on one line; keys compare in their order.
@@ -131,7 +127,7 @@ TEST_F(CliTest, StatisticsAndDrawsOfTheShippedHistory) {
                     .out.ends_with("\n\n" +
                                    thunderball["thunderball_equal_chances"]["verdict"].get<std::string>() +
                                    "\n"));
-    EXPECT_TRUE(StartsWith(Run("stats --game Thunderball").out, "Number 4 has occured 159 times.\n"));
+    EXPECT_TRUE(Run("stats --game Thunderball").out.starts_with("Number 4 has occured 159 times.\n"));
     EXPECT_EQ(
         Document(Run("draws --game lotto --json").out)["draws"][0],
         Json::parse(
@@ -143,7 +139,7 @@ TEST_F(CliTest, StatisticListsPrintTheWindowsTextWithLineFeeds) {
     // The texts themselves are the report tests'; here, the command's choice of list and its line ends.
     const CliRun averages = Run("stats --game thunderball --thunderball --averages");
     EXPECT_EQ(averages.status, 0);
-    EXPECT_TRUE(StartsWith(averages.out, "Ball ")) << averages.out;
+    EXPECT_TRUE(averages.out.starts_with("Ball ")) << averages.out;
     EXPECT_EQ(std::count(averages.out.begin(), averages.out.end(), '\n'), 14);
 
     const CliRun lastDrawn = Run("stats --game lotto --last-drawn");
@@ -556,9 +552,10 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
     EXPECT_EQ(added.out, "Added Lotto draw 2066 in " + lottoFile +
                              " (2066 draws)\nDraw 2066  05/12/2026  38 1 2 3 4 5  Bonus Ball 6  Ball Set 7  "
                              "Machine MERLIN\n");
-    EXPECT_TRUE(StartsWith(Run("draws --game lotto").out,
-                           "Draw 2066  05/12/2026  38 1 2 3 4 5  Bonus Ball 6  Ball Set 7  Machine MERLIN\n"
-                           "Draw 2065  07/10/2015 "));
+    EXPECT_TRUE(
+        Run("draws --game lotto")
+            .out.starts_with("Draw 2066  05/12/2026  38 1 2 3 4 5  Bonus Ball 6  Ball Set 7  Machine MERLIN\n"
+                             "Draw 2065  07/10/2015 "));
     EXPECT_EQ(Document(Run("stats --game lotto --json").out)["draws"], 2066);
 
     // A correction keeps the count; the first Daily Play draw makes its history.
@@ -569,12 +566,12 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
     EXPECT_EQ(corrected["draws"], 2066);
     EXPECT_EQ(corrected["draw"]["balls"], Json::parse("[38, 1, 2, 3, 4, 9]"));
     EXPECT_EQ(corrected["draw"]["ball_set"], "0");
-    EXPECT_TRUE(StartsWith(
-        Run("add-draw --game lotto --date 05/12/1994 --balls 5,1,2,3,4,6 --extra 7 --number 2 --correct").out,
-        "Corrected Lotto draw 2 in "));
+    EXPECT_TRUE(
+        Run("add-draw --game lotto --date 05/12/1994 --balls 5,1,2,3,4,6 --extra 7 --number 2 --correct")
+            .out.starts_with("Corrected Lotto draw 2 in "));
     const CliRun first = Run("add-draw --game daily-play --date 05/12/2026 --balls 1,2,3,4,5,6,27 --set a1");
     EXPECT_EQ(first.status, 0) << first.err;
-    EXPECT_TRUE(StartsWith(first.out, "Added Daily Play draw 1 in "));
+    EXPECT_TRUE(first.out.starts_with("Added Daily Play draw 1 in "));
     EXPECT_EQ(Run("draws --game daily-play").out,
               "Draw 1  05/12/2026  1 2 3 4 5 6 27  Ball Set A1  Machine \n");
 
@@ -607,14 +604,14 @@ TEST_F(CliTest, OperatorFilesMergeFromPipesAndFifos) {
     const std::string merge = "import-history --game thunderball-39 --merge --csv ";
     const CliRun piped = Cli(dir.Path(), merge + "-", "cat " + weekly.string() + " | ");
     EXPECT_EQ(piped.status, 0) << piped.err;
-    EXPECT_TRUE(StartsWith(piped.out, "Added 2 of the 3 draws to ")) << piped.out;
+    EXPECT_TRUE(piped.out.starts_with("Added 2 of the 3 draws to ")) << piped.out;
     EXPECT_EQ(Document(Run("draws --game thunderball-39 --json").out)["draws"].size(), 3U);
 
     ASSERT_EQ(::mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
     const CliRun fifo =
         Cli(dir.Path(), merge + app + "pipe.csv", "cat " + weekly.string() + " >" + app + "pipe.csv & ");
     EXPECT_EQ(fifo.status, 0) << fifo.err;
-    EXPECT_TRUE(StartsWith(fifo.out, "Added 0 of the 3 draws to ")) << fifo.out;
+    EXPECT_TRUE(fifo.out.starts_with("Added 0 of the 3 draws to ")) << fifo.out;
 
     Run("pick --game lotto --save " + app + "picks.txt");
     const std::string lines = Run("lines " + app + "picks.lot").out;
@@ -661,8 +658,8 @@ TEST_F(CliTest, UpdateDownloadsTheResultsAndMergesThem) {
         const CliRun run = Run(update + f.address);
         EXPECT_EQ(run.status, 1) << f.address;
         const std::string address = f.address.substr(0, f.address.find(' '));
-        EXPECT_TRUE(StartsWith(run.err,
-                               "quintara-cli: " + ResultsFailureText(Game::Thunderball39, address, f.reason)))
+        EXPECT_TRUE(run.err.starts_with("quintara-cli: " +
+                                        ResultsFailureText(Game::Thunderball39, address, f.reason)))
             << run.err;
         EXPECT_EQ(dir.Read("Thunderball39History.dat"), history);
     }
@@ -670,7 +667,7 @@ TEST_F(CliTest, UpdateDownloadsTheResultsAndMergesThem) {
     ASSERT_TRUE(merged.Ok());
     const CliRun added = Run(update + server.Address("/moved"));
     EXPECT_EQ(added.status, 0) << added.err;
-    EXPECT_TRUE(StartsWith(added.out, ResultsMergeText(Game::Thunderball39, *merged) + "\n")) << added.out;
+    EXPECT_TRUE(added.out.starts_with(ResultsMergeText(Game::Thunderball39, *merged) + "\n")) << added.out;
     EXPECT_EQ(dir.Read("Thunderball39History.dat"), engine.Read("Thunderball39History.dat"));
 
     std::filesystem::create_directories(dir / "config/Quintara");
