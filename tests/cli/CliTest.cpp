@@ -1,16 +1,18 @@
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <iomanip>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <variant>
 #include <vector>
 
 #include "check/CheckLines.h"
+#include "cli/CommandLine.h"
 #include "core/Dates.h"
 #include "core/History.h"
 #include "core/HistoryCheck.h"
@@ -35,26 +37,19 @@ struct CliRun {
     std::string err;
 };
 
-// Runs quintara-cli on the application folder `appDir` with `arguments`, as a shell would split them,
-// after the shell commands of `before` (limits).
-CliRun Cli(const std::filesystem::path& appDir, const std::string& arguments,
-           const std::string& before = "") {
-    const test::TempDir scratch;
-    const std::string command = before + std::string(QUINTARA_CLI) + " --app-dir " + appDir.string() + " " +
-                                arguments + " 2>" + (scratch / "err").string();
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
+// Runs quintara-cli's command line in this process on the application folder `appDir` with
+// `arguments`, split at blanks; text in single quotes is one word.
+CliRun Cli(const std::filesystem::path& appDir, const std::string& arguments) {
+    std::vector<std::string> words{"quintara-cli", "--app-dir", appDir.string()};
+    std::istringstream split(arguments);
+    for (std::string word; split >> std::quoted(word, '\'');) {
+        words.push_back(word);
     }
-    std::array<char, 4096> buffer{};
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-        run.out.append(buffer.data(), n);
-    }
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = scratch.Read("err");
-    return run;
+    std::vector<const char*> argv(words.size());
+    std::transform(words.begin(), words.end(), argv.begin(), [](const std::string& w) { return w.c_str(); });
+    std::ostringstream out, err;
+    const int status = cli::CommandLine().Run(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
 }
 
 // The final numbers of the first Lotto algorithm on the real history.
@@ -89,6 +84,15 @@ protected:
         dir.Write("mine.txt", "1 2 3 4 5 6\n3 4 5 6 7 8\n");
     }
     CliRun Run(const std::string& arguments) { return Cli(dir.Path(), arguments); }
+    // Starts the program quintara-cli with `arguments`, as a shell splits them, after the shell commands
+    // of `before`: only where the case is about the process (its limits, standard input, environment).
+    CliRun Shell(const std::string& arguments, const std::string& before = "") {
+        const test::TempDir scratch;
+        const std::string into = " >" + (scratch / "out").string() + " 2>" + (scratch / "err").string();
+        const auto command = before + QUINTARA_CLI + " --app-dir " + dir.Path().string() + " " + arguments;
+        const int status = std::system((command + into).c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, scratch.Read("out"), scratch.Read("err")};
+    }
 
     struct Refusal {
         std::string arguments;
@@ -578,9 +582,9 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
     // Beyond the file-size limit the write fails with the reason, the program is not killed, and nothing
     // is left behind.
     const std::string held = dir.Read("LottoHistory.dat");
+    // A process of its own: the limit, and the signal it would raise, are the process's.
     const CliRun limited =
-        Cli(dir.Path(), "add-draw --game lotto --date 06/12/2026 --balls 38,1,2,3,4,5 --extra 6",
-            "ulimit -f 50; ");
+        Shell("add-draw --game lotto --date 06/12/2026 --balls 38,1,2,3,4,5 --extra 6", "ulimit -f 50; ");
     EXPECT_EQ(limited.status, 1);
     EXPECT_NE(limited.err.find(lottoFile +
                                ": write error (the file is too large). The history file was not changed."),
@@ -602,23 +606,26 @@ TEST_F(CliTest, OperatorFilesMergeFromPipesAndFifos) {
     const auto weekly = dir.Write("weekly.csv", header + "12-Jun-2026,39,2,3,4,1,14,T6,Excalibur 7,3501\n" +
                                                     "10-Jun-2026,9,8,7,6,5,4,T6,Excalibur 7,3500\n" + held);
     const std::string merge = "import-history --game thunderball-39 --merge --csv ";
-    const CliRun piped = Cli(dir.Path(), merge + "-", "cat " + weekly.string() + " | ");
+    // Processes of their own: the standard input, and the FIFO's writer, belong to processes.
+    const CliRun piped = Shell(merge + "-", "cat " + weekly.string() + " | ");
     EXPECT_EQ(piped.status, 0) << piped.err;
     EXPECT_TRUE(piped.out.starts_with("Added 2 of the 3 draws to ")) << piped.out;
     EXPECT_EQ(Document(Run("draws --game thunderball-39 --json").out)["draws"].size(), 3U);
 
     ASSERT_EQ(::mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
     const CliRun fifo =
-        Cli(dir.Path(), merge + app + "pipe.csv", "cat " + weekly.string() + " >" + app + "pipe.csv & ");
+        Shell(merge + app + "pipe.csv", "cat " + weekly.string() + " >" + app + "pipe.csv & ");
     EXPECT_EQ(fifo.status, 0) << fifo.err;
     EXPECT_TRUE(fifo.out.starts_with("Added 0 of the 3 draws to ")) << fifo.out;
 
     Run("pick --game lotto --save " + app + "picks.txt");
-    const std::string lines = Run("lines " + app + "picks.lot").out;
-    EXPECT_EQ(Cli(dir.Path(), "lines --game lotto - <" + app + "picks.lot").out, lines);
+    EXPECT_EQ(Shell("lines --game lotto - <" + app + "picks.lot").out, Run("lines " + app + "picks.lot").out);
+    const CliRun device = Shell(merge + "- </dev/null");
+    EXPECT_EQ(device.status, 1);
+    EXPECT_EQ(device.err, "quintara-cli: standard input: is a device, not a file\n");
+    EXPECT_EQ(device.out, "");
     ExpectRefused({
         {merge + "/dev/null", 1, "quintara-cli: /dev/null: is a device, not a file\n"},
-        {merge + "- </dev/null", 1, "quintara-cli: standard input: is a device, not a file\n"},
         {"lines --game lotto /dev/null", 1, "quintara-cli: /dev/null: is a device, not a file\n"},
     });
 }
@@ -674,8 +681,8 @@ TEST_F(CliTest, UpdateDownloadsTheResultsAndMergesThem) {
     dir.Write("config/Quintara/Quintara.conf",
               "[Recent%20Files]\nRecentFile0=/a.lot\n[Results]\nThunderball%2039=" +
                   server.Address("/results.csv") + "\n");
-    const CliRun settled =
-        Cli(dir.Path(), "update --game thunderball-39", "XDG_CONFIG_HOME=" + app + "config ");
+    // A process of its own: the settings are found through the process's environment.
+    const CliRun settled = Shell("update --game thunderball-39", "XDG_CONFIG_HOME=" + app + "config ");
     EXPECT_EQ(settled.out, "The Thunderball 39 history was already up to date.\n") << settled.err;
 }
 
