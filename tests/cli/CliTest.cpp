@@ -1,16 +1,18 @@
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <iomanip>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <variant>
 #include <vector>
 
 #include "check/CheckLines.h"
+#include "cli/CommandLine.h"
 #include "core/Dates.h"
 #include "core/History.h"
 #include "core/HistoryCheck.h"
@@ -36,26 +38,19 @@ struct CliRun {
     std::string err;
 };
 
-// Runs quintara-cli on the application folder `appDir` with `arguments`, as a shell would split them,
-// after the shell commands of `before` (limits).
-CliRun Cli(const std::filesystem::path& appDir, const std::string& arguments,
-           const std::string& before = "") {
-    const test::TempDir scratch;
-    const std::string command = before + std::string(QUINTARA_CLI) + " --app-dir " + appDir.string() + " " +
-                                arguments + " 2>" + (scratch / "err").string();
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
+// Runs quintara-cli's command line in this process on the application folder `appDir` with
+// `arguments`, split at blanks; text in single quotes is one word.
+CliRun Cli(const std::filesystem::path& appDir, const std::string& arguments) {
+    std::vector<std::string> words{"quintara-cli", "--app-dir", appDir.string()};
+    std::istringstream split(arguments);
+    for (std::string word; split >> std::quoted(word, '\'');) {
+        words.push_back(word);
     }
-    std::array<char, 4096> buffer{};
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-        run.out.append(buffer.data(), n);
-    }
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = scratch.Read("err");
-    return run;
+    std::vector<const char*> argv(words.size());
+    std::transform(words.begin(), words.end(), argv.begin(), [](const std::string& w) { return w.c_str(); });
+    std::ostringstream out, err;
+    const int status = cli::CommandLine().Run(static_cast<int>(argv.size()), argv.data(), out, err);
+    return {status, out.str(), err.str()};
 }
 
 // The final numbers of the first Lotto algorithm on the real history.
@@ -66,10 +61,6 @@ const std::string kLottoFinal =
 // `json` with FINAL standing for kLottoFinal.
 std::string WithLottoFinal(std::string json) {
     return json.replace(json.find("FINAL"), 5, kLottoFinal);
-}
-
-bool StartsWith(const std::string& text, const std::string& start) {
-    return text.rfind(start, 0) == 0;
 }
 
 using Json = nlohmann::ordered_json;
@@ -94,6 +85,15 @@ protected:
         dir.Write("mine.txt", "1 2 3 4 5 6\n3 4 5 6 7 8\n");
     }
     CliRun Run(const std::string& arguments) { return Cli(dir.Path(), arguments); }
+    // Starts the program quintara-cli with `arguments`, as a shell splits them, after the shell commands
+    // of `before`: only where the case is about the process (its limits, standard input, environment).
+    CliRun Shell(const std::string& arguments, const std::string& before = "") {
+        const test::TempDir scratch;
+        const std::string into = " >" + (scratch / "out").string() + " 2>" + (scratch / "err").string();
+        const auto command = before + QUINTARA_CLI + " --app-dir " + dir.Path().string() + " " + arguments;
+        const int status = std::system((command + into).c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, scratch.Read("out"), scratch.Read("err")};
+    }
 
     struct Refusal {
         std::string arguments;
@@ -132,7 +132,7 @@ TEST_F(CliTest, StatisticsAndDrawsOfTheShippedHistory) {
                     .out.ends_with("\n\n" +
                                    thunderball["thunderball_equal_chances"]["verdict"].get<std::string>() +
                                    "\n"));
-    EXPECT_TRUE(StartsWith(Run("stats --game Thunderball").out, "Number 4 has occured 159 times.\n"));
+    EXPECT_TRUE(Run("stats --game Thunderball").out.starts_with("Number 4 has occured 159 times.\n"));
     EXPECT_EQ(
         Document(Run("draws --game lotto --json").out)["draws"][0],
         Json::parse(
@@ -144,7 +144,7 @@ TEST_F(CliTest, StatisticListsPrintTheWindowsTextWithLineFeeds) {
     // The texts themselves are the report tests'; here, the command's choice of list and its line ends.
     const CliRun averages = Run("stats --game thunderball --thunderball --averages");
     EXPECT_EQ(averages.status, 0);
-    EXPECT_TRUE(StartsWith(averages.out, "Ball ")) << averages.out;
+    EXPECT_TRUE(averages.out.starts_with("Ball ")) << averages.out;
     EXPECT_EQ(std::count(averages.out.begin(), averages.out.end(), '\n'), 14);
 
     const CliRun lastDrawn = Run("stats --game lotto --last-drawn");
@@ -560,9 +560,10 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
     EXPECT_EQ(added.out, "Added Lotto draw 2066 in " + lottoFile +
                              " (2066 draws)\nDraw 2066  05/12/2026  38 1 2 3 4 5  Bonus Ball 6  Ball Set 7  "
                              "Machine MERLIN\n");
-    EXPECT_TRUE(StartsWith(Run("draws --game lotto").out,
-                           "Draw 2066  05/12/2026  38 1 2 3 4 5  Bonus Ball 6  Ball Set 7  Machine MERLIN\n"
-                           "Draw 2065  07/10/2015 "));
+    EXPECT_TRUE(
+        Run("draws --game lotto")
+            .out.starts_with("Draw 2066  05/12/2026  38 1 2 3 4 5  Bonus Ball 6  Ball Set 7  Machine MERLIN\n"
+                             "Draw 2065  07/10/2015 "));
     EXPECT_EQ(Document(Run("stats --game lotto --json").out)["draws"], 2066);
 
     // A correction keeps the count; the first Daily Play draw makes its history.
@@ -573,21 +574,21 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
     EXPECT_EQ(corrected["draws"], 2066);
     EXPECT_EQ(corrected["draw"]["balls"], Json::parse("[38, 1, 2, 3, 4, 9]"));
     EXPECT_EQ(corrected["draw"]["ball_set"], "0");
-    EXPECT_TRUE(StartsWith(
-        Run("add-draw --game lotto --date 05/12/1994 --balls 5,1,2,3,4,6 --extra 7 --number 2 --correct").out,
-        "Corrected Lotto draw 2 in "));
+    EXPECT_TRUE(
+        Run("add-draw --game lotto --date 05/12/1994 --balls 5,1,2,3,4,6 --extra 7 --number 2 --correct")
+            .out.starts_with("Corrected Lotto draw 2 in "));
     const CliRun first = Run("add-draw --game daily-play --date 05/12/2026 --balls 1,2,3,4,5,6,27 --set a1");
     EXPECT_EQ(first.status, 0) << first.err;
-    EXPECT_TRUE(StartsWith(first.out, "Added Daily Play draw 1 in "));
+    EXPECT_TRUE(first.out.starts_with("Added Daily Play draw 1 in "));
     EXPECT_EQ(Run("draws --game daily-play").out,
               "Draw 1  05/12/2026  1 2 3 4 5 6 27  Ball Set A1  Machine \n");
 
     // Beyond the file-size limit the write fails with the reason, the program is not killed, and nothing
     // is left behind.
     const std::string held = dir.Read("LottoHistory.dat");
+    // A process of its own: the limit, and the signal it would raise, are the process's.
     const CliRun limited =
-        Cli(dir.Path(), "add-draw --game lotto --date 06/12/2026 --balls 38,1,2,3,4,5 --extra 6",
-            "ulimit -f 50; ");
+        Shell("add-draw --game lotto --date 06/12/2026 --balls 38,1,2,3,4,5 --extra 6", "ulimit -f 50; ");
     EXPECT_EQ(limited.status, 1);
     EXPECT_NE(limited.err.find(lottoFile +
                                ": write error (the file is too large). The history file was not changed."),
@@ -609,23 +610,26 @@ TEST_F(CliTest, OperatorFilesMergeFromPipesAndFifos) {
     const auto weekly = dir.Write("weekly.csv", header + "12-Jun-2026,39,2,3,4,1,14,T6,Excalibur 7,3501\n" +
                                                     "10-Jun-2026,9,8,7,6,5,4,T6,Excalibur 7,3500\n" + held);
     const std::string merge = "import-history --game thunderball-39 --merge --csv ";
-    const CliRun piped = Cli(dir.Path(), merge + "-", "cat " + weekly.string() + " | ");
+    // Processes of their own: the standard input, and the FIFO's writer, belong to processes.
+    const CliRun piped = Shell(merge + "-", "cat " + weekly.string() + " | ");
     EXPECT_EQ(piped.status, 0) << piped.err;
-    EXPECT_TRUE(StartsWith(piped.out, "Added 2 of the 3 draws to ")) << piped.out;
+    EXPECT_TRUE(piped.out.starts_with("Added 2 of the 3 draws to ")) << piped.out;
     EXPECT_EQ(Document(Run("draws --game thunderball-39 --json").out)["draws"].size(), 3U);
 
     ASSERT_EQ(::mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
     const CliRun fifo =
-        Cli(dir.Path(), merge + app + "pipe.csv", "cat " + weekly.string() + " >" + app + "pipe.csv & ");
+        Shell(merge + app + "pipe.csv", "cat " + weekly.string() + " >" + app + "pipe.csv & ");
     EXPECT_EQ(fifo.status, 0) << fifo.err;
-    EXPECT_TRUE(StartsWith(fifo.out, "Added 0 of the 3 draws to ")) << fifo.out;
+    EXPECT_TRUE(fifo.out.starts_with("Added 0 of the 3 draws to ")) << fifo.out;
 
     Run("pick --game lotto --save " + app + "picks.txt");
-    const std::string lines = Run("lines " + app + "picks.lot").out;
-    EXPECT_EQ(Cli(dir.Path(), "lines --game lotto - <" + app + "picks.lot").out, lines);
+    EXPECT_EQ(Shell("lines --game lotto - <" + app + "picks.lot").out, Run("lines " + app + "picks.lot").out);
+    const CliRun device = Shell(merge + "- </dev/null");
+    EXPECT_EQ(device.status, 1);
+    EXPECT_EQ(device.err, "quintara-cli: standard input: is a device, not a file\n");
+    EXPECT_EQ(device.out, "");
     ExpectRefused({
         {merge + "/dev/null", 1, "quintara-cli: /dev/null: is a device, not a file\n"},
-        {merge + "- </dev/null", 1, "quintara-cli: standard input: is a device, not a file\n"},
         {"lines --game lotto /dev/null", 1, "quintara-cli: /dev/null: is a device, not a file\n"},
     });
 }
@@ -665,8 +669,8 @@ TEST_F(CliTest, UpdateDownloadsTheResultsAndMergesThem) {
         const CliRun run = Run(update + f.address);
         EXPECT_EQ(run.status, 1) << f.address;
         const std::string address = f.address.substr(0, f.address.find(' '));
-        EXPECT_TRUE(StartsWith(run.err,
-                               "quintara-cli: " + ResultsFailureText(Game::Thunderball39, address, f.reason)))
+        EXPECT_TRUE(run.err.starts_with("quintara-cli: " +
+                                        ResultsFailureText(Game::Thunderball39, address, f.reason)))
             << run.err;
         EXPECT_EQ(dir.Read("Thunderball39History.dat"), history);
     }
@@ -674,15 +678,15 @@ TEST_F(CliTest, UpdateDownloadsTheResultsAndMergesThem) {
     ASSERT_TRUE(merged.Ok());
     const CliRun added = Run(update + server.Address("/moved"));
     EXPECT_EQ(added.status, 0) << added.err;
-    EXPECT_TRUE(StartsWith(added.out, ResultsMergeText(Game::Thunderball39, *merged) + "\n")) << added.out;
+    EXPECT_TRUE(added.out.starts_with(ResultsMergeText(Game::Thunderball39, *merged) + "\n")) << added.out;
     EXPECT_EQ(dir.Read("Thunderball39History.dat"), engine.Read("Thunderball39History.dat"));
 
     std::filesystem::create_directories(dir / "config/Quintara");
     dir.Write("config/Quintara/Quintara.conf",
               "[Recent%20Files]\nRecentFile0=/a.lot\n[Results]\nThunderball%2039=" +
                   server.Address("/results.csv") + "\n");
-    const CliRun settled =
-        Cli(dir.Path(), "update --game thunderball-39", "XDG_CONFIG_HOME=" + app + "config ");
+    // A process of its own: the settings are found through the process's environment.
+    const CliRun settled = Shell("update --game thunderball-39", "XDG_CONFIG_HOME=" + app + "config ");
     EXPECT_EQ(settled.out, "The Thunderball 39 history was already up to date.\n") << settled.err;
 }
 
