@@ -1,5 +1,6 @@
 #include "core/HistoryCheck.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 
@@ -40,44 +41,43 @@ bool IsDrawDate(double serial) {
     return std::isfinite(serial) && serial >= kFirstDay && serial < kLastDay + 1;
 }
 
-std::vector<std::string> DrawFaults(Game game, const DrawView& draw) {
-    const GameInfo& info = Info(game);
-    std::vector<std::string> faults;
-    if (!IsDrawDate(draw.date)) {
-        faults.push_back("the date is " + DateText(draw.date) + ", not a day from 01/01/0100 to 31/12/9999");
+namespace {
+
+// "ball<j + 1>" for the first of the first `count` balls that is `ball`, if one is.
+std::optional<std::string> SameBall(const std::vector<int>& balls, std::size_t count, int ball) {
+    const auto end = balls.begin() + static_cast<std::ptrdiff_t>(count);
+    const auto same = std::find(balls.begin(), end, ball);
+    if (same == end) {
+        return std::nullopt;
     }
+    return "ball" + std::to_string(same - balls.begin() + 1);
+}
+
+void AddBallFaults(const DrawView& draw, const GameInfo& info, std::vector<std::string>& faults) {
     for (std::size_t i = 0; i < draw.balls.size(); ++i) {
         const int ball = draw.balls[i];
         const std::string name = "ball" + std::to_string(i + 1);
         if (ball < 1 || ball > info.maxBall) {
             faults.push_back(name + " is " + std::to_string(ball) + ", not a ball of " +
                              Range(1, info.maxBall));
-            continue;
-        }
-        for (std::size_t j = 0; j < i; ++j) {
-            if (draw.balls[j] == ball) {
-                faults.push_back(name + " is " + std::to_string(ball) + ", the same as ball" +
-                                 std::to_string(j + 1));
-                break;
-            }
+        } else if (const auto same = SameBall(draw.balls, i, ball)) {
+            faults.push_back(name + " is " + std::to_string(ball) + ", the same as " + *same);
         }
     }
-    if (draw.extra) {
-        const bool bonus = info.countedFields > info.mainBalls;  // a bonus ball is drawn from the main balls
-        const std::string name = bonus ? "the bonus ball" : "the Thunderball";
-        if (*draw.extra < 1 || *draw.extra > info.extraMax) {
-            faults.push_back(name + " is " + std::to_string(*draw.extra) + ", not a ball of " +
-                             Range(1, info.extraMax));
-        } else if (bonus) {
-            for (std::size_t j = 0; j < draw.balls.size(); ++j) {
-                if (draw.balls[j] == *draw.extra) {
-                    faults.push_back(name + " is " + std::to_string(*draw.extra) + ", the same as ball" +
-                                     std::to_string(j + 1));
-                    break;
-                }
-            }
-        }
+}
+
+void AddExtraFaults(int extra, const DrawView& draw, const GameInfo& info, std::vector<std::string>& faults) {
+    const bool bonus = info.countedFields > info.mainBalls;  // a bonus ball is drawn from the main balls
+    const std::string name = bonus ? "the bonus ball" : "the Thunderball";
+    if (extra < 1 || extra > info.extraMax) {
+        faults.push_back(name + " is " + std::to_string(extra) + ", not a ball of " +
+                         Range(1, info.extraMax));
+    } else if (const auto same = bonus ? SameBall(draw.balls, draw.balls.size(), extra) : std::nullopt) {
+        faults.push_back(name + " is " + std::to_string(extra) + ", the same as " + *same);
     }
+}
+
+void AddTextFaults(const DrawView& draw, const GameInfo& info, std::vector<std::string>& faults) {
     if (info.ballSetWidth == 0 && !draw.ballSet.empty() && draw.ballSet.front() == '-') {
         faults.push_back("the ball set is " + draw.ballSet + ", a negative number");
     }
@@ -90,6 +90,21 @@ std::vector<std::string> DrawFaults(Game game, const DrawView& draw) {
             faults.push_back(std::string(name) + " holds " + field.fault->Describe(*text));
         }
     }
+}
+
+}  // namespace
+
+std::vector<std::string> DrawFaults(Game game, const DrawView& draw) {
+    const GameInfo& info = Info(game);
+    std::vector<std::string> faults;
+    if (!IsDrawDate(draw.date)) {
+        faults.push_back("the date is " + DateText(draw.date) + ", not a day from 01/01/0100 to 31/12/9999");
+    }
+    AddBallFaults(draw, info, faults);
+    if (draw.extra) {
+        AddExtraFaults(*draw.extra, draw, info, faults);
+    }
+    AddTextFaults(draw, info, faults);
     return faults;
 }
 
