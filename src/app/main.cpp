@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <csignal>
+#include <cstdio>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -52,9 +54,7 @@ bool AsksOnlyForText(int argc, char** argv) {
     return false;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunProgram(int argc, char** argv) {
     // A write beyond the user's file-size limit must fail with a message, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     DescribeProgram();
@@ -117,4 +117,16 @@ int main(int argc, char** argv) {
         }
     }
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return RunProgram(argc, argv);
+    } catch (const std::exception& error) {
+        // What the windows could not handle ends the program with its reason, not with an abort.
+        std::fprintf(stderr, "quintara: %s\n", error.what());
+        return 1;
+    }
 }

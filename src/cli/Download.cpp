@@ -80,7 +80,8 @@ Result<std::string> DownloadBytes(const std::string& address, const DownloadLimi
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, detail.data());
     const CURLcode code = curl_easy_perform(handle);
     if (body.tooLarge) {
-        return Failed("the answer is larger than " + std::to_string(kMostResultsBytes / (1024 * 1024)) +
+        return Failed("the answer is larger than " +
+                      std::to_string(kMostResultsBytes / (std::size_t{1024} * 1024)) +
                       " MB, which no results file is");
     }
     if (code != CURLE_OK) {

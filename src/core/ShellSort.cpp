@@ -83,7 +83,8 @@ struct PassState {
         const std::uint64_t members = (stride << (c + 1)) & positions;
         const int place = __builtin_popcountll(members & before[r]) +
                           __builtin_popcountll(members & now->ofRank[r] & (Bit(p) - 1));
-        const auto to = static_cast<std::size_t>(c + 1 + gap * place);
+        const auto to =
+            static_cast<std::size_t>(c + 1) + static_cast<std::size_t>(gap) * static_cast<std::size_t>(place);
         next->element[to] = now->element[static_cast<std::size_t>(p)];
         next->rank[to] = static_cast<std::uint8_t>(r);
         next->ofRank[r] |= Bit(static_cast<int>(to));

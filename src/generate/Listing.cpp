@@ -45,7 +45,7 @@ std::string LinesListing(Game game, const OneBased<LottoDrawRec>& pickedLines,
     } else {
         // A line checked with its Thunderball lists it after the main numbers.
         const auto listed =
-            static_cast<std::size_t>(Info(game).mainBalls + (Info(game).ChecksLineThunderball() ? 1 : 0));
+            static_cast<std::size_t>(Info(game).mainBalls) + (Info(game).ChecksLineThunderball() ? 1U : 0U);
         for (const auto& line : pickedLines) {
             WriteEntry(writer, std::span(line.Balls).first(listed), emptyLinesAfterEntry);
         }

@@ -123,10 +123,12 @@ void PrefetchPicture(const std::string& path) {
             QCoreApplication::instance(),
             [prefetch, path, image = std::move(image)]() mutable {
                 prefetch->done = true;
-                if (prefetch->waiting.empty()) {
+                const auto waiting = std::exchange(prefetch->waiting, {});
+                if (waiting.empty()) {
                     prefetch->image = std::move(image);  // for the window about to ask for it
+                    return;
                 }
-                for (const auto& [label, stretch] : std::exchange(prefetch->waiting, {})) {
+                for (const auto& [label, stretch] : waiting) {
                     if (label != nullptr && Wants(*label, path)) {
                         label->setPixmap(ToPixmap(image, *label, stretch));
                     }
