@@ -399,7 +399,11 @@ WriteStatus WriteFileAtomically(const std::filesystem::path& path, std::string_v
     return written;
 }
 
-WriteStatus WriteFilesAtomically(const std::vector<FileContents>& files) {
+namespace {
+
+// The files to write, each path once with the contents given last for it, in the order of their last
+// mention.
+std::vector<const FileContents*> LastOfEachPath(const std::vector<FileContents>& files) {
     std::vector<const FileContents*> distinct;
     for (auto it = files.rbegin(); it != files.rend(); ++it) {
         const bool later = std::any_of(distinct.begin(), distinct.end(),
@@ -409,17 +413,12 @@ WriteStatus WriteFilesAtomically(const std::vector<FileContents>& files) {
         }
     }
     std::reverse(distinct.begin(), distinct.end());
-    std::vector<PendingFile> pending;
-    pending.reserve(distinct.size());
-    for (const auto* file : distinct) {
-        auto prepared = PrepareFile(file->path, file->bytes);
-        if (!prepared) {
-            return prepared.GetError();
-        }
-        pending.push_back(std::move(*prepared));
-    }
-    // The old contents of every file but the last, ready beside it, so that a failed rename further on
-    // can put them back with a rename of their own, which needs no room on the disk.
+    return distinct;
+}
+
+// The old contents of every file but the last, ready beside it, so that a failed rename further on can
+// put them back with a rename of their own, which needs no room on the disk. None for a file not there.
+Result<std::vector<std::optional<PendingFile>>> PrepareRollback(const std::vector<PendingFile>& pending) {
     std::vector<std::optional<PendingFile>> rollback(pending.size());
     for (std::size_t i = 0; i + 1 < pending.size(); ++i) {
         struct stat info {};
@@ -436,22 +435,24 @@ WriteStatus WriteFilesAtomically(const std::vector<FileContents>& files) {
         }
         rollback[i].emplace(std::move(*kept));
     }
-    for (std::size_t i = 0; i < pending.size(); ++i) {
-        auto committed = pending[i].Commit();
-        if (committed) {
-            continue;
+    return rollback;
+}
+
+// Puts back the first `count` files after a later one failed; `message` gains each that could not be.
+void RollBack(const std::vector<PendingFile>& pending, std::vector<std::optional<PendingFile>>& rollback,
+              std::size_t count, std::string& message) {
+    for (std::size_t j = 0; j < count; ++j) {
+        const bool restored = rollback[j] ? rollback[j]->Commit().Ok()
+                                          : ::unlink(pending[j].Target().c_str()) == 0 || errno == ENOENT;
+        if (!restored) {
+            message += "; " + pending[j].Target().string() + " was replaced and could not be put back";
         }
-        std::string message = committed.GetError().message;
-        for (std::size_t j = 0; j < i; ++j) {
-            const bool restored = rollback[j] ? rollback[j]->Commit().Ok()
-                                              : ::unlink(pending[j].Target().c_str()) == 0 || errno == ENOENT;
-            if (!restored) {
-                message += "; " + pending[j].Target().string() + " was replaced and could not be put back";
-            }
-        }
-        return MakeError(ErrorKind::Unwritable, message);
     }
-    FileWritten written;
+}
+
+// Flushes each folder the files went to once; the warnings of those that could not be.
+std::string FlushFolders(const std::vector<PendingFile>& pending) {
+    std::string warnings;
     std::vector<std::filesystem::path> flushed;
     for (const auto& file : pending) {
         const auto folder = FolderOf(file.Target());
@@ -460,9 +461,39 @@ WriteStatus WriteFilesAtomically(const std::vector<FileContents>& files) {
         }
         flushed.push_back(folder);
         if (const std::string warning = file.FlushFolder(); !warning.empty()) {
-            written.warning += (written.warning.empty() ? "" : "\n") + warning;
+            warnings += (warnings.empty() ? "" : "\n") + warning;
         }
     }
+    return warnings;
+}
+
+}  // namespace
+
+WriteStatus WriteFilesAtomically(const std::vector<FileContents>& files) {
+    const std::vector<const FileContents*> distinct = LastOfEachPath(files);
+    std::vector<PendingFile> pending;
+    pending.reserve(distinct.size());
+    for (const auto* file : distinct) {
+        auto prepared = PrepareFile(file->path, file->bytes);
+        if (!prepared) {
+            return prepared.GetError();
+        }
+        pending.push_back(std::move(*prepared));
+    }
+    auto rollback = PrepareRollback(pending);
+    if (!rollback) {
+        return rollback.GetError();
+    }
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        auto committed = pending[i].Commit();
+        if (!committed) {
+            std::string message = committed.GetError().message;
+            RollBack(pending, *rollback, i, message);
+            return MakeError(ErrorKind::Unwritable, message);
+        }
+    }
+    FileWritten written;
+    written.warning = FlushFolders(pending);
     return written;
 }
 
