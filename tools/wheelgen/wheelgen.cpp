@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <numeric>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -463,30 +464,45 @@ struct Group {
     int lines = 0;
 };
 
+// The number not in `line` that is in fewest lines so far (the lowest such), or 0 when every number is in it.
+int PoorestNotIn(const std::vector<int>& line, const std::vector<int>& degrees, int numbers) {
+    int poorest = 0;
+    for (int n = 1; n <= numbers; ++n) {
+        if (std::find(line.begin(), line.end(), n) == line.end() &&
+            (poorest == 0 ||
+             degrees[static_cast<std::size_t>(n)] < degrees[static_cast<std::size_t>(poorest)])) {
+            poorest = n;
+        }
+    }
+    return poorest;
+}
+
+// The lines of one group over the numbers 1..group.size, each at most `perLine` long; a search takes the
+// next seed.
+std::optional<Lines> GroupLines(const Group& group, int perLine, std::uint64_t& seed) {
+    if (group.lines == 1 && group.size <= perLine) {
+        std::vector<int> line(static_cast<std::size_t>(group.size));
+        std::iota(line.begin(), line.end(), 1);
+        return Lines{std::move(line)};
+    }
+    const Schedule pairSchedule{2.0, 0.05, 0.99, 2000, 20};
+    return Anneal(group.size, std::min(perLine, group.size), group.lines, {{{2, 2}, 1, true}}, pairSchedule,
+                  seed++);
+}
+
 // "2 if m": with the numbers split into m - 1 groups, any m drawn numbers put two into one group, and a
 // line of that group holds both. Lines of a group smaller than a line are topped up with the numbers in
 // fewest lines so far.
 std::optional<Lines> BuildGroups(int numbers, int perLine, const std::vector<Group>& groups,
                                  std::uint64_t seed) {
-    const Schedule pairSchedule{2.0, 0.05, 0.99, 2000, 20};
     Lines lines;
     int first = 1;
     for (const Group& group : groups) {
-        const int width = std::min(perLine, group.size);
-        Lines local;
-        if (group.lines == 1 && group.size <= perLine) {
-            local.emplace_back();
-            for (int n = 1; n <= group.size; ++n) {
-                local.back().push_back(n);
-            }
-        } else {
-            auto found = Anneal(group.size, width, group.lines, {{{2, 2}, 1, true}}, pairSchedule, seed++);
-            if (!found) {
-                return std::nullopt;
-            }
-            local = std::move(*found);
+        auto local = GroupLines(group, perLine, seed);
+        if (!local) {
+            return std::nullopt;
         }
-        for (auto& line : local) {
+        for (auto& line : *local) {
             for (int& number : line) {
                 number += first - 1;
             }
@@ -499,16 +515,7 @@ std::optional<Lines> BuildGroups(int numbers, int perLine, const std::vector<Gro
     }
     for (auto& line : lines) {
         while (static_cast<int>(line.size()) < perLine) {
-            const auto degrees = Degrees(lines, numbers);
-            int pick = 0;
-            for (int n = 1; n <= numbers; ++n) {
-                if (std::find(line.begin(), line.end(), n) == line.end() &&
-                    (pick == 0 ||
-                     degrees[static_cast<std::size_t>(n)] < degrees[static_cast<std::size_t>(pick)])) {
-                    pick = n;
-                }
-            }
-            line.push_back(pick);
+            line.push_back(PoorestNotIn(line, Degrees(lines, numbers), numbers));
         }
         std::sort(line.begin(), line.end());
     }
@@ -559,14 +566,7 @@ void EvenOutGroupLines(Lines& lines, int numbers, const std::vector<Group>& grou
         for (std::size_t i = 0; i < lines.size() && !changed; ++i) {
             for (int& number : lines[i]) {
                 const auto degrees = Degrees(lines, numbers);
-                int poorest = 0;
-                for (int n = 1; n <= numbers; ++n) {
-                    if (std::find(lines[i].begin(), lines[i].end(), n) == lines[i].end() &&
-                        (poorest == 0 ||
-                         degrees[static_cast<std::size_t>(n)] < degrees[static_cast<std::size_t>(poorest)])) {
-                        poorest = n;
-                    }
-                }
+                const int poorest = PoorestNotIn(lines[i], degrees, numbers);
                 if (poorest == 0 || degrees[static_cast<std::size_t>(poorest)] + 2 >
                                         degrees[static_cast<std::size_t>(number)]) {
                     continue;
@@ -653,6 +653,7 @@ std::optional<Lines> BuildEightLines() {
     return lines;
 }
 
+// NOLINTNEXTLINE(readability-function-size): one table of the built-in wheels, read top to bottom.
 std::vector<WheelPlan> Plans() {
     std::vector<WheelPlan> plans;
     plans.push_back({.item = "5 Line Wheel - 1 Number",
@@ -879,77 +880,105 @@ bool Matches(const WheelPlan& plan, std::string_view name) {
     return name == plan.item || name == plan.file || name == plan.file.substr(0, plan.file.size() - 4);
 }
 
-int Main(int argc, char** argv) {
+// What a built-in wheel was shown to give ("2 if 3; 3 if 4 98.5%; lines per number 2-3"), or why it is
+// no wheel to ship.
+struct Verdict {
+    std::vector<std::string> faults;
+    std::string proven;
+};
+
+Verdict Judge(const WheelPlan& plan, const std::optional<Lines>& lines) {
+    if (!lines) {
+        return {{"the search found no wheel"}, ""};
+    }
+    Verdict verdict;
+    const WheelCoverage coverage = ComputeCoverage(*lines, plan.numbers);
+    verdict.faults = Faults(plan, *lines, coverage);
+    for (Guarantee guarantee : plan.guarantees) {
+        verdict.proven += (verdict.proven.empty() ? "" : ", ") + Describe(guarantee);
+    }
+    for (const auto& [guarantee, least] : plan.shares) {
+        verdict.proven += "; " + Describe(guarantee) + " " +
+                          Percent(ShareAtLeast(coverage, guarantee.match, guarantee.drawn));
+    }
+    verdict.proven += "; lines per number " + DegreeRange(*lines, plan.numbers);
+    return verdict;
+}
+
+// Builds one wheel, proves it and writes it to `out`; whether it was written.
+bool MakeWheel(const WheelPlan& plan, const std::filesystem::path& out) {
+    const auto started = std::chrono::steady_clock::now();
+    const auto lines = plan.build();
+    const Verdict verdict = Judge(plan, lines);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    if (!verdict.faults.empty()) {
+        std::string reasons;
+        for (const auto& fault : verdict.faults) {
+            reasons += (reasons.empty() ? "" : "; ") + fault;
+        }
+        std::fprintf(stderr, "%s: not written (%s) [%.1f s]\n", plan.file.c_str(), reasons.c_str(), seconds);
+        return false;
+    }
+    // The program's own writer, so an interrupted run never leaves half a wheel.
+    if (const WriteStatus written = WriteFileAtomically(out / plan.file, WheelText(*lines)); !written) {
+        std::fprintf(stderr, "%s\n", written.GetError().message.c_str());
+        return false;
+    }
+    std::printf("%s: %s [%.1f s]\n", plan.file.c_str(), verdict.proven.c_str(), seconds);
+    std::fflush(stdout);
+    return true;
+}
+
+struct Options {
     std::filesystem::path out;
     std::vector<std::string> only;
+};
+
+std::optional<Options> ReadOptions(int argc, char** argv) {
+    Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--out" && i + 1 < argc) {
-            out = argv[++i];
+            options.out = argv[++i];
         } else if (arg == "--only" && i + 1 < argc) {
-            only.emplace_back(argv[++i]);
+            options.only.emplace_back(argv[++i]);
         } else {
-            std::fprintf(stderr, "usage: quintara-wheelgen --out DIR [--only ITEM-OR-FILE]...\n");
-            return 2;
+            return std::nullopt;
         }
     }
-    if (out.empty()) {
+    if (options.out.empty()) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+int Main(int argc, char** argv) {
+    const auto options = ReadOptions(argc, argv);
+    if (!options) {
         std::fprintf(stderr, "usage: quintara-wheelgen --out DIR [--only ITEM-OR-FILE]...\n");
         return 2;
     }
     std::error_code error;
-    std::filesystem::create_directories(out, error);
+    std::filesystem::create_directories(options->out, error);
 
     const auto plans = Plans();
-    for (const std::string& name : only) {
-        if (std::none_of(plans.begin(), plans.end(),
-                         [&](const WheelPlan& plan) { return Matches(plan, name); })) {
+    const auto named = [](const std::string& name) {
+        return [&name](const WheelPlan& plan) { return Matches(plan, name); };
+    };
+    for (const std::string& name : options->only) {
+        if (std::none_of(plans.begin(), plans.end(), named(name))) {
             std::fprintf(stderr, "no built-in wheel is called \"%s\"\n", name.c_str());
             return 2;
         }
     }
     int failures = 0;
     for (const WheelPlan& plan : plans) {
-        if (!only.empty() && std::none_of(only.begin(), only.end(),
-                                          [&](const std::string& name) { return Matches(plan, name); })) {
-            continue;
-        }
-        const auto started = std::chrono::steady_clock::now();
-        const auto lines = plan.build();
-        std::vector<std::string> faults{"the search found no wheel"};
-        std::string proven;
-        if (lines) {
-            const WheelCoverage coverage = ComputeCoverage(*lines, plan.numbers);
-            faults = Faults(plan, *lines, coverage);
-            for (Guarantee guarantee : plan.guarantees) {
-                proven += (proven.empty() ? "" : ", ") + Describe(guarantee);
-            }
-            for (const auto& [guarantee, least] : plan.shares) {
-                proven += "; " + Describe(guarantee) + " " +
-                          Percent(ShareAtLeast(coverage, guarantee.match, guarantee.drawn));
-            }
-            proven += "; lines per number " + DegreeRange(*lines, plan.numbers);
-        }
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        if (!faults.empty()) {
-            std::string reasons;
-            for (const auto& fault : faults) {
-                reasons += (reasons.empty() ? "" : "; ") + fault;
-            }
-            std::fprintf(stderr, "%s: not written (%s) [%.1f s]\n", plan.file.c_str(), reasons.c_str(),
-                         seconds);
+        const bool wanted =
+            options->only.empty() || std::any_of(options->only.begin(), options->only.end(),
+                                                 [&](const std::string& name) { return named(name)(plan); });
+        if (wanted && !MakeWheel(plan, options->out)) {
             ++failures;
-            continue;
         }
-        // The program's own writer, so an interrupted run never leaves half a wheel.
-        if (const WriteStatus written = WriteFileAtomically(out / plan.file, WheelText(*lines)); !written) {
-            std::fprintf(stderr, "%s\n", written.GetError().message.c_str());
-            ++failures;
-            continue;
-        }
-        std::printf("%s: %s [%.1f s]\n", plan.file.c_str(), proven.c_str(), seconds);
-        std::fflush(stdout);
     }
     return failures == 0 ? 0 : 1;
 }
