@@ -154,7 +154,7 @@ private:
     // Each section's balls as the last-drawn table lists them, oldest first: the candidates of D. One
     // walk serves every section when no ball stands at two frequency positions.
     void GatherOldestFirst() {
-        std::array<std::int8_t, kMostBalls + 1> sectionOf;
+        std::array<int, kMostBalls + 1> sectionOf{};
         sectionOf.fill(-1);
         bool oneSectionEach = true;
         for (std::size_t s = 0; s < m_layout.sections.size(); ++s) {
@@ -162,7 +162,7 @@ private:
                 if (const std::int16_t ball = BallAt(p); InBitSet(ball)) {
                     auto& section = sectionOf[static_cast<std::size_t>(ball)];
                     oneSectionEach = oneSectionEach && section < 0;
-                    section = static_cast<std::int8_t>(s);
+                    section = static_cast<int>(s);
                 }
             }
         }

@@ -37,7 +37,7 @@ public:
             if (Peek('"')) {
                 anyQuoted = true;
                 if (const Status quoted = ReadQuoted(row); !quoted) {
-                    return quoted;
+                    return quoted.GetError();
                 }
             } else {
                 ReadPlain(row);
@@ -133,7 +133,7 @@ Status ForEachCsvRow(std::string_view text, const std::function<void(CsvRow&)>& 
     while (!reader.AtEnd()) {
         bool anyQuoted = false;
         if (const Status read = reader.ReadRow(row, anyQuoted); !read) {
-            return read;
+            return read.GetError();
         }
         // A blank line is no row.
         if (!anyQuoted && row.fields.size() == 1 && row.fields[0].empty()) {
