@@ -541,9 +541,8 @@ void AddSpreadLines(Lines& lines, int numbers, int perLine, int count) {
     }
 }
 
-// Moves a number's spare places (ones whose pairs other lines of its group also cover) to the numbers in
-// fewest lines, so that the line counts of the numbers even out without losing any covered pair.
-void EvenOutGroupLines(Lines& lines, int numbers, const std::vector<Group>& groups) {
+// The group of each number 1..numbers, the groups taking consecutive numbers in turn.
+std::vector<int> GroupOfEach(int numbers, const std::vector<Group>& groups) {
     std::vector<int> groupOf(static_cast<std::size_t>(numbers) + 1, 0);
     int first = 1;
     for (std::size_t g = 0; g < groups.size(); ++g) {
@@ -552,6 +551,13 @@ void EvenOutGroupLines(Lines& lines, int numbers, const std::vector<Group>& grou
         }
         first += groups[g].size;
     }
+    return groupOf;
+}
+
+// Moves a number's spare places (ones whose pairs other lines of its group also cover) to the numbers in
+// fewest lines, so that the line counts of the numbers even out without losing any covered pair.
+void EvenOutGroupLines(Lines& lines, int numbers, const std::vector<Group>& groups) {
+    const std::vector<int> groupOf = GroupOfEach(numbers, groups);
     const auto pairElsewhere = [&](std::size_t skip, int a, int b) {
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (i != skip && std::find(lines[i].begin(), lines[i].end(), a) != lines[i].end() &&
