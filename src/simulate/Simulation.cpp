@@ -17,6 +17,7 @@
 #include "generate/GenerateError.h"
 #include "generate/WheelLines.h"
 #include "simulate/ChanceComparison.h"
+#include "simulate/LottoHistoryOfStep.h"
 #include "simulate/SimulationStatistics.h"
 
 namespace quintara {
@@ -105,9 +106,10 @@ PointerLines PointerLinesOf(const PositionRange& range) {
     return lines;
 }
 
-SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const PositionRange& range,
-                        const PointerLines& pointerLines, const DrawnBalls& drawn, std::int32_t drawNumber,
-                        double drawDate, std::vector<char>& hit, std::string& report) {
+// Marks in `hit` the positions of the final numbers drawn; the count of them, 7 for six and the bonus
+// ball, and the bonus ball beside five in `step`.
+int MarkHits(const OneBased<std::int16_t>& finalNumbers, const PositionRange& range, const DrawnBalls& drawn,
+             std::vector<char>& hit, SimulatedDraw& step) {
     hit.assign(static_cast<std::size_t>(std::max(range.last, 0)) + 1, 0);
     // Most drawn balls are not among the final numbers: a bit set of those in 0..63 says so at once.
     std::uint64_t compared = 0;
@@ -127,9 +129,6 @@ SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const Positi
         return 0;
     };
 
-    SimulatedDraw step;
-    step.drawNumber = drawNumber;
-    step.drawDate = drawDate;
     int m = 0;
     for (int i = 0; i < drawn.count; ++i) {
         if (const int p = find(drawn.balls[static_cast<std::size_t>(i)]); p != 0) {
@@ -147,12 +146,14 @@ SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const Positi
             }
         }
     }
-    step.strikes = static_cast<std::int16_t>(m);
-    if (m >= 1) {
-        step.category = step.bonusNumber >= 1 ? kFiveAndBonusCategory : StrikeCategory(m);
-    }
+    return m;
+}
 
-    const std::string number = std::to_string(drawNumber);
+// The step's block of the report: what was drawn, then the wheel pointers with those drawn marked; the
+// pointers marked go to `step`.
+void AppendStepBlock(int m, const PositionRange& range, const PointerLines& pointerLines,
+                     const std::vector<char>& hit, SimulatedDraw& step, std::string& report) {
+    const std::string number = std::to_string(step.drawNumber);
     if (m == 0) {
         report.append(kCrLf).append("Draw Number: ").append(number);
         report.append("  - Sorry, none of the Selected Numbers were Drawn this time!").append(kCrLf);
@@ -179,55 +180,22 @@ SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const Positi
     }
     report.append(pointerLines.text, written);
     report.append(kCrLf).append(kCrLf).append(kBlockStars);
-    return step;
 }
 
-// The Lotto draws a step's forty-nine number generator starts from: in Lotto the step's own history; in
-// another game the Lotto draws dated before the step's draw.
-//
-// The first of those is the first Lotto draw dated before the step's draw. Going down the steps, the dates
-// only fall and that draw can only move down the history, whatever the history's order; a cursor walking
-// on from where the last step found it keeps a run linear in the histories' lengths.
-class LottoHistoryOfStep {
-public:
-    LottoHistoryOfStep(const OneBased<LottoDrawRec>* lotto, const OneBased<LottoDrawRec>* own)
-        : m_lotto(lotto), m_own(own) {}
-
-    std::size_t First(std::size_t step, double drawDate) {
-        if (m_own != nullptr) {
-            return step + 1;
-        }
-        if (!(drawDate <= m_cursorDate)) {
-            m_cursor = 1;  // the first step, a later date, or a date that does not compare
-        }
-        m_cursorDate = drawDate;
-        while (m_cursor <= m_lotto->Size() && !((*m_lotto)[m_cursor].DrawDate < drawDate)) {
-            ++m_cursor;
-        }
-        return m_cursor;
+SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const PositionRange& range,
+                        const PointerLines& pointerLines, const DrawnBalls& drawn, std::int32_t drawNumber,
+                        double drawDate, std::vector<char>& hit, std::string& report) {
+    SimulatedDraw step;
+    step.drawNumber = drawNumber;
+    step.drawDate = drawDate;
+    const int m = MarkHits(finalNumbers, range, drawn, hit, step);
+    step.strikes = static_cast<std::int16_t>(m);
+    if (m >= 1) {
+        step.category = step.bonusNumber >= 1 ? kFiveAndBonusCategory : StrikeCategory(m);
     }
-    const OneBased<LottoDrawRec>& Draws() const { return m_own != nullptr ? *m_own : *m_lotto; }
-
-    const LottoDrawRec* Newest(std::size_t step, double drawDate) {
-        const std::size_t first = First(step, drawDate);
-        return first <= Draws().Size() ? &Draws()[first] : nullptr;
-    }
-    OneBased<LottoDrawRec> Suffix(std::size_t step, double drawDate) {
-        OneBased<LottoDrawRec> suffix;
-        const auto& draws = Draws();
-        suffix.Reserve(draws.Size());
-        for (std::size_t i = First(step, drawDate); i <= draws.Size(); ++i) {
-            suffix.PushBack(draws[i]);
-        }
-        return suffix;
-    }
-
-private:
-    const OneBased<LottoDrawRec>* m_lotto;  // Lotto history of another game, else nullptr
-    const OneBased<LottoDrawRec>* m_own;    // the game's draws when the game is Lotto
-    std::size_t m_cursor = 1;
-    double m_cursorDate = std::numeric_limits<double>::quiet_NaN();
-};
+    AppendStepBlock(m, range, pointerLines, hit, step, report);
+    return step;
+}
 
 // What a run of consecutive steps produced: their report blocks, totals and steps, or the first that
 // failed; the last step of the whole run also leaves its generator run and check.
@@ -275,7 +243,7 @@ public:
         }
         LottoHistoryOfStep lottoHistory(m_otherLotto, m_ownLotto);  // a cursor of this run's own
         StepsDone done;
-        done.steps.reserve(static_cast<std::size_t>(last - first + 1));
+        done.steps.reserve(static_cast<std::size_t>(last - first) + 1);
         PointerLines pointerLines;  // of the range pointerLinesOf, which every step has in practice
         std::optional<PositionRange> pointerLinesOf;
         std::vector<char> hit;
@@ -301,19 +269,9 @@ public:
                     }
                     generated = GenerateNumbers(m_request, sorted, m_wheelLines, lottoOfStep);
                 } else {
-                    if (m_request.PersonalPicksActive) {
-                        finalNumbers = &m_request.PersonalNumbers;
-                    } else {
-                        generated.FinalNumbers =
-                            ChooseFinalNumbers(kGame, m_request.GeneratorMode, sorted).FinalNumbers;
-                    }
-                    if (m_fortyNine) {
-                        CheckFortyNineStart(lottoHistory.Newest(step, draw.DrawDate), sorted.BallFrequency);
-                    } else if (wheelCheckedFor != finalNumbers->Size()) {
-                        // Whether a wheel serves the final numbers depends on their count alone.
-                        MakeWheelLines(*finalNumbers, m_wheelLines, kGame);
-                        wheelCheckedFor = finalNumbers->Size();
-                    }
+                    finalNumbers = EarlierStepNumbers(
+                        sorted, [&] { return lottoHistory.Newest(step, draw.DrawDate); }, generated,
+                        wheelCheckedFor);
                 }
             } catch (const std::exception& error) {
                 done.error = SimulationFailure(RefusalCause::StepFailed, drawNumber, error.what());
@@ -327,17 +285,7 @@ public:
             }
             SimulatedDraw checked = CheckDraw(*finalNumbers, range, pointerLines, Drawn(draw, m_command),
                                               drawNumber, draw.DrawDate, hit, done.blocks);
-            if (checked.category) {
-                ++done.totals[static_cast<std::size_t>(*checked.category)];
-            }
-            if (k == m_n) {
-                done.winningLines = OneBased<WinningLineRec>(1);
-                if (checked.strikes >= 1) {
-                    done.winningLines[1] = WinningLineRec{checked.strikes, 1, checked.bonusNumber};
-                }
-                done.numbersUsed = range.last - range.first + 1;
-            }
-            done.steps.push_back(std::move(checked));
+            Record(std::move(checked), k == m_n, range, done);
             if (k == first) {
                 // Every block is about as long as the first: room for all of them, with some to spare.
                 done.blocks.reserve(done.blocks.size() * static_cast<std::size_t>(last - first + 1) * 9 / 8);
@@ -347,6 +295,45 @@ public:
     }
 
 private:
+    // The final numbers of a step before the last, having made sure its lines could be made: the wheel's
+    // for these numbers, or the forty-nine generator's start on the step's newest Lotto draw, which
+    // `newestLotto` finds (only then: it moves the run's cursor).
+    template <class NewestLotto>
+    const OneBased<std::int16_t>* EarlierStepNumbers(const GameStatistics& sorted, NewestLotto newestLotto,
+                                                     GeneratorResult& generated,
+                                                     std::optional<std::size_t>& wheelCheckedFor) const {
+        const OneBased<std::int16_t>* finalNumbers = &generated.FinalNumbers;
+        if (m_request.PersonalPicksActive) {
+            finalNumbers = &m_request.PersonalNumbers;
+        } else {
+            generated.FinalNumbers = ChooseFinalNumbers(kGame, m_request.GeneratorMode, sorted).FinalNumbers;
+        }
+        if (m_fortyNine) {
+            CheckFortyNineStart(newestLotto(), sorted.BallFrequency);
+        } else if (wheelCheckedFor != finalNumbers->Size()) {
+            // Whether a wheel serves the final numbers depends on their count alone.
+            MakeWheelLines(*finalNumbers, m_wheelLines, kGame);
+            wheelCheckedFor = finalNumbers->Size();
+        }
+        return finalNumbers;
+    }
+
+    // Counts a checked step in the totals; the last step's also gives the winning line and the count of
+    // numbers compared.
+    static void Record(SimulatedDraw checked, bool lastStep, const PositionRange& range, StepsDone& done) {
+        if (checked.category) {
+            ++done.totals[static_cast<std::size_t>(*checked.category)];
+        }
+        if (lastStep) {
+            done.winningLines = OneBased<WinningLineRec>(1);
+            if (checked.strikes >= 1) {
+                done.winningLines[1] = WinningLineRec{checked.strikes, 1, checked.bonusNumber};
+            }
+            done.numbersUsed = range.last - range.first + 1;
+        }
+        done.steps.push_back(std::move(checked));
+    }
+
     const OneBased<Rec>& m_draws;
     GeneratorRequest m_request;
     const OneBased<std::string>& m_wheelLines;
