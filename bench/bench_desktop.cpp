@@ -33,6 +33,7 @@
 #include "qt/QtPlatform.h"
 #include "simulate/Simulation.h"
 #include "ui/App.h"
+#include "ui/EngineCalls.h"
 #include "ui/main/StartUp.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/simulate/frmNumberOfDraws.h"
@@ -275,7 +276,7 @@ void EngineSimulateFiveLineWheelTenfoldHistory(benchmark::State& state) {
         return;
     }
     const quintara::AppState& loaded = desktop.app.state;
-    quintara::GeneratorRequest request = quintara::RequestFromState(loaded, desktop.app.Today());
+    quintara::GeneratorRequest request = quintara::ui::RequestFromState(loaded, desktop.app.Today());
     request.GeneratorMode = loaded.GeneratorMode;
     const PeakGrowth peak;
     std::size_t bytes = 0;

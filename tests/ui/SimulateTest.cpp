@@ -3,6 +3,7 @@
 #include "core/TextRules.h"
 #include "simulate/ChanceComparison.h"
 #include "simulate/Simulation.h"
+#include "ui/EngineCalls.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/simulate/frmNumberOfDraws.h"
 #include "ui/simulate/frmSimulatedWins.h"

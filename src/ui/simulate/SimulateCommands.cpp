@@ -6,6 +6,7 @@
 #include "core/TextRules.h"
 #include "generate/Generator.h"
 #include "simulate/ChanceComparison.h"
+#include "ui/EngineCalls.h"
 #include "ui/Refusals.h"
 #include "ui/simulate/frmNumberOfDraws.h"
 #include "ui/simulate/frmSimulatedWins.h"
