@@ -281,7 +281,8 @@ void EngineSimulateFiveLineWheelTenfoldHistory(benchmark::State& state) {
     const PeakGrowth peak;
     std::size_t bytes = 0;
     for (auto _ : state) {
-        auto result = quintara::RunSimulation(loaded, request, n, quintara::SimulationCommand::MainBalls);
+        auto result =
+            quintara::ui::SimulateOverState(loaded, request, n, quintara::SimulationCommand::MainBalls);
         bytes = result.value().ReportText.size();
     }
     state.counters["draws"] = n;

@@ -27,4 +27,10 @@ void RunGenerator(AppState& state, double today) {
     state.LinesGeneratedDate = result.LinesGeneratedDate;
 }
 
+SimulationResult SimulateOverState(const AppState& state, const GeneratorRequest& request, std::int32_t n,
+                                   SimulationCommand command) {
+    return RunSimulation(state.DrawsOf(request.game), request, state.WheelLines, n, command,
+                         state.LottoDraws);
+}
+
 }  // namespace quintara::ui

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "generate/Generator.h"
+#include "simulate/Simulation.h"
 
 namespace quintara::ui {
 
@@ -16,5 +17,10 @@ GeneratorRequest RequestFromState(const AppState& state, double today);
 // final numbers, the seven numbers of a seven-number run and the lines. Throws GenerateError when the lines
 // cannot be made; the state then keeps the previous run.
 void RunGenerator(AppState& state, double today);
+
+// A simulation over the program's state: the draws of request.game, the loaded wheel and the Lotto draws.
+// Nothing in the state changes.
+SimulationResult SimulateOverState(const AppState& state, const GeneratorRequest& request, std::int32_t n,
+                                   SimulationCommand command);
 
 }  // namespace quintara::ui
