@@ -1,6 +1,9 @@
 #pragma once
 
+#include <filesystem>
+
 #include "core/AppState.h"
+#include "core/Result.h"
 #include "generate/Generator.h"
 #include "simulate/Simulation.h"
 
@@ -8,6 +11,15 @@ namespace quintara::ui {
 
 // The engine's entry points over the program's state: the one place where the windows build an engine
 // call's arguments from AppState and store what it returns.
+
+// Loads the history of the current game into its draw array, sets FirstDraw, LastDraw and CurrentDraw
+// and stores the statistics (the Thunderball's only for a game that has them). On failure the state is
+// left as it was; a missing file stays missing.
+Status LoadCurrentHistory(AppState& state, const std::filesystem::path& appDir);
+
+// After a failed load: the current game has no draws and no statistics, so nothing that follows can show
+// or use another game's (or an older file's) draws under this game's name.
+void ForgetHistory(AppState& state);
 
 // The request of a generator run over the program's state: the selected algorithm, the generator mode and
 // the personal picks, dated `today`.
