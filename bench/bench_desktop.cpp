@@ -33,6 +33,7 @@
 #include "qt/QtPlatform.h"
 #include "simulate/Simulation.h"
 #include "ui/App.h"
+#include "ui/EngineCalls.h"
 #include "ui/main/StartUp.h"
 #include "ui/main/frmQuintara.h"
 #include "ui/simulate/frmNumberOfDraws.h"
@@ -275,12 +276,13 @@ void EngineSimulateFiveLineWheelTenfoldHistory(benchmark::State& state) {
         return;
     }
     const quintara::AppState& loaded = desktop.app.state;
-    quintara::GeneratorRequest request = quintara::RequestFromState(loaded, desktop.app.Today());
+    quintara::GeneratorRequest request = quintara::ui::RequestFromState(loaded, desktop.app.Today());
     request.GeneratorMode = loaded.GeneratorMode;
     const PeakGrowth peak;
     std::size_t bytes = 0;
     for (auto _ : state) {
-        auto result = quintara::RunSimulation(loaded, request, n, quintara::SimulationCommand::MainBalls);
+        auto result =
+            quintara::ui::SimulateOverState(loaded, request, n, quintara::SimulationCommand::MainBalls);
         bytes = result.value().ReportText.size();
     }
     state.counters["draws"] = n;

@@ -23,12 +23,10 @@ const std::filesystem::path& AppDir() {
 }
 
 void LoadAndCount(benchmark::State& state, const char* game) {
-    quintara::AppState app;
-    app.CurrentGame = game;
+    const quintara::Game loaded = *quintara::GameFromName(game);
     for (auto _ : state) {
-        auto status = quintara::LoadHistory(app, AppDir());
-        benchmark::DoNotOptimize(status);
-        benchmark::DoNotOptimize(app.BallFrequency);
+        auto history = quintara::LoadHistory(loaded, AppDir());
+        benchmark::DoNotOptimize(history);
     }
 }
 BENCHMARK_CAPTURE(LoadAndCount, Lotto, "Lotto")->Unit(benchmark::kMicrosecond);

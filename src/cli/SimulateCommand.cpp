@@ -95,16 +95,15 @@ int RunSimulate(Context& context, const SimulateOptions& options) {
         options.thunderball ? SimulationCommand::ThunderballBall : SimulationCommand::MainBalls;
     const GeneratorSetup setup = SetUpGenerator(context, options.pick);
 
-    AppState state;
-    state.CurrentGame = game;
-    state.WheelLines = setup.wheelLines;
-    const auto drawCount = WithDrawRecord(game, [&]<class Rec>(RecordTag<Rec>) {
-        state.Draws<Rec>() = LoadDraws<Rec>(context);
-        return static_cast<std::int32_t>(state.Draws<Rec>().Size());
-    });
+    const GameDraws draws =
+        WithDrawRecord(game, [&]<class Rec>(RecordTag<Rec>) -> GameDraws { return LoadDraws<Rec>(context); });
+    const auto drawCount =
+        std::visit([](const auto& held) { return static_cast<std::int32_t>(held.Size()); }, draws);
     // The wheel-less generator of a game other than Lotto starts from the Lotto history.
-    if (MakesFortyNineLines(setup.request) && state.LottoDraws.Empty()) {
-        state.LottoDraws = LoadDraws<LottoDrawRec>(context);
+    const auto* lotto = std::get_if<OneBased<LottoDrawRec>>(&draws);
+    OneBased<LottoDrawRec> lottoDraws;
+    if (MakesFortyNineLines(setup.request) && lotto == nullptr) {
+        lottoDraws = LoadDraws<LottoDrawRec>(context);
     }
     if (const Checked enough = EnoughDrawsToSimulate(game, drawCount); !enough) {
         throw Failure(WithLf(enough.error().text));
@@ -114,7 +113,9 @@ int RunSimulate(Context& context, const SimulateOptions& options) {
         throw UsageError("--draws: " + check.error().text);
     }
 
-    const SimulationResult result = RunSimulation(state, setup.request, *check, command);
+    const DrawsView viewed = std::visit([](const auto& held) -> DrawsView { return std::cref(held); }, draws);
+    const SimulationResult result =
+        RunSimulation(viewed, setup.request, setup.wheelLines, *check, command, lotto ? *lotto : lottoDraws);
     if (!result) {
         throw Failure(result.error().text);
     }

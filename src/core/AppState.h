@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Draws.h"
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
@@ -68,6 +69,10 @@ struct AppState {
     const OneBased<Rec>& Draws() const {
         return const_cast<AppState*>(this)->Draws<Rec>();
     }
+
+    // The loaded draws of a game, and of the current game, as the engine reads them.
+    DrawsView DrawsOf(Game game) const;
+    DrawsView CurrentDraws() const { return DrawsOf(CurrentGameId()); }
 };
 
 template <>
@@ -93,6 +98,11 @@ inline OneBased<Lotto59DrawRec>& AppState::Draws<Lotto59DrawRec>() {
 template <>
 inline OneBased<Thunderball39DrawRec>& AppState::Draws<Thunderball39DrawRec>() {
     return Thunderball39Draws;
+}
+
+inline DrawsView AppState::DrawsOf(Game game) const {
+    return WithDrawRecord(game,
+                          [this]<class Rec>(RecordTag<Rec>) -> DrawsView { return std::cref(Draws<Rec>()); });
 }
 
 }  // namespace quintara

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "core/Games.h"
+#include "core/OneBased.h"
 #include "core/Records.h"
 
 namespace quintara {
@@ -52,6 +55,17 @@ constexpr Game GameOfRecord() {
         return Game::DailyPlay;
     }
 }
+
+// One game's draws (index 1 newest), the record type telling the game: held (a history as read) or viewed
+// (the loaded draws an engine function reads).
+using GameDraws =
+    std::variant<OneBased<LottoDrawRec>, OneBased<LottoExtraDrawRec>, OneBased<ThunderballDrawRec>,
+                 OneBased<DailyPlayDrawRec>, OneBased<Lotto59DrawRec>, OneBased<Thunderball39DrawRec>>;
+template <class Rec>
+using DrawsRef = std::reference_wrapper<const OneBased<Rec>>;
+using DrawsView =
+    std::variant<DrawsRef<LottoDrawRec>, DrawsRef<LottoExtraDrawRec>, DrawsRef<ThunderballDrawRec>,
+                 DrawsRef<DailyPlayDrawRec>, DrawsRef<Lotto59DrawRec>, DrawsRef<Thunderball39DrawRec>>;
 
 // Records that carry Lotto's bonus ball, and those that carry a Thunderball.
 template <class Rec>

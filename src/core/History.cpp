@@ -8,42 +8,17 @@ std::filesystem::path HistoryPath(const std::filesystem::path& appDir, Game game
     return InAppDir(appDir, Info(game).historyFile);
 }
 
-Status LoadHistory(AppState& state, const std::filesystem::path& appDir) {
-    const Game game = state.CurrentGameId();
-    return WithDrawRecord(game, [&](auto tag) -> Status {
+Result<LoadedHistory> LoadHistory(Game game, const std::filesystem::path& appDir) {
+    return WithDrawRecord(game, [&](auto tag) -> Result<LoadedHistory> {
         using Rec = typename decltype(tag)::type;
         // A game the player has not started yet has no file, and gets none until a draw is written.
         auto draws = ReadHistory<Rec>(appDir, false);
         if (!draws) {
             return draws.GetError();
         }
-        GameStatistics stats = ComputeStatistics(game, *draws);
-        state.Draws<Rec>() = std::move(*draws);
-        state.FirstDraw = 1;
-        state.LastDraw = static_cast<std::int32_t>(state.Draws<Rec>().Size());
-        state.CurrentDraw = 1;
-        state.BallFrequency = std::move(stats.BallFrequency);
-        state.BallLastDrawn = std::move(stats.BallLastDrawn);
-        if (Info(game).extraStatistics) {
-            state.ThunderballFrequency = std::move(stats.ThunderballFrequency);
-            state.ThunderballLastDrawn = std::move(stats.ThunderballLastDrawn);
-        }
-        return Done{};
+        GameStatistics statistics = ComputeStatistics(game, *draws);
+        return LoadedHistory{std::move(*draws), std::move(statistics)};
     });
-}
-
-void ForgetHistory(AppState& state) {
-    WithDrawRecord(state.CurrentGameId(), [&](auto tag) {
-        using Rec = typename decltype(tag)::type;
-        state.Draws<Rec>().Clear();
-    });
-    state.FirstDraw = 1;
-    state.LastDraw = 0;
-    state.CurrentDraw = 0;
-    state.BallFrequency.Clear();
-    state.BallLastDrawn.Clear();
-    state.ThunderballFrequency.Clear();
-    state.ThunderballLastDrawn.Clear();
 }
 
 std::string HowToGetDraws(Game game) {

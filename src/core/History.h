@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <string>
 
-#include "core/AppState.h"
 #include "core/Draws.h"
 #include "core/Games.h"
 #include "core/RecordFile.h"
 #include "core/Refusal.h"
 #include "core/Result.h"
+#include "core/Statistics.h"
 
 namespace quintara {
 
@@ -37,14 +37,14 @@ Result<OneBased<Rec>> ReadHistory(const std::filesystem::path& appDir, bool crea
     return draws;
 }
 
-// Loads the history of state.CurrentGame into its draw array, sets FirstDraw, LastDraw and
-// CurrentDraw and computes the statistics. On failure the state is left as it was; a missing file stays
-// missing.
-Status LoadHistory(AppState& state, const std::filesystem::path& appDir);
+// A game's history as loaded: its draws (index 1 newest) and their statistics.
+struct LoadedHistory {
+    GameDraws draws;
+    GameStatistics statistics;
+};
 
-// After a failed load: the current game has no draws and no statistics, so nothing that follows can show
-// or use another game's (or an older file's) draws under this game's name.
-void ForgetHistory(AppState& state);
+// Reads the history of `game` and computes its statistics. A missing file stays missing.
+Result<LoadedHistory> LoadHistory(Game game, const std::filesystem::path& appDir);
 
 // The message box a failed history load shows for a game, its lines joined by CR LF.
 Refusal HistoryLoadFailure(Game game);

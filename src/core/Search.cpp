@@ -2,48 +2,45 @@
 
 #include <algorithm>
 
-#include "core/Draws.h"
 #include "core/Statistics.h"
 
 namespace quintara {
 
-int BrowsableDraws(const AppState& state) {
-    const int loaded = WithDrawRecord(state.CurrentGameId(), [&](auto tag) {
-        using Rec = typename decltype(tag)::type;
-        return static_cast<int>(state.Draws<Rec>().Size());
-    });
-    return std::min<int>(state.LastDraw, loaded);
+int BrowsableDraws(DrawsView draws, std::int32_t lastDraw) {
+    const int loaded =
+        std::visit([](const auto& held) { return static_cast<int>(held.get().Size()); }, draws);
+    return std::min<int>(lastDraw, loaded);
 }
 
-std::vector<std::int16_t> FindNumberOccurrences(const AppState& state, int number) {
+std::vector<std::int16_t> FindNumberOccurrences(DrawsView draws, std::int32_t lastDraw, int number) {
     std::vector<std::int16_t> matches;
-    const int newestFirst = BrowsableDraws(state);
-    WithDrawRecord(state.CurrentGameId(), [&](auto tag) {
-        using Rec = typename decltype(tag)::type;
-        const auto& draws = state.Draws<Rec>();
-        for (int index = newestFirst; index >= 1; --index) {
-            const CountedDraw counted = Counted(draws[static_cast<std::size_t>(index)]);
-            if (std::find(counted.balls, counted.balls + counted.ballCount, number) !=
-                counted.balls + counted.ballCount) {
-                matches.push_back(static_cast<std::int16_t>(index));
+    const int newestFirst = BrowsableDraws(draws, lastDraw);
+    std::visit(
+        [&](const auto& held) {
+            for (int index = newestFirst; index >= 1; --index) {
+                const CountedDraw counted = Counted(held.get()[static_cast<std::size_t>(index)]);
+                if (std::find(counted.balls, counted.balls + counted.ballCount, number) !=
+                    counted.balls + counted.ballCount) {
+                    matches.push_back(static_cast<std::int16_t>(index));
+                }
             }
-        }
-    });
+        },
+        draws);
     return matches;
 }
 
-std::optional<int> FindDrawByDate(const AppState& state, double date) {
-    const int count = BrowsableDraws(state);
-    return WithDrawRecord(state.CurrentGameId(), [&](auto tag) -> std::optional<int> {
-        using Rec = typename decltype(tag)::type;
-        const auto& draws = state.Draws<Rec>();
-        for (int index = 1; index <= count; ++index) {
-            if (draws[static_cast<std::size_t>(index)].DrawDate == date) {
-                return index;
+std::optional<int> FindDrawByDate(DrawsView draws, std::int32_t lastDraw, double date) {
+    const int count = BrowsableDraws(draws, lastDraw);
+    return std::visit(
+        [&](const auto& held) -> std::optional<int> {
+            for (int index = 1; index <= count; ++index) {
+                if (held.get()[static_cast<std::size_t>(index)].DrawDate == date) {
+                    return index;
+                }
             }
-        }
-        return std::nullopt;
-    });
+            return std::nullopt;
+        },
+        draws);
 }
 
 }  // namespace quintara

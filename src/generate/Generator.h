@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "core/AppState.h"
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
@@ -53,14 +52,5 @@ FinalSelection ChooseFinalNumbers(Game game, std::int16_t generatorMode, const G
 GeneratorResult GenerateNumbers(const GeneratorRequest& request, const GameStatistics& statistics,
                                 const OneBased<std::string>& wheelLines,
                                 const OneBased<LottoDrawRec>& lottoDraws);
-
-// The request of a run over the program's state: the selected algorithm, the generator mode and the
-// personal picks, dated `today`.
-GeneratorRequest RequestFromState(const AppState& state, double today);
-
-// One run over the program's state (its statistics, loaded wheel and Lotto history), storing the final
-// numbers, the seven numbers of a seven-number run and the lines. Throws GenerateError when the lines
-// cannot be made; the state then keeps the previous run.
-void GenerateNumbers(AppState& state, double today);
 
 }  // namespace quintara

@@ -472,11 +472,15 @@ SimulationResult RunSimulation(const OneBased<DailyPlayDrawRec>& draws, const Ge
     return Simulate(draws, request, wheelLines, n, command, OneBased<LottoDrawRec>{}, threads);
 }
 
-SimulationResult RunSimulation(const AppState& state, const GeneratorRequest& request, std::int32_t n,
-                               SimulationCommand command, unsigned threads) {
-    return WithDrawRecord(request.game, [&]<class Rec>(RecordTag<Rec>) {
-        return Simulate(state.Draws<Rec>(), request, state.WheelLines, n, command, state.LottoDraws, threads);
-    });
+SimulationResult RunSimulation(DrawsView draws, const GeneratorRequest& request,
+                               const OneBased<std::string>& wheelLines, std::int32_t n,
+                               SimulationCommand command, const OneBased<LottoDrawRec>& lottoDraws,
+                               unsigned threads) {
+    return std::visit(
+        [&](const auto& held) {
+            return Simulate(held.get(), request, wheelLines, n, command, lottoDraws, threads);
+        },
+        draws);
 }
 
 std::int32_t MaxSimulationDraws(std::int32_t drawCount) {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/AppState.h"
+#include "core/Draws.h"
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
@@ -107,9 +107,11 @@ SimulationResult RunSimulation(const OneBased<DailyPlayDrawRec>& draws, const Ge
                                const OneBased<std::string>& wheelLines, std::int32_t n,
                                SimulationCommand command, unsigned threads = kAutoThreads);
 
-// The same over the program's state: the draws of request.game, the loaded wheel and the Lotto draws.
-SimulationResult RunSimulation(const AppState& state, const GeneratorRequest& request, std::int32_t n,
-                               SimulationCommand command, unsigned threads = kAutoThreads);
+// The same over the draws of any game (those of request.game); `lottoDraws` is passed on as above.
+SimulationResult RunSimulation(DrawsView draws, const GeneratorRequest& request,
+                               const OneBased<std::string>& wheelLines, std::int32_t n,
+                               SimulationCommand command, const OneBased<LottoDrawRec>& lottoDraws,
+                               unsigned threads = kAutoThreads);
 
 // The largest N a history of `drawCount` draws allows: every step keeps at least 100 older draws.
 std::int32_t MaxSimulationDraws(std::int32_t drawCount);

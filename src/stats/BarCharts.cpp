@@ -93,10 +93,11 @@ std::vector<ChartCell> BallAveragesCells(const OneBased<FrequencyRec>& table, st
     return cells;
 }
 
-ChartData MakeChart(ChartKind kind, Game game, StatisticBalls balls, const AppState& state) {
+ChartData MakeChart(ChartKind kind, Game game, StatisticBalls balls, const GameStatistics& statistics,
+                    std::int32_t lastDraw) {
     const bool thunderball = balls == StatisticBalls::Thunderball;
-    const auto& frequency = thunderball ? state.ThunderballFrequency : state.BallFrequency;
-    const auto& lastDrawn = thunderball ? state.ThunderballLastDrawn : state.BallLastDrawn;
+    const auto& frequency = thunderball ? statistics.ThunderballFrequency : statistics.BallFrequency;
+    const auto& lastDrawn = thunderball ? statistics.ThunderballLastDrawn : statistics.BallLastDrawn;
     const int bars = ChartBars(game, balls);
     ChartData chart;
     chart.kind = kind;
@@ -111,7 +112,7 @@ ChartData MakeChart(ChartKind kind, Game game, StatisticBalls balls, const AppSt
         chart.cells = LastDrawnCells(lastDrawn, bars);
         break;
     case ChartKind::BallAverages:
-        chart.cells = BallAveragesCells(frequency, state.LastDraw, bars);
+        chart.cells = BallAveragesCells(frequency, lastDraw, bars);
         break;
     }
     return chart;

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "core/AppState.h"
 #include "core/Games.h"
 #include "stats/StatisticReports.h"
 
@@ -44,7 +43,9 @@ std::vector<ChartCell> LastDrawnCells(const OneBased<LastDrawnRec>& table, int b
 std::vector<ChartCell> BallAveragesCells(const OneBased<FrequencyRec>& table, std::int32_t lastDraw,
                                          int bars);
 
-// The chart of `kind` for the game and balls asked for, from the tables of the state.
-ChartData MakeChart(ChartKind kind, Game game, StatisticBalls balls, const AppState& state);
+// The chart of `kind` for the game and balls asked for, from the tables of `statistics`, counted over
+// `lastDraw` draws.
+ChartData MakeChart(ChartKind kind, Game game, StatisticBalls balls, const GameStatistics& statistics,
+                    std::int32_t lastDraw);
 
 }  // namespace quintara

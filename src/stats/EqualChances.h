@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "core/AppState.h"
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
+#include "core/Statistics.h"
 #include "stats/StatisticReports.h"
 
 namespace quintara {
@@ -28,7 +28,7 @@ struct EqualChanceTest {
 EqualChanceTest TestEqualChances(const OneBased<FrequencyRec>& table, int balls, int perDraw,
                                  std::int32_t draws);
 
-// The test of the main balls or the Thunderball of `game`, from the tables of the state.
+// The test of the main balls or the Thunderball of `game`, from the tables of `statistics`.
 EqualChanceTest TestEqualChances(Game game, StatisticBalls which, const GameStatistics& statistics,
                                  std::int32_t draws);
 

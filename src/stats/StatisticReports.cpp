@@ -20,8 +20,8 @@ std::size_t Entries(std::size_t tableSize, StatisticBalls balls) {
 
 }  // namespace
 
-StatisticBalls BallsOf(const AppState& state) {
-    return state.ThunderballStatistics ? StatisticBalls::Thunderball : StatisticBalls::Main;
+StatisticBalls BallsOf(bool thunderballStatistics) {
+    return thunderballStatistics ? StatisticBalls::Thunderball : StatisticBalls::Main;
 }
 
 int MostReportEntries(StatisticBalls balls) {
@@ -76,15 +76,17 @@ std::string JoinReportLines(const std::vector<std::string>& lines, std::string_v
     return text;
 }
 
-std::string LastDrawnReport(const AppState& state, StatisticBalls balls) {
+std::string LastDrawnReport(const GameStatistics& statistics, StatisticBalls balls) {
     return JoinReportLines(LastDrawnLines(
-        balls == StatisticBalls::Thunderball ? state.ThunderballLastDrawn : state.BallLastDrawn, balls));
+        balls == StatisticBalls::Thunderball ? statistics.ThunderballLastDrawn : statistics.BallLastDrawn,
+        balls));
 }
 
-std::string BallAveragesReport(const AppState& state, StatisticBalls balls) {
+std::string BallAveragesReport(const GameStatistics& statistics, std::int32_t lastDraw,
+                               StatisticBalls balls) {
     return JoinReportLines(BallAveragesLines(
-        balls == StatisticBalls::Thunderball ? state.ThunderballFrequency : state.BallFrequency,
-        state.LastDraw, balls));
+        balls == StatisticBalls::Thunderball ? statistics.ThunderballFrequency : statistics.BallFrequency,
+        lastDraw, balls));
 }
 
 }  // namespace quintara

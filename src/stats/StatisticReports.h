@@ -5,18 +5,18 @@
 #include <string_view>
 #include <vector>
 
-#include "core/AppState.h"
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
+#include "core/Statistics.h"
 
 namespace quintara {
 
 // Which statistics a list or chart window shows: the main balls, or the Thunderball's own (1-14).
 enum class StatisticBalls { Main, Thunderball };
 
-// The variant that state.ThunderballStatistics asks for.
-StatisticBalls BallsOf(const AppState& state);
+// The variant that the Thunderball statistics choice (ThunderballStatistics) asks for.
+StatisticBalls BallsOf(bool thunderballStatistics);
 
 // At most this many entries of a table are reported: 49 main balls, 14 Thunderballs.
 int MostReportEntries(StatisticBalls balls);
@@ -37,8 +37,9 @@ std::vector<std::string> BallAveragesLines(const OneBased<FrequencyRec>& table, 
 // Lines each followed by `lineEnd`: the windows show CR LF, the command line writes LF.
 std::string JoinReportLines(const std::vector<std::string>& lines, std::string_view lineEnd = "\r\n");
 
-// The whole report text a window shows, from the tables of the state.
-std::string LastDrawnReport(const AppState& state, StatisticBalls balls);
-std::string BallAveragesReport(const AppState& state, StatisticBalls balls);
+// The whole report text a window shows, from the tables of `statistics`; `lastDraw` is the number of draws
+// they were counted over.
+std::string LastDrawnReport(const GameStatistics& statistics, StatisticBalls balls);
+std::string BallAveragesReport(const GameStatistics& statistics, std::int32_t lastDraw, StatisticBalls balls);
 
 }  // namespace quintara

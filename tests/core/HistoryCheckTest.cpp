@@ -75,20 +75,21 @@ TEST(HistoryCheckTest, ADamagedHistoryLoadsAsItStandsWithoutReadingOutsideATable
         .Draw({5, 5, 5, 5, 5}, 15)
         .Draw({1, 2, 3, 4, 5}, 14)
         .WriteTo(dir.Path());
-    AppState state;
-    state.CurrentGame = "Thunderball";
-    ASSERT_TRUE(LoadHistory(state, dir.Path()).Ok());
-    EXPECT_EQ(state.LastDraw, 3);
-    EXPECT_EQ(state.ThunderballDraws[1].Balls[0], -32768);  // what the file holds
-    EXPECT_TRUE(std::isnan(state.ThunderballDraws[1].DrawDate));
-    ASSERT_EQ(state.BallFrequency.Size(), 34u);
-    ASSERT_EQ(state.ThunderballFrequency.Size(), 14u);
+    const auto loaded = LoadHistory(Game::Thunderball, dir.Path());
+    ASSERT_TRUE(loaded.Ok());
+    const auto& draws = std::get<OneBased<ThunderballDrawRec>>(loaded->draws);
+    const GameStatistics& stats = loaded->statistics;
+    EXPECT_EQ(draws.Size(), 3u);
+    EXPECT_EQ(draws[1].Balls[0], -32768);  // what the file holds
+    EXPECT_TRUE(std::isnan(draws[1].DrawDate));
+    ASSERT_EQ(stats.BallFrequency.Size(), 34u);
+    ASSERT_EQ(stats.ThunderballFrequency.Size(), 14u);
     long counted = 0;
-    for (const auto& rec : state.BallFrequency) {
+    for (const auto& rec : stats.BallFrequency) {
         counted += rec.Count;
     }
     EXPECT_EQ(counted, 1 + 1 + 5);  // 5 once in each damaged draw, 1..5 in the sound one
-    EXPECT_EQ(state.ThunderballFrequency[1], (FrequencyRec{14, 1}));
+    EXPECT_EQ(stats.ThunderballFrequency[1], (FrequencyRec{14, 1}));
 
     const auto problems = VerifyHistory(Game::Thunderball, dir.Path());
     ASSERT_TRUE(problems.Ok());

@@ -14,56 +14,52 @@ TEST(HistoryTest, SlotOneIsTheNewestDrawAndCarriesTheHighestNumber) {
         .Draw({11, 12, 13, 14, 15, 16}, 17)
         .Draw({21, 22, 23, 24, 25, 26}, 27)
         .WriteTo(dir.Path());
-    AppState state;
-    ASSERT_TRUE(LoadHistory(state, dir.Path()).Ok());
-    EXPECT_EQ(state.LastDraw, 3);
-    EXPECT_EQ(state.FirstDraw, 1);
-    EXPECT_EQ(state.CurrentDraw, 1);
-    EXPECT_EQ(state.LottoDraws[1].Balls[0], 1);
-    EXPECT_EQ(state.LottoDraws[3].BonusBall, 27);
-    EXPECT_EQ(state.BallFrequency.Size(), 49u);
+    const auto loaded = LoadHistory(Game::Lotto, dir.Path());
+    ASSERT_TRUE(loaded.Ok());
+    const auto& draws = std::get<OneBased<LottoDrawRec>>(loaded->draws);
+    EXPECT_EQ(draws.Size(), 3u);
+    EXPECT_EQ(draws[1].Balls[0], 1);
+    EXPECT_EQ(draws[3].BonusBall, 27);
+    EXPECT_EQ(loaded->statistics.BallFrequency.Size(), 49u);
 
     // A trailing partial slot is not a draw.
     const auto path = HistoryPath(dir.Path(), Game::Lotto);
     std::filesystem::resize_file(path, 3 * 44 + 20);
-    ASSERT_TRUE(LoadHistory(state, dir.Path()).Ok());
-    EXPECT_EQ(state.LastDraw, 3);
+    const auto reloaded = LoadHistory(Game::Lotto, dir.Path());
+    ASSERT_TRUE(reloaded.Ok());
+    EXPECT_EQ(std::get<OneBased<LottoDrawRec>>(reloaded->draws).Size(), 3u);
 }
 
-TEST(HistoryTest, MissingEmptyAndPartialFilesFailAndLeaveTheStateAlone) {
+TEST(HistoryTest, MissingEmptyAndPartialFilesFail) {
     test::TempDir dir;
-    AppState state;
-    state.CurrentGame = "Thunderball";
     const auto path = HistoryPath(dir.Path(), Game::Thunderball);
 
-    const Status missing = LoadHistory(state, dir.Path());
+    const auto missing = LoadHistory(Game::Thunderball, dir.Path());
     ASSERT_FALSE(missing.Ok());
     EXPECT_EQ(missing.GetError().kind, ErrorKind::Missing);
     EXPECT_FALSE(std::filesystem::exists(path));  // no file until a draw is written
     dir.Write("ThunderballHistory.dat", "");
 
-    EXPECT_EQ(LoadHistory(state, dir.Path()).GetError().kind, ErrorKind::Empty);
+    EXPECT_EQ(LoadHistory(Game::Thunderball, dir.Path()).GetError().kind, ErrorKind::Empty);
     dir.Write("ThunderballHistory.dat", std::string(51, '\0'));
-    EXPECT_EQ(LoadHistory(state, dir.Path()).GetError().kind, ErrorKind::Empty);
-    EXPECT_EQ(state.LastDraw, 0);
-    EXPECT_TRUE(state.ThunderballDraws.Empty());
+    EXPECT_EQ(LoadHistory(Game::Thunderball, dir.Path()).GetError().kind, ErrorKind::Empty);
 
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);
-    EXPECT_EQ(LoadHistory(state, dir.Path()).GetError().kind, ErrorKind::Unreadable);
+    EXPECT_EQ(LoadHistory(Game::Thunderball, dir.Path()).GetError().kind, ErrorKind::Unreadable);
 }
 
 TEST(HistoryTest, GamesWithTheSameSlotLengthKeepTheirOwnLayouts) {
     test::TempDir dir;
     DailyPlayDrawRec daily{40000, {1, 2, 3, 4, 5, 6, 7}, "S1", "Machine 1"};
     WriteRecordFile(HistoryPath(dir.Path(), Game::DailyPlay), 52, OneBased<DailyPlayDrawRec>{daily}).Value();
-    AppState state;
-    state.CurrentGame = "Daily Play";
-    ASSERT_TRUE(LoadHistory(state, dir.Path()).Ok());
-    EXPECT_EQ(state.DailyPlayDraws[1], daily);
-    EXPECT_EQ(state.DailyPlayDraws[1].BallSet.Text(), "S1  ");
-    EXPECT_EQ(state.BallFrequency.Size(), 27u);
-    EXPECT_TRUE(state.ThunderballFrequency.Empty());
+    const auto loaded = LoadHistory(Game::DailyPlay, dir.Path());
+    ASSERT_TRUE(loaded.Ok());
+    const auto& draws = std::get<OneBased<DailyPlayDrawRec>>(loaded->draws);
+    EXPECT_EQ(draws[1], daily);
+    EXPECT_EQ(draws[1].BallSet.Text(), "S1  ");
+    EXPECT_EQ(loaded->statistics.BallFrequency.Size(), 27u);
+    EXPECT_TRUE(loaded->statistics.ThunderballFrequency.Empty());
 }
 
 TEST(HistoryTest, EachGameHasItsOwnFailureMessage) {

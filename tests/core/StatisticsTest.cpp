@@ -136,13 +136,13 @@ TEST(StatisticsTest, ThunderballKeepsItsOwnTables) {
 }
 
 TEST(StatisticsTest, TheRealThunderballHistoryCountsEachThunderballOnce) {
-    AppState state;
-    state.CurrentGame = "Thunderball";
-    ASSERT_TRUE(LoadHistory(state, QUINTARA_APP_DIR).Ok());
-    EXPECT_EQ(state.LastDraw, 964);
-    EXPECT_EQ(FrequencyItems(state.BallFrequency).front(), "Number 4 has occured 159 times.");
+    const auto loaded = LoadHistory(Game::Thunderball, QUINTARA_APP_DIR);
+    ASSERT_TRUE(loaded.Ok());
+    EXPECT_EQ(std::get<OneBased<ThunderballDrawRec>>(loaded->draws).Size(), 964u);
+    const GameStatistics& stats = loaded->statistics;
+    EXPECT_EQ(FrequencyItems(stats.BallFrequency).front(), "Number 4 has occured 159 times.");
     std::int64_t total = 0;
-    for (const auto& rec : state.ThunderballFrequency) {
+    for (const auto& rec : stats.ThunderballFrequency) {
         total += rec.Count;
     }
     EXPECT_EQ(total, 964);

@@ -24,21 +24,6 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
     return lines;
 }
 
-// The state after loading `draws` (index 1 newest) for `game`.
-template <class Rec>
-AppState Loaded(Game game, const OneBased<Rec>& draws) {
-    AppState state;
-    state.CurrentGame = GameName(game);
-    state.Draws<Rec>() = draws;
-    state.LastDraw = static_cast<std::int32_t>(draws.Size());
-    GameStatistics stats = ComputeStatistics(game, draws);
-    state.BallFrequency = stats.BallFrequency;
-    state.BallLastDrawn = stats.BallLastDrawn;
-    state.ThunderballFrequency = stats.ThunderballFrequency;
-    state.ThunderballLastDrawn = stats.ThunderballLastDrawn;
-    return state;
-}
-
 double Day(int year, int month, int day) {
     return SerialFromCivil({year, month, day});
 }
@@ -58,11 +43,11 @@ TEST(StatisticReportsTest, DailyPlayLastDrawnListsAllTwentySevenBallsInTableOrde
         .Draw({8, 9, 10, 11, 12, 13, 14})
         .Draw({15, 16, 17, 18, 19, 20, 21})
         .Draw({22, 23, 24, 25, 26, 27, 1});
-    const AppState state = Loaded(Game::DailyPlay, history.Draws());
-    const auto lines = SplitCrLf(LastDrawnReport(state, StatisticBalls::Main));
+    const GameStatistics stats = ComputeStatistics(Game::DailyPlay, history.Draws());
+    const auto lines = SplitCrLf(LastDrawnReport(stats, StatisticBalls::Main));
     ASSERT_EQ(lines.size(), 27u);
     for (std::size_t i = 1; i <= 27; ++i) {
-        const auto& rec = state.BallLastDrawn[i];
+        const auto& rec = stats.BallLastDrawn[i];
         EXPECT_EQ(lines[i - 1],
                   "Ball " + std::to_string(rec.Ball) + " was last Drawn on: " + FormatDate(rec.DrawDate));
     }
@@ -76,17 +61,16 @@ TEST(StatisticReportsTest, ThunderballAveragesHasFourteenLinesFromItsOwnTable) {
     for (int tb = 1; tb <= 16; ++tb) {
         history.Draw({1, 2, 3, 4, 5}, tb <= 14 ? tb : tb - 14);
     }
-    AppState state = Loaded(Game::Thunderball, history.Draws());
-    state.ThunderballStatistics = true;
-    const auto lines = SplitCrLf(BallAveragesReport(state, BallsOf(state)));
+    const GameStatistics stats = ComputeStatistics(Game::Thunderball, history.Draws());
+    const auto lines = SplitCrLf(BallAveragesReport(stats, 16, BallsOf(true)));
     ASSERT_EQ(lines.size(), 14u);
     for (std::size_t i = 1; i <= 14; ++i) {
-        const auto& rec = state.ThunderballFrequency[i];
+        const auto& rec = stats.ThunderballFrequency[i];
         EXPECT_EQ(lines[i - 1], "Ball " + std::to_string(rec.Ball) + " is drawn on average every " +
                                     (rec.Count == 2 ? "8" : "16") + " draws.");
     }
     // The main-ball averages of the same game: five balls drawn every draw, 29 never.
-    EXPECT_EQ(SplitCrLf(BallAveragesReport(state, StatisticBalls::Main)).size(), 5u);
+    EXPECT_EQ(SplitCrLf(BallAveragesReport(stats, 16, StatisticBalls::Main)).size(), 5u);
 }
 
 TEST(StatisticReportsTest, AveragesRoundHalfToEvenInShortestFormAndSkipCountZero) {
@@ -114,9 +98,9 @@ TEST(StatisticReportsTest, ABallNeverDrawnHasNoLineAndNoBarValue) {
     for (int first = 1; first <= 48; first += 6) {
         history.Draw({first, first + 1, first + 2, first + 3, first + 4, first + 5});
     }
-    const AppState state = Loaded(Game::LottoExtra, history.Draws());
-    const auto averages = SplitCrLf(BallAveragesReport(state, StatisticBalls::Main));
-    const auto lastDrawn = SplitCrLf(LastDrawnReport(state, StatisticBalls::Main));
+    const GameStatistics stats = ComputeStatistics(Game::LottoExtra, history.Draws());
+    const auto averages = SplitCrLf(BallAveragesReport(stats, 8, StatisticBalls::Main));
+    const auto lastDrawn = SplitCrLf(LastDrawnReport(stats, StatisticBalls::Main));
     EXPECT_EQ(averages.size(), 48u);
     EXPECT_EQ(lastDrawn.size(), 48u);
     for (const auto& line : averages) {
@@ -132,11 +116,11 @@ TEST(StatisticReportsTest, ABallNeverDrawnHasNoLineAndNoBarValue) {
                             [&](const ChartCell& cell) { return cell.label == label; });
     };
     const ChartData frequency =
-        MakeChart(ChartKind::Frequency, Game::LottoExtra, StatisticBalls::Main, state);
+        MakeChart(ChartKind::Frequency, Game::LottoExtra, StatisticBalls::Main, stats, 8);
     const ChartData averagesChart =
-        MakeChart(ChartKind::BallAverages, Game::LottoExtra, StatisticBalls::Main, state);
+        MakeChart(ChartKind::BallAverages, Game::LottoExtra, StatisticBalls::Main, stats, 8);
     const ChartData lastDrawnChart =
-        MakeChart(ChartKind::LastDrawn, Game::LottoExtra, StatisticBalls::Main, state);
+        MakeChart(ChartKind::LastDrawn, Game::LottoExtra, StatisticBalls::Main, stats, 8);
     ASSERT_EQ(frequency.cells.size(), 49u);
     ASSERT_EQ(averagesChart.cells.size(), 49u);
     ASSERT_EQ(lastDrawnChart.cells.size(), 49u);
@@ -158,10 +142,10 @@ TEST(StatisticReportsTest, ChartCellsFollowTheTablesOfEachChart) {
     history.Draw({3, 9, 20, 27, 34}, 5, Day(2010, 6, 4))
         .Draw({3, 10, 11, 12, 13}, 14, Day(2010, 6, 1))
         .Draw({1, 2, 3, 4, 5}, 5, Day(2010, 5, 29));
-    AppState state = Loaded(Game::Thunderball, history.Draws());
+    const GameStatistics stats = ComputeStatistics(Game::Thunderball, history.Draws());
 
     const ChartData frequency =
-        MakeChart(ChartKind::Frequency, Game::Thunderball, StatisticBalls::Thunderball, state);
+        MakeChart(ChartKind::Frequency, Game::Thunderball, StatisticBalls::Thunderball, stats, 3);
     EXPECT_EQ(frequency.windowTitle,
               ChartWindowTitle(ChartKind::Frequency, Game::Thunderball, StatisticBalls::Thunderball));
     EXPECT_EQ(frequency.chartTitle, ChartTitle(ChartKind::Frequency));
@@ -170,7 +154,7 @@ TEST(StatisticReportsTest, ChartCellsFollowTheTablesOfEachChart) {
     EXPECT_EQ(frequency.cells[1], (ChartCell{"14", 1.0, "1"}));
 
     const ChartData lastDrawn =
-        MakeChart(ChartKind::LastDrawn, Game::Thunderball, StatisticBalls::Main, state);
+        MakeChart(ChartKind::LastDrawn, Game::Thunderball, StatisticBalls::Main, stats, 3);
     ASSERT_EQ(lastDrawn.cells.size(), 34u);
     EXPECT_EQ(lastDrawn.cells[0], (ChartCell{"04/06/2010", 9.0, "9"}));
     EXPECT_EQ(lastDrawn.cells[33], ChartCell{});
@@ -179,14 +163,14 @@ TEST(StatisticReportsTest, ChartCellsFollowTheTablesOfEachChart) {
               13);
 
     const ChartData averages =
-        MakeChart(ChartKind::BallAverages, Game::Thunderball, StatisticBalls::Thunderball, state);
+        MakeChart(ChartKind::BallAverages, Game::Thunderball, StatisticBalls::Thunderball, stats, 3);
     ASSERT_EQ(averages.cells.size(), 14u);
     EXPECT_EQ(averages.cells[0], (ChartCell{"5", 1.5, "1.5"}));
     EXPECT_EQ(averages.cells[1], (ChartCell{"14", 3.0, "3"}));
     EXPECT_EQ(averages.cells[2].value, std::nullopt);
 
     const ChartData mainAverages =
-        MakeChart(ChartKind::BallAverages, Game::Thunderball, StatisticBalls::Main, state);
+        MakeChart(ChartKind::BallAverages, Game::Thunderball, StatisticBalls::Main, stats, 3);
     ASSERT_EQ(mainAverages.cells.size(), 34u);
     EXPECT_EQ(mainAverages.cells[0], (ChartCell{"3", 1.0, "1"}));
 }

@@ -3,6 +3,7 @@
 #include "core/TextRules.h"
 #include "simulate/ChanceComparison.h"
 #include "simulate/Simulation.h"
+#include "ui/EngineCalls.h"
 #include "ui/MainWindowFixture.h"
 #include "ui/simulate/frmNumberOfDraws.h"
 #include "ui/simulate/frmSimulatedWins.h"
@@ -14,7 +15,7 @@ namespace {
 SimulationRun EngineRun(const App& app, int algorithmIndex, std::int16_t n, SimulationCommand command) {
     GeneratorRequest request = RequestFromState(app.state, app.Today());
     request.GeneratorMode = static_cast<std::int16_t>(algorithmIndex);
-    auto result = RunSimulation(app.state, request, n, command);
+    auto result = SimulateOverState(app.state, request, n, command);
     EXPECT_TRUE(result.has_value());
     return std::move(result).value();
 }

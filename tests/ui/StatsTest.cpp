@@ -11,7 +11,8 @@ namespace {
 
 // The chart as the engine makes it for what the main window shows, in the kit's terms.
 ChartData EngineChart(ChartKind kind, const AppState& state, StatisticBalls balls) {
-    const quintara::ChartData made = MakeChart(kind, state.CurrentGameId(), balls, state);
+    const quintara::ChartData made =
+        MakeChart(kind, state.CurrentGameId(), balls, state.Statistics(), state.LastDraw);
     ChartData data{made.chartTitle, {made.rowLabel}, {}, {}};
     for (const ChartCell& cell : made.cells) {
         data.columnLabels.push_back(cell.label);
@@ -42,7 +43,7 @@ TEST_F(StatsTest, ListsShowTheEnginesReportsAndPrintThem) {
     EXPECT_TRUE(lastDrawn->Visible());
     EXPECT_EQ(lastDrawn->caption, LastDrawnTitle(Game::LottoExtra, StatisticBalls::Main));
     const TextBox& box = lastDrawn->txtLastDrawn;
-    EXPECT_EQ(box.text, LastDrawnReport(app.state, StatisticBalls::Main));
+    EXPECT_EQ(box.text, LastDrawnReport(app.state.Statistics(), StatisticBalls::Main));
     EXPECT_TRUE(box.locked);  // a report to read, not to edit
 
     // The box keeps a fixed margin inside the window after every resize.
@@ -60,7 +61,8 @@ TEST_F(StatsTest, ListsShowTheEnginesReportsAndPrintThem) {
     auto* averages = app.forms.Find<frmBallAverages>();
     ASSERT_NE(averages, nullptr);
     EXPECT_EQ(averages->caption, BallAveragesTitle(Game::LottoExtra, StatisticBalls::Main));
-    EXPECT_EQ(averages->txtBallAverages.text, BallAveragesReport(app.state, StatisticBalls::Main));
+    EXPECT_EQ(averages->txtBallAverages.text,
+              BallAveragesReport(app.state.Statistics(), app.state.LastDraw, StatisticBalls::Main));
 
     lastDrawn->mnuFileClose.Click();
     EXPECT_EQ(app.forms.Find<frmBallLastDrawn>(), nullptr);
@@ -79,9 +81,10 @@ TEST_F(StatsTest, ThunderballWindowsAreSharedWithTheMainBalls) {
     auto& frequency = *app.forms.Find<frmFrequencyBarChart>();
     const auto showThunderball = [&] {
         EXPECT_EQ(averages.caption, BallAveragesTitle(Game::Thunderball, Balls::Thunderball));
-        EXPECT_EQ(averages.txtBallAverages.text, BallAveragesReport(app.state, Balls::Thunderball));
+        EXPECT_EQ(averages.txtBallAverages.text,
+                  BallAveragesReport(app.state.Statistics(), app.state.LastDraw, Balls::Thunderball));
         EXPECT_EQ(lastDrawn.caption, LastDrawnTitle(Game::Thunderball, Balls::Thunderball));
-        EXPECT_EQ(lastDrawn.txtLastDrawn.text, LastDrawnReport(app.state, Balls::Thunderball));
+        EXPECT_EQ(lastDrawn.txtLastDrawn.text, LastDrawnReport(app.state.Statistics(), Balls::Thunderball));
         EXPECT_EQ(frequency.caption,
                   ChartWindowTitle(ChartKind::Frequency, Game::Thunderball, Balls::Thunderball));
         EXPECT_EQ(frequency.MSChartLotto.Data(),
@@ -97,7 +100,7 @@ TEST_F(StatsTest, ThunderballWindowsAreSharedWithTheMainBalls) {
     averages.mnuFileClose.Click();
     main.mnuListsBallAverages.Click();
     EXPECT_EQ(app.forms.Find<frmBallAverages>()->txtBallAverages.text,
-              BallAveragesReport(app.state, Balls::Main));
+              BallAveragesReport(app.state.Statistics(), app.state.LastDraw, Balls::Main));
     EXPECT_TRUE(desktop.messages.empty());
 }
 

@@ -112,7 +112,8 @@ void BrowseCommands::cmdNumberSearch_Click() {
         m_app.desktop.MsgBox(kBadEntry, "Error");
         return;
     }
-    const std::vector<std::int16_t> matches = FindNumberOccurrences(m_state, *number);
+    const std::vector<std::int16_t> matches =
+        FindNumberOccurrences(m_state.CurrentDraws(), m_state.LastDraw, *number);
     if (matches.empty()) {
         m_app.desktop.MsgBox(kNoMatch, "No match");
         return;
@@ -140,7 +141,7 @@ void BrowseCommands::cmdDateSearch_Click() {
         m_app.desktop.MsgBox(kBadEntry, "Error");
         return;
     }
-    const auto found = FindDrawByDate(m_state, *date);
+    const auto found = FindDrawByDate(m_state.CurrentDraws(), m_state.LastDraw, *date);
     if (!found) {
         m_app.desktop.MsgBox(kNoMatch, "No match");
         return;

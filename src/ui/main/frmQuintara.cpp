@@ -8,6 +8,7 @@
 #include "core/Product.h"
 #include "core/TextRules.h"
 #include "generate/Catalogue.h"
+#include "ui/EngineCalls.h"
 #include "ui/Refusals.h"
 #include "ui/picks/frmWheelGuarantees.h"
 #include "ui/start/frmSplash.h"
@@ -395,7 +396,7 @@ void frmQuintara::ShowDailyPlayLine() {
 bool frmQuintara::LoadHistory() {
     BusyPointer busy(m_app.desktop);
     const Game game = m_state.CurrentGameId();
-    const Status loaded = quintara::LoadHistory(m_state, m_app.appDir);
+    const Status loaded = LoadCurrentHistory(m_state, m_app.appDir);
     if (!loaded) {
         ShowNoDraws();
         busy.Restore();

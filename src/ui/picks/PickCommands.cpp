@@ -9,6 +9,7 @@
 #include "generate/Generator.h"
 #include "generate/Listing.h"
 #include "generate/WheelFile.h"
+#include "ui/EngineCalls.h"
 #include "ui/Refusals.h"
 #include "ui/picks/frmMostLikely7Numbers.h"
 #include "ui/picks/frmMostLikelyNumbers.h"
@@ -257,7 +258,7 @@ void PickCommands::mnuPick6_Click() {
                 throw GenerateError(wheel.error().detail);
             }
         }
-        GenerateNumbers(m_state, today);
+        RunGenerator(m_state, today);
         m_app.session.LinesMode = true;
         // Only now: a run that fails leaves the lines, and so their listing, as they were.
         m_main.SetPrintListing("");

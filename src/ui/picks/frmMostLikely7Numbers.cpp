@@ -1,6 +1,7 @@
 #include "ui/picks/frmMostLikely7Numbers.h"
 
 #include "generate/Generator.h"
+#include "ui/EngineCalls.h"
 #include "ui/picks/PersonalLinesKeeper.h"
 
 namespace quintara::ui {
@@ -32,7 +33,7 @@ void frmMostLikely7Numbers::Form_Load() {
     // Put back on every way out, the window closing itself on a failure included.
     PersonalLinesKeeper keeper(m_app.state);
     try {
-        GenerateNumbers(m_app.state, m_app.Today());
+        RunGenerator(m_app.state, m_app.Today());
         m_app.session.LinesMode = true;
         caption += " - " + m_app.state.CurrentGame + " Draw";
         LayOutRows();

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "generate/Generator.h"
+#include "ui/EngineCalls.h"
 #include "ui/picks/PersonalLinesKeeper.h"
 
 namespace quintara::ui {
@@ -67,7 +68,7 @@ void frmMostLikelyNumbers::Form_Load() {
     PersonalLinesKeeper keeper(m_app.state);
     caption += " - " + m_app.state.CurrentGame + " Draw";
     try {
-        GenerateNumbers(m_app.state, m_app.Today());
+        RunGenerator(m_app.state, m_app.Today());
         m_app.session.LinesMode = true;
         FillColumns(NumbersPerSection(game));
         SetSummary();

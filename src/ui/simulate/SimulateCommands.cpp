@@ -6,6 +6,7 @@
 #include "core/TextRules.h"
 #include "generate/Generator.h"
 #include "simulate/ChanceComparison.h"
+#include "ui/EngineCalls.h"
 #include "ui/Refusals.h"
 #include "ui/simulate/frmNumberOfDraws.h"
 #include "ui/simulate/frmSimulatedWins.h"
@@ -67,7 +68,7 @@ bool SimulateCommands::RunSimulation(std::int16_t n, SimulationCommand command) 
     request.GeneratorMode = std::max<std::int16_t>(m_state.SelectedAlgorithmIndex, 0);
     SimulationResult result = [&]() -> SimulationResult {
         try {
-            return quintara::RunSimulation(m_state, request, n, command);
+            return SimulateOverState(m_state, request, n, command);
         } catch (const std::exception& error) {
             return Refuse(SimulationFailure(RefusalCause::StepFailed, 0, error.what()));
         }

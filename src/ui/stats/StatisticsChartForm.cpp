@@ -38,7 +38,10 @@ StatisticsChartForm::StatisticsChartForm(App& app, ChartKind kind, std::string n
 
 void StatisticsChartForm::Form_Load() {
     const AppState& state = m_app.state;
-    const quintara::ChartData data = MakeChart(m_kind, state.CurrentGameId(), BallsOf(state), state);
+    const GameStatistics statistics = state.Statistics();
+    const StatisticBalls balls = BallsOf(state.ThunderballStatistics);
+    const quintara::ChartData data =
+        MakeChart(m_kind, state.CurrentGameId(), balls, statistics, state.LastDraw);
     caption = data.windowTitle;
     // Centred on a screen tall enough for it, at the top of a smaller one.
     const int chartTop = std::max((m_app.desktop.ScreenHeight() - kChartHeight - 1000) / 2, 0);
@@ -47,8 +50,8 @@ void StatisticsChartForm::Form_Load() {
     lblEqualChances.Move(kChartLeft, chartTop + kChartHeight + 60);
     lblChancesHelp.Move(kChartLeft, chartTop + kChartHeight + 560);
     if (lblEqualChances.visible) {
-        lblEqualChances.caption = EqualChanceSentence(
-            TestEqualChances(state.CurrentGameId(), BallsOf(state), state.Statistics(), state.LastDraw));
+        lblEqualChances.caption =
+            EqualChanceSentence(TestEqualChances(state.CurrentGameId(), balls, statistics, state.LastDraw));
     }
 }
 

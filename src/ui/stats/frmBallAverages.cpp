@@ -28,13 +28,14 @@ frmBallAverages::frmBallAverages(App& app) : Form("frmBallAverages", "Quintara -
 
 void frmBallAverages::Form_Load() {
     const AppState& state = m_app.state;
-    const StatisticBalls balls = BallsOf(state);
+    const StatisticBalls balls = BallsOf(state.ThunderballStatistics);
+    const GameStatistics statistics = state.Statistics();
     CoverScreen(*this, m_app.desktop);
     Form_Resize();
     caption = BallAveragesTitle(state.CurrentGameId(), balls);
-    txtBallAverages.text = BallAveragesReport(state, balls);
-    lblEqualChances.caption = EqualChanceSentence(
-        TestEqualChances(state.CurrentGameId(), balls, state.Statistics(), state.LastDraw));
+    txtBallAverages.text = BallAveragesReport(statistics, state.LastDraw, balls);
+    lblEqualChances.caption =
+        EqualChanceSentence(TestEqualChances(state.CurrentGameId(), balls, statistics, state.LastDraw));
 }
 
 void frmBallAverages::Form_Resize() {

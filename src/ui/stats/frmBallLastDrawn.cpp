@@ -17,11 +17,11 @@ frmBallLastDrawn::frmBallLastDrawn(App& app) : Form("frmBallLastDrawn", "Quintar
 
 void frmBallLastDrawn::Form_Load() {
     const AppState& state = m_app.state;
-    const StatisticBalls balls = BallsOf(state);
+    const StatisticBalls balls = BallsOf(state.ThunderballStatistics);
     CoverScreen(*this, m_app.desktop);
     Form_Resize();
     caption = LastDrawnTitle(state.CurrentGameId(), balls);
-    txtLastDrawn.text = LastDrawnReport(state, balls);
+    txtLastDrawn.text = LastDrawnReport(state.Statistics(), balls);
 }
 
 void frmBallLastDrawn::Form_Resize() {
