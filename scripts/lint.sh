@@ -2,7 +2,7 @@
 # The style and static checks: clang-format over all C++ sources, and with --tidy also clang-tidy (the
 # checks and thresholds of .clang-tidy) over the program's and the tools' sources, in parallel, with the
 # compile commands of a configured preset (dev unless named: scripts/lint.sh --tidy engine-asan).
-# CI runs the format check; the tidy checks still have findings to work through before CI can hold them.
+# CI runs both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tidy=false
