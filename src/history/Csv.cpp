@@ -14,11 +14,11 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-namespace {
-
-Error LineError(std::size_t line, const std::string& what) {
+Error CsvLineError(std::size_t line, const std::string& what) {
     return MakeError(ErrorKind::BadFormat, "line " + std::to_string(line) + ": " + what);
 }
+
+namespace {
 
 // Walks a CSV text row by row, counting the lines it passes.
 class CsvReader {
@@ -95,7 +95,7 @@ private:
         std::string field;
         while (true) {
             if (AtEnd()) {
-                return LineError(openedOn, "a quoted field is not closed");
+                return CsvLineError(openedOn, "a quoted field is not closed");
             }
             const char c = m_text[m_at++];
             if (c == '"') {
@@ -110,7 +110,7 @@ private:
         }
         SkipSpaces();
         if (!AtFieldEnd()) {
-            return LineError(
+            return CsvLineError(
                 m_line, "text after the closing quote of field " + std::to_string(row.fields.size() + 1));
         }
         row.fields.emplace_back(TrimBlanks(field));

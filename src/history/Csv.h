@@ -28,6 +28,9 @@ Result<std::vector<CsvRow>> ReadCsv(std::string_view text);
 // may take its fields. The rows of a text with an error are visited up to it.
 Status ForEachCsvRow(std::string_view text, const std::function<void(CsvRow&)>& visit);
 
+// An error of the CSV's line `line` (from 1): "line N: what".
+Error CsvLineError(std::size_t line, const std::string& what);
+
 // Trims blanks, the padding of record text fields, on both sides.
 std::string_view TrimBlanks(std::string_view text);
 
