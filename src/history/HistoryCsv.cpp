@@ -235,12 +235,7 @@ std::string HistoryCsvText(const OneBased<Rec>& draws) {
 }
 
 #define QUINTARA_INSTANTIATE(Rec) template std::string HistoryCsvText<Rec>(const OneBased<Rec>&)
-QUINTARA_INSTANTIATE(LottoDrawRec);
-QUINTARA_INSTANTIATE(LottoExtraDrawRec);
-QUINTARA_INSTANTIATE(ThunderballDrawRec);
-QUINTARA_INSTANTIATE(DailyPlayDrawRec);
-QUINTARA_INSTANTIATE(Lotto59DrawRec);
-QUINTARA_INSTANTIATE(Thunderball39DrawRec);
+QUINTARA_FOR_EACH_HISTORY_RECORD(QUINTARA_INSTANTIATE);
 #undef QUINTARA_INSTANTIATE
 
 Result<CsvImportReport> ImportHistoryCsv(Game game, std::string_view csv, const std::filesystem::path& appDir,

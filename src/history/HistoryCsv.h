@@ -68,6 +68,15 @@ Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::p
 template <class Rec>
 std::string HistoryCsvText(const OneBased<Rec>& draws);
 
+// Applies X to every record type the templates above are made for (their explicit instantiations).
+#define QUINTARA_FOR_EACH_HISTORY_RECORD(X) \
+    X(LottoDrawRec);                        \
+    X(LottoExtraDrawRec);                   \
+    X(ThunderballDrawRec);                  \
+    X(DailyPlayDrawRec);                    \
+    X(Lotto59DrawRec);                      \
+    X(Thunderball39DrawRec)
+
 // The game's history file as CSV. A history with damaged records is refused with their list.
 Result<std::string> ExportHistoryCsv(Game game, const std::filesystem::path& appDir);
 

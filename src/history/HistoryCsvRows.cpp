@@ -399,12 +399,7 @@ Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
 }
 
 #define QUINTARA_INSTANTIATE(Rec) template Result<HistoryCsvDraws<Rec>> ParseHistoryCsv<Rec>(std::string_view)
-QUINTARA_INSTANTIATE(LottoDrawRec);
-QUINTARA_INSTANTIATE(LottoExtraDrawRec);
-QUINTARA_INSTANTIATE(ThunderballDrawRec);
-QUINTARA_INSTANTIATE(DailyPlayDrawRec);
-QUINTARA_INSTANTIATE(Lotto59DrawRec);
-QUINTARA_INSTANTIATE(Thunderball39DrawRec);
+QUINTARA_FOR_EACH_HISTORY_RECORD(QUINTARA_INSTANTIATE);
 #undef QUINTARA_INSTANTIATE
 
 }  // namespace quintara
