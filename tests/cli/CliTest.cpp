@@ -582,8 +582,6 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
     EXPECT_EQ(dir.Read("LottoHistory.dat"), held);
 }
 
-// Today's games take today's balls and refuse the next one up without touching the file; a Lotto 59 date
-// takes its second round.
 // The operator's file is merged from a pipe, adding only the draws the history lacks; a FIFO reads as a
 // file and `lines -` reads the standard input, while a device is still refused with its reason.
 TEST_F(CliTest, OperatorFilesMergeFromPipesAndFifos) {
