@@ -90,16 +90,6 @@ TEST(WheelFile, ChecksPointerRangesWithTheBuiltInAndImportMessages) {
               RefusalCause::NotANumber);
 }
 
-TEST(WheelFile, ReadsFilesIntoCommaTerminatedLines) {
-    test::TempDir dir;
-    const auto path = dir.Write("wheel.txt", "3 1 2 4 5 6\r\n7 8 9 10 11 12\r\n");
-    const WheelRead read = ReadWheelFile(path, Game::Lotto, WheelSource::Import);
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(read.value(), (Lines{"3,1,2,4,5,6,", "7,8,9,10,11,12,"}));
-    EXPECT_EQ(WheelPointers(read.value()[1]), (std::vector<std::int16_t>{3, 1, 2, 4, 5, 6}));
-    EXPECT_THROW(WheelPointers("1,x,3,"), GenerateError);
-}
-
 TEST(WheelFile, FileErrorsNameTheFileAndTheReason) {
     test::TempDir dir;
     std::filesystem::create_directory(dir / "folder.txt");
@@ -154,8 +144,6 @@ TEST(WheelFile, EveryCheckABuiltInWheelMustPassBeforeItIsSelected) {
     } refused[] = {
         {{}, Game::Lotto, RefusalCause::NoLines},  // what a refused first selection left behind
         {{"1,2,3,4,5,6,7,"}, Game::Lotto, RefusalCause::FieldCount},
-        {{"1,2,3,4,"}, Game::Thunderball, RefusalCause::FieldCount},
-        {{"1,2,3,4,5,6,", "1,2,3,4,5,6,29,"}, Game::Lotto, RefusalCause::FieldCount},
         {{"1,2,3,4,5,29,"}, Game::Lotto, RefusalCause::OutOfRange},
         {{"1,2,3,4,5,6,0,"}, Game::DailyPlay, RefusalCause::OutOfRange},
         {{"1,2,3,4,5,,"}, Game::Lotto, RefusalCause::NotANumber},
