@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
+#include <stdexcept>
 
 #include "formkit/Accessibility.h"
 #include "lines/LinesFile.h"
@@ -75,6 +76,22 @@ protected:
     }
 
     void TearDown() override { app.forms.UnloadAll(); }
+
+    // The chart of `form` once its window's size has reached it, laid out as a paint would.
+    QChartView& ChartOf(Form& form) {
+        for (int turn = 0; turn < 3; ++turn) {
+            desktop.ProcessEvents(1);
+        }
+        auto* view = desktop.Renderer().Window(form).findChild<QChartView*>(QStringLiteral("MSChartLotto"));
+        if (view == nullptr) {
+            throw std::runtime_error(form.Name() + " shows no chart");
+        }
+        view->grab();
+        return *view;
+    }
+    QCategoryAxis& AxisOf(QChartView& view) {
+        return *static_cast<QCategoryAxis*>(view.chart()->axes(Qt::Horizontal)[0]);
+    }
 
     quintara::test::TempDir dir;
     QtPlatform desktop{quintara::test::CopiedAppFolder(dir),
@@ -213,10 +230,7 @@ TEST_F(ProgramFormsTest, ChartsDrawOneBarPerBallWithLabelsThatStandApart) {
     main.Show();
     main.mnuLastDrawnBarChart.Click();
     auto& form = *app.forms.Find<frmLastDrawnBarChart>();
-    desktop.ProcessEvents(1);
-    auto* view = desktop.Renderer().Window(form).findChild<QChartView*>(QStringLiteral("MSChartLotto"));
-    ASSERT_NE(view, nullptr);
-    view->grab();  // lays the chart out as a paint would
+    QChartView* view = &ChartOf(form);
     QChart& chart = *view->chart();
     EXPECT_EQ(chart.title().toStdString(), form.MSChartLotto.Data().title);
     ASSERT_EQ(chart.series().size(), 1);
@@ -230,7 +244,7 @@ TEST_F(ProgramFormsTest, ChartsDrawOneBarPerBallWithLabelsThatStandApart) {
     // Forty-nine dates stand on end, each under its bar, and only as many as fit side by side are written.
     const auto axes = chart.axes(Qt::Horizontal);
     ASSERT_EQ(axes.size(), 1);
-    auto& axis = *static_cast<QCategoryAxis*>(axes[0]);
+    auto& axis = AxisOf(*view);
     EXPECT_EQ(axis.labelsAngle(), -90);
     const QStringList shown = axis.categoriesLabels();
     ASSERT_GE(shown.size(), 2);
@@ -253,15 +267,7 @@ TEST_F(ProgramFormsTest, ChartsDrawOneBarPerBallWithLabelsThatStandApart) {
     // Few bars keep every label upright.
     main.mnuDrawThunderball.Click();
     main.mnuThunderballFrequencyBarChart.Click();
-    auto& frequency = *app.forms.Find<frmFrequencyBarChart>();
-    // The window's size reaches the form, and the chart follows it.
-    for (int turn = 0; turn < 3; ++turn) {
-        desktop.ProcessEvents(1);
-    }
-    auto* few = desktop.Renderer().Window(frequency).findChild<QChartView*>(QStringLiteral("MSChartLotto"));
-    ASSERT_NE(few, nullptr);
-    few->grab();
-    auto& upright = *static_cast<QCategoryAxis*>(few->chart()->axes(Qt::Horizontal)[0]);
+    auto& upright = AxisOf(ChartOf(*app.forms.Find<frmFrequencyBarChart>()));
     EXPECT_EQ(upright.labelsAngle(), 0);
     EXPECT_EQ(upright.count(), 14);
 
@@ -269,16 +275,10 @@ TEST_F(ProgramFormsTest, ChartsDrawOneBarPerBallWithLabelsThatStandApart) {
     form.Unload();
     main.mnuThunderballLastDrawnBarChart.Click();
     auto& dates = *app.forms.Find<frmLastDrawnBarChart>();
-    for (int turn = 0; turn < 3; ++turn) {
-        desktop.ProcessEvents(1);
-    }
-    auto* dateView = desktop.Renderer().Window(dates).findChild<QChartView*>(QStringLiteral("MSChartLotto"));
-    ASSERT_NE(dateView, nullptr);
-    dateView->grab();
-    auto& dateAxis = *static_cast<QCategoryAxis*>(dateView->chart()->axes(Qt::Horizontal)[0]);
-    EXPECT_EQ(dateAxis.count(), 14);
+    QChartView& dateView = ChartOf(dates);
+    EXPECT_EQ(AxisOf(dateView).count(), 14);
     // The chart fills its window.
-    EXPECT_GT(dateView->width(), desktop.Renderer().Window(dates).width() * 9 / 10);
+    EXPECT_GT(dateView.width(), desktop.Renderer().Window(dates).width() * 9 / 10);
 }
 
 // The update window of each game: whole captions, and the keyboard order of its boxes and buttons.
