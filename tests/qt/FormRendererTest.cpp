@@ -86,7 +86,6 @@ TEST_F(FormRendererTest, EveryElementBecomesANamedWidgetPlacedFromItsTwips) {
     EXPECT_EQ(Widget<QPushButton>(sample, "cmdSelect")->text(), "Select B");
     EXPECT_TRUE(Widget<QPlainTextEdit>(sample, "txtPrint")->isHidden());
     EXPECT_EQ(Widget<QChartView>(sample, "MSChartLotto")->chart()->title(), "Frequency of Drawn Numbers");
-    EXPECT_EQ(Widget<QAction>(sample, "mnuHelpAbout")->text(), "About");
     // The inner area is the form's, in pixels, below the menu bar.
     EXPECT_EQ(window.findChild<QWidget*>("frmSample.content")->size(),
               QSize(Pixels(sample.ScaleWidth()), Pixels(sample.ScaleHeight())));

@@ -119,7 +119,6 @@ TEST(QtPlatformTest, HelpShowsTheManualInItsOwnWindowAndWalksItsLinks) {
     HelpWindow* help = desktop.Help();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(help->windowTitle(), QStringLiteral("Quintara Help"));
     QTextBrowser& browser = help->Browser();
     const QUrl start = browser.source();
     EXPECT_EQ(start, QUrl::fromLocalFile(QString::fromStdString(manual)));
@@ -147,7 +146,6 @@ TEST(QtPlatformTest, HelpShowsTheManualInItsOwnWindowAndWalksItsLinks) {
     EXPECT_EQ(browser.source().fragment(), QStringLiteral("main-window"));
     help->ContentsButton().click();
     EXPECT_EQ(browser.source(), start);
-    EXPECT_EQ(help->windowTitle(), QStringLiteral("Quintara Help"));
 
     // Asked again, the same window comes back at the manual's start.
     ASSERT_TRUE(desktop.ShowHelp(manual));
