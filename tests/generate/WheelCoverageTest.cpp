@@ -116,8 +116,8 @@ struct ShippedWheel {
     int maxLinesPerNumber = 1000;
 };
 
-// Each wheel file the catalogue names reads clean, has the lines its item announces, distinct lines of
-// distinct pointers within its range, and meets its guarantees over every possible draw.
+// Each wheel file the catalogue names passes the built-in wheel's checks, has the lines its item announces,
+// distinct lines, and meets its guarantees over every possible draw.
 TEST(WheelCoverageTest, ShippedWheelsKeepTheirShapeAndGuarantees) {
     const std::vector<ShippedWheel> wheels{
         {Game::Lotto, "5 Line Wheel - 1 Number", 28, {{1, 1}, {2, 6}}},
@@ -156,16 +156,15 @@ TEST(WheelCoverageTest, ShippedWheelsKeepTheirShapeAndGuarantees) {
         const auto file = WheelFileName(wheel.game, wheel.item);
         ASSERT_TRUE(file);
         const auto path = std::filesystem::path(QUINTARA_SOURCE_DIR) / "data" / "wheels" / std::string(*file);
-        const WheelRead read = ReadWheelFile(path, wheel.game, WheelSource::BuiltIn);
-        ASSERT_TRUE(read.has_value()) << read.error().text;
-        ASSERT_TRUE(CheckWheelPointers(read.value(), wheel.game, wheel.numbers, WheelSource::BuiltIn));
+        // Checked as a built-in wheel is before it is selected: no repeated pointer, none out of range.
+        const WheelRead read = ReadCheckedWheel(path, wheel.game, wheel.numbers, WheelSource::BuiltIn);
+        ASSERT_TRUE(read.has_value()) << read.error().detail;
         ASSERT_EQ(static_cast<int>(read.value().Size()), std::stoi(std::string(wheel.item)));
         Lines lines;
         std::vector<int> linesPerNumber(static_cast<std::size_t>(wheel.numbers) + 1, 0);
         for (const auto& text : read.value()) {
             const auto pointers = WheelPointers(text);
             const std::set<int> line(pointers.begin(), pointers.end());
-            ASSERT_EQ(static_cast<int>(line.size()), Info(wheel.game).pointersPerLine) << text;
             for (int number : line) {
                 ++linesPerNumber[static_cast<std::size_t>(number)];
             }
