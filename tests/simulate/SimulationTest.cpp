@@ -61,13 +61,11 @@ TEST(NumberOfDraws, AcceptsOneToHundredFewerThanTheDrawsAndRefusesTheRestWithIts
         "Sorry, the Value you entered is too high. Please select a Value between 1 and 50";
     const std::string below = "Please enter a Value between 1 and 50";
     const std::string notNumeric = "Please enter a Numeric Value between 1 and 50";
+    // What is a number and how it rounds is TextRulesTest's; here, the range is checked before rounding.
     const std::vector<Case> cases{
-        {"1", 1, false},           {"50", 50, false},          {" 25 ", 25, false},
-        {"1.4", 1, false},         {"2.5", 2, false},          {"49.5", 50, false},
-        {"51", tooHigh, true},     {"50.4", tooHigh, true},    {"1e9", tooHigh, true},
-        {"0", below, true},        {"-3", below, true},        {"0.4", below, true},
-        {"0.6", below, true},      {"abc", notNumeric, false}, {"", notNumeric, false},
-        {"7a", notNumeric, false},
+        {"1", 1, false},       {"50", 50, false},       {"1.4", 1, false},          {"49.5", 50, false},
+        {"51", tooHigh, true}, {"50.4", tooHigh, true}, {"0", below, true},         {"-3", below, true},
+        {"0.4", below, true},  {"0.6", below, true},    {"abc", notNumeric, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
