@@ -76,7 +76,6 @@ TEST(CheckLinesTest, WinningLinesAndCountsPerGame) {
         EXPECT_EQ(result.winners, static_cast<std::int32_t>(c.winners.size()));
         EXPECT_EQ(result.counts, c.counts);
         EXPECT_EQ(result.linesChecked, c.lines.Size());
-        EXPECT_EQ(result.winningLines.Size(), std::max<std::size_t>(1, c.winners.size()));
     }
 
     const OneBased<DailyPlayDrawRec> daily{DailyLine({1, 2, 3, 20, 21, 22, 23}),
