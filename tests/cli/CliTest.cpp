@@ -306,16 +306,12 @@ TEST_F(CliTest, CheckReportsTheWinningLinesOfPickedOrSavedLines) {
                           R"("bonus_number": 0, "numbers": [3, 11, 15, 16, 39, 41]}]})"));
     EXPECT_EQ(Run("check --game lotto --numbers 31,32,33,34,35,36,1").out, std::string(kNoWinReport) + "\n");
 
-    // Saved lines against the newest draw, number 2065: 30 7 44 11 49 5 and the bonus ball 25.
-    OneBased<LottoDrawRec> lines(2);
-    lines[1].Balls = {5, 7, 11, 30, 44, 49};
-    lines[2].Balls = {5, 7, 11, 25, 40, 41};
-    ASSERT_TRUE(
-        WriteRecordFile(dir / "mine.lot", static_cast<std::size_t>(Info(Game::Lotto).recordLength), lines)
-            .Ok());
-    const Json saved = Document(Run("check --game lotto --lines " + app + "mine.lot --draw 2065 --json").out);
+    // The pick's lines saved, against the newest draw, number 2065: 30 7 44 11 49 5 and the bonus ball 25.
+    Run("pick --game lotto --save " + app + "picks.txt");
+    const Json saved =
+        Document(Run("check --game lotto --lines " + app + "picks.lot --draw 2065 --json").out);
     EXPECT_EQ(saved["numbers"], Json::parse("[30, 7, 44, 11, 49, 5, 25]"));
-    EXPECT_EQ(saved["counts"], Json::parse(R"({"3": 1, "4": 0, "5": 0, "5_and_bonus": 0, "6": 1, "7": 0})"));
+    EXPECT_EQ(saved["counts"], Json::parse(R"({"3": 0, "4": 0, "5": 1, "5_and_bonus": 0, "6": 0, "7": 0})"));
 
     // The check window's refusals, and options that do not fit together.
     ExpectRefused(
@@ -328,7 +324,7 @@ TEST_F(CliTest, CheckReportsTheWinningLinesOfPickedOrSavedLines) {
             {"--draw 2066", 2, "draws 1 to 2065"},
             {"", 2, "--numbers or --draw"},
             {"--numbers 1,2,3,4,5,6,7 --draw 1", 2, "excludes"},
-            {"--lines " + app + "mine.lot --algorithm 0 --draw 1", 2, "excludes"},
+            {"--lines " + app + "picks.lot --algorithm 0 --draw 1", 2, "excludes"},
             {"--lines " + app + "mine.thu --draw 1", 2, "holds Thunderball lines, not Lotto lines"},
             {"--lines " + app + "missing.lot --draw 1", 1, app + "missing.lot"},
         },
