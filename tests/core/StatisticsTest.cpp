@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <random>
 
-#include "core/History.h"
 #include "core/ShellSort.h"
 #include "core/Statistics.h"
 #include "support/HistoryBuilder.h"
@@ -133,19 +132,6 @@ TEST(StatisticsTest, ThunderballKeepsItsOwnTables) {
     EXPECT_EQ(stats.BallFrequency[1], (FrequencyRec{5, 2}));
     // The main 14 was drawn once, as a main ball; the Thunderball 14 does not add to it.
     EXPECT_EQ(CountOf(stats.BallFrequency, 14), 1);
-}
-
-TEST(StatisticsTest, TheRealThunderballHistoryCountsEachThunderballOnce) {
-    const auto loaded = LoadHistory(Game::Thunderball, QUINTARA_APP_DIR);
-    ASSERT_TRUE(loaded.Ok());
-    EXPECT_EQ(std::get<OneBased<ThunderballDrawRec>>(loaded->draws).Size(), 964u);
-    const GameStatistics& stats = loaded->statistics;
-    EXPECT_EQ(FrequencyItems(stats.BallFrequency).front(), "Number 4 has occured 159 times.");
-    std::int64_t total = 0;
-    for (const auto& rec : stats.ThunderballFrequency) {
-        total += rec.Count;
-    }
-    EXPECT_EQ(total, 964);
 }
 
 }  // namespace
