@@ -107,7 +107,8 @@ TEST(HistoryChangeTest, ABusyHistoryIsRefusedAndLeftAlone) {
 }
 
 // The backup is written before the history is replaced and takes its place only after it: a failure
-// anywhere leaves the history and the backup there was, or says what was done.
+// anywhere leaves the history and the backup there was, or says what was done. (Each failure of the
+// history's own write is the atomic writer's case, FilesTest's; here the last of them.)
 TEST(HistoryChangeTest, TheBackupFollowsTheNewHistoryAndKeepsItsPermissions) {
     const std::string header = HistoryCsvHeader(Game::Lotto) + "\n";
     const std::string csv = header + "2016-01-02,1,2,3,4,5,6,7,1,A\n";
@@ -118,8 +119,6 @@ TEST(HistoryChangeTest, TheBackupFollowsTheNewHistoryAndKeepsItsPermissions) {
         bool historyChanged;
         std::string message;  // after the folder's path: the error, or the warning of a change made
     } cases[] = {
-        {"the history cannot be written", WriteStep::Write, "LottoHistory.dat", false,
-         "/LottoHistory.dat: write error (the disk is full)"},
         {"the backup cannot be written", WriteStep::Write, "LottoHistory.dat.bak", false,
          "/LottoHistory.dat.bak: write error (the disk is full); the history was left as it was"},
         {"the history cannot be renamed", WriteStep::Rename, "LottoHistory.dat", false,
