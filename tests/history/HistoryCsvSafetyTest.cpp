@@ -42,8 +42,6 @@ TEST(CsvTest, ReadsWhatSpreadsheetsWrite) {
         EXPECT_EQ(ReadCsv(CsvField(text) + ",z")->front().fields, (std::vector<std::string>{text, "z"}))
             << text;
     }
-    EXPECT_EQ(CsvField("Mer,lin"), "\"Mer,lin\"");
-    EXPECT_EQ(CsvField("Arthur"), "Arthur");
 }
 
 // Text fields: Windows-1252 in the file, UTF-8 in the CSV, no silent cut, the same trimming both ways.
@@ -102,7 +100,6 @@ TEST(HistoryCsvSafetyTest, TextFieldsAreEncodedCheckedAndRoundTrip) {
 
 TEST(HistoryCsvSafetyTest, ReplacingAHistoryKeepsTheOldFileAndErrorsNameTheCsv) {
     test::TempDir dir;
-    const auto history = HistoryPath(dir.Path(), Game::Lotto);
     const std::string one = kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,Guinevere\n";
     // Nothing to keep the first time.
     auto report = ImportHistoryCsv(Game::Lotto, one, dir.Path());
@@ -114,7 +111,6 @@ TEST(HistoryCsvSafetyTest, ReplacingAHistoryKeepsTheOldFileAndErrorsNameTheCsv) 
     ASSERT_TRUE(report.Ok());
     ASSERT_TRUE(report->backup);
     EXPECT_EQ(*report->backup, dir / "LottoHistory.dat.bak");
-    EXPECT_EQ(BackupPathFor(history), dir / "LottoHistory.dat.bak");
     EXPECT_EQ(dir.Read("LottoHistory.dat.bak"), before);
 
     // A CSV file's errors start with its path (the reasons are the reader's), and leave the history.
