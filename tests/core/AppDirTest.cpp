@@ -30,46 +30,24 @@ TEST(AppDirTest, EachRuleInOrderFindsTheApplicationDirectory) {
 
     const std::optional<std::string> unset;
     const struct {
-        const char* name;
-        AppDirInputs inputs;
+        AppDirInputs inputs;  // option, environment, executable's folder, XDG_DATA_HOME, HOME
         fs::path folder;
         AppDirRule rule;
     } cases[] = {
-        {"the option before everything",
-         {"/opt/q/../mine", "/env", built, "/xdg", "/home/u"},
-         "/opt/mine",
-         AppDirRule::Option},
-        {"the environment when no option",
-         {"", "/env", built, "/xdg", "/home/u"},
-         "/env",
-         AppDirRule::Environment},
-        {"a build folder", {unset, "", built, "/xdg", "/home/u"}, built, AppDirRule::ExecutableFolder},
-        {"an unpacked copy",
-         {unset, unset, unpacked, "/xdg", "/home/u"},
-         unpacked,
-         AppDirRule::ExecutableFolder},
-        {"XDG_DATA_HOME for an install",
-         {unset, unset, installed, "/xdg", "/home/u"},
-         "/xdg/Quintara",
-         AppDirRule::PerUser},
-        {"HOME without XDG_DATA_HOME",
-         {unset, unset, installed, unset, "/home/u"},
-         "/home/u/.local/share/Quintara",
-         AppDirRule::PerUser},
-        {"HOME when XDG_DATA_HOME is empty",
-         {unset, unset, installed, "", "/home/u"},
-         "/home/u/.local/share/Quintara",
-         AppDirRule::PerUser},
-        {"HOME when XDG_DATA_HOME is relative",
-         {unset, unset, installed, "data", "/home/u"},
-         "/home/u/.local/share/Quintara",
-         AppDirRule::PerUser},
+        {{"/opt/q/../mine", "/env", built, "/xdg", "/home/u"}, "/opt/mine", AppDirRule::Option},
+        {{"", "/env", built, "/xdg", "/home/u"}, "/env", AppDirRule::Environment},  // an empty option
+        {{unset, "", built, "/xdg", "/home/u"}, built, AppDirRule::ExecutableFolder},
+        {{unset, unset, unpacked, "/xdg", "/home/u"}, unpacked, AppDirRule::ExecutableFolder},
+        {{unset, unset, installed, "/xdg", "/home/u"}, "/xdg/Quintara", AppDirRule::PerUser},
+        {{unset, unset, installed, unset, "/home/u"}, "/home/u/.local/share/Quintara", AppDirRule::PerUser},
+        {{unset, unset, installed, "", "/home/u"}, "/home/u/.local/share/Quintara", AppDirRule::PerUser},
+        {{unset, unset, installed, "data", "/home/u"}, "/home/u/.local/share/Quintara", AppDirRule::PerUser},
     };
     for (const auto& c : cases) {
         const auto choice = ChooseAppDir(c.inputs);
-        ASSERT_TRUE(choice.Ok()) << c.name;
-        EXPECT_EQ(choice->folder, c.folder) << c.name;
-        EXPECT_EQ(choice->rule, c.rule) << c.name;
+        ASSERT_TRUE(choice.Ok()) << c.folder;
+        EXPECT_EQ(choice->folder, c.folder);
+        EXPECT_EQ(choice->rule, c.rule) << c.folder;
     }
 
     const auto relative = ChooseAppDir({"here", unset, installed, unset, unset});
