@@ -133,7 +133,6 @@ TEST_F(StartedMainWindowTest, WheelGuaranteesShowWhatTheLoadedWheelProvesAndPrin
     EXPECT_EQ(window->caption, "Wheel Guarantees - Lotto Draw");
     EXPECT_EQ(window->txtGuarantees.text,
               WheelGuaranteesReport(main.cmbWheels.Text(), app.state.WheelLines, kCrLf));
-    EXPECT_TRUE(window->txtGuarantees.text.starts_with("Wheel: 5 Line Wheel - 1 Number\r\n"));
 
     // An imported wheel gets its own table, from the Options menu too.
     desktop.fileAnswers = {dir.Write("mine.txt", CountingWheel(12, 6, 28)).string()};
