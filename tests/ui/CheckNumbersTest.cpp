@@ -269,10 +269,7 @@ TEST_F(CheckNumbersTest, TheReportWindowPrintsAndSavesTheReportUnderTheNameAsTyp
     auto& wins = *app.forms.Find<frmWins>();
     const std::string report = app.state.ReportText;
 
-    desktop.printerAnswers = {true};
-    wins.cmdPrint.Click();
-    ASSERT_EQ(desktop.printouts.size(), 1u);
-    EXPECT_EQ(desktop.printouts[0].text, report + "\r\n");
+    EXPECT_EQ(Printed(desktop, wins.cmdPrint), report + "\r\n");
 
     const auto path = dir / "Winning Report";
     desktop.fileAnswers = {path.string()};

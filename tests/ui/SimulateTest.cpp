@@ -91,10 +91,7 @@ TEST_F(StartedMainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatist
     // Beside the totals, what chance would have given and how the two compare; Print and Save give both.
     EXPECT_EQ(report->txtChance.text, ChanceReportText(expected, SimulationCommand::MainBalls, kCrLf));
     const std::string whole = expected.ReportText + "\r\n\r\n" + report->txtChance.text;
-    desktop.printerAnswers = {true};
-    report->mnuPrintReport.Click();
-    ASSERT_EQ(desktop.printouts.size(), 1u);
-    EXPECT_EQ(desktop.printouts[0].text, whole + "\r\n");
+    EXPECT_EQ(Printed(desktop, report->mnuPrintReport), whole + "\r\n");
     desktop.fileAnswers = {(dir.Path() / "wins.txt").string()};
     report->mnuFileSave.Click();
     EXPECT_EQ(dir.Read("wins.txt"), whole + "\r\n");

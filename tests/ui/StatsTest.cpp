@@ -52,10 +52,7 @@ TEST_F(StatsTest, ListsShowTheEnginesReportsAndPrintThem) {
     lastDrawn->UserResizes(200, 1000);
     EXPECT_EQ(std::vector({box.width, box.height}), std::vector({0, 0}));
 
-    desktop.printerAnswers = {true};
-    lastDrawn->mnuPrintLastDrawn.Click();
-    ASSERT_EQ(desktop.printouts.size(), 1u);
-    EXPECT_EQ(desktop.printouts[0].text, box.text + "\r\n");
+    EXPECT_EQ(Printed(desktop, lastDrawn->mnuPrintLastDrawn), box.text + "\r\n");
 
     main.mnuListsBallAverages.Click();
     auto* averages = app.forms.Find<frmBallAverages>();
@@ -161,10 +158,7 @@ TEST_F(StatsTest, FrequencyChartAndAveragesListSayWhetherTheCountsAreInLineWithE
     auto& averages = *app.forms.Find<frmBallAverages>();
     EXPECT_EQ(averages.lblEqualChances.caption, sentence(StatisticBalls::Main));
     EXPECT_GT(averages.lblEqualChances.top, averages.txtBallAverages.top + averages.txtBallAverages.height);
-    desktop.printerAnswers = {true};
-    averages.mnuPrintBallAverages.Click();
-    ASSERT_EQ(desktop.printouts.size(), 1u);
-    EXPECT_EQ(desktop.printouts[0].text,
+    EXPECT_EQ(Printed(desktop, averages.mnuPrintBallAverages),
               averages.txtBallAverages.text + "\r\n" + averages.lblEqualChances.caption + "\r\n");
 }
 
