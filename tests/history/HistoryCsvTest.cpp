@@ -127,11 +127,8 @@ TEST(HistoryCsvTest, TheOperatorsLayoutsReadAsOurOwn) {
     };
     for (const auto& c : cases) {
         test::TempDir theirs;
-        test::TempDir ours;
         const auto imported = ImportHistoryCsv(c.game, c.theirs, theirs.Path());
         ASSERT_TRUE(imported.Ok()) << imported.GetError().message;
-        ASSERT_TRUE(ImportHistoryCsv(c.game, c.ours, ours.Path()).Ok());
-        EXPECT_EQ(*ExportHistoryCsv(c.game, theirs.Path()), *ExportHistoryCsv(c.game, ours.Path()));
         EXPECT_EQ(*ExportHistoryCsv(c.game, theirs.Path()), c.ours);
 
         const std::size_t headerEnd = c.theirs.find_first_of("\r\n");
@@ -192,16 +189,10 @@ TEST(HistoryCsvTest, LottoDrawsOfTwoRoundsAreTwoRecordsOfOneDate) {
         "on that date (11 12 13 14 15 16 + 17)");
     EXPECT_EQ(dir.Read("Lotto59History.dat"), held);
 
-    const struct {
-        Game game;
-        std::string csv;
-    } refused[] = {
-        {Game::Lotto59, header + first + second + other},
-        {Game::Lotto59, header + "2026-06-06,1,2,3,4,5,6,7,1,A\n" + older},
-    };
-    for (const auto& c : refused) {
-        const auto result = ImportHistoryCsv(c.game, c.csv, dir.Path());
-        ASSERT_FALSE(result.Ok()) << c.csv;
+    for (const std::string& csv :
+         {header + first + second + other, header + "2026-06-06,1,2,3,4,5,6,7,1,A\n" + older}) {
+        const auto result = ImportHistoryCsv(Game::Lotto59, csv, dir.Path());
+        ASSERT_FALSE(result.Ok()) << csv;
         EXPECT_NE(result.GetError().message.find("a second draw on"), std::string::npos);
     }
 }
