@@ -142,9 +142,8 @@ TEST(DrawEntryTest, RecordsAreBuiltFromTheBoxesAsTheFileStoresThem) {
     auto plan = PrepareUpdate(Game::Lotto, lotto, 11);
     ASSERT_TRUE(plan.has_value());
     const auto& lottoPlan = plan.value();
-    EXPECT_TRUE(lottoPlan.newDraw);
-    EXPECT_EQ(lottoPlan.drawNumber, 12);
-    EXPECT_EQ(lottoPlan.ballSetText, "0");
+    EXPECT_EQ(std::tie(lottoPlan.newDraw, lottoPlan.drawNumber, lottoPlan.ballSetText),
+              std::tuple(true, 12, "0"));
     // Text fields are cut to their width and padded with blanks.
     EXPECT_EQ(std::get<LottoDrawRec>(lottoPlan.record),
               (LottoDrawRec{SerialFromCivil({2005, 3, 5}), {49, 2, 4, 5, 6, 7}, 8, 0, "LANCELOT "}));

@@ -142,10 +142,8 @@ TEST(HistoryCsvSafetyTest, AMergeAddsOnlyNewerDrawsAndRefusesAConflict) {
                                "2010-05-01,1,2,3,4,5,6,3,Excalibur 5\n";
     auto report = ImportHistoryCsv(Game::Thunderball, weekly, dir.Path(), ImportMode::Merge);
     ASSERT_TRUE(report.Ok()) << report.GetError().message;
-    EXPECT_EQ(report->draws, 4u);
-    EXPECT_EQ(report->added, 2u);
-    EXPECT_EQ(report->alreadyHeld, 1u);
-    EXPECT_EQ(report->older, 1u);
+    EXPECT_EQ(std::tuple(report->draws, report->added, report->alreadyHeld, report->older),
+              std::tuple(4u, 2u, 1u, 1u));
     ASSERT_TRUE(report->backup);
     EXPECT_EQ(dir.Read("ThunderballHistory.dat.bak"), before);
     const auto merged = ReadHistory<ThunderballDrawRec>(dir.Path());

@@ -42,10 +42,8 @@ TEST(HistoryUpdateTest, ANewDrawBecomesDrawNPlusOne) {
 
     const auto written = AddDraw(dir.Path(), NewLottoDraw());
     ASSERT_TRUE(written.Ok()) << written.GetError().message;
-    EXPECT_TRUE(written->added);
-    EXPECT_EQ(written->drawNumber, 4);
-    EXPECT_EQ(written->draws, 4);
-    EXPECT_EQ(written->file, path);
+    EXPECT_EQ(std::tie(written->added, written->drawNumber, written->draws, written->file),
+              std::tuple(true, 4, 4, path));
     const std::string after = ReadBytes(path);
     ASSERT_EQ(after.size(), 4u * 44u);
     EXPECT_EQ(after.substr(44), before);
@@ -103,9 +101,7 @@ TEST(HistoryUpdateTest, ACorrectionOfDraw998Of1000ChangesRecordThreeOnly) {
         SerialFromCivil({2011, 1, 1}), {30, 31, 32, 33, 34}, 14, "T9", "EXCALIBUR"};
     const auto written = WriteDraw(dir.Path(), 998, corrected);
     ASSERT_TRUE(written.Ok()) << written.GetError().message;
-    EXPECT_FALSE(written->added);
-    EXPECT_EQ(written->drawNumber, 998);
-    EXPECT_EQ(written->draws, 1000);
+    EXPECT_EQ(std::tie(written->added, written->drawNumber, written->draws), std::tuple(false, 998, 1000));
 
     const std::string after = ReadBytes(path);
     ASSERT_EQ(after.size(), before.size());
