@@ -58,8 +58,6 @@ TEST(Windows1252Test, RecordFieldsRefuseControlCharactersAndUpperCaseTheCodePage
         EXPECT_TRUE(encoded.fault->Describe(text).starts_with("the control character U+00")) << text;
     }
     EXPECT_EQ(EncodeWindows1252Field("a\nb").fault->Describe("a\nb"), "the control character U+000A");
-    EXPECT_EQ(EncodeWindows1252Field("M\u00E9rlin \u20AC").bytes,
-              EncodeWindows1252("M\u00E9rlin \u20AC").bytes);
     EXPECT_EQ(EncodeWindows1252Field("\u0142").fault->Describe("\u0142"),
               EncodeWindows1252("\u0142").fault->Describe("\u0142"));
 
