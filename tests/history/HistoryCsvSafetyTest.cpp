@@ -75,26 +75,22 @@ TEST(HistoryCsvSafetyTest, TextFieldsAreEncodedCheckedAndRoundTrip) {
     ASSERT_TRUE(ImportHistoryCsv(Game::LottoExtra, extra, dir.Path()).Ok());
     EXPECT_EQ(ExportHistoryCsv(Game::LottoExtra, dir.Path()).Value(), extra);
 
-    const struct {
-        Game game;
-        std::string csv;
-        std::string message;
-    } refused[] = {
-        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\n",
+    const std::pair<std::string, std::string> refused[] = {
+        {"2015-10-07,30,7,44,11,49,5,25,4,M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\n",
          "line 2: machine \"M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\" is 10 characters long; a Lotto machine "
          "holds at most 9"},
         // Characters a record cannot hold, and ASCII too long, are the fuzzing corpus's cases.
-        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,-4,Arthur\n",
+        {"2015-10-07,30,7,44,11,49,5,25,-4,Arthur\n",
          "line 2: ball_set \"-4\" is not a whole number from 0 to 32767"},
-        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,40000,Arthur\n",
+        {"2015-10-07,30,7,44,11,49,5,25,40000,Arthur\n",
          "line 2: ball_set \"40000\" is not a whole number from 0 to 32767"},
     };
-    for (const auto& c : refused) {
+    for (const auto& [row, message] : refused) {
         test::TempDir empty;
-        const auto result = ImportHistoryCsv(c.game, c.csv, empty.Path());
-        ASSERT_FALSE(result.Ok()) << c.csv;
-        EXPECT_EQ(result.GetError().message, c.message);
-        EXPECT_FALSE(fs::exists(HistoryPath(empty.Path(), c.game)));
+        const auto result = ImportHistoryCsv(Game::Lotto, kLottoHeader + row, empty.Path());
+        ASSERT_FALSE(result.Ok()) << row;
+        EXPECT_EQ(result.GetError().message, message);
+        EXPECT_FALSE(fs::exists(HistoryPath(empty.Path(), Game::Lotto)));
     }
 }
 
