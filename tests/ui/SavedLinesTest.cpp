@@ -79,7 +79,6 @@ TEST_F(SavedLinesTest, SavedLottoLinesWriteBothFilesAndLoadBackInLinesMode) {
     SaveAs(dir / "picks.txt");
     EXPECT_EQ(desktop.fileQuestions.back().save, true);
     EXPECT_EQ(desktop.fileQuestions.back().proposedName, ProposedLinesName(Game::Lotto));
-    EXPECT_EQ(std::filesystem::file_size(dir / "picks.lot"), 3u * 44);
     // The lines file a recent item can reopen, above the wheel the lines were picked with.
     EXPECT_EQ(RecentCaptions(main), (Items{"picks.lot", "three.txt"}));
 
