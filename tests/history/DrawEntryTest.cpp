@@ -60,7 +60,6 @@ TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
         {Game::Lotto, 2, {"5", "05", "", "", "", "", ""}, Different(49, 2)},
         {Game::Lotto, 3, {"5", "", "6", "", "", "", ""}, std::nullopt},
         {Game::Lotto, 1, {"50", "", "", "", "", "", ""}, Range(49, 1)},
-        {Game::Lotto, 1, {"", "", "", "", "", "", ""}, Range(49, 1)},
         {Game::LottoExtra, 6, {"1", "2", "3", "4", "5", "1", ""}, Different(49, 6)},
         // Daily Play: seven balls of 1 to 27, the seventh compared too.
         {Game::DailyPlay, 7, {"1", "2", "3", "4", "5", "6", "28"}, Range(27, 7)},

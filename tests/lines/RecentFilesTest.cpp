@@ -118,7 +118,6 @@ TEST(RecentFilesTest, ChosenFilesByExtensionAndWheelGames) {
     } files[] = {
         // The games of the extensions are LinesFileTest's.
         {"C:\\Old\\saved.FIL", {Kind::Lines, Game::Lotto}},
-        {"/d/x.THU", {Kind::Lines, Game::Thunderball}},
         {"/d/wheel.TXT", {Kind::Wheel, std::nullopt}},
         {"/d/notes.doc", {}},
         {"", {}},
