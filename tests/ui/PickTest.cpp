@@ -57,7 +57,6 @@ TEST_F(StartedPickingTest, ThunderballListsFiveNumbersAndDailyPlayShowsSeven) {
     main.cmbWheels.SetListIndex(1);
     main.mnuPick6.Click();
     EXPECT_EQ(main.caption, "Quintara - Pick Mode - Daily Play Draw");
-    EXPECT_EQ(app.session.WheelIndex, 1);
     const auto& lines = app.state.DailyPlayPickedLines;
     EXPECT_EQ(lines, ExpectedLines(Game::DailyPlay, 0,
                                    WheelOf("10 Line Wheel frm 16_DailyPlay.txt", Game::DailyPlay))
