@@ -24,15 +24,12 @@ TEST(ChanceTestsTest, UpperTailMatchesPublishedChiSquareTables) {
 }
 
 TEST(ChanceTestsTest, ChancesAndCountsAsReportsWriteThem) {
-    const struct {
-        double p;
-        const char* text;
-    } rows[] = {
+    const std::pair<double, const char*> rows[] = {
         {0.4149, "p = 0.41"}, {0.0499999, "p = 0.049"}, {0.003, "p = 0.003"}, {0.0009, "p < 0.001"},
         {0.995, "p > 0.99"},  {0.1, "p = 0.10"},        {0.001, "p = 0.001"},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(PValueText(row.p), row.text) << row.p;
+    for (const auto& [p, text] : rows) {
+        EXPECT_EQ(PValueText(p), text) << p;
     }
     EXPECT_EQ(GroupedThousands(2065), "2,065");
     EXPECT_EQ(GroupedThousands(964), "964");

@@ -99,11 +99,8 @@ TEST(DrawEntryTest, DrawNumbersAddOrCorrectWithinTheHistory) {
            "Incorrect Draw Number", EntryBox::DrawNumber, true);
     const Refusal missing =
         At("Please Enter Draw Number", "Draw Number Missing", EntryBox::DrawNumber, false);
-    struct Case {
-        const char* text;
-        std::variant<std::pair<std::int32_t, bool>, Refusal> expected;  // the number and whether it is new
-    };
-    const std::vector<Case> cases = {
+    using Outcome = std::variant<std::pair<std::int32_t, bool>, Refusal>;  // the number and whether it is new
+    const std::pair<const char*, Outcome> cases[] = {
         {"1001", std::pair(1001, true)},
         {"998", std::pair(998, false)},
         {"1", std::pair(1, false)},
@@ -121,10 +118,9 @@ TEST(DrawEntryTest, DrawNumbersAddOrCorrectWithinTheHistory) {
         {"1e3", notWhole},
         {"abc", notWhole},
     };
-    for (const auto& c : cases) {
-        const auto got = CheckDrawNumber(c.text, 1000);
-        EXPECT_EQ(got ? decltype(c.expected)(std::pair(got->number, got->newDraw)) : got.error(), c.expected)
-            << c.text;
+    for (const auto& [text, expected] : cases) {
+        const auto got = CheckDrawNumber(text, 1000);
+        EXPECT_EQ(got ? Outcome(std::pair(got->number, got->newDraw)) : got.error(), expected) << text;
     }
     // Only a correction of a draw older than the newest must be confirmed.
     EXPECT_TRUE(CorrectionNeedsConfirmation({999, false}, 1000));

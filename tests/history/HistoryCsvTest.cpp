@@ -61,10 +61,8 @@ TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
     test::TempDir dir;
     const std::string header = "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine\n";
     const std::string good = "2015-10-07,30,7,44,11,49,5,25,4,Guinevere\n";
-    const struct {
-        std::string row;
-        std::string message;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
+        // a row after a good one, and its refusal
         {"2015-10-03,14,44,8,9,35,7,4,1\n", "line 3: 9 fields, expected 10"},
         {"2015-10-03,14,44,8,9,35,x,4,1,Arthur\n", "line 3: ball6 \"x\" is not a number from 1 to 49"},
         {"2015-10-03,14,44,8,9,35,7,44,1,Arthur\n", "line 3: the bonus ball 44 is also a main ball"},
@@ -78,10 +76,10 @@ TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
          "line 4: a second draw on 01/10/2015"},
         {"2015-10-03,14,44,8,9,35,50,4,1,Arthur\n\"open\n", "line 4: a quoted field is not closed"},
     };
-    for (const auto& c : cases) {
-        const auto result = ImportHistoryCsv(Game::Lotto, header + good + c.row, dir.Path());
-        ASSERT_FALSE(result.Ok()) << c.row;
-        EXPECT_EQ(result.GetError().message, c.message);
+    for (const auto& [row, message] : cases) {
+        const auto result = ImportHistoryCsv(Game::Lotto, header + good + row, dir.Path());
+        ASSERT_FALSE(result.Ok()) << row;
+        EXPECT_EQ(result.GetError().message, message);
         EXPECT_FALSE(std::filesystem::exists(dir / "LottoHistory.dat"));
     }
     EXPECT_FALSE(ImportHistoryCsv(Game::Thunderball,
@@ -134,19 +132,17 @@ TEST(HistoryCsvTest, TheOperatorsLayoutsReadAsOurOwn) {
         const std::string row =
             c.theirs.substr(rowStart, c.theirs.find_first_of("\r\n", rowStart) - rowStart);
         const std::string pastDate = row.substr(row.find(','));
-        const struct {
-            std::string csv;
-            std::string message;
-        } refused[] = {
+        const std::pair<std::string, std::string> refused[] = {
+            // a CSV and the start of its refusal
             {"Date,N1,N2\n" + row, "line 1: the header \"Date,N1,N2\" is not a layout of "},
             {header + ",Extra\n" + row, "line 1: the header \"" + header + ",Extra\" is not a layout of "},
             {header + "\n30-Feb-2026" + pastDate, "line 2: \"30-Feb-2026\" is not a date"},
             {header + "\n2026-06-13" + pastDate, "line 2: \"2026-06-13\" is not a date"},
         };
-        for (const auto& r : refused) {
-            const auto result = ImportHistoryCsv(c.game, r.csv, theirs.Path());
-            ASSERT_FALSE(result.Ok()) << r.csv;
-            EXPECT_EQ(result.GetError().message.rfind(r.message, 0), 0u) << result.GetError().message;
+        for (const auto& [csv, message] : refused) {
+            const auto result = ImportHistoryCsv(c.game, csv, theirs.Path());
+            ASSERT_FALSE(result.Ok()) << csv;
+            EXPECT_EQ(result.GetError().message.rfind(message, 0), 0u) << result.GetError().message;
         }
     }
     // A layout is one of the game's own: a Thunderball file is no Lotto history.

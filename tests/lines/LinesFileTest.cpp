@@ -148,16 +148,13 @@ TEST(LinesFileTest, NamesExtensionsAndFilters) {
         EXPECT_EQ(BinaryLinesName(n.chosen, n.game), std::filesystem::path(n.binary)) << n.chosen;
     }
 
-    const struct {
-        const char* path;
-        std::optional<Game> game;
-    } games[] = {
+    const std::pair<const char*, std::optional<Game>> games[] = {
         {"saved.Lot", Game::Lotto},    {"OLD.FIL", Game::Lotto},       {"x/y.lxt", Game::LottoExtra},
         {"y.THU", Game::Thunderball},  {"z.dly", Game::DailyPlay},     {"picks.txt", std::nullopt},
         {"noextension", std::nullopt}, {"dir.lot/file", std::nullopt}, {"a.lotx", std::nullopt},
     };
-    for (const auto& g : games) {
-        EXPECT_EQ(GameOfLinesFile(g.path), g.game) << g.path;
+    for (const auto& [path, game] : games) {
+        EXPECT_EQ(GameOfLinesFile(path), game) << path;
     }
 }
 
