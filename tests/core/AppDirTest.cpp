@@ -29,11 +29,8 @@ TEST(AppDirTest, EachRuleInOrderFindsTheApplicationDirectory) {
     temp.Write("copy/Quintara.html", "");
 
     const std::optional<std::string> unset;
-    const struct {
-        AppDirInputs inputs;  // option, environment, executable's folder, XDG_DATA_HOME, HOME
-        fs::path folder;
-        AppDirRule rule;
-    } cases[] = {
+    // The inputs (option, environment, executable's folder, XDG_DATA_HOME, HOME), the folder and its rule.
+    const std::tuple<AppDirInputs, fs::path, AppDirRule> cases[] = {
         {{"/opt/q/../mine", "/env", built, "/xdg", "/home/u"}, "/opt/mine", AppDirRule::Option},
         {{"", "/env", built, "/xdg", "/home/u"}, "/env", AppDirRule::Environment},  // an empty option
         {{unset, "", built, "/xdg", "/home/u"}, built, AppDirRule::ExecutableFolder},
@@ -43,11 +40,10 @@ TEST(AppDirTest, EachRuleInOrderFindsTheApplicationDirectory) {
         {{unset, unset, installed, "", "/home/u"}, "/home/u/.local/share/Quintara", AppDirRule::PerUser},
         {{unset, unset, installed, "data", "/home/u"}, "/home/u/.local/share/Quintara", AppDirRule::PerUser},
     };
-    for (const auto& c : cases) {
-        const auto choice = ChooseAppDir(c.inputs);
-        ASSERT_TRUE(choice.Ok()) << c.folder;
-        EXPECT_EQ(choice->folder, c.folder);
-        EXPECT_EQ(choice->rule, c.rule) << c.folder;
+    for (const auto& [inputs, folder, rule] : cases) {
+        const auto choice = ChooseAppDir(inputs);
+        ASSERT_TRUE(choice.Ok()) << folder;
+        EXPECT_EQ(std::pair(choice->folder, choice->rule), std::pair(folder, rule));
     }
 
     const auto relative = ChooseAppDir({"here", unset, installed, unset, unset});

@@ -7,17 +7,13 @@ namespace {
 
 TEST(ChanceTestsTest, UpperTailMatchesPublishedChiSquareTables) {
     // Critical values from the standard tables, given there to three decimals.
-    const struct {
-        double statistic;
-        int degreesOfFreedom;
-        double p;
-    } rows[] = {
+    const std::tuple<double, int, double> rows[] = {
+        // statistic, degrees of freedom, upper tail
         {3.841, 1, 0.05},   {6.635, 1, 0.01},   {5.991, 2, 0.05},   {14.067, 7, 0.05},
         {22.362, 13, 0.05}, {27.688, 13, 0.01}, {65.171, 48, 0.05}, {47.335, 48, 0.50},
     };
-    for (const auto& row : rows) {
-        EXPECT_NEAR(ChiSquareUpperTail(row.statistic, row.degreesOfFreedom), row.p, row.p * 2e-3)
-            << row.statistic << " with " << row.degreesOfFreedom;
+    for (const auto& [statistic, freedom, p] : rows) {
+        EXPECT_NEAR(ChiSquareUpperTail(statistic, freedom), p, p * 2e-3) << statistic << " with " << freedom;
     }
     EXPECT_EQ(ChiSquareUpperTail(0, 5), 1.0);
     EXPECT_THROW(ChiSquareUpperTail(1, 0), std::domain_error);

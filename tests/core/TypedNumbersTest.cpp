@@ -33,11 +33,8 @@ TEST(TypedBallTest, TypedBallsAreNumbersInRangeComparedByValue) {
 }
 
 TEST(TypedNumbersTest, FirstFaultInOrderWithDuplicatesByValue) {
-    const struct {
-        std::vector<std::string> texts;
-        TypedNumberFault fault;
-        std::size_t position;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, TypedNumberFault, std::size_t> cases[] = {
+        // texts, fault, where
         {{"7", "07"}, TypedNumberFault::Duplicate, 2},
         {{"4", "1", "3.5"}, TypedNumberFault::Duplicate, 3},
         {{"1", "", "x"}, TypedNumberFault::Empty, 2},
@@ -46,11 +43,11 @@ TEST(TypedNumbersTest, FirstFaultInOrderWithDuplicatesByValue) {
         {{"1e9"}, TypedNumberFault::OutOfRange, 1},
         {{"9", "50", "9"}, TypedNumberFault::OutOfRange, 2},
     };
-    for (const auto& c : cases) {
-        const auto check = CheckTypedNumbers(c.texts, 49);
-        ASSERT_FALSE(check) << c.texts.back();
-        EXPECT_EQ(check.error().fault, c.fault) << c.texts.back();
-        EXPECT_EQ(check.error().position, c.position) << c.texts.back();
+    for (const auto& [texts, fault, position] : cases) {
+        const auto check = CheckTypedNumbers(texts, 49);
+        ASSERT_FALSE(check) << texts.back();
+        EXPECT_EQ(std::pair(check.error().fault, check.error().position), std::pair(fault, position))
+            << texts.back();
     }
 
     const std::vector<std::string> good{"1", " 2 ", "2.5e1", "48.5", "3.5"};
