@@ -38,15 +38,10 @@ std::optional<Refusal> RefusalOf(const Checked& checked) {
 }
 
 TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
-    struct Case {
-        Game game;
-        int box;
-        Balls balls;
-        std::optional<Refusal> expected;
-    };
     const Refusal thunderball =
         InputError("You must enter a numeric value between 1 and 14 in Thunderball box", 7);
-    const std::vector<Case> cases = {
+    const std::tuple<Game, int, Balls, std::optional<Refusal>> cases[] = {
+        // game, box checked, boxes, refusal
         // The Thunderball has its own range and message, and may equal a main ball.
         {Game::Thunderball, 7, {"1", "2", "3", "4", "5", "", "14"}, std::nullopt},
         {Game::Thunderball, 7, {"1", "2", "3", "4", "5", "", "15"}, thunderball},
@@ -66,10 +61,9 @@ TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
         {Game::DailyPlay, 7, {"1", "2", "3", "4", "5", "6", "02"}, Different(27, 7)},
         {Game::DailyPlay, 7, {"1", "2", "3", "4", "5", "6", "27"}, std::nullopt},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(RefusalOf(CheckBallBox(c.game, c.box, c.balls)), c.expected)
-            << GameName(c.game) << " box " << c.box << " \"" << c.balls[static_cast<std::size_t>(c.box - 1)]
-            << "\"";
+    for (const auto& [game, box, balls, expected] : cases) {
+        EXPECT_EQ(RefusalOf(CheckBallBox(game, box, balls)), expected)
+            << GameName(game) << " box " << box << " \"" << balls[static_cast<std::size_t>(box - 1)] << "\"";
     }
     EXPECT_FALSE(UsesBallBox(Game::Thunderball, 6));
     EXPECT_FALSE(UsesBallBox(Game::LottoExtra, 7));
