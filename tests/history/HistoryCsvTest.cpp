@@ -1,7 +1,6 @@
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
+#include "core/Files.h"
 #include "core/History.h"
 #include "core/HistoryCheck.h"
 #include "history/HistoryCsv.h"
@@ -10,18 +9,12 @@
 namespace quintara {
 namespace {
 
-std::string ReadSource(const std::string& relative) {
-    std::ifstream in(std::string(QUINTARA_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(HistoryCsvTest, TheRealHistoriesRoundTrip) {
     test::TempDir dir;
     for (const char* name : {"lotto", "thunderball"}) {
         const Game game = *GameFromName(name);
-        const std::string csv = ReadSource(std::string("data/history/") + name + ".csv");
+        const std::string csv =
+            ReadWholeFile(std::string(QUINTARA_SOURCE_DIR) + "/data/history/" + name + ".csv").Value();
         const auto report = ImportHistoryCsv(game, csv, dir.Path());
         ASSERT_TRUE(report.Ok()) << report.GetError().message;
         EXPECT_EQ(report->draws, game == Game::Lotto ? 2065u : 964u);
