@@ -10,7 +10,8 @@
 namespace quintara {
 namespace {
 
-std::vector<int> Balls(const OneBased<FrequencyRec>& table) {
+template <class Rec>
+std::vector<int> Balls(const OneBased<Rec>& table) {
     std::vector<int> balls;
     for (const auto& rec : table) {
         balls.push_back(rec.Ball);
@@ -39,9 +40,7 @@ TEST(StatisticsTest, TheShellSortLeavesEqualKeysInItsOwnOrder) {
 
     OneBased<LastDrawnRec> dates{{10, 1}, {30, 2}, {20, 3}, {30, 4}};
     SortLastDrawn(dates);
-    EXPECT_EQ(dates[1].Ball, 2);
-    EXPECT_EQ(dates[2].Ball, 4);
-    EXPECT_EQ(dates[4].Ball, 1);
+    EXPECT_EQ(Balls(dates), (std::vector<int>{2, 4, 3, 1}));
 
     OneBased<std::int16_t> values{5, 3, 9, 1};
     SortIntegers(values, 4);
