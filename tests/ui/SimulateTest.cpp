@@ -198,12 +198,8 @@ TEST_F(MainWindowTest, NumberOfDrawsRefusalsReachTheUserAndItsCloseBoxRunsNothin
     EXPECT_EQ(desktop.eventTurns, turnsBefore);
     EXPECT_TRUE(main.cmbAlgorithms.enabled && main.cmbWheels.enabled);
 
-    // A history of 100 draws is refused up front, before any number is asked for.
-    quintara::test::HistoryBuilder<LottoDrawRec> hundred;
-    for (int d = 0; d < 100; ++d) {
-        hundred.Draw({1, 2, 3, 4, 5, 6}, 7);
-    }
-    hundred.WriteTo(dir.Path());
+    // A history of 100 draws (the newest of these) is refused up front, before any number is asked for.
+    std::filesystem::resize_file(HistoryPath(dir.Path(), Game::Lotto), 100 * 44);
     main.mnuDrawLotto.Click();
     const auto showings = desktop.showings.size();
     main.mnuSimulateFinalNumbers.Click();
