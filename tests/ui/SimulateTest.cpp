@@ -162,12 +162,8 @@ TEST_F(StartedMainWindowTest, ThunderballBallRunRefillsTheOpenReportWithItsOwnCa
 }
 
 TEST_F(MainWindowTest, NumberOfDrawsRefusalsReachTheUserAndItsCloseBoxRunsNothing) {
-    quintara::test::HistoryBuilder<LottoDrawRec> history;
-    for (int d = 0; d < 150; ++d) {
-        const int base = 1 + d % 40;
-        history.Draw({base, base + 1, base + 3, base + 5, base + 7, base + 9}, 49 - d % 7);
-    }
-    history.WriteTo(dir.Path());
+    // The newest 150 draws of the real history.
+    std::filesystem::resize_file(HistoryPath(dir.Path(), Game::Lotto), 150 * 44);
     frmQuintara& main = Start();
     ASSERT_EQ(app.state.LastDraw, 150);
     const std::string reportBefore = app.state.ReportText = "an earlier report";
