@@ -21,19 +21,8 @@ ChartData EngineChart(ChartKind kind, const AppState& state, StatisticBalls ball
     return data;
 }
 
-// Lotto Extra draws in which ball 49 is never drawn: its cells stay unset.
-class StatsFolder : public MainWindowTest {
-protected:
-    StatsFolder() {
-        quintara::test::HistoryBuilder<LottoExtraDrawRec> lottoExtra;
-        for (int draw = 0; draw < 8; ++draw) {
-            lottoExtra.Draw(
-                {1 + draw * 6, 2 + draw * 6, 3 + draw * 6, 4 + draw * 6, 5 + draw * 6, 6 + draw * 6});
-        }
-        lottoExtra.WriteTo(dir.Path());
-    }
-};
-using StatsTest = Started<StatsFolder>;
+// The picking folder's Lotto Extra draws, in which ball 49 is never drawn: its cells stay unset.
+using StatsTest = StartedPickingTest;
 
 TEST_F(StatsTest, ListsShowTheEnginesReportsAndPrintThem) {
     main.mnuDrawLottoExtra.Click();
