@@ -46,15 +46,9 @@ TEST_F(StartedMainWindowTest, ThunderballRelaysTheWindowAndLottoPutsItBack) {
     EXPECT_TRUE(desktop.messages.empty());
 }
 
-TEST_F(MainWindowTest, DailyPlayShowsItsSeventhBallAndLottoExtraHidesTheExtra) {
-    quintara::test::HistoryBuilder<DailyPlayDrawRec>()
-        .Draw({27, 1, 23, 19, 5, 7, 12}, 0, SerialFromCivil({2003, 10, 23}))
-        .Draw({1, 2, 3, 4, 5, 6, 8})
-        .WriteTo(dir.Path());
-    quintara::test::HistoryBuilder<LottoExtraDrawRec>().Draw({1, 2, 3, 4, 5, 6}).WriteTo(dir.Path());
-    frmQuintara& main = Start();
+TEST_F(StartedPickingTest, DailyPlayShowsItsSeventhBallAndLottoExtraHidesTheExtra) {
     main.mnuDrawDailyPlay.Click();
-    EXPECT_EQ(Shown(main), "2 23/10/2003 | 27 1 23 19 5 7 | 12 |  ");
+    EXPECT_EQ(Shown(main), "12 01/06/2010 | 1 2 3 5 8 13 | 15 |  ");
     EXPECT_EQ(main.lblBonusBall.caption, "Ball 7");
     EXPECT_EQ(main.cmbSorted.ListCount(), 27);
 
