@@ -145,6 +145,7 @@ TEST_F(CheckNumbersTest, EachGameHasItsOwnBoxesAndWidth) {
         SCOPED_TRACE(GameName(game));
         app.state.CurrentGame = GameName(game);
         auto& form = app.forms.Get<frmCheckNumbers>(app, commands);
+        EXPECT_EQ(form.caption, "Check Numbers - " + GameName(game) + " Draw");
         EXPECT_EQ(form.lblCheckNumbers.caption, Info(game).layout.checkPrompt);
         EXPECT_GE(form.width, CaptionFitWidth(form.caption));
         const auto boxes = form.Boxes();

@@ -135,6 +135,7 @@ TEST_F(UpdateHistoryTest, EachGameHasItsOwnBoxesAndCancelChecksNothing) {
         SCOPED_TRACE(GameName(game));
         auto& window = Window(command);
         EXPECT_EQ(window.BoundGame(), game);
+        EXPECT_EQ(window.caption, "Quintara 2.0 - Update History - " + GameName(game) + " Draw");
         EXPECT_EQ(window.lblBonusBall.caption, Info(game).layout.updateExtraCaption);
         EXPECT_EQ(window.txtBall6.visible, Info(game).mainBalls >= 6);
         EXPECT_TRUE(window.txtBonusBall.visible);
