@@ -88,11 +88,8 @@ TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
 // codes and the operator's draw count read past, two rounds of a date kept. A header of no layout the
 // game knows, or a date of another form, is refused and quoted.
 TEST(HistoryCsvTest, TheOperatorsLayoutsReadAsOurOwn) {
-    const struct {
-        Game game;
-        std::string theirs;
-        std::string ours;
-    } cases[] = {
+    const std::tuple<Game, std::string, std::string> cases[] = {
+        // the game, its operator's file, our CSV
         {Game::Lotto59,
          "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball 6,Bonus Ball,Ball "
          "Set,Machine,Raffles,DrawNumber\r\n"
@@ -113,17 +110,16 @@ TEST(HistoryCsvTest, TheOperatorsLayoutsReadAsOurOwn) {
          "2026-12-03,5,6,7,8,9,1,T12,Excalibur 1\n"
          "2026-06-12,39,2,3,4,1,14,T6,Excalibur 7\n"},
     };
-    for (const auto& c : cases) {
-        test::TempDir theirs;
-        const auto imported = ImportHistoryCsv(c.game, c.theirs, theirs.Path());
+    for (const auto& [game, theirs, ours] : cases) {
+        test::TempDir dir;
+        const auto imported = ImportHistoryCsv(game, theirs, dir.Path());
         ASSERT_TRUE(imported.Ok()) << imported.GetError().message;
-        EXPECT_EQ(*ExportHistoryCsv(c.game, theirs.Path()), c.ours);
+        EXPECT_EQ(*ExportHistoryCsv(game, dir.Path()), ours);
 
-        const std::size_t headerEnd = c.theirs.find_first_of("\r\n");
-        const std::string header = c.theirs.substr(0, headerEnd);
-        const std::size_t rowStart = c.theirs.find('\n', headerEnd) + 1;
-        const std::string row =
-            c.theirs.substr(rowStart, c.theirs.find_first_of("\r\n", rowStart) - rowStart);
+        const std::size_t headerEnd = theirs.find_first_of("\r\n");
+        const std::string header = theirs.substr(0, headerEnd);
+        const std::size_t rowStart = theirs.find('\n', headerEnd) + 1;
+        const std::string row = theirs.substr(rowStart, theirs.find_first_of("\r\n", rowStart) - rowStart);
         const std::string pastDate = row.substr(row.find(','));
         const std::pair<std::string, std::string> refused[] = {
             // a CSV and the start of its refusal
@@ -133,14 +129,14 @@ TEST(HistoryCsvTest, TheOperatorsLayoutsReadAsOurOwn) {
             {header + "\n2026-06-13" + pastDate, "line 2: \"2026-06-13\" is not a date"},
         };
         for (const auto& [csv, message] : refused) {
-            const auto result = ImportHistoryCsv(c.game, csv, theirs.Path());
+            const auto result = ImportHistoryCsv(game, csv, dir.Path());
             ASSERT_FALSE(result.Ok()) << csv;
             EXPECT_EQ(result.GetError().message.rfind(message, 0), 0u) << result.GetError().message;
         }
     }
     // A layout is one of the game's own: a Thunderball file is no Lotto history.
     test::TempDir dir;
-    const auto wrongGame = ImportHistoryCsv(Game::Lotto59, cases[1].theirs, dir.Path());
+    const auto wrongGame = ImportHistoryCsv(Game::Lotto59, std::get<1>(cases[1]), dir.Path());
     ASSERT_FALSE(wrongGame.Ok());
     EXPECT_NE(wrongGame.GetError().message.find("is not a layout of Lotto 59 draws; it must read " +
                                                 HistoryCsvHeader(Game::Lotto59)),
