@@ -7,32 +7,25 @@ namespace {
 
 TEST(ChanceTestsTest, UpperTailMatchesPublishedChiSquareTables) {
     // Critical values from the standard tables, given there to three decimals.
-    const struct {
-        double statistic;
-        int degreesOfFreedom;
-        double p;
-    } rows[] = {
+    const std::tuple<double, int, double> rows[] = {
+        // statistic, degrees of freedom, upper tail
         {3.841, 1, 0.05},   {6.635, 1, 0.01},   {5.991, 2, 0.05},   {14.067, 7, 0.05},
         {22.362, 13, 0.05}, {27.688, 13, 0.01}, {65.171, 48, 0.05}, {47.335, 48, 0.50},
     };
-    for (const auto& row : rows) {
-        EXPECT_NEAR(ChiSquareUpperTail(row.statistic, row.degreesOfFreedom), row.p, row.p * 2e-3)
-            << row.statistic << " with " << row.degreesOfFreedom;
+    for (const auto& [statistic, freedom, p] : rows) {
+        EXPECT_NEAR(ChiSquareUpperTail(statistic, freedom), p, p * 2e-3) << statistic << " with " << freedom;
     }
     EXPECT_EQ(ChiSquareUpperTail(0, 5), 1.0);
     EXPECT_THROW(ChiSquareUpperTail(1, 0), std::domain_error);
 }
 
 TEST(ChanceTestsTest, ChancesAndCountsAsReportsWriteThem) {
-    const struct {
-        double p;
-        const char* text;
-    } rows[] = {
+    const std::pair<double, const char*> rows[] = {
         {0.4149, "p = 0.41"}, {0.0499999, "p = 0.049"}, {0.003, "p = 0.003"}, {0.0009, "p < 0.001"},
         {0.995, "p > 0.99"},  {0.1, "p = 0.10"},        {0.001, "p = 0.001"},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(PValueText(row.p), row.text) << row.p;
+    for (const auto& [p, text] : rows) {
+        EXPECT_EQ(PValueText(p), text) << p;
     }
     EXPECT_EQ(GroupedThousands(2065), "2,065");
     EXPECT_EQ(GroupedThousands(964), "964");

@@ -48,17 +48,11 @@ TEST(RecordsTest, FilesRoundTripAndFixedStringsKeepTheirBlanks) {
     ASSERT_TRUE(WriteRecordFile(dir / "t.dat", 52, draws).Ok());
     const auto back = ReadRecordFile<ThunderballDrawRec>(dir / "t.dat", 52);
     ASSERT_TRUE(back.Ok());
-    ASSERT_EQ(back->Size(), 2u);
-    EXPECT_EQ((*back)[1], draws[1]);
-    EXPECT_EQ((*back)[2].Balls[2], 32767);
-    EXPECT_EQ((*back)[2].Balls[3], -32768);
-    EXPECT_EQ((*back)[1].Machine.Text(), "Excalibur  ");
-    EXPECT_EQ((*back)[2].Machine.Text(), "a very long");
-    EXPECT_EQ((*back)[2].BallSet.Text(), "    ");
-    // No temporary file is left beside it.
-    EXPECT_EQ(
-        std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()),
-        1);
+    EXPECT_EQ(*back, draws);
+    // Text is cut to its field and padded with blanks.
+    EXPECT_EQ(draws[1].Machine.Text(), "Excalibur  ");
+    EXPECT_EQ(draws[2].Machine.Text(), "a very long");
+    EXPECT_EQ(draws[2].BallSet.Text(), "    ");
 
     // A Lotto Extra saved line uses the Lotto layout in a 48-byte slot.
     OneBased<LottoDrawRec> lines{{0, {1, 2, 3, 4, 5, 6}, 0, 0, ""}};

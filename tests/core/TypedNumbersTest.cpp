@@ -7,12 +7,34 @@
 namespace quintara {
 namespace {
 
+TEST(TypedBallTest, TypedBallsAreNumbersInRangeComparedByValue) {
+    EXPECT_EQ(TypedBall("7", 49), 7);
+    EXPECT_EQ(TypedBall(" 07 ", 49), 7);
+    EXPECT_EQ(TypedBall("2.5", 49), 2);
+    EXPECT_EQ(TypedBall("3.5", 49), 4);
+    EXPECT_EQ(TypedBall("49", 49), 49);
+    EXPECT_EQ(TypedBall("1", 14), 1);
+    for (const char* refused : {"", "0", "0.6", "50", "49.4", "-1", "7a", "seven", "."}) {
+        EXPECT_EQ(TypedBall(refused, 49), std::nullopt) << refused;
+    }
+    EXPECT_EQ(TypedBall("15", 14), std::nullopt);
+
+    EXPECT_TRUE(SameTypedNumber("5", "05"));
+    EXPECT_TRUE(SameTypedNumber("5", " 5.0"));
+    EXPECT_TRUE(SameTypedNumber("2", "2.5"));
+    EXPECT_FALSE(SameTypedNumber("5", "6"));
+    EXPECT_FALSE(SameTypedNumber("5", ""));
+    EXPECT_FALSE(SameTypedNumber("", "x"));
+    EXPECT_TRUE(SameTypedNumber("x", "x"));
+
+    const std::int16_t earlier[] = {3, 9, 27};
+    EXPECT_TRUE(IsDuplicateBall(9, earlier));
+    EXPECT_FALSE(IsDuplicateBall(4, earlier));
+}
+
 TEST(TypedNumbersTest, FirstFaultInOrderWithDuplicatesByValue) {
-    const struct {
-        std::vector<std::string> texts;
-        TypedNumberFault fault;
-        std::size_t position;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, TypedNumberFault, std::size_t> cases[] = {
+        // texts, fault, where
         {{"7", "07"}, TypedNumberFault::Duplicate, 2},
         {{"4", "1", "3.5"}, TypedNumberFault::Duplicate, 3},
         {{"1", "", "x"}, TypedNumberFault::Empty, 2},
@@ -21,11 +43,11 @@ TEST(TypedNumbersTest, FirstFaultInOrderWithDuplicatesByValue) {
         {{"1e9"}, TypedNumberFault::OutOfRange, 1},
         {{"9", "50", "9"}, TypedNumberFault::OutOfRange, 2},
     };
-    for (const auto& c : cases) {
-        const auto check = CheckTypedNumbers(c.texts, 49);
-        ASSERT_FALSE(check) << c.texts.back();
-        EXPECT_EQ(check.error().fault, c.fault) << c.texts.back();
-        EXPECT_EQ(check.error().position, c.position) << c.texts.back();
+    for (const auto& [texts, fault, position] : cases) {
+        const auto check = CheckTypedNumbers(texts, 49);
+        ASSERT_FALSE(check) << texts.back();
+        EXPECT_EQ(std::pair(check.error().fault, check.error().position), std::pair(fault, position))
+            << texts.back();
     }
 
     const std::vector<std::string> good{"1", " 2 ", "2.5e1", "48.5", "3.5"};

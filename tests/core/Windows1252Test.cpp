@@ -22,12 +22,8 @@ TEST(Windows1252Test, EveryByteDecodesToUtf8AndEncodesBack) {
 }
 
 TEST(Windows1252Test, CharactersOutsideTheCodePageAndMalformedUtf8AreRefused) {
-    const struct {
-        std::string text;
-        std::size_t offset;
-        std::uint32_t codePoint;
-        std::string description;
-    } cases[] = {
+    // The text, where its fault starts, the code point (0 for bytes that are not UTF-8) and the fault.
+    const std::tuple<std::string, std::size_t, std::uint32_t, std::string> cases[] = {
         {"Wa\u0142\u0119sa", 2, 0x142, "the character \"\u0142\" (U+0142), which Windows-1252 cannot hold"},
         {"\U0001F600", 0, 0x1F600, "the character \"\U0001F600\" (U+1F600), which Windows-1252 cannot hold"},
         {"ab\xC0\x80", 2, 0, "bytes that are not UTF-8 text"},        // overlong NUL
@@ -37,13 +33,13 @@ TEST(Windows1252Test, CharactersOutsideTheCodePageAndMalformedUtf8AreRefused) {
         {"x\x80", 1, 0, "bytes that are not UTF-8 text"},             // a stray continuation byte
         {"\xF4\x90\x80\x80", 0, 0, "bytes that are not UTF-8 text"},  // above U+10FFFF
     };
-    for (const auto& c : cases) {
-        const Windows1252Text encoded = EncodeWindows1252(c.text);
-        ASSERT_FALSE(encoded.Ok()) << c.text;
-        EXPECT_EQ(encoded.fault->offset, c.offset) << c.text;
-        EXPECT_EQ(encoded.fault->codePoint, c.codePoint) << c.text;
-        EXPECT_EQ(encoded.fault->Describe(c.text), c.description);
-        EXPECT_EQ(IsUtf8(c.text), c.codePoint != 0) << c.text;
+    for (const auto& [text, offset, codePoint, description] : cases) {
+        const Windows1252Text encoded = EncodeWindows1252(text);
+        ASSERT_FALSE(encoded.Ok()) << text;
+        EXPECT_EQ(encoded.fault->offset, offset) << text;
+        EXPECT_EQ(encoded.fault->codePoint, codePoint) << text;
+        EXPECT_EQ(encoded.fault->Describe(text), description);
+        EXPECT_EQ(IsUtf8(text), codePoint != 0) << text;
     }
     EXPECT_EQ(EncodeWindows1252("\u20AC5 \u00C9t\u00E9").bytes,
               "\x80"
@@ -58,8 +54,6 @@ TEST(Windows1252Test, RecordFieldsRefuseControlCharactersAndUpperCaseTheCodePage
         EXPECT_TRUE(encoded.fault->Describe(text).starts_with("the control character U+00")) << text;
     }
     EXPECT_EQ(EncodeWindows1252Field("a\nb").fault->Describe("a\nb"), "the control character U+000A");
-    EXPECT_EQ(EncodeWindows1252Field("M\u00E9rlin \u20AC").bytes,
-              EncodeWindows1252("M\u00E9rlin \u20AC").bytes);
     EXPECT_EQ(EncodeWindows1252Field("\u0142").fault->Describe("\u0142"),
               EncodeWindows1252("\u0142").fault->Describe("\u0142"));
 

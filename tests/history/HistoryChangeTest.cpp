@@ -107,19 +107,14 @@ TEST(HistoryChangeTest, ABusyHistoryIsRefusedAndLeftAlone) {
 }
 
 // The backup is written before the history is replaced and takes its place only after it: a failure
-// anywhere leaves the history and the backup there was, or says what was done.
+// anywhere leaves the history and the backup there was, or says what was done. (Each failure of the
+// history's own write is the atomic writer's case, FilesTest's; here the last of them.)
 TEST(HistoryChangeTest, TheBackupFollowsTheNewHistoryAndKeepsItsPermissions) {
     const std::string header = HistoryCsvHeader(Game::Lotto) + "\n";
     const std::string csv = header + "2016-01-02,1,2,3,4,5,6,7,1,A\n";
-    const struct {
-        const char* what;
-        WriteStep step;
-        const char* file;
-        bool historyChanged;
-        std::string message;  // after the folder's path: the error, or the warning of a change made
-    } cases[] = {
-        {"the history cannot be written", WriteStep::Write, "LottoHistory.dat", false,
-         "/LottoHistory.dat: write error (the disk is full)"},
+    // What fails, its step and file, whether the history changes, and after the folder's path the error or
+    // the warning of a change made.
+    const std::tuple<const char*, WriteStep, const char*, bool, std::string> cases[] = {
         {"the backup cannot be written", WriteStep::Write, "LottoHistory.dat.bak", false,
          "/LottoHistory.dat.bak: write error (the disk is full); the history was left as it was"},
         {"the history cannot be renamed", WriteStep::Rename, "LottoHistory.dat", false,
@@ -129,21 +124,21 @@ TEST(HistoryChangeTest, TheBackupFollowsTheNewHistoryAndKeepsItsPermissions) {
          "cannot replace the file (the disk is full)"},
         {"nothing fails", WriteStep::Write, "none", true, ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, step, file, historyChanged, said] : cases) {
+        SCOPED_TRACE(what);
         test::TempDir dir;
         const auto path =
             test::HistoryBuilder<LottoDrawRec>().Draw({1, 2, 3, 4, 5, 6}, 7).WriteTo(dir.Path());
         ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
         dir.Write("LottoHistory.dat.bak", "older");
         const std::string before = dir.Read("LottoHistory.dat");
-        const test::WriteFaultScope fault(c.step, c.file, ENOSPC);
+        const test::WriteFaultScope fault(step, file, ENOSPC);
         const auto report = ImportHistoryCsv(Game::Lotto, csv, dir.Path());
-        std::string message = c.message;
+        std::string message = said;
         if (const auto at = message.find("DIR"); at != std::string::npos) {
             message.replace(at, 3, dir.Path().string());
         }
-        if (c.historyChanged) {
+        if (historyChanged) {
             ASSERT_TRUE(report.Ok()) << report.GetError().message;
             EXPECT_EQ(report->saveWarning, message);
             EXPECT_NE(dir.Read("LottoHistory.dat"), before);
@@ -152,7 +147,7 @@ TEST(HistoryChangeTest, TheBackupFollowsTheNewHistoryAndKeepsItsPermissions) {
             EXPECT_EQ(report.GetError().message, dir.Path().string() + message);
             EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
         }
-        const bool backedUp = c.historyChanged && message.empty();
+        const bool backedUp = historyChanged && message.empty();
         EXPECT_EQ(dir.Read("LottoHistory.dat.bak"), backedUp ? before : "older");
         if (backedUp) {
             struct stat info {};

@@ -42,8 +42,6 @@ TEST(CsvTest, ReadsWhatSpreadsheetsWrite) {
         EXPECT_EQ(ReadCsv(CsvField(text) + ",z")->front().fields, (std::vector<std::string>{text, "z"}))
             << text;
     }
-    EXPECT_EQ(CsvField("Mer,lin"), "\"Mer,lin\"");
-    EXPECT_EQ(CsvField("Arthur"), "Arthur");
 }
 
 // Text fields: Windows-1252 in the file, UTF-8 in the CSV, no silent cut, the same trimming both ways.
@@ -77,32 +75,27 @@ TEST(HistoryCsvSafetyTest, TextFieldsAreEncodedCheckedAndRoundTrip) {
     ASSERT_TRUE(ImportHistoryCsv(Game::LottoExtra, extra, dir.Path()).Ok());
     EXPECT_EQ(ExportHistoryCsv(Game::LottoExtra, dir.Path()).Value(), extra);
 
-    const struct {
-        Game game;
-        std::string csv;
-        std::string message;
-    } refused[] = {
-        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\n",
+    const std::pair<std::string, std::string> refused[] = {
+        {"2015-10-07,30,7,44,11,49,5,25,4,M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\n",
          "line 2: machine \"M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\" is 10 characters long; a Lotto machine "
          "holds at most 9"},
         // Characters a record cannot hold, and ASCII too long, are the fuzzing corpus's cases.
-        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,-4,Arthur\n",
+        {"2015-10-07,30,7,44,11,49,5,25,-4,Arthur\n",
          "line 2: ball_set \"-4\" is not a whole number from 0 to 32767"},
-        {Game::Lotto, kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,40000,Arthur\n",
+        {"2015-10-07,30,7,44,11,49,5,25,40000,Arthur\n",
          "line 2: ball_set \"40000\" is not a whole number from 0 to 32767"},
     };
-    for (const auto& c : refused) {
+    for (const auto& [row, message] : refused) {
         test::TempDir empty;
-        const auto result = ImportHistoryCsv(c.game, c.csv, empty.Path());
-        ASSERT_FALSE(result.Ok()) << c.csv;
-        EXPECT_EQ(result.GetError().message, c.message);
-        EXPECT_FALSE(fs::exists(HistoryPath(empty.Path(), c.game)));
+        const auto result = ImportHistoryCsv(Game::Lotto, kLottoHeader + row, empty.Path());
+        ASSERT_FALSE(result.Ok()) << row;
+        EXPECT_EQ(result.GetError().message, message);
+        EXPECT_FALSE(fs::exists(HistoryPath(empty.Path(), Game::Lotto)));
     }
 }
 
 TEST(HistoryCsvSafetyTest, ReplacingAHistoryKeepsTheOldFileAndErrorsNameTheCsv) {
     test::TempDir dir;
-    const auto history = HistoryPath(dir.Path(), Game::Lotto);
     const std::string one = kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,Guinevere\n";
     // Nothing to keep the first time.
     auto report = ImportHistoryCsv(Game::Lotto, one, dir.Path());
@@ -114,7 +107,6 @@ TEST(HistoryCsvSafetyTest, ReplacingAHistoryKeepsTheOldFileAndErrorsNameTheCsv) 
     ASSERT_TRUE(report.Ok());
     ASSERT_TRUE(report->backup);
     EXPECT_EQ(*report->backup, dir / "LottoHistory.dat.bak");
-    EXPECT_EQ(BackupPathFor(history), dir / "LottoHistory.dat.bak");
     EXPECT_EQ(dir.Read("LottoHistory.dat.bak"), before);
 
     // A CSV file's errors start with its path (the reasons are the reader's), and leave the history.
@@ -146,10 +138,8 @@ TEST(HistoryCsvSafetyTest, AMergeAddsOnlyNewerDrawsAndRefusesAConflict) {
                                "2010-05-01,1,2,3,4,5,6,3,Excalibur 5\n";
     auto report = ImportHistoryCsv(Game::Thunderball, weekly, dir.Path(), ImportMode::Merge);
     ASSERT_TRUE(report.Ok()) << report.GetError().message;
-    EXPECT_EQ(report->draws, 4u);
-    EXPECT_EQ(report->added, 2u);
-    EXPECT_EQ(report->alreadyHeld, 1u);
-    EXPECT_EQ(report->older, 1u);
+    EXPECT_EQ(std::tuple(report->draws, report->added, report->alreadyHeld, report->older),
+              std::tuple(4u, 2u, 1u, 1u));
     ASSERT_TRUE(report->backup);
     EXPECT_EQ(dir.Read("ThunderballHistory.dat.bak"), before);
     const auto merged = ReadHistory<ThunderballDrawRec>(dir.Path());

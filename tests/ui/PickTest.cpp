@@ -42,10 +42,7 @@ TEST_F(StartedPickingTest, FiveLineLottoPickShowsListsAndPrintsItsLines) {
     EXPECT_EQ(list->caption, "Picked Numbers - Lotto Draw");
     EXPECT_EQ(list->txtPickedNumbers.text, text);
     EXPECT_EQ(*list->left, (desktop.screenWidth - list->width) / 2);
-    desktop.printerAnswers = {true};
-    list->mnuPrintPickedNumbers.Click();
-    ASSERT_EQ(desktop.printouts.size(), 1u);
-    EXPECT_EQ(desktop.printouts[0].text, text + "\r\n");
+    EXPECT_EQ(Printed(desktop, list->mnuPrintPickedNumbers), text + "\r\n");
 }
 
 TEST_F(StartedPickingTest, ThunderballListsFiveNumbersAndDailyPlayShowsSeven) {
@@ -60,7 +57,6 @@ TEST_F(StartedPickingTest, ThunderballListsFiveNumbersAndDailyPlayShowsSeven) {
     main.cmbWheels.SetListIndex(1);
     main.mnuPick6.Click();
     EXPECT_EQ(main.caption, "Quintara - Pick Mode - Daily Play Draw");
-    EXPECT_EQ(app.session.WheelIndex, 1);
     const auto& lines = app.state.DailyPlayPickedLines;
     EXPECT_EQ(lines, ExpectedLines(Game::DailyPlay, 0,
                                    WheelOf("10 Line Wheel frm 16_DailyPlay.txt", Game::DailyPlay))

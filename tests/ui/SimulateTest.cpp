@@ -91,10 +91,7 @@ TEST_F(StartedMainWindowTest, SevenNumberRunReportsAndLeavesTheHistoryItsStatist
     // Beside the totals, what chance would have given and how the two compare; Print and Save give both.
     EXPECT_EQ(report->txtChance.text, ChanceReportText(expected, SimulationCommand::MainBalls, kCrLf));
     const std::string whole = expected.ReportText + "\r\n\r\n" + report->txtChance.text;
-    desktop.printerAnswers = {true};
-    report->mnuPrintReport.Click();
-    ASSERT_EQ(desktop.printouts.size(), 1u);
-    EXPECT_EQ(desktop.printouts[0].text, whole + "\r\n");
+    EXPECT_EQ(Printed(desktop, report->mnuPrintReport), whole + "\r\n");
     desktop.fileAnswers = {(dir.Path() / "wins.txt").string()};
     report->mnuFileSave.Click();
     EXPECT_EQ(dir.Read("wins.txt"), whole + "\r\n");
@@ -165,12 +162,8 @@ TEST_F(StartedMainWindowTest, ThunderballBallRunRefillsTheOpenReportWithItsOwnCa
 }
 
 TEST_F(MainWindowTest, NumberOfDrawsRefusalsReachTheUserAndItsCloseBoxRunsNothing) {
-    quintara::test::HistoryBuilder<LottoDrawRec> history;
-    for (int d = 0; d < 150; ++d) {
-        const int base = 1 + d % 40;
-        history.Draw({base, base + 1, base + 3, base + 5, base + 7, base + 9}, 49 - d % 7);
-    }
-    history.WriteTo(dir.Path());
+    // The newest 150 draws of the real history.
+    std::filesystem::resize_file(HistoryPath(dir.Path(), Game::Lotto), 150 * 44);
     frmQuintara& main = Start();
     ASSERT_EQ(app.state.LastDraw, 150);
     const std::string reportBefore = app.state.ReportText = "an earlier report";
@@ -201,12 +194,8 @@ TEST_F(MainWindowTest, NumberOfDrawsRefusalsReachTheUserAndItsCloseBoxRunsNothin
     EXPECT_EQ(desktop.eventTurns, turnsBefore);
     EXPECT_TRUE(main.cmbAlgorithms.enabled && main.cmbWheels.enabled);
 
-    // A history of 100 draws is refused up front, before any number is asked for.
-    quintara::test::HistoryBuilder<LottoDrawRec> hundred;
-    for (int d = 0; d < 100; ++d) {
-        hundred.Draw({1, 2, 3, 4, 5, 6}, 7);
-    }
-    hundred.WriteTo(dir.Path());
+    // A history of 100 draws (the newest of these) is refused up front, before any number is asked for.
+    std::filesystem::resize_file(HistoryPath(dir.Path(), Game::Lotto), 100 * 44);
     main.mnuDrawLotto.Click();
     const auto showings = desktop.showings.size();
     main.mnuSimulateFinalNumbers.Click();

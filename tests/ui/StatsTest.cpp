@@ -21,19 +21,8 @@ ChartData EngineChart(ChartKind kind, const AppState& state, StatisticBalls ball
     return data;
 }
 
-// Lotto Extra draws in which ball 49 is never drawn: its cells stay unset.
-class StatsFolder : public MainWindowTest {
-protected:
-    StatsFolder() {
-        quintara::test::HistoryBuilder<LottoExtraDrawRec> lottoExtra;
-        for (int draw = 0; draw < 8; ++draw) {
-            lottoExtra.Draw(
-                {1 + draw * 6, 2 + draw * 6, 3 + draw * 6, 4 + draw * 6, 5 + draw * 6, 6 + draw * 6});
-        }
-        lottoExtra.WriteTo(dir.Path());
-    }
-};
-using StatsTest = Started<StatsFolder>;
+// The picking folder's Lotto Extra draws, in which ball 49 is never drawn: its cells stay unset.
+using StatsTest = StartedPickingTest;
 
 TEST_F(StatsTest, ListsShowTheEnginesReportsAndPrintThem) {
     main.mnuDrawLottoExtra.Click();
@@ -52,10 +41,7 @@ TEST_F(StatsTest, ListsShowTheEnginesReportsAndPrintThem) {
     lastDrawn->UserResizes(200, 1000);
     EXPECT_EQ(std::vector({box.width, box.height}), std::vector({0, 0}));
 
-    desktop.printerAnswers = {true};
-    lastDrawn->mnuPrintLastDrawn.Click();
-    ASSERT_EQ(desktop.printouts.size(), 1u);
-    EXPECT_EQ(desktop.printouts[0].text, box.text + "\r\n");
+    EXPECT_EQ(Printed(desktop, lastDrawn->mnuPrintLastDrawn), box.text + "\r\n");
 
     main.mnuListsBallAverages.Click();
     auto* averages = app.forms.Find<frmBallAverages>();
@@ -161,10 +147,7 @@ TEST_F(StatsTest, FrequencyChartAndAveragesListSayWhetherTheCountsAreInLineWithE
     auto& averages = *app.forms.Find<frmBallAverages>();
     EXPECT_EQ(averages.lblEqualChances.caption, sentence(StatisticBalls::Main));
     EXPECT_GT(averages.lblEqualChances.top, averages.txtBallAverages.top + averages.txtBallAverages.height);
-    desktop.printerAnswers = {true};
-    averages.mnuPrintBallAverages.Click();
-    ASSERT_EQ(desktop.printouts.size(), 1u);
-    EXPECT_EQ(desktop.printouts[0].text,
+    EXPECT_EQ(Printed(desktop, averages.mnuPrintBallAverages),
               averages.txtBallAverages.text + "\r\n" + averages.lblEqualChances.caption + "\r\n");
 }
 

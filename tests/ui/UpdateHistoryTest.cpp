@@ -95,10 +95,9 @@ TEST_F(UpdateHistoryTest, LottoChecksItsBoxesAndAddsDrawNPlusOne) {
     EXPECT_EQ(Shown(main), std::to_string(n + 1) + " 05/12/2026 | 5 9 30 41 12 7 | 8 | 0 MERLIN");
     EXPECT_EQ(main.txtNumberOfDraws.text, std::to_string(n + 1));
     EXPECT_EQ(window.txtDrawNumber.text, std::to_string(n + 2));
-    for (const TextBox* box :
-         {&window.txtBall1, &window.txtBonusBall, &window.txtDrawDate, &window.txtMachine}) {
-        EXPECT_EQ(box->text, "");
-    }
+    EXPECT_EQ(
+        window.txtBall1.text + window.txtBonusBall.text + window.txtDrawDate.text + window.txtMachine.text,
+        "");
     EXPECT_FALSE(desktop.busy);
 }
 
@@ -160,9 +159,9 @@ TEST_F(UpdateHistoryTest, AGameWithoutDrawsRefusesItsCommandsUntilTheFirstDrawIs
     main.mnuDrawLottoExtra.Click();
     const Message noDraws{NoDrawsMessage(Game::LottoExtra), "No Draws", MsgBoxIcon::Exclamation};
     const auto lines = app.state.PickedLines;
+    // One command of each guard: the lists and charts share theirs.
     for (MenuItem* command : {&main.mnuPick6, &main.mnuShowMostLikelyNumbers, &main.mnuSimulateFinalNumbers,
-                              &main.mnuListsLastDrawn, &main.mnuListsBallAverages, &main.mnuFrequencyBarChart,
-                              &main.mnuLastDrawnBarChart, &main.mnuBallAveragesBarChart}) {
+                              &main.mnuListsLastDrawn}) {
         desktop.messages.clear();
         command->Click();
         EXPECT_EQ(desktop.messages, std::vector<Message>{noDraws}) << command->Name();
