@@ -322,7 +322,7 @@ TEST_F(CliTest, CheckReportsTheWinningLinesOfPickedOrSavedLines) {
     lines[2].Balls = {5, 7, 11, 25, 40, 41};
     ASSERT_TRUE(
         WriteRecordFile(dir / "mine.lot", static_cast<std::size_t>(Info(Game::Lotto).recordLength), lines)
-            .Ok());
+            .has_value());
     const Json saved = Document(Run("check --game lotto --lines " + app + "mine.lot --draw 2065 --json").out);
     EXPECT_EQ(saved["numbers"], Json::parse("[30, 7, 44, 11, 49, 5, 25]"));
     EXPECT_EQ(saved["counts"], Json::parse(R"({"3": 1, "4": 0, "5": 0, "5_and_bonus": 0, "6": 1, "7": 0})"));
@@ -375,14 +375,14 @@ TEST_F(CliTest, RecordTextLeavesAsUtf8EvenFromABytesNoUtf8Holds) {
     // Windows-1252 in the file (the import's tests show how it gets there); 0xFF would start no UTF-8.
     const OneBased<LottoExtraDrawRec> draws{
         {SerialFromCivil({2015, 10, 7}), {1, 2, 3, 4, 5, 6}, "\xE9t\xE9", "\xFF\xE9rlin"}};
-    ASSERT_TRUE(WriteRecordFile(dir / "LottoExtraHistory.dat", 48, draws).Ok());
+    ASSERT_TRUE(WriteRecordFile(dir / "LottoExtraHistory.dat", 48, draws).has_value());
     const Json json = Document(Run("draws --game lotto-extra --json").out);
     EXPECT_EQ(json["draws"][0]["machine"], "\u00FF\u00E9rlin");
     EXPECT_EQ(json["draws"][0]["ball_set"], "\u00E9t\u00E9");
     EXPECT_NE(Run("draws --game lotto-extra").out.find("Ball Set \u00E9t\u00E9  Machine \u00FF\u00E9rlin\n"),
               std::string::npos);
     EXPECT_EQ(Run("export-history --game lotto-extra").out,
-              ExportHistoryCsv(Game::LottoExtra, dir.Path()).Value());
+              ExportHistoryCsv(Game::LottoExtra, dir.Path()).value());
 }
 
 TEST_F(CliTest, VerifyAndExportNameEveryDamagedRecord) {
@@ -396,7 +396,7 @@ TEST_F(CliTest, VerifyAndExportNameEveryDamagedRecord) {
         .Draw({1, 1, 3, 4, 5, 32767}, 7, std::numeric_limits<double>::quiet_NaN())
         .WriteTo(dir.Path());
     // The list is the engine's; the command prints every record, past the engine's default limit of 20.
-    const auto problems = VerifyHistory(Game::Lotto, dir.Path()).Value();
+    const auto problems = VerifyHistory(Game::Lotto, dir.Path()).value();
     ASSERT_EQ(problems.size(), 4U);
     const CliRun verify = Run("verify-history --game lotto");
     EXPECT_EQ(verify.status, 1);
@@ -410,7 +410,7 @@ TEST_F(CliTest, VerifyAndExportNameEveryDamagedRecord) {
     const CliRun exported = Run("export-history --game lotto");
     EXPECT_EQ(exported.status, 1);
     EXPECT_TRUE(exported.out.empty());
-    EXPECT_EQ(exported.err, "quintara-cli: " + ExportHistoryCsv(Game::Lotto, dir.Path()).GetError().message);
+    EXPECT_EQ(exported.err, "quintara-cli: " + ExportHistoryCsv(Game::Lotto, dir.Path()).error().text);
 
     const CliRun missing = Run("verify-history --game daily-play");
     EXPECT_EQ(missing.status, 1);
@@ -455,7 +455,7 @@ TEST_F(CliTest, ImportKeepsTheReplacedHistoryAndMergesOnlyNewerDraws) {
 }
 
 TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline) {
-    const auto draws = ReadHistory<LottoDrawRec>(dir.Path(), false).Value();
+    const auto draws = ReadHistory<LottoDrawRec>(dir.Path(), false).value();
     GeneratorRequest request;
     request.algorithm = std::string(AlgorithmItems(Game::Lotto)[0]);
     const auto wheel =
@@ -676,7 +676,7 @@ TEST_F(CliTest, UpdateDownloadsTheResultsAndMergesThem) {
         EXPECT_EQ(dir.Read("Thunderball39History.dat"), history);
     }
     const auto merged = MergeDownloadedResults(Game::Thunderball39, weekly, engine.Path());
-    ASSERT_TRUE(merged.Ok());
+    ASSERT_TRUE(merged.has_value());
     const CliRun added = Run(update + server.Address("/moved"));
     EXPECT_EQ(added.status, 0) << added.err;
     EXPECT_TRUE(added.out.starts_with(ResultsMergeText(Game::Thunderball39, *merged) + "\n")) << added.out;

@@ -67,7 +67,7 @@ TEST(AppDirTest, EachRuleInOrderFindsTheApplicationDirectory) {
     };
     for (const auto& c : cases) {
         const auto choice = ChooseAppDir(c.inputs);
-        ASSERT_TRUE(choice.Ok()) << c.name;
+        ASSERT_TRUE(choice.has_value()) << c.name;
         EXPECT_EQ(choice->folder, c.folder) << c.name;
         EXPECT_EQ(choice->rule, c.rule) << c.name;
     }
@@ -75,9 +75,9 @@ TEST(AppDirTest, EachRuleInOrderFindsTheApplicationDirectory) {
     const auto relative = ChooseAppDir({"here", unset, installed, unset, unset});
     EXPECT_EQ(relative->folder, fs::current_path() / "here");
     const auto nowhere = ChooseAppDir({unset, unset, installed, unset, unset});
-    ASSERT_FALSE(nowhere.Ok());
-    EXPECT_EQ(nowhere.GetError().kind, ErrorKind::Usage);
-    EXPECT_NE(nowhere.GetError().message.find("neither XDG_DATA_HOME nor HOME is set"), std::string::npos);
+    ASSERT_FALSE(nowhere.has_value());
+    EXPECT_EQ(nowhere.error().cause, RefusalCause::Usage);
+    EXPECT_NE(nowhere.error().text.find("neither XDG_DATA_HOME nor HOME is set"), std::string::npos);
     EXPECT_EQ(ShareFolderOf("/usr/bin"), fs::path("/usr/share/quintara"));
 }
 
@@ -164,7 +164,7 @@ TEST(AppDirTest, OnlyThePerUserFolderIsFilledFromTheInstallsShareFolder) {
     const std::string home = (temp / "home").string();
 
     const auto installed = PrepareAppDir({std::nullopt, std::nullopt, bin, std::nullopt, home});
-    ASSERT_TRUE(installed.Ok());
+    ASSERT_TRUE(installed.has_value());
     EXPECT_EQ(installed->choice.folder, temp / "home" / ".local" / "share" / "Quintara");
     EXPECT_EQ(installed->choice.shareFolder, temp / "usr" / "share" / "quintara");
     EXPECT_TRUE(installed->problems.empty());

@@ -45,9 +45,9 @@ TEST(RecordsTest, FilesRoundTripAndFixedStringsKeepTheirBlanks) {
     OneBased<ThunderballDrawRec> draws{
         {kDate, {1, 2, 3, 4, 34}, 14, "T8", "Excalibur"},
         {kDate - 3, {-1, 0, 32767, -32768, 5}, 1, "", "a very long machine name"}};
-    ASSERT_TRUE(WriteRecordFile(dir / "t.dat", 52, draws).Ok());
+    ASSERT_TRUE(WriteRecordFile(dir / "t.dat", 52, draws).has_value());
     const auto back = ReadRecordFile<ThunderballDrawRec>(dir / "t.dat", 52);
-    ASSERT_TRUE(back.Ok());
+    ASSERT_TRUE(back.has_value());
     ASSERT_EQ(back->Size(), 2u);
     EXPECT_EQ((*back)[1], draws[1]);
     EXPECT_EQ((*back)[2].Balls[2], 32767);

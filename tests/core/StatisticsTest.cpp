@@ -137,7 +137,7 @@ TEST(StatisticsTest, ThunderballKeepsItsOwnTables) {
 
 TEST(StatisticsTest, TheRealThunderballHistoryCountsEachThunderballOnce) {
     const auto loaded = LoadHistory(Game::Thunderball, QUINTARA_APP_DIR);
-    ASSERT_TRUE(loaded.Ok());
+    ASSERT_TRUE(loaded.has_value());
     EXPECT_EQ(std::get<OneBased<ThunderballDrawRec>>(loaded->draws).Size(), 964u);
     const GameStatistics& stats = loaded->statistics;
     EXPECT_EQ(FrequencyItems(stats.BallFrequency).front(), "Number 4 has occured 159 times.");

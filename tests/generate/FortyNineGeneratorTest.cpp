@@ -92,7 +92,7 @@ TEST(FortyNineGenerator, KeepsEveryLineFreeOfRepeatedNumbers) {
 }
 
 TEST(FortyNineGenerator, GivesTheKnownLinesOfTheRealHistoryAndEndsAtTheHundredthRepeat) {
-    const auto history = ReadHistory<LottoDrawRec>(QUINTARA_APP_DIR, false).Value();
+    const auto history = ReadHistory<LottoDrawRec>(QUINTARA_APP_DIR, false).value();
     const GameStatistics stats = ComputeStatistics(Game::Lotto, history);
     ExpectRun(history, stats.BallFrequency, stats.BallLastDrawn,
               {595,
@@ -114,7 +114,7 @@ TEST(FortyNineGenerator, GivesTheKnownLinesOfTheRealHistoryAndEndsAtTheHundredth
 // The fast generator against the straightforward one, which walks the history for every candidate line:
 // the real history and the histories as they stood 1 to 300 draws ago (so each meets its end differently).
 TEST(FortyNineGenerator, MakesTheStraightforwardVersionsLinesOnEveryHistory) {
-    const auto history = ReadHistory<LottoDrawRec>(QUINTARA_APP_DIR, false).Value();
+    const auto history = ReadHistory<LottoDrawRec>(QUINTARA_APP_DIR, false).value();
     for (const std::size_t dropped : {0UL, 1UL, 7UL, 44UL, 120UL, 300UL}) {
         OneBased<LottoDrawRec> older;
         for (std::size_t i = dropped + 1; i <= history.Size(); ++i) {

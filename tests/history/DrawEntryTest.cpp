@@ -205,7 +205,8 @@ TEST(DrawEntryTest, UpdateRefusesMissingBoxesBadNumbersAndLateDuplicates) {
     fields.balls[0] = "02";
     EXPECT_EQ(PrepareUpdate(Game::Thunderball, fields, 10).error(), Different(34, 2));
 
-    const auto failure = UpdateFailure(MakeError(ErrorKind::Unwritable, "/x/LottoHistory.dat: write error."));
+    const auto failure =
+        UpdateFailure({.text = "/x/LottoHistory.dat: write error.", .cause = RefusalCause::Unwritable});
     EXPECT_EQ(
         failure.text,
         "An Error occured Updating History File, unable to Complete\r\n/x/LottoHistory.dat: write error.");

@@ -26,7 +26,7 @@ TEST(ResultsDownloadTest, AnAddressInTheSettingsComesBeforeTheOperatorsOwn) {
 TEST(ResultsDownloadTest, ADownloadMergesItsNewDrawsOrChangesNothing) {
     test::TempDir dir;
     const Game game = Game::Thunderball39;
-    ASSERT_TRUE(ImportHistoryCsv(game, kHeader + kHeld, dir.Path()).Ok());
+    ASSERT_TRUE(ImportHistoryCsv(game, kHeader + kHeld, dir.Path()).has_value());
     const std::string file(Info(game).historyFile);
     const std::string newer = "12-Jun-2026,39,2,3,4,1,14,T6,Excalibur 7,3501\n";
     const struct {
@@ -41,20 +41,20 @@ TEST(ResultsDownloadTest, ADownloadMergesItsNewDrawsOrChangesNothing) {
     for (const auto& c : cases) {
         const std::string before = dir.Read(file);
         const auto refused = MergeDownloadedResults(game, c.body, dir.Path());
-        ASSERT_FALSE(refused.Ok()) << c.body;
-        EXPECT_EQ(refused.GetError().message.rfind(c.reason, 0), 0u) << refused.GetError().message;
+        ASSERT_FALSE(refused.has_value()) << c.body;
+        EXPECT_EQ(refused.error().text.rfind(c.reason, 0), 0u) << refused.error().text;
         EXPECT_EQ(dir.Read(file), before);
     }
 
     const std::string body = kHeader + newer + "10-Jun-2026,9,8,7,6,5,4,T6,Excalibur 7,3500\n" + kHeld;
     const auto added = MergeDownloadedResults(game, body, dir.Path());
-    ASSERT_TRUE(added.Ok()) << added.GetError().message;
+    ASSERT_TRUE(added.has_value()) << added.error().text;
     EXPECT_EQ(added->added, 2u);
     EXPECT_EQ(ResultsMergeText(game, *added),
               "Added 2 draws to the Thunderball 39 history; the newest is of 12/06/2026.");
     EXPECT_TRUE(added->backup && std::filesystem::exists(*added->backup));
     const auto again = MergeDownloadedResults(game, body, dir.Path());
-    ASSERT_TRUE(again.Ok());
+    ASSERT_TRUE(again.has_value());
     EXPECT_EQ(ResultsMergeText(game, *again), "The Thunderball 39 history was already up to date.");
 }
 
