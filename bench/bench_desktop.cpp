@@ -82,7 +82,7 @@ const fs::path& TenfoldAppDir() {
     static const fs::path dir = [] {
         using namespace quintara;
         fs::path path = CopyOfAppDir("quintara-bench-desktop-tenfold");
-        const auto real = ReadHistory<LottoDrawRec>(path, false).Value();
+        const auto real = ReadHistory<LottoDrawRec>(path, false).value();
         const double span = real[1].DrawDate - real[real.Size()].DrawDate + 7;
         OneBased<LottoDrawRec> tenfold;
         tenfold.Reserve(real.Size() * 10);
@@ -93,7 +93,7 @@ const fs::path& TenfoldAppDir() {
             }
         }
         const auto length = static_cast<std::size_t>(Info(Game::Lotto).recordLength);
-        WriteRecordFile(HistoryPath(path, Game::Lotto), length, tenfold).Value();
+        WriteRecordFile(HistoryPath(path, Game::Lotto), length, tenfold).value();
         return path;
     }();
     return dir;

@@ -25,7 +25,7 @@ const std::filesystem::path& AppDir() {
         for (const char* game : {"lotto", "thunderball"}) {
             std::ifstream in(std::string(QUINTARA_SOURCE_DIR) + "/data/history/" + game + ".csv");
             std::string csv((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            ImportHistoryCsv(*GameFromName(game), csv, path).Value();
+            ImportHistoryCsv(*GameFromName(game), csv, path).value();
         }
         return path;
     }();
@@ -33,7 +33,7 @@ const std::filesystem::path& AppDir() {
 }
 
 const OneBased<LottoDrawRec>& LottoDraws() {
-    static const auto draws = ReadHistory<LottoDrawRec>(AppDir()).Value();
+    static const auto draws = ReadHistory<LottoDrawRec>(AppDir()).value();
     return draws;
 }
 
@@ -76,11 +76,11 @@ GameStatistics StatisticsOf(Game game) {
         return ComputeStatistics(game, extra);
     }
     case Game::Thunderball:
-        return ComputeStatistics(game, ReadHistory<ThunderballDrawRec>(AppDir()).Value());
+        return ComputeStatistics(game, ReadHistory<ThunderballDrawRec>(AppDir()).value());
     case Game::Lotto59:
-        return ComputeStatistics(game, ReadHistory<Lotto59DrawRec>(AppDir()).Value());
+        return ComputeStatistics(game, ReadHistory<Lotto59DrawRec>(AppDir()).value());
     case Game::Thunderball39:
-        return ComputeStatistics(game, ReadHistory<Thunderball39DrawRec>(AppDir()).Value());
+        return ComputeStatistics(game, ReadHistory<Thunderball39DrawRec>(AppDir()).value());
     case Game::DailyPlay:
         break;
     }

@@ -15,7 +15,7 @@ const std::filesystem::path& AppDir() {
         for (const char* game : {"lotto", "thunderball"}) {
             std::ifstream in(std::string(QUINTARA_SOURCE_DIR) + "/data/history/" + game + ".csv");
             std::string csv((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            quintara::ImportHistoryCsv(*quintara::GameFromName(game), csv, path).Value();
+            quintara::ImportHistoryCsv(*quintara::GameFromName(game), csv, path).value();
         }
         return path;
     }();
@@ -33,7 +33,7 @@ BENCHMARK_CAPTURE(LoadAndCount, Lotto, "Lotto")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(LoadAndCount, Thunderball, "Thunderball")->Unit(benchmark::kMicrosecond);
 
 void StatisticsOnly(benchmark::State& state) {
-    auto draws = quintara::ReadHistory<quintara::LottoDrawRec>(AppDir()).Value();
+    auto draws = quintara::ReadHistory<quintara::LottoDrawRec>(AppDir()).value();
     for (auto _ : state) {
         auto stats = quintara::ComputeStatistics(quintara::Game::Lotto, draws);
         benchmark::DoNotOptimize(stats);

@@ -30,8 +30,8 @@ const OneBased<LottoDrawRec>& LottoDraws() {
         std::filesystem::create_directories(dir);
         std::ifstream in(std::string(QUINTARA_SOURCE_DIR) + "/data/history/lotto.csv");
         std::string csv((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        ImportHistoryCsv(Game::Lotto, csv, dir).Value();
-        return ReadHistory<LottoDrawRec>(dir).Value();
+        ImportHistoryCsv(Game::Lotto, csv, dir).value();
+        return ReadHistory<LottoDrawRec>(dir).value();
     }();
     return draws;
 }

@@ -78,7 +78,7 @@ int RunProgram(int argc, char** argv) {
     }
     const auto prepared = quintara::PrepareAppDir(quintara::ProcessAppDirInputs(appDirOption, argv[0]));
     if (!prepared) {
-        QMessageBox::critical(nullptr, "Quintara", QString::fromStdString(prepared.GetError().message));
+        QMessageBox::critical(nullptr, "Quintara", QString::fromStdString(prepared.error().text));
         return 1;
     }
     const std::string folder = prepared->choice.folder.string();

@@ -222,7 +222,7 @@ std::string WinningLinesCaption(std::int32_t winners) {
                         : "View " + std::to_string(winners) + " Winning Lines";
 }
 
-WriteStatus SaveReport(const std::filesystem::path& path, std::string_view reportText) {
+Expected<FileWritten> SaveReport(const std::filesystem::path& path, std::string_view reportText) {
     std::string bytes(reportText);
     bytes += kCrLf;
     return WriteFileAtomically(path, bytes);

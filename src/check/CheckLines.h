@@ -13,7 +13,7 @@
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
@@ -90,6 +90,6 @@ inline constexpr std::string_view kProposedReportName = "Winning Report";
 
 // Writes the report and one CR LF under `path` as given, through a temporary file, so a failure leaves
 // any old file whole; the error names the file and the reason.
-WriteStatus SaveReport(const std::filesystem::path& path, std::string_view reportText);
+Expected<FileWritten> SaveReport(const std::filesystem::path& path, std::string_view reportText);
 
 }  // namespace quintara

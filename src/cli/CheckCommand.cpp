@@ -67,9 +67,9 @@ SavedLines ReadSavedLines(Game game, const std::filesystem::path& path) {
     }
     auto read = ReadLinesFile(path, game);
     if (!read) {
-        throw Failure(read.GetError().message);
+        throw Failure(read.error().text);
     }
-    return std::move(read).Value();
+    return *std::move(read);
 }
 
 template <class Rec>

@@ -53,7 +53,7 @@ template <class Rec>
 OneBased<Rec> LoadDraws(const Context& context) {
     auto draws = ReadHistory<Rec>(context.appDir, false);
     if (!draws) {
-        throw Failure(draws.GetError().message);
+        throw Failure(draws.error().text);
     }
     return std::move(*draws);
 }

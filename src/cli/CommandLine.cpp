@@ -113,7 +113,7 @@ int CommandLine::Run(int argc, const char* const* argv, std::ostream& out, std::
 
     const auto prepared = PrepareAppDir(ProcessAppDirInputs(m_appDirOption, argv[0]));
     if (!prepared) {
-        err << "quintara-cli: " << prepared.GetError().message << "\n";
+        err << "quintara-cli: " << prepared.error().text << "\n";
         return 1;
     }
     for (const auto& problem : prepared->problems) {

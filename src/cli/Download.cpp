@@ -33,8 +33,8 @@ struct EasyDeleter {
     void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
 };
 
-Error Failed(const std::string& reason) {
-    return MakeError(ErrorKind::Unreadable, reason);
+tl::unexpected<Refusal> Failed(const std::string& reason) {
+    return Refuse(RefusalCause::Unreadable, reason);
 }
 
 // QSettings writes a key's blanks and other characters as %XX.
@@ -55,7 +55,7 @@ std::string Unescaped(const std::string& key) {
 
 }  // namespace
 
-Result<std::string> DownloadBytes(const std::string& address, const DownloadLimits& limits) {
+Expected<std::string> DownloadBytes(const std::string& address, const DownloadLimits& limits) {
     static std::once_flag initialised;
     std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     const std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());

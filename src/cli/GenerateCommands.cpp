@@ -253,9 +253,9 @@ int RunPick(Context& context, const PickOptions& options) {
     const GeneratorResult& result = run.result;
     if (const auto& name = options.save) {
         const SavedLines saved{game, result.PickedLines, result.DailyPlayPickedLines};
-        const WriteStatus written = SaveLines(*name, saved, result.LinesGeneratedDate);
+        const Expected<FileWritten> written = SaveLines(*name, saved, result.LinesGeneratedDate);
         if (!written) {
-            throw Failure(written.GetError().message);
+            throw Failure(written.error().text);
         }
         if (!written->warning.empty()) {
             context.err << "warning: " << written->warning << "\n";

@@ -131,7 +131,7 @@ int RunImportHistory(Context& context, const ImportHistoryOptions& options) {
         ImportHistoryCsvFile(options.game, options.csv, context.appDir,
                              options.merge ? ImportMode::Merge : ImportMode::Replace, InputKinds::PipesToo);
     if (!report) {
-        throw Failure(report.GetError().message);
+        throw Failure(report.error().text);
     }
     for (const auto& warning : report->warnings) {
         context.err << InputName(options.csv, InputKinds::PipesToo) << ": " << warning << "\n";
@@ -173,11 +173,11 @@ int RunUpdate(Context& context, const UpdateOptions& options) {
     const DownloadLimits limits{std::min(options.timeout, DownloadLimits{}.connectSeconds), options.timeout};
     const auto body = DownloadBytes(address, limits);
     if (!body) {
-        throw Failure(ResultsFailureText(options.game, address, body.GetError().message));
+        throw Failure(ResultsFailureText(options.game, address, body.error().text));
     }
     const auto report = MergeDownloadedResults(options.game, *body, context.appDir);
     if (!report) {
-        throw Failure(ResultsFailureText(options.game, address, report.GetError().message));
+        throw Failure(ResultsFailureText(options.game, address, report.error().text));
     }
     if (!report->saveWarning.empty()) {
         context.err << "warning: " << report->saveWarning << "\n";
@@ -196,7 +196,7 @@ void ExportHistoryOptions::Define(CLI::App& command) {
 int RunExportHistory(Context& context, const ExportHistoryOptions& options) {
     const auto csv = ExportHistoryCsv(options.game, context.appDir);
     if (!csv) {
-        std::string message = csv.GetError().message;
+        std::string message = csv.error().text;
         while (!message.empty() && message.back() == '\n') {
             message.pop_back();
         }
@@ -214,7 +214,7 @@ void VerifyHistoryOptions::Define(CLI::App& command) {
 int RunVerifyHistory(Context& context, const VerifyHistoryOptions& options) {
     const auto problems = VerifyHistory(options.game, context.appDir);
     if (!problems) {
-        throw Failure(problems.GetError().message);
+        throw Failure(problems.error().text);
     }
     const std::string history = HistoryPath(context.appDir, options.game).string();
     if (options.json) {
@@ -308,7 +308,7 @@ int RunAddDraw(Context& context, const AddDrawOptions& options) {
     DrawEntryFields fields = TypedFields(options);
     const auto held = HistoryDrawCount(game, context.appDir);
     if (!held) {
-        throw Failure(held.GetError().message);
+        throw Failure(held.error().text);
     }
     fields.drawNumber = options.number.value_or(std::to_string(static_cast<long long>(*held) + 1));
     CheckAsTheWindowDoes(game, fields);
@@ -319,7 +319,7 @@ int RunAddDraw(Context& context, const AddDrawOptions& options) {
     const UpdatePlan& plan = *prepared;
     const auto newest = NewestDrawDate(game, context.appDir);
     if (!newest) {
-        throw Failure(newest.GetError().message);
+        throw Failure(newest.error().text);
     }
     if (const Checked follows = CheckNewDrawDate(game, plan, *newest); !follows) {
         Refuse(game, follows.error());
@@ -334,7 +334,7 @@ int RunAddDraw(Context& context, const AddDrawOptions& options) {
     const auto written = plan.newDraw ? AddDraw(context.appDir, plan.record)
                                       : CorrectDraw(context.appDir, plan.drawNumber, plan.record);
     if (!written) {
-        Refuse(game, UpdateFailure(written.GetError()));
+        Refuse(game, UpdateFailure(written.error()));
     }
     if (!written->warning.empty()) {
         context.err << "warning: " << written->warning << "\n";

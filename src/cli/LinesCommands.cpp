@@ -24,7 +24,7 @@ int RunLines(Context& context, const LinesOptions& options) {
     }
     const auto read = ReadLinesFile(options.file, *game, InputKinds::PipesToo);
     if (!read) {
-        throw Failure(read.GetError().message);
+        throw Failure(read.error().text);
     }
     const SavedLines& lines = *read;
     // Every ball field of a line: a Thunderball line's sixth is its Thunderball.

@@ -50,7 +50,7 @@ bool HoldsProgramFiles(const fs::path& folder) {
     });
 }
 
-Result<AppDirChoice> ChooseAppDir(const AppDirInputs& inputs) {
+Expected<AppDirChoice> ChooseAppDir(const AppDirInputs& inputs) {
     if (const auto option = Given(inputs.option)) {
         return AppDirChoice{Absolute(*option), AppDirRule::Option};
     }
@@ -68,9 +68,9 @@ Result<AppDirChoice> ChooseAppDir(const AppDirInputs& inputs) {
         return AppDirChoice{fs::path(*home).lexically_normal() / ".local" / "share" / kPerUserFolderName,
                             AppDirRule::PerUser};
     }
-    return MakeError(ErrorKind::Usage,
-                     "Quintara cannot tell where to keep its files: neither XDG_DATA_HOME nor HOME is set. "
-                     "Give --app-dir DIR or set QUINTARA_APP_DIR.");
+    return Refuse(RefusalCause::Usage,
+                  "Quintara cannot tell where to keep its files: neither XDG_DATA_HOME nor HOME is set. "
+                  "Give --app-dir DIR or set QUINTARA_APP_DIR.");
 }
 
 fs::path ShareFolderOf(const fs::path& executableFolder) {
@@ -116,12 +116,12 @@ ShareCopyReport CopyMissingHistories(const fs::path& shareFolder, const fs::path
         const auto bytes = ReadWholeFile(source);
         if (!bytes) {
             report.problems.push_back("Cannot copy the shipped file " + source.filename().string() + ": " +
-                                      bytes.GetError().message);
+                                      bytes.error().text);
             continue;
         }
         if (const auto written = WriteFileAtomically(target, *bytes); !written) {
             report.problems.push_back("Cannot copy the shipped file " + source.filename().string() + ": " +
-                                      written.GetError().message);
+                                      written.error().text);
             continue;
         }
         report.copied.push_back(source.filename().string());
@@ -142,10 +142,10 @@ fs::path FindProgramFile(const fs::path& folder, const fs::path& shareFolder, st
     return fs::exists(shipped, ec) ? shipped : own;
 }
 
-Result<PreparedAppDir> PrepareAppDir(const AppDirInputs& inputs) {
+Expected<PreparedAppDir> PrepareAppDir(const AppDirInputs& inputs) {
     auto choice = ChooseAppDir(inputs);
     if (!choice) {
-        return choice.GetError();
+        return Refuse(choice.error());
     }
     PreparedAppDir prepared{*choice, {}};
     if (choice->rule == AppDirRule::PerUser) {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
@@ -39,7 +39,7 @@ bool HoldsProgramFiles(const std::filesystem::path& folder);
 // The application directory: --app-dir, else QUINTARA_APP_DIR, else the executable's folder when it
 // holds the program's files, else $XDG_DATA_HOME/Quintara or ~/.local/share/Quintara. Fails (Usage)
 // only when none applies because neither XDG_DATA_HOME nor HOME is set.
-Result<AppDirChoice> ChooseAppDir(const AppDirInputs& inputs);
+Expected<AppDirChoice> ChooseAppDir(const AppDirInputs& inputs);
 
 // Where an install keeps the files it ships: share/quintara beside the install's bin/.
 std::filesystem::path ShareFolderOf(const std::filesystem::path& executableFolder);
@@ -69,7 +69,7 @@ struct PreparedAppDir {
     AppDirChoice choice;
     std::vector<std::string> problems;
 };
-Result<PreparedAppDir> PrepareAppDir(const AppDirInputs& inputs);
+Expected<PreparedAppDir> PrepareAppDir(const AppDirInputs& inputs);
 
 // The inputs of the running process: its environment and the folder of its executable (`argv0` is the
 // fallback when the system cannot tell where the executable is).

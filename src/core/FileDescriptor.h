@@ -4,7 +4,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 // What the file readers and writers of core share; no other code includes it.
 namespace quintara::files {
@@ -31,8 +31,9 @@ private:
     int m_fd;
 };
 
-inline Error FileError(ErrorKind kind, const std::filesystem::path& path, const std::string& reason) {
-    return MakeError(kind, path.string() + ": " + reason);
+inline tl::unexpected<Refusal> FileError(RefusalCause cause, const std::filesystem::path& path,
+                                         const std::string& reason) {
+    return Refuse(cause, path.string() + ": " + reason);
 }
 
 }  // namespace quintara::files

@@ -21,26 +21,26 @@ namespace {
 enum class Streams { Refused, Read };
 
 // The bytes of an open descriptor up to its end; `shown` names it in errors.
-Result<std::string> ReadOpened(int fd, const std::filesystem::path& shown, std::size_t limit,
-                               Streams streams) {
+Expected<std::string> ReadOpened(int fd, const std::filesystem::path& shown, std::size_t limit,
+                                 Streams streams) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
-        return FileError(ErrorKind::Unreadable, shown, "cannot be read (" + FileErrorReason(errno) + ")");
+        return FileError(RefusalCause::Unreadable, shown, "cannot be read (" + FileErrorReason(errno) + ")");
     }
     if (S_ISDIR(info.st_mode)) {
-        return FileError(ErrorKind::Unreadable, shown, "is a folder, not a file");
+        return FileError(RefusalCause::Unreadable, shown, "is a folder, not a file");
     }
     const bool stream = S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode);
     if (streams == Streams::Read && (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))) {
         // A device would block or never end.
-        return FileError(ErrorKind::Unreadable, shown, "is a device, not a file");
+        return FileError(RefusalCause::Unreadable, shown, "is a device, not a file");
     }
     if (!S_ISREG(info.st_mode) && !(stream && streams == Streams::Read)) {
         // A pipe or a device would block or never end; the program reads only plain files.
-        return FileError(ErrorKind::Unreadable, shown, "is not a plain file");
+        return FileError(RefusalCause::Unreadable, shown, "is not a plain file");
     }
     if (static_cast<std::uintmax_t>(info.st_size) > limit) {
-        return FileError(ErrorKind::Unreadable, shown,
+        return FileError(RefusalCause::Unreadable, shown,
                          "is " + std::to_string(info.st_size) +
                              " bytes long, larger than any such file (at most " + std::to_string(limit) +
                              " bytes)");
@@ -49,7 +49,8 @@ Result<std::string> ReadOpened(int fd, const std::filesystem::path& shown, std::
         // Opened without waiting for a writer; the reads now wait for the writer's bytes and its end.
         const int flags = ::fcntl(fd, F_GETFL);
         if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-            return FileError(ErrorKind::Unreadable, shown, "cannot be read (" + FileErrorReason(errno) + ")");
+            return FileError(RefusalCause::Unreadable, shown,
+                             "cannot be read (" + FileErrorReason(errno) + ")");
         }
     }
     std::string bytes;
@@ -61,20 +62,20 @@ Result<std::string> ReadOpened(int fd, const std::filesystem::path& shown, std::
             if (errno == EINTR) {
                 continue;
             }
-            return FileError(ErrorKind::Unreadable, shown, "read error (" + FileErrorReason(errno) + ")");
+            return FileError(RefusalCause::Unreadable, shown, "read error (" + FileErrorReason(errno) + ")");
         }
         if (got == 0) {
             return bytes;
         }
         if (bytes.size() + static_cast<std::size_t>(got) > limit) {
-            return FileError(ErrorKind::Unreadable, shown,
+            return FileError(RefusalCause::Unreadable, shown,
                              "is larger than any such file (at most " + std::to_string(limit) + " bytes)");
         }
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
 }
 
-Result<std::string> ReadNamed(const std::filesystem::path& path, std::size_t limit, Streams streams) {
+Expected<std::string> ReadNamed(const std::filesystem::path& path, std::size_t limit, Streams streams) {
     // Not waiting in open: a FIFO without a writer yet must not hang before its type is known.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.Get() < 0) {
@@ -82,11 +83,11 @@ Result<std::string> ReadNamed(const std::filesystem::path& path, std::size_t lim
         if (error == ENOENT) {
             // A link to nothing is not a missing file: a history behind it must not be taken for empty.
             if (auto behind = FileBehindLinks(path); !behind) {
-                return behind.GetError();
+                return Refuse(behind.error());
             }
-            return FileError(ErrorKind::Missing, path, "no such file");
+            return FileError(RefusalCause::Missing, path, "no such file");
         }
-        return FileError(ErrorKind::Unreadable, path,
+        return FileError(RefusalCause::Unreadable, path,
                          error == EACCES || error == EPERM
                              ? "no permission to read it"
                              : "cannot be opened (" + FileErrorReason(error) + ")");
@@ -100,13 +101,14 @@ Result<std::string> ReadNamed(const std::filesystem::path& path, std::size_t lim
         pollfd ready{fd.Get(), POLLIN, 0};
         while (::poll(&ready, 1, -1) < 0) {
             if (errno != EINTR) {
-                return FileError(ErrorKind::Unreadable, path,
+                return FileError(RefusalCause::Unreadable, path,
                                  "cannot be read (" + FileErrorReason(errno) + ")");
             }
         }
         const int flags = ::fcntl(fd.Get(), F_GETFL);
         if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) < 0) {
-            return FileError(ErrorKind::Unreadable, path, "cannot be read (" + FileErrorReason(errno) + ")");
+            return FileError(RefusalCause::Unreadable, path,
+                             "cannot be read (" + FileErrorReason(errno) + ")");
         }
     }
     return ReadOpened(fd.Get(), path, limit, streams);
@@ -114,7 +116,7 @@ Result<std::string> ReadNamed(const std::filesystem::path& path, std::size_t lim
 
 }  // namespace
 
-Result<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t limit) {
+Expected<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t limit) {
     return ReadNamed(path, limit, Streams::Refused);
 }
 
@@ -123,7 +125,7 @@ std::string InputName(const std::filesystem::path& path, InputKinds kinds) {
                                                                    : path.string();
 }
 
-Result<std::string> ReadInputFile(const std::filesystem::path& path, InputKinds kinds, std::size_t limit) {
+Expected<std::string> ReadInputFile(const std::filesystem::path& path, InputKinds kinds, std::size_t limit) {
     if (kinds == InputKinds::PlainFiles) {
         return ReadWholeFile(path, limit);
     }

@@ -167,7 +167,7 @@ struct Temporary {
 
 // A new file of a unique name beside `target`, open for writing and locked against the leftover
 // cleaning of other writers.
-Result<Temporary> CreateTemporary(const std::filesystem::path& target) {
+Expected<Temporary> CreateTemporary(const std::filesystem::path& target) {
     constexpr int kAttempts = 8;
     int error = EEXIST;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
@@ -197,7 +197,7 @@ Result<Temporary> CreateTemporary(const std::filesystem::path& target) {
         }
         ::close(fd);
     }
-    return MakeError(ErrorKind::Unwritable, FileErrorReason(error));
+    return Refuse(RefusalCause::Unwritable, FileErrorReason(error));
 }
 
 }  // namespace
@@ -233,14 +233,14 @@ std::string FileErrorReason(int errorNumber) {
     }
 }
 
-Result<std::filesystem::path> FileBehindLinks(const std::filesystem::path& path) {
+Expected<std::filesystem::path> FileBehindLinks(const std::filesystem::path& path) {
     constexpr int kMostLinks = 40;  // what the system itself follows before it gives up
     std::filesystem::path current = path;
     for (int hop = 0; hop <= kMostLinks; ++hop) {  // kMostLinks links, then what the last names
         struct stat info {};
         if (::lstat(current.c_str(), &info) != 0) {
             if (hop > 0 && (errno == ENOENT || errno == ENOTDIR)) {
-                return FileError(ErrorKind::Unreadable, path,
+                return FileError(RefusalCause::Unreadable, path,
                                  "is a symbolic link to " + current.string() + ", which does not exist");
             }
             return current;
@@ -255,7 +255,7 @@ Result<std::filesystem::path> FileBehindLinks(const std::filesystem::path& path)
         }
         current = target.is_absolute() ? target : FolderOf(current) / target;
     }
-    return FileError(ErrorKind::Unreadable, path, "is a chain of symbolic links too long to follow");
+    return FileError(RefusalCause::Unreadable, path, "is a chain of symbolic links too long to follow");
 }
 
 PendingFile::PendingFile(std::filesystem::path shown, std::filesystem::path target,
@@ -289,18 +289,18 @@ void PendingFile::Release() {
     }
 }
 
-Status PendingFile::Commit() {
+Checked PendingFile::Commit() {
     int error = Injected(WriteStep::Rename, m_target);
     if (error == 0 && ::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
         error = errno;
     }
     if (error != 0) {
-        return FileError(ErrorKind::Unwritable, m_shown,
+        return FileError(RefusalCause::Unwritable, m_shown,
                          "cannot replace the file (" + FileErrorReason(error) + ")");
     }
     m_committed = true;
     Release();
-    return Done{};
+    return {};
 }
 
 std::string PendingFile::FlushFolder() const {
@@ -319,21 +319,21 @@ std::string PendingFile::FlushFolder() const {
            FileErrorReason(error) + "), so it may not survive a power cut";
 }
 
-Result<PendingFile> PrepareFile(const std::filesystem::path& path, std::string_view bytes,
-                                Durability durability,
-                                const std::optional<std::filesystem::path>& permissionsOf) {
+Expected<PendingFile> PrepareFile(const std::filesystem::path& path, std::string_view bytes,
+                                  Durability durability,
+                                  const std::optional<std::filesystem::path>& permissionsOf) {
     if (path.filename().empty()) {
-        return FileError(ErrorKind::Unwritable, path, "names no file");
+        return FileError(RefusalCause::Unwritable, path, "names no file");
     }
     auto target = FileBehindLinks(path);
     if (!target) {
-        return MakeError(ErrorKind::Unwritable, target.GetError().message);
+        return Refuse(RefusalCause::Unwritable, target.error().text);
     }
     // The permission bits and owner of the file being replaced; a new file gets the usual bits.
     struct stat model {};
     const bool replacing = ::lstat(target->c_str(), &model) == 0;
     if (replacing && S_ISDIR(model.st_mode)) {
-        return FileError(ErrorKind::Unwritable, path, "is a folder, not a file");
+        return FileError(RefusalCause::Unwritable, path, "is a folder, not a file");
     }
     bool modelled = replacing && S_ISREG(model.st_mode);
     if (struct stat original{};
@@ -345,14 +345,14 @@ Result<PendingFile> PrepareFile(const std::filesystem::path& path, std::string_v
     RemoveLeftoverTemporaries(FolderOf(*target));
     auto temporary = CreateTemporary(*target);
     if (!temporary) {
-        return FileError(ErrorKind::Unwritable, path,
-                         "cannot be written (" + temporary.GetError().message + ")");
+        return FileError(RefusalCause::Unwritable, path,
+                         "cannot be written (" + temporary.error().text + ")");
     }
     PendingFile pending(path, *target, temporary->name, temporary->lock);
     FileDescriptor fd(temporary->fd);
-    auto fail = [&](const std::string& what, int error) -> Error {
+    auto fail = [&](const std::string& what, int error) {
         fd.Close();
-        return FileError(ErrorKind::Unwritable, path, what + " (" + FileErrorReason(error) + ")");
+        return FileError(RefusalCause::Unwritable, path, what + " (" + FileErrorReason(error) + ")");
     };
     if (modelled) {
         if (model.st_uid != ::geteuid() || model.st_gid != ::getegid()) {
@@ -383,14 +383,14 @@ Result<PendingFile> PrepareFile(const std::filesystem::path& path, std::string_v
     return pending;
 }
 
-WriteStatus WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                                Durability durability) {
+Expected<FileWritten> WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                          Durability durability) {
     auto pending = PrepareFile(path, bytes, durability);
     if (!pending) {
-        return pending.GetError();
+        return Refuse(pending.error());
     }
     if (auto committed = pending->Commit(); !committed) {
-        return committed.GetError();
+        return Refuse(committed.error());
     }
     FileWritten written;
     if (durability == Durability::Flushed) {
@@ -418,7 +418,7 @@ std::vector<const FileContents*> LastOfEachPath(const std::vector<FileContents>&
 
 // The old contents of every file but the last, ready beside it, so that a failed rename further on can
 // put them back with a rename of their own, which needs no room on the disk. None for a file not there.
-Result<std::vector<std::optional<PendingFile>>> PrepareRollback(const std::vector<PendingFile>& pending) {
+Expected<std::vector<std::optional<PendingFile>>> PrepareRollback(const std::vector<PendingFile>& pending) {
     std::vector<std::optional<PendingFile>> rollback(pending.size());
     for (std::size_t i = 0; i + 1 < pending.size(); ++i) {
         struct stat info {};
@@ -427,11 +427,11 @@ Result<std::vector<std::optional<PendingFile>>> PrepareRollback(const std::vecto
         }
         auto old = ReadWholeFile(pending[i].Target());
         if (!old) {
-            return MakeError(ErrorKind::Unwritable, old.GetError().message + "; nothing was written");
+            return Refuse(RefusalCause::Unwritable, old.error().text + "; nothing was written");
         }
         auto kept = PrepareFile(pending[i].Target(), *old);
         if (!kept) {
-            return kept.GetError();
+            return Refuse(kept.error());
         }
         rollback[i].emplace(std::move(*kept));
     }
@@ -442,7 +442,7 @@ Result<std::vector<std::optional<PendingFile>>> PrepareRollback(const std::vecto
 void RollBack(const std::vector<PendingFile>& pending, std::vector<std::optional<PendingFile>>& rollback,
               std::size_t count, std::string& message) {
     for (std::size_t j = 0; j < count; ++j) {
-        const bool restored = rollback[j] ? rollback[j]->Commit().Ok()
+        const bool restored = rollback[j] ? rollback[j]->Commit().has_value()
                                           : ::unlink(pending[j].Target().c_str()) == 0 || errno == ENOENT;
         if (!restored) {
             message += "; " + pending[j].Target().string() + " was replaced and could not be put back";
@@ -469,27 +469,27 @@ std::string FlushFolders(const std::vector<PendingFile>& pending) {
 
 }  // namespace
 
-WriteStatus WriteFilesAtomically(const std::vector<FileContents>& files) {
+Expected<FileWritten> WriteFilesAtomically(const std::vector<FileContents>& files) {
     const std::vector<const FileContents*> distinct = LastOfEachPath(files);
     std::vector<PendingFile> pending;
     pending.reserve(distinct.size());
     for (const auto* file : distinct) {
         auto prepared = PrepareFile(file->path, file->bytes);
         if (!prepared) {
-            return prepared.GetError();
+            return Refuse(prepared.error());
         }
         pending.push_back(std::move(*prepared));
     }
     auto rollback = PrepareRollback(pending);
     if (!rollback) {
-        return rollback.GetError();
+        return Refuse(rollback.error());
     }
     for (std::size_t i = 0; i < pending.size(); ++i) {
         auto committed = pending[i].Commit();
         if (!committed) {
-            std::string message = committed.GetError().message;
+            std::string message = committed.error().text;
             RollBack(pending, *rollback, i, message);
-            return MakeError(ErrorKind::Unwritable, message);
+            return Refuse(RefusalCause::Unwritable, message);
         }
     }
     FileWritten written;

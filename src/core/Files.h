@@ -9,15 +9,15 @@
 #include <string_view>
 #include <vector>
 
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
 // The whole file as bytes. Every error names the file and the reason: Missing when it does not exist,
 // Unreadable when it is a folder, a symbolic link to nothing, larger than `limit` bytes, when
 // permission is denied or when reading fails.
-Result<std::string> ReadWholeFile(const std::filesystem::path& path,
-                                  std::size_t limit = std::numeric_limits<std::size_t>::max());
+Expected<std::string> ReadWholeFile(const std::filesystem::path& path,
+                                    std::size_t limit = std::numeric_limits<std::size_t>::max());
 
 // The name that stands for the standard input where a file is read ("-").
 inline constexpr std::string_view kStandardInput = "-";
@@ -29,8 +29,8 @@ enum class InputKinds { PlainFiles, PipesToo };
 // A file the user names to be read once (a CSV to import, a lines file). PlainFiles: ReadWholeFile.
 // PipesToo: a FIFO or a process substitution is read to its end like a file, and kStandardInput reads
 // the standard input; a device or a folder is still refused with its reason.
-Result<std::string> ReadInputFile(const std::filesystem::path& path, InputKinds kinds,
-                                  std::size_t limit = std::numeric_limits<std::size_t>::max());
+Expected<std::string> ReadInputFile(const std::filesystem::path& path, InputKinds kinds,
+                                    std::size_t limit = std::numeric_limits<std::size_t>::max());
 
 // The path as errors name it: "standard input" for kStandardInput where pipes are read.
 std::string InputName(const std::filesystem::path& path, InputKinds kinds);
@@ -38,7 +38,7 @@ std::string InputName(const std::filesystem::path& path, InputKinds kinds);
 // The file a path names once every symbolic link on its end is followed; the path itself when it is no
 // link, whether or not it exists. A link to nothing (a drive that is not mounted) is an error naming the
 // link and its target: writing there would put an empty file in place of the user's.
-Result<std::filesystem::path> FileBehindLinks(const std::filesystem::path& path);
+Expected<std::filesystem::path> FileBehindLinks(const std::filesystem::path& path);
 
 // Whether the bytes must reach the disk before they replace the old file. A scratch file (the listing
 // of the last lines picked) is remade at will and is written whole, but not flushed.
@@ -49,7 +49,6 @@ enum class Durability { Flushed, Scratch };
 struct FileWritten {
     std::string warning;
 };
-using WriteStatus = Result<FileWritten>;
 
 // Replaces `path` with `bytes` so that a failure never leaves half a file: the bytes go to a new file of
 // a unique name in the same folder, created exclusively, are flushed to disk, and the new file is renamed
@@ -57,8 +56,8 @@ using WriteStatus = Result<FileWritten>;
 // path that is a symbolic link is written through to the link's target and the link stays. On every
 // failure the temporary file is removed and `path` is left alone. Temporary files that writers of this
 // program left behind when they were killed are removed from the folder first.
-WriteStatus WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                                Durability durability = Durability::Flushed);
+Expected<FileWritten> WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                          Durability durability = Durability::Flushed);
 
 // One file of a set written together.
 struct FileContents {
@@ -69,7 +68,7 @@ struct FileContents {
 // Writes every file to its temporary file first and renames them over the old files only when all were
 // written; when a rename fails, the files already replaced get their old contents back, so the set is
 // either all new or all old. Where two entries name the same file the later one is what the file holds.
-WriteStatus WriteFilesAtomically(const std::vector<FileContents>& files);
+Expected<FileWritten> WriteFilesAtomically(const std::vector<FileContents>& files);
 
 // A file written and flushed under its temporary name beside its target, waiting to be put in place;
 // the temporary file is removed unless it is committed.
@@ -86,7 +85,7 @@ public:
 
     // Renames the temporary file over the target. The folder is not flushed: FlushFolder does that, once
     // for all the files committed in it.
-    Status Commit();
+    Checked Commit();
     // Flushes the target's folder so a rename in it survives a power cut; the warning for the user when
     // that fails, or nothing.
     std::string FlushFolder() const;
@@ -104,9 +103,9 @@ private:
 // Writes `bytes` to a temporary file beside `path` (the file behind its links) with the permission bits
 // and owner of the file it will replace, or of `permissionsOf` when given (a backup takes its
 // original's).
-Result<PendingFile> PrepareFile(const std::filesystem::path& path, std::string_view bytes,
-                                Durability durability = Durability::Flushed,
-                                const std::optional<std::filesystem::path>& permissionsOf = std::nullopt);
+Expected<PendingFile> PrepareFile(const std::filesystem::path& path, std::string_view bytes,
+                                  Durability durability = Durability::Flushed,
+                                  const std::optional<std::filesystem::path>& permissionsOf = std::nullopt);
 
 // Creates `path` as an empty file when nothing is there; never replaces what is.
 bool CreateEmptyFile(const std::filesystem::path& path);

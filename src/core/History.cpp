@@ -8,13 +8,13 @@ std::filesystem::path HistoryPath(const std::filesystem::path& appDir, Game game
     return InAppDir(appDir, Info(game).historyFile);
 }
 
-Result<LoadedHistory> LoadHistory(Game game, const std::filesystem::path& appDir) {
-    return WithDrawRecord(game, [&](auto tag) -> Result<LoadedHistory> {
+Expected<LoadedHistory> LoadHistory(Game game, const std::filesystem::path& appDir) {
+    return WithDrawRecord(game, [&](auto tag) -> Expected<LoadedHistory> {
         using Rec = typename decltype(tag)::type;
         // A game the player has not started yet has no file, and gets none until a draw is written.
         auto draws = ReadHistory<Rec>(appDir, false);
         if (!draws) {
-            return draws.GetError();
+            return Refuse(draws.error());
         }
         GameStatistics statistics = ComputeStatistics(game, *draws);
         return LoadedHistory{std::move(*draws), std::move(statistics)};

@@ -7,7 +7,6 @@
 #include "core/Games.h"
 #include "core/RecordFile.h"
 #include "core/Refusal.h"
-#include "core/Result.h"
 #include "core/Statistics.h"
 
 namespace quintara {
@@ -18,21 +17,21 @@ std::filesystem::path HistoryPath(const std::filesystem::path& appDir, Game game
 // random access does, and then fails like an empty one; a file with no whole record fails with Empty.
 // Read-only callers (the command line) pass createMissing = false.
 template <class Rec>
-Result<OneBased<Rec>> ReadHistory(const std::filesystem::path& appDir, bool createMissing = true) {
+Expected<OneBased<Rec>> ReadHistory(const std::filesystem::path& appDir, bool createMissing = true) {
     const Game game = GameOfRecord<Rec>();
     const auto path = HistoryPath(appDir, game);
     auto draws = ReadRecordFile<Rec>(path, static_cast<std::size_t>(Info(game).recordLength));
     if (!draws) {
-        if (draws.GetError().kind == ErrorKind::Missing) {
+        if (draws.error().cause == RefusalCause::Missing) {
             // Only where nothing is: a writer that made the file meanwhile keeps what it wrote.
             const bool created = createMissing && CreateEmptyFile(path);
-            return MakeError(ErrorKind::Missing, path.string() + ": no such file" +
-                                                     (created ? " (an empty one was created)" : ""));
+            return Refuse(RefusalCause::Missing,
+                          path.string() + ": no such file" + (created ? " (an empty one was created)" : ""));
         }
-        return draws.GetError();
+        return Refuse(draws.error());
     }
     if (draws->Empty()) {
-        return MakeError(ErrorKind::Empty, path.string() + ": holds no draw");
+        return Refuse(RefusalCause::Empty, path.string() + ": holds no draw");
     }
     return draws;
 }
@@ -44,7 +43,7 @@ struct LoadedHistory {
 };
 
 // Reads the history of `game` and computes its statistics. A missing file stays missing.
-Result<LoadedHistory> LoadHistory(Game game, const std::filesystem::path& appDir);
+Expected<LoadedHistory> LoadHistory(Game game, const std::filesystem::path& appDir);
 
 // The message box a failed history load shows for a game, its lines joined by CR LF.
 Refusal HistoryLoadFailure(Game game);

@@ -140,13 +140,13 @@ template std::vector<RecordProblem> VerifyDraws(const OneBased<DailyPlayDrawRec>
 template std::vector<RecordProblem> VerifyDraws(const OneBased<Lotto59DrawRec>&);
 template std::vector<RecordProblem> VerifyDraws(const OneBased<Thunderball39DrawRec>&);
 
-Result<std::vector<RecordProblem>> VerifyHistory(Game game, const std::filesystem::path& appDir) {
-    return WithDrawRecord(game, [&](auto tag) -> Result<std::vector<RecordProblem>> {
+Expected<std::vector<RecordProblem>> VerifyHistory(Game game, const std::filesystem::path& appDir) {
+    return WithDrawRecord(game, [&](auto tag) -> Expected<std::vector<RecordProblem>> {
         using Rec = typename decltype(tag)::type;
         auto draws =
             ReadRecordFile<Rec>(HistoryPath(appDir, game), static_cast<std::size_t>(Info(game).recordLength));
         if (!draws) {
-            return draws.GetError();
+            return Refuse(draws.error());
         }
         return VerifyDraws(*draws);
     });

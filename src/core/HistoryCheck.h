@@ -9,7 +9,7 @@
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
@@ -37,7 +37,7 @@ template <class Rec>
 std::vector<RecordProblem> VerifyDraws(const OneBased<Rec>& draws);
 
 // Reads the game's history file and verifies it; a file that cannot be read is the error.
-Result<std::vector<RecordProblem>> VerifyHistory(Game game, const std::filesystem::path& appDir);
+Expected<std::vector<RecordProblem>> VerifyHistory(Game game, const std::filesystem::path& appDir);
 
 // The problems as one text, one per line, at most `limit` of them and a count of the rest.
 std::string DescribeProblems(const std::vector<RecordProblem>& problems, std::size_t limit = 20);

@@ -8,7 +8,7 @@
 #include "core/Files.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
@@ -43,17 +43,17 @@ std::string EncodeSlots(const OneBased<Rec>& records, std::size_t slotLength) {
 }
 
 template <class Rec>
-Result<OneBased<Rec>> ReadRecordFile(const std::filesystem::path& path, std::size_t slotLength) {
+Expected<OneBased<Rec>> ReadRecordFile(const std::filesystem::path& path, std::size_t slotLength) {
     auto bytes = ReadWholeFile(path);
     if (!bytes) {
-        return bytes.GetError();
+        return Refuse(bytes.error());
     }
     return DecodeSlots<Rec>(*bytes, slotLength);
 }
 
 template <class Rec>
-WriteStatus WriteRecordFile(const std::filesystem::path& path, std::size_t slotLength,
-                            const OneBased<Rec>& records) {
+Expected<FileWritten> WriteRecordFile(const std::filesystem::path& path, std::size_t slotLength,
+                                      const OneBased<Rec>& records) {
     return WriteFileAtomically(path, EncodeSlots(records, slotLength));
 }
 

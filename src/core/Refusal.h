@@ -12,7 +12,7 @@ enum class RefusalIcon { None, Exclamation };
 // Why something was refused, for the few callers whose reaction depends on more than the message.
 enum class RefusalCause {
     Other,
-    Missing,     // a box or a file holds nothing
+    Missing,     // a box holds nothing, or a file is not there
     NotANumber,  // text that is no number where a number belongs
     OutOfRange,  // a number outside the range it must lie in
     Duplicate,   // a number given twice where each may appear once
@@ -21,6 +21,10 @@ enum class RefusalCause {
     FieldCount,  // a line with the wrong number of fields
     WrongGame,   // a command the current game does not have
     StepFailed,  // a step of a longer run failed
+    Empty,       // a history file without a draw
+    Unwritable,  // a file that cannot be written
+    BadFormat,   // bytes that do not read as what they must be
+    Usage,       // a start the user must complete with an option
 };
 
 // What the program says when it refuses something, and the box the user goes back to. Every member has an
@@ -46,6 +50,11 @@ using Checked = Expected<void>;
 // The failed result of an operation: `return Refuse({.title = ..., .text = ...});`.
 inline tl::unexpected<Refusal> Refuse(Refusal refusal) {
     return tl::unexpected<Refusal>(std::move(refusal));
+}
+
+// The failed result of a file or format operation, whose message is all its caller shows or passes on.
+inline tl::unexpected<Refusal> Refuse(RefusalCause cause, std::string text) {
+    return Refuse({.text = std::move(text), .cause = cause});
 }
 
 }  // namespace quintara

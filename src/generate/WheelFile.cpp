@@ -82,7 +82,7 @@ WheelRead ReadWheelFile(const std::filesystem::path& path, Game game, WheelSourc
     if (!bytes) {
         return Refuse(WheelFault(RefusalCause::Unreadable,
                                  source == WheelSource::BuiltIn ? kDefaultWheelNotLoaded : kImportCancelled,
-                                 bytes.GetError().message));
+                                 bytes.error().text));
     }
     WheelRead read = NormaliseWheelText(*bytes, game);
     if (!read) {

@@ -14,8 +14,8 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-Error CsvLineError(std::size_t line, const std::string& what) {
-    return MakeError(ErrorKind::BadFormat, "line " + std::to_string(line) + ": " + what);
+Refusal CsvLineError(std::size_t line, const std::string& what) {
+    return {.text = "line " + std::to_string(line) + ": " + what, .cause = RefusalCause::BadFormat};
 }
 
 namespace {
@@ -28,7 +28,7 @@ public:
     bool AtEnd() const { return m_at >= m_text.size(); }
 
     // The next row's fields; `anyQuoted` tells whether one of them was quoted.
-    Status ReadRow(CsvRow& row, bool& anyQuoted) {
+    Checked ReadRow(CsvRow& row, bool& anyQuoted) {
         row.line = m_line;
         row.fields.clear();
         anyQuoted = false;
@@ -36,8 +36,8 @@ public:
             SkipSpaces();
             if (Peek('"')) {
                 anyQuoted = true;
-                if (const Status quoted = ReadQuoted(row); !quoted) {
-                    return quoted.GetError();
+                if (const Checked quoted = ReadQuoted(row); !quoted) {
+                    return Refuse(quoted.error());
                 }
             } else {
                 ReadPlain(row);
@@ -50,7 +50,7 @@ public:
         if (SkipLineEnd()) {
             ++m_line;
         }
-        return Done{};
+        return {};
     }
 
 private:
@@ -89,13 +89,13 @@ private:
     }
 
     // A quoted field: doubled quotes stand for one, line ends inside it are kept.
-    Status ReadQuoted(CsvRow& row) {
+    Checked ReadQuoted(CsvRow& row) {
         const std::size_t openedOn = m_line;
         ++m_at;
         std::string field;
         while (true) {
             if (AtEnd()) {
-                return CsvLineError(openedOn, "a quoted field is not closed");
+                return Refuse(CsvLineError(openedOn, "a quoted field is not closed"));
             }
             const char c = m_text[m_at++];
             if (c == '"') {
@@ -110,11 +110,11 @@ private:
         }
         SkipSpaces();
         if (!AtFieldEnd()) {
-            return CsvLineError(
-                m_line, "text after the closing quote of field " + std::to_string(row.fields.size() + 1));
+            return Refuse(CsvLineError(
+                m_line, "text after the closing quote of field " + std::to_string(row.fields.size() + 1)));
         }
         row.fields.emplace_back(TrimBlanks(field));
-        return Done{};
+        return {};
     }
 
     std::string_view m_text;
@@ -124,7 +124,7 @@ private:
 
 }  // namespace
 
-Status ForEachCsvRow(std::string_view text, const std::function<void(CsvRow&)>& visit) {
+Checked ForEachCsvRow(std::string_view text, const std::function<void(CsvRow&)>& visit) {
     if (text.starts_with(kUtf8Bom)) {
         text.remove_prefix(kUtf8Bom.size());
     }
@@ -132,8 +132,8 @@ Status ForEachCsvRow(std::string_view text, const std::function<void(CsvRow&)>& 
     CsvRow row;
     while (!reader.AtEnd()) {
         bool anyQuoted = false;
-        if (const Status read = reader.ReadRow(row, anyQuoted); !read) {
-            return read.GetError();
+        if (const Checked read = reader.ReadRow(row, anyQuoted); !read) {
+            return Refuse(read.error());
         }
         // A blank line is no row.
         if (!anyQuoted && row.fields.size() == 1 && row.fields[0].empty()) {
@@ -141,14 +141,14 @@ Status ForEachCsvRow(std::string_view text, const std::function<void(CsvRow&)>& 
         }
         visit(row);
     }
-    return Done{};
+    return {};
 }
 
-Result<std::vector<CsvRow>> ReadCsv(std::string_view text) {
+Expected<std::vector<CsvRow>> ReadCsv(std::string_view text) {
     std::vector<CsvRow> rows;
-    const Status read = ForEachCsvRow(text, [&rows](CsvRow& row) { rows.push_back(std::move(row)); });
+    const Checked read = ForEachCsvRow(text, [&rows](CsvRow& row) { rows.push_back(std::move(row)); });
     if (!read) {
-        return read.GetError();
+        return Refuse(read.error());
     }
     return rows;
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
@@ -22,14 +22,14 @@ struct CsvRow {
 // text. Every field, quoted or not, is trimmed of blanks (not of tabs), the same
 // trimming the writer's fields had. Rows of nothing but blanks are skipped. An unclosed quote or text
 // after a closing quote is an error naming its line.
-Result<std::vector<CsvRow>> ReadCsv(std::string_view text);
+Expected<std::vector<CsvRow>> ReadCsv(std::string_view text);
 
 // The same a row at a time, for texts too long to hold as rows: `visit` sees each row as it is read and
 // may take its fields. The rows of a text with an error are visited up to it.
-Status ForEachCsvRow(std::string_view text, const std::function<void(CsvRow&)>& visit);
+Checked ForEachCsvRow(std::string_view text, const std::function<void(CsvRow&)>& visit);
 
 // An error of the CSV's line `line` (from 1): "line N: what".
-Error CsvLineError(std::size_t line, const std::string& what);
+Refusal CsvLineError(std::size_t line, const std::string& what);
 
 // Trims blanks, the padding of record text fields, on both sides.
 std::string_view TrimBlanks(std::string_view text);

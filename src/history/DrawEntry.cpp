@@ -157,7 +157,7 @@ std::string LottoBallSetText(std::string_view typed) {
     return IsNumeric(typed) ? std::string(typed) : std::string("0");
 }
 
-Result<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields) {
+Expected<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields) {
     std::array<std::int16_t, kBallBoxes> values{};
     for (int box = 1; box <= kBallBoxes; ++box) {
         if (!UsesBallBox(game, box)) {
@@ -166,17 +166,17 @@ Result<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields) {
         const auto value =
             TypedBall(fields.balls[static_cast<std::size_t>(box - 1)], BallBoxHighest(game, box));
         if (!value) {
-            return MakeError(ErrorKind::BadFormat, RangeMessage(game, box));
+            return Refuse(RefusalCause::BadFormat, RangeMessage(game, box));
         }
         values[static_cast<std::size_t>(box - 1)] = *value;
     }
     const auto date = ParseDate(fields.drawDate);
     if (!date) {
-        return MakeError(ErrorKind::BadFormat, "You must enter Draw Date in Format DD/MM/YYYY");
+        return Refuse(RefusalCause::BadFormat, "You must enter Draw Date in Format DD/MM/YYYY");
     }
     const std::string ballSet = UpperCaseWindows1252(fields.ballSet);
     const std::string machine = UpperCaseWindows1252(fields.machine);
-    return WithDrawRecord(game, [&](auto tag) -> Result<AnyDrawRec> {
+    return WithDrawRecord(game, [&](auto tag) -> Expected<AnyDrawRec> {
         using Rec = typename decltype(tag)::type;
         Rec rec;
         rec.DrawDate = *date;
@@ -184,8 +184,8 @@ Result<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields) {
         if constexpr (kHasBonusBall<Rec>) {
             const auto set = ToInteger(LottoBallSetText(fields.ballSet));
             if (!set) {
-                return MakeError(ErrorKind::OutOfRange,
-                                 "The ball set " + Trim(fields.ballSet) + " is too large");
+                return Refuse(RefusalCause::OutOfRange,
+                              "The ball set " + Trim(fields.ballSet) + " is too large");
             }
             rec.BonusBall = values[6];
             rec.BallSet = *set;
@@ -237,7 +237,7 @@ Expected<UpdatePlan> PrepareUpdate(Game game, const DrawEntryFields& fields, std
     }
     auto record = BuildDrawRecord(game, fields);
     if (!record) {
-        return Refuse(UpdateFailure(record.GetError()));
+        return Refuse(UpdateFailure(record.error()));
     }
     const DrawNumberChoice& choice = *number;
     UpdatePlan plan{*record, choice.number, choice.newDraw, fields.ballSet};
@@ -277,10 +277,11 @@ Checked EncodeTypedText(Game game, DrawEntryFields& fields) {
     return {};
 }
 
-Refusal UpdateFailure(const Error& error) {
-    return AtBox(
-        "An Error occured Updating History File, unable to Complete" + std::string(kCrLf) + error.message,
-        "Error Updating", EntryBox::None, false);
+Refusal UpdateFailure(Refusal refusal) {
+    refusal.title = "Error Updating";
+    refusal.text =
+        "An Error occured Updating History File, unable to Complete" + std::string(kCrLf) + refusal.text;
+    return refusal;
 }
 
 Refusal UpdateCompleted(const std::string& warning) {

@@ -8,7 +8,6 @@
 
 #include "core/Games.h"
 #include "core/Refusal.h"
-#include "core/Result.h"
 #include "history/HistoryUpdate.h"
 
 namespace quintara {
@@ -98,7 +97,7 @@ Expected<UpdatePlan> PrepareUpdate(Game game, const DrawEntryFields& fields, std
 
 // The record the boxes make: balls as whole numbers rounded half to even, in box order; the set and
 // machine in upper case, cut or padded to the game's widths. The boxes must have passed their checks.
-Result<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields);
+Expected<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields);
 
 // The set and machine as typed (UTF-8) turned into the single-byte text the record holds. A character
 // the code page cannot hold, or more characters than the field takes, is refused at its box: a record
@@ -106,7 +105,7 @@ Result<AnyDrawRec> BuildDrawRecord(Game game, const DrawEntryFields& fields);
 Checked EncodeTypedText(Game game, DrawEntryFields& fields);
 
 // The message of a write that failed, with the reason and the file on a line of its own.
-Refusal UpdateFailure(const Error& error);
+Refusal UpdateFailure(Refusal refusal);
 
 // The message box of a successful update, with what the user should still know on a line of its own.
 Refusal UpdateCompleted(const std::string& warning = {});

@@ -21,10 +21,10 @@ std::filesystem::path HistoryLockPath(const std::filesystem::path& historyFile) 
     return historyFile.parent_path() / ("." + historyFile.filename().string() + ".lock");
 }
 
-Result<HistoryLock> LockHistory(const std::filesystem::path& history, std::chrono::milliseconds wait) {
+Expected<HistoryLock> LockHistory(const std::filesystem::path& history, std::chrono::milliseconds wait) {
     const auto target = FileBehindLinks(history);
     if (!target) {
-        return target.GetError();
+        return Refuse(target.error());
     }
     const auto lockPath = HistoryLockPath(*target);
     int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0666);
@@ -47,27 +47,27 @@ Result<HistoryLock> LockHistory(const std::filesystem::path& history, std::chron
             return lock;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
-            return MakeError(ErrorKind::Unwritable, history.string() + ": " + std::string(kHistoryBusy));
+            return Refuse(RefusalCause::Unwritable, history.string() + ": " + std::string(kHistoryBusy));
         }
         std::this_thread::sleep_for(kPoll);
     }
     return lock;
 }
 
-Result<HistoryChanged> ChangeHistory(const std::filesystem::path& history, const HistoryChange& change,
-                                     HistoryBackup backup, std::chrono::milliseconds wait) {
+Expected<HistoryChanged> ChangeHistory(const std::filesystem::path& history, const HistoryChange& change,
+                                       HistoryBackup backup, std::chrono::milliseconds wait) {
     const auto lock = LockHistory(history, wait);
     if (!lock) {
-        return lock.GetError();
+        return Refuse(lock.error());
     }
     auto held = ReadWholeFile(history);
-    if (!held && held.GetError().kind != ErrorKind::Missing) {
-        return held.GetError();
+    if (!held && held.error().cause != RefusalCause::Missing) {
+        return Refuse(held.error());
     }
     const std::string old = held ? std::move(*held) : std::string();
     auto bytes = change(old);
     if (!bytes) {
-        return bytes.GetError();
+        return Refuse(bytes.error());
     }
     HistoryChanged changed;
     if (!*bytes) {
@@ -80,17 +80,16 @@ Result<HistoryChanged> ChangeHistory(const std::filesystem::path& history, const
     if (backup == HistoryBackup::Keep && !old.empty()) {
         auto prepared = PrepareFile(backupPath, old, Durability::Flushed, history);
         if (!prepared) {
-            return MakeError(prepared.GetError().kind,
-                             prepared.GetError().message + "; the history was left as it was");
+            return Refuse(prepared.error().cause, prepared.error().text + "; the history was left as it was");
         }
         kept.emplace(std::move(*prepared));
     }
     auto pending = PrepareFile(history, **bytes);
     if (!pending) {
-        return pending.GetError();
+        return Refuse(pending.error());
     }
     if (auto committed = pending->Commit(); !committed) {
-        return committed.GetError();
+        return Refuse(committed.error());
     }
     changed.written = true;
     std::vector<std::string> warnings;
@@ -99,7 +98,7 @@ Result<HistoryChanged> ChangeHistory(const std::filesystem::path& history, const
             changed.backup = backupPath;
         } else {
             warnings.push_back("the history was changed, but the history as it was could not be kept: " +
-                               committed.GetError().message);
+                               committed.error().text);
         }
     }
     warnings.push_back(pending->FlushFolder());

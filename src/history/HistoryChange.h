@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
@@ -39,12 +39,12 @@ std::filesystem::path HistoryLockPath(const std::filesystem::path& historyFile);
 // Takes the lock of the file behind the history's links, waiting up to `wait` while another Quintara
 // holds it, then refusing with kHistoryBusy. A folder where no lock file can be made is one where no
 // new history can be written either; the write then says why.
-Result<HistoryLock> LockHistory(const std::filesystem::path& history,
-                                std::chrono::milliseconds wait = kHistoryLockWait);
+Expected<HistoryLock> LockHistory(const std::filesystem::path& history,
+                                  std::chrono::milliseconds wait = kHistoryLockWait);
 
 // What a change makes of the bytes a history holds now: its new bytes, nothing to leave it as it is,
 // or the error that refuses the change.
-using HistoryChange = std::function<Result<std::optional<std::string>>(const std::string& held)>;
+using HistoryChange = std::function<Expected<std::optional<std::string>>(const std::string& held)>;
 
 enum class HistoryBackup { None, Keep };
 
@@ -62,8 +62,8 @@ struct HistoryChanged {
 // BackupPathFor(history), with its permissions, once the new history is safely in place: a backup that
 // cannot be written refuses the change before anything is replaced, and a refused change never touches
 // the backup there was.
-Result<HistoryChanged> ChangeHistory(const std::filesystem::path& history, const HistoryChange& change,
-                                     HistoryBackup backup = HistoryBackup::None,
-                                     std::chrono::milliseconds wait = kHistoryLockWait);
+Expected<HistoryChanged> ChangeHistory(const std::filesystem::path& history, const HistoryChange& change,
+                                       HistoryBackup backup = HistoryBackup::None,
+                                       std::chrono::milliseconds wait = kHistoryLockWait);
 
 }  // namespace quintara

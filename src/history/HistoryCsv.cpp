@@ -43,8 +43,11 @@ std::string NumbersText(const DrawView& view) {
 }
 
 // Errors of the CSV's own content start with `csvName` when there is one.
-Error CsvError(const Error& error, const std::string& csvName) {
-    return csvName.empty() ? error : MakeError(error.kind, csvName + ": " + error.message);
+tl::unexpected<Refusal> CsvError(Refusal refusal, const std::string& csvName) {
+    if (!csvName.empty()) {
+        refusal.text = csvName + ": " + refusal.text;
+    }
+    return Refuse(std::move(refusal));
 }
 
 // An import up to its writing: the CSV read and checked.
@@ -55,10 +58,10 @@ struct PreparedImport {
 };
 
 template <class Rec>
-Result<PreparedImport<Rec>> Prepare(std::string_view csv, const std::string& csvName) {
+Expected<PreparedImport<Rec>> Prepare(std::string_view csv, const std::string& csvName) {
     auto parsed = ParseHistoryCsv<Rec>(csv);
     if (!parsed) {
-        return CsvError(parsed.GetError(), csvName);
+        return CsvError(parsed.error(), csvName);
     }
     PreparedImport<Rec> prepared{CsvImportReport{}, std::move(*parsed)};
     prepared.report.draws = prepared.parsed.draws.Size();
@@ -78,8 +81,8 @@ struct MergePlaces {
 // counted in the report), new, or a second round of a held date; a draw that differs from the one held on
 // its date is refused.
 template <class Rec>
-Result<MergePlaces<Rec>> PlaceDraws(const PreparedImport<Rec>& prepared, const OneBased<Rec>& history,
-                                    CsvImportReport& report, const std::string& csvName) {
+Expected<MergePlaces<Rec>> PlaceDraws(const PreparedImport<Rec>& prepared, const OneBased<Rec>& history,
+                                      CsvImportReport& report, const std::string& csvName) {
     constexpr Game game = GameOfRecord<Rec>();
     // The records held on each date: one, or a round each where the game draws two.
     std::map<double, std::vector<std::size_t>> heldOn;
@@ -158,13 +161,13 @@ OneBased<Rec> Merged(MergePlaces<Rec> places, const OneBased<Rec>& history) {
 // history as it is under the lock: a draw added meanwhile by another Quintara is merged with, never
 // written over.
 template <class Rec>
-Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesystem::path& appDir,
-                              ImportMode mode, const std::string& csvName) {
+Expected<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesystem::path& appDir,
+                                ImportMode mode, const std::string& csvName) {
     constexpr Game game = GameOfRecord<Rec>();
     const auto length = static_cast<std::size_t>(Info(game).recordLength);
     const auto historyPath = HistoryPath(appDir, game);
     CsvImportReport& report = prepared.report;
-    const HistoryChange change = [&](const std::string& held) -> Result<std::optional<std::string>> {
+    const HistoryChange change = [&](const std::string& held) -> Expected<std::optional<std::string>> {
         const OneBased<Rec>& draws = prepared.parsed.draws;
         if (mode == ImportMode::Replace) {
             report.added = report.draws;
@@ -175,14 +178,14 @@ Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesyste
         }
         const OneBased<Rec> history = DecodeSlots<Rec>(held, length);
         if (const auto problems = VerifyDraws(history); !problems.empty()) {
-            return MakeError(ErrorKind::BadFormat, historyPath.string() + ": " +
+            return Refuse(RefusalCause::BadFormat, historyPath.string() + ": " +
                                                        std::to_string(problems.size()) +
                                                        " damaged records; a merge needs a sound history:\n" +
                                                        DescribeProblems(problems));
         }
         auto places = PlaceDraws(prepared, history, report, csvName);
         if (!places) {
-            return places.GetError();
+            return Refuse(places.error());
         }
         CountAdded(*places, report);
         if (report.added == 0) {
@@ -192,7 +195,7 @@ Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesyste
     };
     const auto changed = ChangeHistory(historyPath, change, HistoryBackup::Keep);
     if (!changed) {
-        return changed.GetError();
+        return Refuse(changed.error());
     }
     report.backup = changed->backup;
     report.saveWarning = changed->warning;
@@ -200,11 +203,11 @@ Result<CsvImportReport> Write(PreparedImport<Rec> prepared, const std::filesyste
 }
 
 template <class Rec>
-Result<CsvImportReport> Import(std::string_view csv, const std::filesystem::path& appDir, ImportMode mode,
-                               const std::string& csvName) {
+Expected<CsvImportReport> Import(std::string_view csv, const std::filesystem::path& appDir, ImportMode mode,
+                                 const std::string& csvName) {
     auto prepared = Prepare<Rec>(csv, csvName);
     if (!prepared) {
-        return prepared.GetError();
+        return Refuse(prepared.error());
     }
     return Write(std::move(*prepared), appDir, mode, csvName);
 }
@@ -238,27 +241,27 @@ std::string HistoryCsvText(const OneBased<Rec>& draws) {
 QUINTARA_FOR_EACH_HISTORY_RECORD(QUINTARA_INSTANTIATE);
 #undef QUINTARA_INSTANTIATE
 
-Result<CsvImportReport> ImportHistoryCsv(Game game, std::string_view csv, const std::filesystem::path& appDir,
-                                         ImportMode mode) {
+Expected<CsvImportReport> ImportHistoryCsv(Game game, std::string_view csv,
+                                           const std::filesystem::path& appDir, ImportMode mode) {
     return WithDrawRecord(game, [&](auto tag) {
         using Rec = typename decltype(tag)::type;
         return Import<Rec>(csv, appDir, mode, std::string());
     });
 }
 
-Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvPath,
-                                             const std::filesystem::path& appDir, ImportMode mode,
-                                             InputKinds kinds) {
+Expected<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvPath,
+                                               const std::filesystem::path& appDir, ImportMode mode,
+                                               InputKinds kinds) {
     auto csv = ReadInputFile(csvPath, kinds);
     if (!csv) {
-        return csv.GetError();
+        return Refuse(csv.error());
     }
     const std::string csvName = InputName(csvPath, kinds);
-    return WithDrawRecord(game, [&](auto tag) -> Result<CsvImportReport> {
+    return WithDrawRecord(game, [&](auto tag) -> Expected<CsvImportReport> {
         using Rec = typename decltype(tag)::type;
         auto prepared = Prepare<Rec>(*csv, csvName);
         if (!prepared) {
-            return prepared.GetError();
+            return Refuse(prepared.error());
         }
         // The draws are all that is written: the text goes before the history is read and written.
         std::string().swap(*csv);
@@ -266,16 +269,16 @@ Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::p
     });
 }
 
-Result<std::string> ExportHistoryCsv(Game game, const std::filesystem::path& appDir) {
-    return WithDrawRecord(game, [&](auto tag) -> Result<std::string> {
+Expected<std::string> ExportHistoryCsv(Game game, const std::filesystem::path& appDir) {
+    return WithDrawRecord(game, [&](auto tag) -> Expected<std::string> {
         using Rec = typename decltype(tag)::type;
         const auto path = HistoryPath(appDir, game);
         auto draws = ReadRecordFile<Rec>(path, static_cast<std::size_t>(Info(game).recordLength));
         if (!draws) {
-            return draws.GetError();
+            return Refuse(draws.error());
         }
         if (const auto problems = VerifyDraws(*draws); !problems.empty()) {
-            return MakeError(ErrorKind::BadFormat, path.string() + ": " + std::to_string(problems.size()) +
+            return Refuse(RefusalCause::BadFormat, path.string() + ": " + std::to_string(problems.size()) +
                                                        " damaged records; the export was refused:\n" +
                                                        DescribeProblems(problems));
         }

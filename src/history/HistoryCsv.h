@@ -9,7 +9,7 @@
 #include "core/Files.h"
 #include "core/Games.h"
 #include "core/OneBased.h"
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
@@ -47,21 +47,22 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& historyPath);
 // it into records. Text fields are encoded to Windows-1252 and must fit their record field; errors name
 // the line, the field and what is wrong.
 template <class Rec>
-Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv);
+Expected<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv);
 
 // Imports CSV text into the game's history file. Nothing is written unless every row is sound. Replace
 // keeps a non-empty history as BackupPathFor(history) before replacing it. Merge adds only the draws
 // newer than the history's newest, refuses a CSV draw whose numbers differ from the draw the history
 // holds on its date (naming the date), refuses a history with damaged records, and keeps a backup too.
-Result<CsvImportReport> ImportHistoryCsv(Game game, std::string_view csv, const std::filesystem::path& appDir,
-                                         ImportMode mode = ImportMode::Replace);
+Expected<CsvImportReport> ImportHistoryCsv(Game game, std::string_view csv,
+                                           const std::filesystem::path& appDir,
+                                           ImportMode mode = ImportMode::Replace);
 
 // The same from a CSV file; errors of the file or of its rows start with the file's path.
 // `kinds` says whether a pipe or the standard input ("-") is read too.
-Result<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvPath,
-                                             const std::filesystem::path& appDir,
-                                             ImportMode mode = ImportMode::Replace,
-                                             InputKinds kinds = InputKinds::PlainFiles);
+Expected<CsvImportReport> ImportHistoryCsvFile(Game game, const std::filesystem::path& csvPath,
+                                               const std::filesystem::path& appDir,
+                                               ImportMode mode = ImportMode::Replace,
+                                               InputKinds kinds = InputKinds::PlainFiles);
 
 // Draws as CSV in the import format, newest first: text fields decoded from Windows-1252 to UTF-8,
 // trimmed of blanks, quoted when they must be. The draws must be sound (VerifyDraws finds nothing).
@@ -78,6 +79,6 @@ std::string HistoryCsvText(const OneBased<Rec>& draws);
     X(Thunderball39DrawRec)
 
 // The game's history file as CSV. A history with damaged records is refused with their list.
-Result<std::string> ExportHistoryCsv(Game game, const std::filesystem::path& appDir);
+Expected<std::string> ExportHistoryCsv(Game game, const std::filesystem::path& appDir);
 
 }  // namespace quintara

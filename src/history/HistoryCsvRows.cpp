@@ -22,82 +22,84 @@ std::optional<std::int16_t> WholeNumber(const std::string& text) {
 }
 
 // A UTF-8 CSV field as the bytes of a record text field of `width` characters.
-Result<std::string> TextField(const std::string& text, std::size_t width, std::string_view column, Game game,
-                              std::size_t line) {
+Expected<std::string> TextField(const std::string& text, std::size_t width, std::string_view column,
+                                Game game, std::size_t line) {
     const Windows1252Text encoded = EncodeWindows1252Field(text);
     if (!encoded.Ok()) {
-        return CsvLineError(line, std::string(column) + " holds " + encoded.fault->Describe(text));
+        return Refuse(CsvLineError(line, std::string(column) + " holds " + encoded.fault->Describe(text)));
     }
     if (encoded.bytes.size() > width) {
-        return CsvLineError(line, std::string(column) + " \"" + text + "\" is " +
-                                      std::to_string(encoded.bytes.size()) + " characters long; a " +
-                                      GameName(game) + " " + std::string(column) + " holds at most " +
-                                      std::to_string(width));
+        return Refuse(CsvLineError(line, std::string(column) + " \"" + text + "\" is " +
+                                             std::to_string(encoded.bytes.size()) + " characters long; a " +
+                                             GameName(game) + " " + std::string(column) + " holds at most " +
+                                             std::to_string(width)));
     }
     return encoded.bytes;
 }
 
 // A row's draw date, as yyyy-mm-dd or DD/MM/YYYY.
-Result<double> RowDate(const std::string& field, std::size_t line) {
+Expected<double> RowDate(const std::string& field, std::size_t line) {
     auto date = ParseIsoDate(field);
     if (!date) {
         date = ParseDate(field);
     }
     if (!date) {
-        return CsvLineError(line, "\"" + field + "\" is not a date (yyyy-mm-dd or DD/MM/YYYY)");
+        return Refuse(CsvLineError(line, "\"" + field + "\" is not a date (yyyy-mm-dd or DD/MM/YYYY)"));
     }
     return *date;
 }
 
 // The main balls from field `at` on, each in range and drawn once.
 template <class Rec>
-Status ReadMainBalls(Rec& rec, const std::vector<std::string>& fields, std::size_t at, std::size_t line) {
+Checked ReadMainBalls(Rec& rec, const std::vector<std::string>& fields, std::size_t at, std::size_t line) {
     const GameInfo& info = Info(GameOfRecord<Rec>());
     for (std::size_t b = 0; b < static_cast<std::size_t>(info.mainBalls); ++b, ++at) {
         const auto ball = WholeNumber(fields[at]);
         if (!ball || *ball < 1 || *ball > info.maxBall) {
-            return CsvLineError(line, "ball" + std::to_string(b + 1) + " \"" + fields[at] +
-                                          "\" is not a number from 1 to " + std::to_string(info.maxBall));
+            return Refuse(CsvLineError(line, "ball" + std::to_string(b + 1) + " \"" + fields[at] +
+                                                 "\" is not a number from 1 to " +
+                                                 std::to_string(info.maxBall)));
         }
         const auto before = rec.Balls.begin() + static_cast<std::ptrdiff_t>(b);
         if (std::find(rec.Balls.begin(), before, *ball) != before) {
-            return CsvLineError(line, "ball " + std::to_string(*ball) + " appears twice");
+            return Refuse(CsvLineError(line, "ball " + std::to_string(*ball) + " appears twice"));
         }
         rec.Balls[b] = *ball;
     }
-    return Done{};
+    return {};
 }
 
 // The bonus ball or the Thunderball, for the records that have one.
 template <class Rec>
-Status ReadExtraBall(Rec& rec, const std::string& field, std::size_t line) {
+Checked ReadExtraBall(Rec& rec, const std::string& field, std::size_t line) {
     const GameInfo& info = Info(GameOfRecord<Rec>());
     const auto extra = WholeNumber(field);
     if (!extra || *extra < 1 || *extra > info.extraMax) {
-        return CsvLineError(
-            line, "extra \"" + field + "\" is not a number from 1 to " + std::to_string(info.extraMax));
+        return Refuse(CsvLineError(
+            line, "extra \"" + field + "\" is not a number from 1 to " + std::to_string(info.extraMax)));
     }
     if constexpr (kHasBonusBall<Rec>) {
         if (std::find(rec.Balls.begin(), rec.Balls.end(), *extra) != rec.Balls.end()) {
-            return CsvLineError(line, "the bonus ball " + std::to_string(*extra) + " is also a main ball");
+            return Refuse(
+                CsvLineError(line, "the bonus ball " + std::to_string(*extra) + " is also a main ball"));
         }
         rec.BonusBall = *extra;
     } else {
         rec.Thunderball = *extra;
     }
-    return Done{};
+    return {};
 }
 
 // The ball set: a number for the records that keep it as one, else text.
 template <class Rec>
-Status ReadBallSet(Rec& rec, const std::string& ballSet, std::size_t line,
-                   std::vector<std::string>& warnings) {
+Checked ReadBallSet(Rec& rec, const std::string& ballSet, std::size_t line,
+                    std::vector<std::string>& warnings) {
     if constexpr (kHasBonusBall<Rec>) {
         const auto number = WholeNumber(ballSet);
         // A number the field cannot hold, or a negative one, is a mistake in the file, not text to drop.
         if (!number && IsNumeric(ballSet)) {
-            return CsvLineError(line, "ball_set \"" + ballSet + "\" is not a whole number from 0 to " +
-                                          std::to_string(std::numeric_limits<std::int16_t>::max()));
+            return Refuse(CsvLineError(line, "ball_set \"" + ballSet + "\" is not a whole number from 0 to " +
+                                                 std::to_string(std::numeric_limits<std::int16_t>::max())));
         }
         if (!ballSet.empty() && !number) {
             warnings.push_back("line " + std::to_string(line) + ": ball set \"" + ballSet +
@@ -108,44 +110,44 @@ Status ReadBallSet(Rec& rec, const std::string& ballSet, std::size_t line,
         auto bytes =
             TextField(ballSet, decltype(rec.BallSet)::Width(), "ball_set", GameOfRecord<Rec>(), line);
         if (!bytes) {
-            return bytes.GetError();
+            return Refuse(bytes.error());
         }
         rec.BallSet = *bytes;
     }
-    return Done{};
+    return {};
 }
 
 template <class Rec>
-Result<Rec> ParseRow(const std::vector<std::string>& fields, std::size_t line,
-                     std::vector<std::string>& warnings) {
+Expected<Rec> ParseRow(const std::vector<std::string>& fields, std::size_t line,
+                       std::vector<std::string>& warnings) {
     constexpr Game game = GameOfRecord<Rec>();
     const GameInfo& info = Info(game);
     const std::size_t expected = 1 + static_cast<std::size_t>(info.mainBalls) + (info.hasExtra ? 1 : 0) + 2;
     if (fields.size() != expected) {
-        return CsvLineError(line,
-                            std::to_string(fields.size()) + " fields, expected " + std::to_string(expected));
+        return Refuse(CsvLineError(
+            line, std::to_string(fields.size()) + " fields, expected " + std::to_string(expected)));
     }
     Rec rec;
     const auto date = RowDate(fields[0], line);
     if (!date) {
-        return date.GetError();
+        return Refuse(date.error());
     }
     rec.DrawDate = *date;
-    if (const Status balls = ReadMainBalls(rec, fields, 1, line); !balls) {
-        return balls.GetError();
+    if (const Checked balls = ReadMainBalls(rec, fields, 1, line); !balls) {
+        return Refuse(balls.error());
     }
     std::size_t at = 1 + static_cast<std::size_t>(info.mainBalls);
     if constexpr (kHasBonusBall<Rec> || kHasThunderball<Rec>) {
-        if (const Status extra = ReadExtraBall(rec, fields[at++], line); !extra) {
-            return extra.GetError();
+        if (const Checked extra = ReadExtraBall(rec, fields[at++], line); !extra) {
+            return Refuse(extra.error());
         }
     }
-    if (const Status ballSet = ReadBallSet(rec, fields[at++], line, warnings); !ballSet) {
-        return ballSet.GetError();
+    if (const Checked ballSet = ReadBallSet(rec, fields[at++], line, warnings); !ballSet) {
+        return Refuse(ballSet.error());
     }
     auto machine = TextField(fields[at], decltype(rec.Machine)::Width(), "machine", game, line);
     if (!machine) {
-        return machine.GetError();
+        return Refuse(machine.error());
     }
     rec.Machine = *machine;
     return rec;
@@ -199,19 +201,19 @@ std::optional<std::string> IsoFromOperatorDate(std::string_view text) {
 
 // A row of the operator's layout as a row of ours: the date rewritten, the columns past the machine
 // (the raffle codes, the operator's draw count) read past.
-Status ToOwnRow(std::vector<std::string>& fields, std::size_t operatorFields, std::size_t ownFields,
-                std::size_t line) {
+Checked ToOwnRow(std::vector<std::string>& fields, std::size_t operatorFields, std::size_t ownFields,
+                 std::size_t line) {
     if (fields.size() != operatorFields) {
-        return CsvLineError(
-            line, std::to_string(fields.size()) + " fields, expected " + std::to_string(operatorFields));
+        return Refuse(CsvLineError(
+            line, std::to_string(fields.size()) + " fields, expected " + std::to_string(operatorFields)));
     }
     const auto date = IsoFromOperatorDate(fields[0]);
     if (!date) {
-        return CsvLineError(line, "\"" + fields[0] + "\" is not a date (DD-Mon-YYYY)");
+        return Refuse(CsvLineError(line, "\"" + fields[0] + "\" is not a date (DD-Mon-YYYY)"));
     }
     fields[0] = *date;
     fields.resize(ownFields);
-    return Done{};
+    return {};
 }
 
 // The first line of a CSV as it reads, for a message; a long one is cut short.
@@ -254,24 +256,24 @@ template <class Rec>
 CsvLayouts LayoutsOf() {
     CsvLayouts layouts;
     layouts.header = HistoryCsvHeader(GameOfRecord<Rec>());
-    layouts.headerFields = ReadCsv(layouts.header)->front().fields;
+    layouts.headerFields = ReadCsv(layouts.header).value().front().fields;
     layouts.operatorHeader = OperatorCsvHeader<Rec>();
     if (!layouts.operatorHeader.empty()) {
-        layouts.operatorFields = ReadCsv(layouts.operatorHeader)->front().fields;
+        layouts.operatorFields = ReadCsv(layouts.operatorHeader).value().front().fields;
     }
     return layouts;
 }
 
 // Why the first row of `csv` is no header of the game's layouts: a header that starts as ours is our
 // layout gone wrong; any other is a layout not known.
-Error HeaderError(const CsvRow& row, std::string_view csv, const CsvLayouts& layouts, Game game) {
+Refusal HeaderError(const CsvRow& row, std::string_view csv, const CsvLayouts& layouts, Game game) {
     if (row.fields.front().ends_with(layouts.headerFields.front())) {
-        return MakeError(ErrorKind::BadFormat, "line 1: the header must read " + layouts.header);
+        return {.text = "line 1: the header must read " + layouts.header, .cause = RefusalCause::BadFormat};
     }
-    return MakeError(ErrorKind::BadFormat,
-                     "line 1: the header \"" + FirstLine(csv) + "\" is not a layout of " + GameName(game) +
-                         " draws; it must read " + layouts.header +
-                         (layouts.operatorHeader.empty() ? "" : " or " + layouts.operatorHeader));
+    return {.text = "line 1: the header \"" + FirstLine(csv) + "\" is not a layout of " + GameName(game) +
+                    " draws; it must read " + layouts.header +
+                    (layouts.operatorHeader.empty() ? "" : " or " + layouts.operatorHeader),
+            .cause = RefusalCause::BadFormat};
 }
 
 // Newest first, draws of one date in the order of their lines: `order[k]` is the draw read k-th.
@@ -332,7 +334,7 @@ void Reorder(HistoryCsvDraws<Rec>& parsed, std::vector<std::uint32_t> order) {
 }  // namespace
 
 template <class Rec>
-Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
+Expected<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
     const CsvLayouts layouts = LayoutsOf<Rec>();
     // The rows become draws as they are read, so that a long CSV is held once as text and once as
     // draws. A fault of the CSV itself anywhere comes first, then the first faulty row.
@@ -341,11 +343,11 @@ Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
     const auto lines = static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')) + 1;
     parsed.draws.Reserve(lines);
     parsed.lines.reserve(lines);
-    std::optional<Error> rowError;
+    std::optional<Refusal> rowError;
     bool headerError = false;
     bool first = true;
     bool operatorLayout = false;
-    const Status read = ForEachCsvRow(csv, [&](CsvRow& row) {
+    const Checked read = ForEachCsvRow(csv, [&](CsvRow& row) {
         if (rowError) {
             return;
         }
@@ -360,45 +362,46 @@ Result<HistoryCsvDraws<Rec>> ParseHistoryCsv(std::string_view csv) {
             return;
         }
         if (operatorLayout) {
-            const Status own =
+            const Checked own =
                 ToOwnRow(row.fields, layouts.operatorFields.size(), layouts.headerFields.size(), row.line);
             if (!own) {
-                rowError = own.GetError();
+                rowError = own.error();
                 return;
             }
         }
         auto draw = ParseRow<Rec>(row.fields, row.line, parsed.warnings);
         if (!draw) {
-            rowError = draw.GetError();
+            rowError = draw.error();
             return;
         }
         parsed.draws.PushBack(*draw);
         parsed.lines.push_back(row.line);
     });
     if (!read) {
-        return read.GetError();
+        return Refuse(read.error());
     }
     if (first) {
-        return MakeError(ErrorKind::BadFormat, "line 1: the header must read " + layouts.header);
+        return Refuse(RefusalCause::BadFormat, "line 1: the header must read " + layouts.header);
     }
     if (headerError) {
-        return *rowError;
+        return Refuse(*rowError);
     }
     // A draw too many on a date is a fault of its line; the first such line, or an earlier faulty row, is
     // told.
     std::vector<std::uint32_t> order = NewestFirst(parsed);
     if (const auto tooMany = FirstDrawTooMany(parsed, order)) {
-        return CsvLineError(parsed.lines[*tooMany],
-                            "a second draw on " + FormatDate(parsed.draws[*tooMany + 1].DrawDate));
+        return Refuse(CsvLineError(parsed.lines[*tooMany],
+                                   "a second draw on " + FormatDate(parsed.draws[*tooMany + 1].DrawDate)));
     }
     if (rowError) {
-        return *rowError;
+        return Refuse(*rowError);
     }
     Reorder(parsed, std::move(order));
     return parsed;
 }
 
-#define QUINTARA_INSTANTIATE(Rec) template Result<HistoryCsvDraws<Rec>> ParseHistoryCsv<Rec>(std::string_view)
+#define QUINTARA_INSTANTIATE(Rec) \
+    template Expected<HistoryCsvDraws<Rec>> ParseHistoryCsv<Rec>(std::string_view)
 QUINTARA_FOR_EACH_HISTORY_RECORD(QUINTARA_INSTANTIATE);
 #undef QUINTARA_INSTANTIATE
 

@@ -15,15 +15,16 @@ namespace {
 
 constexpr std::string_view kUnchanged = " The history file was not changed.";
 
-Error Unchanged(const Error& error) {
-    const bool ended = !error.message.empty() && error.message.back() == '.';
-    return MakeError(error.kind, error.message + (ended ? "" : ".") + std::string(kUnchanged));
+tl::unexpected<Refusal> Unchanged(Refusal refusal) {
+    const bool ended = !refusal.text.empty() && refusal.text.back() == '.';
+    refusal.text += (ended ? "" : ".") + std::string(kUnchanged);
+    return Refuse(std::move(refusal));
 }
 
 // The file's bytes; a missing file is an empty history.
-Result<std::string> ReadHistoryBytes(const std::filesystem::path& path) {
+Expected<std::string> ReadHistoryBytes(const std::filesystem::path& path) {
     auto bytes = ReadWholeFile(path);
-    if (!bytes && bytes.GetError().kind == ErrorKind::Missing) {
+    if (!bytes && bytes.error().cause == RefusalCause::Missing) {
         return std::string();
     }
     return bytes;
@@ -42,22 +43,22 @@ void EncodeInto(const Rec& record, std::string& bytes, std::size_t offset, std::
 // Reads the file under its lock, lets `change` turn its bytes into the new file, and writes that in
 // its place before the lock is let go.
 template <class Change>
-Result<HistoryWritten> Rewrite(const std::filesystem::path& appDir, const AnyDrawRec& draw, Change change) {
+Expected<HistoryWritten> Rewrite(const std::filesystem::path& appDir, const AnyDrawRec& draw, Change change) {
     const Game game = GameOfDraw(draw);
     HistoryWritten written;
     written.game = game;
     written.file = HistoryPath(appDir, game);
     const auto changed =
-        ChangeHistory(written.file, [&](const std::string& held) -> Result<std::optional<std::string>> {
+        ChangeHistory(written.file, [&](const std::string& held) -> Expected<std::optional<std::string>> {
             auto newBytes = change(held, WholeSlots(held, game), written);
             if (!newBytes) {
-                return newBytes.GetError();
+                return Refuse(newBytes.error());
             }
             written.draws = WholeSlots(*newBytes, game);
             return std::optional<std::string>(std::move(*newBytes));
         });
     if (!changed) {
-        return Unchanged(changed.GetError());
+        return Unchanged(changed.error());
     }
     written.warning = changed->warning;
     return written;
@@ -101,13 +102,13 @@ int RoundsOnNewestDate(const std::string& bytes, Game game) {
 }
 
 // The draw first, every older draw one slot further on.
-Result<std::string> Added(const AnyDrawRec& draw, const std::string& old, std::int32_t before,
-                          HistoryWritten& written) {
+Expected<std::string> Added(const AnyDrawRec& draw, const std::string& old, std::int32_t before,
+                            HistoryWritten& written) {
     const auto slotLength = static_cast<std::size_t>(Info(written.game).recordLength);
     const auto newest = NewestDateIn(old, written.game);
     if (newest && !NewDrawDateFollows(Info(written.game), DrawDateOf(draw), *newest,
                                       RoundsOnNewestDate(old, written.game))) {
-        return MakeError(ErrorKind::OutOfRange, NotLaterMessage(DrawDateOf(draw), *newest));
+        return Refuse(RefusalCause::OutOfRange, NotLaterMessage(DrawDateOf(draw), *newest));
     }
     std::string bytes(slotLength, '\0');
     std::visit([&](const auto& record) { EncodeInto(record, bytes, 0, slotLength); }, draw);
@@ -118,10 +119,10 @@ Result<std::string> Added(const AnyDrawRec& draw, const std::string& old, std::i
 }
 
 // Draw D replaced; only its fields, so the slot's filler and every other byte stay as they were.
-Result<std::string> Corrected(std::int32_t drawNumber, const AnyDrawRec& draw, const std::string& old,
-                              std::int32_t before, HistoryWritten& written) {
+Expected<std::string> Corrected(std::int32_t drawNumber, const AnyDrawRec& draw, const std::string& old,
+                                std::int32_t before, HistoryWritten& written) {
     if (drawNumber < 1 || drawNumber > before) {
-        return MakeError(ErrorKind::OutOfRange, written.file.string() + ": holds no draw " +
+        return Refuse(RefusalCause::OutOfRange, written.file.string() + ": holds no draw " +
                                                     std::to_string(drawNumber) + " to correct (draws 1 to " +
                                                     std::to_string(before) + ").");
     }
@@ -144,10 +145,10 @@ bool NewDrawDateFollows(const GameInfo& info, double date, double newest, int ro
     return date > newest || (date == newest && roundsOnNewest < RoundsOn(info.game, date));
 }
 
-Result<std::optional<double>> NewestDrawDate(Game game, const std::filesystem::path& appDir) {
+Expected<std::optional<double>> NewestDrawDate(Game game, const std::filesystem::path& appDir) {
     auto bytes = ReadHistoryBytes(HistoryPath(appDir, game));
     if (!bytes) {
-        return bytes.GetError();
+        return Refuse(bytes.error());
     }
     return NewestDateIn(*bytes, game);
 }
@@ -157,43 +158,43 @@ Game GameOfDraw(const AnyDrawRec& draw) {
                       draw);
 }
 
-Result<std::int32_t> HistoryDrawCount(Game game, const std::filesystem::path& appDir) {
+Expected<std::int32_t> HistoryDrawCount(Game game, const std::filesystem::path& appDir) {
     auto bytes = ReadHistoryBytes(HistoryPath(appDir, game));
     if (!bytes) {
-        return bytes.GetError();
+        return Refuse(bytes.error());
     }
     return WholeSlots(*bytes, game);
 }
 
-Result<HistoryWritten> AddDraw(const std::filesystem::path& appDir, const AnyDrawRec& draw) {
+Expected<HistoryWritten> AddDraw(const std::filesystem::path& appDir, const AnyDrawRec& draw) {
     return Rewrite(appDir, draw, [&](const std::string& old, std::int32_t before, HistoryWritten& written) {
         return Added(draw, old, before, written);
     });
 }
 
-Result<HistoryWritten> CorrectDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
-                                   const AnyDrawRec& draw) {
+Expected<HistoryWritten> CorrectDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
+                                     const AnyDrawRec& draw) {
     return Rewrite(appDir, draw, [&](const std::string& old, std::int32_t before, HistoryWritten& written) {
         return Corrected(drawNumber, draw, old, before, written);
     });
 }
 
-Result<HistoryWritten> WriteDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
-                                 const AnyDrawRec& draw) {
+Expected<HistoryWritten> WriteDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
+                                   const AnyDrawRec& draw) {
     // Decided on the file as it is under the lock, not as it was when the number was typed.
     return Rewrite(
         appDir, draw,
-        [&](const std::string& old, std::int32_t before, HistoryWritten& written) -> Result<std::string> {
+        [&](const std::string& old, std::int32_t before, HistoryWritten& written) -> Expected<std::string> {
             if (drawNumber == before + 1) {
                 return Added(draw, old, before, written);
             }
             if (drawNumber >= 1 && drawNumber <= before) {
                 return Corrected(drawNumber, draw, old, before, written);
             }
-            return MakeError(ErrorKind::OutOfRange,
-                             written.file.string() + ": draw " + std::to_string(drawNumber) +
-                                 " is neither a draw of the file (1 to " + std::to_string(before) +
-                                 ") nor the next one (" + std::to_string(before + 1) + ").");
+            return Refuse(RefusalCause::OutOfRange,
+                          written.file.string() + ": draw " + std::to_string(drawNumber) +
+                              " is neither a draw of the file (1 to " + std::to_string(before) +
+                              ") nor the next one (" + std::to_string(before + 1) + ").");
         });
 }
 

@@ -8,7 +8,7 @@
 
 #include "core/Games.h"
 #include "core/Records.h"
-#include "core/Result.h"
+#include "core/Refusal.h"
 #include "history/HistoryCsv.h"
 
 namespace quintara {
@@ -39,24 +39,24 @@ bool NewDrawDateFollows(const GameInfo& info, double date, double newest, int ro
 std::string NotLaterMessage(double date, double newest);
 
 // The date of the newest draw in a game's history file; nothing when there is no draw yet.
-Result<std::optional<double>> NewestDrawDate(Game game, const std::filesystem::path& appDir);
+Expected<std::optional<double>> NewestDrawDate(Game game, const std::filesystem::path& appDir);
 
 // The number of whole draws in a game's history file; 0 when there is no file yet.
-Result<std::int32_t> HistoryDrawCount(Game game, const std::filesystem::path& appDir);
+Expected<std::int32_t> HistoryDrawCount(Game game, const std::filesystem::path& appDir);
 
 // Puts `draw` first in its game's history file as draw N + 1, every older draw one slot further on, N
 // being the draws the file holds when the change is made (a draw another Quintara added meanwhile
 // stays). A missing file counts as an empty history. A draw dated no later than the newest held is
 // refused (NewDrawDateFollows) with OutOfRange.
-Result<HistoryWritten> AddDraw(const std::filesystem::path& appDir, const AnyDrawRec& draw);
+Expected<HistoryWritten> AddDraw(const std::filesystem::path& appDir, const AnyDrawRec& draw);
 
 // Replaces draw D (1..N), the record in slot N - D + 1; every other byte of the file stays as it was.
-Result<HistoryWritten> CorrectDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
-                                   const AnyDrawRec& draw);
+Expected<HistoryWritten> CorrectDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
+                                     const AnyDrawRec& draw);
 
 // D = N + 1 adds, 1..N corrects; anything else is refused with OutOfRange.
-Result<HistoryWritten> WriteDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
-                                 const AnyDrawRec& draw);
+Expected<HistoryWritten> WriteDraw(const std::filesystem::path& appDir, std::int32_t drawNumber,
+                                   const AnyDrawRec& draw);
 
 // Every write above goes through ChangeHistory: under the history's lock it reads the file, builds the
 // whole new file in memory and puts it in place atomically, so the file is either the old one or the new

@@ -15,8 +15,8 @@ std::string ResultsAddress(Game game,
     return std::string(Info(game).resultsCsvAddress);
 }
 
-Result<CsvImportReport> MergeDownloadedResults(Game game, std::string_view body,
-                                               const std::filesystem::path& appDir) {
+Expected<CsvImportReport> MergeDownloadedResults(Game game, std::string_view body,
+                                                 const std::filesystem::path& appDir) {
     return ImportHistoryCsv(game, body, appDir, ImportMode::Merge);
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/Games.h"
-#include "core/Result.h"
+#include "core/Refusal.h"
 #include "history/HistoryCsv.h"
 
 namespace quintara {
@@ -26,8 +26,8 @@ std::string ResultsAddress(Game game, const std::vector<std::pair<std::string, s
 // Merges a downloaded results file into the game's history as `import-history --merge` does (the old
 // file kept as .bak, the new one written atomically): only draws newer than the history's are added. Any
 // refusal leaves the history as it was. The programs fetch the bytes; this never touches the network.
-Result<CsvImportReport> MergeDownloadedResults(Game game, std::string_view body,
-                                               const std::filesystem::path& appDir);
+Expected<CsvImportReport> MergeDownloadedResults(Game game, std::string_view body,
+                                                 const std::filesystem::path& appDir);
 
 // What a merge did, in one sentence: the draws added and the newest date, or that nothing was new.
 std::string ResultsMergeText(Game game, const CsvImportReport& report);

@@ -106,14 +106,14 @@ std::optional<Game> GameOfLinesFile(const std::filesystem::path& path) {
     return std::nullopt;
 }
 
-Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game, InputKinds kinds) {
+Expected<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game, InputKinds kinds) {
     auto bytes = ReadInputFile(path, kinds, kMostLinesFileBytes);
     if (!bytes) {
-        return bytes.GetError();
+        return Refuse(bytes.error());
     }
     const std::size_t slot = LinesSlotLength(game);
     if (bytes->size() % slot != 0) {
-        return MakeError(ErrorKind::BadFormat, InputName(path, kinds) + ": its " +
+        return Refuse(RefusalCause::BadFormat, InputName(path, kinds) + ": its " +
                                                    std::to_string(bytes->size()) +
                                                    " bytes are not a whole number of " + GameName(game) +
                                                    " lines of " + std::to_string(slot) + " bytes");
@@ -139,8 +139,8 @@ Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game, I
                                    : LineFault(game, std::span(lines.picked[i].Balls).first(mainBalls),
                                                lines.picked[i].Balls[5]);
             if (fault) {
-                return MakeError(ErrorKind::BadFormat,
-                                 InputName(path, kinds) + ": line " + std::to_string(i) + ": " + *fault);
+                return Refuse(RefusalCause::BadFormat,
+                              InputName(path, kinds) + ": line " + std::to_string(i) + ": " + *fault);
             }
         }
     }
@@ -160,7 +160,8 @@ std::string SavedLinesText(const SavedLines& lines, double generatedDate) {
     return LinesListing(lines.game, lines.picked, lines.dailyPlay, generatedDate, emptyLines);
 }
 
-WriteStatus SaveLines(const std::filesystem::path& textName, const SavedLines& lines, double generatedDate) {
+Expected<FileWritten> SaveLines(const std::filesystem::path& textName, const SavedLines& lines,
+                                double generatedDate) {
     const std::string text = SavedLinesText(lines, generatedDate);
     const std::string binary = EncodeLinesFile(lines);
     return WriteFilesAtomically({{textName, text}, {BinaryLinesName(textName, lines.game), binary}});

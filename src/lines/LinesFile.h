@@ -10,7 +10,7 @@
 #include "core/Games.h"
 #include "core/OneBased.h"
 #include "core/Records.h"
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
@@ -63,8 +63,8 @@ inline constexpr std::size_t kMostLinesFileBytes = std::size_t{100} * 1024 * 102
 // game's range, a ball twice in a line (the Thunderball, apart, may be 0: a wheel's line has none). A line
 // of zeros, the empty line the program itself shows and saves, is read as it is. `kinds` says whether a
 // pipe or the standard input ("-") is read too.
-Result<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game,
-                                 InputKinds kinds = InputKinds::PlainFiles);
+Expected<SavedLines> ReadLinesFile(const std::filesystem::path& path, Game game,
+                                   InputKinds kinds = InputKinds::PlainFiles);
 
 // The bytes of the binary file: line i in slot i.
 std::string EncodeLinesFile(const SavedLines& lines);
@@ -77,6 +77,7 @@ std::string SavedLinesText(const SavedLines& lines, double generatedDate);
 // Writes the text file under `textName` and the binary file beside it. Both are written to temporary
 // files first and replace the old files only when both were written, and a failed replacement puts the
 // first one back, so a failed save changes nothing; the error names the file and the reason.
-WriteStatus SaveLines(const std::filesystem::path& textName, const SavedLines& lines, double generatedDate);
+Expected<FileWritten> SaveLines(const std::filesystem::path& textName, const SavedLines& lines,
+                                double generatedDate);
 
 }  // namespace quintara

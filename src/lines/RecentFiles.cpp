@@ -165,13 +165,13 @@ std::optional<Game> GameOfWheelText(std::string_view text) {
     return std::nullopt;
 }
 
-Result<std::optional<Game>> GameOfWheelFile(const std::filesystem::path& path) {
+Expected<std::optional<Game>> GameOfWheelFile(const std::filesystem::path& path) {
     if (path.empty()) {
         return std::optional<Game>();
     }
     auto text = ReadWholeFile(path);
     if (!text) {
-        return text.GetError();
+        return Refuse(text.error());
     }
     return GameOfWheelText(*text);
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/Games.h"
-#include "core/Result.h"
+#include "core/Refusal.h"
 
 namespace quintara {
 
@@ -84,7 +84,7 @@ RecentFileTarget ClassifyRecentFile(std::string_view path);
 // The game of a wheel file from its fields: the blanks are counted line after line and the count of
 // fields (blanks + 1) is looked at after each line until it is 5 (Thunderball), 6 (Lotto) or 7 (Daily
 // Play). Nothing when it never is, or when the path is empty; an error when the file cannot be read.
-Result<std::optional<Game>> GameOfWheelFile(const std::filesystem::path& path);
+Expected<std::optional<Game>> GameOfWheelFile(const std::filesystem::path& path);
 
 // The same over the text of a wheel file.
 std::optional<Game> GameOfWheelText(std::string_view text);

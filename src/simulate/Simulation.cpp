@@ -197,13 +197,12 @@ SimulatedDraw CheckDraw(const OneBased<std::int16_t>& finalNumbers, const Positi
     return step;
 }
 
-// What a run of consecutive steps produced: their report blocks, totals and steps, or the first that
-// failed; the last step of the whole run also leaves its generator run and check.
+// What a run of consecutive steps produced: their report blocks, totals and steps; the last step of the
+// whole run also leaves its generator run and check.
 struct StepsDone {
     std::string blocks;
     std::array<std::int32_t, kStrikeCategories> totals{};
     std::vector<SimulatedDraw> steps;
-    std::optional<Refusal> error;
     GeneratorResult generated;
     OneBased<WinningLineRec> winningLines;
     std::int32_t numbersUsed = 0;
@@ -234,8 +233,8 @@ public:
         m_tables = std::make_shared<const HistoryTables>(kGame, m_counted);
     }
 
-    // Steps first..last (1 the newest draw).
-    StepsDone Run(std::int32_t first, std::int32_t last) const {
+    // Steps first..last (1 the newest draw), or the refusal of the first that failed.
+    Expected<StepsDone> Run(std::int32_t first, std::int32_t last) const {
         const auto u = static_cast<std::int32_t>(m_draws.Size());
         ShrinkingStatistics statistics(m_tables);
         for (std::int32_t k = 1; k < first; ++k) {
@@ -274,8 +273,7 @@ public:
                         wheelCheckedFor);
                 }
             } catch (const std::exception& error) {
-                done.error = SimulationFailure(RefusalCause::StepFailed, drawNumber, error.what());
-                return done;
+                return Refuse(SimulationFailure(RefusalCause::StepFailed, drawNumber, error.what()));
             }
             const PositionRange range = ComparedPositions(kGame, m_command, m_request.PersonalPicksActive,
                                                           static_cast<int>(finalNumbers->Size()));
@@ -352,8 +350,8 @@ constexpr std::int32_t kLeastStepsPerThread = 200;
 // Runs steps 1..n in `parts` consecutive runs at once, each on a thread of its own but the first, which
 // the calling thread does; the runs' results come back in step order.
 template <class Rec>
-std::vector<StepsDone> RunInParts(const Steps<Rec>& steps, std::int32_t n, unsigned parts) {
-    std::vector<StepsDone> done(parts);
+std::vector<Expected<StepsDone>> RunInParts(const Steps<Rec>& steps, std::int32_t n, unsigned parts) {
+    std::vector<Expected<StepsDone>> done(parts);
     std::vector<std::exception_ptr> thrown(parts);
     auto part = [&](unsigned i) {
         const std::int32_t first = 1 + static_cast<std::int32_t>(static_cast<std::int64_t>(n) * i / parts);
@@ -409,25 +407,26 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& re
                                         "only the Thunderball game has a Thunderball ball to simulate"));
     }
     const Steps<Rec> steps(draws, request, wheelLines, n, command, lottoDraws);
-    std::vector<StepsDone> parts = RunInParts(steps, n, PartsFor(n, threads));
+    std::vector<Expected<StepsDone>> parts = RunInParts(steps, n, PartsFor(n, threads));
 
     SimulationRun run;
     run.draws = n;
     run.steps.reserve(static_cast<std::size_t>(n));
     std::size_t length = 0;
-    for (const StepsDone& part : parts) {
-        if (part.error) {
-            return Refuse(*part.error);  // the run stops at its first failing step
+    for (const Expected<StepsDone>& part : parts) {
+        if (!part) {
+            return Refuse(part.error());  // the run stops at its first failing step
         }
-        length += part.blocks.size();
+        length += part->blocks.size();
     }
-    for (StepsDone& part : parts) {
+    for (Expected<StepsDone>& done : parts) {
+        StepsDone& part = *done;
         for (std::size_t c = 0; c < run.totals.size(); ++c) {
             run.totals[c] += part.totals[c];
         }
         std::move(part.steps.begin(), part.steps.end(), std::back_inserter(run.steps));
     }
-    StepsDone& last = parts.back();
+    StepsDone& last = *parts.back();
     run.FinalNumbers = std::move(last.generated.FinalNumbers);
     run.SevenNumbers = std::move(last.generated.SevenNumbers);
     run.PickedLines = std::move(last.generated.PickedLines);
@@ -438,8 +437,8 @@ SimulationResult Simulate(const OneBased<Rec>& draws, const GeneratorRequest& re
     const std::string totals = SimulationTotalsText(n, run.numbersUsed, run.totals, command);
     run.ReportText.reserve(totals.size() + length);
     run.ReportText = totals;
-    for (const StepsDone& part : parts) {
-        run.ReportText += part.blocks;
+    for (const Expected<StepsDone>& part : parts) {
+        run.ReportText += part->blocks;
     }
     run.baseline = ExpectedByChance(game, command, run.numbersUsed, n);
     return run;

@@ -6,11 +6,11 @@
 
 namespace quintara::ui {
 
-Status LoadCurrentHistory(AppState& state, const std::filesystem::path& appDir) {
+Checked LoadCurrentHistory(AppState& state, const std::filesystem::path& appDir) {
     const Game game = state.CurrentGameId();
-    Result<LoadedHistory> loaded = LoadHistory(game, appDir);
+    Expected<LoadedHistory> loaded = LoadHistory(game, appDir);
     if (!loaded) {
-        return loaded.GetError();
+        return Refuse(loaded.error());
     }
     std::visit(
         [&state]<class Rec>(OneBased<Rec>& draws) {
@@ -27,7 +27,7 @@ Status LoadCurrentHistory(AppState& state, const std::filesystem::path& appDir) 
         state.ThunderballFrequency = std::move(stats.ThunderballFrequency);
         state.ThunderballLastDrawn = std::move(stats.ThunderballLastDrawn);
     }
-    return Done{};
+    return {};
 }
 
 void ForgetHistory(AppState& state) {

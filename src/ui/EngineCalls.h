@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "core/AppState.h"
-#include "core/Result.h"
+#include "core/Refusal.h"
 #include "generate/Generator.h"
 #include "simulate/Simulation.h"
 
@@ -15,7 +15,7 @@ namespace quintara::ui {
 // Loads the history of the current game into its draw array, sets FirstDraw, LastDraw and CurrentDraw
 // and stores the statistics (the Thunderball's only for a game that has them). On failure the state is
 // left as it was; a missing file stays missing.
-Status LoadCurrentHistory(AppState& state, const std::filesystem::path& appDir);
+Checked LoadCurrentHistory(AppState& state, const std::filesystem::path& appDir);
 
 // After a failed load: the current game has no draws and no statistics, so nothing that follows can show
 // or use another game's (or an older file's) draws under this game's name.

@@ -174,7 +174,7 @@ TEST(CheckLinesTest, ReportTextByteForByte) {
 // Written as the other files are (tested with WriteFileAtomically), under the name as given.
 TEST(CheckLinesTest, SavingTheReport) {
     test::TempDir dir;
-    ASSERT_TRUE(SaveReport(dir / "Winning Report", kNoWinReport).Ok());
+    ASSERT_TRUE(SaveReport(dir / "Winning Report", kNoWinReport).has_value());
     EXPECT_EQ(dir.Read("Winning Report"), "Sorry, you did not win this time!\r\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "Winning Report.txt"));
 }

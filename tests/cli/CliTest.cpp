@@ -359,14 +359,14 @@ TEST_F(CliTest, RecordTextLeavesAsUtf8EvenFromABytesNoUtf8Holds) {
     // Windows-1252 in the file (the import's tests show how it gets there); 0xFF would start no UTF-8.
     const OneBased<LottoExtraDrawRec> draws{
         {SerialFromCivil({2015, 10, 7}), {1, 2, 3, 4, 5, 6}, "\xE9t\xE9", "\xFF\xE9rlin"}};
-    ASSERT_TRUE(WriteRecordFile(dir / "LottoExtraHistory.dat", 48, draws).Ok());
+    ASSERT_TRUE(WriteRecordFile(dir / "LottoExtraHistory.dat", 48, draws).has_value());
     const Json json = Document(Run("draws --game lotto-extra --json").out);
     EXPECT_EQ(json["draws"][0]["machine"], "\u00FF\u00E9rlin");
     EXPECT_EQ(json["draws"][0]["ball_set"], "\u00E9t\u00E9");
     EXPECT_NE(Run("draws --game lotto-extra").out.find("Ball Set \u00E9t\u00E9  Machine \u00FF\u00E9rlin\n"),
               std::string::npos);
     EXPECT_EQ(Run("export-history --game lotto-extra").out,
-              ExportHistoryCsv(Game::LottoExtra, dir.Path()).Value());
+              ExportHistoryCsv(Game::LottoExtra, dir.Path()).value());
 }
 
 TEST_F(CliTest, VerifyAndExportNameEveryDamagedRecord) {
@@ -380,7 +380,7 @@ TEST_F(CliTest, VerifyAndExportNameEveryDamagedRecord) {
         .Draw({1, 1, 3, 4, 5, 32767}, 7, std::numeric_limits<double>::quiet_NaN())
         .WriteTo(dir.Path());
     // The list is the engine's; the command prints every record, past the engine's default limit of 20.
-    const auto problems = VerifyHistory(Game::Lotto, dir.Path()).Value();
+    const auto problems = VerifyHistory(Game::Lotto, dir.Path()).value();
     ASSERT_EQ(problems.size(), 4U);
     const CliRun verify = Run("verify-history --game lotto");
     EXPECT_EQ(verify.status, 1);
@@ -394,7 +394,7 @@ TEST_F(CliTest, VerifyAndExportNameEveryDamagedRecord) {
     const CliRun exported = Run("export-history --game lotto");
     EXPECT_EQ(exported.status, 1);
     EXPECT_TRUE(exported.out.empty());
-    EXPECT_EQ(exported.err, "quintara-cli: " + ExportHistoryCsv(Game::Lotto, dir.Path()).GetError().message);
+    EXPECT_EQ(exported.err, "quintara-cli: " + ExportHistoryCsv(Game::Lotto, dir.Path()).error().text);
 
     const CliRun missing = Run("verify-history --game daily-play");
     EXPECT_EQ(missing.status, 1);
@@ -439,7 +439,7 @@ TEST_F(CliTest, ImportKeepsTheReplacedHistoryAndMergesOnlyNewerDraws) {
 }
 
 TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline) {
-    const auto draws = ReadHistory<LottoDrawRec>(dir.Path(), false).Value();
+    const auto draws = ReadHistory<LottoDrawRec>(dir.Path(), false).value();
     GeneratorRequest request;
     request.algorithm = std::string(AlgorithmItems(Game::Lotto)[0]);
     const auto wheel =
@@ -650,7 +650,7 @@ TEST_F(CliTest, UpdateDownloadsTheResultsAndMergesThem) {
         EXPECT_EQ(dir.Read("Thunderball39History.dat"), history);
     }
     const auto merged = MergeDownloadedResults(Game::Thunderball39, weekly, engine.Path());
-    ASSERT_TRUE(merged.Ok());
+    ASSERT_TRUE(merged.has_value());
     const CliRun added = Run(update + server.Address("/moved"));
     EXPECT_EQ(added.status, 0) << added.err;
     EXPECT_TRUE(added.out.starts_with(ResultsMergeText(Game::Thunderball39, *merged) + "\n")) << added.out;

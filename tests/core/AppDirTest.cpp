@@ -42,16 +42,16 @@ TEST(AppDirTest, EachRuleInOrderFindsTheApplicationDirectory) {
     };
     for (const auto& [inputs, folder, rule] : cases) {
         const auto choice = ChooseAppDir(inputs);
-        ASSERT_TRUE(choice.Ok()) << folder;
+        ASSERT_TRUE(choice.has_value()) << folder;
         EXPECT_EQ(std::pair(choice->folder, choice->rule), std::pair(folder, rule));
     }
 
     const auto relative = ChooseAppDir({"here", unset, installed, unset, unset});
     EXPECT_EQ(relative->folder, fs::current_path() / "here");
     const auto nowhere = ChooseAppDir({unset, unset, installed, unset, unset});
-    ASSERT_FALSE(nowhere.Ok());
-    EXPECT_EQ(nowhere.GetError().kind, ErrorKind::Usage);
-    EXPECT_NE(nowhere.GetError().message.find("neither XDG_DATA_HOME nor HOME is set"), std::string::npos);
+    ASSERT_FALSE(nowhere.has_value());
+    EXPECT_EQ(nowhere.error().cause, RefusalCause::Usage);
+    EXPECT_NE(nowhere.error().text.find("neither XDG_DATA_HOME nor HOME is set"), std::string::npos);
     EXPECT_EQ(ShareFolderOf("/usr/bin"), fs::path("/usr/share/quintara"));
 }
 
@@ -134,7 +134,7 @@ TEST(AppDirTest, OnlyThePerUserFolderIsFilledFromTheInstallsShareFolder) {
     const std::string home = (temp / "home").string();
 
     const auto installed = PrepareAppDir({std::nullopt, std::nullopt, bin, std::nullopt, home});
-    ASSERT_TRUE(installed.Ok());
+    ASSERT_TRUE(installed.has_value());
     EXPECT_EQ(installed->choice.folder, temp / "home" / ".local" / "share" / "Quintara");
     EXPECT_EQ(installed->choice.shareFolder, temp / "usr" / "share" / "quintara");
     EXPECT_TRUE(installed->problems.empty());

@@ -35,34 +35,34 @@ mode_t Permissions(const fs::path& path) {
 TEST(FilesTest, EveryReadErrorNamesTheFileAndItsReason) {
     test::TempDir dir;
     const auto missing = ReadWholeFile(dir / "none.txt");
-    EXPECT_EQ(missing.GetError().kind, ErrorKind::Missing);
-    EXPECT_EQ(missing.GetError().message, (dir / "none.txt").string() + ": no such file");
+    EXPECT_EQ(missing.error().cause, RefusalCause::Missing);
+    EXPECT_EQ(missing.error().text, (dir / "none.txt").string() + ": no such file");
 
     fs::create_directory(dir / "folder.txt");
     const auto folder = ReadWholeFile(dir / "folder.txt");
-    EXPECT_EQ(folder.GetError().kind, ErrorKind::Unreadable);
-    EXPECT_EQ(folder.GetError().message, (dir / "folder.txt").string() + ": is a folder, not a file");
+    EXPECT_EQ(folder.error().cause, RefusalCause::Unreadable);
+    EXPECT_EQ(folder.error().text, (dir / "folder.txt").string() + ": is a folder, not a file");
 
     const auto locked = dir.Write("locked.txt", "secret");
     fs::permissions(locked, fs::perms::none);
     if (::geteuid() != 0) {  // permissions do not bind the superuser
-        EXPECT_EQ(ReadWholeFile(locked).GetError().message, locked.string() + ": no permission to read it");
+        EXPECT_EQ(ReadWholeFile(locked).error().text, locked.string() + ": no permission to read it");
     }
 
-    EXPECT_EQ(ReadWholeFile(dir.Write("empty.txt", "")).Value(), "");
-    EXPECT_EQ(ReadWholeFile(dir.Write("bytes.bin", std::string("a\0b\r\n", 5))).Value(),
+    EXPECT_EQ(ReadWholeFile(dir.Write("empty.txt", "")).value(), "");
+    EXPECT_EQ(ReadWholeFile(dir.Write("bytes.bin", std::string("a\0b\r\n", 5))).value(),
               std::string("a\0b\r\n", 5));
 }
 
 TEST(FilesTest, TheAtomicWriterReplacesKeepingPermissionBitsAndLeavesNoTemporary) {
     test::TempDir dir;
     const auto path = dir / "LottoHistory.dat";
-    ASSERT_TRUE(WriteFileAtomically(path, "first").Ok());
+    ASSERT_TRUE(WriteFileAtomically(path, "first").has_value());
     EXPECT_EQ(dir.Read("LottoHistory.dat"), "first");
 
     for (const mode_t mode : {0640u, 0600u, 0664u, 0444u}) {
         ASSERT_EQ(::chmod(path.c_str(), mode), 0);
-        ASSERT_TRUE(WriteFileAtomically(path, "mode " + std::to_string(mode)).Ok());
+        ASSERT_TRUE(WriteFileAtomically(path, "mode " + std::to_string(mode)).has_value());
         EXPECT_EQ(Permissions(path), mode);
         EXPECT_EQ(dir.Read("LottoHistory.dat"), "mode " + std::to_string(mode));
     }
@@ -71,10 +71,10 @@ TEST(FilesTest, TheAtomicWriterReplacesKeepingPermissionBitsAndLeavesNoTemporary
     // Failures name the path and leave nothing behind.
     fs::create_directory(dir / "folder");
     const auto folder = WriteFileAtomically(dir / "folder", "x");
-    EXPECT_EQ(folder.GetError().message, (dir / "folder").string() + ": is a folder, not a file");
+    EXPECT_EQ(folder.error().text, (dir / "folder").string() + ": is a folder, not a file");
     const auto noFolder = WriteFileAtomically(dir / "missing" / "file", "x");
-    EXPECT_EQ(noFolder.GetError().kind, ErrorKind::Unwritable);
-    EXPECT_EQ(noFolder.GetError().message,
+    EXPECT_EQ(noFolder.error().cause, RefusalCause::Unwritable);
+    EXPECT_EQ(noFolder.error().text,
               (dir / "missing" / "file").string() + ": cannot be written (no such file or folder)");
     EXPECT_TRUE(Temporaries(dir.Path()).empty());
 }
@@ -102,8 +102,8 @@ TEST(FilesTest, AFailingDiskLeavesTheOldFileOrSaysTheNewOneMayNotSurvive) {
         EXPECT_EQ(dir.Read("LottoHistory.dat"), c.error.empty() ? "new" : "old");
         EXPECT_TRUE(Temporaries(dir.Path()).empty());
         if (!c.error.empty()) {
-            ASSERT_FALSE(written.Ok());
-            EXPECT_EQ(written.GetError().message, path.string() + c.error);
+            ASSERT_FALSE(written.has_value());
+            EXPECT_EQ(written.error().text, path.string() + c.error);
         } else if (c.step == WriteStep::FolderFlush) {
             EXPECT_EQ(written->warning, path.string() +
                                             ": the change was made, but its folder cannot be flushed to disk "
@@ -121,7 +121,7 @@ TEST(FilesTest, ALinkIsWrittenThroughAndALinkToNothingIsAnError) {
     ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
     const auto link = dir / "LottoHistory.dat";
     fs::create_symlink("drive/LottoHistory.dat", link);
-    ASSERT_TRUE(WriteFileAtomically(link, "new").Ok());
+    ASSERT_TRUE(WriteFileAtomically(link, "new").has_value());
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(dir.Read("drive/LottoHistory.dat"), "new");
     EXPECT_EQ(Permissions(target), 0600u);
@@ -130,9 +130,9 @@ TEST(FilesTest, ALinkIsWrittenThroughAndALinkToNothingIsAnError) {
     fs::remove_all(dir / "drive");
     const std::string dangling = link.string() + ": is a symbolic link to " +
                                  (dir / "drive/LottoHistory.dat").string() + ", which does not exist";
-    EXPECT_EQ(ReadWholeFile(link).GetError().message, dangling);
-    EXPECT_EQ(ReadWholeFile(link).GetError().kind, ErrorKind::Unreadable);
-    EXPECT_EQ(WriteFileAtomically(link, "new").GetError().message, dangling);
+    EXPECT_EQ(ReadWholeFile(link).error().text, dangling);
+    EXPECT_EQ(ReadWholeFile(link).error().cause, RefusalCause::Unreadable);
+    EXPECT_EQ(WriteFileAtomically(link, "new").error().text, dangling);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_FALSE(CreateEmptyFile(link));
     EXPECT_FALSE(fs::exists(dir / "drive"));
@@ -142,8 +142,8 @@ TEST(FilesTest, ALinkIsWrittenThroughAndALinkToNothingIsAnError) {
     for (int n = 1; n <= 41; ++n) {
         fs::create_symlink(std::to_string(n - 1), dir / std::to_string(n));
     }
-    EXPECT_EQ(FileBehindLinks(dir / "40").Value(), file);
-    EXPECT_EQ(FileBehindLinks(dir / "41").GetError().message,
+    EXPECT_EQ(FileBehindLinks(dir / "40").value(), file);
+    EXPECT_EQ(FileBehindLinks(dir / "41").error().text,
               (dir / "41").string() + ": is a chain of symbolic links too long to follow");
 }
 
@@ -167,7 +167,7 @@ TEST(FilesTest, TemporariesOfKilledWritersAreRemovedByTheNextWrite) {
     ASSERT_EQ(::utimensat(AT_FDCWD, earlier.c_str(), longAgo, 0), 0);
     const auto mine = dir.Write(".notes.quintara-draft.tmp", "the user's own");
 
-    ASSERT_TRUE(WriteFileAtomically(dir / "Print Temp", "listing", Durability::Scratch).Ok());
+    ASSERT_TRUE(WriteFileAtomically(dir / "Print Temp", "listing", Durability::Scratch).has_value());
     EXPECT_FALSE(fs::exists(killed));
     EXPECT_FALSE(fs::exists(earlier));
     EXPECT_TRUE(fs::exists(running));
@@ -178,8 +178,8 @@ TEST(FilesTest, TemporariesOfKilledWritersAreRemovedByTheNextWrite) {
 TEST(FilesTest, AFileLargerThanTheLimitIsNotRead) {
     test::TempDir dir;
     const auto path = dir.Write("lines.lot", "12345");
-    EXPECT_EQ(ReadWholeFile(path, 5).Value(), "12345");
-    EXPECT_EQ(ReadWholeFile(path, 4).GetError().message,
+    EXPECT_EQ(ReadWholeFile(path, 5).value(), "12345");
+    EXPECT_EQ(ReadWholeFile(path, 4).error().text,
               path.string() + ": is 5 bytes long, larger than any such file (at most 4 bytes)");
 }
 
@@ -195,7 +195,7 @@ TEST(FilesTest, AFifoWhoseWriterHasAlreadyGoneIsReadWhole) {
     ASSERT_GE(writer, 0);
     ASSERT_EQ(::write(writer, "a,b\n", 4), 4);
     ::close(writer);
-    EXPECT_EQ(ReadInputFile(fifo, InputKinds::PipesToo).Value(), "a,b\n");
+    EXPECT_EQ(ReadInputFile(fifo, InputKinds::PipesToo).value(), "a,b\n");
     ::close(held);
 }
 

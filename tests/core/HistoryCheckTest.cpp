@@ -74,7 +74,7 @@ TEST(HistoryCheckTest, ADamagedHistoryLoadsAsItStandsWithoutReadingOutsideATable
         .Draw({1, 2, 3, 4, 5}, 14)
         .WriteTo(dir.Path());
     const auto loaded = LoadHistory(Game::Thunderball, dir.Path());
-    ASSERT_TRUE(loaded.Ok());
+    ASSERT_TRUE(loaded.has_value());
     const auto& draws = std::get<OneBased<ThunderballDrawRec>>(loaded->draws);
     const GameStatistics& stats = loaded->statistics;
     EXPECT_EQ(draws.Size(), 3u);
@@ -90,9 +90,9 @@ TEST(HistoryCheckTest, ADamagedHistoryLoadsAsItStandsWithoutReadingOutsideATable
     EXPECT_EQ(stats.ThunderballFrequency[1], (FrequencyRec{14, 1}));
 
     const auto problems = VerifyHistory(Game::Thunderball, dir.Path());
-    ASSERT_TRUE(problems.Ok());
+    ASSERT_TRUE(problems.has_value());
     EXPECT_EQ(problems->size(), 11u);
-    EXPECT_EQ(VerifyHistory(Game::Lotto, dir.Path()).GetError().kind, ErrorKind::Missing);
+    EXPECT_EQ(VerifyHistory(Game::Lotto, dir.Path()).error().cause, RefusalCause::Missing);
     EXPECT_EQ(DescribeProblems(*problems, 2),
               "record 1 (draw 3): the date is not a number, not a day from 01/01/0100 to 31/12/9999\n"
               "record 1 (draw 3): ball1 is -32768, not a ball of 1 - 34\nand 9 more\n");

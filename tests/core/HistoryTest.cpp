@@ -15,7 +15,7 @@ TEST(HistoryTest, SlotOneIsTheNewestDrawAndCarriesTheHighestNumber) {
                              .Draw({21, 22, 23, 24, 25, 26}, 27);
     history.WriteTo(dir.Path());
     const auto loaded = LoadHistory(Game::Lotto, dir.Path());
-    ASSERT_TRUE(loaded.Ok());
+    ASSERT_TRUE(loaded.has_value());
     EXPECT_EQ(std::get<OneBased<LottoDrawRec>>(loaded->draws), history.Draws());
     EXPECT_EQ(loaded->statistics.BallFrequency.Size(), 49u);
 
@@ -23,7 +23,7 @@ TEST(HistoryTest, SlotOneIsTheNewestDrawAndCarriesTheHighestNumber) {
     const auto path = HistoryPath(dir.Path(), Game::Lotto);
     std::filesystem::resize_file(path, 3 * 44 + 20);
     const auto reloaded = LoadHistory(Game::Lotto, dir.Path());
-    ASSERT_TRUE(reloaded.Ok());
+    ASSERT_TRUE(reloaded.has_value());
     EXPECT_EQ(std::get<OneBased<LottoDrawRec>>(reloaded->draws).Size(), 3u);
 }
 
@@ -32,26 +32,26 @@ TEST(HistoryTest, MissingEmptyAndPartialFilesFail) {
     const auto path = HistoryPath(dir.Path(), Game::Thunderball);
 
     const auto missing = LoadHistory(Game::Thunderball, dir.Path());
-    ASSERT_FALSE(missing.Ok());
-    EXPECT_EQ(missing.GetError().kind, ErrorKind::Missing);
+    ASSERT_FALSE(missing.has_value());
+    EXPECT_EQ(missing.error().cause, RefusalCause::Missing);
     EXPECT_FALSE(std::filesystem::exists(path));  // no file until a draw is written
     dir.Write("ThunderballHistory.dat", "");
 
-    EXPECT_EQ(LoadHistory(Game::Thunderball, dir.Path()).GetError().kind, ErrorKind::Empty);
+    EXPECT_EQ(LoadHistory(Game::Thunderball, dir.Path()).error().cause, RefusalCause::Empty);
     dir.Write("ThunderballHistory.dat", std::string(51, '\0'));
-    EXPECT_EQ(LoadHistory(Game::Thunderball, dir.Path()).GetError().kind, ErrorKind::Empty);
+    EXPECT_EQ(LoadHistory(Game::Thunderball, dir.Path()).error().cause, RefusalCause::Empty);
 
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);
-    EXPECT_EQ(LoadHistory(Game::Thunderball, dir.Path()).GetError().kind, ErrorKind::Unreadable);
+    EXPECT_EQ(LoadHistory(Game::Thunderball, dir.Path()).error().cause, RefusalCause::Unreadable);
 }
 
 TEST(HistoryTest, GamesWithTheSameSlotLengthKeepTheirOwnLayouts) {
     test::TempDir dir;
     DailyPlayDrawRec daily{40000, {1, 2, 3, 4, 5, 6, 7}, "S1", "Machine 1"};
-    WriteRecordFile(HistoryPath(dir.Path(), Game::DailyPlay), 52, OneBased<DailyPlayDrawRec>{daily}).Value();
+    WriteRecordFile(HistoryPath(dir.Path(), Game::DailyPlay), 52, OneBased<DailyPlayDrawRec>{daily}).value();
     const auto loaded = LoadHistory(Game::DailyPlay, dir.Path());
-    ASSERT_TRUE(loaded.Ok());
+    ASSERT_TRUE(loaded.has_value());
     const auto& draws = std::get<OneBased<DailyPlayDrawRec>>(loaded->draws);
     EXPECT_EQ(draws[1], daily);
     EXPECT_EQ(draws[1].BallSet.Text(), "S1  ");

@@ -45,9 +45,9 @@ TEST(RecordsTest, FilesRoundTripAndFixedStringsKeepTheirBlanks) {
     OneBased<ThunderballDrawRec> draws{
         {kDate, {1, 2, 3, 4, 34}, 14, "T8", "Excalibur"},
         {kDate - 3, {-1, 0, 32767, -32768, 5}, 1, "", "a very long machine name"}};
-    ASSERT_TRUE(WriteRecordFile(dir / "t.dat", 52, draws).Ok());
+    ASSERT_TRUE(WriteRecordFile(dir / "t.dat", 52, draws).has_value());
     const auto back = ReadRecordFile<ThunderballDrawRec>(dir / "t.dat", 52);
-    ASSERT_TRUE(back.Ok());
+    ASSERT_TRUE(back.has_value());
     EXPECT_EQ(*back, draws);
     // Text is cut to its field and padded with blanks.
     EXPECT_EQ(draws[1].Machine.Text(), "Excalibur  ");

@@ -64,10 +64,10 @@ template <class Rec>
 void ExpectCsvRoundTrip(const OneBased<Rec>& draws, const std::string& input) {
     const std::string csv = HistoryCsvText(draws);
     const auto parsed = ParseHistoryCsv<Rec>(csv);
-    ASSERT_TRUE(parsed.Ok()) << parsed.GetError().message << "\n" << Escaped(input);
+    ASSERT_TRUE(parsed.has_value()) << parsed.error().text << "\n" << Escaped(input);
     const std::string again = HistoryCsvText(parsed->draws);
     const auto reparsed = ParseHistoryCsv<Rec>(again);
-    ASSERT_TRUE(reparsed.Ok()) << Escaped(input);
+    ASSERT_TRUE(reparsed.has_value()) << Escaped(input);
     ASSERT_EQ(HistoryCsvText(reparsed->draws), again) << Escaped(input);
 }
 
@@ -145,14 +145,14 @@ bool CheckCsv(const std::string& csv, const std::string* expectedError) {
     const auto parsed = ParseHistoryCsv<Rec>(csv);
     if (expectedError) {
         if (expectedError->empty()) {
-            EXPECT_TRUE(parsed.Ok()) << parsed.GetError().message << "\n" << Escaped(csv);
+            EXPECT_TRUE(parsed.has_value()) << parsed.error().text << "\n" << Escaped(csv);
         } else {
-            EXPECT_FALSE(parsed.Ok()) << Escaped(csv);
-            EXPECT_EQ(parsed.Ok() ? "" : parsed.GetError().message, *expectedError);
+            EXPECT_FALSE(parsed.has_value()) << Escaped(csv);
+            EXPECT_EQ(parsed.has_value() ? "" : parsed.error().text, *expectedError);
         }
     }
-    if (!parsed.Ok()) {
-        const std::string& message = parsed.GetError().message;
+    if (!parsed.has_value()) {
+        const std::string& message = parsed.error().text;
         EXPECT_TRUE(message.starts_with("line ")) << message;
         return false;
     }
@@ -160,7 +160,7 @@ bool CheckCsv(const std::string& csv, const std::string* expectedError) {
     EXPECT_TRUE(VerifyDraws(parsed->draws).empty()) << Escaped(csv);
     const std::string exported = HistoryCsvText(parsed->draws);
     const auto again = ParseHistoryCsv<Rec>(exported);
-    EXPECT_TRUE(again.Ok() && again->draws == parsed->draws) << Escaped(csv);
+    EXPECT_TRUE(again.has_value() && again->draws == parsed->draws) << Escaped(csv);
     return true;
 }
 

@@ -92,7 +92,7 @@ TEST(FortyNineGenerator, KeepsEveryLineFreeOfRepeatedNumbers) {
 }
 
 TEST(FortyNineGenerator, GivesTheKnownLinesOfTheRealHistory) {
-    const auto history = ReadHistory<LottoDrawRec>(QUINTARA_APP_DIR, false).Value();
+    const auto history = ReadHistory<LottoDrawRec>(QUINTARA_APP_DIR, false).value();
     const GameStatistics stats = ComputeStatistics(Game::Lotto, history);
     ExpectRun(history, stats.BallFrequency, stats.BallLastDrawn,
               {595,
@@ -105,7 +105,7 @@ TEST(FortyNineGenerator, GivesTheKnownLinesOfTheRealHistory) {
 // the real history and the histories as they stood 1 to 300 draws ago (so each meets its end differently:
 // 44 draws ago, the 99th repeat comes with 565 lines kept and two more are found before the 100th).
 TEST(FortyNineGenerator, MakesTheStraightforwardVersionsLinesOnEveryHistory) {
-    const auto history = ReadHistory<LottoDrawRec>(QUINTARA_APP_DIR, false).Value();
+    const auto history = ReadHistory<LottoDrawRec>(QUINTARA_APP_DIR, false).value();
     for (const std::size_t dropped : {0UL, 1UL, 7UL, 44UL, 120UL, 300UL}) {
         OneBased<LottoDrawRec> older;
         for (std::size_t i = dropped + 1; i <= history.Size(); ++i) {

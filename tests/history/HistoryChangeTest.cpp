@@ -52,9 +52,11 @@ TEST(HistoryChangeTest, EightWritersAtOnceLoseNoDraw) {
             // 0: added; 1: refused because another held the history, or added a later draw first;
             // 2: anything else.
             const auto refusedFor = [&](std::string_view why) {
-                return added.GetError().message.find(why) != std::string::npos;
+                return added.error().text.find(why) != std::string::npos;
             };
-            ::_exit(added.Ok() ? 0 : refusedFor(kHistoryBusy) || refusedFor("must be dated after") ? 1 : 2);
+            ::_exit(added.has_value()                                               ? 0
+                    : refusedFor(kHistoryBusy) || refusedFor("must be dated after") ? 1
+                                                                                    : 2);
         }
         writers.push_back(pid);
     }
@@ -70,7 +72,7 @@ TEST(HistoryChangeTest, EightWritersAtOnceLoseNoDraw) {
             succeeded.insert(DrawOn(day).DrawDate);
         }
     }
-    const auto draws = ReadHistory<LottoDrawRec>(dir.Path()).Value();
+    const auto draws = ReadHistory<LottoDrawRec>(dir.Path()).value();
     ASSERT_EQ(draws.Size(), succeeded.size() + 1);
     std::set<double> held;
     for (std::size_t i = 1; i < draws.Size(); ++i) {
@@ -85,17 +87,17 @@ TEST(HistoryChangeTest, ABusyHistoryIsRefusedAndLeftAlone) {
     const auto path = test::HistoryBuilder<LottoDrawRec>().Draw({1, 2, 3, 4, 5, 6}, 7).WriteTo(dir.Path());
     const std::string before = dir.Read("LottoHistory.dat");
     const auto held = LockHistory(path);
-    ASSERT_TRUE(held.Ok());
+    ASSERT_TRUE(held.has_value());
     bool changed = false;
     const auto refused = ChangeHistory(
         path,
-        [&](const std::string&) -> Result<std::optional<std::string>> {
+        [&](const std::string&) -> Expected<std::optional<std::string>> {
             changed = true;
             return std::optional<std::string>("x");
         },
         HistoryBackup::None, std::chrono::milliseconds(0));
-    ASSERT_FALSE(refused.Ok());
-    EXPECT_EQ(refused.GetError().message, path.string() + ": another Quintara is changing this history");
+    ASSERT_FALSE(refused.has_value());
+    EXPECT_EQ(refused.error().text, path.string() + ": another Quintara is changing this history");
     EXPECT_FALSE(changed);
     EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
     EXPECT_TRUE(fs::exists(HistoryLockPath(path)));
@@ -103,7 +105,7 @@ TEST(HistoryChangeTest, ABusyHistoryIsRefusedAndLeftAlone) {
     // A history behind a link to nothing is refused as its link is: there is no file to lock.
     const auto dangling = dir / "LottoExtraHistory.dat";
     fs::create_symlink(dir / "gone.dat", dangling);
-    EXPECT_EQ(LockHistory(dangling).GetError().message, FileBehindLinks(dangling).GetError().message);
+    EXPECT_EQ(LockHistory(dangling).error().text, FileBehindLinks(dangling).error().text);
 }
 
 // The backup is written before the history is replaced and takes its place only after it: a failure
@@ -139,12 +141,12 @@ TEST(HistoryChangeTest, TheBackupFollowsTheNewHistoryAndKeepsItsPermissions) {
             message.replace(at, 3, dir.Path().string());
         }
         if (historyChanged) {
-            ASSERT_TRUE(report.Ok()) << report.GetError().message;
+            ASSERT_TRUE(report.has_value()) << report.error().text;
             EXPECT_EQ(report->saveWarning, message);
             EXPECT_NE(dir.Read("LottoHistory.dat"), before);
         } else {
-            ASSERT_FALSE(report.Ok());
-            EXPECT_EQ(report.GetError().message, dir.Path().string() + message);
+            ASSERT_FALSE(report.has_value());
+            EXPECT_EQ(report.error().text, dir.Path().string() + message);
             EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
         }
         const bool backedUp = historyChanged && message.empty();
@@ -163,9 +165,9 @@ TEST(HistoryChangeTest, TheBackupFollowsTheNewHistoryAndKeepsItsPermissions) {
     test::HistoryBuilder<LottoDrawRec>().Draw({1, 2, 3, 4, 5, 6}, 7).WriteTo(dir.Path());
     const test::WriteFaultScope fault(WriteStep::FolderFlush, "LottoHistory.dat");
     const auto added = AddDraw(dir.Path(), DrawOn(2));
-    ASSERT_TRUE(added.Ok());
+    ASSERT_TRUE(added.has_value());
     EXPECT_NE(added->warning.find("so it may not survive a power cut"), std::string::npos);
-    EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir.Path()).Value(), 2);
+    EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir.Path()).value(), 2);
 }
 
 }  // namespace

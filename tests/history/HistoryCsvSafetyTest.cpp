@@ -24,7 +24,7 @@ TEST(CsvTest, ReadsWhatSpreadsheetsWrite) {
         "   \r\n"
         "\"two\r\nlines\",\"\"\r"
         "\"\",last");
-    ASSERT_TRUE(rows.Ok()) << rows.GetError().message;
+    ASSERT_TRUE(rows.has_value()) << rows.error().text;
     ASSERT_EQ(rows->size(), 4u);
     EXPECT_EQ((*rows)[0].line, 1u);
     EXPECT_EQ((*rows)[0].fields, (std::vector<std::string>{"a", "b"}));
@@ -49,31 +49,31 @@ TEST(HistoryCsvSafetyTest, TextFieldsAreEncodedCheckedAndRoundTrip) {
     test::TempDir dir;
     const std::string merlin = "2015-10-07,30,7,44,11,49,5,25,4,M\u00E9rlin\u00E9\u00E9\u20AC\n";
     const auto imported = ImportHistoryCsv(Game::Lotto, "\xEF\xBB\xBF" + kLottoHeader + merlin, dir.Path());
-    ASSERT_TRUE(imported.Ok()) << imported.GetError().message;
+    ASSERT_TRUE(imported.has_value()) << imported.error().text;
     // Nine characters are nine bytes in the file, whatever UTF-8 took for them.
     const std::string slot = dir.Read("LottoHistory.dat");
     EXPECT_EQ(slot.substr(24, 9), "M\xE9rlin\xE9\xE9\x80");
     const auto exported = ExportHistoryCsv(Game::Lotto, dir.Path());
-    ASSERT_TRUE(exported.Ok());
+    ASSERT_TRUE(exported.has_value());
     EXPECT_EQ(*exported, kLottoHeader + merlin);
 
     // A comma, a quote and inner blanks come back as they went in; the padding does not.
     const std::string odd = kThunderballHeader +
                             "2010-05-08,5,6,7,8,10,12,\"3,\",\"Ex \"\"A\"\" \"\n"
                             "2010-05-05,5,6,7,8,11,12,  x  ,  Arthur   \n";
-    ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, odd, dir.Path()).Ok());
+    ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, odd, dir.Path()).has_value());
     const auto first = ExportHistoryCsv(Game::Thunderball, dir.Path());
-    ASSERT_TRUE(first.Ok());
+    ASSERT_TRUE(first.has_value());
     EXPECT_EQ(*first, kThunderballHeader +
                           "2010-05-08,5,6,7,8,10,12,\"3,\",\"Ex \"\"A\"\"\"\n"
                           "2010-05-05,5,6,7,8,11,12,x,Arthur\n");
-    ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, *first, dir.Path()).Ok());
-    EXPECT_EQ(ExportHistoryCsv(Game::Thunderball, dir.Path()).Value(), *first);
+    ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, *first, dir.Path()).has_value());
+    EXPECT_EQ(ExportHistoryCsv(Game::Thunderball, dir.Path()).value(), *first);
     // Lotto Extra's set is text too, and may go beyond ASCII.
     const std::string extra =
         HistoryCsvHeader(Game::LottoExtra) + "\n2015-10-07,1,2,3,4,5,6,\u00E9t\u00E9,Merlin\n";
-    ASSERT_TRUE(ImportHistoryCsv(Game::LottoExtra, extra, dir.Path()).Ok());
-    EXPECT_EQ(ExportHistoryCsv(Game::LottoExtra, dir.Path()).Value(), extra);
+    ASSERT_TRUE(ImportHistoryCsv(Game::LottoExtra, extra, dir.Path()).has_value());
+    EXPECT_EQ(ExportHistoryCsv(Game::LottoExtra, dir.Path()).value(), extra);
 
     const std::pair<std::string, std::string> refused[] = {
         {"2015-10-07,30,7,44,11,49,5,25,4,M\u00E9rlin\u00E9\u00E9\u00E9\u00E9\n",
@@ -88,8 +88,8 @@ TEST(HistoryCsvSafetyTest, TextFieldsAreEncodedCheckedAndRoundTrip) {
     for (const auto& [row, message] : refused) {
         test::TempDir empty;
         const auto result = ImportHistoryCsv(Game::Lotto, kLottoHeader + row, empty.Path());
-        ASSERT_FALSE(result.Ok()) << row;
-        EXPECT_EQ(result.GetError().message, message);
+        ASSERT_FALSE(result.has_value()) << row;
+        EXPECT_EQ(result.error().text, message);
         EXPECT_FALSE(fs::exists(HistoryPath(empty.Path(), Game::Lotto)));
     }
 }
@@ -99,26 +99,26 @@ TEST(HistoryCsvSafetyTest, ReplacingAHistoryKeepsTheOldFileAndErrorsNameTheCsv) 
     const std::string one = kLottoHeader + "2015-10-07,30,7,44,11,49,5,25,4,Guinevere\n";
     // Nothing to keep the first time.
     auto report = ImportHistoryCsv(Game::Lotto, one, dir.Path());
-    ASSERT_TRUE(report.Ok());
+    ASSERT_TRUE(report.has_value());
     EXPECT_FALSE(report->backup);
     const std::string before = dir.Read("LottoHistory.dat");
 
     report = ImportHistoryCsv(Game::Lotto, kLottoHeader + "2015-10-10,1,2,3,4,5,6,7,4,Arthur\n", dir.Path());
-    ASSERT_TRUE(report.Ok());
+    ASSERT_TRUE(report.has_value());
     ASSERT_TRUE(report->backup);
     EXPECT_EQ(*report->backup, dir / "LottoHistory.dat.bak");
     EXPECT_EQ(dir.Read("LottoHistory.dat.bak"), before);
 
     // A CSV file's errors start with its path (the reasons are the reader's), and leave the history.
     const std::string replaced = dir.Read("LottoHistory.dat");
-    EXPECT_EQ(ImportHistoryCsvFile(Game::Lotto, dir / "none.csv", dir.Path()).GetError().message,
+    EXPECT_EQ(ImportHistoryCsvFile(Game::Lotto, dir / "none.csv", dir.Path()).error().text,
               (dir / "none.csv").string() + ": no such file");
     const auto bad = dir.Write("bad.csv", kLottoHeader + "2015-10-07,30,7,44,11,49,5,50,4,Arthur\n");
-    EXPECT_EQ(ImportHistoryCsvFile(Game::Lotto, bad, dir.Path()).GetError().message,
+    EXPECT_EQ(ImportHistoryCsvFile(Game::Lotto, bad, dir.Path()).error().text,
               bad.string() + ": line 2: extra \"50\" is not a number from 1 to 49");
     EXPECT_EQ(dir.Read("LottoHistory.dat"), replaced);
     const auto good = dir.Write("good.csv", one);
-    ASSERT_TRUE(ImportHistoryCsvFile(Game::Lotto, good, dir.Path()).Ok());
+    ASSERT_TRUE(ImportHistoryCsvFile(Game::Lotto, good, dir.Path()).has_value());
     EXPECT_EQ(dir.Read("LottoHistory.dat"), before);
 }
 
@@ -127,7 +127,7 @@ TEST(HistoryCsvSafetyTest, AMergeAddsOnlyNewerDrawsAndRefusesAConflict) {
     const std::string held = kThunderballHeader +
                              "2010-05-08,5,6,7,8,10,12,3,Excalibur 5\n"
                              "2010-05-05,1,2,3,4,5,6,3,Excalibur 5\n";
-    ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, held, dir.Path()).Ok());
+    ASSERT_TRUE(ImportHistoryCsv(Game::Thunderball, held, dir.Path()).has_value());
     const std::string before = dir.Read("ThunderballHistory.dat");
 
     // The same numbers in another order are the same draw; an older unknown draw is left out.
@@ -137,13 +137,13 @@ TEST(HistoryCsvSafetyTest, AMergeAddsOnlyNewerDrawsAndRefusesAConflict) {
                                "2010-05-08,10,8,7,6,5,12,3,Excalibur 5\n"
                                "2010-05-01,1,2,3,4,5,6,3,Excalibur 5\n";
     auto report = ImportHistoryCsv(Game::Thunderball, weekly, dir.Path(), ImportMode::Merge);
-    ASSERT_TRUE(report.Ok()) << report.GetError().message;
+    ASSERT_TRUE(report.has_value()) << report.error().text;
     EXPECT_EQ(std::tuple(report->draws, report->added, report->alreadyHeld, report->older),
               std::tuple(4u, 2u, 1u, 1u));
     ASSERT_TRUE(report->backup);
     EXPECT_EQ(dir.Read("ThunderballHistory.dat.bak"), before);
     const auto merged = ReadHistory<ThunderballDrawRec>(dir.Path());
-    ASSERT_TRUE(merged.Ok());
+    ASSERT_TRUE(merged.has_value());
     ASSERT_EQ(merged->Size(), 4u);
     EXPECT_EQ(FormatIsoDate((*merged)[1].DrawDate), "2010-05-15");
     EXPECT_EQ(FormatIsoDate((*merged)[2].DrawDate), "2010-05-12");
@@ -152,7 +152,7 @@ TEST(HistoryCsvSafetyTest, AMergeAddsOnlyNewerDrawsAndRefusesAConflict) {
     // Merging the same CSV again adds nothing and writes nothing.
     const std::string after = dir.Read("ThunderballHistory.dat");
     report = ImportHistoryCsv(Game::Thunderball, weekly, dir.Path(), ImportMode::Merge);
-    ASSERT_TRUE(report.Ok());
+    ASSERT_TRUE(report.has_value());
     EXPECT_EQ(report->added, 0u);
     EXPECT_FALSE(report->backup);
     EXPECT_EQ(dir.Read("ThunderballHistory.dat"), after);
@@ -162,9 +162,9 @@ TEST(HistoryCsvSafetyTest, AMergeAddsOnlyNewerDrawsAndRefusesAConflict) {
                                                "2010-05-20,1,2,3,4,5,6,1,X\n"
                                                "2010-05-08,5,6,7,8,11,12,3,Excalibur 5\n",
                                            dir.Path(), ImportMode::Merge);
-    ASSERT_FALSE(conflict.Ok());
+    ASSERT_FALSE(conflict.has_value());
     EXPECT_EQ(
-        conflict.GetError().message,
+        conflict.error().text,
         "line 3: the draw on 08/05/2010 (5 6 7 8 11 + 12) differs from the draw the history holds on that "
         "date (5 6 7 8 10 + 12)");
     EXPECT_EQ(dir.Read("ThunderballHistory.dat"), after);
@@ -172,12 +172,12 @@ TEST(HistoryCsvSafetyTest, AMergeAddsOnlyNewerDrawsAndRefusesAConflict) {
     // Into a missing history a merge is a plain import; into a damaged one it is refused.
     test::TempDir fresh;
     report = ImportHistoryCsv(Game::Thunderball, weekly, fresh.Path(), ImportMode::Merge);
-    ASSERT_TRUE(report.Ok());
+    ASSERT_TRUE(report.has_value());
     EXPECT_EQ(report->added, 4u);
     test::HistoryBuilder<ThunderballDrawRec>().Draw({1, 2, 3, 4, 40}, 1).WriteTo(fresh.Path());
     const auto damaged = ImportHistoryCsv(Game::Thunderball, weekly, fresh.Path(), ImportMode::Merge);
-    ASSERT_FALSE(damaged.Ok());
-    EXPECT_NE(damaged.GetError().message.find("record 1 (draw 1): ball5 is 40"), std::string::npos);
+    ASSERT_FALSE(damaged.has_value());
+    EXPECT_NE(damaged.error().text.find("record 1 (draw 1): ball5 is 40"), std::string::npos);
 }
 
 TEST(HistoryCsvSafetyTest, ADamagedHistoryIsNotExported) {
@@ -188,19 +188,18 @@ TEST(HistoryCsvSafetyTest, ADamagedHistoryIsNotExported) {
         .Draw({1, 1, 3, 4, 5, 6}, 7, std::numeric_limits<double>::quiet_NaN())
         .WriteTo(dir.Path());
     const auto exported = ExportHistoryCsv(Game::Lotto, dir.Path());
-    ASSERT_FALSE(exported.Ok());
+    ASSERT_FALSE(exported.has_value());
     // The records' faults are HistoryCheckTest's.
-    EXPECT_EQ(exported.GetError().message,
-              HistoryPath(dir.Path(), Game::Lotto).string() +
-                  ": 3 damaged records; the export was refused:\n" +
-                  DescribeProblems(VerifyHistory(Game::Lotto, dir.Path()).Value()));
+    EXPECT_EQ(exported.error().text, HistoryPath(dir.Path(), Game::Lotto).string() +
+                                         ": 3 damaged records; the export was refused:\n" +
+                                         DescribeProblems(VerifyHistory(Game::Lotto, dir.Path()).value()));
     // An empty history exports its header alone, which imports back as an empty history.
     test::TempDir none;
     none.Write("LottoHistory.dat", "");
     const auto header = ExportHistoryCsv(Game::Lotto, none.Path());
-    ASSERT_TRUE(header.Ok());
+    ASSERT_TRUE(header.has_value());
     EXPECT_EQ(*header, kLottoHeader);
-    ASSERT_TRUE(ImportHistoryCsv(Game::Lotto, *header, dir.Path()).Ok());
+    ASSERT_TRUE(ImportHistoryCsv(Game::Lotto, *header, dir.Path()).has_value());
     EXPECT_EQ(dir.Read("LottoHistory.dat"), "");
 }
 

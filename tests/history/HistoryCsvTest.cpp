@@ -14,15 +14,15 @@ TEST(HistoryCsvTest, TheRealHistoriesRoundTrip) {
     for (const char* name : {"lotto", "thunderball"}) {
         const Game game = *GameFromName(name);
         const std::string csv =
-            ReadWholeFile(std::string(QUINTARA_SOURCE_DIR) + "/data/history/" + name + ".csv").Value();
+            ReadWholeFile(std::string(QUINTARA_SOURCE_DIR) + "/data/history/" + name + ".csv").value();
         const auto report = ImportHistoryCsv(game, csv, dir.Path());
-        ASSERT_TRUE(report.Ok()) << report.GetError().message;
+        ASSERT_TRUE(report.has_value()) << report.error().text;
         EXPECT_EQ(report->draws, game == Game::Lotto ? 2065u : 964u);
         // The first eight Lotto draws name their ball sets by letter; the file keeps a number.
         EXPECT_EQ(report->warnings.size(), game == Game::Lotto ? 8u : 0u);
 
         const auto exported = ExportHistoryCsv(game, dir.Path());
-        ASSERT_TRUE(exported.Ok());
+        ASSERT_TRUE(exported.has_value());
         if (game == Game::Thunderball) {
             EXPECT_EQ(*exported, csv);
         } else {
@@ -31,7 +31,7 @@ TEST(HistoryCsvTest, TheRealHistoriesRoundTrip) {
         }
         // Exported text imports to the same bytes.
         const std::string first = dir.Read(std::string(Info(game).historyFile));
-        ASSERT_TRUE(ImportHistoryCsv(game, *exported, dir.Path()).Ok());
+        ASSERT_TRUE(ImportHistoryCsv(game, *exported, dir.Path()).has_value());
         EXPECT_EQ(dir.Read(std::string(Info(game).historyFile)), first);
     }
 }
@@ -42,7 +42,7 @@ TEST(HistoryCsvTest, RowsInAnyOrderComeOutNewestFirst) {
         "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball7,ball_set,machine\r\n"
         "01/02/2005,1,2,3,4,5,6,7,T123,Machine 11\r\n"
         "2005-02-03,27,26,25,24,23,22,21,S2,M\r\n";
-    ASSERT_TRUE(ImportHistoryCsv(Game::DailyPlay, csv, dir.Path()).Ok());
+    ASSERT_TRUE(ImportHistoryCsv(Game::DailyPlay, csv, dir.Path()).has_value());
     const auto exported = ExportHistoryCsv(Game::DailyPlay, dir.Path());
     EXPECT_EQ(*exported,
               "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball7,ball_set,machine\n"
@@ -71,16 +71,16 @@ TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
     };
     for (const auto& [row, message] : cases) {
         const auto result = ImportHistoryCsv(Game::Lotto, header + good + row, dir.Path());
-        ASSERT_FALSE(result.Ok()) << row;
-        EXPECT_EQ(result.GetError().message, message);
+        ASSERT_FALSE(result.has_value()) << row;
+        EXPECT_EQ(result.error().text, message);
         EXPECT_FALSE(std::filesystem::exists(dir / "LottoHistory.dat"));
     }
     EXPECT_FALSE(ImportHistoryCsv(Game::Thunderball,
                                   "draw_date,ball1,ball2,ball3,ball4,ball5,extra,ball_set,machine\n"
                                   "2010-05-08,5,6,7,8,10,15,3,Excalibur 5\n",
                                   dir.Path())
-                     .Ok());
-    EXPECT_EQ(ImportHistoryCsv(Game::LottoExtra, header + good, dir.Path()).GetError().message,
+                     .has_value());
+    EXPECT_EQ(ImportHistoryCsv(Game::LottoExtra, header + good, dir.Path()).error().text,
               "line 1: the header must read draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball_set,machine");
 }
 
@@ -113,7 +113,7 @@ TEST(HistoryCsvTest, TheOperatorsLayoutsReadAsOurOwn) {
     for (const auto& [game, theirs, ours] : cases) {
         test::TempDir dir;
         const auto imported = ImportHistoryCsv(game, theirs, dir.Path());
-        ASSERT_TRUE(imported.Ok()) << imported.GetError().message;
+        ASSERT_TRUE(imported.has_value()) << imported.error().text;
         EXPECT_EQ(*ExportHistoryCsv(game, dir.Path()), ours);
 
         const std::size_t headerEnd = theirs.find_first_of("\r\n");
@@ -130,16 +130,16 @@ TEST(HistoryCsvTest, TheOperatorsLayoutsReadAsOurOwn) {
         };
         for (const auto& [csv, message] : refused) {
             const auto result = ImportHistoryCsv(game, csv, dir.Path());
-            ASSERT_FALSE(result.Ok()) << csv;
-            EXPECT_EQ(result.GetError().message.rfind(message, 0), 0u) << result.GetError().message;
+            ASSERT_FALSE(result.has_value()) << csv;
+            EXPECT_EQ(result.error().text.rfind(message, 0), 0u) << result.error().text;
         }
     }
     // A layout is one of the game's own: a Thunderball file is no Lotto history.
     test::TempDir dir;
     const auto wrongGame = ImportHistoryCsv(Game::Lotto59, std::get<1>(cases[1]), dir.Path());
-    ASSERT_FALSE(wrongGame.Ok());
-    EXPECT_NE(wrongGame.GetError().message.find("is not a layout of Lotto 59 draws; it must read " +
-                                                HistoryCsvHeader(Game::Lotto59)),
+    ASSERT_FALSE(wrongGame.has_value());
+    EXPECT_NE(wrongGame.error().text.find("is not a layout of Lotto 59 draws; it must read " +
+                                          HistoryCsvHeader(Game::Lotto59)),
               std::string::npos);
 }
 
@@ -153,20 +153,20 @@ TEST(HistoryCsvTest, LottoDrawsOfTwoRoundsAreTwoRecordsOfOneDate) {
     const std::string second = "2026-06-10,11,12,13,14,15,16,17,10,Lotto 4\n";
     const std::string other = "2026-06-10,21,22,23,24,25,26,27,10,Lotto 4\n";
 
-    ASSERT_TRUE(ImportHistoryCsv(Game::Lotto59, header + first + older, dir.Path()).Ok());
+    ASSERT_TRUE(ImportHistoryCsv(Game::Lotto59, header + first + older, dir.Path()).has_value());
     const auto merged =
         ImportHistoryCsv(Game::Lotto59, header + second + first, dir.Path(), ImportMode::Merge);
-    ASSERT_TRUE(merged.Ok()) << merged.GetError().message;
+    ASSERT_TRUE(merged.has_value()) << merged.error().text;
     EXPECT_EQ(merged->added, 1u);
     EXPECT_EQ(merged->alreadyHeld, 1u);
-    const auto draws = ReadHistory<Lotto59DrawRec>(dir.Path(), false).Value();
+    const auto draws = ReadHistory<Lotto59DrawRec>(dir.Path(), false).value();
     ASSERT_EQ(draws.Size(), 3u);
     EXPECT_EQ(draws[1].DrawDate, draws[2].DrawDate);
     EXPECT_EQ(draws[1].Balls[0], 11);  // the round merged last stands as the newer record
     EXPECT_TRUE(VerifyDraws(draws).empty());
     const std::string held = dir.Read("Lotto59History.dat");
     EXPECT_EQ(
-        ImportHistoryCsv(Game::Lotto59, header + other, dir.Path(), ImportMode::Merge).GetError().message,
+        ImportHistoryCsv(Game::Lotto59, header + other, dir.Path(), ImportMode::Merge).error().text,
         "line 2: the draw on 10/06/2026 (21 22 23 24 25 26 + 27) differs from the draw the history holds "
         "on that date (11 12 13 14 15 16 + 17)");
     EXPECT_EQ(dir.Read("Lotto59History.dat"), held);
@@ -174,19 +174,19 @@ TEST(HistoryCsvTest, LottoDrawsOfTwoRoundsAreTwoRecordsOfOneDate) {
     for (const std::string& csv :
          {header + first + second + other, header + "2026-06-06,1,2,3,4,5,6,7,1,A\n" + older}) {
         const auto result = ImportHistoryCsv(Game::Lotto59, csv, dir.Path());
-        ASSERT_FALSE(result.Ok()) << csv;
-        EXPECT_NE(result.GetError().message.find("a second draw on"), std::string::npos);
+        ASSERT_FALSE(result.has_value()) << csv;
+        EXPECT_NE(result.error().text.find("a second draw on"), std::string::npos);
     }
 }
 
 // The shipped histories of today's games hold every draw of their CSV files, sound.
 TEST(HistoryCsvTest, TodaysShippedHistoriesHoldTheirDraws) {
     const auto lotto = ReadHistory<Lotto59DrawRec>(QUINTARA_APP_DIR, false);
-    ASSERT_TRUE(lotto.Ok());
+    ASSERT_TRUE(lotto.has_value());
     EXPECT_EQ(lotto->Size(), 1113u + 66u);
     EXPECT_TRUE(VerifyDraws(*lotto).empty());
     const auto thunderball = ReadHistory<Thunderball39DrawRec>(QUINTARA_APP_DIR, false);
-    ASSERT_TRUE(thunderball.Ok());
+    ASSERT_TRUE(thunderball.has_value());
     EXPECT_EQ(thunderball->Size(), 3019u);
     EXPECT_TRUE(VerifyDraws(*thunderball).empty());
 }

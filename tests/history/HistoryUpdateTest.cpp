@@ -12,7 +12,7 @@ namespace quintara {
 namespace {
 
 std::string ReadBytes(const std::filesystem::path& path) {
-    return ReadWholeFile(path).Value();
+    return ReadWholeFile(path).value();
 }
 
 // The files of a folder but the history's lock file, which stays once made.
@@ -41,42 +41,41 @@ TEST(HistoryUpdateTest, ANewDrawBecomesDrawNPlusOne) {
     const std::string before = ReadBytes(path);
 
     const auto written = AddDraw(dir.Path(), NewLottoDraw());
-    ASSERT_TRUE(written.Ok()) << written.GetError().message;
+    ASSERT_TRUE(written.has_value()) << written.error().text;
     EXPECT_EQ(std::tie(written->added, written->drawNumber, written->draws, written->file),
               std::tuple(true, 4, 4, path));
     const std::string after = ReadBytes(path);
     ASSERT_EQ(after.size(), 4u * 44u);
     EXPECT_EQ(after.substr(44), before);
-    const auto draws = ReadHistory<LottoDrawRec>(dir.Path()).Value();
+    const auto draws = ReadHistory<LottoDrawRec>(dir.Path()).value();
     EXPECT_EQ(draws[1], NewLottoDraw());
-    EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir.Path()).Value(), 4);
+    EXPECT_EQ(HistoryDrawCount(Game::Lotto, dir.Path()).value(), 4);
     EXPECT_EQ(FilesIn(dir.Path()), 1u);
 
     // A game without a file starts from draw 1; a correction needs a draw to correct.
     const ThunderballDrawRec first{SerialFromCivil({2011, 1, 1}), {1, 2, 3, 4, 5}, 14, "T1", "M"};
-    EXPECT_EQ(HistoryDrawCount(Game::Thunderball, dir.Path()).Value(), 0);
-    EXPECT_FALSE(CorrectDraw(dir.Path(), 1, first).Ok());
+    EXPECT_EQ(HistoryDrawCount(Game::Thunderball, dir.Path()).value(), 0);
+    EXPECT_FALSE(CorrectDraw(dir.Path(), 1, first).has_value());
     const auto started = WriteDraw(dir.Path(), 1, first);
-    ASSERT_TRUE(started.Ok()) << started.GetError().message;
+    ASSERT_TRUE(started.has_value()) << started.error().text;
     EXPECT_TRUE(started->added);
-    EXPECT_EQ(ReadHistory<ThunderballDrawRec>(dir.Path()).Value()[1], first);
+    EXPECT_EQ(ReadHistory<ThunderballDrawRec>(dir.Path()).value()[1], first);
 }
 
 TEST(HistoryUpdateTest, ANewDrawMustBeDatedAfterTheNewestHeld) {
     test::TempDir dir;
     const auto path = LottoHistory(3).WriteTo(dir.Path());
-    const double newest = NewestDrawDate(Game::Lotto, dir.Path()).Value().value();
+    const double newest = NewestDrawDate(Game::Lotto, dir.Path()).value().value();
     EXPECT_EQ(newest, SerialFromCivil({2010, 6, 1}));
-    EXPECT_FALSE(NewestDrawDate(Game::Thunderball, dir.Path()).Value().has_value());
+    EXPECT_FALSE(NewestDrawDate(Game::Thunderball, dir.Path()).value().has_value());
     const std::string before = ReadBytes(path);
     for (const double date : {newest, newest - 1}) {
         LottoDrawRec draw = NewLottoDraw();
         draw.DrawDate = date;
         EXPECT_FALSE(NewDrawDateFollows(Info(Game::Lotto), date, newest));
         const auto written = AddDraw(dir.Path(), draw);
-        ASSERT_FALSE(written.Ok());
-        EXPECT_EQ(written.GetError().message,
-                  NotLaterMessage(date, newest) + " The history file was not changed.");
+        ASSERT_FALSE(written.has_value());
+        EXPECT_EQ(written.error().text, NotLaterMessage(date, newest) + " The history file was not changed.");
         EXPECT_EQ(ReadBytes(path), before);
     }
     EXPECT_TRUE(NewDrawDateFollows(Info(Game::Lotto), newest + 1, newest));
@@ -95,12 +94,12 @@ TEST(HistoryUpdateTest, ACorrectionOfDraw998Of1000ChangesRecordThreeOnly) {
         before[slot * 52 + 51] = static_cast<char>(0xAB);
     }
     before += "xyz";  // a trailing partial slot
-    ASSERT_TRUE(WriteFileAtomically(path, before).Ok());
+    ASSERT_TRUE(WriteFileAtomically(path, before).has_value());
 
     const ThunderballDrawRec corrected{
         SerialFromCivil({2011, 1, 1}), {30, 31, 32, 33, 34}, 14, "T9", "EXCALIBUR"};
     const auto written = WriteDraw(dir.Path(), 998, corrected);
-    ASSERT_TRUE(written.Ok()) << written.GetError().message;
+    ASSERT_TRUE(written.has_value()) << written.error().text;
     EXPECT_EQ(std::tie(written->added, written->drawNumber, written->draws), std::tuple(false, 998, 1000));
 
     const std::string after = ReadBytes(path);
@@ -112,26 +111,25 @@ TEST(HistoryUpdateTest, ACorrectionOfDraw998Of1000ChangesRecordThreeOnly) {
     }
     EXPECT_NE(after.substr(104, 52), before.substr(104, 52));
     EXPECT_EQ(after[104 + 51], static_cast<char>(0xAB));
-    EXPECT_EQ(ReadHistory<ThunderballDrawRec>(dir.Path()).Value()[3], corrected);
+    EXPECT_EQ(ReadHistory<ThunderballDrawRec>(dir.Path()).value()[3], corrected);
 
     for (std::int32_t number : {0, -1, 1002}) {
         const auto refused = WriteDraw(dir.Path(), number, corrected);
-        ASSERT_FALSE(refused.Ok()) << number;
-        EXPECT_EQ(refused.GetError().kind, ErrorKind::OutOfRange);
-        EXPECT_NE(refused.GetError().message.find("was not changed"), std::string::npos);
+        ASSERT_FALSE(refused.has_value()) << number;
+        EXPECT_EQ(refused.error().cause, RefusalCause::OutOfRange);
+        EXPECT_NE(refused.error().text.find("was not changed"), std::string::npos);
     }
-    EXPECT_FALSE(CorrectDraw(dir.Path(), 1001, corrected).Ok());
+    EXPECT_FALSE(CorrectDraw(dir.Path(), 1001, corrected).has_value());
     EXPECT_EQ(ReadBytes(path), after);
 }
 
 TEST(HistoryUpdateTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
     test::TempDir dir;
-    auto expectRefused = [](const Result<HistoryWritten>& result, const std::filesystem::path& names) {
-        ASSERT_FALSE(result.Ok());
-        EXPECT_NE(result.GetError().message.find(names.string()), std::string::npos)
-            << result.GetError().message;
-        EXPECT_NE(result.GetError().message.find("The history file was not changed."), std::string::npos)
-            << result.GetError().message;
+    auto expectRefused = [](const Expected<HistoryWritten>& result, const std::filesystem::path& names) {
+        ASSERT_FALSE(result.has_value());
+        EXPECT_NE(result.error().text.find(names.string()), std::string::npos) << result.error().text;
+        EXPECT_NE(result.error().text.find("The history file was not changed."), std::string::npos)
+            << result.error().text;
     };
 
     // The application folder is a regular file.

@@ -57,12 +57,12 @@ TEST(LinesFileTest, SavedFilesLoadBackAsTheSameLinesInEveryGame) {
     };
     for (const auto& [lines, binaryName, bytes] : cases) {
         SCOPED_TRACE(binaryName);
-        ASSERT_TRUE(SaveLines(dir / "picks.txt", lines, date).Ok());
+        ASSERT_TRUE(SaveLines(dir / "picks.txt", lines, date).has_value());
         EXPECT_EQ(std::filesystem::file_size(dir / binaryName), bytes);
         EXPECT_EQ(dir.Read("picks.txt"), SavedLinesText(lines, date));
 
         const auto loaded = ReadLinesFile(dir / binaryName, lines.game);
-        ASSERT_TRUE(loaded.Ok());
+        ASSERT_TRUE(loaded.has_value());
         EXPECT_EQ(std::tie(loaded->picked, loaded->dailyPlay), std::tie(lines.picked, lines.dailyPlay));
     }
     // The Thunderball stays in Ball6 of the binary file (the listing leaves it out of the text).
@@ -112,21 +112,20 @@ TEST(LinesFileTest, OnlyWholeFilesOfTheGamesLinesAreRead) {
         const auto path = dir.Write(c.name, c.bytes);
         const auto lines = ReadLinesFile(path, c.game);
         if (std::string_view(c.fault).empty()) {
-            EXPECT_TRUE(lines.Ok()) << lines.GetError().message;
+            EXPECT_TRUE(lines.has_value()) << lines.error().text;
         } else {
-            ASSERT_FALSE(lines.Ok());
-            EXPECT_TRUE(lines.GetError().message.starts_with(path.string() + c.fault))
-                << lines.GetError().message;
+            ASSERT_FALSE(lines.has_value());
+            EXPECT_TRUE(lines.error().text.starts_with(path.string() + c.fault)) << lines.error().text;
         }
     }
     EXPECT_EQ(ReadLinesFile(dir / "empty.lot", Game::Lotto)->picked, OneBased<LottoDrawRec>(1));
     const auto daily = ReadLinesFile(dir.Write("empty.dly", ""), Game::DailyPlay);
-    ASSERT_TRUE(daily.Ok());
+    ASSERT_TRUE(daily.has_value());
     EXPECT_EQ(daily->Count(), 1U);
     EXPECT_EQ(daily->dailyPlay[1], DailyPlayDrawRec{});
 
     // The reader's own errors are FilesTest's.
-    EXPECT_EQ(ReadLinesFile(dir / "gone.lot", Game::Lotto).GetError().kind, ErrorKind::Missing);
+    EXPECT_EQ(ReadLinesFile(dir / "gone.lot", Game::Lotto).error().cause, RefusalCause::Missing);
 }
 
 TEST(LinesFileTest, NamesExtensionsAndFilters) {
@@ -187,10 +186,10 @@ TEST(LinesFileTest, AFailedSaveLeavesTheOldFilesWhole) {
         }
         const test::WriteFaultScope fault(step, "old.lot");
         const auto result = SaveLines(place / "old.txt", ThreeLottoLines(), date);
-        ASSERT_FALSE(result.Ok());
-        EXPECT_TRUE(result.GetError().message.starts_with((place / "old.lot").string() + ": "))
-            << result.GetError().message;
-        EXPECT_EQ(result.GetError().message.find("could not be put back"), std::string::npos);
+        ASSERT_FALSE(result.has_value());
+        EXPECT_TRUE(result.error().text.starts_with((place / "old.lot").string() + ": "))
+            << result.error().text;
+        EXPECT_EQ(result.error().text.find("could not be put back"), std::string::npos);
         EXPECT_EQ(place.Read("old.txt"), oldPair ? "old text" : "");
         EXPECT_EQ(std::filesystem::exists(place / "old.txt"), oldPair);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(place.Path()), {}), oldPair ? 2 : 0);
@@ -198,7 +197,7 @@ TEST(LinesFileTest, AFailedSaveLeavesTheOldFilesWhole) {
     TempDir place;
     const test::WriteFaultScope fault(WriteStep::FolderFlush, "old.txt");
     const auto saved = SaveLines(place / "old.txt", ThreeLottoLines(), date);
-    ASSERT_TRUE(saved.Ok());
+    ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(saved->warning, (place / "old.txt").string() +
                                   ": the change was made, but its folder cannot be flushed to disk (an "
                                   "input/output error of the disk), so it may not survive a power cut");
@@ -211,8 +210,8 @@ TEST(LinesFileTest, AFileLargerThanAnySavedLinesIsNotRead) {
     std::filesystem::resize_file(dir.Write("huge.lot", ""), kMostLinesFileBytes + 1);
     // The message is FilesTest's; here, the limit the reader gives.
     EXPECT_TRUE(ReadLinesFile(huge, Game::Lotto)
-                    .GetError()
-                    .message.ends_with("(at most " + std::to_string(kMostLinesFileBytes) + " bytes)"));
+                    .error()
+                    .text.ends_with("(at most " + std::to_string(kMostLinesFileBytes) + " bytes)"));
 }
 
 }  // namespace

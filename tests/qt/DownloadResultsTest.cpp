@@ -52,7 +52,7 @@ TEST(DownloadResultsTest, TheGameOnShowGetsItsNewDrawsOrKeepsItsHistory) {
     test::TempDir engine;
     engine.Write(file, before);
     const auto merged = MergeDownloadedResults(game, body, engine.Path());
-    ASSERT_TRUE(merged.Ok());
+    ASSERT_TRUE(merged.has_value());
     desktop.WriteSettings(kResultsSection, {{GameName(game), server.Address("/results.csv")}});
     answerer.cancel = false;
     main.mnuUpdateDownloadResults.Click();

@@ -137,7 +137,7 @@ TEST_F(ProgramFormsTest, SavedLinesModeAndTheRecentFilesOfTheFileMenu) {
     main.Show();
     SavedLines three{Game::Lotto, OneBased<LottoDrawRec>(3), {}};
     three.picked[1].Balls = {1, 9, 10, 22, 38, 49};
-    ASSERT_TRUE(SaveLines(dir / "picks.txt", three, 46000).Ok());
+    ASSERT_TRUE(SaveLines(dir / "picks.txt", three, 46000).has_value());
     ASSERT_TRUE(main.LoadLinesFile(dir / "picks.lot"));
     ExpectRendered(main);  // the mode's texts are SavedLinesTest's
     QWidget& window = desktop.Renderer().Window(main);

@@ -41,7 +41,7 @@ public:
     std::filesystem::path WriteTo(const std::filesystem::path& appDir) const {
         constexpr Game game = GameOfRecord<Rec>();
         const auto path = HistoryPath(appDir, game);
-        WriteRecordFile(path, static_cast<std::size_t>(Info(game).recordLength), m_draws).Value();
+        WriteRecordFile(path, static_cast<std::size_t>(Info(game).recordLength), m_draws).value();
         return path;
     }
 

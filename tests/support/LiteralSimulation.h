@@ -120,7 +120,7 @@ private:
         // are then the file's, which the caller made from the same history.
         const OneBased<Rec>& records = m_historyDir ? m_reread : m_saved;
         if (m_historyDir) {
-            m_reread = ReadHistory<Rec>(*m_historyDir, false).Value();
+            m_reread = ReadHistory<Rec>(*m_historyDir, false).value();
         }
         for (std::size_t r = 1; r <= records.Size(); ++r) {
             if (r > static_cast<std::size_t>(k)) {

@@ -137,7 +137,7 @@ TEST_F(SavedLinesTest, EmptyShortMissingAndUnwritableFiles) {
     const auto junk = dir.Write("junk.lot", "0123456789abcdefghijklmnopqrstuvwxyz0123456789ABCD");
     dir.Write("notes.txt", "");
     for (const auto& [name, reason] :
-         {std::pair{junk, ReadLinesFile(junk, Game::Lotto).GetError().message},
+         {std::pair{junk, ReadLinesFile(junk, Game::Lotto).error().text},
           {dir / "notes.txt", (dir / "notes.txt").string() + ": not a Lotto saved lines file " +
                                   LinesFileFilter(Game::Lotto)}}) {
         desktop.messages.clear();

@@ -52,7 +52,7 @@ protected:
     // The bytes of a file of the test folder.
     std::string Bytes(const std::filesystem::path& path) const { return dir.Read(path.filename().string()); }
 
-    std::int32_t LottoDraws() { return HistoryDrawCount(Game::Lotto, dir.Path()).Value(); }
+    std::int32_t LottoDraws() { return HistoryDrawCount(Game::Lotto, dir.Path()).value(); }
 };
 
 // Which texts, draws and dates pass is the draw entry's own test; here, a refused box is emptied and keeps
@@ -248,7 +248,7 @@ TEST_F(UpdateHistoryTest, ADrawAddedElsewhereMeanwhileIsKept) {
     const std::int32_t n = LottoDraws();
     auto& window = Window(&main.mnuUpdateLottoHistory);
     const LottoDrawRec elsewhere{SerialFromCivil({2026, 12, 1}), {9, 8, 7, 6, 5, 4}, 3, 1, "OTHER"};
-    ASSERT_TRUE(AddDraw(dir.Path(), elsewhere).Ok());
+    ASSERT_TRUE(AddDraw(dir.Path(), elsewhere).has_value());
     ASSERT_TRUE(TypeDraw(window, {"1", "2", "3", "4", "5", "6", "7"}, "05/12/2026", "", "Arthur"));
     window.cmdUpdate.UserClick();
     EXPECT_EQ(desktop.messages.back(), kCompleted);

@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, RecordTextIsShownAsUtf8) {
     OneBased<ThunderballDrawRec> draws;
     draws.PushBack(ThunderballDrawRec{
         SerialFromCivil({2010, 5, 12}), {1, 2, 3, 4, 5}, 6, "\xC9t\xE9", "M\xE9rlin \x80"});
-    WriteRecordFile(HistoryPath(dir.Path(), Game::Thunderball), 52, draws).Value();
+    WriteRecordFile(HistoryPath(dir.Path(), Game::Thunderball), 52, draws).value();
     frmQuintara& main = Start();
     main.mnuDrawThunderball.Click();
     EXPECT_EQ(Shown(main), "1 12/05/2010 | 1 2 3 4 5  | 6 | \u00C9t\u00E9 M\u00E9rlin \u20AC");

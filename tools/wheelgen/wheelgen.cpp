@@ -926,8 +926,8 @@ bool MakeWheel(const WheelPlan& plan, const std::filesystem::path& out) {
         return false;
     }
     // The program's own writer, so an interrupted run never leaves half a wheel.
-    if (const WriteStatus written = WriteFileAtomically(out / plan.file, WheelText(*lines)); !written) {
-        std::fprintf(stderr, "%s\n", written.GetError().message.c_str());
+    if (const auto written = WriteFileAtomically(out / plan.file, WheelText(*lines)); !written) {
+        std::fprintf(stderr, "%s\n", written.error().text.c_str());
         return false;
     }
     std::printf("%s: %s [%.1f s]\n", plan.file.c_str(), verdict.proven.c_str(), seconds);

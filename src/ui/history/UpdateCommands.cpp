@@ -89,7 +89,7 @@ void UpdateCommands::mnuUpdateDownloadResults_Click() {
     const auto report = MergeDownloadedResults(game, downloaded.body, m_app.appDir);
     if (!report) {
         busy.Restore();
-        m_app.desktop.MsgBox(ResultsFailureText(game, address, report.GetError().message), kDownloadTitle,
+        m_app.desktop.MsgBox(ResultsFailureText(game, address, report.error().text), kDownloadTitle,
                              MsgBoxIcon::Exclamation);
         return;
     }
@@ -142,7 +142,7 @@ void UpdateCommands::ImportHistoryFile(const std::filesystem::path& csvPath) {
     if (!report) {
         busy.Restore();
         m_app.desktop.MsgBox(
-            "The " + name + " history was not changed." + std::string(kCrLf) + report.GetError().message,
+            "The " + name + " history was not changed." + std::string(kCrLf) + report.error().text,
             kImportTitle, MsgBoxIcon::Exclamation);
         return;
     }

@@ -142,7 +142,7 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
     const auto draws = HistoryDrawCount(m_game, m_app.appDir);
     if (!draws) {
         busy->Restore();
-        Refuse(UpdateFailure(draws.GetError()));
+        Refuse(UpdateFailure(draws.error()));
         return;
     }
     DrawEntryFields fields = Fields();
@@ -164,7 +164,7 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
     const auto newest = NewestDrawDate(m_game, m_app.appDir);
     if (!newest) {
         busy->Restore();
-        Refuse(UpdateFailure(newest.GetError()));
+        Refuse(UpdateFailure(newest.error()));
         return;
     }
     if (const Checked follows = CheckNewDrawDate(m_game, plan, *newest); !follows) {
@@ -191,7 +191,7 @@ void frmUpdateLottoHistory::cmdUpdate_Click() {
                                  : CorrectDraw(m_app.appDir, plan.drawNumber, plan.record);
     if (!written) {
         busy->Restore();
-        Refuse(UpdateFailure(written.GetError()));
+        Refuse(UpdateFailure(written.error()));
         return;
     }
     m_app.desktop.ProcessEvents(kEventTurnsBeforeReload);

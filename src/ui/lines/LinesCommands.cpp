@@ -72,11 +72,11 @@ void LinesCommands::mnuFileSave_Click() {
     if (name.empty()) {
         return;
     }
-    const WriteStatus saved = SaveLines(name, lines, GeneratedDate());
+    const Expected<FileWritten> saved = SaveLines(name, lines, GeneratedDate());
     if (!saved) {
         // Said, not swallowed: the user would otherwise believe his lines kept.
-        m_app.desktop.MsgBox("Unable to save the picked numbers!\r\n" + saved.GetError().message,
-                             "Unable to Save", MsgBoxIcon::Exclamation);
+        m_app.desktop.MsgBox("Unable to save the picked numbers!\r\n" + saved.error().text, "Unable to Save",
+                             MsgBoxIcon::Exclamation);
         return;
     }
     if (!saved->warning.empty()) {
@@ -96,19 +96,19 @@ void LinesCommands::mnuFileLoad_Click() {
         return;
     }
     // A name typed past the dialog's filter is another game's lines, or no lines at all.
-    const Status loaded =
+    const Checked loaded =
         GameOfLinesFile(name) == game
             ? LoadLinesFile(name)
-            : MakeError(ErrorKind::BadFormat,
-                        name + ": not a " + GameName(game) + " saved lines file " + LinesFileFilter(game));
+            : Refuse(RefusalCause::BadFormat,
+                     name + ": not a " + GameName(game) + " saved lines file " + LinesFileFilter(game));
     if (!loaded) {
         m_app.desktop.MsgBox(
-            "Unable to open " + loaded.GetError().message + ".\r\nThe lines on show are unchanged.",
+            "Unable to open " + loaded.error().text + ".\r\nThe lines on show are unchanged.",
             "Unable to open", MsgBoxIcon::Exclamation);
     }
 }
 
-Status LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
+Checked LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
     const Game game = m_state.CurrentGameId();
     SavedLines lines{game, {}, {}};
     if (Info(game).sevenBallLines) {
@@ -120,7 +120,7 @@ Status LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
         // Read whole before anything changes, so a file that fails costs the user none of his lines.
         auto read = ReadLinesFile(path, game);
         if (!read) {
-            return read.GetError();
+            return Refuse(read.error());
         }
         lines = std::move(*read);
     }
@@ -140,7 +140,7 @@ Status LinesCommands::LoadLinesFile(const std::filesystem::path& path) {
         m_app.addRecentFile(path.string());
     }
     m_main.EnableLoadedLinesMenus();
-    return Done{};
+    return {};
 }
 
 void LinesCommands::mnuFileRecent_Click(int index) {
@@ -182,7 +182,7 @@ bool LinesCommands::OpenLinesFileOfItsGame(const std::string& path) {
         return false;
     }
     m_main.LoadDraw(*target.game);
-    return LoadLinesFile(path).Ok();
+    return LoadLinesFile(path).has_value();
 }
 
 void LinesCommands::ReadRecentFiles() {

@@ -40,7 +40,7 @@ public:
     void mnuFileLoad_Click();
     // Shows the lines of a saved-lines file of the current game in lines mode. A file that cannot be read
     // or holds no lines of the game changes nothing; the error names it and says why.
-    Status LoadLinesFile(const std::filesystem::path& path);
+    Checked LoadLinesFile(const std::filesystem::path& path);
     void mnuFileRecent_Click(int index);
     // A saved-lines file of any game, switching to the game of its extension first; false, after the
     // draw-mode command when the extension names a game, when it is no lines file or cannot be read.

@@ -396,12 +396,12 @@ void frmQuintara::ShowDailyPlayLine() {
 bool frmQuintara::LoadHistory() {
     BusyPointer busy(m_app.desktop);
     const Game game = m_state.CurrentGameId();
-    const Status loaded = LoadCurrentHistory(m_state, m_app.appDir);
+    const Checked loaded = LoadCurrentHistory(m_state, m_app.appDir);
     if (!loaded) {
         ShowNoDraws();
         busy.Restore();
-        const ErrorKind kind = loaded.GetError().kind;
-        if (kind == ErrorKind::Missing || kind == ErrorKind::Empty) {
+        const RefusalCause cause = loaded.error().cause;
+        if (cause == RefusalCause::Missing || cause == RefusalCause::Empty) {
             // A game not yet started is no error: say how to get its draws instead of blaming a file.
             m_app.desktop.MsgBox(NoDrawsMessage(game), kNoDrawsTitle);
         } else {
@@ -479,7 +479,7 @@ void frmQuintara::ImportWheelFile(const std::filesystem::path& path) {
 }
 
 bool frmQuintara::LoadLinesFile(const std::filesystem::path& path) {
-    return m_lines.LoadLinesFile(path).Ok();
+    return m_lines.LoadLinesFile(path).has_value();
 }
 
 void frmQuintara::OpenLinesFile(const std::filesystem::path& path) {

@@ -268,12 +268,18 @@ void PickCommands::mnuPick6_Click() {
 
         const auto listing = m_app.AppFile(kPrintTempFile);
         // A scratch file, remade by every pick: whole, but not worth a flush to disk.
-        WriteFileAtomically(listing,
-                            PickedLinesListing(m_state.CurrentGameId(), m_state.PickedLines,
-                                               m_state.DailyPlayPickedLines, today),
-                            Durability::Scratch)
-            .Value();
-        m_main.SetPrintListing(ReadWholeFile(listing).Value());
+        const auto written =
+            WriteFileAtomically(listing,
+                                PickedLinesListing(m_state.CurrentGameId(), m_state.PickedLines,
+                                                   m_state.DailyPlayPickedLines, today),
+                                Durability::Scratch);
+        auto listed = written ? ReadWholeFile(listing) : Refuse(written.error());
+        if (!listed) {
+            busy.Restore();
+            RefusePick();
+            return;
+        }
+        m_main.SetPrintListing(*std::move(listed));
 
         m_main.SetMode(MainWindow::Mode::Pick);
         busy.Restore();
@@ -287,11 +293,15 @@ void PickCommands::mnuPick6_Click() {
             m_state.LinesAvailable = true;
         }
     } catch (const std::exception&) {
-        // Any run-time error of the command, the generator's and the listing file's alike.
-        m_main.SelectWheel(0);
-        m_main.SelectAlgorithm(0);
-        m_app.desktop.MsgBox("Please ensure you choose a selection from List", "Error");
+        // Any run-time error of the command, the generator's above all.
+        RefusePick();
     }
+}
+
+void PickCommands::RefusePick() {
+    m_main.SelectWheel(0);
+    m_main.SelectAlgorithm(0);
+    m_app.desktop.MsgBox("Please ensure you choose a selection from List", "Error");
 }
 
 void PickCommands::mnuPickPersonal_Click() {

@@ -55,6 +55,9 @@ private:
     void ImportWheel(const std::filesystem::path& path, bool builtInRangeMessages);
     void PlaceCustomWheel(const std::string& item);
     void HideDrawBrowsing();
+    // A pick that failed, the listing file's failure as the generator's: back to the first wheel and
+    // algorithm, with the pick's one message.
+    void RefusePick();
     void ShowLines();
 };
 

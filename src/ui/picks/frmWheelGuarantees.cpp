@@ -51,9 +51,9 @@ void frmWheelGuarantees::mnuFileSave_Click() {
     if (path.empty()) {
         return;
     }
-    const WriteStatus saved = SaveReport(path, txtGuarantees.text);
+    const Expected<FileWritten> saved = SaveReport(path, txtGuarantees.text);
     if (!saved) {
-        m_app.desktop.MsgBox("The guarantees could not be saved.\r\n" + saved.GetError().message, "Error");
+        m_app.desktop.MsgBox("The guarantees could not be saved.\r\n" + saved.error().text, "Error");
     } else if (!saved->warning.empty()) {
         m_app.desktop.MsgBox("The guarantees were saved.\r\n" + saved->warning, "Save");
     }

@@ -72,9 +72,9 @@ void frmSimulatedWins::mnuFileSave_Click() {
     if (path.empty()) {
         return;
     }
-    const WriteStatus saved = SaveReport(path, WholeText());
+    const Expected<FileWritten> saved = SaveReport(path, WholeText());
     if (!saved) {
-        m_app.desktop.MsgBox("The report could not be saved.\r\n" + saved.GetError().message, "Error");
+        m_app.desktop.MsgBox("The report could not be saved.\r\n" + saved.error().text, "Error");
     } else if (!saved->warning.empty()) {
         m_app.desktop.MsgBox("The report was saved.\r\n" + saved->warning, "Save");
     }
