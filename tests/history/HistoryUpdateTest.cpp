@@ -121,6 +121,7 @@ TEST(HistoryUpdateTest, ACorrectionOfDraw998Of1000ChangesRecordThreeOnly) {
     }
     EXPECT_FALSE(CorrectDraw(dir.Path(), 1001, corrected).has_value());
     EXPECT_EQ(ReadBytes(path), after);
+    EXPECT_TRUE(WriteDraw(dir.Path(), 1, corrected).has_value());  // the oldest draw can be corrected too
 }
 
 TEST(HistoryUpdateTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
