@@ -136,6 +136,7 @@ TEST(LinesFileTest, NamesExtensionsAndFilters) {
         {"picks", Game::Thunderball, "picks.thu"},
         {"my.folder/picks", Game::LottoExtra, "my.folder/picks.lxt"},
         {"/tmp/x.TXT", Game::DailyPlay, "/tmp/x.dly"},
+        {"/tmp/.txt", Game::Lotto, "/tmp/.lot"},  // a name that is all extension
     };
     for (const auto& [chosen, game, binary] : names) {
         EXPECT_EQ(BinaryLinesName(chosen, game), std::filesystem::path(binary)) << chosen;
