@@ -8,6 +8,8 @@
 #include <QPixmapCache>
 #include <QPointer>
 #include <QThreadPool>
+#include <chrono>
+#include <future>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -43,6 +45,12 @@ std::map<std::string, std::shared_ptr<Prefetch>>& Prefetches() {
     return prefetches;
 }
 
+// Pictures being read ahead of need, by file; touched by the GUI thread only.
+std::map<std::string, std::shared_future<QImage>>& ReadAhead() {
+    static std::map<std::string, std::shared_future<QImage>> readAhead;
+    return readAhead;
+}
+
 // Whether the label still asks for the picture of this file.
 bool Wants(const QLabel& label, const std::string& path) {
     return label.property(kPictureProperty).toString() == ToQt(path);
@@ -64,6 +72,19 @@ QImage ReadPicture(const QString& path) {
         image = QImageReader(path).read();
     }
     return image;
+}
+
+// The picture of a file, from its reading ahead when that is done.
+QImage TakeOrReadPicture(const std::string& path) {
+    auto& readAhead = ReadAhead();
+    if (const auto found = readAhead.find(path); found != readAhead.end()) {
+        const std::shared_future<QImage> reading = found->second;
+        readAhead.erase(found);
+        if (reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+            return reading.get();
+        }
+    }
+    return ReadPicture(ToQt(path));
 }
 
 // The picture at the size it is shown (when it is stretched), in the pixel format a pixmap keeps, so that
@@ -100,7 +121,7 @@ QPixmap Decode(const std::string& path, const QLabel& label, bool stretch) {
     if (QPixmapCache::find(key, &picture)) {
         return picture;
     }
-    picture = ToPixmap(ReadPicture(ToQt(path)), label, stretch);
+    picture = ToPixmap(TakeOrReadPicture(path), label, stretch);
     QPixmapCache::insert(key, picture);
     return picture;
 }
@@ -136,6 +157,15 @@ void PrefetchPicture(const std::string& path) {
             },
             Qt::QueuedConnection);
     });
+}
+
+void ReadAheadPictures(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        auto reading = std::make_shared<std::promise<QImage>>();
+        ReadAhead()[path] = reading->get_future().share();
+        QThreadPool::globalInstance()->start(
+            [reading, path] { reading->set_value(ReadPicture(ToQt(path))); });
+    }
 }
 
 void ShowPicture(QLabel& label, const std::string& path, bool stretch) {

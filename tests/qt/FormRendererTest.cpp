@@ -199,6 +199,18 @@ TEST_F(FormRendererTest, APictureReadAheadIsShownOnceItsReadingIsDoneAtTheSizeIt
     EXPECT_EQ(shown.pixmap().size(), shown.contentsRect().size() * shown.devicePixelRatio());
 }
 
+TEST_F(FormRendererTest, APictureReadAheadNeedsItsFileNoMore) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("ball.png"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUINTARA_APP_DIR "/ball.png"), picture));
+    ReadAheadPictures({picture.toStdString()});
+    QThreadPool::globalInstance()->waitForDone();
+    ASSERT_TRUE(QFile::remove(picture));
+    sample.Image1.picture = picture.toStdString();
+    sample.Show();
+    EXPECT_FALSE(Widget<QLabel>(sample, "Image1")->pixmap().isNull());
+}
+
 TEST_F(FormRendererTest, WorkAfterTheFirstPaintRunsOnceTheWindowIsPaintedAndOnce) {
     sample.Show();
     int runs = 0;
