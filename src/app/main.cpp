@@ -91,8 +91,10 @@ int RunProgram(int argc, char** argv) {
         desktop.MsgBox(problems, "Quintara", quintara::ui::MsgBoxIcon::Exclamation);
     }
     quintara::ui::App app(desktop, folder, prepared->choice.shareFolder);
-    // Decoded on another core while the splash window is made.
+    // Decoded on another core while the splash window and the main window are made.
     quintara::PrefetchPicture(app.ProgramFile(quintara::ui::kSplashPicture).string());
+    quintara::ReadAheadPictures({app.ProgramFile(quintara::ui::kBallPicture).string(),
+                                 app.ProgramFile(quintara::ui::kBonusBallPicture).string()});
     app.forms.onLastUnloaded = [] { QCoreApplication::quit(); };
     quintara::ui::StartUp(app);
     if (app.forms.Forms().empty()) {

@@ -235,7 +235,7 @@ void frmQuintara::PlaceExtraBall(Game game) {
     Image1.left = extra.pictureLeft;
     // Daily Play's seventh ball is a main ball and looks like one.
     Image1.picture =
-        m_app.ProgramFile(Info(game).layout.extraIsMainBall ? "ball.png" : "bonusball.png").string();
+        m_app.ProgramFile(Info(game).layout.extraIsMainBall ? kBallPicture : kBonusBallPicture).string();
 }
 
 void frmQuintara::SetGameLayout(Game game) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "core/Games.h"
 #include "core/OneBased.h"
@@ -20,6 +21,10 @@
 #include "ui/stats/StatsCommands.h"
 
 namespace quintara::ui {
+
+// The ball pictures of the main window, in the program's folder.
+inline constexpr std::string_view kBallPicture = "ball.png";
+inline constexpr std::string_view kBonusBallPicture = "bonusball.png";
 
 // The main window: browsing draws and lines, the statistics boxes, the generator boxes and the menus
 // of every command.
@@ -43,13 +48,13 @@ public:
 
     // Ball pictures first, so the numbers are drawn over them. Image3..Image7 carry balls 1 to 5,
     // Image2 ball 6 and Image1 the extra ball.
-    Image Image3{this, "Image3", "ball.png", {440, 1200, 700, 700}};
-    Image Image4{this, "Image4", "ball.png", {1220, 1200, 700, 700}};
-    Image Image5{this, "Image5", "ball.png", {2000, 1200, 700, 700}};
-    Image Image6{this, "Image6", "ball.png", {2780, 1200, 700, 700}};
-    Image Image7{this, "Image7", "ball.png", {3560, 1200, 700, 700}};
-    Image Image2{this, "Image2", "ball.png", {4340, 1200, 700, 700}};
-    Image Image1{this, "Image1", "bonusball.png", {5520, 1200, 700, 700}};
+    Image Image3{this, "Image3", std::string(kBallPicture), {440, 1200, 700, 700}};
+    Image Image4{this, "Image4", std::string(kBallPicture), {1220, 1200, 700, 700}};
+    Image Image5{this, "Image5", std::string(kBallPicture), {2000, 1200, 700, 700}};
+    Image Image6{this, "Image6", std::string(kBallPicture), {2780, 1200, 700, 700}};
+    Image Image7{this, "Image7", std::string(kBallPicture), {3560, 1200, 700, 700}};
+    Image Image2{this, "Image2", std::string(kBallPicture), {4340, 1200, 700, 700}};
+    Image Image1{this, "Image1", std::string(kBonusBallPicture), {5520, 1200, 700, 700}};
     Label lblBall1{this, "lblBall1", "Ball 1", {550, 900, 800, 240}};
     Label lblBall2{this, "lblBall2", "Ball 2", {1330, 900, 800, 240}};
     Label lblBall3{this, "lblBall3", "Ball 3", {2110, 900, 800, 240}};
