@@ -36,20 +36,6 @@ TEST(HistoryCsvTest, TheRealHistoriesRoundTrip) {
     }
 }
 
-TEST(HistoryCsvTest, RowsInAnyOrderComeOutNewestFirst) {
-    test::TempDir dir;
-    const std::string csv =
-        "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball7,ball_set,machine\r\n"
-        "01/02/2005,1,2,3,4,5,6,7,T123,Machine 11\r\n"
-        "2005-02-03,27,26,25,24,23,22,21,S2,M\r\n";
-    ASSERT_TRUE(ImportHistoryCsv(Game::DailyPlay, csv, dir.Path()).has_value());
-    const auto exported = ExportHistoryCsv(Game::DailyPlay, dir.Path());
-    EXPECT_EQ(*exported,
-              "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball7,ball_set,machine\n"
-              "2005-02-03,27,26,25,24,23,22,21,S2,M\n"
-              "2005-02-01,1,2,3,4,5,6,7,T123,Machine 11\n");
-}
-
 TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
     test::TempDir dir;
     const std::string header = "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,extra,ball_set,machine\n";
@@ -177,18 +163,6 @@ TEST(HistoryCsvTest, LottoDrawsOfTwoRoundsAreTwoRecordsOfOneDate) {
         ASSERT_FALSE(result.has_value()) << csv;
         EXPECT_NE(result.error().text.find("a second draw on"), std::string::npos);
     }
-}
-
-// The shipped histories of today's games hold every draw of their CSV files, sound.
-TEST(HistoryCsvTest, TodaysShippedHistoriesHoldTheirDraws) {
-    const auto lotto = ReadHistory<Lotto59DrawRec>(QUINTARA_APP_DIR, false);
-    ASSERT_TRUE(lotto.has_value());
-    EXPECT_EQ(lotto->Size(), 1113u + 66u);
-    EXPECT_TRUE(VerifyDraws(*lotto).empty());
-    const auto thunderball = ReadHistory<Thunderball39DrawRec>(QUINTARA_APP_DIR, false);
-    ASSERT_TRUE(thunderball.has_value());
-    EXPECT_EQ(thunderball->Size(), 3019u);
-    EXPECT_TRUE(VerifyDraws(*thunderball).empty());
 }
 
 }  // namespace
