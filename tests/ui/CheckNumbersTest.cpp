@@ -93,8 +93,6 @@ TEST_F(CheckNumbersTest, ChecksTheLinesReportsThemAndWalksTheWinningLines) {
                          session.CurrentLine, main.txtPrint.text, session.PrintListing),
               std::tuple(false, true, 1, 1, "", ""));
     EXPECT_EQ(main.lblViewOccurances.caption, WinningLinesCaption(expected.winners));
-    EXPECT_TRUE(main.lblViewOccurances.visible && main.cmdNextOccurance.visible);
-    EXPECT_FALSE(main.cmdNext.visible || main.cmdNumberSearch.visible);
     EXPECT_EQ(main.caption, caption);
     EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "1");
     EXPECT_EQ(Balls(main), "1 2 3 10 11 12 ");
@@ -146,19 +144,12 @@ TEST_F(CheckNumbersTest, EachGameHasItsOwnBoxesAndWidth) {
         app.state.CurrentGame = GameName(game);
         auto& form = app.forms.Get<frmCheckNumbers>(app, commands);
         EXPECT_EQ(form.caption, "Check Numbers - " + GameName(game) + " Draw");
-        EXPECT_EQ(form.lblCheckNumbers.caption, Info(game).layout.checkPrompt);
         EXPECT_GE(form.width, CaptionFitWidth(form.caption));
         const auto boxes = form.Boxes();
-        const std::array<Label*, 7> labels{&form.Label1, &form.Label2, &form.Label3, &form.Label4,
-                                           &form.Label5, &form.Label6, &form.Label7};
         for (std::size_t i = 0; i < 7; ++i) {
             const bool shown = int(i) < Info(game).checkBoxes;
             EXPECT_EQ(boxes[i]->visible, shown) << i;
-            EXPECT_EQ(labels[i]->visible, shown) << i;
             EXPECT_TRUE(!shown || boxes[i]->left + boxes[i]->width <= form.ScaleWidth()) << i;
-        }
-        if (const auto last = Info(game).layout.checkLastLabel; !last.empty()) {
-            EXPECT_EQ(labels[std::size_t(Info(game).checkBoxes - 1)]->caption, last);
         }
         form.Unload();
     }
@@ -281,8 +272,6 @@ TEST_F(CheckNumbersTest, TheReportWindowPrintsAndSavesTheReportUnderTheNameAsTyp
     EXPECT_NE(desktop.messages[0].text.find((blocker / "report.txt").string()), std::string::npos);
     EXPECT_TRUE(wins.Loaded());
 
-    // Escape closes it: Close is its Cancel button.
-    EXPECT_TRUE(wins.cmdClose.isCancel);
     wins.cmdClose.Click();
     EXPECT_EQ(app.forms.Find<frmWins>(), nullptr);
 }

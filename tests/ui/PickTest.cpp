@@ -34,7 +34,6 @@ TEST_F(StartedPickingTest, FiveLineLottoPickShowsListsAndPrintsItsLines) {
     main.mnuShowPickedNumbers.Click();
     EXPECT_EQ(main.caption, "Quintara - Pick Mode - Lotto Draw");
     EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "1");
-    EXPECT_FALSE(main.cmdDateSearch.visible);
 
     main.mnuListsPickedNumbers.Click();
     auto* list = app.forms.Find<frmPickedNumbers>();
