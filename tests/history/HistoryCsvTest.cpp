@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/Files.h"
 #include "core/History.h"
 #include "core/HistoryCheck.h"
 #include "history/HistoryCsv.h"
@@ -9,31 +8,19 @@
 namespace quintara {
 namespace {
 
-TEST(HistoryCsvTest, TheRealHistoriesRoundTrip) {
+// The first Lotto draws name their ball sets by letter; the file keeps a number, and the import says so.
+// (The shipped histories are imported so by the build, and the round trip of every sound CSV is the
+// fuzzing suite's.)
+TEST(HistoryCsvTest, ALetteredBallSetIsKeptAsNought) {
     test::TempDir dir;
-    for (const char* name : {"lotto", "thunderball"}) {
-        const Game game = *GameFromName(name);
-        const std::string csv =
-            ReadWholeFile(std::string(QUINTARA_SOURCE_DIR) + "/data/history/" + name + ".csv").value();
-        const auto report = ImportHistoryCsv(game, csv, dir.Path());
-        ASSERT_TRUE(report.has_value()) << report.error().text;
-        EXPECT_EQ(report->draws, game == Game::Lotto ? 2065u : 964u);
-        // The first eight Lotto draws name their ball sets by letter; the file keeps a number.
-        EXPECT_EQ(report->warnings.size(), game == Game::Lotto ? 8u : 0u);
-
-        const auto exported = ExportHistoryCsv(game, dir.Path());
-        ASSERT_TRUE(exported.has_value());
-        if (game == Game::Thunderball) {
-            EXPECT_EQ(*exported, csv);
-        } else {
-            EXPECT_EQ(exported->substr(0, 200), csv.substr(0, 200));
-            EXPECT_NE(exported->find("\n1994-11-19,30,3,5,44,14,22,10,0,Guinevere\n"), std::string::npos);
-        }
-        // Exported text imports to the same bytes.
-        const std::string first = dir.Read(std::string(Info(game).historyFile));
-        ASSERT_TRUE(ImportHistoryCsv(game, *exported, dir.Path()).has_value());
-        EXPECT_EQ(dir.Read(std::string(Info(game).historyFile)), first);
-    }
+    const std::string header = HistoryCsvHeader(Game::Lotto) + "\n";
+    const auto report =
+        ImportHistoryCsv(Game::Lotto, header + "1994-11-19,30,3,5,44,14,22,10,A,Guinevere\n", dir.Path());
+    ASSERT_TRUE(report.has_value()) << report.error().text;
+    EXPECT_EQ(report->warnings,
+              std::vector<std::string>{"line 2: ball set \"A\" is not a number and is stored as 0"});
+    EXPECT_EQ(ExportHistoryCsv(Game::Lotto, dir.Path()).value(),
+              header + "1994-11-19,30,3,5,44,14,22,10,0,Guinevere\n");
 }
 
 TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
