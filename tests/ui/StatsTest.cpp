@@ -33,7 +33,6 @@ TEST_F(StatsTest, ListsShowTheEnginesReportsAndPrintThem) {
     EXPECT_EQ(lastDrawn->caption, LastDrawnTitle(Game::LottoExtra, StatisticBalls::Main));
     const TextBox& box = lastDrawn->txtLastDrawn;
     EXPECT_EQ(box.text, LastDrawnReport(app.state.Statistics(), StatisticBalls::Main));
-    EXPECT_TRUE(box.locked);  // a report to read, not to edit
 
     // The box keeps a fixed margin inside the window after every resize.
     lastDrawn->UserResizes(9000, 6000);

@@ -134,7 +134,6 @@ TEST_F(UpdateHistoryTest, EachGameHasItsOwnBoxesAndCancelChecksNothing) {
                                         {&main.mnuUpdateDailyPlayHistory, Game::DailyPlay}}) {
         SCOPED_TRACE(GameName(game));
         auto& window = Window(command);
-        EXPECT_EQ(window.BoundGame(), game);
         EXPECT_EQ(window.caption, "Quintara 2.0 - Update History - " + GameName(game) + " Draw");
         EXPECT_EQ(window.txtBall6.visible, Info(game).mainBalls >= 6);
         EXPECT_TRUE(window.txtBonusBall.visible);
