@@ -100,13 +100,7 @@ TEST_F(StartedPickingTest, SevenNumberView) {
         EXPECT_EQ(view->lblActualNumber[i].caption, std::to_string(seven[static_cast<std::size_t>(i)]));
     }
     view->mnuFileClose.Click();
-
-    main.mnuDrawLottoExtra.Click();
-    main.cmbAlgorithms.UserSelects(2);
-    main.mnuShowMostLikelyNumbers.Click();
-    ASSERT_NE(app.forms.Find<frmMostLikely7Numbers>(), nullptr);
-    EXPECT_EQ(app.forms.Find<frmMostLikely7Numbers>()->caption,
-              "Quintara - Quintara's Picks - Lotto Extra Draw");
+    EXPECT_EQ(app.forms.Find<frmMostLikely7Numbers>(), nullptr);
 }
 
 TEST_F(StartedPickingTest, AViewThatCannotBeFilledClosesQuietly) {
