@@ -130,8 +130,7 @@ TEST(HistoryCsvTest, LottoDrawsOfTwoRoundsAreTwoRecordsOfOneDate) {
     const auto merged =
         ImportHistoryCsv(Game::Lotto59, header + second + first, dir.Path(), ImportMode::Merge);
     ASSERT_TRUE(merged.has_value()) << merged.error().text;
-    EXPECT_EQ(merged->added, 1u);
-    EXPECT_EQ(merged->alreadyHeld, 1u);
+    EXPECT_EQ(std::pair(merged->added, merged->alreadyHeld), (std::pair<std::size_t, std::size_t>{1, 1}));
     const auto draws = ReadHistory<Lotto59DrawRec>(dir.Path(), false).value();
     ASSERT_EQ(draws.Size(), 3u);
     EXPECT_EQ(draws[1].DrawDate, draws[2].DrawDate);
