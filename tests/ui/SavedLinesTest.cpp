@@ -114,8 +114,8 @@ TEST_F(SavedLinesTest, ThunderballLinesKeepTheirThunderballInTheBinaryFileOnly) 
     app.state.PickedLines[1].Balls[5] = 9;  // a Thunderball, as a line of one's own would carry
     const auto picked = app.state.PickedLines;
     SaveAs(dir / "thunder.txt");
-    EXPECT_EQ(dir.Read("thunder.txt"), SavedLinesText({Game::Thunderball, picked, {}}, kToday));
-    // Load Saved offers the Thunderball extensions and takes the lines back.
+    // The Thunderball stays out of the text file (LinesFileTest); Load Saved offers the Thunderball
+    // extensions and takes the lines back.
     main.mnuShowDraws.Click();
     LoadSaved(dir / "thunder.thu");
     EXPECT_EQ(app.state.PickedLines, picked);
