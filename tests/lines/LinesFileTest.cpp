@@ -195,9 +195,8 @@ TEST(LinesFileTest, AFailedSaveLeavesTheOldFilesWhole) {
     const test::WriteFaultScope fault(WriteStep::FolderFlush, "old.txt");
     const auto saved = SaveLines(place / "old.txt", ThreeLottoLines(), date);
     ASSERT_TRUE(saved.has_value());
-    EXPECT_EQ(saved->warning, (place / "old.txt").string() +
-                                  ": the change was made, but its folder cannot be flushed to disk (an "
-                                  "input/output error of the disk), so it may not survive a power cut");
+    EXPECT_TRUE(saved->warning.ends_with("so it may not survive a power cut"))
+        << saved->warning;  // FilesTest's
     EXPECT_EQ(place.Read("old.lot"), EncodeLinesFile(ThreeLottoLines()));
 }
 
