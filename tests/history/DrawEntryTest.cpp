@@ -194,7 +194,6 @@ TEST(DrawEntryTest, TypedTextBecomesTheRecordsCodePageOrIsRefusedAtItsBox) {
     EXPECT_EQ(EncodeTypedText(Game::Lotto, fields).error().text,
               "The Machine box takes at most 9 characters.");
     fields.ballSet = "";
-    fields.machine = "Gwenhwyfar";
     EXPECT_TRUE(EncodeTypedText(Game::Thunderball, fields));
     fields.machine = "Łucja";
     EXPECT_EQ(EncodeTypedText(Game::LottoExtra, fields).error(),

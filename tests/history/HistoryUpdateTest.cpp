@@ -43,8 +43,7 @@ TEST(HistoryUpdateTest, ANewDrawBecomesDrawNPlusOne) {
     const std::string after = dir.Read("LottoHistory.dat");
     ASSERT_EQ(after.size(), 4u * 44u);
     EXPECT_EQ(after.substr(44), before);
-    const auto draws = ReadHistory<LottoDrawRec>(dir.Path()).value();
-    EXPECT_EQ(draws[1], NewLottoDraw());
+    EXPECT_EQ(ReadHistory<LottoDrawRec>(dir.Path()).value()[1], NewLottoDraw());
     EXPECT_EQ(FilesIn(dir.Path()), 1u);
 
     // A game without a file starts from draw 1; a correction needs a draw to correct.
