@@ -14,18 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The writer's leftovers in a folder: every hidden temporary file.
-std::vector<std::string> Temporaries(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        if (name.starts_with(".") && name.ends_with(".tmp") && !entry.is_symlink()) {
-            names.push_back(name);
-        }
-    }
-    return names;
-}
-
 mode_t Permissions(const fs::path& path) {
     struct stat info {};
     EXPECT_EQ(::stat(path.c_str(), &info), 0);
@@ -66,7 +54,7 @@ TEST(FilesTest, TheAtomicWriterReplacesKeepingPermissionBitsAndLeavesNoTemporary
         EXPECT_EQ(Permissions(path), mode);
         EXPECT_EQ(dir.Read("LottoHistory.dat"), "mode " + std::to_string(mode));
     }
-    EXPECT_TRUE(Temporaries(dir.Path()).empty());
+    EXPECT_TRUE(test::Temporaries(dir.Path()).empty());
 
     // Failures name the path and leave nothing behind.
     fs::create_directory(dir / "folder");
@@ -76,7 +64,7 @@ TEST(FilesTest, TheAtomicWriterReplacesKeepingPermissionBitsAndLeavesNoTemporary
     EXPECT_EQ(noFolder.error().cause, RefusalCause::Unwritable);
     EXPECT_EQ(noFolder.error().text,
               (dir / "missing" / "file").string() + ": cannot be written (no such file or folder)");
-    EXPECT_TRUE(Temporaries(dir.Path()).empty());
+    EXPECT_TRUE(test::Temporaries(dir.Path()).empty());
 }
 
 // What a failing disk does to a write: every failure before the rename leaves the old file and nothing
@@ -100,7 +88,7 @@ TEST(FilesTest, AFailingDiskLeavesTheOldFileOrSaysTheNewOneMayNotSurvive) {
         const test::WriteFaultScope fault(c.step, "LottoHistory.dat", ENOSPC);
         const auto written = WriteFileAtomically(path, "new", c.durability);
         EXPECT_EQ(dir.Read("LottoHistory.dat"), c.error.empty() ? "new" : "old");
-        EXPECT_TRUE(Temporaries(dir.Path()).empty());
+        EXPECT_TRUE(test::Temporaries(dir.Path()).empty());
         if (!c.error.empty()) {
             ASSERT_FALSE(written.has_value());
             EXPECT_EQ(written.error().text, path.string() + c.error);

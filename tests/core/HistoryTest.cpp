@@ -17,14 +17,12 @@ TEST(HistoryTest, SlotOneIsTheNewestDrawAndCarriesTheHighestNumber) {
     const auto loaded = LoadHistory(Game::Lotto, dir.Path());
     ASSERT_TRUE(loaded.has_value());
     EXPECT_EQ(std::get<OneBased<LottoDrawRec>>(loaded->draws), history.Draws());
-    EXPECT_EQ(loaded->statistics.BallFrequency.Size(), 49u);
 
     // A trailing partial slot is not a draw.
     const auto path = HistoryPath(dir.Path(), Game::Lotto);
     std::filesystem::resize_file(path, 3 * 44 + 20);
-    const auto reloaded = LoadHistory(Game::Lotto, dir.Path());
-    ASSERT_TRUE(reloaded.has_value());
-    EXPECT_EQ(std::get<OneBased<LottoDrawRec>>(reloaded->draws).Size(), 3u);
+    EXPECT_EQ(std::get<OneBased<LottoDrawRec>>(LoadHistory(Game::Lotto, dir.Path()).value().draws).Size(),
+              3u);
 }
 
 TEST(HistoryTest, MissingEmptyAndPartialFilesFail) {
@@ -54,7 +52,6 @@ TEST(HistoryTest, GamesWithTheSameSlotLengthKeepTheirOwnLayouts) {
     ASSERT_TRUE(loaded.has_value());
     const auto& draws = std::get<OneBased<DailyPlayDrawRec>>(loaded->draws);
     EXPECT_EQ(draws[1], daily);
-    EXPECT_EQ(draws[1].BallSet.Text(), "S1  ");
     EXPECT_EQ(loaded->statistics.BallFrequency.Size(), 27u);
     EXPECT_TRUE(loaded->statistics.ThunderballFrequency.Empty());
 }

@@ -23,16 +23,6 @@ LottoDrawRec DrawOn(int day) {
     return LottoDrawRec{SerialFromCivil({2016, 1, day}), {1, 2, 3, 4, 5, 6}, 7, 1, "ARTHUR"};
 }
 
-std::vector<std::string> Leftovers(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        if (entry.path().extension() == ".tmp") {
-            names.push_back(entry.path().filename().string());
-        }
-    }
-    return names;
-}
-
 // Eight processes add a draw each to one history at the same moment: each one told it succeeded finds
 // its draw in the file, and the file holds nothing else new.
 TEST(HistoryChangeTest, EightWritersAtOnceLoseNoDraw) {
@@ -79,7 +69,7 @@ TEST(HistoryChangeTest, EightWritersAtOnceLoseNoDraw) {
         held.insert(draws[i].DrawDate);
     }
     EXPECT_EQ(held, succeeded);
-    EXPECT_TRUE(Leftovers(dir.Path()).empty());
+    EXPECT_TRUE(test::Temporaries(dir.Path()).empty());
 }
 
 TEST(HistoryChangeTest, ABusyHistoryIsRefusedAndLeftAlone) {
@@ -156,7 +146,7 @@ TEST(HistoryChangeTest, TheBackupFollowsTheNewHistoryAndKeepsItsPermissions) {
             ASSERT_EQ(::stat((dir / "LottoHistory.dat.bak").c_str(), &info), 0);
             EXPECT_EQ(info.st_mode & 07777, 0600u);
         }
-        EXPECT_TRUE(Leftovers(dir.Path()).empty());
+        EXPECT_TRUE(test::Temporaries(dir.Path()).empty());
     }
 
     // The rename is made and only the folder's flush fails: the draw is added, with a warning, so that

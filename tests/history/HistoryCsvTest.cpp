@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/Files.h"
 #include "core/History.h"
 #include "core/HistoryCheck.h"
 #include "history/HistoryCsv.h"
@@ -9,45 +8,19 @@
 namespace quintara {
 namespace {
 
-TEST(HistoryCsvTest, TheRealHistoriesRoundTrip) {
+// The first Lotto draws name their ball sets by letter; the file keeps a number, and the import says so.
+// (The shipped histories are imported so by the build, and the round trip of every sound CSV is the
+// fuzzing suite's.)
+TEST(HistoryCsvTest, ALetteredBallSetIsKeptAsNought) {
     test::TempDir dir;
-    for (const char* name : {"lotto", "thunderball"}) {
-        const Game game = *GameFromName(name);
-        const std::string csv =
-            ReadWholeFile(std::string(QUINTARA_SOURCE_DIR) + "/data/history/" + name + ".csv").value();
-        const auto report = ImportHistoryCsv(game, csv, dir.Path());
-        ASSERT_TRUE(report.has_value()) << report.error().text;
-        EXPECT_EQ(report->draws, game == Game::Lotto ? 2065u : 964u);
-        // The first eight Lotto draws name their ball sets by letter; the file keeps a number.
-        EXPECT_EQ(report->warnings.size(), game == Game::Lotto ? 8u : 0u);
-
-        const auto exported = ExportHistoryCsv(game, dir.Path());
-        ASSERT_TRUE(exported.has_value());
-        if (game == Game::Thunderball) {
-            EXPECT_EQ(*exported, csv);
-        } else {
-            EXPECT_EQ(exported->substr(0, 200), csv.substr(0, 200));
-            EXPECT_NE(exported->find("\n1994-11-19,30,3,5,44,14,22,10,0,Guinevere\n"), std::string::npos);
-        }
-        // Exported text imports to the same bytes.
-        const std::string first = dir.Read(std::string(Info(game).historyFile));
-        ASSERT_TRUE(ImportHistoryCsv(game, *exported, dir.Path()).has_value());
-        EXPECT_EQ(dir.Read(std::string(Info(game).historyFile)), first);
-    }
-}
-
-TEST(HistoryCsvTest, RowsInAnyOrderComeOutNewestFirst) {
-    test::TempDir dir;
-    const std::string csv =
-        "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball7,ball_set,machine\r\n"
-        "01/02/2005,1,2,3,4,5,6,7,T123,Machine 11\r\n"
-        "2005-02-03,27,26,25,24,23,22,21,S2,M\r\n";
-    ASSERT_TRUE(ImportHistoryCsv(Game::DailyPlay, csv, dir.Path()).has_value());
-    const auto exported = ExportHistoryCsv(Game::DailyPlay, dir.Path());
-    EXPECT_EQ(*exported,
-              "draw_date,ball1,ball2,ball3,ball4,ball5,ball6,ball7,ball_set,machine\n"
-              "2005-02-03,27,26,25,24,23,22,21,S2,M\n"
-              "2005-02-01,1,2,3,4,5,6,7,T123,Machine 11\n");
+    const std::string header = HistoryCsvHeader(Game::Lotto) + "\n";
+    const auto report =
+        ImportHistoryCsv(Game::Lotto, header + "1994-11-19,30,3,5,44,14,22,10,A,Guinevere\n", dir.Path());
+    ASSERT_TRUE(report.has_value()) << report.error().text;
+    EXPECT_EQ(report->warnings,
+              std::vector<std::string>{"line 2: ball set \"A\" is not a number and is stored as 0"});
+    EXPECT_EQ(ExportHistoryCsv(Game::Lotto, dir.Path()).value(),
+              header + "1994-11-19,30,3,5,44,14,22,10,0,Guinevere\n");
 }
 
 TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
@@ -57,7 +30,6 @@ TEST(HistoryCsvTest, ABadRowNamesItsLineAndWritesNothing) {
     const std::pair<std::string, std::string> cases[] = {
         // a row after a good one, and its refusal
         {"2015-10-03,14,44,8,9,35,7,4,1\n", "line 3: 9 fields, expected 10"},
-        {"2015-10-03,14,44,8,9,35,x,4,1,Arthur\n", "line 3: ball6 \"x\" is not a number from 1 to 49"},
         {"2015-10-03,14,44,8,9,35,7,44,1,Arthur\n", "line 3: the bonus ball 44 is also a main ball"},
         {"2015-10-03,14,44,8,9,35,7,0,1,Arthur\n", "line 3: extra \"0\" is not a number from 1 to 49"},
         // The first faulty line is told, whatever its fault; a fault of the CSV itself comes first.
@@ -157,8 +129,7 @@ TEST(HistoryCsvTest, LottoDrawsOfTwoRoundsAreTwoRecordsOfOneDate) {
     const auto merged =
         ImportHistoryCsv(Game::Lotto59, header + second + first, dir.Path(), ImportMode::Merge);
     ASSERT_TRUE(merged.has_value()) << merged.error().text;
-    EXPECT_EQ(merged->added, 1u);
-    EXPECT_EQ(merged->alreadyHeld, 1u);
+    EXPECT_EQ(std::pair(merged->added, merged->alreadyHeld), (std::pair<std::size_t, std::size_t>{1, 1}));
     const auto draws = ReadHistory<Lotto59DrawRec>(dir.Path(), false).value();
     ASSERT_EQ(draws.Size(), 3u);
     EXPECT_EQ(draws[1].DrawDate, draws[2].DrawDate);
@@ -177,18 +148,6 @@ TEST(HistoryCsvTest, LottoDrawsOfTwoRoundsAreTwoRecordsOfOneDate) {
         ASSERT_FALSE(result.has_value()) << csv;
         EXPECT_NE(result.error().text.find("a second draw on"), std::string::npos);
     }
-}
-
-// The shipped histories of today's games hold every draw of their CSV files, sound.
-TEST(HistoryCsvTest, TodaysShippedHistoriesHoldTheirDraws) {
-    const auto lotto = ReadHistory<Lotto59DrawRec>(QUINTARA_APP_DIR, false);
-    ASSERT_TRUE(lotto.has_value());
-    EXPECT_EQ(lotto->Size(), 1113u + 66u);
-    EXPECT_TRUE(VerifyDraws(*lotto).empty());
-    const auto thunderball = ReadHistory<Thunderball39DrawRec>(QUINTARA_APP_DIR, false);
-    ASSERT_TRUE(thunderball.has_value());
-    EXPECT_EQ(thunderball->Size(), 3019u);
-    EXPECT_TRUE(VerifyDraws(*thunderball).empty());
 }
 
 }  // namespace

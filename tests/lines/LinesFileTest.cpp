@@ -65,8 +65,7 @@ TEST(LinesFileTest, SavedFilesLoadBackAsTheSameLinesInEveryGame) {
         ASSERT_TRUE(loaded.has_value());
         EXPECT_EQ(std::tie(loaded->picked, loaded->dailyPlay), std::tie(lines.picked, lines.dailyPlay));
     }
-    // The Thunderball stays in Ball6 of the binary file (the listing leaves it out of the text).
-    EXPECT_EQ(ReadLinesFile(dir / "picks.thu", Game::Thunderball)->picked[1].Balls[5], 9);
+    // The Thunderball, Ball6 of a Thunderball line, came back with it; the listing leaves it out of the text.
 }
 
 TEST(LinesFileTest, OnlyWholeFilesOfTheGamesLinesAreRead) {
@@ -90,7 +89,6 @@ TEST(LinesFileTest, OnlyWholeFilesOfTheGamesLinesAreRead) {
         const char* fault;  // "" when the file reads
     } cases[] = {
         {"empty.lot", Game::Lotto, "", ""},  // the single zeroed line 1
-        {"three.lot", Game::Lotto, three, ""},
         {"part.lot", Game::Lotto, three.substr(0, 20),
          ": its 20 bytes are not a whole number of Lotto lines of 44 bytes"},
         {"high.lot", Game::Lotto, withLine2(Game::Lotto, {1, 2, 3, 4, 5, 12329}),
@@ -119,10 +117,8 @@ TEST(LinesFileTest, OnlyWholeFilesOfTheGamesLinesAreRead) {
         }
     }
     EXPECT_EQ(ReadLinesFile(dir / "empty.lot", Game::Lotto)->picked, OneBased<LottoDrawRec>(1));
-    const auto daily = ReadLinesFile(dir.Write("empty.dly", ""), Game::DailyPlay);
-    ASSERT_TRUE(daily.has_value());
-    EXPECT_EQ(daily->Count(), 1U);
-    EXPECT_EQ(daily->dailyPlay[1], DailyPlayDrawRec{});
+    EXPECT_EQ(ReadLinesFile(dir.Write("empty.dly", ""), Game::DailyPlay)->dailyPlay,
+              OneBased<DailyPlayDrawRec>(1));
 
     // The reader's own errors are FilesTest's.
     EXPECT_EQ(ReadLinesFile(dir / "gone.lot", Game::Lotto).error().cause, RefusalCause::Missing);
@@ -199,9 +195,8 @@ TEST(LinesFileTest, AFailedSaveLeavesTheOldFilesWhole) {
     const test::WriteFaultScope fault(WriteStep::FolderFlush, "old.txt");
     const auto saved = SaveLines(place / "old.txt", ThreeLottoLines(), date);
     ASSERT_TRUE(saved.has_value());
-    EXPECT_EQ(saved->warning, (place / "old.txt").string() +
-                                  ": the change was made, but its folder cannot be flushed to disk (an "
-                                  "input/output error of the disk), so it may not survive a power cut");
+    EXPECT_TRUE(saved->warning.ends_with("so it may not survive a power cut"))
+        << saved->warning;  // FilesTest's
     EXPECT_EQ(place.Read("old.lot"), EncodeLinesFile(ThreeLottoLines()));
 }
 

