@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "core/Draws.h"
 #include "generate/Catalogue.h"
 #include "generate/Generator.h"
 #include "simulate/Simulation.h"
@@ -195,24 +194,6 @@ TEST(Simulation, RefusesWhatItCannotRunAndReportsTheFailingStep) {
         RunSimulation(extra.Draws(), fortyNine, {}, 3, SimulationCommand::MainBalls, {});
     ASSERT_FALSE(withoutLotto.has_value());
     EXPECT_TRUE(withoutLotto.error().text.starts_with("Unable to simulate draw number 110: "));
-}
-
-TEST(Simulation, AnyGameOverloadRunsTheViewedDrawsAndWheel) {
-    test::HistoryBuilder<DailyPlayDrawRec> builder;
-    for (int d = 0; d < 105; ++d) {
-        const int base = 1 + (d * 3) % 20;
-        builder.Draw({base, base + 1, base + 2, base + 3, base + 4, base + 5, base + 6});
-    }
-    const OneBased<DailyPlayDrawRec>& draws = builder.Draws();
-    const OneBased<std::string> wheel{"1,2,3,4,5,6,7,", "10,11,12,13,14,15,16,"};
-    GeneratorRequest request;
-    request.game = Game::DailyPlay;
-    request.algorithm = "16 Numbers from 27";
-    const auto viaView = RunSimulation(DrawsView(draws), request, wheel, 5, SimulationCommand::MainBalls, {});
-    const auto direct = RunSimulation(draws, request, wheel, 5, SimulationCommand::MainBalls);
-    ASSERT_TRUE(viaView.has_value());
-    EXPECT_EQ(viaView.value().ReportText, direct.value().ReportText);
-    EXPECT_EQ(viaView.value().DailyPlayPickedLines.Size(), 2u);
 }
 
 }  // namespace
