@@ -10,7 +10,6 @@
 namespace quintara {
 namespace {
 
-const std::string kCrLfText = "\r\n";
 const std::string kTotalsStars(36, '*');
 const std::string kBlockStars(31, '*');
 
@@ -45,7 +44,7 @@ std::string PointerList(int count, const std::vector<int>& marked) {
     std::string text;
     for (int p = 1; p <= count; ++p) {
         const bool hit = std::find(marked.begin(), marked.end(), p) != marked.end();
-        text += kCrLfText + std::to_string(p) + " = " + (hit ? "1" : "");
+        text += "\r\n" + std::to_string(p) + " = " + (hit ? "1" : "");
     }
     return text;
 }
@@ -95,7 +94,7 @@ TEST(Simulation, OneDrawReportsTheNewestDrawAsNumberUWithTotalsFirst) {
               "Total Strikes from 1 Draws using all 10 Numbers:\r\n\r\n"
               "0  x 1 Number\r\n0  x 2 Numbers\r\n0  x 3 Numbers\r\n0  x 4 Numbers\r\n0  x 5 Numbers\r\n"
               "1  x 5 Numbers and Bonus Ball\r\n0  x 6 Numbers\r\n0  x 7 Numbers\r\n\r\n" +
-                  kTotalsStars + kCrLfText +
+                  kTotalsStars + "\r\n" +
                   "\r\n\r\nDraw Number: 101\r\n\r\n5 Numbers and Bonus Ball Drawn:\r\n\r\nWheel Pointers:\r\n"
                   "\r\n1 = 1\r\n2 = 1\r\n3 = 1\r\n4 = 1\r\n5 = 1\r\n6 = \r\n7 = \r\n8 = \r\n9 = \r\n10 = "
                   "\r\n\r\n" +
@@ -153,7 +152,7 @@ TEST(Simulation, ARunWithoutAnyStrikeSaysSoInTheTotalsAndEveryBlock) {
     EXPECT_TRUE(
         run.ReportText.starts_with("Total Strikes from 3 Draws using all 7 Numbers:\r\n\r\n"
                                    "Sorry, there were no wins at all!\r\n\r\n" +
-                                   kTotalsStars + kCrLfText +
+                                   kTotalsStars + "\r\n" +
                                    "\r\nDraw Number: 103  - Sorry, none of "
                                    "the Selected Numbers were Drawn this time!\r\n"));
     EXPECT_EQ(run.WinningLines, OneBased<WinningLineRec>(1));
