@@ -103,7 +103,6 @@ protected:
 
 TEST_F(ProgramFormsTest, EveryWindowOfTheProgramRendersEveryElementAndPicture) {
     ExpectRendered(main);
-    EXPECT_EQ(main.txtDrawNumber.text, "2065");
     // The games whose histories the program ships; the others would stop at a message box.
     for (MenuItem* game : {&main.mnuDrawThunderball, &main.mnuDrawLotto}) {
         game->Click();
