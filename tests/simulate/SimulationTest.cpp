@@ -99,10 +99,7 @@ TEST(Simulation, OneDrawReportsTheNewestDrawAsNumberUWithTotalsFirst) {
                   "\r\n1 = 1\r\n2 = 1\r\n3 = 1\r\n4 = 1\r\n5 = 1\r\n6 = \r\n7 = \r\n8 = \r\n9 = \r\n10 = "
                   "\r\n\r\n" +
                   kBlockStars);
-    // The state the last step leaves: its numbers, its lines and its winning entry.
-    EXPECT_EQ(run.FinalNumbers, (Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    ASSERT_EQ(run.PickedLines.Size(), 1u);
-    EXPECT_EQ(run.PickedLines[1].Balls, (std::array<std::int16_t, 6>{1, 2, 3, 4, 5, 6}));
+    // The winning entry the last step leaves (its numbers and lines are the generator's).
     EXPECT_EQ(run.WinningLines, OneBased<WinningLineRec>{(WinningLineRec{5, 1, 6})});
     ASSERT_EQ(run.steps.size(), 1u);
     EXPECT_EQ(
