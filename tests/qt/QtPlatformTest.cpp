@@ -26,7 +26,6 @@ namespace {
 
 TEST(QtPlatformTest, FileFiltersAsTheProgramWritesThemBecomeQtNameFilters) {
     EXPECT_EQ(ToQtNameFilters("Text files (*.txt)|*.txt"), QStringList{"Text files (*.txt)"});
-    EXPECT_EQ(ToQtNameFilters("(*.txt)|*.txt"), QStringList{"(*.txt)"});
     EXPECT_EQ(ToQtNameFilters("(*.lot)|*.lot|(*.fil)|*.fil"), (QStringList{"(*.lot)", "(*.fil)"}));
     EXPECT_EQ(ToQtNameFilters("Saved lines|*.lot;*.fil"), QStringList{"Saved lines (*.lot *.fil)"});
     EXPECT_EQ(ToQtNameFilters(""), QStringList{});
