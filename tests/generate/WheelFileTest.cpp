@@ -16,7 +16,6 @@ TEST(WheelFile, NormalisesEveryLineEndingInLfOrCrLf) {
         ASSERT_TRUE(read.has_value()) << text;
         EXPECT_EQ(read.value(), (Lines{"1,2,3,4,5,6,", "7,8,9,10,11,12,"}));
     }
-    EXPECT_EQ(NormaliseWheelText("1 2 3 4 5\n", Game::Thunderball).value(), Lines{"1,2,3,4,5,"});
     EXPECT_EQ(NormaliseWheelText("1 2 3 4 5 6 7\n", Game::DailyPlay).value(), Lines{"1,2,3,4,5,6,7,"});
 }
 
@@ -27,7 +26,6 @@ TEST(WheelFile, RefusesALineWithTheWrongFieldCount) {
         int line;
     } cases[] = {
         {"1 2 3 4 5 6\n7 8 9 10 11 12\n1 2 3 4 5 6 7\n", Game::Lotto, 3},
-        {"1 2 3 4 5 6\n", Game::Thunderball, 1},
         {"1 2 3 4 5 6\n", Game::DailyPlay, 1},
         {"1 2  3 4 5 6\n", Game::Lotto, 1},                   // two blanks make an empty field
         {"1 2 3 4 5 6\n\n7 8 9 10 11 12\n", Game::Lotto, 2},  // an empty line a single one
@@ -57,8 +55,6 @@ TEST(WheelFile, ChecksPointerRangesWithTheBuiltInAndImportMessages) {
                          "Please ensure Wheel Pointers are within range 1 - 28"));
     EXPECT_EQ(builtIn({"1,2,3,4,21,"}, Game::Thunderball, 20).error().text,
               "Please ensure Wheel Pointers are within the range 1 - 20");
-    EXPECT_EQ(builtIn({"1,2,3,4,5,6,17,"}, Game::DailyPlay, 16).error().text,
-              "Please ensure Wheel Pointers are within range 1 - 16");
     // Pointers of 0 and below name no final number and are refused like those above the range.
     for (const char* line : {"0,2,3,4,5,6,", "-1,2,3,4,5,6,", "1,2,3,4,5,40000,"}) {
         const auto refusal = builtIn({line}, Game::Lotto, 28);
