@@ -68,11 +68,6 @@ TEST(WheelFile, ChecksPointerRangesWithTheBuiltInAndImportMessages) {
     EXPECT_TRUE(CheckWheelPointers({"1,2,3,4,5,10,"}, Game::Lotto, personal, WheelSource::Import));
     EXPECT_EQ(CheckWheelPointers({"1,2,3,4,5,11,"}, Game::Lotto, personal, WheelSource::Import).error().text,
               "Please ensure Wheel Pointers are within range 1 -  10");
-    EXPECT_EQ(CheckWheelPointers({"1,2,3,4,21,"}, Game::Thunderball,
-                                 ImportHighestPointer(Game::Thunderball, false, 3), WheelSource::Import)
-                  .error()
-                  .text,
-              "Please ensure Wheel Pointers are within the range 1 -  20");
 
     // A field that is no number is refused with its line; the first fault in line order wins.
     const auto notANumber = builtIn({"1,2,3,4,5,6,", "1,2,x,4,5,6,", "1,2,3,4,5,99,"}, Game::Lotto, 28);
