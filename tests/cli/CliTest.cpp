@@ -69,6 +69,11 @@ std::string WithLottoFinal(std::string json) {
 
 using Json = nlohmann::ordered_json;
 
+// The operator's results file: its header, and the draw a history of today's Thunderball starts with.
+const std::string kOperatorHeader =
+    "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunderball,Ball Set,Machine,DrawNumber\n";
+const std::string kHeldDraw = "06-Jun-2026,1,2,3,4,5,6,T5,Excalibur 3,3499\n";
+
 // One JSON document on one line; keys compare in their order.
 Json Document(const std::string& output) {
     EXPECT_EQ(output.find('\n'), output.size() - 1) << output;
@@ -555,13 +560,11 @@ TEST_F(CliTest, AddDrawWritesWithTheUpdateWindowsChecksAndDrawsAndStatsShowIt) {
 // The operator's file is merged from a pipe, adding only the draws the history lacks; a FIFO reads as a
 // file and `lines -` reads the standard input, while a device is still refused with its reason.
 TEST_F(CliTest, OperatorFilesMergeFromPipesAndFifos) {
-    const std::string header =
-        "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunderball,Ball Set,Machine,DrawNumber\n";
-    const std::string held = "06-Jun-2026,1,2,3,4,5,6,T5,Excalibur 3,3499\n";
-    const auto first = dir.Write("first.csv", header + held);
+    const auto first = dir.Write("first.csv", kOperatorHeader + kHeldDraw);
     EXPECT_EQ(Run("import-history --game thunderball-39 --csv " + first.string()).status, 0);
-    const auto weekly = dir.Write("weekly.csv", header + "12-Jun-2026,39,2,3,4,1,14,T6,Excalibur 7,3501\n" +
-                                                    "10-Jun-2026,9,8,7,6,5,4,T6,Excalibur 7,3500\n" + held);
+    const auto weekly =
+        dir.Write("weekly.csv", kOperatorHeader + "12-Jun-2026,39,2,3,4,1,14,T6,Excalibur 7,3501\n" +
+                                    "10-Jun-2026,9,8,7,6,5,4,T6,Excalibur 7,3500\n" + kHeldDraw);
     const std::string merge = "import-history --game thunderball-39 --merge --csv ";
     // Processes of their own: the standard input, and the FIFO's writer, belong to processes.
     const CliRun piped = Shell(merge + "-", "cat " + weekly.string() + " | ");
@@ -590,14 +593,12 @@ TEST_F(CliTest, OperatorFilesMergeFromPipesAndFifos) {
 // its reason and changes nothing.
 TEST_F(CliTest, UpdateDownloadsTheResultsAndMergesThem) {
     test::LocalHttpServer server;
-    const std::string header =
-        "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunderball,Ball Set,Machine,DrawNumber\n";
-    const std::string held = "06-Jun-2026,1,2,3,4,5,6,T5,Excalibur 3,3499\n";
-    const std::string weekly = header + "12-Jun-2026,39,2,3,4,1,14,T6,Excalibur 7,3501\n" + held;
-    ASSERT_EQ(
-        Run("import-history --game thunderball-39 --csv " + dir.Write("first.csv", header + held).string())
-            .status,
-        0);
+    const std::string weekly =
+        kOperatorHeader + "12-Jun-2026,39,2,3,4,1,14,T6,Excalibur 7,3501\n" + kHeldDraw;
+    ASSERT_EQ(Run("import-history --game thunderball-39 --csv " +
+                  dir.Write("first.csv", kOperatorHeader + kHeldDraw).string())
+                  .status,
+              0);
     test::TempDir engine;
     std::filesystem::copy_file(dir / "Thunderball39History.dat", engine / "Thunderball39History.dat");
     const std::string history = dir.Read("Thunderball39History.dat");
