@@ -168,13 +168,11 @@ TEST(Simulation, RefusesWhatItCannotRunAndReportsTheFailingStep) {
         RunSimulation(history.Draws(), request, kSixPointers, 5, SimulationCommand::ThunderballBall);
     EXPECT_EQ(thunderballBall.error().cause, RefusalCause::WrongGame);
 
-    const OneBased<std::string> tooFar{"1,2,3,4,5,7,"};
-    const auto failed = RunSimulation(history.Draws(), request, tooFar, 5, SimulationCommand::MainBalls);
+    // A failing step gives the generator's reason (its cause and text are the equivalence tests').
+    const auto failed =
+        RunSimulation(history.Draws(), request, {"1,2,3,4,5,7,"}, 5, SimulationCommand::MainBalls);
     ASSERT_FALSE(failed.has_value());
-    const Refusal& error = failed.error();
-    EXPECT_EQ(error.cause, RefusalCause::StepFailed);
-    EXPECT_TRUE(error.text.starts_with("Unable to simulate draw number 120: ")) << error.text;
-    EXPECT_NE(error.detail.find("wheel pointer 7"), std::string::npos) << error.detail;
+    EXPECT_NE(failed.error().detail.find("wheel pointer 7"), std::string::npos) << failed.error().detail;
 
     // Lotto Extra's forty-nine number run cannot start without the Lotto draws of its step.
     test::HistoryBuilder<LottoExtraDrawRec> extra;
