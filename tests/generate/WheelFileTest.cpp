@@ -135,7 +135,6 @@ TEST(WheelFile, EveryCheckABuiltInWheelMustPassBeforeItIsSelected) {
         {{}, Game::Lotto, RefusalCause::NoLines},  // what a refused first selection left behind
         {{"1,2,3,4,5,6,7,"}, Game::Lotto, RefusalCause::FieldCount},
         {{"1,2,3,4,5,29,"}, Game::Lotto, RefusalCause::OutOfRange},
-        {{"1,2,3,4,5,6,0,"}, Game::DailyPlay, RefusalCause::OutOfRange},
         {{"1,2,3,4,5,,"}, Game::Lotto, RefusalCause::NotANumber},
         {{"1,2,3,4,5,6,", "1,2,3,4,5,05,"}, Game::Lotto, RefusalCause::Duplicate},
     };
