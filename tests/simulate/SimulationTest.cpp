@@ -40,15 +40,6 @@ test::HistoryBuilder<LottoDrawRec> LottoHistory(
 
 const OneBased<std::string> kSixPointers{"1,2,3,4,5,6,"};
 
-std::string PointerList(int count, const std::vector<int>& marked) {
-    std::string text;
-    for (int p = 1; p <= count; ++p) {
-        const bool hit = std::find(marked.begin(), marked.end(), p) != marked.end();
-        text += "\r\n" + std::to_string(p) + " = " + (hit ? "1" : "");
-    }
-    return text;
-}
-
 TEST(NumberOfDraws, AcceptsOneToHundredFewerThanTheDrawsAndRefusesTheRestWithItsTexts) {
     struct Case {
         const char* text;
@@ -130,10 +121,9 @@ TEST(Simulation, CountsTheBonusBallOnlyAfterFiveOrSixMainBalls) {
             RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}),
                           kSixPointers, 1, SimulationCommand::MainBalls);
         const auto& run = result.value();
-        const std::string block = "\r\n\r\nDraw Number: 110\r\n\r\n" + c.heading +
-                                  "\r\n\r\nWheel Pointers:\r\n" + PointerList(10, c.marked) + "\r\n\r\n" +
-                                  kBlockStars;
-        EXPECT_TRUE(run.ReportText.ends_with(block)) << run.ReportText;
+        // The block's pointer list is the literal simulation's to check, on every kind of draw.
+        EXPECT_NE(run.ReportText.find("Draw Number: 110\r\n\r\n" + c.heading + "\r\n"), std::string::npos)
+            << run.ReportText;
         std::array<std::int32_t, kStrikeCategories> totals{};
         totals[static_cast<std::size_t>(c.category)] = 1;
         EXPECT_EQ(run.totals, totals);
