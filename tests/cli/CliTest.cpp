@@ -398,8 +398,8 @@ TEST_F(CliTest, ImportKeepsTheReplacedHistoryAndMergesOnlyNewerDraws) {
                                 "LottoHistory.dat\nThe history as it was is kept in " + app +
                                 "LottoHistory.dat.bak\n");
 
-    // What a spreadsheet writes: a byte-order mark, CR LF line ends, a quoted field with a comma. One draw
-    // is new, one the history holds already, one older than its newest and unknown to it.
+    // What a spreadsheet writes (how it reads is the CSV tests'): one draw is new, one the history holds
+    // already, one older than its newest and unknown to it.
     const auto weekly = dir.Write("weekly.csv",
                                   "\xEF\xBB\xBF"
                                   "draw_date,ball1,ball2,ball3,ball4,ball5,extra,ball_set,machine\r\n"
@@ -413,9 +413,6 @@ TEST_F(CliTest, ImportKeepsTheReplacedHistoryAndMergesOnlyNewerDraws) {
                               "Older than the history's newest draw, left out: 1\n"
                               "The history as it was is kept in " +
                               app + "ThunderballHistory.dat.bak\n");
-    const Json newest = Document(Run("draws --game thunderball --json").out)["draws"][0];
-    EXPECT_EQ(newest["number"], 965);
-    EXPECT_EQ(newest["machine"], "Excalibur,7");
 
     // A file that cannot be read is named with the reason, and no stream's own words.
     EXPECT_EQ(Run("import-history --game thunderball --csv " + app + "none.csv"),
