@@ -63,9 +63,6 @@ TEST(SectionSelection, EveryGameTakesItsSectionsByTheFourCriteriaInRunOrder) {
         const auto selected = SelectFinalNumbers(stats, c.game);
         EXPECT_EQ(selected, reference::SectionSelectionReference::Select(stats, c.game));
         auto values = Values(selected);
-        if (c.game != Game::Thunderball) {
-            EXPECT_EQ(std::set<int>(values.begin(), values.end()).size(), values.size());
-        }
         values.resize(c.expected.size());
         EXPECT_EQ(values, c.expected);
     }
