@@ -426,9 +426,7 @@ TEST_F(CliTest, SimulatePrintsTheEnginesReportWithLineFeedsThenTheChanceBaseline
     const auto wheel =
         ReadWheelFile(dir / "5 Line Wheel - 1 Number from 28_Lotto.txt", Game::Lotto, WheelSource::BuiltIn)
             .value();
-    const auto result = RunSimulation(draws, request, wheel, 30, SimulationCommand::MainBalls);
-    ASSERT_TRUE(result.has_value());
-    const SimulationRun& run = result.value();
+    const SimulationRun run = RunSimulation(draws, request, wheel, 30, SimulationCommand::MainBalls).value();
     std::string report = run.ReportText;
     std::erase(report, '\r');
 

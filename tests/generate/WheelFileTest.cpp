@@ -149,9 +149,8 @@ TEST(WheelFile, EveryCheckABuiltInWheelMustPassBeforeItIsSelected) {
         "Line 2 of the Wheel holds the Wheel Pointer 5 twice");
     EXPECT_TRUE(CheckWheel({"1,2,3,4,5,6,7,"}, Game::DailyPlay, 16, WheelSource::BuiltIn));
     const auto good = dir.Write("good.txt", "1 2 3 4 5\r\n16 17 18 19 20\r\n");
-    const WheelRead read = ReadCheckedWheel(good, Game::Thunderball, 20, WheelSource::BuiltIn);
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(read.value(), (Lines{"1,2,3,4,5,", "16,17,18,19,20,"}));
+    EXPECT_EQ(ReadCheckedWheel(good, Game::Thunderball, 20, WheelSource::BuiltIn).value(),
+              (Lines{"1,2,3,4,5,", "16,17,18,19,20,"}));
 }
 
 }  // namespace

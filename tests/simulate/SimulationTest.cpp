@@ -76,11 +76,10 @@ TEST(NumberOfDraws, AcceptsOneToHundredFewerThanTheDrawsAndRefusesTheRestWithIts
 
 TEST(Simulation, OneDrawReportsTheNewestDrawAsNumberUWithTotalsFirst) {
     const auto history = LottoHistory({{{1, 2, 3, 4, 5, 40}, 6}}, 101);
-    const auto result =
+    const SimulationRun run =
         RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}),
-                      kSixPointers, 1, SimulationCommand::MainBalls);
-    ASSERT_TRUE(result.has_value());
-    const auto& run = result.value();
+                      kSixPointers, 1, SimulationCommand::MainBalls)
+            .value();
     EXPECT_EQ(run.ReportText,
               "Total Strikes from 1 Draws using all 10 Numbers:\r\n\r\n"
               "0  x 1 Number\r\n0  x 2 Numbers\r\n0  x 3 Numbers\r\n0  x 4 Numbers\r\n0  x 5 Numbers\r\n"
