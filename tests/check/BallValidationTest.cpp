@@ -9,7 +9,6 @@ namespace {
 TEST(BallValidationTest, MessagesAndWhatHappensToTheBox) {
     const std::string range49 = "You must enter a numeric value between 1 and 49 in each box";
     const std::string twice49 = "You must enter a DIFFERENT numeric value between 1 and 49 in each box";
-    const std::string range34 = "You must enter a numeric value between 1 and 34 in each box";
     const std::string twice27 = "You must enter a DIFFERENT numeric value between 1 and 27 in each box";
     struct Verdict {
         bool cancel = false;
@@ -30,7 +29,6 @@ TEST(BallValidationTest, MessagesAndWhatHappensToTheBox) {
         {"07 after 7", Game::Lotto, {"7", "07"}, 2, {true, true, twice49}},
         {"2.5 after 4 is 2", Game::Lotto, {"4", "2.5"}, 2, {}},
         {"bonus vs the six", Game::Lotto, {"1", "2", "3", "4", "5", "6", " 6 "}, 7, {true, true, twice49}},
-        {"Thunderball's range", Game::Thunderball, {"35"}, 1, {true, false, range34}},
         {"Daily Play's 7th", Game::DailyPlay, {"1", "2", "3", "4", "5", "6", "1"}, 7, {true, true, twice27}},
         {"a hidden box is not compared", Game::LottoExtra, {"1", "2", "3", "4", "5", "6", "6"}, 6, {}},
     };

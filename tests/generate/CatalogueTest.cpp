@@ -22,7 +22,6 @@ TEST(Catalogue, EveryListedWheelHasAFileOfItsGameExceptTheGeneratedOne) {
     }
     // Items are looked up within the game: Thunderball and Daily Play share no wheel with Lotto.
     EXPECT_FALSE(WheelFileName(Game::Thunderball, "904 Line Wheel"));
-    EXPECT_EQ(WheelFileName(Game::DailyPlay, "10 Line Wheel"), "10 Line Wheel frm 16_DailyPlay.txt");
     EXPECT_EQ(WheelFileName(Game::LottoExtra, "7 Line Wheel. £40 if 3 Numbers"),
               "7 Line Wheel 40 if 3 Numbers from 7_Lotto.txt");
     EXPECT_FALSE(WheelFileName(Game::Lotto, kPersonalPicksItem));

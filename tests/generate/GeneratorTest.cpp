@@ -75,7 +75,6 @@ TEST(GenerateNumbers, DispatchesByGameAlgorithmAndPersonalPicks) {
     request.today = 42000;
     const GeneratorResult twentyEight = GenerateNumbers(request, stats, wheel, noDraws);
     EXPECT_EQ(twentyEight.FinalNumbers, SelectFinalNumbers(stats, Game::Lotto));
-    EXPECT_FALSE(twentyEight.SevenNumbers.has_value());
     EXPECT_EQ(BallsOf(twentyEight.PickedLines), (Lines{{7, 14, 21, 28, 35, 42}, {9, 16, 23, 30, 37, 44}}));
     EXPECT_EQ(twentyEight.LinesGeneratedDate, 42000);
     EXPECT_EQ(GenerateNumbers(request, stats, wheel, noDraws).PickedLines, twentyEight.PickedLines)

@@ -45,10 +45,7 @@ TEST(Listing, DailyPlayListsSevenNumbersFromItsOwnLines) {
     const std::string text =
         PickedLinesListing(Game::DailyPlay, otherLines, daily, SerialFromCivil({2024, 2, 29}));
     EXPECT_NE(text.find(Cell(6) + " 25 \r\n"), std::string::npos);
-    const std::string footer = kZone + " 5 lines generated on 29/02/2024\r\n";
-    ASSERT_GE(text.size(), footer.size());
-    EXPECT_EQ(text.substr(text.size() - footer.size()), footer);
-    EXPECT_NE(text.find("Generated Daily Play Numbers"), std::string::npos);
+    EXPECT_TRUE(text.ends_with(kZone + " 5 lines generated on 29/02/2024\r\n"));
 }
 
 }  // namespace

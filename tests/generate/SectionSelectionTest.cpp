@@ -63,9 +63,6 @@ TEST(SectionSelection, EveryGameTakesItsSectionsByTheFourCriteriaInRunOrder) {
         const auto selected = SelectFinalNumbers(stats, c.game);
         EXPECT_EQ(selected, reference::SectionSelectionReference::Select(stats, c.game));
         auto values = Values(selected);
-        if (c.game != Game::Thunderball) {
-            EXPECT_EQ(std::set<int>(values.begin(), values.end()).size(), values.size());
-        }
         values.resize(c.expected.size());
         EXPECT_EQ(values, c.expected);
     }
@@ -130,8 +127,7 @@ TEST(SectionSelection, SevenNumbersTakeOnePositionFromEachGroupOfFour) {
     const GameStatistics stats = PlainStatistics(49, [](int b) { return 40000.0 + b; });
     const FinalSelection seven = ChooseFinalNumbers(Game::Lotto, 2, stats);
     EXPECT_EQ(Values(seven.FinalNumbers), (std::vector<int>{7, 35, 8, 36, 20, 48, 23}));
-    ASSERT_TRUE(seven.SevenNumbers.has_value());
-    EXPECT_EQ(*seven.SevenNumbers, seven.FinalNumbers);
+    EXPECT_EQ(seven.SevenNumbers, std::optional(seven.FinalNumbers));
     EXPECT_EQ(ChooseFinalNumbers(Game::LottoExtra, 2, stats).FinalNumbers, seven.FinalNumbers);
 
     // Only the seven-number run of the Lotto games reduces.

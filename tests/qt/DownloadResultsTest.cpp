@@ -27,7 +27,6 @@ TEST(DownloadResultsTest, TheGameOnShowGetsItsNewDrawsOrKeepsItsHistory) {
         "DrawDate,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Thunderball,Ball Set,Machine,DrawNumber\n"
         "03-Oct-2026,3,9,17,22,38,11,T5,Excalibur 3,3600\n";
     server.Serve("/results.csv", test::LocalHttpServer::Answer::With(200, body));
-    server.Serve("/gone", test::LocalHttpServer::Answer::With(404, "gone"));
     server.Serve("/hangs", test::LocalHttpServer::Answer::Silent());
     const struct {
         std::string address;

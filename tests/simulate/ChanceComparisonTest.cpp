@@ -87,7 +87,6 @@ TEST(ChanceBaseline, IsTheExactHypergeometricExpectationOverTheDraws) {
     // Every category of a 28-number Lotto run together: every draw but those holding none of the 28, which
     // happens C(21, 6) times in C(49, 6).
     const auto wide = ExpectedByChance(Game::Lotto, SimulationCommand::MainBalls, 28, 1000);
-    EXPECT_EQ(wide.numbersChosen, 28);
     long double sum = 0;
     for (const auto& f : wide.expected) {
         sum += f.Value();

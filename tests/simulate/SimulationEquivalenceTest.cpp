@@ -53,16 +53,10 @@ OneBased<Rec> RandomHistory(Dice& dice, int size, const Roughness& rough, double
         rec.DrawDate = date;
         for (std::size_t i = 0; i < rec.Balls.size(); ++i) {
             int ball = 0;
+            const auto drawn = rec.Balls.begin() + static_cast<std::ptrdiff_t>(i);
             do {
                 ball = dice.Between(1, range);
-            } while (!rough.repeats && [&] {
-                for (std::size_t j = 0; j < i; ++j) {
-                    if (rec.Balls[j] == ball) {
-                        return true;
-                    }
-                }
-                return false;
-            }());
+            } while (!rough.repeats && std::find(rec.Balls.begin(), drawn, ball) != drawn);
             rec.Balls[i] = static_cast<std::int16_t>(ball);
         }
         if (rough.strays && dice.OneIn(15)) {

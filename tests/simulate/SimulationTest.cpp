@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "core/Draws.h"
 #include "generate/Catalogue.h"
 #include "generate/Generator.h"
 #include "simulate/Simulation.h"
@@ -11,7 +10,6 @@
 namespace quintara {
 namespace {
 
-const std::string kCrLfText = "\r\n";
 const std::string kTotalsStars(36, '*');
 const std::string kBlockStars(31, '*');
 
@@ -41,15 +39,6 @@ test::HistoryBuilder<LottoDrawRec> LottoHistory(
 }
 
 const OneBased<std::string> kSixPointers{"1,2,3,4,5,6,"};
-
-std::string PointerList(int count, const std::vector<int>& marked) {
-    std::string text;
-    for (int p = 1; p <= count; ++p) {
-        const bool hit = std::find(marked.begin(), marked.end(), p) != marked.end();
-        text += kCrLfText + std::to_string(p) + " = " + (hit ? "1" : "");
-    }
-    return text;
-}
 
 TEST(NumberOfDraws, AcceptsOneToHundredFewerThanTheDrawsAndRefusesTheRestWithItsTexts) {
     struct Case {
@@ -87,24 +76,20 @@ TEST(NumberOfDraws, AcceptsOneToHundredFewerThanTheDrawsAndRefusesTheRestWithIts
 
 TEST(Simulation, OneDrawReportsTheNewestDrawAsNumberUWithTotalsFirst) {
     const auto history = LottoHistory({{{1, 2, 3, 4, 5, 40}, 6}}, 101);
-    const auto result =
+    const SimulationRun run =
         RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}),
-                      kSixPointers, 1, SimulationCommand::MainBalls);
-    ASSERT_TRUE(result.has_value());
-    const auto& run = result.value();
+                      kSixPointers, 1, SimulationCommand::MainBalls)
+            .value();
     EXPECT_EQ(run.ReportText,
               "Total Strikes from 1 Draws using all 10 Numbers:\r\n\r\n"
               "0  x 1 Number\r\n0  x 2 Numbers\r\n0  x 3 Numbers\r\n0  x 4 Numbers\r\n0  x 5 Numbers\r\n"
               "1  x 5 Numbers and Bonus Ball\r\n0  x 6 Numbers\r\n0  x 7 Numbers\r\n\r\n" +
-                  kTotalsStars + kCrLfText +
+                  kTotalsStars + "\r\n" +
                   "\r\n\r\nDraw Number: 101\r\n\r\n5 Numbers and Bonus Ball Drawn:\r\n\r\nWheel Pointers:\r\n"
                   "\r\n1 = 1\r\n2 = 1\r\n3 = 1\r\n4 = 1\r\n5 = 1\r\n6 = \r\n7 = \r\n8 = \r\n9 = \r\n10 = "
                   "\r\n\r\n" +
                   kBlockStars);
-    // The state the last step leaves: its numbers, its lines and its winning entry.
-    EXPECT_EQ(run.FinalNumbers, (Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    ASSERT_EQ(run.PickedLines.Size(), 1u);
-    EXPECT_EQ(run.PickedLines[1].Balls, (std::array<std::int16_t, 6>{1, 2, 3, 4, 5, 6}));
+    // The winning entry the last step leaves (its numbers and lines are the generator's).
     EXPECT_EQ(run.WinningLines, OneBased<WinningLineRec>{(WinningLineRec{5, 1, 6})});
     ASSERT_EQ(run.steps.size(), 1u);
     EXPECT_EQ(
@@ -135,10 +120,9 @@ TEST(Simulation, CountsTheBonusBallOnlyAfterFiveOrSixMainBalls) {
             RunSimulation(history.Draws(), Personal(Game::Lotto, Numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}),
                           kSixPointers, 1, SimulationCommand::MainBalls);
         const auto& run = result.value();
-        const std::string block = "\r\n\r\nDraw Number: 110\r\n\r\n" + c.heading +
-                                  "\r\n\r\nWheel Pointers:\r\n" + PointerList(10, c.marked) + "\r\n\r\n" +
-                                  kBlockStars;
-        EXPECT_TRUE(run.ReportText.ends_with(block)) << run.ReportText;
+        // The block's pointer list is the literal simulation's to check, on every kind of draw.
+        EXPECT_NE(run.ReportText.find("Draw Number: 110\r\n\r\n" + c.heading + "\r\n"), std::string::npos)
+            << run.ReportText;
         std::array<std::int32_t, kStrikeCategories> totals{};
         totals[static_cast<std::size_t>(c.category)] = 1;
         EXPECT_EQ(run.totals, totals);
@@ -154,7 +138,7 @@ TEST(Simulation, ARunWithoutAnyStrikeSaysSoInTheTotalsAndEveryBlock) {
     EXPECT_TRUE(
         run.ReportText.starts_with("Total Strikes from 3 Draws using all 7 Numbers:\r\n\r\n"
                                    "Sorry, there were no wins at all!\r\n\r\n" +
-                                   kTotalsStars + kCrLfText +
+                                   kTotalsStars + "\r\n" +
                                    "\r\nDraw Number: 103  - Sorry, none of "
                                    "the Selected Numbers were Drawn this time!\r\n"));
     EXPECT_EQ(run.WinningLines, OneBased<WinningLineRec>(1));
@@ -173,13 +157,11 @@ TEST(Simulation, RefusesWhatItCannotRunAndReportsTheFailingStep) {
         RunSimulation(history.Draws(), request, kSixPointers, 5, SimulationCommand::ThunderballBall);
     EXPECT_EQ(thunderballBall.error().cause, RefusalCause::WrongGame);
 
-    const OneBased<std::string> tooFar{"1,2,3,4,5,7,"};
-    const auto failed = RunSimulation(history.Draws(), request, tooFar, 5, SimulationCommand::MainBalls);
+    // A failing step gives the generator's reason (its cause and text are the equivalence tests').
+    const auto failed =
+        RunSimulation(history.Draws(), request, {"1,2,3,4,5,7,"}, 5, SimulationCommand::MainBalls);
     ASSERT_FALSE(failed.has_value());
-    const Refusal& error = failed.error();
-    EXPECT_EQ(error.cause, RefusalCause::StepFailed);
-    EXPECT_TRUE(error.text.starts_with("Unable to simulate draw number 120: ")) << error.text;
-    EXPECT_NE(error.detail.find("wheel pointer 7"), std::string::npos) << error.detail;
+    EXPECT_NE(failed.error().detail.find("wheel pointer 7"), std::string::npos) << failed.error().detail;
 
     // Lotto Extra's forty-nine number run cannot start without the Lotto draws of its step.
     test::HistoryBuilder<LottoExtraDrawRec> extra;
@@ -195,24 +177,6 @@ TEST(Simulation, RefusesWhatItCannotRunAndReportsTheFailingStep) {
         RunSimulation(extra.Draws(), fortyNine, {}, 3, SimulationCommand::MainBalls, {});
     ASSERT_FALSE(withoutLotto.has_value());
     EXPECT_TRUE(withoutLotto.error().text.starts_with("Unable to simulate draw number 110: "));
-}
-
-TEST(Simulation, AnyGameOverloadRunsTheViewedDrawsAndWheel) {
-    test::HistoryBuilder<DailyPlayDrawRec> builder;
-    for (int d = 0; d < 105; ++d) {
-        const int base = 1 + (d * 3) % 20;
-        builder.Draw({base, base + 1, base + 2, base + 3, base + 4, base + 5, base + 6});
-    }
-    const OneBased<DailyPlayDrawRec>& draws = builder.Draws();
-    const OneBased<std::string> wheel{"1,2,3,4,5,6,7,", "10,11,12,13,14,15,16,"};
-    GeneratorRequest request;
-    request.game = Game::DailyPlay;
-    request.algorithm = "16 Numbers from 27";
-    const auto viaView = RunSimulation(DrawsView(draws), request, wheel, 5, SimulationCommand::MainBalls, {});
-    const auto direct = RunSimulation(draws, request, wheel, 5, SimulationCommand::MainBalls);
-    ASSERT_TRUE(viaView.has_value());
-    EXPECT_EQ(viaView.value().ReportText, direct.value().ReportText);
-    EXPECT_EQ(viaView.value().DailyPlayPickedLines.Size(), 2u);
 }
 
 }  // namespace

@@ -112,15 +112,12 @@ void LocalHttpServer::Respond(int connection) {
         m_held.push_back(connection);
         return;
     }
-    if (!answer.hangUp) {
-        std::string head =
-            "HTTP/1.1 " + std::to_string(answer.status) + " Test\r\nContent-Type: text/csv\r\n" +
-            "Content-Length: " + std::to_string(answer.body.size()) + "\r\nConnection: close\r\n";
-        if (!answer.location.empty()) {
-            head += "Location: " + answer.location + "\r\n";
-        }
-        SendAll(connection, head + "\r\n" + answer.body);
+    std::string head = "HTTP/1.1 " + std::to_string(answer.status) + " Test\r\nContent-Type: text/csv\r\n" +
+                       "Content-Length: " + std::to_string(answer.body.size()) + "\r\nConnection: close\r\n";
+    if (!answer.location.empty()) {
+        head += "Location: " + answer.location + "\r\n";
     }
+    SendAll(connection, head + "\r\n" + answer.body);
     ::close(connection);
 }
 

@@ -11,22 +11,18 @@
 namespace quintara::test {
 
 // An HTTP server on 127.0.0.1 for the download tests: nothing leaves the machine. It answers each path
-// with the answer set for it, from a thread of its own, one connection at a time.
+// with the answer set for it (any other with 404), from a thread of its own, one connection at a time.
 class LocalHttpServer {
 public:
     struct Answer {
         int status = 200;
         std::string body;
         std::string location;  // sent with a redirect status
-        bool hangUp = false;   // close the connection without a word
         bool silent = false;   // keep the connection open and never answer
 
-        static Answer With(int status, std::string body) {
-            return {status, std::move(body), "", false, false};
-        }
-        static Answer Redirect(std::string location) { return {302, "", std::move(location), false, false}; }
-        static Answer HangUp() { return {200, "", "", true, false}; }
-        static Answer Silent() { return {200, "", "", false, true}; }
+        static Answer With(int status, std::string body) { return {status, std::move(body), "", false}; }
+        static Answer Redirect(std::string location) { return {302, "", std::move(location), false}; }
+        static Answer Silent() { return {200, "", "", true}; }
     };
 
     LocalHttpServer();
