@@ -155,19 +155,17 @@ TEST_F(ProgramFormsTest, SavedLinesModeAndTheRecentFilesOfTheFileMenu) {
 // The label's caption stands on one line, in the font it asks for, clear of its border if it has one.
 void ExpectWhole(QtPlatform& desktop, const Label& label) {
     const QWidget& window = desktop.Renderer().Window(label.Owner());
+    const std::string where = label.Owner().Name() + "." + label.Id();
     const auto* shown = window.findChild<QLabel*>(QString::fromStdString(label.Id()));
-    ASSERT_NE(shown, nullptr) << label.Id();
+    ASSERT_NE(shown, nullptr) << where;
     const QFont asked = FormRenderer::DefaultFont();
     EXPECT_EQ(shown->font().pointSizeF(), label.font.size > 0 ? label.font.size : asked.pointSizeF())
-        << label.Owner().Name() << "." << label.Id() << " was shrunk to fit";
+        << where << " was shrunk to fit";
     const QFontMetrics metrics(shown->font());
     const int room = shown->contentsRect().width() - 2 * shown->margin();
-    EXPECT_LE(metrics.horizontalAdvance(shown->text()), room) << label.Owner().Name() << "." << label.Id();
-    EXPECT_LE(metrics.height(), shown->contentsRect().height() - 2 * shown->margin())
-        << label.Owner().Name() << "." << label.Id();
-    if (label.border) {
-        EXPECT_GE(shown->margin(), 2) << label.Owner().Name() << "." << label.Id() << " touches its border";
-    }
+    EXPECT_LE(metrics.horizontalAdvance(shown->text()), room) << where;
+    EXPECT_LE(metrics.height(), shown->contentsRect().height() - 2 * shown->margin()) << where;
+    EXPECT_FALSE(label.border && shown->margin() < 2) << where << " touches its border";
 }
 
 TEST_F(ProgramFormsTest, TotalsAndNumbersStandWholeInTheirLabelsAndBoxes) {
