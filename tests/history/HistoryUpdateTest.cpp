@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
 
 #include "core/Dates.h"

@@ -6,7 +6,6 @@
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
