@@ -146,12 +146,10 @@ TEST_F(CliTest, StatisticsAndDrawsOfTheShippedHistory) {
 
     // The lists' texts are the report tests'; here, the command's choice of list and its line ends.
     const CliRun averages = Run("stats --game thunderball --thunderball --averages");
-    EXPECT_EQ(averages.status, 0);
     EXPECT_TRUE(averages.out.starts_with("Ball ")) << averages.out;
     EXPECT_EQ(std::count(averages.out.begin(), averages.out.end(), '\n'), 14);
 
     const CliRun lastDrawn = Run("stats --game lotto --last-drawn");
-    EXPECT_EQ(lastDrawn.status, 0);
     EXPECT_EQ(std::count(lastDrawn.out.begin(), lastDrawn.out.end(), '\n'), 49);
     EXPECT_EQ(lastDrawn.out.find('\r'), std::string::npos);
     EXPECT_EQ(Document(Run("stats --game thunderball --thunderball --last-drawn --json").out)["lines"].size(),
@@ -183,8 +181,8 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
         // A trailing comma is refused alike by every command that takes a list.
         {"check --game lotto --numbers 1,2,3,4,5,6,7,", 2, "--numbers: \"1,2,3,4,5,6,7,\" ends with a comma"},
     });
-    EXPECT_FALSE(std::filesystem::exists(dir / "DailyPlayHistory.dat"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "LottoExtraHistory.dat"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "DailyPlayHistory.dat") ||
+                 std::filesystem::exists(dir / "LottoExtraHistory.dat"));
 }
 
 TEST_F(CliTest, CompletionScriptsOfferEveryCommandOptionAndGame) {

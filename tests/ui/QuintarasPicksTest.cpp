@@ -93,7 +93,6 @@ TEST_F(StartedPickingTest, SevenNumberView) {
     const auto seven =
         SevenFromTwentyEight(ChooseFinalNumbers(Game::Lotto, 0, app.state.Statistics()).FinalNumbers);
     EXPECT_EQ(app.state.SevenNumbers, seven);
-    ASSERT_EQ(view->lblActualNumber.UBound(), 7);
     for (int i = 1; i <= 7; ++i) {
         EXPECT_EQ(view->lblActualNumber[i].caption, std::to_string(seven[static_cast<std::size_t>(i)]));
     }
