@@ -156,10 +156,8 @@ TEST(FilesTest, TemporariesOfKilledWritersAreRemovedByTheNextWrite) {
     const auto mine = dir.Write(".notes.quintara-draft.tmp", "the user's own");
 
     ASSERT_TRUE(WriteFileAtomically(dir / "Print Temp", "listing", Durability::Scratch).has_value());
-    EXPECT_FALSE(fs::exists(killed));
-    EXPECT_FALSE(fs::exists(earlier));
-    EXPECT_TRUE(fs::exists(running));
-    EXPECT_TRUE(fs::exists(mine));
+    EXPECT_FALSE(fs::exists(killed) || fs::exists(earlier));
+    EXPECT_TRUE(fs::exists(running) && fs::exists(mine));
     ::close(held);
 }
 

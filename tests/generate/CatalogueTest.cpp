@@ -17,8 +17,8 @@ TEST(Catalogue, EveryListedWheelHasAFileOfItsGameExceptTheGeneratedOne) {
                 EXPECT_EQ(WheelFileName(game, item).has_value(), item != kFortyNineWheelItem) << item;
             }
         }
-        EXPECT_TRUE(WheelItems(game, static_cast<int>(algorithms.size())).empty());
-        EXPECT_TRUE(WheelItems(game, -1).empty());
+        EXPECT_TRUE(WheelItems(game, static_cast<int>(algorithms.size())).empty() &&
+                    WheelItems(game, -1).empty());
     }
     // Items are looked up within the game: Thunderball and Daily Play share no wheel with Lotto.
     EXPECT_FALSE(WheelFileName(Game::Thunderball, "904 Line Wheel"));

@@ -63,11 +63,9 @@ TEST(DrawEntryTest, BallBoxesCheckRangeAndDuplicatesByValue) {
         EXPECT_EQ(RefusalOf(CheckBallBox(game, box, balls)), expected)
             << GameName(game) << " box " << box << " \"" << balls[static_cast<std::size_t>(box - 1)] << "\"";
     }
-    EXPECT_FALSE(UsesBallBox(Game::Thunderball, 6));
-    EXPECT_FALSE(UsesBallBox(Game::LottoExtra, 7));
+    EXPECT_FALSE(UsesBallBox(Game::Thunderball, 6) || UsesBallBox(Game::LottoExtra, 7));
     EXPECT_TRUE(UsesBallBox(Game::DailyPlay, 7));
-    EXPECT_FALSE(UsesBallBox(Game::DailyPlay, 0));
-    EXPECT_FALSE(UsesBallBox(Game::DailyPlay, 8));
+    EXPECT_FALSE(UsesBallBox(Game::DailyPlay, 0) || UsesBallBox(Game::DailyPlay, 8));
 }
 
 TEST(DrawEntryTest, TheDateBoxTakesExactlyDayMonthYear) {
@@ -116,8 +114,8 @@ TEST(DrawEntryTest, DrawNumbersAddOrCorrectWithinTheHistory) {
     }
     // Only a correction of a draw older than the newest must be confirmed.
     EXPECT_TRUE(CorrectionNeedsConfirmation({999, false}, 1000));
-    EXPECT_FALSE(CorrectionNeedsConfirmation({1000, false}, 1000));
-    EXPECT_FALSE(CorrectionNeedsConfirmation({1001, true}, 1000));
+    EXPECT_FALSE(CorrectionNeedsConfirmation({1000, false}, 1000) ||
+                 CorrectionNeedsConfirmation({1001, true}, 1000));
     // An empty history takes draw 1 only.
     EXPECT_TRUE(CheckDrawNumber("1", 0).value().newDraw);
     EXPECT_EQ(CheckDrawNumber("2", 0).error(), invalid);

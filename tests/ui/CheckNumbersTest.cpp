@@ -171,8 +171,7 @@ TEST_F(CheckNumbersTest, LeavingABoxChecksItForTheGameOnShow) {
         EXPECT_EQ(last.text, left);
         // Cancel leaves without a check.
         desktop.messages.clear();
-        EXPECT_TRUE(form.cmdCancel.UserClick());
-        EXPECT_TRUE(desktop.messages.empty());
+        EXPECT_TRUE(form.cmdCancel.UserClick() && desktop.messages.empty());
         EXPECT_EQ(app.forms.Find<frmCheckNumbers>(), nullptr);
     }
 }
@@ -185,13 +184,11 @@ TEST_F(CheckNumbersTest, TheCheckButtonWaitsForEveryBoxAndTheCheckGuardsItsBoxes
             boxes[i]->UserTypes(std::to_string(i + 1));
         }
         // The bonus ball is missing: the click does nothing.
-        EXPECT_TRUE(form.cmdCheckNumbers.UserClick());
-        EXPECT_TRUE(form.Visible());
+        EXPECT_TRUE(form.cmdCheckNumbers.UserClick() && form.Visible());
         // Box 1 changed to repeat box 2 after box 2 was left: the button checks every box again.
         boxes[0]->UserTypes("2");
         form.txtBonusBall.UserTypes("9");
-        EXPECT_TRUE(form.cmdCheckNumbers.UserClick());
-        EXPECT_TRUE(form.Visible());
+        EXPECT_TRUE(form.cmdCheckNumbers.UserClick() && form.Visible());
         EXPECT_EQ(form.txtBall2.text, "");
         EXPECT_EQ(form.ActiveControl(), &form.txtBall2);
         form.txtBall2.UserTypes("1");

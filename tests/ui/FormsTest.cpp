@@ -60,8 +60,7 @@ TEST_F(FormsTest, ElementsAreFoundByIdAndRaiseTheirReactionsThroughIt) {
     EXPECT_THROW(sample.Get<Label>("cmdAsk"), std::out_of_range);
 
     sample.Show();
-    EXPECT_TRUE(sample.Find("lblBall(0)")->UserClick());
-    EXPECT_TRUE(sample.Get<MenuItem>("mnuFileExit").UserClick());
+    EXPECT_TRUE(sample.Find("lblBall(0)")->UserClick() && sample.Get<MenuItem>("mnuFileExit").UserClick());
     EXPECT_EQ(sample.log, (Log{"lblBall click 0", "mnuFileExit click"}));
 
     // A command under a disabled or hidden menu cannot be chosen; code may still run it.
