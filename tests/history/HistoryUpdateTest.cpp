@@ -113,7 +113,8 @@ TEST(HistoryUpdateTest, ACorrectionOfDraw998Of1000ChangesRecordThreeOnly) {
     }
     EXPECT_FALSE(CorrectDraw(dir.Path(), 1001, corrected).has_value());
     EXPECT_EQ(dir.Read("ThunderballHistory.dat"), after);
-    EXPECT_TRUE(WriteDraw(dir.Path(), 1, corrected).has_value());  // the oldest draw can be corrected too
+    // The oldest and the newest draw can be corrected too.
+    EXPECT_TRUE(WriteDraw(dir.Path(), 1, corrected) && WriteDraw(dir.Path(), 1000, corrected));
 }
 
 TEST(HistoryUpdateTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
