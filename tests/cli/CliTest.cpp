@@ -183,6 +183,7 @@ TEST_F(CliTest, UsageErrorsExitTwoAndFailuresOneWithTheProgramsMessageNamingTheF
     });
     EXPECT_FALSE(std::filesystem::exists(dir / "DailyPlayHistory.dat") ||
                  std::filesystem::exists(dir / "LottoExtraHistory.dat"));
+    EXPECT_TRUE(Run("--version").out.starts_with("quintara-cli "));
 }
 
 TEST_F(CliTest, CompletionScriptsOfferEveryCommandOptionAndGame) {
