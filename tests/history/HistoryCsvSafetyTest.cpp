@@ -173,10 +173,11 @@ TEST(HistoryCsvSafetyTest, ADamagedHistoryIsNotExported) {
                                          DescribeProblems(VerifyHistory(Game::Lotto, dir.Path()).value()));
     // An empty history exports its header alone, which imports back as an empty history.
     test::TempDir none;
-    none.Write("LottoHistory.dat", "");
-    EXPECT_EQ(ExportHistoryCsv(Game::Lotto, none.Path()).value(), kLottoHeader);
-    ASSERT_TRUE(ImportHistoryCsv(Game::Lotto, kLottoHeader, dir.Path()).has_value());
-    EXPECT_EQ(dir.Read("LottoHistory.dat"), "");
+    none.Write("DailyPlayHistory.dat", "");
+    const std::string header = HistoryCsvHeader(Game::DailyPlay) + "\n";
+    EXPECT_EQ(ExportHistoryCsv(Game::DailyPlay, none.Path()).value(), header);
+    ASSERT_TRUE(ImportHistoryCsv(Game::DailyPlay, header, dir.Path()).has_value());
+    EXPECT_EQ(dir.Read("DailyPlayHistory.dat"), "");
 }
 
 }  // namespace
