@@ -26,9 +26,7 @@ TEST(TextRulesTest, NumericTextAndIntegerConversion) {
 }
 
 TEST(TextRulesTest, NumbersWithTheirSignPlaceAndPrintZones) {
-    EXPECT_EQ(SignBlank(28), " 28");
-    EXPECT_EQ(SignBlank(0), " 0");
-    EXPECT_EQ(SignBlank(-3), "-3");
+    EXPECT_EQ(std::tuple(SignBlank(28), SignBlank(0), SignBlank(-3)), std::tuple(" 28", " 0", "-3"));
     EXPECT_EQ(PrintNumber(5), " 5 ");
 
     PrintZoneWriter out;
